@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+// Shared procedures over the database and the sound folder. All use Globals::DbConnection()
+// and Globals::WavPath; database failures raise DbError to the calling operation.
+
+int32_t CountListWords(int32_t listId);
+int32_t CountListTests(int32_t listId);
+QString GetWordText(int32_t wordId);      // "" when there is no such word
+QString GetListTestDate(int32_t listId);  // short date text, "" when there is no such list
+int32_t GetTestScore(int32_t testId);     // per cent right at the first attempt, halves to even
+void RecordAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,
+                   const QString& result, int32_t attemptNumber);
+void DeleteWord(int32_t wordId);
+void DeleteList(int32_t listId);
+void DeleteTest(int32_t testId);
+
+// 0..max inclusive, re-seeded from the time of day; varies between draws in one clock tick.
+int32_t RandomNumber(int32_t max);
+
+void DeleteFileQuietly(const QString& path);
+
+QString CheckValueToText(int checkValue);  // 1 -> "TRUE", anything else "FALSE"
+int TextToCheckValue(const QString& text); // "TRUE" in any case -> 1, else 0
+bool TextToBoolean(const QString& text);   // "TRUE" in any case -> true
+
+// "Let pending window events run n times."
+void ProcessEvents(int times);

@@ -1,0 +1,18 @@
+#pragma once
+#include <QString>
+#include <stdexcept>
+
+// The one exception the data layer raises: a statement (or an open) that SQLite refused.
+// Windows catch it at the edge of a user operation and show what failed.
+class DbError : public std::runtime_error {
+public:
+    DbError(const QString& statement, const QString& message);
+    const QString& statement() const { return statement_; }
+    const QString& message() const { return message_; }
+    // "message" followed by the statement, for showing to the user.
+    QString userText() const;
+
+private:
+    QString statement_;
+    QString message_;
+};

@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+class Connection;
+
+// Process-wide state of the main program. Set at start-up (InitApplication,
+// LoadGeneralOptions) and by the windows as stated beside each name.
+namespace Globals {
+Connection& DbConnection();         // the one connection, open for the whole run
+extern QString AppPath;             // folder of the running program, no trailing separator
+extern QString WavPath;             // AppPath + "/Wavs": the word recordings
+extern QString CorrectSoundPath;    // AppPath + "/Sound_Correct.wav"
+extern QString IncorrectSoundPath;  // AppPath + "/Sound_Incorrect.wav"
+extern int32_t MessageTime;         // temporary-message lifetime in half-seconds
+extern bool SkipTestSetup;
+extern bool PromptToDeleteLists;
+extern int32_t SelectedListID;      // the list the editor, tests and results act on
+extern bool NewListCreated;         // set by the new-list window
+} // namespace Globals
+
+// The connection string of the database in a folder:
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<folder>/Quillby.mdb;".
+QString ConnectionStringFor(const QString& folder);
+
+// Opens the connection and prepares the paths for an application folder. Unlike the rest of
+// the start-up, a database that cannot be opened is reported: throws DbError naming the file.
+// Creates the Wavs folder when missing (a failure there only leaves recording unavailable).
+void InitApplication(const QString& appFolder);

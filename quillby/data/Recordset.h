@@ -1,0 +1,54 @@
+#pragma once
+#include "Variant.h"
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class Connection;
+
+// A static snapshot of the rows a SELECT returns, in the style of the old record sets:
+// walk with Eof/MoveNext, read and write fields by column name, AddNew + Update to append,
+// field writes + Update to change the current row. Changes are written back by the row's
+// rowid with bound parameters, so no value is ever spliced into SQL.
+// Date and DateTime columns (declared DATE / DATETIME) read as Date / DateTime variants and
+// are stored as ISO text.
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(const QString& sql, Connection& connection) { Open(sql, connection); }
+
+    void Open(const QString& sql, Connection& connection); // throws DbError
+    void Close();
+    bool IsOpen() const { return connection_ != nullptr; }
+
+    bool Eof() const;
+    void MoveNext();
+    void MoveFirst();
+    int RecordCount() const;
+
+    // Throws DbError when the column does not exist or there is no current row.
+    Variant Field(const QString& column) const;
+    void SetField(const QString& column, const Variant& value);
+
+    void AddNew();
+    void Update(); // throws DbError
+
+    QStringList Columns() const { return columns_; }
+
+private:
+    int ColumnIndex(const QString& column) const;
+
+    struct Row {
+        long long rowid = 0;      // 0 for a row added and not yet written
+        std::vector<Variant> values;
+        std::vector<bool> dirty;
+    };
+    Connection* connection_ = nullptr;
+    QString sql_;
+    QString table_;
+    QStringList columns_;
+    QStringList declTypes_;
+    std::vector<Row> rows_;
+    int current_ = 0;
+    bool adding_ = false;
+};

@@ -1,0 +1,23 @@
+#pragma once
+#include <QString>
+
+// Recording and playback of the main program. None of these shows a message or reports a
+// failure: with no audio device every call is silent and returns at once.
+
+// Closes any earlier recording and starts a new one (8-bit unsigned PCM, 11025 Hz, mono; other
+// device formats are converted).
+void StartRecording();
+// Stops the recording and writes it to path as a WAV file, replacing any file there. The
+// recorder stays open until the next StartRecording or CloseRecorder. With nothing recorded,
+// no file is written (an earlier file at path is deleted all the same).
+void StopRecording(const QString& path);
+// Closes the recorder, discarding anything not saved.
+void CloseRecorder();
+// True between StartRecording and StopRecording/CloseRecorder.
+bool IsRecording();
+
+// Starts playing a WAV file and returns at once; a new sound stops the one playing. A missing
+// file gives the platform beep.
+void PlayWave(const QString& path);
+// Stops whatever is playing (used at exit).
+void StopPlaying();

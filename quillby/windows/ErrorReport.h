@@ -1,0 +1,25 @@
+#pragma once
+#include "DbError.h"
+#include "MsgBox.h"
+
+#include <exception>
+#include <utility>
+
+// Runs one user operation. A database failure (or any other error) that nothing below
+// handled ends the operation with one message saying what failed; the program keeps
+// running. Returns false when the operation failed.
+void ReportOperationError(const QString& what);
+
+template <class F>
+bool Guarded(F&& operation)
+{
+    try {
+        std::forward<F>(operation)();
+        return true;
+    } catch (const DbError& e) {
+        ReportOperationError(e.userText());
+    } catch (const std::exception& e) {
+        ReportOperationError(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}
