@@ -1,5 +1,7 @@
 #include "Tasks.h"
 
+#include "ErrorReport.h"
+#include "frmEditList.h"
 #include "frmLists.h"
 
 // Interim: until the task windows exist, a task only brings the main window back.
@@ -11,7 +13,19 @@ void BackToMainWindow()
 }
 } // namespace
 
-void OpenListEditor(int32_t) { BackToMainWindow(); }
+void OpenListEditor(int32_t listId)
+{
+    auto* editor = frmEditList::instance();
+    if (!editor)
+        editor = new frmEditList;
+    if (!Guarded([&] { editor->SetListID(listId); })) {
+        editor->close(); // shows the main window again
+        return;
+    }
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
 void OpenTestSetup() { BackToMainWindow(); }
 void StartTest(bool) { BackToMainWindow(); }
 void OpenPastTests(int32_t, QWidget*) { BackToMainWindow(); }

@@ -1,0 +1,476 @@
+#include "frmEditList.h"
+
+#include "AppFunctions.h"
+#include "ErrorReport.h"
+#include "Globals.h"
+#include "MsgBox.h"
+#include "Recordset.h"
+#include "Sound.h"
+#include "Statements.h"
+#include "Twips.h"
+#include "WavFiles.h"
+#include "frmLists.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+frmEditList* g_instance = nullptr;
+
+// Counts the rows a statement returns.
+int32_t CountRows(const QString& sql)
+{
+    Recordset rs(sql, Globals::DbConnection());
+    int32_t count = 0;
+    for (; !rs.Eof(); rs.MoveNext())
+        ++count;
+    rs.Close();
+    return count;
+}
+
+QString AttemptsOfWord(int32_t wordId)
+{
+    return QString(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
+           Sql::VALUE_END;
+}
+
+QLineEdit* ReadOnlyBox(const char* name, const QString& tip = QString())
+{
+    auto* box = new QLineEdit;
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setToolTip(tip);
+    return box;
+}
+
+QPlainTextEdit* ReadOnlyText(const char* name)
+{
+    auto* box = new QPlainTextEdit;
+    box->setObjectName(name);
+    box->setReadOnly(true);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QLabel* LabelFor(const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+
+QPushButton* Button(const char* name, const QString& caption, const QString& tip)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAccessibleName(caption);
+    return button;
+}
+} // namespace
+
+int32_t CountFirstTryCorrect(int32_t wordId)
+{
+    return CountRows(AttemptsOfWord(wordId) + Sql::AND_FIRST_ATTEMPT + Sql::AND_CORRECT);
+}
+
+int32_t CountIncorrect(int32_t wordId)
+{
+    return CountRows(AttemptsOfWord(wordId) + Sql::AND_INCORRECT);
+}
+
+frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmEditList"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Edit Word List"));
+    g_instance = this;
+
+    auto* central = new QWidget;
+    auto* row = new QHBoxLayout(central);
+    row->addWidget(BuildGridAndButtons(), 1);
+    row->addWidget(BuildDetails());
+    setCentralWidget(central);
+    BuildMenus();
+    ResetWordGrid();
+    resize(Twips(11000), Twips(7000));
+}
+
+frmEditList::~frmEditList()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+frmEditList* frmEditList::instance() { return g_instance; }
+
+QWidget* frmEditList::BuildGridAndButtons()
+{
+    auto* panel = new QWidget;
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+
+    MSFlexGrid1 = new QTableWidget;
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Words"));
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->horizontalHeader()->setStretchLastSection(true);
+    MSFlexGrid1->setMinimumWidth(Twips(5000) + MSFlexGrid1->frameWidth() * 2);
+    MSFlexGrid1->viewport()->installEventFilter(this);
+    connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
+            [this] { Guarded([&] { EnterCell(); }); });
+    column->addWidget(MSFlexGrid1, 1);
+
+    cmdAddWord = Button("cmdAddWord", QStringLiteral("Add a word"),
+                        QStringLiteral("Add a word to this list"));
+    cmdEditWord = Button(
+        "cmdEditWord", QStringLiteral("Edit a word"),
+        QStringLiteral("Make changes to the definition, the context sentence, or pronounciation"));
+    cmdDeleteWord = Button("cmdDeleteWord", QStringLiteral("Delete a word"),
+                           QStringLiteral("Delete the selected word from this list"));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdAddWord);
+    buttons->addWidget(cmdEditWord);
+    buttons->addWidget(cmdDeleteWord);
+    column->addLayout(buttons);
+
+    connect(cmdAddWord, &QPushButton::clicked, this, &frmEditList::cmdAddWord_Click);
+    connect(cmdEditWord, &QPushButton::clicked, this, &frmEditList::cmdEditWord_Click);
+    connect(cmdDeleteWord, &QPushButton::clicked, this, &frmEditList::cmdDeleteWord_Click);
+    return panel;
+}
+
+QWidget* frmEditList::BuildDetails()
+{
+    frameDetails = new QGroupBox(QStringLiteral("Word Details"));
+    frameDetails->setObjectName(QStringLiteral("frameDetails"));
+    frameDetails->setMinimumWidth(Twips(4800));
+    auto* grid = new QGridLayout(frameDetails);
+
+    txtWord = ReadOnlyBox("txtWord");
+    txtDefinition = ReadOnlyText("txtDefinition");
+    txtSentence = ReadOnlyText("txtSentence");
+    txtCaseSensitive = ReadOnlyBox("txtCaseSensitive");
+    cmdPronounce = Button("cmdPronounce", QStringLiteral("Pronounce"),
+                          QStringLiteral("Hear the current recording"));
+    cmdPronounce->setEnabled(false);
+    connect(cmdPronounce, &QPushButton::clicked, this, &frmEditList::cmdPronounce_Click);
+
+    grid->addWidget(LabelFor(QStringLiteral("Word"), txtWord), 0, 0);
+    grid->addWidget(txtWord, 1, 0);
+    grid->addWidget(cmdPronounce, 1, 1);
+    grid->addWidget(LabelFor(QStringLiteral("Definition"), txtDefinition), 2, 0, 1, 2);
+    grid->addWidget(txtDefinition, 3, 0, 1, 2);
+    grid->addWidget(LabelFor(QStringLiteral("Context Sentence"), txtSentence), 4, 0, 1, 2);
+    grid->addWidget(txtSentence, 5, 0, 1, 2);
+    auto* caseRow = new QHBoxLayout;
+    caseRow->addWidget(LabelFor(QStringLiteral("Case Sensitive"), txtCaseSensitive));
+    caseRow->addWidget(txtCaseSensitive);
+    caseRow->addStretch();
+    txtCaseSensitive->setMaximumWidth(Twips(900));
+    grid->addLayout(caseRow, 6, 0, 1, 2);
+
+    framePastTests = new QGroupBox(QStringLiteral("Test Totals"));
+    framePastTests->setObjectName(QStringLiteral("framePastTests"));
+    auto* totals = new QFormLayout(framePastTests);
+    txtTests = ReadOnlyBox("txtTests",
+                           QStringLiteral("The number of times this word has appeared on a Quillby test"));
+    txtCorrect = ReadOnlyBox("txtCorrect", QStringLiteral("The number of times this word was "
+                                                          "spelled correctly on the first attempt "
+                                                          "on a test"));
+    txtIncorrect = ReadOnlyBox("txtIncorrect", QStringLiteral("The number of times this word has "
+                                                              "been misspelled on a test"));
+    for (auto* box : {txtTests, txtCorrect, txtIncorrect})
+        box->setMaximumWidth(Twips(900));
+    totals->addRow(LabelFor(QStringLiteral("Total Tests"), txtTests), txtTests);
+    totals->addRow(LabelFor(QStringLiteral("Correct on first attempt"), txtCorrect), txtCorrect);
+    totals->addRow(LabelFor(QStringLiteral("Incorrect Guesses"), txtIncorrect), txtIncorrect);
+    grid->addWidget(framePastTests, 7, 0, 1, 2);
+    return frameDetails;
+}
+
+void frmEditList::BuildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuNewWord = mnuFile->addAction(QStringLiteral("&New Word..."));
+    mnuNewWord->setObjectName(QStringLiteral("mnuNewWord"));
+    mnuExit = mnuFile->addAction(QStringLiteral("&Close"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuNewWord, &QAction::triggered, this, &frmEditList::cmdAddWord_Click);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+
+    // The pop-up menu of the grid; it is not part of the menu bar.
+    mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
+    mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
+    mnuEdit = mnuPopUp->addAction(QStringLiteral("Edit"));
+    mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
+    mnuDelete = mnuPopUp->addAction(QStringLiteral("Delete"));
+    mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
+    connect(mnuEdit, &QAction::triggered, this, &frmEditList::cmdEditWord_Click);
+    connect(mnuDelete, &QAction::triggered, this, &frmEditList::cmdDeleteWord_Click);
+}
+
+void frmEditList::SetListID(int32_t listId)
+{
+    listId_ = listId;
+    listTestCount_ = CountListTests(listId);
+    LoadWords();
+}
+
+void frmEditList::ResetWordGrid()
+{
+    const QSignalBlocker blocker(MSFlexGrid1);
+    MSFlexGrid1->clear();
+    MSFlexGrid1->setRowCount(0);
+    MSFlexGrid1->setColumnCount(1);
+    MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("Word")});
+    MSFlexGrid1->horizontalHeaderItem(0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MSFlexGrid1->setColumnWidth(0, Twips(5000));
+}
+
+void frmEditList::LoadWords()
+{
+    ResetWordGrid();
+    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID + QString::number(listId_) +
+                     Sql::VALUE_END + Sql::ORDER_BY_WORD_ID,
+                 Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext())
+        AddWordRow(rs.Field("WORD_ID").toLong(), rs.Field("WORD").toText());
+    rs.Close();
+    if (MSFlexGrid1->rowCount() > 0) {
+        {
+            const QSignalBlocker blocker(MSFlexGrid1);
+            MSFlexGrid1->setCurrentCell(0, 0);
+        }
+        EnterCell();
+    }
+}
+
+// Adds a word as the last row; the id travels as the row's item data.
+int frmEditList::AddWordRow(int32_t wordId, const QString& text)
+{
+    const QSignalBlocker blocker(MSFlexGrid1);
+    const int row = MSFlexGrid1->rowCount();
+    MSFlexGrid1->insertRow(row);
+    auto* item = new QTableWidgetItem(text);
+    item->setData(Qt::UserRole, wordId);
+    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    item->setToolTip(text);
+    MSFlexGrid1->setItem(row, 0, item);
+    return row;
+}
+
+int32_t frmEditList::RowWordID(int row) const
+{
+    const auto* item = MSFlexGrid1->item(row, 0);
+    return item ? item->data(Qt::UserRole).toInt() : 0;
+}
+
+int frmEditList::RowOfWord(int32_t wordId) const
+{
+    for (int row = 0; row < MSFlexGrid1->rowCount(); ++row)
+        if (RowWordID(row) == wordId)
+            return row;
+    return -1;
+}
+
+void frmEditList::EnterCell()
+{
+    const int row = MSFlexGrid1->currentRow();
+    if (row >= 0 && RowWordID(row) > 0)
+        ShowWordDetails(RowWordID(row));
+    else
+        cmdPronounce->setEnabled(false);
+}
+
+void frmEditList::ClearDetails()
+{
+    for (auto* box : {txtWord, txtCaseSensitive, txtTests, txtCorrect, txtIncorrect})
+        box->clear();
+    txtDefinition->clear();
+    txtSentence->clear();
+    cmdPronounce->setEnabled(false);
+}
+
+void frmEditList::ShowWordDetails(int32_t wordId)
+{
+    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
+                     Sql::VALUE_END,
+                 Globals::DbConnection());
+    if (rs.Eof()) {
+        ClearDetails();
+        return;
+    }
+    txtWord->setText(rs.Field("WORD").toText());
+    txtWord->setCursorPosition(0);
+    txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
+    txtSentence->setPlainText(rs.Field("SENTENCE").toText());
+    txtCaseSensitive->setText(TextToBoolean(rs.Field("CASE_SENSITIVE").toText())
+                                  ? QStringLiteral("YES")
+                                  : QStringLiteral("NO"));
+    rs.Close();
+    txtTests->setText(QString::number(listTestCount_));
+    txtCorrect->setText(QString::number(CountFirstTryCorrect(wordId)));
+    txtIncorrect->setText(QString::number(CountIncorrect(wordId)));
+    const QString wav = WordWavFile(txtWord->text());
+    cmdPronounce->setEnabled(!wav.isEmpty() && QFile::exists(wav));
+}
+
+void frmEditList::cmdAddWord_Click() { OpenWordEditor(0); }
+
+void frmEditList::cmdEditWord_Click()
+{
+    const int32_t wordId = RowWordID(MSFlexGrid1->currentRow());
+    if (wordId > 0)
+        OpenWordEditor(wordId);
+}
+
+// Loads the word editor (or takes the open one) for a word, 0 for a new one.
+void frmEditList::OpenWordEditor(int32_t wordId)
+{
+    auto* editor = frmEditWord::instance();
+    if (!editor)
+        editor = new frmEditWord(this);
+    editor->SetListID(listId_);
+    if (!Guarded([&] { editor->SetWordID(wordId); }))
+        return;
+    editor->SetCallingForm(this);
+    editor->show();
+    editor->raise();
+    editor->activateWindow();
+}
+
+void frmEditList::cmdDeleteWord_Click()
+{
+    const int row = MSFlexGrid1->currentRow();
+    const int32_t wordId = RowWordID(row);
+    if (wordId <= 0)
+        return;
+    const QString text = MSFlexGrid1->item(row, 0)->text();
+    if (MsgBox(QStringLiteral("Delete ") + text + QStringLiteral("?"), MsgButtons::YesNo,
+               MsgIcon::None, this) != MsgResult::Yes)
+        return;
+    if (!Guarded([&] { DeleteWord(wordId); }))
+        return;
+    // A word editor still holding the deleted word must not bring it back with a save.
+    if (auto* editor = frmEditWord::instance(); editor && editor->WordID() == wordId)
+        editor->close();
+    if (MSFlexGrid1->rowCount() >= 2) {
+        MSFlexGrid1->removeRow(row); // the new current row shows its details
+    } else {
+        ResetWordGrid();
+        ClearDetails();
+    }
+}
+
+void frmEditList::cmdPronounce_Click()
+{
+    const QString wav = WordWavFile(txtWord->text());
+    if (!wav.isEmpty())
+        PlayWave(wav);
+}
+
+void frmEditList::TakeInNewWord(int32_t& wordId)
+{
+    const int row = AddWordRow(wordId, GetWordText(wordId));
+    {
+        const QSignalBlocker blocker(MSFlexGrid1);
+        MSFlexGrid1->setCurrentCell(row, 0);
+    }
+    EnterCell();
+}
+
+// Updates the row of that word (which need not be the selected one: the parent may have
+// moved the selection while the word editor was open) and selects it.
+void frmEditList::TakeInUpdatedWord(int32_t& wordId)
+{
+    const QString text = GetWordText(wordId);
+    int row = RowOfWord(wordId);
+    if (row < 0)
+        row = AddWordRow(wordId, text);
+    MSFlexGrid1->item(row, 0)->setText(text);
+    MSFlexGrid1->item(row, 0)->setToolTip(text);
+    {
+        const QSignalBlocker blocker(MSFlexGrid1);
+        MSFlexGrid1->setCurrentCell(row, 0);
+    }
+    EnterCell();
+}
+
+void frmEditList::SetFoucsHere()
+{
+    raise();
+    activateWindow();
+    MSFlexGrid1->setFocus();
+}
+
+void frmEditList::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!firstActivation_)
+        return;
+    firstActivation_ = false;
+    // Once the window is up: a list without words goes straight to the word editor.
+    QTimer::singleShot(0, this, &frmEditList::FirstActivation);
+}
+
+void frmEditList::FirstActivation()
+{
+    if (MSFlexGrid1->rowCount() == 0)
+        cmdAddWord_Click();
+}
+
+bool frmEditList::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == MSFlexGrid1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::RightButton) {
+            GridMouseDown(mouse);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// A right click on a word row selects it and offers Edit and Delete.
+void frmEditList::GridMouseDown(QMouseEvent* event)
+{
+    const int row = MSFlexGrid1->rowAt(event->position().toPoint().y());
+    if (row < 0 || RowWordID(row) <= 0)
+        return;
+    MSFlexGrid1->setCurrentCell(row, 0);
+    mnuPopUp->popup(MSFlexGrid1->viewport()->mapToGlobal(event->position().toPoint()));
+}
+
+void frmEditList::closeEvent(QCloseEvent* event)
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+    if (auto* editor = frmEditWord::instance())
+        editor->close();
+    event->accept();
+    if (auto* main = frmLists::instance()) {
+        Guarded([&] { main->UpdateList(listId_); });
+        main->SetFocusHere();
+    }
+}

@@ -1,0 +1,502 @@
+#include "frmEditWord.h"
+
+#include "AppFunctions.h"
+#include "ErrorReport.h"
+#include "Globals.h"
+#include "Ids.h"
+#include "MsgBox.h"
+#include "Recordset.h"
+#include "Sound.h"
+#include "Statements.h"
+#include "Twips.h"
+#include "WavFiles.h"
+#include "frmEditList.h"
+#include "frmMessage.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+frmEditWord* g_instance = nullptr;
+
+const QColor kWhite(0xFF, 0xFF, 0xFF);
+const QColor kRed(0xFF, 0x00, 0x00);
+
+// Copies a file over another through a side file and an atomic rename, so a failed copy
+// (full or read-only disk) leaves the target as it was. Returns whether the copy is in place.
+bool CopyReplacing(const QString& from, const QString& to)
+{
+    const QString side = to + QStringLiteral(".part");
+    QFile::remove(side);
+    if (!QFile::copy(from, side)) {
+        QFile::remove(side);
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(side).toStdString(),
+                            QFile::encodeName(to).toStdString(), error);
+    if (error) {
+        QFile::remove(side);
+        return false;
+    }
+    return true;
+}
+
+QString WordStatement(int32_t wordId)
+{
+    return QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
+           Sql::VALUE_END;
+}
+
+// Whether a word other than exceptId has this text in any letter case, and so shares its
+// recording.
+bool OtherWordHasText(const QString& text, int32_t exceptId)
+{
+    Recordset rs(Sql::SELECT_WORDS, Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        if (rs.Field("WORD_ID").toLong() != exceptId &&
+            rs.Field("WORD").toText().toUpper() == text.toUpper())
+            return true;
+    }
+    return false;
+}
+
+QPlainTextEdit* MultiLineBox(const char* name)
+{
+    auto* box = new QPlainTextEdit;
+    box->setObjectName(name);
+    box->setTabChangesFocus(true);
+    return box;
+}
+
+QPushButton* Button(const char* name, const QString& caption, const QString& tip)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(name);
+    button->setToolTip(tip);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+QLabel* BuddyLabel(const char* name, const QString& text, QWidget* buddy)
+{
+    auto* label = new QLabel(text);
+    label->setObjectName(name);
+    label->setBuddy(buddy);
+    buddy->setAccessibleName(text);
+    return label;
+}
+} // namespace
+
+frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner)
+{
+    setObjectName(QStringLiteral("frmEditWord"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    g_instance = this;
+    BuildControls();
+    BuildMenu();
+    SetTabOrder();
+    setWindowTitle(QStringLiteral("New Word"));
+    // Loading: no working copy from an earlier session may pass for a recording.
+    DeleteFileQuietly(TempWavPath());
+    newRecording_ = false;
+}
+
+frmEditWord::~frmEditWord()
+{
+    if (Timer1->isActive())
+        CloseRecorder();
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+frmEditWord* frmEditWord::instance() { return g_instance; }
+
+QString frmEditWord::NoRecordingMessage()
+{
+    return QStringLiteral(
+        "This word can not have a recording: its text can not be used as the name of a sound "
+        "file (it holds a character such as / or \\, or it is too long).\r"
+        "The word can still be saved without a recording.");
+}
+
+void frmEditWord::BuildControls()
+{
+    auto* central = new QWidget;
+    auto* grid = new QGridLayout(central);
+
+    txtWord = new QLineEdit;
+    txtWord->setObjectName(QStringLiteral("txtWord"));
+    Label1 = BuddyLabel("Label1", QStringLiteral("Word"), txtWord);
+    chkCaseSensitive = new QCheckBox(QStringLiteral("Case Sensitive"));
+    chkCaseSensitive->setObjectName(QStringLiteral("chkCaseSensitive"));
+    chkCaseSensitive->setToolTip(QStringLiteral(
+        "Case sensitive indicates that the word must be typed exactly as it appears to be "
+        "counted as correct"));
+    chkCaseSensitive->setAccessibleName(QStringLiteral("Case Sensitive"));
+    txtDefinition = MultiLineBox("txtDefinition");
+    Label2 = BuddyLabel("Label2", QStringLiteral("Definition"), txtDefinition);
+    txtSentence = MultiLineBox("txtSentence");
+    Label3 = BuddyLabel("Label3", QStringLiteral("Context Sentence"), txtSentence);
+    cmdSaveWord = Button("cmdSaveWord", QStringLiteral("Save"), QStringLiteral("Save this word"));
+    cmdCancel = Button("cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not save changes"));
+
+    grid->addWidget(Label1, 0, 0);
+    grid->addWidget(txtWord, 1, 0);
+    grid->addWidget(chkCaseSensitive, 1, 1);
+    grid->addWidget(Label2, 2, 0, 1, 2);
+    grid->addWidget(txtDefinition, 3, 0, 1, 2);
+    grid->addWidget(Label3, 4, 0, 1, 2);
+    grid->addWidget(txtSentence, 5, 0, 1, 2);
+    grid->addWidget(BuildWavFrame(), 6, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdSaveWord);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, 7, 0, 1, 2);
+    grid->setColumnStretch(0, 1);
+    setCentralWidget(central);
+    resize(Twips(7200), Twips(6600));
+
+    connect(cmdSaveWord, &QPushButton::clicked, this, &frmEditWord::cmdSaveWord_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+}
+
+QWidget* frmEditWord::BuildWavFrame()
+{
+    frameWav = new QGroupBox(QStringLiteral("Pronounciation"));
+    frameWav->setObjectName(QStringLiteral("frameWav"));
+    cmdRecord = Button("cmdRecord", QStringLiteral("Record"),
+                       QStringLiteral("Record the pronounciation"));
+    cmdStop = Button("cmdStop", QStringLiteral("Stop"), QStringLiteral("Stop recording"));
+    cmdStop->hide();
+    cmdPlay = Button("cmdPlay", QStringLiteral("Play"), QStringLiteral("Hear the current recording"));
+    cmdDeleteWav = Button("cmdDeleteWav", QStringLiteral("Delete"),
+                          QStringLiteral("Clear the current recording"));
+
+    // The recording indicator: a round lamp that blinks while the microphone is open.
+    Shape1 = new QFrame;
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFixedSize(Twips(300), Twips(300));
+    Shape1->setAccessibleName(QStringLiteral("Recording"));
+    Shape1->setToolTip(QStringLiteral("Recording"));
+    SetIndicatorColor(kRed);
+    Shape1->hide();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(250);
+
+    auto* row = new QHBoxLayout(frameWav);
+    row->addWidget(cmdRecord);
+    row->addWidget(cmdStop);
+    row->addWidget(Shape1);
+    row->addStretch();
+    row->addWidget(cmdPlay);
+    row->addWidget(cmdDeleteWav);
+
+    connect(cmdRecord, &QPushButton::clicked, this, &frmEditWord::cmdRecord_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &frmEditWord::cmdStop_Click);
+    connect(cmdPlay, &QPushButton::clicked, this, &frmEditWord::cmdPlay_Click);
+    connect(cmdDeleteWav, &QPushButton::clicked, this, &frmEditWord::cmdDeleteWav_Click);
+    connect(Timer1, &QTimer::timeout, this, &frmEditWord::Timer1_Timer);
+    return frameWav;
+}
+
+void frmEditWord::BuildMenu()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuSave = mnuFile->addAction(QStringLiteral("&Save"));
+    mnuSave->setObjectName(QStringLiteral("mnuSave"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    connect(mnuSave, &QAction::triggered, this, &frmEditWord::cmdSaveWord_Click);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmEditWord::SetTabOrder()
+{
+    QWidget* order[] = {txtWord, chkCaseSensitive, txtDefinition, txtSentence, cmdSaveWord,
+                        cmdCancel, cmdRecord, cmdStop, cmdPlay, cmdDeleteWav};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+bool frmEditWord::IsRecording() const { return Timer1->isActive(); }
+
+QColor frmEditWord::IndicatorColor() const { return indicatorColor_; }
+
+void frmEditWord::SetIndicatorColor(const QColor& color)
+{
+    indicatorColor_ = color;
+    Shape1->setStyleSheet(QStringLiteral("QFrame#Shape1 { background-color: %1; border: 1px "
+                                         "solid #606060; border-radius: %2px; }")
+                              .arg(color.name())
+                              .arg(Shape1->width() / 2));
+}
+
+QString frmEditWord::WordText() const { return txtWord->text().trimmed(); }
+
+void frmEditWord::SetWavButtonsEnabled(bool enabled)
+{
+    cmdPlay->setEnabled(enabled);
+    cmdDeleteWav->setEnabled(enabled);
+}
+
+void frmEditWord::ShowIdle()
+{
+    Timer1->stop();
+    Shape1->hide();
+    cmdStop->hide();
+    cmdRecord->show();
+}
+
+// Ends a recording that is still running without keeping it.
+void frmEditWord::DiscardRecording()
+{
+    if (!IsRecording())
+        return;
+    CloseRecorder();
+    ShowIdle();
+}
+
+void frmEditWord::SetWordID(int32_t wordId)
+{
+    DiscardRecording();
+    wordId_ = wordId;
+    if (wordId < 1) {
+        setWindowTitle(QStringLiteral("New Word"));
+        SetWavButtonsEnabled(false);
+        chkCaseSensitive->setChecked(false);
+        txtDefinition->clear();
+        txtSentence->clear();
+        newRecording_ = false;
+        DeleteFileQuietly(TempWavPath());
+        return;
+    }
+    setWindowTitle(QStringLiteral("Edit Word ") + GetWordText(wordId));
+    LoadWordDetails();
+}
+
+void frmEditWord::LoadWordDetails()
+{
+    CloseRecorder();
+    ShowIdle();
+    DeleteFileQuietly(TempWavPath());
+    // A recording made for the previous word is gone with the closed recorder.
+    newRecording_ = false;
+    Recordset rs(WordStatement(wordId_), Globals::DbConnection());
+    if (!rs.Eof()) {
+        txtWord->setText(rs.Field("WORD").toText());
+        txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
+        txtSentence->setPlainText(rs.Field("SENTENCE").toText());
+        chkCaseSensitive->setChecked(TextToCheckValue(rs.Field("CASE_SENSITIVE").toText()) == 1);
+        const QString stored = WordWavFile(txtWord->text());
+        SetWavButtonsEnabled(!stored.isEmpty() && QFile::exists(stored) &&
+                             CopyReplacing(stored, TempWavPath()));
+    }
+    rs.Close();
+}
+
+void frmEditWord::cmdRecord_Click()
+{
+    if (!WordText().isEmpty() && !WordCanHaveRecording(WordText())) {
+        MsgBox(NoRecordingMessage(), MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    newRecording_ = true;
+    DeleteFileQuietly(TempWavPath());
+    SetWavButtonsEnabled(false);
+    cmdRecord->hide();
+    cmdStop->show();
+    cmdStop->setFocus();
+    Shape1->show();
+    Timer1->start();
+    StartRecording();
+}
+
+void frmEditWord::cmdStop_Click()
+{
+    StopRecording(TempWavPath());
+    ShowIdle();
+    SetWavButtonsEnabled(true);
+    cmdRecord->setFocus();
+}
+
+void frmEditWord::Timer1_Timer()
+{
+    SetIndicatorColor(indicatorColor_ == kWhite ? kRed : kWhite);
+}
+
+void frmEditWord::cmdPlay_Click() { PlayWave(TempWavPath()); }
+
+void frmEditWord::cmdDeleteWav_Click() { DeleteFileQuietly(TempWavPath()); }
+
+void frmEditWord::cmdSaveWord_Click()
+{
+    // Save is not offered while the microphone is open: finish the recording first.
+    if (IsRecording())
+        cmdStop_Click();
+    txtWord->setText(txtWord->text().trimmed());
+    txtDefinition->setPlainText(txtDefinition->toPlainText().trimmed());
+    txtSentence->setPlainText(txtSentence->toPlainText().trimmed());
+    if (!ValidateForSave())
+        return;
+    Guarded([&] { SaveWord(); });
+}
+
+bool frmEditWord::ValidateForSave()
+{
+    if (txtWord->text().isEmpty()) {
+        MsgBox(QStringLiteral(
+                   "Can not save a blank word.  Please type the word in the box provided."),
+               MsgButtons::OK, MsgIcon::None, this);
+        txtWord->setFocus();
+        return false;
+    }
+    const bool haveRecording = QFile::exists(TempWavPath());
+    const bool canKeepRecording = haveRecording && WordCanHaveRecording(txtWord->text());
+    if (haveRecording && !canKeepRecording)
+        MsgBox(NoRecordingMessage(), MsgButtons::OK, MsgIcon::None, this);
+    if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty() &&
+        !canKeepRecording) {
+        MsgBox(QStringLiteral("At least one of the following items must be provided:\r"
+                              "   1. A Definition\r"
+                              "   2. A Context Sentence\r"
+                              "or 3. A Recording of the word"),
+               MsgButtons::OK, MsgIcon::None, this);
+        txtDefinition->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void frmEditWord::SaveWord()
+{
+    txtWord->setText(txtWord->text().trimmed());
+    const bool created = StoreWordRow();
+    StoreRecording();
+    AfterSave(created);
+}
+
+bool frmEditWord::StoreWordRow()
+{
+    const bool created = wordId_ <= 0;
+    const int32_t id = created ? GetNextID(IdCode::WORD_ID) : wordId_;
+    // The old text is read before the row changes; its recording moves once the new text is
+    // stored, so a failed write never leaves the recording under a name the word lacks.
+    const QString oldText = created ? QString() : GetWordText(id);
+
+    Recordset rs(WordStatement(id), Globals::DbConnection());
+    if (rs.Eof()) {
+        rs.AddNew();
+        rs.SetField("WORD_ID", Variant(id));
+    }
+    rs.SetField("LIST_ID", Variant(listId_));
+    rs.SetField("WORD", Variant(txtWord->text()));
+    rs.SetField("DEFINITION", Variant(txtDefinition->toPlainText()));
+    rs.SetField("SENTENCE", Variant(txtSentence->toPlainText()));
+    rs.SetField("CASE_SENSITIVE",
+                Variant(CheckValueToText(chkCaseSensitive->isChecked() ? 1 : 0)));
+    rs.Update();
+    rs.Close();
+    wordId_ = id;
+
+    if (!created && !newRecording_) {
+        MoveRecording(oldText, txtWord->text());
+        newRecording_ = false;
+    }
+    return created;
+}
+
+// A new recording replaces the stored one; after Record, Stop and Delete it removes it.
+void frmEditWord::StoreRecording()
+{
+    if (!newRecording_)
+        return;
+    const QString target = WordWavFile(txtWord->text());
+    if (target.isEmpty())
+        return;
+    if (QFile::exists(TempWavPath()))
+        CopyReplacing(TempWavPath(), target);
+    else
+        DeleteFileQuietly(target);
+}
+
+void frmEditWord::AfterSave(bool created)
+{
+    // From here on nothing may undo the save: failures of the notices are ignored.
+    int32_t id = wordId_;
+    try {
+        ShowTempMessage(QStringLiteral("Word Saved"), txtWord->text());
+        if (callingForm_) {
+            if (created)
+                callingForm_->TakeInNewWord(id);
+            else
+                callingForm_->TakeInUpdatedWord(id);
+        }
+    } catch (...) {
+    }
+    if (!created) {
+        close();
+        return;
+    }
+    txtWord->clear();
+    txtDefinition->clear();
+    txtSentence->clear();
+    chkCaseSensitive->setChecked(false);
+    newRecording_ = false;
+    DeleteFileQuietly(TempWavPath());
+    SetWordID(0);
+    txtWord->setFocus();
+}
+
+void frmEditWord::ChangeWavNameIfNeeded()
+{
+    MoveRecording(GetWordText(wordId_), txtWord->text());
+    newRecording_ = false;
+}
+
+void frmEditWord::MoveRecording(const QString& oldText, const QString& newText)
+{
+    if (oldText.toUpper() == newText.toUpper())
+        return;
+    const QString oldFile = WordWavFile(oldText);
+    if (oldFile.isEmpty() || !QFile::exists(oldFile))
+        return;
+    const QString newFile = WordWavFile(newText);
+    // Without a place for the copy the recording stays where it is.
+    if (newFile.isEmpty() || !CopyReplacing(oldFile, newFile))
+        return;
+    ProcessEvents(9);
+    // Another word of the old text still plays the old file.
+    if (!OtherWordHasText(oldText, wordId_))
+        DeleteFileQuietly(oldFile);
+}
+
+void frmEditWord::closeEvent(QCloseEvent* event)
+{
+    // Closing while recording ends the recording and keeps nothing of it.
+    DiscardRecording();
+    DeleteFileQuietly(TempWavPath());
+    if (g_instance == this)
+        g_instance = nullptr;
+    event->accept();
+    if (auto* list = frmEditList::instance())
+        list->SetFoucsHere();
+}

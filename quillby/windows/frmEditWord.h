@@ -1,0 +1,118 @@
+#pragma once
+#include <QColor>
+#include <QMainWindow>
+#include <QString>
+#include <cstdint>
+
+class QAction;
+class QCheckBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+// A window that opens the word editor and wants to hear about saved words (the list editor).
+class WordEditorCaller {
+public:
+    virtual ~WordEditorCaller() = default;
+    // A new word was stored with this id.
+    virtual void TakeInNewWord(int32_t& wordId) = 0;
+    // An existing word was stored; the editor is still open and holds the saved text.
+    virtual void TakeInUpdatedWord(int32_t& wordId) = 0;
+};
+
+// The word editor: one word with its definition, context sentence, case flag and recording.
+// Modeless, owned by the window that opens it. Set ListID, then WordID (0 for a new word),
+// then CallingForm, then show it.
+class frmEditWord : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmEditWord(QWidget* owner = nullptr);
+    ~frmEditWord() override;
+
+    // The loaded word editor, or nullptr.
+    static frmEditWord* instance();
+
+    int32_t ListID() const { return listId_; }
+    void SetListID(int32_t listId) { listId_ = listId; }
+    int32_t WordID() const { return wordId_; }
+    // Below 1: an empty new word (the word box keeps its text). Otherwise loads that word.
+    // Throws DbError when the database fails.
+    void SetWordID(int32_t wordId);
+    WordEditorCaller* CallingForm() const { return callingForm_; }
+    void SetCallingForm(WordEditorCaller* caller) { callingForm_ = caller; }
+
+    // Fills the window from the stored row of WordID and copies its recording to Temp.wav.
+    void LoadWordDetails();
+    // For an existing word whose text changed: moves its recording to the new name.
+    void ChangeWavNameIfNeeded();
+
+    bool IsRecording() const;
+    bool NewRecording() const { return newRecording_; }
+
+    // Shown when a word's text cannot name a sound file.
+    static QString NoRecordingMessage();
+
+    QLabel* Label1 = nullptr;
+    QLineEdit* txtWord = nullptr;
+    QCheckBox* chkCaseSensitive = nullptr;
+    QLabel* Label2 = nullptr;
+    QPlainTextEdit* txtDefinition = nullptr;
+    QLabel* Label3 = nullptr;
+    QPlainTextEdit* txtSentence = nullptr;
+    QGroupBox* frameWav = nullptr;
+    QPushButton* cmdRecord = nullptr;
+    QPushButton* cmdStop = nullptr;
+    QPushButton* cmdPlay = nullptr;
+    QPushButton* cmdDeleteWav = nullptr;
+    QFrame* Shape1 = nullptr;
+    QTimer* Timer1 = nullptr;
+    QPushButton* cmdSaveWord = nullptr;
+    QPushButton* cmdCancel = nullptr;
+    QMenu* mnuFile = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuExit = nullptr;
+
+    // The indicator's current fill colour.
+    QColor IndicatorColor() const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    QWidget* BuildWavFrame();
+    void BuildMenu();
+    void SetTabOrder();
+
+    void cmdRecord_Click();
+    void cmdStop_Click();
+    void cmdPlay_Click();
+    void cmdDeleteWav_Click();
+    void cmdSaveWord_Click();
+    void Timer1_Timer();
+    bool ValidateForSave();
+    void SaveWord();
+    // Stores the row (steps of the save up to the recording); returns whether a word was created.
+    bool StoreWordRow();
+    void StoreRecording();
+    void AfterSave(bool created);
+
+    void SetWavButtonsEnabled(bool enabled);
+    void ShowIdle();
+    void DiscardRecording();
+    void SetIndicatorColor(const QColor& color);
+    QString WordText() const;
+    // Moves the recording of oldText to the name of newText (texts differing beyond case).
+    void MoveRecording(const QString& oldText, const QString& newText);
+
+    int32_t listId_ = 0;
+    int32_t wordId_ = 0;
+    WordEditorCaller* callingForm_ = nullptr;
+    bool newRecording_ = false;
+    QColor indicatorColor_;
+};
