@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, running, testing and packaging Quillby need.
+# Only the missing ones are installed, so a second run is quick and touches nothing.
+# Runs as root, or through sudo for any other user. Works without a terminal (CI).
+set -euo pipefail
+
+# The one list of packages, grouped by what needs them.
+PACKAGES=(
+    # build
+    cmake g++ make ninja-build pkg-config
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
+    libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # run: libqt6multimedia6 carries Qt's GStreamer backend; these are its WAV reader,
+    # its PulseAudio sink and the sound server itself
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio
+    # tests: a private sound server, a voice for the microphone, sound and picture checks,
+    # windows on a virtual screen, a session bus, a font for readable offscreen text
+    pulseaudio-utils espeak-ng sox sqlite3 imagemagick desktop-file-utils
+    xvfb xauth dbus dbus-x11 fonts-dejavu-core
+)
+
+missing=()
+for package in "${PACKAGES[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Abbrev}' "$package" 2>/dev/null || true)
+    if [[ "$status" != ii* ]]; then
+        missing+=("$package")
+    fi
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+    echo "install-deps: all ${#PACKAGES[@]} packages are installed."
+    exit 0
+fi
+
+if [[ $(id -u) -eq 0 ]]; then
+    as_root=(env DEBIAN_FRONTEND=noninteractive)
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+else
+    echo "install-deps: these packages are missing: ${missing[*]}" >&2
+    echo "install-deps: run this script as root, or install sudo, to install them." >&2
+    exit 1
+fi
+
+echo "install-deps: installing ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
