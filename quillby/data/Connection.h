@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <functional>
 
 struct sqlite3;
 
@@ -22,7 +23,24 @@ public:
     // and when the connection is not open.
     void Execute(const QString& sql);
 
+    // The number of rows a SELECT returns, counted by SQLite without building a snapshot.
+    // The statement is sent exactly as given, wrapped in "SELECT COUNT(*) FROM (...)".
+    long long CountRows(const QString& sql);
+
     sqlite3* Handle() const { return db_; }
+
+    // Called with every statement text handed to Execute, CountRows or a Recordset, exactly
+    // as the caller built it (before the date-literal rewrite). Used to check statements.
+    using StatementListener = std::function<void(const QString&)>;
+    void SetStatementListener(StatementListener listener) { listener_ = std::move(listener); }
+    void NotifyStatement(const QString& sql) const
+    {
+        if (listener_)
+            listener_(sql);
+    }
+
+    // Throws DbError (naming the statement) when the connection is not open.
+    void RequireOpen(const QString& sql) const;
 
     // The value of "Data Source=" in a connection string, "" when absent.
     static QString DataSource(const QString& connectionString);
@@ -30,6 +48,25 @@ public:
     static QString RewriteDateLiterals(const QString& sql);
 
 private:
+    void Configure();
+    void VerifyQuillbyDatabase();
+
     sqlite3* db_ = nullptr;
     QString path_;
+    StatementListener listener_;
+};
+
+// Groups several statements into one all-or-nothing change: committed by Commit(), rolled
+// back when the scope ends without it (an exception left the block).
+class Transaction {
+public:
+    explicit Transaction(Connection& connection);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    void Commit();
+
+private:
+    Connection& connection_;
+    bool open_ = false;
 };

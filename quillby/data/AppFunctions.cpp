@@ -1,0 +1,212 @@
+#include "AppFunctions.h"
+
+#include "Connection.h"
+#include "Globals.h"
+#include "Recordset.h"
+#include "Statements.h"
+#include "Variant.h"
+#include "WavFiles.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+#include <QSet>
+#include <QTime>
+#include <random>
+
+namespace {
+QString S(const char* fragment)
+{
+    return QString::fromLatin1(fragment);
+}
+
+// fragment + where + id + " ", e.g. " SELECT * FROM LISTS  WHERE LIST_ID = 7 ".
+QString Where(const char* statement, const char* where, int32_t id)
+{
+    return S(statement) + S(where) + QString::number(id) + S(Sql::VALUE_END);
+}
+
+int32_t Count(const QString& sql)
+{
+    return static_cast<int32_t>(Globals::DbConnection().CountRows(sql));
+}
+
+// The sound files that words still stored in the database use.
+QSet<QString> RecordingsInUse()
+{
+    QSet<QString> inUse;
+    Recordset rs(QStringLiteral("SELECT WORD FROM WORDS"), Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext())
+        inUse.insert(WordWavFile(rs.Field(QStringLiteral("WORD")).toText()));
+    return inUse;
+}
+
+// Deletes the recordings of removed words unless a remaining word of the same text
+// (in any letter case) still plays them.
+void DeleteUnusedRecordings(const QStringList& removedWords)
+{
+    QStringList files;
+    for (const QString& word : removedWords) {
+        const QString file = WordWavFile(word);
+        if (!file.isEmpty() && !files.contains(file))
+            files << file;
+    }
+    if (files.isEmpty())
+        return;
+    const QSet<QString> inUse = RecordingsInUse();
+    for (const QString& file : files) {
+        if (!inUse.contains(file))
+            DeleteFileQuietly(file);
+    }
+}
+} // namespace
+
+int32_t CountListWords(int32_t listId)
+{
+    return Count(Where(Sql::SELECT_WORDS, Sql::WHERE_LIST_ID, listId));
+}
+
+int32_t CountListTests(int32_t listId)
+{
+    return Count(Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId));
+}
+
+QString GetWordText(int32_t wordId)
+{
+    Recordset rs(Where(Sql::SELECT_WORDS, Sql::WHERE_WORD_ID, wordId), Globals::DbConnection());
+    return rs.Eof() ? QString() : rs.Field(QStringLiteral("WORD")).toText();
+}
+
+QString GetListTestDate(int32_t listId)
+{
+    Recordset rs(Where(Sql::SELECT_LISTS, Sql::WHERE_LIST_ID, listId), Globals::DbConnection());
+    if (rs.Eof())
+        return {};
+    const Variant testDate = rs.Field(QStringLiteral("TEST_DATE"));
+    const QDate date = testDate.toDate();
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : testDate.toText();
+}
+
+int32_t GetTestScore(int32_t testId)
+{
+    int32_t words = 0;
+    {
+        Recordset rs(Where(Sql::SELECT_TESTS, Sql::WHERE_TEST_ID, testId), Globals::DbConnection());
+        if (!rs.Eof())
+            words = CountListWords(rs.Field(QStringLiteral("LIST_ID")).toLong());
+    }
+    ProcessEvents(6);
+    const int32_t correct = Count(Where(Sql::SELECT_WORD_ATTEMPTS, Sql::WHERE_TEST_ID, testId) +
+                                  S(Sql::AND_FIRST_ATTEMPT) + S(Sql::AND_CORRECT));
+    if (correct == 0)
+        return 0;
+    if (words == 0)
+        return 100;
+    return static_cast<int32_t>(RoundHalfEven(double(correct) / double(words) * 100.0));
+}
+
+void RecordAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,
+                   const QString& result, int32_t attemptNumber)
+{
+    Recordset rs(Where(Sql::SELECT_WORD_ATTEMPTS, Sql::WHERE_WORD_ID, wordId),
+                 Globals::DbConnection());
+    rs.AddNew();
+    rs.SetField(QStringLiteral("TEST_ID"), testId);
+    rs.SetField(QStringLiteral("LIST_ID"), listId);
+    rs.SetField(QStringLiteral("WORD_ID"), wordId);
+    rs.SetField(QStringLiteral("GUESS"), guess);
+    rs.SetField(QStringLiteral("RESULT"), result);
+    rs.SetField(QStringLiteral("ATTEMPT_NUMBER"), attemptNumber);
+    rs.Update();
+    rs.Close();
+}
+
+void DeleteWord(int32_t wordId)
+{
+    const QString word = GetWordText(wordId); // read before anything is deleted
+    Connection& db = Globals::DbConnection();
+    {
+        Transaction transaction(db);
+        db.Execute(Where(Sql::DELETE_WORDS, Sql::WHERE_WORD_ID, wordId));
+        db.Execute(Where(Sql::DELETE_WORD_ATTEMPTS, Sql::WHERE_WORD_ID, wordId));
+        transaction.Commit();
+    }
+    DeleteUnusedRecordings({word});
+}
+
+void DeleteList(int32_t listId)
+{
+    Connection& db = Globals::DbConnection();
+    QStringList words;
+    {
+        Recordset rs(Where(Sql::SELECT_WORDS, Sql::WHERE_LIST_ID, listId), db);
+        for (; !rs.Eof(); rs.MoveNext())
+            words << rs.Field(QStringLiteral("WORD")).toText();
+    }
+    // The rows go first: when the database refuses, no recording has been lost.
+    {
+        Transaction transaction(db);
+        for (const char* table : {Sql::DELETE_WORDS, Sql::DELETE_LISTS, Sql::DELETE_TESTS,
+                                  Sql::DELETE_WORD_ATTEMPTS})
+            db.Execute(Where(table, Sql::WHERE_LIST_ID, listId));
+        transaction.Commit();
+    }
+    DeleteUnusedRecordings(words);
+}
+
+void DeleteTest(int32_t testId)
+{
+    Connection& db = Globals::DbConnection();
+    Transaction transaction(db);
+    db.Execute(Where(Sql::DELETE_TESTS, Sql::WHERE_TEST_ID, testId));
+    db.Execute(Where(Sql::DELETE_WORD_ATTEMPTS, Sql::WHERE_TEST_ID, testId));
+    transaction.Commit();
+}
+
+int32_t RandomNumber(int32_t max)
+{
+    if (max <= 0)
+        return 0; // nothing to choose from; a negative bound would never be met
+    // Re-seeded from the time of day on every call; the draw counter keeps draws inside one
+    // clock tick apart.
+    static std::mt19937 generator;
+    static uint32_t draws = 0;
+    const double secondsSinceMidnight = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    const auto seed = static_cast<uint32_t>(secondsSinceMidnight / 3.0);
+    generator.seed(seed ^ (++draws * 0x9E3779B9u));
+    std::uniform_real_distribution<double> fraction(0.0, 1.0);
+    for (;;) {
+        const double n = RoundHalfEven(fraction(generator) * max);
+        if (n >= 0 && n <= max)
+            return static_cast<int32_t>(n);
+    }
+}
+
+void DeleteFileQuietly(const QString& path)
+{
+    if (!path.isEmpty())
+        QFile::remove(path);
+}
+
+QString CheckValueToText(int checkValue)
+{
+    return QString::fromLatin1(checkValue == 1 ? "TRUE" : "FALSE");
+}
+
+int TextToCheckValue(const QString& text)
+{
+    return TextToBoolean(text) ? 1 : 0;
+}
+
+bool TextToBoolean(const QString& text)
+{
+    return text.toUpper() == QLatin1String("TRUE");
+}
+
+void ProcessEvents(int times)
+{
+    if (!QCoreApplication::instance())
+        return;
+    for (int i = 0; i < times; ++i)
+        QCoreApplication::processEvents();
+}

@@ -1,0 +1,262 @@
+#include "Connection.h"
+
+#include "DbError.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QStringList>
+#include <sqlite3.h>
+
+namespace {
+// A locked file makes a statement wait this long for the lock, then fail with a message.
+constexpr int kBusyTimeoutMs = 2000;
+
+const QStringList& QuillbyTables()
+{
+    static const QStringList tables = {QStringLiteral("LISTS"),   QStringLiteral("WORDS"),
+                                       QStringLiteral("TESTS"),   QStringLiteral("WORD_ATTEMPTS"),
+                                       QStringLiteral("OPTIONS"), QStringLiteral("IDS")};
+    return tables;
+}
+
+QString Describe(sqlite3* db, const QString& path)
+{
+    return QStringLiteral("The database %1 reported: %2")
+        .arg(path, QString::fromUtf8(sqlite3_errmsg(db)));
+}
+
+// Finalizes a prepared statement whatever way the scope is left.
+struct StatementGuard {
+    sqlite3_stmt* stmt = nullptr;
+    ~StatementGuard() { sqlite3_finalize(stmt); }
+};
+
+// Runs every statement of a text; returns the SQLite result of the first failure.
+int RunAll(sqlite3* db, const QByteArray& utf8)
+{
+    const char* tail = utf8.constData();
+    while (tail && *tail) {
+        StatementGuard guard;
+        const char* next = nullptr;
+        int rc = sqlite3_prepare_v2(db, tail, -1, &guard.stmt, &next);
+        if (rc != SQLITE_OK)
+            return rc;
+        tail = next;
+        if (!guard.stmt)
+            continue; // blanks or a comment only
+        while ((rc = sqlite3_step(guard.stmt)) == SQLITE_ROW) {
+        }
+        if (rc != SQLITE_DONE)
+            return rc;
+    }
+    return SQLITE_OK;
+}
+
+// '#m/d/yyyy#' or '#m/d/yyyy h:mm:ss [AM|PM]#' inside the two '#' signs.
+QString IsoFromLiteral(const QString& inner)
+{
+    static const QRegularExpression re(QStringLiteral(
+        R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*([AaPp][Mm])?)?\s*$)"));
+    const QRegularExpressionMatch m = re.match(inner);
+    if (!m.hasMatch())
+        return {};
+    const QDate date(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
+    if (!date.isValid())
+        return {};
+    if (m.captured(4).isEmpty())
+        return date.toString(QStringLiteral("yyyy-MM-dd"));
+    int hour = m.captured(4).toInt();
+    const QString ampm = m.captured(7).toUpper();
+    if (ampm == QLatin1String("PM") && hour < 12)
+        hour += 12;
+    if (ampm == QLatin1String("AM") && hour == 12)
+        hour = 0;
+    const QTime time(hour, m.captured(5).toInt(), m.captured(6).toInt());
+    if (!time.isValid())
+        return {};
+    return date.toString(QStringLiteral("yyyy-MM-dd ")) + time.toString(QStringLiteral("HH:mm:ss"));
+}
+} // namespace
+
+Connection::~Connection()
+{
+    Close();
+}
+
+QString Connection::DataSource(const QString& connectionString)
+{
+    static const QRegularExpression re(QStringLiteral(R"((?:^|;)\s*Data Source\s*=([^;]*))"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = re.match(connectionString);
+    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+}
+
+QString Connection::RewriteDateLiterals(const QString& sql)
+{
+    QString out;
+    out.reserve(sql.size());
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            // Quoted text and names are copied untouched ('' and "" stay inside).
+            qsizetype end = sql.indexOf(c, i + 1);
+            while (end >= 0 && end + 1 < sql.size() && sql[end + 1] == c)
+                end = sql.indexOf(c, end + 2);
+            if (end < 0)
+                end = sql.size() - 1;
+            out += sql.mid(i, end - i + 1);
+            i = end;
+            continue;
+        }
+        if (c == QLatin1Char('#')) {
+            const qsizetype end = sql.indexOf(QLatin1Char('#'), i + 1);
+            if (end > i) {
+                const QString iso = IsoFromLiteral(sql.mid(i + 1, end - i - 1));
+                if (!iso.isEmpty()) {
+                    out += QLatin1Char('\'') + iso + QLatin1Char('\'');
+                    i = end;
+                    continue;
+                }
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+void Connection::Open(const QString& connectionString)
+{
+    Close();
+    const QString path = DataSource(connectionString);
+    if (path.isEmpty())
+        throw DbError(QString(), QStringLiteral("The connection string names no database file: %1")
+                                     .arg(connectionString));
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw DbError(QString(), QStringLiteral("The database file %1 does not exist.").arg(path));
+    if (info.isDir())
+        throw DbError(QString(), QStringLiteral("%1 is a folder, not a database file.").arg(path));
+
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString message = db ? Describe(db, path)
+                                   : QStringLiteral("The database %1 cannot be opened.").arg(path);
+        sqlite3_close(db);
+        throw DbError(QString(), message);
+    }
+    db_ = db;
+    path_ = path;
+    try {
+        if (sqlite3_db_readonly(db_, "main") == 1)
+            throw DbError(QString(), QStringLiteral("The database file %1 is read-only: nothing "
+                                                    "could be stored in it.")
+                                         .arg(path));
+        sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+        VerifyQuillbyDatabase();
+        Configure();
+    } catch (...) {
+        Close();
+        throw;
+    }
+}
+
+void Connection::VerifyQuillbyDatabase()
+{
+    const QString probe = QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'");
+    StatementGuard guard;
+    int rc = sqlite3_prepare_v2(db_, probe.toUtf8().constData(), -1, &guard.stmt, nullptr);
+    QStringList found;
+    if (rc == SQLITE_OK) {
+        while ((rc = sqlite3_step(guard.stmt)) == SQLITE_ROW)
+            found << QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(guard.stmt, 0)));
+    }
+    if (rc != SQLITE_DONE) {
+        throw DbError(QString(), QStringLiteral("The file %1 cannot be read as a Quillby database "
+                                                "(%2).")
+                                     .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+    }
+    for (const QString& table : QuillbyTables()) {
+        if (!found.contains(table, Qt::CaseInsensitive))
+            throw DbError(QString(), QStringLiteral("The file %1 is not a Quillby database: it "
+                                                    "has no table %2.")
+                                         .arg(path_, table));
+    }
+}
+
+void Connection::Configure()
+{
+    // Write-ahead log with full sync: every stored change is on disk when its statement
+    // returns, at the cost of one sync per change.
+    const QByteArray pragmas = "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;";
+    if (RunAll(db_, pragmas) != SQLITE_OK)
+        throw DbError(QString(), Describe(db_, path_));
+}
+
+void Connection::Close()
+{
+    if (db_) {
+        sqlite3_close_v2(db_);
+        db_ = nullptr;
+    }
+    path_.clear();
+}
+
+void Connection::RequireOpen(const QString& sql) const
+{
+    if (!db_)
+        throw DbError(sql, QStringLiteral("The database is not open."));
+}
+
+void Connection::Execute(const QString& sql)
+{
+    RequireOpen(sql);
+    NotifyStatement(sql);
+    if (RunAll(db_, RewriteDateLiterals(sql).toUtf8()) != SQLITE_OK)
+        throw DbError(sql, Describe(db_, path_));
+}
+
+long long Connection::CountRows(const QString& sql)
+{
+    RequireOpen(sql);
+    NotifyStatement(sql);
+    const QByteArray counted =
+        (QStringLiteral("SELECT COUNT(*) FROM (") + RewriteDateLiterals(sql) + QStringLiteral(")"))
+            .toUtf8();
+    StatementGuard guard;
+    if (sqlite3_prepare_v2(db_, counted.constData(), -1, &guard.stmt, nullptr) != SQLITE_OK ||
+        sqlite3_step(guard.stmt) != SQLITE_ROW)
+        throw DbError(sql, Describe(db_, path_));
+    return sqlite3_column_int64(guard.stmt, 0);
+}
+
+Transaction::Transaction(Connection& connection) : connection_(connection)
+{
+    connection_.RequireOpen(QStringLiteral("BEGIN"));
+    // Inside an enclosing transaction this one simply takes part in it.
+    if (!sqlite3_get_autocommit(connection_.Handle()))
+        return;
+    if (RunAll(connection_.Handle(), "BEGIN IMMEDIATE") != SQLITE_OK)
+        throw DbError(QStringLiteral("BEGIN IMMEDIATE"),
+                      Describe(connection_.Handle(), connection_.FilePath()));
+    open_ = true;
+}
+
+Transaction::~Transaction()
+{
+    if (open_ && connection_.Handle())
+        RunAll(connection_.Handle(), "ROLLBACK");
+}
+
+void Transaction::Commit()
+{
+    if (!open_)
+        return;
+    if (RunAll(connection_.Handle(), "COMMIT") != SQLITE_OK) {
+        const QString message = Describe(connection_.Handle(), connection_.FilePath());
+        throw DbError(QStringLiteral("COMMIT"), message);
+    }
+    open_ = false;
+}

@@ -1,0 +1,313 @@
+#include "Recordset.h"
+
+#include "Connection.h"
+#include "DbError.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <limits>
+#include <sqlite3.h>
+
+namespace {
+// The rowid rides along as the first column of "SELECT * FROM <table> ..." snapshots.
+const QString kRowidColumn = QStringLiteral("_rowid_");
+
+struct StatementGuard {
+    sqlite3_stmt* stmt = nullptr;
+    ~StatementGuard() { sqlite3_finalize(stmt); }
+};
+
+QString ErrorOf(Connection& connection)
+{
+    return QStringLiteral("The database %1 reported: %2")
+        .arg(connection.FilePath(), QString::fromUtf8(sqlite3_errmsg(connection.Handle())));
+}
+
+int Digits(const QChar* p, int n)
+{
+    int v = 0;
+    for (int i = 0; i < n; ++i) {
+        if (!p[i].isDigit())
+            return -1;
+        v = v * 10 + p[i].digitValue();
+    }
+    return v;
+}
+
+// Stored ISO text "yyyy-mm-dd" or "yyyy-mm-dd hh:mm:ss"; invalid for anything else.
+QDateTime ParseIso(const QString& s, bool& hasTime)
+{
+    hasTime = false;
+    if ((s.size() != 10 && s.size() != 19) || s[4] != QLatin1Char('-') || s[7] != QLatin1Char('-'))
+        return {};
+    const QChar* p = s.constData();
+    const QDate date(Digits(p, 4), Digits(p + 5, 2), Digits(p + 8, 2));
+    if (!date.isValid())
+        return {};
+    if (s.size() == 10)
+        return QDateTime(date, QTime(0, 0));
+    if (s[13] != QLatin1Char(':') || s[16] != QLatin1Char(':'))
+        return {};
+    const QTime time(Digits(p + 11, 2), Digits(p + 14, 2), Digits(p + 17, 2));
+    if (!time.isValid())
+        return {};
+    hasTime = true;
+    return QDateTime(date, time);
+}
+
+Variant ReadValue(sqlite3_stmt* stmt, int index, const QString& declType)
+{
+    switch (sqlite3_column_type(stmt, index)) {
+    case SQLITE_NULL:
+        return {};
+    case SQLITE_INTEGER: {
+        const sqlite3_int64 v = sqlite3_column_int64(stmt, index);
+        if (v >= std::numeric_limits<int32_t>::min() && v <= std::numeric_limits<int32_t>::max())
+            return Variant(static_cast<int32_t>(v));
+        return Variant(static_cast<double>(v));
+    }
+    case SQLITE_FLOAT:
+        return Variant(sqlite3_column_double(stmt, index));
+    default: {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, index));
+        const QString value = QString::fromUtf8(text, sqlite3_column_bytes(stmt, index));
+        if (declType == QLatin1String("DATE") || declType == QLatin1String("DATETIME")) {
+            bool hasTime = false;
+            const QDateTime dt = ParseIso(value, hasTime);
+            if (dt.isValid())
+                return declType == QLatin1String("DATE") ? Variant(dt.date()) : Variant(dt);
+        }
+        return Variant(value);
+    }
+    }
+}
+
+// Dates go to DATE and DATETIME columns as ISO text; everything else keeps its kind.
+int BindValue(sqlite3_stmt* stmt, int index, const Variant& value, const QString& declType)
+{
+    const bool dateColumn = declType == QLatin1String("DATE");
+    const bool dateTimeColumn = declType == QLatin1String("DATETIME");
+    QString text;
+    switch (value.type()) {
+    case Variant::Type::Null:
+        return sqlite3_bind_null(stmt, index);
+    case Variant::Type::Long:
+        return sqlite3_bind_int(stmt, index, value.toLong());
+    case Variant::Type::Double:
+        return sqlite3_bind_double(stmt, index, value.toDouble());
+    case Variant::Type::Date:
+    case Variant::Type::DateTime:
+        text = value.toDateTime().toString(dateColumn ? QStringLiteral("yyyy-MM-dd")
+                                                      : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        break;
+    case Variant::Type::Text: {
+        const QDateTime dt = (dateColumn || dateTimeColumn) ? value.toDateTime() : QDateTime();
+        if (dt.isValid())
+            text = dt.toString(dateColumn ? QStringLiteral("yyyy-MM-dd")
+                                          : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        else
+            text = value.toText();
+        break;
+    }
+    }
+    const QByteArray utf8 = text.toUtf8();
+    return sqlite3_bind_text(stmt, index, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+QString Quoted(const QString& name)
+{
+    QString escaped = name;
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+} // namespace
+
+void Recordset::Open(const QString& sql, Connection& connection)
+{
+    Close();
+    connection.RequireOpen(sql);
+    connection.NotifyStatement(sql);
+
+    // "SELECT * FROM <table> ..." snapshots can be changed: they carry each row's rowid.
+    static const QRegularExpression starFrom(
+        QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+([A-Za-z_][A-Za-z0-9_]*)(?=\s|;|$))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString text = Connection::RewriteDateLiterals(sql);
+    QString table;
+    const QRegularExpressionMatch m = starFrom.match(text);
+    if (m.hasMatch()) {
+        table = m.captured(1);
+        text = QStringLiteral("SELECT ") + kRowidColumn + QStringLiteral(", * FROM ") + table +
+               text.mid(m.capturedEnd(0));
+    }
+
+    StatementGuard guard;
+    const QByteArray utf8 = text.toUtf8();
+    if (sqlite3_prepare_v2(connection.Handle(), utf8.constData(), -1, &guard.stmt, nullptr) !=
+            SQLITE_OK || !guard.stmt)
+        throw DbError(sql, ErrorOf(connection));
+
+    const int first = table.isEmpty() ? 0 : 1;
+    const int count = sqlite3_column_count(guard.stmt);
+    QStringList columns, declTypes;
+    for (int i = first; i < count; ++i) {
+        columns << QString::fromUtf8(sqlite3_column_name(guard.stmt, i));
+        declTypes << QString::fromUtf8(sqlite3_column_decltype(guard.stmt, i)).toUpper();
+    }
+    std::vector<Row> rows;
+    int rc;
+    while ((rc = sqlite3_step(guard.stmt)) == SQLITE_ROW) {
+        Row row;
+        row.rowid = first ? sqlite3_column_int64(guard.stmt, 0) : 0;
+        row.values.reserve(columns.size());
+        for (int i = first; i < count; ++i)
+            row.values.push_back(ReadValue(guard.stmt, i, declTypes[i - first]));
+        row.dirty.assign(columns.size(), false);
+        rows.push_back(std::move(row));
+    }
+    if (rc != SQLITE_DONE)
+        throw DbError(sql, ErrorOf(connection));
+
+    connection_ = &connection;
+    sql_ = sql;
+    table_ = table;
+    columns_ = columns;
+    declTypes_ = declTypes;
+    rows_ = std::move(rows);
+    current_ = 0;
+    adding_ = false;
+}
+
+void Recordset::Close()
+{
+    connection_ = nullptr;
+    sql_.clear();
+    table_.clear();
+    columns_.clear();
+    declTypes_.clear();
+    rows_.clear();
+    current_ = 0;
+    adding_ = false;
+}
+
+bool Recordset::Eof() const
+{
+    return current_ >= int(rows_.size());
+}
+
+void Recordset::MoveNext()
+{
+    if (!IsOpen() || Eof())
+        throw DbError(sql_, QStringLiteral("There is no current record to move from."));
+    Update(); // like the old record sets: leaving a changed row stores it
+    ++current_;
+}
+
+void Recordset::MoveFirst()
+{
+    if (!IsOpen())
+        throw DbError(sql_, QStringLiteral("The record set is not open."));
+    Update();
+    current_ = 0;
+}
+
+int Recordset::RecordCount() const
+{
+    return int(rows_.size());
+}
+
+int Recordset::ColumnIndex(const QString& column) const
+{
+    for (int i = 0; i < columns_.size(); ++i) {
+        if (columns_[i].compare(column, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    throw DbError(sql_, QStringLiteral("The record set has no column %1.").arg(column));
+}
+
+Variant Recordset::Field(const QString& column) const
+{
+    if (!IsOpen() || Eof())
+        throw DbError(sql_, QStringLiteral("There is no current record to read %1 from.").arg(column));
+    return rows_[current_].values[ColumnIndex(column)];
+}
+
+void Recordset::SetField(const QString& column, const Variant& value)
+{
+    if (!IsOpen() || Eof())
+        throw DbError(sql_, QStringLiteral("There is no current record to write %1 to.").arg(column));
+    const int index = ColumnIndex(column);
+    Row& row = rows_[current_];
+    row.values[index] = value;
+    row.dirty[index] = true;
+}
+
+void Recordset::AddNew()
+{
+    if (!IsOpen())
+        throw DbError(sql_, QStringLiteral("The record set is not open."));
+    if (table_.isEmpty())
+        throw DbError(sql_, QStringLiteral("Rows cannot be added through this statement."));
+    Update();
+    Row row;
+    row.values.resize(columns_.size());
+    row.dirty.assign(columns_.size(), false);
+    rows_.push_back(std::move(row));
+    current_ = int(rows_.size()) - 1;
+    adding_ = true;
+}
+
+void Recordset::Update()
+{
+    if (!IsOpen() || Eof())
+        return;
+    Row& row = rows_[current_];
+    const bool changed = std::find(row.dirty.begin(), row.dirty.end(), true) != row.dirty.end();
+    if (!adding_ && !changed)
+        return;
+    if (table_.isEmpty())
+        throw DbError(sql_, QStringLiteral("Rows cannot be changed through this statement."));
+
+    QStringList names;
+    std::vector<int> indexes;
+    for (int i = 0; i < columns_.size(); ++i) {
+        if (row.dirty[i]) {
+            names << Quoted(columns_[i]);
+            indexes.push_back(i);
+        }
+    }
+    QString statement;
+    if (adding_) {
+        statement = names.isEmpty()
+                        ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(table_))
+                        : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                              .arg(Quoted(table_), names.join(QStringLiteral(", ")),
+                                   QStringList(names.size(), QStringLiteral("?"))
+                                       .join(QStringLiteral(", ")));
+    } else {
+        statement = QStringLiteral("UPDATE %1 SET %2 = ? WHERE _rowid_ = ?")
+                        .arg(Quoted(table_), names.join(QStringLiteral(" = ?, ")));
+    }
+
+    sqlite3* db = connection_->Handle();
+    connection_->RequireOpen(statement);
+    StatementGuard guard;
+    const QByteArray utf8 = statement.toUtf8();
+    if (sqlite3_prepare_v2(db, utf8.constData(), -1, &guard.stmt, nullptr) != SQLITE_OK)
+        throw DbError(statement, ErrorOf(*connection_));
+    int param = 1;
+    for (int i : indexes)
+        BindValue(guard.stmt, param++, row.values[i], declTypes_[i]);
+    if (!adding_)
+        sqlite3_bind_int64(guard.stmt, param, row.rowid);
+    if (sqlite3_step(guard.stmt) != SQLITE_DONE)
+        throw DbError(statement, ErrorOf(*connection_));
+    if (adding_) {
+        row.rowid = sqlite3_last_insert_rowid(db);
+    } else if (sqlite3_changes(db) == 0) {
+        throw DbError(statement, QStringLiteral("The row to change no longer exists in %1.")
+                                     .arg(connection_->FilePath()));
+    }
+    row.dirty.assign(columns_.size(), false);
+    adding_ = false;
+}
