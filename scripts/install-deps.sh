@@ -36,6 +36,8 @@ if [[ $(id -u) -eq 0 ]]; then
     as_root=(env DEBIAN_FRONTEND=noninteractive)
 elif command -v sudo >/dev/null 2>&1; then
     as_root=(sudo env DEBIAN_FRONTEND=noninteractive)
+    # Without a terminal nobody can type a password: fail at once instead of waiting.
+    [[ -t 0 ]] || as_root=(sudo -n env DEBIAN_FRONTEND=noninteractive)
 else
     echo "install-deps: these packages are missing: ${missing[*]}" >&2
     echo "install-deps: run this script as root, or install sudo, to install them." >&2
