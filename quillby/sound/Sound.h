@@ -4,6 +4,11 @@
 // Recording and playback of the main program. None of these shows a message or reports a
 // failure: with no audio device every call is silent and returns at once.
 
+// Prepares the audio services; call once at start-up, before any other multimedia object is
+// made. Selects Qt's GStreamer media backend (the FFmpeg one crashes when no audio server
+// runs) unless QT_MEDIA_BACKEND already names one. The operations below call it themselves.
+void InitSound();
+
 // Closes any earlier recording and starts a new one (8-bit unsigned PCM, 11025 Hz, mono; other
 // device formats are converted).
 void StartRecording();
@@ -17,7 +22,9 @@ void CloseRecorder();
 bool IsRecording();
 
 // Starts playing a WAV file and returns at once; a new sound stops the one playing. A missing
-// file gives the platform beep.
+// file (or one that is no readable WAVE file) gives a short alert tone, the desktop's beep.
 void PlayWave(const QString& path);
 // Stops whatever is playing (used at exit).
 void StopPlaying();
+// True from PlayWave until its sound has been played out or stopped.
+bool IsPlaying();

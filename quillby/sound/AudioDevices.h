@@ -1,0 +1,15 @@
+#pragma once
+#include <QAudioDevice>
+#include <QAudioFormat>
+
+// The system's default input or output device, looked up by its id among the present
+// devices; a null device when there is none (no audio server, no card).
+QAudioDevice DefaultAudioDevice(QAudioDevice::Mode mode);
+
+// `wanted` when the device takes it, else the device's own preferred format (we convert);
+// an invalid format when the device is null or names none.
+QAudioFormat FormatForDevice(const QAudioDevice& device, const QAudioFormat& wanted);
+
+// Releases the recorder and the player; run before the application object goes away.
+void ReleaseRecorder();
+void ReleasePlayer();

@@ -1,0 +1,59 @@
+#include "Sound.h"
+
+#include "AudioDevices.h"
+
+#include <QCoreApplication>
+#include <QMediaDevices>
+
+namespace {
+
+void ReleaseAudio()
+{
+    ReleaseRecorder();
+    ReleasePlayer();
+}
+
+} // namespace
+
+void InitSound()
+{
+    static bool backendChosen = false;
+    if (!backendChosen) {
+        backendChosen = true;
+        if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
+            qputenv("QT_MEDIA_BACKEND", "gstreamer");
+    }
+    // Audio objects must go before Qt's audio engine does, at the application's end.
+    static bool cleanupRegistered = false;
+    if (!cleanupRegistered && QCoreApplication::instance()) {
+        cleanupRegistered = true;
+        qAddPostRoutine(ReleaseAudio);
+    }
+}
+
+QAudioDevice DefaultAudioDevice(QAudioDevice::Mode mode)
+{
+    InitSound();
+    const bool input = mode == QAudioDevice::Input;
+    const QAudioDevice preferred =
+        input ? QMediaDevices::defaultAudioInput() : QMediaDevices::defaultAudioOutput();
+    if (preferred.isNull())
+        return {};
+    const QList<QAudioDevice> present =
+        input ? QMediaDevices::audioInputs() : QMediaDevices::audioOutputs();
+    for (const QAudioDevice& device : present) {
+        if (device.id() == preferred.id())
+            return device;
+    }
+    return preferred;
+}
+
+QAudioFormat FormatForDevice(const QAudioDevice& device, const QAudioFormat& wanted)
+{
+    if (device.isNull())
+        return {};
+    if (device.isFormatSupported(wanted))
+        return wanted;
+    const QAudioFormat own = device.preferredFormat();
+    return own.isValid() && own.sampleFormat() != QAudioFormat::Unknown ? own : QAudioFormat{};
+}
