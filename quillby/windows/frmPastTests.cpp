@@ -1,0 +1,189 @@
+#include "frmPastTests.h"
+
+#include "AppFunctions.h"
+#include "ErrorReport.h"
+#include "FormHelpers.h"
+#include "Globals.h"
+#include "Recordset.h"
+#include "Statements.h"
+#include "TestGrids.h"
+#include "Twips.h"
+#include "frmLists.h"
+#include "frmTestResults.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+frmPastTests* g_instance = nullptr;
+
+QLineEdit* AddTotal(QFormLayout* form, QWidget* parent, const char* labelName,
+                    const QString& caption, const char* name, const QString& tip)
+{
+    auto* label = MakeLabel(parent, labelName, caption);
+    auto* box = MakeTextBox(parent, name, label);
+    box->setReadOnly(true);
+    box->setToolTip(tip);
+    form->addRow(label, box);
+    return box;
+}
+} // namespace
+
+frmPastTests::frmPastTests(QWidget* parent) : QMainWindow(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmPastTests"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Past Tests"));
+    g_instance = this;
+    BuildControls();
+    move(Twips(100), Twips(600));
+}
+
+frmPastTests::~frmPastTests()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+frmPastTests* frmPastTests::instance() { return g_instance; }
+
+void frmPastTests::BuildControls()
+{
+    auto* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    Label1 = MakeLabel(central, "Label1", QStringLiteral("Select a test..."));
+    MSFlexGrid1 = new QTableWidget(central);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Select a test..."));
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->setMinimumWidth(Twips(2800) + 30);
+    Label1->setBuddy(MSFlexGrid1);
+    auto* totals = new QFormLayout;
+    txtTotalTests = AddTotal(totals, central, "Label2", QStringLiteral("Total Tests:"),
+                             "txtTotalTests", QStringLiteral("Total tests for this word list"));
+    txtAverageScore =
+        AddTotal(totals, central, "Label3", QStringLiteral("Average Score:"), "txtAverageScore",
+                 QStringLiteral("Average score of all tests taken for this word list"));
+    cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdExit);
+    auto* layout = new QVBoxLayout(central);
+    layout->addWidget(Label1);
+    layout->addWidget(MSFlexGrid1, 1);
+    layout->addLayout(totals);
+    layout->addLayout(buttons);
+    resize(Twips(3600), Twips(5200));
+
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    // A test chosen by mouse or keyboard shows its results.
+    connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previousRow, int) {
+                if (row != previousRow && !filling_)
+                    RowSelected();
+            });
+}
+
+void frmPastTests::SetListID(int32_t listId)
+{
+    listId_ = listId;
+    LoadPastTests();
+}
+
+void frmPastTests::LoadPastTests()
+{
+    filling_ = true;
+    ResetGrid(MSFlexGrid1, {QStringLiteral("Date"), QStringLiteral("Score"), QString()},
+              {1400, 1400, 1},
+              {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter,
+               Qt::AlignLeft | Qt::AlignVCenter});
+    Recordset rs(QLatin1String(Sql::SELECT_TESTS) + Sql::WHERE_LIST_ID + QString::number(listId_) +
+                     Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
+                 Globals::DbConnection());
+    long long sum = 0;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const int32_t testId = rs.Field(QStringLiteral("TEST_ID")).toLong();
+        const int score = GetTestScore(testId);
+        sum += score;
+        const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
+        AddGridRow(MSFlexGrid1, {UsDateText(date),
+                                 PercentText(score), QString::number(testId)});
+    }
+    rs.Close();
+    filling_ = false;
+
+    const int total = MSFlexGrid1->rowCount();
+    txtTotalTests->setText(QString::number(total));
+    const int average =
+        sum == 0 ? 0 : static_cast<int>(RoundHalfEven(static_cast<double>(sum) / total));
+    txtAverageScore->setText(PercentText(average));
+    if (total == 0)
+        return;
+    // The oldest test's results open at once.
+    filling_ = true;
+    MSFlexGrid1->setCurrentCell(0, 0);
+    filling_ = false;
+    RowSelected();
+    ProcessEvents(3);
+    MSFlexGrid1->setFocus();
+}
+
+void frmPastTests::RowSelected()
+{
+    const int row = MSFlexGrid1->currentRow();
+    if (row < 0)
+        return;
+    const int32_t testId = MSFlexGrid1->item(row, 2)->text().toInt();
+    auto* results = frmTestResults::instance();
+    QString word;
+    if (results) {
+        word = results->SelectedWord();
+    } else {
+        results = new frmTestResults(this);
+        PlaceBeside(results, this, y());
+        results->SetParentForm(QStringLiteral("frmPastTests"));
+    }
+    Guarded([&] {
+        results->SetTestID(testId);
+        results->SetFocusToWord(word);
+    });
+    results->show();
+    ProcessEvents(6);
+    MSFlexGrid1->setFocus();
+}
+
+void frmPastTests::SetFocusHere()
+{
+    raise();
+    activateWindow();
+    MSFlexGrid1->setFocus();
+}
+
+void frmPastTests::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (g_instance == this)
+        g_instance = nullptr;
+    if (auto* main = frmLists::instance())
+        main->SetFocusHere();
+}

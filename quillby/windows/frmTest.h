@@ -1,0 +1,88 @@
+#pragma once
+#include <QDateTime>
+#include <QStringList>
+#include <QWidget>
+#include <cstdint>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The running practice test: asks every word of one list once, in the chosen order, shows the
+// clues the settings allow, judges and stores each answer, and ends with the results window.
+class frmTest : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTest(QWidget* parent = nullptr);
+    ~frmTest() override;
+
+    // The open test window, or nullptr.
+    static frmTest* instance();
+
+    // Exactly one of these fills TestOptions before Start.
+    void LoadCustomOptions();
+    void LoadDefaultOptions();
+    void UsePreviousTestOptions();
+
+    // Begins a test on a list. Returns false when no test runs: the list has no words (said to
+    // the user) or the test could not begin; the window has then closed and the main window
+    // is shown again.
+    bool Start(int32_t listId);
+    void NextWord();
+    void EndTest();
+    void CheckAnswer();
+
+    // The WORD_ID texts of the words in asking order.
+    const QStringList& TestWords() const { return testWords_; }
+    int32_t TestID() const { return testId_; }
+    int32_t ListID() const { return listId_; }
+    bool TestComplete() const { return testComplete_; }
+    QString CurrentWord() const { return currentWord_; }
+    int32_t AttemptCount() const { return attemptCount_; }
+
+    QFrame* frameMain;
+    QGroupBox* frameDefinition;
+    QPlainTextEdit* txtDefinition;
+    QGroupBox* frameContext;
+    QPlainTextEdit* txtContext;
+    QFrame* frameBottom;
+    QLabel* lblWord;
+    QLineEdit* txtWord;
+    QPushButton* cmdNext;
+    QPushButton* cmdPronounce;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildControls();
+    void LoadTestWords();
+    void ShuffleWords();
+    void ArrangeFrames();
+    void CentreFrame();
+    bool PresentWord(const QString& wordId);
+    void SaveTest();
+    void StoreAttempt(const QString& result);
+    void AnswerCorrect();
+    void AnswerIncorrect();
+    void PronounceWord();
+    void cmdNext_Click();
+    void CloseByProgram();
+
+    int32_t testId_ = 0;
+    int32_t listId_ = 0;
+    int32_t currentIndex_ = -1;
+    int32_t attemptCount_ = 0;
+    QString currentWord_;
+    int32_t currentWordId_ = 0;
+    bool caseSensitive_ = false;
+    bool testComplete_ = false;
+    bool closingByProgram_ = false;
+    QDateTime startTime_;
+    QStringList testWords_;
+};

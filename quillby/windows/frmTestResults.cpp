@@ -1,0 +1,309 @@
+#include "frmTestResults.h"
+
+#include "AppFunctions.h"
+#include "ErrorReport.h"
+#include "FormHelpers.h"
+#include "Globals.h"
+#include "MsgBox.h"
+#include "Recordset.h"
+#include "Statements.h"
+#include "TestGrids.h"
+#include "Twips.h"
+#include "frmLists.h"
+#include "frmPastTests.h"
+#include "frmTest.h"
+#include "frmTestWordDetails.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace {
+frmTestResults* g_instance = nullptr;
+
+const QColor kWhite(255, 255, 255);
+const QColor kYellow(255, 255, 0);
+const QColor kRed(255, 0, 0);
+
+QLineEdit* AddField(QFormLayout* form, QWidget* parent, const char* labelName,
+                    const QString& caption, const char* name, const QString& tip = {})
+{
+    auto* label = MakeLabel(parent, labelName, caption);
+    auto* box = MakeTextBox(parent, name, label);
+    box->setReadOnly(true);
+    if (!tip.isEmpty())
+        box->setToolTip(tip);
+    form->addRow(label, box);
+    return box;
+}
+
+QString Sel(const char* table, const QString& id) { return QLatin1String(table) + id; }
+} // namespace
+
+int MinutesBetween(const QDateTime& start, const QDateTime& end)
+{
+    const qint64 days = start.date().daysTo(end.date());
+    const int startMinute = start.time().hour() * 60 + start.time().minute();
+    const int endMinute = end.time().hour() * 60 + end.time().minute();
+    return static_cast<int>(days * 1440 + endMinute - startMinute);
+}
+
+frmTestResults::frmTestResults(QWidget* parent) : QMainWindow(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmTestResults"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Test Results"));
+    g_instance = this;
+    BuildControls();
+    move(Twips(300), Twips(500));
+}
+
+frmTestResults::~frmTestResults()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+frmTestResults* frmTestResults::instance() { return g_instance; }
+
+void frmTestResults::BuildControls()
+{
+    auto* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* when = new QFormLayout;
+    txtDate = AddField(when, central, "Label5", QStringLiteral("Date:"), "txtDate");
+    txtStartTime = AddField(when, central, "Label7", QStringLiteral("Time:"), "txtStartTime");
+
+    frameSummary = new QGroupBox(QStringLiteral("Summary"), central);
+    frameSummary->setObjectName(QStringLiteral("frameSummary"));
+    auto* summary = new QFormLayout(frameSummary);
+    txtScore = AddField(summary, frameSummary, "Label3", QStringLiteral("Score:"), "txtScore",
+                        QStringLiteral("The score for this test"));
+    txtCorrectOnFirstTry = AddField(
+        summary, frameSummary, "Label2", QStringLiteral("First Try:"), "txtCorrectOnFirstTry",
+        QStringLiteral("The number of words spelled correctly on the first attempt"));
+    txtTotalWords = AddField(summary, frameSummary, "Label4", QStringLiteral("Words on Test:"),
+                             "txtTotalWords", QStringLiteral("The number of words on the test"));
+    txtMovedOn = AddField(summary, frameSummary, "Label6", QStringLiteral("Moved on:"),
+                          "txtMovedOn",
+                          QStringLiteral("The number of words that were not spelled correctly in "
+                                         "the allotted number of attempts"));
+    txtTotalTime = AddField(summary, frameSummary, "Label1", QStringLiteral("Minutes:"),
+                            "txtTotalTime",
+                            QStringLiteral("The total time in minutes this test took"));
+
+    MSFlexGrid1 = new QTableWidget(central);
+    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
+    MSFlexGrid1->setAccessibleName(QStringLiteral("Words"));
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1->setMinimumWidth(Twips(2500 + 1200) + 30);
+    Label8 = MakeLabel(central, "Label8", QStringLiteral("Click on a word to view the details"));
+    cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+
+    auto* left = new QVBoxLayout;
+    left->addLayout(when);
+    left->addWidget(frameSummary);
+    left->addStretch();
+    auto* right = new QVBoxLayout;
+    right->addWidget(MSFlexGrid1, 1);
+    right->addWidget(Label8);
+    auto* top = new QHBoxLayout;
+    top->addLayout(left);
+    top->addLayout(right, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdExit);
+    auto* layout = new QVBoxLayout(central);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+    resize(Twips(7400), Twips(5000));
+
+    ResetGrid(MSFlexGrid1, {QStringLiteral("Word"), QStringLiteral("Attempts"), QString()},
+              {2500, 1200, 1},
+              {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+               Qt::AlignLeft | Qt::AlignVCenter});
+
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    // A row chosen by mouse or keyboard shows that word's attempts.
+    connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previousRow, int) {
+                if (row != previousRow)
+                    Guarded([&] { RowSelected(); });
+            });
+}
+
+void frmTestResults::SetTestID(int32_t testId)
+{
+    testId_ = testId;
+    LoadResults();
+    if (MSFlexGrid1->rowCount() > 0)
+        RowSelected();
+}
+
+void frmTestResults::ClearSummary()
+{
+    for (QLineEdit* box : {txtDate, txtStartTime, txtCorrectOnFirstTry, txtTotalWords,
+                           txtMovedOn, txtTotalTime})
+        box->clear();
+    txtScore->setText(PercentText(0));
+}
+
+void frmTestResults::LoadResults()
+{
+    const QString id = QString::number(testId_);
+    Recordset rs(Sel(Sql::SELECT_TESTS, QLatin1String(Sql::WHERE_TEST_ID) + id + Sql::VALUE_END),
+                 Globals::DbConnection());
+    if (rs.Eof()) {
+        // A test without its row has nothing to show.
+        rs.Close();
+        ClearSummary();
+        listId_ = 0;
+        gridReady_ = false;
+        MSFlexGrid1->setRowCount(0);
+        return;
+    }
+    listId_ = rs.Field(QStringLiteral("LIST_ID")).toLong();
+    const int32_t totalWords = CountListWords(listId_);
+    txtTotalWords->setText(QString::number(totalWords));
+    const QDateTime start = rs.Field(QStringLiteral("START_TIME")).toDateTime();
+    const QDateTime end = rs.Field(QStringLiteral("END_TIME")).toDateTime();
+    txtTotalTime->setText(QString::number(MinutesBetween(start, end)));
+    moveOnAfter_ = rs.Field(QStringLiteral("MOVE_ON_AFTER")).toLong();
+    txtDate->setText(UsDateText(start.date()));
+    txtStartTime->setText(QLocale::c().toString(start.time(), QStringLiteral("h:mm AP")));
+    rs.Close();
+    ProcessEvents(2);
+
+    const QString attempts =
+        QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_TEST_ID + id + Sql::VALUE_END;
+    const int firstTry = CountRows(attempts + Sql::AND_FIRST_ATTEMPT + Sql::AND_CORRECT);
+    txtCorrectOnFirstTry->setText(QString::number(firstTry));
+    const int movedOn = CountRows(attempts + Sql::AND_ATTEMPT_NUMBER +
+                                  QString::number(moveOnAfter_) + Sql::VALUE_END +
+                                  Sql::AND_INCORRECT);
+    txtMovedOn->setText(QString::number(movedOn));
+    const int score = totalWords == 0
+                          ? 100
+                          : static_cast<int>(RoundHalfEven(100.0 * firstTry / totalWords));
+    txtScore->setText(PercentText(score));
+    FillWordGrid();
+}
+
+void frmTestResults::FillWordGrid()
+{
+    gridReady_ = false;
+    ResetGrid(MSFlexGrid1, {QStringLiteral("Word"), QStringLiteral("Attempts"), QString()},
+              {2500, 1200, 1},
+              {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+               Qt::AlignLeft | Qt::AlignVCenter});
+    Recordset rs(QLatin1String(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID +
+                     QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_WORD,
+                 Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        const QString wordId = rs.Field(QStringLiteral("WORD_ID")).toText();
+        const int misses = CountWordMisses(wordId);
+        int attempts = 1;
+        QColor colour = kWhite;
+        if (misses >= moveOnAfter_ && misses > 0) {
+            attempts = misses;
+            colour = kRed;
+        } else if (misses >= 1) {
+            attempts = misses + 1;
+            colour = kYellow;
+        }
+        const int row = AddGridRow(MSFlexGrid1, {rs.Field(QStringLiteral("WORD")).toText(),
+                                                 QString::number(attempts), wordId});
+        for (int column = 0; column < 3; ++column)
+            MSFlexGrid1->item(row, column)->setBackground(colour);
+    }
+    rs.Close();
+    if (MSFlexGrid1->rowCount() > 0)
+        MSFlexGrid1->setCurrentCell(0, 0);
+    gridReady_ = true;
+}
+
+int frmTestResults::CountWordMisses(const QString& wordId) const
+{
+    return CountRows(QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_WORD_ID + wordId +
+                     Sql::VALUE_END + Sql::AND_TEST_ID + QString::number(testId_) +
+                     Sql::VALUE_END + Sql::AND_INCORRECT);
+}
+
+QString frmTestResults::SelectedWord() const
+{
+    const int row = MSFlexGrid1->currentRow();
+    if (row < 0 || !MSFlexGrid1->item(row, 0))
+        return QString();
+    return MSFlexGrid1->item(row, 0)->text();
+}
+
+void frmTestResults::SelectRow(int row)
+{
+    if (MSFlexGrid1->currentRow() == row)
+        RowSelected();
+    else
+        MSFlexGrid1->setCurrentCell(row, 0); // runs RowSelected through the grid
+}
+
+void frmTestResults::SetFocusToWord(const QString& word)
+{
+    for (int row = 0; row < MSFlexGrid1->rowCount(); ++row)
+        if (MSFlexGrid1->item(row, 0)->text() == word)
+            SelectRow(row);
+}
+
+void frmTestResults::RowSelected()
+{
+    const int row = MSFlexGrid1->currentRow();
+    if (!gridReady_ || row < 0)
+        return;
+    if (!details_) {
+        details_ = new frmTestWordDetails(this);
+        PlaceBeside(details_, this, y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + Twips(180));
+    }
+    details_->LoadWordDetails(testId_, MSFlexGrid1->item(row, 0)->text(),
+                              MSFlexGrid1->item(row, 2)->text(), moveOnAfter_);
+    details_->show();
+    ProcessEvents(3);
+    MSFlexGrid1->setFocus();
+}
+
+void frmTestResults::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    if (g_instance == this)
+        g_instance = nullptr;
+    if (parentForm_ == QLatin1String("frmTest")) {
+        hide();
+        if (MsgBox(QStringLiteral("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes) {
+            auto* test = new frmTest;
+            test->UsePreviousTestOptions();
+            if (test->Start(Globals::SelectedListID))
+                test->show();
+        } else if (auto* main = frmLists::instance()) {
+            main->SetFocusHere();
+        }
+    } else if (parentForm_ == QLatin1String("frmPastTests")) {
+        if (auto* past = frmPastTests::instance())
+            past->SetFocusHere();
+    }
+}

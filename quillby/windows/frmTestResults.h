@@ -1,0 +1,71 @@
+#pragma once
+#include <QMainWindow>
+#include <QPointer>
+#include "frmTestWordDetails.h"
+#include <cstdint>
+
+class QAction;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+
+// The results of one test: date, time, minutes, score, first-try and moved-on counts, and the
+// list's words coloured by their misses; a selected word's attempts show beside it.
+class frmTestResults : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmTestResults(QWidget* parent = nullptr);
+    ~frmTestResults() override;
+
+    // The open results window, or nullptr.
+    static frmTestResults* instance();
+
+    // Fills the window for a test and opens the word attempts of its first word.
+    void SetTestID(int32_t testId);
+    int32_t TestID() const { return testId_; }
+    // "frmTest" or "frmPastTests": where closing the results leads.
+    void SetParentForm(const QString& name) { parentForm_ = name; }
+    // The word of the selected row; "" when none.
+    QString SelectedWord() const;
+    // Selects every row whose word is exactly this one (the last match stays selected).
+    void SetFocusToWord(const QString& word);
+    frmTestWordDetails* WordDetails() const { return details_; }
+
+    QLineEdit* txtDate;
+    QLineEdit* txtStartTime;
+    QGroupBox* frameSummary;
+    QLineEdit* txtScore;
+    QLineEdit* txtCorrectOnFirstTry;
+    QLineEdit* txtTotalWords;
+    QLineEdit* txtMovedOn;
+    QLineEdit* txtTotalTime;
+    QTableWidget* MSFlexGrid1;
+    QLabel* Label8;
+    QPushButton* cmdExit;
+    QAction* mnuExit;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void ClearSummary();
+    void LoadResults();
+    void FillWordGrid();
+    int CountWordMisses(const QString& wordId) const;
+    void SelectRow(int row);
+    void RowSelected();
+
+    int32_t testId_ = 0;
+    int32_t listId_ = 0;
+    int32_t moveOnAfter_ = 0;
+    bool gridReady_ = false;
+    QString parentForm_ = QStringLiteral("frmTestResults");
+    QPointer<frmTestWordDetails> details_;
+};
+
+// Minutes between two moments counted on the clock's minute boundaries (seconds ignored).
+int MinutesBetween(const QDateTime& start, const QDateTime& end);

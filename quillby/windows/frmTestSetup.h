@@ -1,0 +1,54 @@
+#pragma once
+#include "TestOptions.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+// The settings of one practice test, pre-filled from the stored defaults; Continue starts the
+// test with them, Set as Default stores them.
+class frmTestSetup : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmTestSetup(QWidget* parent = nullptr);
+    ~frmTestSetup() override;
+
+    // The open set-up window, or nullptr.
+    static frmTestSetup* instance();
+
+    // Fills the controls from the settings row (presets when there is none).
+    void LoadDefaults();
+    // The ten settings as the controls show them (TestOrder in upper case).
+    TestSettings ChosenSettings() const;
+
+    QCheckBox* chkPronounce;
+    QCheckBox* chkSentence;
+    QCheckBox* chkDefinition;
+    QComboBox* txtTestOrder;
+    QComboBox* cmbMoveOn;
+    QCheckBox* chkRevealAnswers;
+    QCheckBox* chkForceEcho;
+    QCheckBox* chkClearWrongAnswer;
+    QCheckBox* chkPlayRight;
+    QCheckBox* chkPlayWrong;
+    QPushButton* cmdSetAsDefault;
+    QPushButton* cmdCancel;
+    QPushButton* cmdContinue;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    bool CluesChosen(const QString& leadText);
+    bool SaveDefaults(); // false when there is no settings row to write
+    void cmdContinue_Click();
+    void cmdSetAsDefault_Click();
+    void SetOrderText(const QString& stored);
+    void SetMoveOnText(const QString& stored);
+    void PresetControls();
+};

@@ -1,0 +1,78 @@
+#include "frmTestWordDetails.h"
+
+#include "FormHelpers.h"
+#include "Globals.h"
+#include "Recordset.h"
+#include "Statements.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmTestWordDetails::frmTestWordDetails(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmTestWordDetails"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Word Attempts"));
+
+    lblWord = MakeLabel(this, "lblWord", QString());
+    lblWord->setTextFormat(Qt::PlainText);
+    QFont big = lblWord->font();
+    big.setPointSizeF(big.pointSizeF() * 1.5);
+    big.setBold(true);
+    lblWord->setFont(big);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Attempts"));
+    List1 = new QListWidget(this);
+    List1->setObjectName(QStringLiteral("List1"));
+    List1->setAccessibleName(QStringLiteral("Attempts"));
+    Label1->setBuddy(List1);
+    lblResult = MakeLabel(this, "lblResult", QString());
+    lblResult->setWordWrap(true);
+    Command1 = MakeButton(this, "Command1", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(Command1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblWord);
+    layout->addWidget(Label1);
+    layout->addWidget(List1, 1);
+    layout->addWidget(lblResult);
+    layout->addLayout(buttons);
+    resize(260, 300);
+
+    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void frmTestWordDetails::LoadWordDetails(int32_t testId, const QString& word,
+                                         const QString& wordId, int32_t moveOnAfter)
+{
+    lblWord->setText(word);
+    lblWord->setAccessibleName(word);
+    List1->clear();
+    Recordset rs(QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_WORD_ID + wordId +
+                     Sql::VALUE_END + Sql::AND_TEST_ID + QString::number(testId) +
+                     Sql::VALUE_END + Sql::AND_INCORRECT + Sql::ORDER_BY_ATTEMPT_NUMBER,
+                 Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext())
+        List1->addItem(rs.Field(QStringLiteral("GUESS")).toText());
+    rs.Close();
+
+    const int misses = List1->count();
+    if (misses >= moveOnAfter) {
+        lblResult->setText(QStringLiteral("Not correct after ") + QString::number(misses) +
+                           QStringLiteral(" attempts"));
+        return;
+    }
+    List1->addItem(word);
+    const int count = List1->count();
+    if (count == 1)
+        lblResult->setText(QStringLiteral("Correct on the first attempt"));
+    else if (count == 2)
+        lblResult->setText(QStringLiteral("Correct on 2nd attempt"));
+    else
+        lblResult->setText(QStringLiteral("Correct after ") + QString::number(count - 1) +
+                           QStringLiteral(" incorrect attempts"));
+}
