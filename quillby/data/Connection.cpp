@@ -53,6 +53,48 @@ int RunAll(sqlite3* db, const QByteArray& utf8)
     return SQLITE_OK;
 }
 
+constexpr size_t kMaxCachedStatements = 64;
+
+// Replaces each whole number that follows "=" (outside quotes) with "?" and collects it.
+std::string Parameterize(const QString& sql, std::vector<long long>& numbers)
+{
+    QString out;
+    out.reserve(sql.size());
+    const qsizetype n = sql.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            qsizetype end = sql.indexOf(c, i + 1);
+            while (end >= 0 && end + 1 < n && sql[end + 1] == c)
+                end = sql.indexOf(c, end + 2);
+            if (end < 0)
+                end = n - 1;
+            out += sql.mid(i, end - i + 1);
+            i = end;
+            continue;
+        }
+        out += c;
+        if (c != QLatin1Char('='))
+            continue;
+        qsizetype j = i + 1;
+        while (j < n && sql[j] == QLatin1Char(' '))
+            ++j;
+        qsizetype k = j < n && sql[j] == QLatin1Char('-') ? j + 1 : j;
+        const qsizetype digits = k;
+        while (k < n && sql[k].isDigit() && sql[k].unicode() < 128)
+            ++k;
+        const bool ends = k == n || sql[k] == QLatin1Char(' ') || sql[k] == QLatin1Char(')');
+        bool ok = false;
+        const long long value = sql.mid(j, k - j).toLongLong(&ok);
+        if (k > digits && ends && ok && k - digits < 18) {
+            numbers.push_back(value);
+            out += sql.mid(i + 1, j - i - 1) + QLatin1Char('?');
+            i = k - 1;
+        }
+    }
+    return out.toStdString();
+}
+
 // '#m/d/yyyy#' or '#m/d/yyyy h:mm:ss [AM|PM]#' inside the two '#' signs.
 QString IsoFromLiteral(const QString& inner)
 {
@@ -197,6 +239,9 @@ void Connection::Configure()
 
 void Connection::Close()
 {
+    for (auto& entry : cache_)
+        sqlite3_finalize(entry.second);
+    cache_.clear();
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
@@ -222,14 +267,57 @@ long long Connection::CountRows(const QString& sql)
 {
     RequireOpen(sql);
     NotifyStatement(sql);
-    const QByteArray counted =
-        (QStringLiteral("SELECT COUNT(*) FROM (") + RewriteDateLiterals(sql) + QStringLiteral(")"))
-            .toUtf8();
-    StatementGuard guard;
-    if (sqlite3_prepare_v2(db_, counted.constData(), -1, &guard.stmt, nullptr) != SQLITE_OK ||
-        sqlite3_step(guard.stmt) != SQLITE_ROW)
+    const Query query = Prepare(
+        QStringLiteral("SELECT COUNT(*) FROM (") + RewriteDateLiterals(sql) + QStringLiteral(")"),
+        sql);
+    if (sqlite3_step(query.get()) != SQLITE_ROW)
         throw DbError(sql, Describe(db_, path_));
-    return sqlite3_column_int64(guard.stmt, 0);
+    return sqlite3_column_int64(query.get(), 0);
+}
+
+Connection::Query::~Query()
+{
+    if (!stmt_)
+        return;
+    if (owned_) {
+        sqlite3_finalize(stmt_);
+    } else {
+        sqlite3_reset(stmt_);
+    }
+}
+
+Connection::Query Connection::Prepare(const QString& sql, const QString& shownSql)
+{
+    RequireOpen(shownSql);
+    std::vector<long long> numbers;
+    const std::string text = Parameterize(sql, numbers);
+    sqlite3_stmt* stmt = nullptr;
+    bool owned = false;
+    const auto cached = cache_.find(text);
+    if (cached != cache_.end() && !sqlite3_stmt_busy(cached->second)) {
+        stmt = cached->second;
+        sqlite3_clear_bindings(stmt);
+    } else {
+        if (sqlite3_prepare_v2(db_, text.c_str(), int(text.size()), &stmt, nullptr) != SQLITE_OK ||
+            !stmt) {
+            sqlite3_finalize(stmt);
+            throw DbError(shownSql, Describe(db_, path_));
+        }
+        if (cached == cache_.end()) {
+            if (cache_.size() >= kMaxCachedStatements) {
+                for (auto& entry : cache_)
+                    sqlite3_finalize(entry.second);
+                cache_.clear();
+            }
+            cache_.emplace(text, stmt);
+        } else {
+            owned = true; // the cached one is in use further up the stack
+        }
+    }
+    Query query(stmt, owned);
+    for (size_t i = 0; i < numbers.size(); ++i)
+        sqlite3_bind_int64(stmt, int(i) + 1, numbers[i]);
+    return query;
 }
 
 Transaction::Transaction(Connection& connection) : connection_(connection)

@@ -1,8 +1,12 @@
 #pragma once
 #include <QString>
 #include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The one connection to the database file. Open takes the connection string
 // "Provider=...;Data Source=<path>;" and opens the file at Data Source read-write; it never
@@ -42,6 +46,28 @@ public:
     // Throws DbError (naming the statement) when the connection is not open.
     void RequireOpen(const QString& sql) const;
 
+    // A compiled statement, reset for reuse when it goes out of scope.
+    class Query {
+    public:
+        Query(sqlite3_stmt* stmt, bool owned) : stmt_(stmt), owned_(owned) {}
+        Query(Query&& other) noexcept : stmt_(other.stmt_), owned_(other.owned_)
+        {
+            other.stmt_ = nullptr;
+        }
+        Query(const Query&) = delete;
+        Query& operator=(const Query&) = delete;
+        ~Query();
+        sqlite3_stmt* get() const { return stmt_; }
+
+    private:
+        sqlite3_stmt* stmt_;
+        bool owned_;
+    };
+    // Compiles one statement (date literals already rewritten). Whole numbers compared with
+    // "=" are bound as parameters, so statements that differ only in an identifier share one
+    // compiled form from a small cache. Failures throw DbError naming `shownSql`.
+    Query Prepare(const QString& sql, const QString& shownSql);
+
     // The value of "Data Source=" in a connection string, "" when absent.
     static QString DataSource(const QString& connectionString);
     // Date literals #m/d/yyyy# become 'yyyy-mm-dd' so that they compare with stored ISO dates.
@@ -54,6 +80,7 @@ private:
     sqlite3* db_ = nullptr;
     QString path_;
     StatementListener listener_;
+    std::unordered_map<std::string, sqlite3_stmt*> cache_;
 };
 
 // Groups several statements into one all-or-nothing change: committed by Commit(), rolled

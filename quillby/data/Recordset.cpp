@@ -12,11 +12,6 @@ namespace {
 // The rowid rides along as the first column of "SELECT * FROM <table> ..." snapshots.
 const QString kRowidColumn = QStringLiteral("_rowid_");
 
-struct StatementGuard {
-    sqlite3_stmt* stmt = nullptr;
-    ~StatementGuard() { sqlite3_finalize(stmt); }
-};
-
 QString ErrorOf(Connection& connection)
 {
     return QStringLiteral("The database %1 reported: %2")
@@ -141,27 +136,24 @@ void Recordset::Open(const QString& sql, Connection& connection)
                text.mid(m.capturedEnd(0));
     }
 
-    StatementGuard guard;
-    const QByteArray utf8 = text.toUtf8();
-    if (sqlite3_prepare_v2(connection.Handle(), utf8.constData(), -1, &guard.stmt, nullptr) !=
-            SQLITE_OK || !guard.stmt)
-        throw DbError(sql, ErrorOf(connection));
+    const Connection::Query query = connection.Prepare(text, sql);
+    sqlite3_stmt* stmt = query.get();
 
     const int first = table.isEmpty() ? 0 : 1;
-    const int count = sqlite3_column_count(guard.stmt);
+    const int count = sqlite3_column_count(stmt);
     QStringList columns, declTypes;
     for (int i = first; i < count; ++i) {
-        columns << QString::fromUtf8(sqlite3_column_name(guard.stmt, i));
-        declTypes << QString::fromUtf8(sqlite3_column_decltype(guard.stmt, i)).toUpper();
+        columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
+        declTypes << QString::fromUtf8(sqlite3_column_decltype(stmt, i)).toUpper();
     }
     std::vector<Row> rows;
     int rc;
-    while ((rc = sqlite3_step(guard.stmt)) == SQLITE_ROW) {
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row row;
-        row.rowid = first ? sqlite3_column_int64(guard.stmt, 0) : 0;
+        row.rowid = first ? sqlite3_column_int64(stmt, 0) : 0;
         row.values.reserve(columns.size());
         for (int i = first; i < count; ++i)
-            row.values.push_back(ReadValue(guard.stmt, i, declTypes[i - first]));
+            row.values.push_back(ReadValue(stmt, i, declTypes[i - first]));
         row.dirty.assign(columns.size(), false);
         rows.push_back(std::move(row));
     }
@@ -290,17 +282,13 @@ void Recordset::Update()
     }
 
     sqlite3* db = connection_->Handle();
-    connection_->RequireOpen(statement);
-    StatementGuard guard;
-    const QByteArray utf8 = statement.toUtf8();
-    if (sqlite3_prepare_v2(db, utf8.constData(), -1, &guard.stmt, nullptr) != SQLITE_OK)
-        throw DbError(statement, ErrorOf(*connection_));
+    const Connection::Query query = connection_->Prepare(statement, statement);
     int param = 1;
     for (int i : indexes)
-        BindValue(guard.stmt, param++, row.values[i], declTypes_[i]);
+        BindValue(query.get(), param++, row.values[i], declTypes_[i]);
     if (!adding_)
-        sqlite3_bind_int64(guard.stmt, param, row.rowid);
-    if (sqlite3_step(guard.stmt) != SQLITE_DONE)
+        sqlite3_bind_int64(query.get(), param, row.rowid);
+    if (sqlite3_step(query.get()) != SQLITE_DONE)
         throw DbError(statement, ErrorOf(*connection_));
     if (adding_) {
         row.rowid = sqlite3_last_insert_rowid(db);

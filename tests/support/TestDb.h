@@ -1,6 +1,7 @@
 #pragma once
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
 
 // Helpers for tests that need a real Quillby database file.
 
@@ -30,3 +31,9 @@ public:
 private:
     QTemporaryDir dir_;
 };
+
+// Lets test failures print texts readably.
+inline void PrintTo(const QString& text, std::ostream* os)
+{
+    *os << '"' << text.toStdString() << '"';
+}

@@ -1,0 +1,75 @@
+// Timings of the data layer on a database the size of years of use.
+#include "AppFunctions.h"
+#include "Connection.h"
+#include "Globals.h"
+#include "SeedDb.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+
+namespace {
+const SeedSize kSize;
+
+// One copy of the large database for the whole run, with the globals pointing at it.
+QTemporaryDir& App()
+{
+    static QTemporaryDir dir;
+    static const bool ready = [] {
+        CopyLargeDatabase(dir.path());
+        InitApplication(dir.path());
+        return true;
+    }();
+    (void)ready;
+    return dir;
+}
+
+// The counts behind the main window's grid: words and tests of every list.
+void BM_GridCounts(benchmark::State& state)
+{
+    App();
+    for (auto _ : state) {
+        long long total = 0;
+        for (int list = 1; list <= kSize.lists; ++list)
+            total += CountListWords(list) + CountListTests(list);
+        benchmark::DoNotOptimize(total);
+    }
+}
+BENCHMARK(BM_GridCounts)->Unit(benchmark::kMillisecond);
+
+void BM_GetTestScore(benchmark::State& state)
+{
+    App();
+    const int testId = kSize.lists * kSize.testsPerList / 2;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetTestScore(testId));
+}
+BENCHMARK(BM_GetTestScore)->Unit(benchmark::kMicrosecond);
+
+// One attempt stored durably (full sync), on a different word each time.
+void BM_RecordAttempt(benchmark::State& state)
+{
+    App();
+    const int words = kSize.lists * kSize.wordsPerList;
+    int i = 0;
+    for (auto _ : state) {
+        const int word = 1 + (i++ * 7919) % words;
+        const int list = 1 + (word - 1) / kSize.wordsPerList;
+        RecordAttempt(kSize.lists * kSize.testsPerList + 1, list, word, "guess", "INCORRECT", 2);
+    }
+}
+BENCHMARK(BM_RecordAttempt)->Unit(benchmark::kMicrosecond);
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    std::printf("Targets: BM_GridCounts < 50 ms, BM_GetTestScore < 500 us, "
+                "BM_RecordAttempt < 2000 us (durable)\n");
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Globals::DbConnection().Close();
+    return 0;
+}

@@ -1,0 +1,87 @@
+#include "Connection.h"
+#include "DbError.h"
+#include "DbMaker.h"
+#include "Globals.h"
+#include "TestDb.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+TEST(InitApplication, SetsThePathsAndMakesTheSoundFolder)
+{
+    QTemporaryDir dir;
+    InitTestApp(dir.path());
+    EXPECT_TRUE(Globals::DbConnection().IsOpen());
+    EXPECT_EQ(Globals::DbConnection().FilePath(), dir.path() + "/Quillby.mdb");
+    EXPECT_EQ(Globals::AppPath, dir.path());
+    EXPECT_EQ(Globals::WavPath, dir.path() + "/Wavs");
+    EXPECT_TRUE(QDir(Globals::WavPath).exists());
+    EXPECT_EQ(Globals::CorrectSoundPath, dir.path() + "/Sound_Correct.wav");
+    EXPECT_EQ(Globals::IncorrectSoundPath, dir.path() + "/Sound_Incorrect.wav");
+    Globals::DbConnection().Close();
+}
+
+TEST(InitApplication, MissingDatabaseIsReportedByName)
+{
+    QTemporaryDir dir;
+    try {
+        InitApplication(dir.path());
+        ADD_FAILURE();
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.userText().contains(dir.path() + "/Quillby.mdb"));
+    }
+    EXPECT_FALSE(Globals::DbConnection().IsOpen());
+    EXPECT_FALSE(QFile::exists(dir.path() + "/Quillby.mdb"));
+    EXPECT_EQ(Globals::WavPath, dir.path() + "/Wavs") << "paths are set all the same";
+}
+
+TEST(DatabaseFile, MadeFromTheSchemaAndNeverOverwritten)
+{
+    QTemporaryDir dir;
+    const std::string path = (dir.path() + "/Quillby.mdb").toStdString();
+    std::string error;
+    ASSERT_EQ(MakeDatabaseFile(SchemaPath().toStdString(), path, error), MakeResult::Created) << error;
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "INSERT INTO LISTS (LIST_ID) VALUES (42)", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    // The unique key columns refuse a second row with the same identifier.
+    EXPECT_NE(sqlite3_exec(db, "INSERT INTO LISTS (LIST_ID) VALUES (42)", nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    EXPECT_NE(sqlite3_exec(db, "INSERT INTO IDS VALUES ('LIST_ID', 1); INSERT INTO IDS VALUES "
+                               "('list_id', 2)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+
+    EXPECT_EQ(MakeDatabaseFile(SchemaPath().toStdString(), path, error), MakeResult::KeptExisting);
+    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 42", -1, &stmt, nullptr);
+    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(stmt, 0), 1) << "the user's list survived the rebuild";
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+
+TEST(DatabaseFile, BadSchemaLeavesNoFileBehind)
+{
+    QTemporaryDir dir;
+    const QString schema = dir.path() + "/broken.sql";
+    QFile f(schema);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("CREATE TABLE LISTS (LIST_ID INTEGER); CREATE TABLE oops (");
+    f.close();
+    std::string error;
+    const std::string path = (dir.path() + "/Quillby.mdb").toStdString();
+    EXPECT_EQ(MakeDatabaseFile(schema.toStdString(), path, error), MakeResult::Failed);
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path)));
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(path) + ".partial"));
+    EXPECT_EQ(MakeDatabaseFile((dir.path() + "/none.sql").toStdString(), path, error),
+              MakeResult::Failed);
+}
