@@ -7,7 +7,8 @@
 # The command sees PULSE_SERVER and XDG_RUNTIME_DIR pointing at that server and
 # QUILLBY_TEST_MIC_FIFO naming the pipe. To speak into the microphone from a test: start the
 # recording first, then write raw signed 16-bit little-endian mono samples at 11025 Hz into
-# the pipe (open it for writing; it never blocks on open, the server holds the read end), e.g.
+# the pipe, in whole samples (an even number of bytes per write, at most 4096: the server
+# aborts on a partial sample; open it with O_NONBLOCK so a missing server fails at once), e.g.
 #   espeak-ng -w word.wav "elephant"
 #   sox word.wav -t raw -e signed-integer -b 16 -c 1 -r 11025 - > "$QUILLBY_TEST_MIC_FIFO"
 # C++ tests link quillby_testaudio (tests/sound/MicFeeder.h), which speaks a word into the pipe
