@@ -10,9 +10,12 @@
 # the pipe, in whole samples (an even number of bytes per write, at most 4096: the server
 # aborts on a partial sample; open it with O_NONBLOCK so a missing server fails at once), e.g.
 #   espeak-ng -w word.wav "elephant"
-#   sox word.wav -t raw -e signed-integer -b 16 -c 1 -r 11025 - > "$QUILLBY_TEST_MIC_FIFO"
-# C++ tests link quillby_testaudio (tests/sound/MicFeeder.h), which speaks a word into the pipe
-# at real-time pace from a background thread. Without the variable there is no test server:
+#   sox word.wav -t raw -e signed-integer -b 16 -c 1 -r 11025 - |
+#       dd of="$QUILLBY_TEST_MIC_FIFO" bs=4096 iflag=fullblock
+# C++ tests link quillby_testaudio (tests/sound/AudioHarness.h): after Record,
+#   MicFeeder feeder(SpokenWord("elephant")); feeder.Start();
+#   RunEventsUntil([&] { return feeder.Finished(); }, 30000); RunEventsFor(500);
+# then Stop. SinkListener and SinkInputCount tell what reached the speaker "spk". Without the variable there is no test server:
 # audio tests skip themselves.
 #
 # When pulseaudio is missing or does not start, the command still runs, without the variable.
