@@ -234,7 +234,9 @@ void Connection::Configure()
     // returns, at the cost of one sync per change.
     const QByteArray pragmas = "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;";
     if (RunAll(db_, pragmas) != SQLITE_OK)
-        throw DbError(QString(), Describe(db_, path_));
+        throw DbError(QString(), QStringLiteral("The database %1 cannot be made ready for writing; "
+                                                "its folder may be read-only, full or in use (%2).")
+                                     .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
 void Connection::Close()

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <unistd.h>
 
@@ -81,16 +82,54 @@ TEST(ConnectionOpen, FailsClearlyOnMissingFolderOrForeignFiles)
     EXPECT_TRUE(OpenError("").isEmpty() == false);
 }
 
+// Makes a file unwritable even for the super-user (immutable) while it lives.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const QString& path) : path_(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (geteuid() == 0)
+            immutable_ = QProcess::execute("chattr", {"+i", path}) == 0;
+    }
+    ~ReadOnlyFile()
+    {
+        if (immutable_)
+            QProcess::execute("chattr", {"-i", path_});
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    bool effective() const { return geteuid() != 0 || immutable_; }
+
+private:
+    QString path_;
+    bool immutable_ = false;
+};
+
 TEST(ConnectionOpen, ReadOnlyFileIsRefusedAtOpen)
 {
     QTemporaryDir dir;
     const QString path = MakeTestDatabase(dir.path());
-    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (geteuid() == 0)
-        GTEST_SKIP() << "the super-user writes to read-only files";
+    ReadOnlyFile readOnly(path);
+    if (!readOnly.effective())
+        GTEST_SKIP() << "cannot make a file read-only for the super-user here";
     const QString error = OpenError(path);
     EXPECT_TRUE(error.contains("read-only")) << error.toStdString();
     EXPECT_TRUE(error.contains(path));
+}
+
+TEST(ConnectionOpen, ReadOnlyFolderIsRefusedAtOpen)
+{
+    QTemporaryDir dir;
+    const QString path = MakeTestDatabase(dir.path());
+    {
+        ReadOnlyFile readOnly(dir.path());
+        if (!readOnly.effective())
+            GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
+        const QString error = OpenError(path);
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        EXPECT_TRUE(error.contains("read-only")) << error.toStdString();
+    }
+    Connection c;
+    EXPECT_NO_THROW(c.Open(ConnectionString(path)));
 }
 
 TEST(ConnectionOpen, LockedFileFailsTheStatementWithoutHanging)
@@ -189,4 +228,31 @@ TEST(Transaction, RollsBackWhenLeftWithoutCommit)
     } catch (const DbError&) {
     }
     EXPECT_EQ(RawCount("SELECT * FROM LISTS"), 1);
+}
+
+TEST(CompiledStatements, StatementsDifferingOnlyInNumbersGiveTheirOwnRows)
+{
+    TestAppFolder app;
+    AddWord(1, 1, "12");
+    AddWord(2, 1, "cat");
+    AddWord(3, 2, "dog");
+    AddWord(4, -3, "owl");
+    for (int round = 0; round < 2; ++round) { // the second round runs from the cache
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE LIST_ID = 1 "), 2);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE LIST_ID = 2 "), 1);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE LIST_ID = 3 "), 0);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE LIST_ID = -3 "), 1);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE WORD = '12' "), 1);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE WORD = 12 "), 1);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE WORD_ID = 2  AND LIST_ID = 1 "), 1);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE WORD_ID = 2  AND LIST_ID = 2 "), 0);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE WORD_ID = 99999999999999999999 "), 0);
+        EXPECT_EQ(Db().CountRows(" SELECT * FROM WORDS  WHERE WORD_ID=1"), 1);
+    }
+    // A snapshot read while another snapshot of the same shape is open still works.
+    Recordset outer(" SELECT * FROM WORDS  WHERE LIST_ID = 1 ", Db());
+    Recordset inner(" SELECT * FROM WORDS  WHERE LIST_ID = 2 ", Db());
+    EXPECT_EQ(outer.RecordCount(), 2);
+    EXPECT_EQ(inner.Field("WORD").toText(), "dog");
+    EXPECT_THROW(Db().CountRows(" SELECT * FROM NOWHERE  WHERE LIST_ID = 1 "), DbError);
 }
