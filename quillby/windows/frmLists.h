@@ -1,6 +1,13 @@
 #pragma once
 #include <QMainWindow>
+#include <QString>
 #include <cstdint>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTableWidget;
 
 // The main window: the grid of word lists and the commands on them.
 class frmLists : public QMainWindow {
@@ -12,10 +19,75 @@ public:
     // The open main window, or nullptr when there is none.
     static frmLists* instance();
 
+    // Runs the start sequence for the program in appFolder: opens the database, reads the
+    // general settings, offers the old lists, fills the grid. Returns false (after one message
+    // naming the file) when the database cannot be opened; the window must not be shown then.
+    bool LoadForm(const QString& appFolder);
+
     // Shows the main window again (after a list-level task) and focuses the grid.
     void SetFocusHere();
     // Refreshes the word and test counts of that list's row.
     void UpdateList(int32_t listId);
     // Adds 1 to that list's test count in the grid.
     void IncrementListTests(int32_t listId);
+
+    // Refills the grid from the database, newest list first.
+    void LoadWordLists();
+    // Empties the grid and sets up its columns.
+    void ClearGrid();
+    // Runs the new-list window and continues with the list editor.
+    void LaunchNewList();
+
+    // The grid's data rows (heading not counted) and the key column's text of one row.
+    int ListRowCount() const;
+    QString RowKey(int dataRow) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void ConnectCommands();
+    void RefreshListCommands();
+    bool ListSelected() const;
+    int32_t CurrentListID() const;
+    void SetRowCell(int dataRow, int column, const QString& text);
+
+    void NewListClicked();
+    void EditListClicked();
+    void TestClicked();
+    void PastTestsClicked();
+    void DeleteListClicked();
+    void OptionsClicked();
+    void HelpClicked();
+    void AboutClicked();
+    void GridContextMenu(const QPoint& pos);
+    // Runs a list-level task after hiding the window; shows it again when the task failed.
+    template <class F>
+    void RunHiddenTask(F&& task);
+
+    QLabel* Label1;
+    QTableWidget* MSFlexGrid1;
+    QPushButton* cmdNewList;
+    QPushButton* cmdEditList;
+    QPushButton* cmdTest;
+    QPushButton* cmdPastTests;
+    QPushButton* cmdDeleteList;
+    QPushButton* cmdOptions;
+    QPushButton* cmdExit;
+
+    QMenu* mnuFile;
+    QMenu* mnuLists;
+    QAction* mnuNewList;
+    QAction* mnuEditList;
+    QAction* mnuTest;
+    QAction* mnuPastTests;
+    QAction* mnuDeleteList;
+    QAction* mnuOptions;
+    QAction* mnuExit;
+    QMenu* mnuH;
+    QAction* mnuHelp;
+    QAction* mnuD2;
+    QAction* mnuAbout;
 };

@@ -1,0 +1,139 @@
+#include "frmDeleteOldList.h"
+
+#include "AppFunctions.h"
+#include "Connection.h"
+#include "ErrorReport.h"
+#include "FormHelpers.h"
+#include "Globals.h"
+#include "Recordset.h"
+#include "Statements.h"
+#include "Twips.h"
+#include "frmMessage.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmDeleteOldList"));
+    setWindowTitle(QStringLiteral("Delete Old List..."));
+    setAccessibleName(windowTitle());
+    setModal(true);
+
+    Label4 = MakeLabel(this, "Label4",
+                       QStringLiteral("It is now past the scheduled test date of this word list.  "
+                                      "Would you like to delete this list?"));
+    Label4->setWordWrap(true);
+    QFont bold = Label4->font();
+    bold.setBold(true);
+    Label4->setFont(bold);
+
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Created:"));
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("Test Date:"));
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Words:"));
+    txtCreated = MakeTextBox(this, "txtCreated", Label1);
+    txtTestDate = MakeTextBox(this, "txtTestDate", Label2);
+    txtTotalWords = MakeTextBox(this, "txtTotalWords", Label3);
+    for (QLineEdit* box : {txtCreated, txtTestDate, txtTotalWords}) {
+        box->setReadOnly(true);
+        box->setMaximumWidth(Twips(1800));
+    }
+    List1 = new QListWidget(this);
+    NameControl(List1, "List1", QStringLiteral("Words of the list"));
+    List1->setMinimumSize(Twips(2600), Twips(2200));
+
+    cmdDelete = MakeButton(this, "cmdDelete", QStringLiteral("Delete"),
+                           QStringLiteral("Delete this list"));
+    cmdIgnore = MakeButton(
+        this, "cmdIgnore", QStringLiteral("Ignore"),
+        QStringLiteral("Does not delete this list, and you won't be prompted to delete this list again"));
+    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"),
+                           QStringLiteral("Do not delete this list"));
+
+    auto* details = new QFormLayout;
+    details->addRow(Label1, txtCreated);
+    details->addRow(Label2, txtTestDate);
+    details->addRow(Label3, txtTotalWords);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(details);
+    middle->addWidget(List1, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    for (QPushButton* b : {cmdDelete, cmdIgnore, cmdCancel}) {
+        b->setMinimumWidth(Twips(1200));
+        buttons->addWidget(b);
+    }
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label4);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+    setMinimumWidth(Twips(6600));
+
+    // Leaving the list as it is is the safe answer to Enter and Escape.
+    cmdCancel->setDefault(true);
+    setTabOrder(cmdDelete, cmdIgnore);
+    setTabOrder(cmdIgnore, cmdCancel);
+    setTabOrder(cmdCancel, List1);
+    setTabOrder(List1, txtCreated);
+    setTabOrder(txtCreated, txtTestDate);
+    setTabOrder(txtTestDate, txtTotalWords);
+    cmdCancel->setFocus();
+
+    connect(cmdDelete, &QPushButton::clicked, this, &frmDeleteOldList::DeleteClicked);
+    connect(cmdIgnore, &QPushButton::clicked, this, &frmDeleteOldList::IgnoreClicked);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void frmDeleteOldList::SetListID(int32_t listId)
+{
+    listId_ = listId;
+    Guarded([this] { LoadListDetails(); });
+}
+
+void frmDeleteOldList::LoadListDetails()
+{
+    List1->clear();
+    const QString id = QString::number(listId_);
+    Recordset list(QString::fromLatin1(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + id + Sql::VALUE_END,
+                   Globals::DbConnection());
+    if (!list.Eof()) {
+        txtCreated->setText(UsDateText(list.Field(QStringLiteral("CREATED_DATE")).toDate()));
+        txtTestDate->setText(list.Field(QStringLiteral("TEST_DATE")).toText());
+    }
+    list.Close();
+    ProcessEvents(3);
+
+    Recordset words(QString::fromLatin1(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID + id +
+                        Sql::VALUE_END + Sql::ORDER_BY_WORD,
+                    Globals::DbConnection());
+    for (; !words.Eof(); words.MoveNext())
+        List1->addItem(words.Field(QStringLiteral("WORD")).toText());
+    words.Close();
+    txtTotalWords->setText(QString::number(List1->count()));
+}
+
+void frmDeleteOldList::DeleteClicked()
+{
+    Guarded([this] {
+        DeleteList(listId_);
+        ShowTempMessage(QStringLiteral("List Deleted"), QString());
+        accept();
+    });
+}
+
+void frmDeleteOldList::IgnoreClicked()
+{
+    Guarded([this] {
+        Globals::DbConnection().Execute(QString::fromLatin1(Sql::UPDATE_LISTS) +
+                                        Sql::SET_STATUS_IGNORED + Sql::WHERE_LIST_ID +
+                                        QString::number(listId_) + Sql::VALUE_END);
+        ShowTempMessage(QStringLiteral("List Ignored"),
+                        QStringLiteral("You will not be prompted to delete this list again."));
+        accept();
+    });
+}

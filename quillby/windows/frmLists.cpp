@@ -1,0 +1,459 @@
+#include "frmLists.h"
+
+#include "AppFunctions.h"
+#include "Connection.h"
+#include "ErrorReport.h"
+#include "FormHelpers.h"
+#include "Globals.h"
+#include "MsgBox.h"
+#include "Recordset.h"
+#include "Sound.h"
+#include "Startup.h"
+#include "Statements.h"
+#include "Tasks.h"
+#include "Twips.h"
+#include "frmAbout.h"
+#include "frmHelp.h"
+#include "frmNewList.h"
+#include "frmOptions.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <vector>
+
+namespace {
+frmLists* openMainWindow = nullptr;
+
+constexpr int kDateColumn = 0;
+constexpr int kWordsColumn = 1;
+constexpr int kTestsColumn = 2;
+constexpr int kKeyColumn = 3;
+constexpr int kColumnWidths[4] = {2100, 1800, 1800, 1};
+
+QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
+}
+
+struct ListRow {
+    QString testDate;
+    int32_t words = 0;
+    int32_t tests = 0;
+    int32_t listId = 0;
+};
+} // namespace
+
+frmLists::frmLists(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmLists"));
+    setWindowTitle(QStringLiteral("Quillby"));
+    setAccessibleName(windowTitle());
+    BuildControls();
+    BuildMenus();
+    ConnectCommands();
+    ClearGrid();
+    RefreshListCommands();
+    openMainWindow = this;
+}
+
+frmLists::~frmLists()
+{
+    if (openMainWindow == this)
+        openMainWindow = nullptr;
+}
+
+frmLists* frmLists::instance() { return openMainWindow; }
+
+void frmLists::BuildControls()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    Label1 = MakeLabel(central, "Label1", QStringLiteral("Existing Word Lists"));
+    QFont heading = Label1->font();
+    heading.setBold(true);
+    Label1->setFont(heading);
+
+    MSFlexGrid1 = new QTableWidget(central);
+    NameControl(MSFlexGrid1, "MSFlexGrid1", QStringLiteral("Existing Word Lists"));
+    Label1->setBuddy(MSFlexGrid1);
+    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
+    MSFlexGrid1->verticalHeader()->setVisible(false);
+    MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
+    MSFlexGrid1->setTabKeyNavigation(false);
+    MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    int gridWidth = 2 * MSFlexGrid1->frameWidth() + MSFlexGrid1->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kKeyColumn; ++column)
+        gridWidth += Twips(kColumnWidths[column]);
+    MSFlexGrid1->setMinimumSize(gridWidth, Twips(3600));
+
+    cmdNewList = MakeButton(central, "cmdNewList", QStringLiteral("New List"),
+                            QStringLiteral("Create a new word list"));
+    cmdEditList = MakeButton(central, "cmdEditList", QStringLiteral("Edit List"),
+                             QStringLiteral("Edit an existing word list"));
+    cmdTest = MakeButton(central, "cmdTest", QStringLiteral("Test"),
+                         QStringLiteral("Start a practice test"));
+    cmdPastTests = MakeButton(central, "cmdPastTests", QStringLiteral("Past Tests"),
+                              QStringLiteral("View details of previous tests"));
+    cmdDeleteList = MakeButton(central, "cmdDeleteList", QStringLiteral("Delete List"),
+                               QStringLiteral("Delete the selected word list"));
+    cmdOptions = MakeButton(central, "cmdOptions", QStringLiteral("Options"),
+                            QStringLiteral("Change configurations, settings, and defaults"));
+    cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Exit"), QStringLiteral("Exit Quillby"));
+
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
+        buttons->addWidget(b);
+    buttons->addSpacing(Twips(240));
+    buttons->addWidget(cmdOptions);
+    buttons->addStretch();
+    buttons->addWidget(cmdExit);
+    for (QPushButton* b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList, cmdOptions, cmdExit})
+        b->setMinimumWidth(Twips(1500));
+
+    auto* gridColumn = new QVBoxLayout;
+    gridColumn->addWidget(Label1);
+    gridColumn->addWidget(MSFlexGrid1, 1);
+    auto* layout = new QHBoxLayout(central);
+    layout->addLayout(gridColumn, 1);
+    layout->addLayout(buttons);
+    setCentralWidget(central);
+
+    setTabOrder(MSFlexGrid1, cmdNewList);
+    setTabOrder(cmdNewList, cmdEditList);
+    setTabOrder(cmdEditList, cmdTest);
+    setTabOrder(cmdTest, cmdPastTests);
+    setTabOrder(cmdPastTests, cmdDeleteList);
+    setTabOrder(cmdDeleteList, cmdOptions);
+    setTabOrder(cmdOptions, cmdExit);
+}
+
+void frmLists::BuildMenus()
+{
+    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    mnuLists = mnuFile->addMenu(QStringLiteral("&Lists"));
+    mnuLists->setObjectName(QStringLiteral("mnuLists"));
+    mnuNewList = MakeMenuItem(mnuLists, "mnuNewList", QStringLiteral("&New List"));
+    mnuEditList = MakeMenuItem(mnuLists, "mnuEditList", QStringLiteral("&Edit List"));
+    mnuTest = MakeMenuItem(mnuLists, "mnuTest", QStringLiteral("&Test"));
+    mnuPastTests = MakeMenuItem(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
+    mnuDeleteList = MakeMenuItem(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
+    mnuOptions = MakeMenuItem(mnuLists, "mnuOptions", QStringLiteral("&Options"));
+    mnuExit = MakeMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+
+    mnuH = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuH->setObjectName(QStringLiteral("mnuH"));
+    mnuHelp = MakeMenuItem(mnuH, "mnuHelp", QStringLiteral("Show Help"));
+    mnuHelp->setShortcut(QKeySequence::HelpContents);
+    mnuD2 = mnuH->addSeparator();
+    mnuD2->setObjectName(QStringLiteral("mnuD2"));
+    mnuAbout = MakeMenuItem(mnuH, "mnuAbout", QStringLiteral("About"));
+}
+
+void frmLists::ConnectCommands()
+{
+    const std::pair<QPushButton*, QAction*> commands[] = {
+        {cmdNewList, mnuNewList},     {cmdEditList, mnuEditList}, {cmdTest, mnuTest},
+        {cmdPastTests, mnuPastTests}, {cmdDeleteList, mnuDeleteList}, {cmdOptions, mnuOptions}};
+    const std::vector<void (frmLists::*)()> handlers = {
+        &frmLists::NewListClicked,   &frmLists::EditListClicked,   &frmLists::TestClicked,
+        &frmLists::PastTestsClicked, &frmLists::DeleteListClicked, &frmLists::OptionsClicked};
+    for (size_t i = 0; i < handlers.size(); ++i) {
+        connect(commands[i].first, &QPushButton::clicked, this, handlers[i]);
+        connect(commands[i].second, &QAction::triggered, this, handlers[i]);
+    }
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuHelp, &QAction::triggered, this, &frmLists::HelpClicked);
+    connect(mnuAbout, &QAction::triggered, this, &frmLists::AboutClicked);
+    connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
+            [this](int, int, int, int) { RefreshListCommands(); });
+    connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmLists::GridContextMenu);
+}
+
+bool frmLists::LoadForm(const QString& appFolder)
+{
+    try {
+        InitApplication(appFolder);
+    } catch (const DbError& e) {
+        MsgBox(QStringLiteral("Quillby cannot open its database ") +
+                   Connection::DataSource(ConnectionStringFor(appFolder)) + QStringLiteral(".\r") +
+                   e.message(),
+               MsgButtons::OK, MsgIcon::Critical);
+        return false;
+    }
+    Guarded([] { LoadGeneralOptions(); });
+    Guarded([] { CheckForOldLists(); });
+    Guarded([this] { LoadWordLists(); });
+    return true;
+}
+
+void frmLists::ClearGrid()
+{
+    MSFlexGrid1->clear();
+    MSFlexGrid1->setRowCount(0);
+    MSFlexGrid1->setColumnCount(4);
+    MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("School Test Date"),
+                                            QStringLiteral("Words"), QStringLiteral("Tests"),
+                                            QString()});
+    for (int column = 0; column < 4; ++column) {
+        MSFlexGrid1->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        MSFlexGrid1->setColumnWidth(column, Twips(kColumnWidths[column]));
+    }
+    MSFlexGrid1->setColumnHidden(kKeyColumn, true);
+}
+
+void frmLists::SetRowCell(int dataRow, int column, const QString& text)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    MSFlexGrid1->setItem(dataRow, column, item);
+}
+
+void frmLists::LoadWordLists()
+{
+    ClearGrid();
+    std::vector<ListRow> rows;
+    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS) + Sql::ORDER_BY_LIST_ID_DESC,
+                 Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        ListRow row;
+        row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
+        row.testDate = rs.Field(QStringLiteral("TEST_DATE")).toText();
+        row.words = CountListWords(row.listId);
+        row.tests = CountListTests(row.listId);
+        rows.push_back(row);
+    }
+    rs.Close();
+
+    // Filled in one pass with the grid's notifications held back; the selection handler runs
+    // once at the end.
+    const QSignalBlocker block(MSFlexGrid1);
+    MSFlexGrid1->setUpdatesEnabled(false);
+    MSFlexGrid1->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        SetRowCell(r, kDateColumn, rows[r].testDate);
+        SetRowCell(r, kWordsColumn, QString::number(rows[r].words));
+        SetRowCell(r, kTestsColumn, QString::number(rows[r].tests));
+        SetRowCell(r, kKeyColumn, QString::number(rows[r].listId));
+    }
+    if (!rows.empty())
+        MSFlexGrid1->setCurrentCell(0, kDateColumn);
+    MSFlexGrid1->setUpdatesEnabled(true);
+    RefreshListCommands();
+}
+
+int frmLists::ListRowCount() const { return MSFlexGrid1->rowCount(); }
+
+QString frmLists::RowKey(int dataRow) const
+{
+    const QTableWidgetItem* item = MSFlexGrid1->item(dataRow, kKeyColumn);
+    return item ? item->text() : QString();
+}
+
+bool frmLists::ListSelected() const
+{
+    const int row = MSFlexGrid1->currentRow();
+    return row >= 0 && !RowKey(row).isEmpty();
+}
+
+int32_t frmLists::CurrentListID() const { return RowKey(MSFlexGrid1->currentRow()).toInt(); }
+
+void frmLists::RefreshListCommands()
+{
+    const bool selected = ListSelected();
+    if (selected)
+        Globals::SelectedListID = CurrentListID();
+    for (QPushButton* b : {cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
+        b->setEnabled(selected);
+    for (QAction* a : {mnuEditList, mnuTest, mnuPastTests, mnuDeleteList})
+        a->setEnabled(selected);
+}
+
+template <class F>
+void frmLists::RunHiddenTask(F&& task)
+{
+    hide();
+    if (!Guarded(std::forward<F>(task)))
+        SetFocusHere();
+}
+
+void frmLists::NewListClicked()
+{
+    RunHiddenTask([this] { LaunchNewList(); });
+}
+
+void frmLists::LaunchNewList()
+{
+    {
+        frmNewList newList(this);
+        newList.exec();
+    }
+    if (!Globals::NewListCreated) {
+        SetFocusHere();
+        return;
+    }
+    const int row = MSFlexGrid1->rowCount();
+    MSFlexGrid1->insertRow(row); // at the bottom until the next reload puts it first
+    SetRowCell(row, kDateColumn, GetListTestDate(Globals::SelectedListID));
+    SetRowCell(row, kWordsColumn, QStringLiteral("0"));
+    SetRowCell(row, kTestsColumn, QStringLiteral("0"));
+    SetRowCell(row, kKeyColumn, QString::number(Globals::SelectedListID));
+    if (MSFlexGrid1->rowCount() == 1) {
+        const QSignalBlocker block(MSFlexGrid1);
+        MSFlexGrid1->setCurrentCell(0, kDateColumn);
+        RefreshListCommands();
+    }
+    OpenListEditor(Globals::SelectedListID);
+}
+
+void frmLists::EditListClicked()
+{
+    if (!ListSelected()) {
+        MsgBox(QStringLiteral("Please select a list to edit."), MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    RunHiddenTask([this] {
+        Globals::SelectedListID = CurrentListID();
+        OpenListEditor(Globals::SelectedListID);
+    });
+}
+
+void frmLists::TestClicked()
+{
+    if (!ListSelected()) {
+        MsgBox(QStringLiteral("Please select a list to test."), MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    RunHiddenTask([] {
+        if (Globals::SkipTestSetup)
+            StartTest(false);
+        else
+            OpenTestSetup();
+    });
+}
+
+void frmLists::PastTestsClicked()
+{
+    if (!ListSelected()) {
+        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    RunHiddenTask([this] { OpenPastTests(CurrentListID(), this); });
+}
+
+void frmLists::DeleteListClicked()
+{
+    if (!ListSelected()) {
+        MsgBox(QStringLiteral("Please select a list to delete."), MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    if (MsgBox(QStringLiteral("Do you want to delete this list and all of it's words?"),
+               MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes)
+        return;
+    const int32_t listId = CurrentListID();
+    Guarded([&] { DeleteList(listId); });
+    Guarded([this] { LoadWordLists(); });
+}
+
+void frmLists::OptionsClicked()
+{
+    frmOptions options(this);
+    options.exec();
+}
+
+void frmLists::HelpClicked()
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (auto* help = qobject_cast<frmHelp*>(window)) {
+            help->show();
+            help->raise();
+            help->activateWindow();
+            return;
+        }
+    }
+    auto* help = new frmHelp;
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->show();
+}
+
+void frmLists::AboutClicked()
+{
+    frmAbout about(this);
+    about.exec();
+}
+
+void frmLists::GridContextMenu(const QPoint& pos)
+{
+    if (MSFlexGrid1->rowCount() == 0)
+        return;
+    const int row = MSFlexGrid1->rowAt(pos.y());
+    if (row < 0)
+        return;
+    if (row != MSFlexGrid1->currentRow())
+        MSFlexGrid1->setCurrentCell(row, kDateColumn);
+    ProcessEvents(4);
+    mnuLists->exec(MSFlexGrid1->viewport()->mapToGlobal(pos));
+}
+
+void frmLists::SetFocusHere()
+{
+    if (isHidden())
+        show();
+    ProcessEvents(5);
+    MSFlexGrid1->setFocus();
+}
+
+void frmLists::UpdateList(int32_t listId)
+{
+    const QString key = QString::number(listId);
+    Guarded([&] {
+        for (int r = 0; r < MSFlexGrid1->rowCount(); ++r) {
+            if (RowKey(r) != key)
+                continue;
+            SetRowCell(r, kWordsColumn, QString::number(CountListWords(listId)));
+            SetRowCell(r, kTestsColumn, QString::number(CountListTests(listId)));
+        }
+    });
+}
+
+void frmLists::IncrementListTests(int32_t listId)
+{
+    const QString key = QString::number(listId);
+    for (int r = 0; r < MSFlexGrid1->rowCount(); ++r) {
+        if (RowKey(r) != key)
+            continue;
+        const QTableWidgetItem* tests = MSFlexGrid1->item(r, kTestsColumn);
+        SetRowCell(r, kTestsColumn, QString::number((tests ? tests->text().toInt() : 0) + 1));
+    }
+}
+
+void frmLists::closeEvent(QCloseEvent* event)
+{
+    CloseRecorder();
+    // The list editor stays open; every other window closes with the main window.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window == this || window->windowType() == Qt::Popup)
+            continue;
+        if (window->objectName().toUpper() == QLatin1String("FRMEDITLIST"))
+            continue;
+        if (window->isVisible())
+            window->close();
+    }
+    event->accept();
+}

@@ -1,0 +1,169 @@
+#include "frmNewList.h"
+
+#include "ErrorReport.h"
+#include "FormHelpers.h"
+#include "Globals.h"
+#include "Ids.h"
+#include "Options.h"
+#include "Recordset.h"
+#include "Startup.h"
+#include "Statements.h"
+#include "Twips.h"
+
+#include <QDateTime>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// Upper-case English weekday names by QDate::dayOfWeek() (Monday = 1).
+constexpr const char* kWeekdays[8] = {"",         "MONDAY", "TUESDAY",  "WEDNESDAY",
+                                      "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"};
+constexpr int kFriday = 5;
+const QString kFridays = QString::fromLatin1(Opt::DEFAULT_TEST_DAY);
+
+int WeekdayNumber(const QString& day)
+{
+    QString target = day.trimmed().toUpper();
+    if (target.endsWith(QChar('S')))
+        target.chop(1);
+    for (int d = 1; d <= 7; ++d)
+        if (target == QLatin1String(kWeekdays[d]))
+            return d;
+    return 0;
+}
+} // namespace
+
+QDate ComputeTestDate(const QString& day, const QDate& today)
+{
+    int target = WeekdayNumber(day);
+    if (target == 0)
+        target = kFriday;
+    int ahead = (target - today.dayOfWeek() + 7) % 7;
+    if (ahead == 0)
+        ahead = 7;
+    return today.addDays(ahead);
+}
+
+QDate StartMonday(const QDate& today) { return today.addDays(1 - today.dayOfWeek()); }
+
+QString WeekdayName(const QDate& date)
+{
+    return QLocale::c().dayName(date.dayOfWeek(), QLocale::LongFormat);
+}
+
+frmNewList::frmNewList(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmNewList"));
+    setWindowTitle(QStringLiteral("New Word List"));
+    setAccessibleName(windowTitle());
+    setModal(true);
+
+    lblToday = MakeLabel(this, "lblToday", QString());
+    QFont bold = lblToday->font();
+    bold.setBold(true);
+    lblToday->setFont(bold);
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Start of week"));
+    Label2 = MakeLabel(this, "Label2", QStringLiteral("End of week"));
+    Label3 = MakeLabel(this, "Label3", QStringLiteral("Date of test"));
+    txtStart = MakeTextBox(this, "txtStart", Label1);
+    txtEnd = MakeTextBox(this, "txtEnd", Label2);
+    txtTestDate = MakeTextBox(this, "txtTestDate", Label3);
+    cmdCreate = MakeButton(this, "cmdCreate", QStringLiteral("Create"),
+                           QStringLiteral("Create a new word list"));
+    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"),
+                           QStringLiteral("Do not create a new list"));
+
+    auto* dates = new QGridLayout;
+    int row = 0;
+    for (auto [label, box] : {std::pair{Label1, txtStart}, std::pair{Label2, txtEnd},
+                              std::pair{Label3, txtTestDate}}) {
+        box->setMinimumWidth(Twips(1800));
+        dates->addWidget(label, row, 0);
+        dates->addWidget(box, row, 1);
+        ++row;
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCreate);
+    buttons->addWidget(cmdCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblToday);
+    layout->addSpacing(Twips(120));
+    layout->addLayout(dates);
+    layout->addSpacing(Twips(120));
+    layout->addLayout(buttons);
+    setMinimumWidth(Twips(4200));
+
+    cmdCreate->setDefault(true);
+    setTabOrder(txtStart, txtEnd);
+    setTabOrder(txtEnd, txtTestDate);
+    setTabOrder(txtTestDate, cmdCreate);
+    setTabOrder(cmdCreate, cmdCancel);
+    connect(cmdCreate, &QPushButton::clicked, this, &frmNewList::CreateClicked);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    Globals::NewListCreated = false;
+    const QDate today = AppToday();
+    lblToday->setText(QStringLiteral("Today is ") + WeekdayName(today) + QChar(' ') +
+                      UsDateText(today));
+    lblToday->setAccessibleName(lblToday->text());
+    Guarded([this] { LoadDefaultDates(); });
+    txtStart->setFocus();
+}
+
+QString frmNewList::ComputeTestDate(const QString& day) const
+{
+    return UsDateText(::ComputeTestDate(day, AppToday()));
+}
+
+void frmNewList::SetStartMonday() { txtStart->setText(UsDateText(StartMonday(AppToday()))); }
+
+void frmNewList::LoadDefaultDates()
+{
+    Recordset rs(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
+    QString day = kFridays;
+    if (!rs.Eof()) {
+        day = rs.Field(QString::fromLatin1(Opt::TEST_DAY)).toText();
+        if (day.isEmpty())
+            day = kFridays;
+    }
+    txtTestDate->setText(ComputeTestDate(day));
+    txtEnd->setText(txtTestDate->text());
+    SetStartMonday();
+    rs.Close();
+}
+
+void frmNewList::CreateClicked()
+{
+    if (!ParseDateText(txtStart->text()).isValid())
+        txtStart->setText(UsDateText(AppToday()));
+    if (!ParseDateText(txtTestDate->text()).isValid())
+        txtTestDate->setText(ComputeTestDate(kFridays));
+    if (!ParseDateText(txtEnd->text()).isValid())
+        txtEnd->setText(txtTestDate->text());
+    Guarded([this] { CreateList(); });
+}
+
+void frmNewList::CreateList()
+{
+    Globals::SelectedListID = GetNextID(QString::fromLatin1(IdCode::LIST_ID));
+    const QString id = QString::number(Globals::SelectedListID);
+    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + id + Sql::VALUE_END,
+                 Globals::DbConnection());
+    rs.AddNew();
+    rs.SetField(QStringLiteral("LIST_ID"), Variant(Globals::SelectedListID));
+    rs.SetField(QStringLiteral("WEEK_START"), Variant(ParseDateText(txtStart->text())));
+    rs.SetField(QStringLiteral("WEEK_END"), Variant(ParseDateText(txtEnd->text())));
+    rs.SetField(QStringLiteral("TEST_DATE"), Variant(ParseDateText(txtTestDate->text())));
+    rs.SetField(QStringLiteral("CREATED_DATE"), Variant(QDateTime::currentDateTime()));
+    rs.SetField(QStringLiteral("STATUS"), Variant("CREATED"));
+    rs.Update();
+    rs.Close();
+    Globals::NewListCreated = true;
+    accept();
+}

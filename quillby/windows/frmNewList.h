@@ -1,0 +1,45 @@
+#pragma once
+#include <QDate>
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The first weekday named by a TEST_DAY text ("Fridays", "TUESDAY", ...) strictly after
+// today: never today, at most seven days ahead. A text that names no weekday counts as
+// "Fridays".
+QDate ComputeTestDate(const QString& day, const QDate& today);
+// The Monday on or before today.
+QDate StartMonday(const QDate& today);
+// The English name of a date's weekday ("Wednesday"), whatever the language of the platform.
+QString WeekdayName(const QDate& date);
+
+// Creates a word list for one school week: proposes its dates, lets the user correct them,
+// writes the LISTS row, and reports through NewListCreated and SelectedListID.
+class frmNewList : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmNewList(QWidget* parent = nullptr);
+
+    // Sets the start of the week to the Monday of the current week.
+    void SetStartMonday();
+    // Returns the next test date for a day text, as "m/d/yyyy".
+    QString ComputeTestDate(const QString& day) const;
+
+private:
+    void LoadDefaultDates();
+    void CreateClicked();
+    void CreateList();
+
+    QLabel* lblToday;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    QLineEdit* txtStart;
+    QLineEdit* txtEnd;
+    QLineEdit* txtTestDate;
+    QPushButton* cmdCreate;
+    QPushButton* cmdCancel;
+};

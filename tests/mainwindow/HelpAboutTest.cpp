@@ -1,0 +1,89 @@
+#include "GuiTestUtil.h"
+
+#include "frmAbout.h"
+#include "frmHelp.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+TEST(HelpWindow, ListsTheSixTopicsAndShowsTheIntroductionAtOnce)
+{
+    frmHelp help;
+    EXPECT_EQ(help.windowTitle(), "Help");
+    auto* topics = Child<QComboBox>(&help, "txtTopic");
+    ASSERT_EQ(topics->count(), 6);
+    const QStringList expected{"Introduction", "Create a Word List", "Take a Practice Test",
+                               "Test History", "Options (Test Defaults)", "Options (General)"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(topics->itemText(i), expected[i]);
+    const QString shown = Child<QPlainTextEdit>(&help, "txtHelp")->toPlainText();
+    EXPECT_TRUE(shown.startsWith("Quillby is a great way for children to leantheir weekly spelling words.  When your child"));
+    EXPECT_TRUE(shown.endsWith("help get them ready for the school test."));
+}
+
+TEST(HelpWindow, TopicTextsKeepTheirExactWordingAndLineBreaks)
+{
+    const QString test = HelpTopicText(QStringLiteral("take a practice test"));
+    EXPECT_TRUE(test.contains("the 'Practice Test' will begin.\r\n\r\nThe on-screen clues will tell "
+                              "your child which word to type into the answer box.  If your child"));
+    EXPECT_TRUE(test.endsWith("\r\n\r\nWhen the test has been completed, the result will be show to you automatically."));
+    const QString word = HelpTopicText(QStringLiteral("Create a Word List"));
+    EXPECT_TRUE(word.contains("in the foreground.  The smaller window"));
+    EXPECT_TRUE(word.contains("into the smaller window.  When you have"));
+    EXPECT_TRUE(HelpTopicText(QStringLiteral("Options (General)")).startsWith("Tempory Messages -- "));
+    EXPECT_EQ(HelpTopicText(QStringLiteral("Glossary")), "");
+}
+
+TEST(HelpWindow, ChoosingATopicShowsItsTextAndAnUnknownNameEmptiesTheBox)
+{
+    frmHelp help;
+    auto* topics = Child<QComboBox>(&help, "txtTopic");
+    auto* text = Child<QPlainTextEdit>(&help, "txtHelp");
+    topics->setCurrentIndex(3);
+    EXPECT_TRUE(text->toPlainText().startsWith("To view the test history"));
+    help.ShowTopic(QStringLiteral("Nothing"));
+    EXPECT_TRUE(text->toPlainText().isEmpty());
+}
+
+namespace {
+void MoveOver(QWidget* widget)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+QColor TextColour(QWidget* label) { return label->palette().color(QPalette::WindowText); }
+} // namespace
+
+TEST(AboutWindow, ShowsTheProgramItsVersionsAndTheLinks)
+{
+    frmAbout about;
+    EXPECT_EQ(about.windowTitle(), "About Quillby...");
+    EXPECT_EQ(Child<QLabel>(&about, "lblAppName")->text(), "Quillby");
+    EXPECT_EQ(Child<QLabel>(&about, "lblVirtualVersion")->text(), "1.0");
+    EXPECT_EQ(Child<QLabel>(&about, "lblHardVersion")->text(), QUILLBY_VERSION);
+    EXPECT_EQ(Child<QLabel>(&about, "lblWebsite")->text(), "https://corvale.example/");
+    EXPECT_EQ(Child<QLabel>(&about, "lblEmail")->text(), "support@corvale.example");
+    EXPECT_EQ(frmAbout::SupportMailLink(), "mailto:support@corvale.example?subject=Quillby");
+}
+
+TEST(AboutWindow, LinksTurnWhileHoveredAndReturnOverTheBackground)
+{
+    frmAbout about;
+    about.show();
+    QWidget* web = Child<QLabel>(&about, "lblWebsite");
+    QWidget* mail = Child<QLabel>(&about, "lblEmail");
+    const QColor link = about.LinkColour();
+    ASSERT_NE(link, QColor(Qt::white));
+    MoveOver(web);
+    MoveOver(mail); // straight from one link to the other: both white
+    EXPECT_EQ(TextColour(web), QColor(Qt::white));
+    EXPECT_EQ(TextColour(mail), QColor(Qt::white));
+    MoveOver(Child<QLabel>(&about, "Label3")); // background
+    EXPECT_EQ(TextColour(web), link);
+    EXPECT_EQ(TextColour(mail), link);
+}

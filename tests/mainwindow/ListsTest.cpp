@@ -1,0 +1,233 @@
+#include "GuiTestUtil.h"
+
+#include "Globals.h"
+#include "Startup.h"
+#include "TestDb.h"
+#include "frmHelp.h"
+#include "frmLists.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+const char* const kListCommands[] = {"cmdEditList", "cmdTest", "cmdPastTests", "cmdDeleteList"};
+const char* const kListMenuItems[] = {"mnuEditList", "mnuTest", "mnuPastTests", "mnuDeleteList"};
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override { AddOptionsRow(0, QStringLiteral("FALSE")); }
+    // Task windows opened by a test go with it.
+    void TearDown() override
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != &window && w->isVisible() && w->windowType() != Qt::Popup)
+                w->close();
+    }
+
+    // Three lists: 1 (2 words, 1 test), 2 (no words), 3 (1 word, 2 tests).
+    void FillLists()
+    {
+        AddList(1, QDate(2004, 6, 11));
+        AddList(2, QDate(2004, 6, 18));
+        AddList(3, QDate(2004, 6, 25));
+        AddWord(1, 1, QStringLiteral("cat"));
+        AddWord(2, 1, QStringLiteral("dog"));
+        AddWord(3, 3, QStringLiteral("emu"));
+        AddTest(1, 1);
+        AddTest(2, 3);
+        AddTest(3, 3);
+    }
+
+    void Start()
+    {
+        ASSERT_TRUE(window.LoadForm(folder.path()));
+        window.show();
+        grid = Child<QTableWidget>(&window, "MSFlexGrid1");
+    }
+
+    QString Cell(int row, int column) const
+    {
+        const QTableWidgetItem* item = grid->item(row, column);
+        return item ? item->text() : QString();
+    }
+
+    void ExpectListCommandsEnabled(bool enabled)
+    {
+        for (const char* name : kListCommands)
+            EXPECT_EQ(Child<QPushButton>(&window, name)->isEnabled(), enabled) << name;
+        for (const char* name : kListMenuItems)
+            EXPECT_EQ(window.findChild<QAction*>(name)->isEnabled(), enabled) << name;
+    }
+
+    TestAppFolder folder;
+    frmLists window;
+    QTableWidget* grid = nullptr;
+};
+} // namespace
+
+TEST_F(MainWindow, AnEmptyDatabaseShowsOnlyTheHeadingAndDisablesTheListCommands)
+{
+    Start();
+    EXPECT_EQ(window.windowTitle(), "Quillby");
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_EQ(grid->columnCount(), 4);
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "School Test Date");
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Words");
+    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Tests");
+    EXPECT_TRUE(grid->isColumnHidden(3));
+    ExpectListCommandsEnabled(false);
+    EXPECT_TRUE(Child<QPushButton>(&window, "cmdNewList")->isEnabled());
+}
+
+TEST_F(MainWindow, AFilledDatabaseListsNewestFirstWithCountsAndSelectsTheFirstRow)
+{
+    FillLists();
+    Start();
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(Cell(0, 0), "6/25/2004");
+    EXPECT_EQ(Cell(0, 1), "1");
+    EXPECT_EQ(Cell(0, 2), "2");
+    EXPECT_EQ(Cell(0, 3), "3");
+    EXPECT_EQ(Cell(1, 1), "0");
+    EXPECT_EQ(Cell(1, 2), "0");
+    EXPECT_EQ(Cell(2, 0), "6/11/2004");
+    EXPECT_EQ(Cell(2, 1), "2");
+    EXPECT_EQ(Cell(2, 2), "1");
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(Globals::SelectedListID, 3);
+    ExpectListCommandsEnabled(true);
+}
+
+TEST_F(MainWindow, MovingTheCurrentRowByKeyboardOrMouseSelectsThatList)
+{
+    FillLists();
+    Start();
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_Down);
+    EXPECT_EQ(Globals::SelectedListID, 2);
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(Globals::SelectedListID, 1);
+    const QRect first = grid->visualItemRect(grid->item(0, 0));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
+    EXPECT_EQ(Globals::SelectedListID, 3);
+}
+
+TEST_F(MainWindow, DeletingAListAfterYesReloadsTheGridAndSelectsTheFirstRow)
+{
+    FillLists();
+    Start();
+    grid->setCurrentCell(1, 0);
+    MsgBoxRecorder boxes(MsgResult::Yes);
+    ClickButton(&window, "cmdDeleteList");
+    ASSERT_EQ(boxes.texts, QStringList{"Do you want to delete this list and all of it's words?"});
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(Cell(0, 3), "3");
+    EXPECT_EQ(Cell(1, 3), "1");
+    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(Globals::SelectedListID, 3);
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 2")), 0);
+}
+
+TEST_F(MainWindow, DecliningTheDeleteQuestionChangesNothing)
+{
+    FillLists();
+    Start();
+    MsgBoxRecorder boxes(MsgResult::No);
+    window.findChild<QAction*>("mnuDeleteList")->trigger();
+    EXPECT_EQ(boxes.texts.size(), 1);
+    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral(" SELECT * FROM LISTS ")), 3);
+}
+
+TEST_F(MainWindow, CountsOfOneListAreRefreshedAndIncrementedInPlace)
+{
+    FillLists();
+    Start();
+    AddWord(4, 1, QStringLiteral("owl"));
+    AddTest(4, 1);
+    window.UpdateList(1);
+    EXPECT_EQ(Cell(2, 1), "3");
+    EXPECT_EQ(Cell(2, 2), "2");
+    EXPECT_EQ(Cell(0, 1), "1"); // other rows untouched
+    window.IncrementListTests(3);
+    EXPECT_EQ(Cell(0, 2), "3");
+    EXPECT_EQ(grid->rowCount(), 3);
+}
+
+TEST_F(MainWindow, ListTasksHideTheWindowAndTheTaskBringsItBack)
+{
+    FillLists();
+    Start();
+    grid->setCurrentCell(2, 0);
+    bool hiddenDuringTask = false;
+    // The task windows report back through SetFocusHere; until they exist the hand-over
+    // shows the window again at once, so look at the visibility from inside the task.
+    QTimer probe;
+    QObject::connect(&probe, &QTimer::timeout, [&] { hiddenDuringTask |= window.isHidden(); });
+    probe.start(0);
+    ClickButton(&window, "cmdEditList");
+    EXPECT_EQ(Globals::SelectedListID, 1);
+    QApplication::processEvents();
+    EXPECT_TRUE(window.isVisible() || hiddenDuringTask);
+}
+
+TEST_F(MainWindow, RightClickOnADataRowSelectsItAndOpensTheListsMenu)
+{
+    FillLists();
+    Start();
+    auto* lists = window.findChild<QMenu*>("mnuLists");
+    bool menuShown = false;
+    QTimer::singleShot(50, [&] {
+        menuShown = lists->isVisible();
+        lists->close();
+    });
+    const QRect third = grid->visualItemRect(grid->item(2, 0));
+    emit grid->customContextMenuRequested(third.center());
+    EXPECT_TRUE(menuShown);
+    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_EQ(Globals::SelectedListID, 1);
+}
+
+TEST_F(MainWindow, RightClickOnAnEmptyGridDoesNothing)
+{
+    Start();
+    auto* lists = window.findChild<QMenu*>("mnuLists");
+    bool menuShown = false;
+    QTimer::singleShot(50, [&] {
+        menuShown = lists->isVisible();
+        lists->close();
+    });
+    emit grid->customContextMenuRequested(QPoint(10, 10));
+    QTest::qWait(80);
+    EXPECT_FALSE(menuShown);
+}
+
+TEST_F(MainWindow, ClosingClosesTheOtherWindowsButTheListEditor)
+{
+    Start();
+    window.findChild<QAction*>("mnuHelp")->trigger();
+    ASSERT_TRUE(IsFormLoaded(QStringLiteral("frmHelp")));
+    QWidget editor;
+    editor.setObjectName(QStringLiteral("frmEditList"));
+    editor.show();
+    window.close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(IsFormLoaded(QStringLiteral("frmHelp")));
+    EXPECT_TRUE(editor.isVisible());
+}
+
+TEST_F(MainWindow, MenusCarryTheirAccessKeys)
+{
+    Start();
+    EXPECT_EQ(window.findChild<QMenu*>("mnuFile")->title(), "&File");
+    EXPECT_EQ(window.findChild<QMenu*>("mnuLists")->title(), "&Lists");
+    EXPECT_EQ(window.findChild<QAction*>("mnuNewList")->text(), "&New List");
+    EXPECT_EQ(window.findChild<QAction*>("mnuExit")->text(), "E&xit");
+    EXPECT_EQ(window.findChild<QMenu*>("mnuH")->title(), "Help");
+    EXPECT_EQ(Child<QPushButton>(&window, "cmdOptions")->toolTip(),
+              "Change configurations, settings, and defaults");
+}

@@ -1,0 +1,110 @@
+#include "GuiTestUtil.h"
+
+#include "Globals.h"
+#include "frmMessage.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+class TempMessage : public ::testing::Test {
+protected:
+    void TearDown() override { Globals::MessageTime = 6; }
+};
+
+// Shows a message and, once it is up, drives its ticks by hand (its own timer stopped) until
+// it closes; returns the ticks it took.
+int TicksUntilClosed(int messageTime)
+{
+    Globals::MessageTime = messageTime;
+    int ticksSent = 0;
+    ModalHandler driver("frmMessage", [&](QWidget* w) {
+        auto* message = static_cast<frmMessage*>(w);
+        message->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
+        while (message->isVisible() && ticksSent < 1000) {
+            message->Tick();
+            ++ticksSent;
+        }
+    });
+    ShowTempMessage(QStringLiteral("Top"), QStringLiteral("Bottom line"));
+    return ticksSent;
+}
+} // namespace
+
+TEST_F(TempMessage, ClosesOnTheTickAfterTheCounterReachesTheMessageTime)
+{
+    EXPECT_EQ(TicksUntilClosed(6), 7);
+    EXPECT_EQ(frmMessage::LastTickCount(), 6);
+    EXPECT_EQ(TicksUntilClosed(1), 2);
+    EXPECT_EQ(TicksUntilClosed(200), 201);
+}
+
+TEST_F(TempMessage, NoMessagesReturnsAtOnceWithoutAWindow)
+{
+    Globals::MessageTime = 0;
+    ModalHandler watcher("frmMessage", [](QWidget* w) { static_cast<QDialog*>(w)->accept(); });
+    QElapsedTimer clock;
+    clock.start();
+    ShowTempMessage(QStringLiteral("Correct"), QString());
+    EXPECT_LT(clock.elapsed(), 100);
+    EXPECT_EQ(watcher.handled(), 0);
+}
+
+TEST_F(TempMessage, ItsOwnTimerClosesItAfterHalfSecondTicks)
+{
+    Globals::MessageTime = 1;
+    QElapsedTimer clock;
+    clock.start();
+    ShowTempMessage(QStringLiteral("Word Saved"), QString());
+    EXPECT_GE(clock.elapsed(), 900); // two 500 ms ticks
+    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_EQ(frmMessage::LastTickCount(), 1);
+}
+
+TEST_F(TempMessage, AboveTwoHundredItStaysUntilEnterOrSpaceAndIgnoresEscape)
+{
+    Globals::MessageTime = 201;
+    bool timerRunning = true;
+    bool openAfterEscape = false;
+    ModalHandler keys("frmMessage", [&](QWidget* w) {
+        timerRunning = w->findChild<QTimer*>(QStringLiteral("Timer1"))->isActive();
+        QWidget* dummy = w->findChild<QWidget*>(QStringLiteral("txtDummy"));
+        QTest::keyClick(dummy, Qt::Key_Escape);
+        QTest::keyClick(dummy, Qt::Key_A);
+        openAfterEscape = w->isVisible();
+        QTest::keyClick(dummy, Qt::Key_Space);
+    });
+    ShowTempMessage(QStringLiteral("Testing"), QStringLiteral("Click To Close"));
+    EXPECT_FALSE(timerRunning);
+    EXPECT_TRUE(openAfterEscape);
+    EXPECT_EQ(keys.handled(), 1);
+
+    ModalHandler enter("frmMessage", [](QWidget* w) {
+        QTest::keyClick(w->findChild<QWidget*>(QStringLiteral("txtDummy")), Qt::Key_Return);
+    });
+    ShowTempMessage(QStringLiteral("Testing"), QString());
+    EXPECT_EQ(enter.handled(), 1);
+}
+
+TEST_F(TempMessage, AClickOnEitherLineClosesItAndTheLinesAreShown)
+{
+    Globals::MessageTime = 9999;
+    QString top, bottom;
+    ModalHandler click("frmMessage", [&](QWidget* w) {
+        top = Child<QLabel>(w, "lblTop")->text();
+        bottom = Child<QLabel>(w, "lblBottom")->text();
+        QTest::mouseClick(Child<QLabel>(w, "lblBottom"), Qt::LeftButton);
+    });
+    ShowTempMessage(QStringLiteral("List Ignored"),
+                    QStringLiteral("You will not be prompted to delete this list again."));
+    EXPECT_EQ(top, "List Ignored");
+    EXPECT_EQ(bottom, "You will not be prompted to delete this list again.");
+
+    ModalHandler clickTop("frmMessage", [](QWidget* w) {
+        QTest::mouseClick(Child<QLabel>(w, "lblTop"), Qt::LeftButton);
+    });
+    ShowTempMessage(QString(), QString());
+    EXPECT_EQ(clickTop.handled(), 1);
+}

@@ -1,0 +1,174 @@
+#include "GuiTestUtil.h"
+
+#include "Globals.h"
+#include "Options.h"
+#include "Startup.h"
+#include "TestDb.h"
+#include "frmDeleteOldList.h"
+#include "frmLists.h"
+
+#include <QListWidget>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+// Starts the main program's window on a test folder, answering each old-list prompt with
+// the button named by answers (in order; "cmdCancel" when the answers run out) and recording
+// which lists were offered.
+struct StartResult {
+    bool loaded = false;
+    std::vector<int32_t> offered;
+    std::vector<QString> words; // word box of the first prompt
+    QString totalWords;
+};
+
+StartResult StartProgram(frmLists& window, const QString& folder, QStringList answers = {})
+{
+    StartResult result;
+    ModalHandler prompts("frmDeleteOldList", [&](QWidget* w) {
+        auto* prompt = static_cast<frmDeleteOldList*>(w);
+        result.offered.push_back(prompt->ListID());
+        if (result.offered.size() == 1) {
+            auto* list = Child<QListWidget>(prompt, "List1");
+            for (int i = 0; i < list->count(); ++i)
+                result.words.push_back(list->item(i)->text());
+            result.totalWords = Child<QLineEdit>(prompt, "txtTotalWords")->text();
+        }
+        ClickButton(prompt, answers.isEmpty() ? "cmdCancel" : answers.takeFirst().toLatin1().constData());
+    });
+    result.loaded = window.LoadForm(folder);
+    return result;
+}
+
+class StartSequence : public ::testing::Test {
+protected:
+    TestAppFolder folder;
+    QDate today = QDate::currentDate();
+};
+} // namespace
+
+TEST_F(StartSequence, EmptyOptionsTableGetsTheDefaultRowBeforeTheWindowShows)
+{
+    Globals::MessageTime = 0;
+    frmLists window;
+    ASSERT_TRUE(StartProgram(window, folder.path()).loaded);
+    EXPECT_EQ(Globals::MessageTime, 6);
+    EXPECT_FALSE(Globals::SkipTestSetup);
+    EXPECT_TRUE(Globals::PromptToDeleteLists);
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral(" SELECT * FROM OPTIONS ")), 1);
+    EXPECT_EQ(OptionText(Opt::MESSAGE_TIME), "6");
+    EXPECT_EQ(OptionText(Opt::PRONOUNCE), "TRUE");
+    EXPECT_EQ(OptionText(Opt::SHOW_DEFINITION), "TRUE");
+    EXPECT_EQ(OptionText(Opt::SHOW_CONTEXT), "TRUE");
+    EXPECT_EQ(OptionText(Opt::TEST_ORDER), "Alphabetical");
+    EXPECT_EQ(OptionText(Opt::MOVE_ON_AFTER), "3");
+    EXPECT_EQ(OptionText(Opt::REVEAL_ANSWERS), "TRUE");
+    EXPECT_EQ(OptionText(Opt::REQUIRE_ECHO), "TRUE");
+    EXPECT_EQ(OptionText(Opt::CLEAR_WRONG_ANSWER), "FALSE");
+    EXPECT_EQ(OptionText(Opt::PLAY_CORRECT_SOUND), "TRUE");
+    EXPECT_EQ(OptionText(Opt::PLAY_INCORRECT_SOUND), "TRUE");
+    EXPECT_EQ(OptionText(Opt::SKIP_TEST_SETUP), "FALSE");
+    EXPECT_EQ(OptionText(Opt::TEST_DAY), "Fridays");
+    EXPECT_EQ(OptionText(Opt::PROMPT_TO_DELETE_LISTS), "TRUE");
+    EXPECT_FALSE(IsFormLoaded(QStringLiteral("frmOptions"))); // loaded hidden, then unloaded
+}
+
+TEST_F(StartSequence, StoredSettingsFillTheGlobals)
+{
+    AddOptionsRow(9999, QStringLiteral("false"));
+    Exec(QStringLiteral("UPDATE OPTIONS SET SKIP_TEST_SETUP = 'true'"));
+    frmLists window;
+    ASSERT_TRUE(StartProgram(window, folder.path()).loaded);
+    EXPECT_EQ(Globals::MessageTime, 9999);
+    EXPECT_TRUE(Globals::SkipTestSetup);
+    EXPECT_FALSE(Globals::PromptToDeleteLists);
+}
+
+TEST_F(StartSequence, OldListsAreOfferedOneAfterAnotherTodaysAndIgnoredOnesAreNot)
+{
+    AddOptionsRow(0);
+    AddList(1, today.addDays(-1));
+    AddList(2, today);                                   // test today: not old
+    AddList(3, today.addDays(-30), QStringLiteral("IGNORED"));
+    AddList(4, today.addDays(-8));
+    AddList(5, today.addDays(3));
+    AddWord(1, 1, QStringLiteral("zebra"));
+    AddWord(2, 1, QStringLiteral("Apple"));
+    AddWord(3, 1, QStringLiteral("mango"));
+
+    frmLists window;
+    const StartResult first = StartProgram(window, folder.path(), {"cmdIgnore", "cmdCancel"});
+    ASSERT_TRUE(first.loaded);
+    EXPECT_EQ(first.offered, (std::vector<int32_t>{1, 4}));
+    EXPECT_EQ(first.words, (std::vector<QString>{"Apple", "mango", "zebra"}));
+    EXPECT_EQ(first.totalWords, "3");
+    EXPECT_EQ(window.ListRowCount(), 5);
+
+    // The ignored list is never offered again; the cancelled one is.
+    frmLists again;
+    const StartResult second = StartProgram(again, folder.path());
+    EXPECT_EQ(second.offered, (std::vector<int32_t>{4}));
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 1 AND STATUS = 'IGNORED'")), 1);
+}
+
+TEST_F(StartSequence, DeletingInThePromptRemovesTheListBeforeTheGridIsFilled)
+{
+    AddOptionsRow(0);
+    AddList(1, today.addDays(-2));
+    AddList(2, today.addDays(-1));
+    AddList(3, today.addDays(5));
+    AddWord(1, 1, QStringLiteral("cat"));
+    AddWord(2, 2, QStringLiteral("dog"));
+    AddTest(1, 1);
+
+    frmLists window;
+    const StartResult result = StartProgram(window, folder.path(), {"cmdDelete", "cmdCancel"});
+    EXPECT_EQ(result.offered, (std::vector<int32_t>{1, 2})); // the second still comes up
+    EXPECT_EQ(window.ListRowCount(), 2);
+    EXPECT_EQ(window.RowKey(0), "3");
+    EXPECT_EQ(window.RowKey(1), "2");
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 1")), 0);
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM TESTS WHERE LIST_ID = 1")), 0);
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 2")), 1);
+}
+
+TEST_F(StartSequence, NothingIsOfferedWhenTheOldListPromptIsOff)
+{
+    AddOptionsRow(0, QStringLiteral("FALSE"));
+    AddList(1, today.addDays(-10));
+    frmLists window;
+    const StartResult result = StartProgram(window, folder.path());
+    EXPECT_TRUE(result.offered.empty());
+    EXPECT_EQ(window.ListRowCount(), 1);
+}
+
+TEST_F(StartSequence, AListWithoutWordsShowsAnEmptyWordBoxAndZero)
+{
+    AddOptionsRow(0);
+    AddList(1, today.addDays(-1));
+    frmLists window;
+    const StartResult result = StartProgram(window, folder.path());
+    EXPECT_TRUE(result.words.empty());
+    EXPECT_EQ(result.totalWords, "0");
+}
+
+TEST(StartSequenceFailure, AMissingDatabaseGivesOneMessageNamingTheFileAndNoWindow)
+{
+    QTemporaryDir empty;
+    MsgBoxRecorder boxes;
+    frmLists window;
+    EXPECT_FALSE(window.LoadForm(empty.path()));
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains(empty.path() + "/Quillby.mdb")) << boxes.texts[0].toStdString();
+    EXPECT_FALSE(window.isVisible());
+}
+
+TEST(StartSequenceFailure, IsFormLoadedComparesNamesInUpperCase)
+{
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmSomething"));
+    EXPECT_TRUE(IsFormLoaded(QStringLiteral("FRMSOMETHING")));
+    EXPECT_TRUE(IsFormLoaded(QStringLiteral("frmsomething")));
+    EXPECT_FALSE(IsFormLoaded(QStringLiteral("frmOther")));
+}
