@@ -1,0 +1,203 @@
+#include "EditorFixture.h"
+
+#include "AppFunctions.h"
+#include "AudioDevices.h"
+#include "Globals.h"
+#include "Ids.h"
+#include "Recordset.h"
+#include "Sound.h"
+#include "Statements.h"
+#include "WavFiles.h"
+#include "WavWriter.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+void CallerSpy::TakeInNewWord(int32_t& wordId) { added.push_back(wordId); }
+
+void CallerSpy::TakeInUpdatedWord(int32_t& wordId)
+{
+    updated.push_back(wordId);
+    auto* editor = frmEditWord::instance();
+    editorOpenAtUpdate = editor && editor->isVisible();
+    wordBoxAtUpdate = editor ? editor->txtWord->text() : QString();
+}
+
+void EditorTest::SetUp()
+{
+    folder = std::make_unique<TestAppFolder>();
+    Globals::MessageTime = 0;
+    SetMsgBoxHook([this](const QString& text, MsgButtons buttons, MsgIcon) {
+        messages << text;
+        if (!answers.empty()) {
+            const MsgResult answer = answers.front();
+            answers.pop_front();
+            return answer;
+        }
+        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
+    });
+}
+
+void EditorTest::TearDown()
+{
+    if (auto* editor = frmEditWord::instance())
+        editor->close();
+    if (auto* list = frmEditList::instance())
+        list->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    CloseRecorder();
+    SetMsgBoxHook({});
+    folder.reset();
+}
+
+int32_t EditorTest::AddList()
+{
+    const int32_t id = GetNextID(IdCode::LIST_ID);
+    Recordset rs(QString(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + QString::number(id) + " ",
+                 Globals::DbConnection());
+    rs.AddNew();
+    rs.SetField("LIST_ID", id);
+    rs.SetField("WEEK_START", QDate(2026, 12, 7));
+    rs.SetField("WEEK_END", QDate(2026, 12, 13));
+    rs.SetField("TEST_DATE", QDate(2026, 12, 11));
+    rs.SetField("CREATED_DATE", QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
+    rs.SetField("STATUS", "ACTIVE");
+    rs.Update();
+    return id;
+}
+
+int32_t EditorTest::AddWord(int32_t listId, const QString& text, const QString& definition)
+{
+    const int32_t id = GetNextID(IdCode::WORD_ID);
+    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(id) + " ",
+                 Globals::DbConnection());
+    rs.AddNew();
+    rs.SetField("WORD_ID", id);
+    rs.SetField("LIST_ID", listId);
+    rs.SetField("WORD", text);
+    rs.SetField("DEFINITION", definition);
+    rs.SetField("SENTENCE", QString());
+    rs.SetField("CASE_SENSITIVE", "FALSE");
+    rs.Update();
+    return id;
+}
+
+int32_t EditorTest::AddTest(int32_t listId)
+{
+    const int32_t id = GetNextID(IdCode::TEST_ID);
+    Recordset rs(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + QString::number(id) + " ",
+                 Globals::DbConnection());
+    rs.AddNew();
+    rs.SetField("TEST_ID", id);
+    rs.SetField("LIST_ID", listId);
+    rs.SetField("MOVE_ON_AFTER", 3);
+    rs.SetField("START_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 0)));
+    rs.SetField("END_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 5)));
+    rs.Update();
+    return id;
+}
+
+QString EditorTest::StoredText(int32_t wordId) const { return GetWordText(wordId); }
+
+int EditorTest::WordRowCount() const
+{
+    Recordset rs(Sql::SELECT_WORDS, Globals::DbConnection());
+    int count = 0;
+    for (; !rs.Eof(); rs.MoveNext())
+        ++count;
+    return count;
+}
+
+QByteArray EditorTest::Samples(int count, quint8 level) { return QByteArray(count, char(level)); }
+
+QByteArray EditorTest::WriteRecording(const QString& path, const QByteArray& samples)
+{
+    EXPECT_TRUE(WriteWavFile(path, samples));
+    return FileBytes(path);
+}
+
+QByteArray EditorTest::FileBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QString EditorTest::Wav(const QString& upperName) const
+{
+    return Globals::WavPath + "/" + upperName + ".wav";
+}
+
+QStringList EditorTest::WavFolderEntries() const
+{
+    return QDir(Globals::WavPath).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+}
+
+frmEditWord* EditorTest::OpenWordEditor(int32_t listId, int32_t wordId, WordEditorCaller* caller)
+{
+    auto* editor = frmEditWord::instance();
+    if (!editor)
+        editor = new frmEditWord;
+    editor->SetListID(listId);
+    editor->SetWordID(wordId);
+    editor->SetCallingForm(caller);
+    editor->show();
+    QCoreApplication::processEvents();
+    return editor;
+}
+
+frmEditList* EditorTest::OpenListEditor(int32_t listId)
+{
+    auto* list = new frmEditList;
+    list->SetListID(listId);
+    list->show();
+    QCoreApplication::processEvents();
+    return list;
+}
+
+void EditorTest::Click(QWidget* button)
+{
+    ASSERT_TRUE(button->isVisible()) << button->objectName().toStdString();
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCoreApplication::processEvents();
+}
+
+QByteArray EditorTest::RecordInto(frmEditWord* editor, const QByteArray& samples)
+{
+    Click(editor->cmdRecord);
+    Click(editor->cmdStop);
+    return WriteRecording(TempWavPath(), samples);
+}
+
+void EditorTest::Save(frmEditWord* editor) { Click(editor->cmdSaveWord); }
+
+void EditorTest::Type(frmEditWord* editor, const QString& word, const QString& definition,
+                      const QString& sentence)
+{
+    editor->txtWord->setText(word);
+    editor->txtDefinition->setPlainText(definition);
+    editor->txtSentence->setPlainText(sentence);
+}
+
+int RunEditorTests(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    InitSound();
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    CloseRecorder();
+    StopPlaying();
+    ReleaseRecorder();
+    ReleasePlayer();
+    return result;
+}

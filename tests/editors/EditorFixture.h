@@ -1,0 +1,70 @@
+#pragma once
+#include "frmEditList.h"
+#include "frmEditWord.h"
+
+#include "MsgBox.h"
+#include "TestDb.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <memory>
+#include <vector>
+
+// Stands in for the list editor where a test looks only at the word editor's notices.
+class CallerSpy : public WordEditorCaller {
+public:
+    void TakeInNewWord(int32_t& wordId) override;
+    void TakeInUpdatedWord(int32_t& wordId) override;
+
+    std::vector<int32_t> added;
+    std::vector<int32_t> updated;
+    QString wordBoxAtUpdate; // the editor's word box when it reported an update
+    bool editorOpenAtUpdate = false;
+};
+
+// A fresh application folder with a real database, temporary messages off and message boxes
+// answered by the test. Closes every editor window at the end.
+class EditorTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Rows made straight in the database, as earlier sessions of the program left them.
+    int32_t AddList();
+    int32_t AddWord(int32_t listId, const QString& text,
+                    const QString& definition = QStringLiteral("a definition"));
+    int32_t AddTest(int32_t listId);
+    QString StoredText(int32_t wordId) const;
+    int WordRowCount() const;
+
+    // A recording standing for the parent's voice: `samples` bytes of one level.
+    static QByteArray Samples(int count, quint8 level);
+    // Writes a WAV file and returns its bytes.
+    static QByteArray WriteRecording(const QString& path, const QByteArray& samples);
+    static QByteArray FileBytes(const QString& path);
+    QString Wav(const QString& upperName) const; // WavPath/<name>.wav
+    QStringList WavFolderEntries() const;
+
+    // A word editor as the list editor opens it; shown, with spy as its caller.
+    frmEditWord* OpenWordEditor(int32_t listId, int32_t wordId, WordEditorCaller* caller);
+    frmEditList* OpenListEditor(int32_t listId);
+    // Record and Stop, then the recording the microphone would have given.
+    // Returns the bytes of the working file.
+    QByteArray RecordInto(frmEditWord* editor, const QByteArray& samples);
+    void Click(QWidget* button);
+    void Save(frmEditWord* editor);
+    void Type(frmEditWord* editor, const QString& word, const QString& definition = {},
+              const QString& sentence = {});
+
+    // Answers for the coming message boxes (default: OK / Yes) and the texts shown.
+    std::deque<MsgResult> answers;
+    QStringList messages;
+    std::unique_ptr<TestAppFolder> folder;
+};
+
+// Sets the offscreen platform when none is chosen and runs the suites.
+int RunEditorTests(int argc, char** argv);

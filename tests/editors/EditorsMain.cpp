@@ -1,0 +1,3 @@
+#include "EditorFixture.h"
+
+int main(int argc, char** argv) { return RunEditorTests(argc, argv); }

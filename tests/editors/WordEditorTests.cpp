@@ -1,0 +1,460 @@
+// The word editor against a real database and real files in a temporary application folder.
+// Recordings stand in as WAV files written where the microphone's recording would land.
+#include "EditorFixture.h"
+
+#include "AppFunctions.h"
+#include "Globals.h"
+#include "Recordset.h"
+#include "Sound.h"
+#include "Statements.h"
+#include "WavFiles.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+const QString kFourLines = QStringLiteral("At least one of the following items must be provided:\r"
+                                          "   1. A Definition\r"
+                                          "   2. A Context Sentence\r"
+                                          "or 3. A Recording of the word");
+const QString kBlankWord =
+    QStringLiteral("Can not save a blank word.  Please type the word in the box provided.");
+
+// The widget Tab moves to from w: the next one in the focus chain that takes Tab focus.
+QWidget* NextTabStop(QWidget* w)
+{
+    QWidget* next = w->nextInFocusChain();
+    while (next != w && !((next->focusPolicy() & Qt::TabFocus) && next->isVisible() &&
+                          next->isEnabled()))
+        next = next->nextInFocusChain();
+    return next;
+}
+
+QString AccessibleName(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Name) : QString();
+}
+
+bool WavButtonsEnabled(frmEditWord* editor)
+{
+    EXPECT_EQ(editor->cmdPlay->isEnabled(), editor->cmdDeleteWav->isEnabled());
+    return editor->cmdPlay->isEnabled();
+}
+
+QString CaseFlag(int32_t wordId)
+{
+    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) + " ",
+                 Globals::DbConnection());
+    return rs.Eof() ? QString() : rs.Field("CASE_SENSITIVE").toText();
+}
+} // namespace
+
+using WordEditor = EditorTest;
+
+TEST_F(WordEditor, CaptionAndRecordingButtonsFollowTheWordShown)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    const int32_t ant = AddWord(list, "ant");
+    const QByteArray stored = WriteRecording(Wav("BEE"), Samples(500, 90));
+
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, 0, &spy);
+    EXPECT_EQ(editor->windowTitle(), "New Word");
+    EXPECT_FALSE(WavButtonsEnabled(editor));
+
+    editor->SetWordID(bee);
+    EXPECT_EQ(editor->windowTitle(), "Edit Word bee");
+    EXPECT_EQ(editor->txtWord->text(), "bee");
+    EXPECT_EQ(editor->txtDefinition->toPlainText(), "a definition");
+    EXPECT_TRUE(WavButtonsEnabled(editor));
+    EXPECT_EQ(FileBytes(TempWavPath()), stored) << "the working copy is the stored recording";
+
+    editor->SetWordID(ant);
+    EXPECT_EQ(editor->windowTitle(), "Edit Word ant");
+    EXPECT_FALSE(WavButtonsEnabled(editor));
+    EXPECT_FALSE(QFile::exists(TempWavPath()));
+
+    // A new word keeps the text of the word shown before, and nothing else.
+    editor->SetWordID(0);
+    EXPECT_EQ(editor->windowTitle(), "New Word");
+    EXPECT_EQ(editor->txtWord->text(), "ant");
+    EXPECT_TRUE(editor->txtDefinition->toPlainText().isEmpty());
+    EXPECT_FALSE(editor->chkCaseSensitive->isChecked());
+}
+
+TEST_F(WordEditor, ControlsCarryTheirNamesCaptionsAndTabOrder)
+{
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(AddList(), 0, &spy);
+    EXPECT_EQ(editor->objectName(), "frmEditWord");
+    for (const char* name : {"txtWord", "chkCaseSensitive", "txtDefinition", "txtSentence",
+                             "frameWav", "cmdRecord", "cmdStop", "cmdPlay", "cmdDeleteWav",
+                             "Shape1", "cmdSaveWord", "cmdCancel", "Label1", "Label2", "Label3"}) {
+        auto* control = editor->findChild<QWidget*>(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_FALSE(AccessibleName(control).isEmpty()) << name;
+    }
+    EXPECT_EQ(editor->cmdStop->toolTip(), "Stop recording");
+    EXPECT_EQ(editor->cmdRecord->toolTip(), "Record the pronounciation");
+    EXPECT_EQ(editor->mnuSave->text(), "&Save");
+    EXPECT_EQ(editor->mnuExit->text(), "E&xit");
+    EXPECT_FALSE(editor->cmdStop->isVisible());
+    EXPECT_FALSE(editor->Shape1->isVisible());
+
+    QWidget* expected[] = {editor->txtWord, editor->chkCaseSensitive, editor->txtDefinition,
+                           editor->txtSentence, editor->cmdSaveWord, editor->cmdCancel};
+    for (size_t i = 0; i + 1 < std::size(expected); ++i)
+        EXPECT_EQ(NextTabStop(expected[i]), expected[i + 1])
+            << expected[i]->objectName().toStdString();
+}
+
+TEST_F(WordEditor, NewWordIsStoredTrimmedAndTheEditorEmptiesForTheNext)
+{
+    const int32_t list = AddList();
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, 0, &spy);
+    Type(editor, "  bee  ", "  a flying insect ", " A bee stung me. ");
+    editor->chkCaseSensitive->setChecked(true);
+    Save(editor);
+
+    ASSERT_EQ(spy.added.size(), 1u);
+    EXPECT_TRUE(spy.updated.empty());
+    const int32_t id = spy.added.front();
+    EXPECT_EQ(StoredText(id), "bee");
+    EXPECT_EQ(CaseFlag(id), "TRUE");
+    EXPECT_EQ(CountListWords(list), 1);
+    EXPECT_TRUE(messages.isEmpty());
+
+    EXPECT_TRUE(editor->isVisible()) << "the editor stays open for the next word";
+    EXPECT_EQ(editor->windowTitle(), "New Word");
+    EXPECT_EQ(editor->WordID(), 0);
+    EXPECT_TRUE(editor->txtWord->text().isEmpty());
+    EXPECT_TRUE(editor->txtDefinition->toPlainText().isEmpty());
+    EXPECT_FALSE(editor->chkCaseSensitive->isChecked());
+    EXPECT_FALSE(WavButtonsEnabled(editor));
+
+    // The next word gets its own row.
+    Type(editor, "wasp", "", "A wasp flew by.");
+    editor->mnuSave->trigger();
+    ASSERT_EQ(spy.added.size(), 2u);
+    EXPECT_NE(spy.added[0], spy.added[1]);
+    EXPECT_EQ(CaseFlag(spy.added[1]), "FALSE");
+}
+
+TEST_F(WordEditor, ExistingWordSaveNotifiesWhileOpenThenCloses)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    Type(editor, " bees ", "insects");
+    Save(editor);
+
+    ASSERT_EQ(spy.updated.size(), 1u);
+    EXPECT_EQ(spy.updated.front(), bee);
+    EXPECT_TRUE(spy.editorOpenAtUpdate);
+    EXPECT_EQ(spy.wordBoxAtUpdate, "bees");
+    EXPECT_EQ(StoredText(bee), "bees");
+    EXPECT_EQ(frmEditWord::instance(), nullptr) << "an edited word closes the editor";
+    EXPECT_EQ(WordRowCount(), 1);
+}
+
+TEST_F(WordEditor, SaveRefusesABlankWordAndAWordWithNothingToGoOn)
+{
+    const int32_t list = AddList();
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, 0, &spy);
+    editor->activateWindow();
+
+    Type(editor, "   ", "a definition");
+    Save(editor);
+    ASSERT_EQ(messages, QStringList{kBlankWord});
+    EXPECT_EQ(editor->focusWidget(), editor->txtWord);
+
+    messages.clear();
+    Type(editor, "bee", "   ", "");
+    Save(editor);
+    ASSERT_EQ(messages, QStringList{kFourLines});
+    EXPECT_EQ(editor->focusWidget(), editor->txtDefinition);
+    EXPECT_EQ(editor->txtWord->text(), "bee") << "the window keeps its content";
+    EXPECT_EQ(WordRowCount(), 0);
+    EXPECT_TRUE(spy.added.empty());
+
+    // A recording alone is enough, and it is stored under the word's name.
+    messages.clear();
+    const QByteArray voice = RecordInto(editor, Samples(1001, 200));
+    Save(editor);
+    EXPECT_TRUE(messages.isEmpty());
+    ASSERT_EQ(spy.added.size(), 1u);
+    EXPECT_EQ(FileBytes(Wav("BEE")), voice);
+    EXPECT_FALSE(QFile::exists(TempWavPath())) << "the working copy goes after a new word";
+}
+
+TEST_F(WordEditor, RenamingMovesTheRecordingAndOnlyCaseChangesMoveNothing)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    const QByteArray beeVoice = WriteRecording(Wav("BEE"), Samples(400, 10));
+    WriteRecording(Wav("BE"), Samples(300, 250)); // a stale recording under the new name
+
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    editor->txtWord->setText("Be");
+    Save(editor);
+    EXPECT_EQ(StoredText(bee), "Be");
+    EXPECT_FALSE(QFile::exists(Wav("BEE")));
+    EXPECT_EQ(FileBytes(Wav("BE")), beeVoice) << "BEE.wav moved to BE.wav, replacing it";
+
+    // Only the letter case changes: the same file stays untouched.
+    const QDateTime before = QFileInfo(Wav("BE")).lastModified();
+    editor = OpenWordEditor(list, bee, &spy);
+    editor->txtWord->setText("BE");
+    Save(editor);
+    EXPECT_EQ(StoredText(bee), "BE");
+    EXPECT_EQ(FileBytes(Wav("BE")), beeVoice);
+    EXPECT_EQ(QFileInfo(Wav("BE")).lastModified(), before);
+    EXPECT_EQ(WavFolderEntries(), QStringList{"BE.wav"});
+}
+
+TEST_F(WordEditor, RenamingKeepsARecordingThatAnotherWordStillPlays)
+{
+    const int32_t list = AddList();
+    const int32_t other = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    AddWord(other, "Bee");
+    const QByteArray voice = WriteRecording(Wav("BEE"), Samples(400, 10));
+
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    editor->txtWord->setText("be");
+    Save(editor);
+    EXPECT_EQ(FileBytes(Wav("BE")), voice);
+    EXPECT_EQ(FileBytes(Wav("BEE")), voice) << "the other list's Bee still has its recording";
+}
+
+TEST_F(WordEditor, RecordingAgainUnderANewTextKeepsTheOldFile)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    const QByteArray oldVoice = WriteRecording(Wav("BEE"), Samples(400, 10));
+
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    editor->txtWord->setText("sea");
+    const QByteArray newVoice = RecordInto(editor, Samples(600, 240));
+    Save(editor);
+
+    EXPECT_EQ(StoredText(bee), "sea");
+    EXPECT_EQ(FileBytes(Wav("BEE")), oldVoice);
+    EXPECT_EQ(FileBytes(Wav("SEA")), newVoice);
+}
+
+TEST_F(WordEditor, DeleteThenSaveWithoutRecordingKeepsTheStoredRecording)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    const QByteArray voice = WriteRecording(Wav("BEE"), Samples(400, 10));
+
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    Click(editor->cmdDeleteWav);
+    EXPECT_FALSE(QFile::exists(TempWavPath()));
+    EXPECT_TRUE(WavButtonsEnabled(editor)) << "Delete leaves the buttons as they were";
+    Save(editor);
+    EXPECT_EQ(FileBytes(Wav("BEE")), voice);
+}
+
+TEST_F(WordEditor, RecordStopDeleteSaveRemovesTheStoredRecording)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    WriteRecording(Wav("BEE"), Samples(400, 10));
+
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    RecordInto(editor, Samples(300, 99));
+    EXPECT_TRUE(WavButtonsEnabled(editor));
+    Click(editor->cmdDeleteWav);
+    Save(editor);
+    EXPECT_FALSE(QFile::exists(Wav("BEE")));
+    EXPECT_EQ(StoredText(bee), "bee") << "the word itself stays";
+}
+
+TEST_F(WordEditor, WordsOfEqualTextInAnyCaseShareOneRecording)
+{
+    const int32_t first = AddList();
+    const int32_t second = AddList();
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(first, 0, &spy);
+    Type(editor, "Their", "belonging to them");
+    RecordInto(editor, Samples(500, 20));
+    Save(editor);
+
+    editor->SetListID(second);
+    Type(editor, "their", "belonging to them");
+    const QByteArray secondFile = RecordInto(editor, Samples(700, 230));
+    Save(editor);
+
+    EXPECT_EQ(WavFolderEntries(), QStringList{"THEIR.wav"});
+    EXPECT_EQ(FileBytes(Wav("THEIR")), secondFile);
+    ASSERT_EQ(spy.added.size(), 2u);
+    // Both words find the one recording.
+    for (int32_t id : spy.added) {
+        editor->SetWordID(id);
+        EXPECT_TRUE(WavButtonsEnabled(editor));
+        EXPECT_EQ(FileBytes(TempWavPath()), secondFile);
+    }
+}
+
+TEST_F(WordEditor, RecordingShowsABlinkingIndicatorUntilStop)
+{
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(AddList(), 0, &spy);
+    editor->txtWord->setText("owl");
+    Click(editor->cmdRecord);
+    EXPECT_TRUE(editor->IsRecording());
+    EXPECT_TRUE(editor->NewRecording());
+    EXPECT_FALSE(editor->cmdRecord->isVisible());
+    EXPECT_TRUE(editor->cmdStop->isVisible());
+    EXPECT_TRUE(editor->Shape1->isVisible());
+    EXPECT_FALSE(WavButtonsEnabled(editor));
+    EXPECT_EQ(editor->Timer1->interval(), 250);
+    EXPECT_TRUE(editor->Timer1->isActive());
+
+    // The fill alternates between white and red.
+    const QColor first = editor->IndicatorColor();
+    EXPECT_TRUE(first == QColor(Qt::red) || first == QColor(Qt::white));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() != first; }, 2000));
+    const QColor second = editor->IndicatorColor();
+    EXPECT_TRUE(second == QColor(Qt::red) || second == QColor(Qt::white));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() == first; }, 2000));
+
+    Click(editor->cmdStop);
+    EXPECT_FALSE(editor->IsRecording());
+    EXPECT_FALSE(IsRecording());
+    EXPECT_TRUE(editor->cmdRecord->isVisible());
+    EXPECT_FALSE(editor->cmdStop->isVisible());
+    EXPECT_FALSE(editor->Shape1->isVisible());
+    EXPECT_TRUE(WavButtonsEnabled(editor)) << "enabled whether or not a file came out";
+}
+
+TEST_F(WordEditor, ClosingWhileRecordingDiscardsTheRecording)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    const QByteArray voice = WriteRecording(Wav("BEE"), Samples(400, 10));
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    Click(editor->cmdRecord);
+    ASSERT_TRUE(editor->IsRecording());
+    editor->mnuExit->trigger();
+    QCoreApplication::processEvents();
+
+    EXPECT_EQ(frmEditWord::instance(), nullptr);
+    EXPECT_FALSE(IsRecording()) << "the microphone is not left open";
+    EXPECT_FALSE(QFile::exists(TempWavPath()));
+    EXPECT_EQ(FileBytes(Wav("BEE")), voice);
+    EXPECT_EQ(StoredText(bee), "bee");
+    EXPECT_TRUE(spy.updated.empty());
+}
+
+TEST_F(WordEditor, CancelLeavesEverythingAsStored)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    Type(editor, "wasp", "changed");
+    Click(editor->cmdCancel);
+    EXPECT_EQ(frmEditWord::instance(), nullptr);
+    EXPECT_EQ(StoredText(bee), "bee");
+    EXPECT_TRUE(spy.updated.empty());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+// Texts a parent may type: each is stored and shown back exactly, and has its recording when
+// it can name a file.
+struct OddText {
+    const char* label;
+    QString text;
+    bool canHaveRecording;
+};
+
+class WordEditorOddTexts : public EditorTest, public ::testing::WithParamInterface<OddText> {};
+
+TEST_P(WordEditorOddTexts, AreSavedAndShownUnchanged)
+{
+    const OddText& odd = GetParam();
+    const int32_t list = AddList();
+    auto* listEditor = OpenListEditor(list);
+    QCoreApplication::processEvents(); // the empty list opens the word editor
+    auto* editor = frmEditWord::instance();
+    ASSERT_NE(editor, nullptr);
+    Type(editor, odd.text, "a definition", "It's \"quoted\"; -- DROP TABLE WORDS;");
+
+    // Record says at once when the text cannot have a recording.
+    Click(editor->cmdRecord);
+    if (odd.canHaveRecording) {
+        EXPECT_TRUE(messages.isEmpty());
+        Click(editor->cmdStop);
+        WriteRecording(TempWavPath(), Samples(400, 60));
+    } else {
+        EXPECT_EQ(messages, QStringList{frmEditWord::NoRecordingMessage()});
+        EXPECT_FALSE(editor->IsRecording());
+        // A recording made before the text was typed is not kept either, and the parent is told.
+        WriteRecording(TempWavPath(), Samples(400, 60));
+        messages.clear();
+    }
+    Save(editor);
+    if (!odd.canHaveRecording)
+        EXPECT_EQ(messages, QStringList{frmEditWord::NoRecordingMessage()});
+
+    ASSERT_EQ(listEditor->MSFlexGrid1->rowCount(), 1);
+    const int32_t id = listEditor->RowWordID(0);
+    EXPECT_EQ(StoredText(id), odd.text);
+    EXPECT_EQ(listEditor->MSFlexGrid1->item(0, 0)->text(), odd.text);
+    EXPECT_EQ(listEditor->txtWord->text(), odd.text);
+    EXPECT_EQ(listEditor->txtSentence->toPlainText(), "It's \"quoted\"; -- DROP TABLE WORDS;");
+    EXPECT_EQ(WordRowCount(), 1);
+
+    if (odd.canHaveRecording) {
+        EXPECT_EQ(WavFolderEntries(), QStringList{odd.text.toUpper() + ".wav"});
+        EXPECT_TRUE(listEditor->cmdPronounce->isEnabled());
+    } else {
+        EXPECT_TRUE(WavFolderEntries().isEmpty());
+        EXPECT_FALSE(listEditor->cmdPronounce->isEnabled());
+    }
+    // Nothing escaped the sound folder.
+    const QStringList appFiles =
+        QDir(folder->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (const QString& name : appFiles)
+        EXPECT_TRUE(name == "Wavs" || name.startsWith("Quillby.mdb")) << name.toStdString();
+
+    // Opened again, the editor shows the text as typed.
+    auto* again = OpenWordEditor(list, id, listEditor);
+    EXPECT_EQ(again->txtWord->text(), odd.text);
+    EXPECT_EQ(again->windowTitle(), "Edit Word " + odd.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WordEditorOddTexts,
+    ::testing::Values(OddText{"apostrophe", QStringLiteral("don't"), true},
+                      OddText{"accents", QStringLiteral("café naïve Zoë"), true},
+                      OddText{"slash", QStringLiteral("and/or"), false},
+                      OddText{"backslash", QStringLiteral("a\\b"), false},
+                      OddText{"dots", QStringLiteral(".."), false},
+                      OddText{"long", QString(2000, QLatin1Char('w')), false}),
+    [](const auto& info) { return std::string(info.param.label); });
