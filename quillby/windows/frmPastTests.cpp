@@ -93,6 +93,7 @@ void frmPastTests::BuildControls()
     layout->addLayout(totals);
     layout->addLayout(buttons);
     resize(Twips(3600), Twips(5200));
+    resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -160,16 +161,35 @@ void frmPastTests::RowSelected()
         word = results->SelectedWord();
     } else {
         results = new frmTestResults(this);
-        PlaceBeside(results, this, y());
         results->SetParentForm(QStringLiteral("frmPastTests"));
     }
     Guarded([&] {
         results->SetTestID(testId);
         results->SetFocusToWord(word);
     });
+    PlaceResults();
     results->show();
     ProcessEvents(6);
     MSFlexGrid1->setFocus();
+}
+
+void frmPastTests::PlaceResults()
+{
+    auto* results = frmTestResults::instance();
+    if (results && results->parentWidget() == this)
+        PlaceBeside(results, this, y());
+}
+
+void frmPastTests::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    PlaceResults();
+}
+
+void frmPastTests::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    PlaceResults();
 }
 
 void frmPastTests::SetFocusHere()

@@ -34,11 +34,15 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The results it opened stay beside it.
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
+    void PlaceResults();
 
     int32_t listId_ = 0;
     bool filling_ = false;

@@ -63,7 +63,6 @@ void ShowMainWindow()
 frmTest::frmTest(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmTest"));
-    setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Test"));
     g_instance = this;
     BuildControls();
@@ -135,8 +134,21 @@ void frmTest::LoadDefaultOptions() { TestOptions = ReadDefaultTestSettings(); }
 
 void frmTest::UsePreviousTestOptions() {}
 
+frmTest::Busy::~Busy()
+{
+    if (--window->busy_ == 0)
+        window->DeleteWhenIdle();
+}
+
+void frmTest::DeleteWhenIdle()
+{
+    if (closed_ && busy_ == 0)
+        deleteLater();
+}
+
 bool frmTest::Start(int32_t listId)
 {
+    Busy busy(this);
     listId_ = listId;
     // The words are read before an identifier is taken, so that a list without words
     // neither starts a test nor uses up an identifier.
@@ -285,6 +297,7 @@ void frmTest::PronounceWord()
 
 void frmTest::cmdNext_Click()
 {
+    Busy busy(this);
     txtWord->setText(txtWord->text().trimmed());
     if (txtWord->text().isEmpty()) {
         txtWord->setFocus();
@@ -416,4 +429,6 @@ void frmTest::closeEvent(QCloseEvent* event)
     event->accept();
     if (g_instance == this)
         g_instance = nullptr;
+    closed_ = true;
+    DeleteWhenIdle();
 }

@@ -73,6 +73,17 @@ private:
     void PronounceWord();
     void cmdNext_Click();
     void CloseByProgram();
+    void DeleteWhenIdle();
+
+    // The window may close while one of its own handlers runs (the last answer ends the
+    // test); it is deleted only once no handler of it is on the stack.
+    struct Busy {
+        explicit Busy(frmTest* w) : window(w) { ++window->busy_; }
+        ~Busy();
+        frmTest* window;
+    };
+    int busy_ = 0;
+    bool closed_ = false;
 
     int32_t testId_ = 0;
     int32_t listId_ = 0;

@@ -135,6 +135,7 @@ void frmTestResults::BuildControls()
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
     resize(Twips(7400), Twips(5000));
+    resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     ResetGrid(MSFlexGrid1, {QStringLiteral("Word"), QStringLiteral("Attempts"), QString()},
               {2500, 1200, 1},
@@ -278,13 +279,31 @@ void frmTestResults::RowSelected()
         return;
     if (!details_) {
         details_ = new frmTestWordDetails(this);
-        PlaceBeside(details_, this, y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + Twips(180));
+        PlaceDetails();
     }
     details_->LoadWordDetails(testId_, MSFlexGrid1->item(row, 0)->text(),
                               MSFlexGrid1->item(row, 2)->text(), moveOnAfter_);
     details_->show();
     ProcessEvents(3);
     MSFlexGrid1->setFocus();
+}
+
+void frmTestResults::PlaceDetails()
+{
+    if (details_)
+        PlaceBeside(details_, this, y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + Twips(180));
+}
+
+void frmTestResults::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    PlaceDetails();
+}
+
+void frmTestResults::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    PlaceDetails();
 }
 
 void frmTestResults::closeEvent(QCloseEvent* event)

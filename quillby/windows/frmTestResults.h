@@ -49,6 +49,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The word attempts follow the results window.
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void BuildControls();
@@ -58,6 +61,7 @@ private:
     int CountWordMisses(const QString& wordId) const;
     void SelectRow(int row);
     void RowSelected();
+    void PlaceDetails();
 
     int32_t testId_ = 0;
     int32_t listId_ = 0;

@@ -1,0 +1,145 @@
+// The history of tests of a list.
+#include "PracticeFixture.h"
+
+#include "frmPastTests.h"
+#include "frmTestResults.h"
+#include "frmTestWordDetails.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+
+class PastTests : public PracticeTest {
+protected:
+    void SetUp() override
+    {
+        PracticeTest::SetUp();
+        list = AddList();
+        for (int i = 1; i <= 20; ++i)
+            words.push_back(AddWord(list, QStringLiteral("word%1").arg(i, 2, 10, QLatin1Char('0'))));
+    }
+    // A test on the 20 words with `firstTry` of them right at once, the rest after one miss.
+    int32_t StoredTest(const QDateTime& start, int firstTry)
+    {
+        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(300));
+        for (int i = 0; i < 20; ++i) {
+            const QString word = QStringLiteral("word%1").arg(i + 1, 2, 10, QLatin1Char('0'));
+            if (i >= firstTry)
+                AddAttempt(test, list, words[i], QStringLiteral("wrd"), false, 1);
+            AddAttempt(test, list, words[i], word, true, i < firstTry ? 1 : 2);
+        }
+        return test;
+    }
+    frmPastTests* Open()
+    {
+        auto* past = new frmPastTests;
+        past->SetListID(list);
+        past->show();
+        QApplication::processEvents();
+        return past;
+    }
+    static QDateTime Day(int day, int hour) { return {QDate(2026, 11, day), QTime(hour, 0)}; }
+    int32_t list = 0;
+    std::vector<int32_t> words;
+};
+
+TEST_F(PastTests, NeverTestedListShowsZeros)
+{
+    frmPastTests* past = Open();
+    EXPECT_EQ(past->MSFlexGrid1->rowCount(), 0);
+    EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("0"));
+    EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("0 %"));
+    EXPECT_EQ(frmTestResults::instance(), nullptr);
+}
+
+TEST_F(PastTests, AveragesRoundHalvesToEven)
+{
+    StoredTest(Day(2, 9), 14); // 70
+    StoredTest(Day(3, 9), 15); // 75
+    frmPastTests* past = Open();
+    EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("2"));
+    EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("72 %"));
+    EXPECT_EQ(past->MSFlexGrid1->item(0, 1)->text(), QStringLiteral("70 %"));
+    EXPECT_EQ(past->MSFlexGrid1->item(1, 1)->text(), QStringLiteral("75 %"));
+    CloseTestWindows();
+
+    StoredTest(Day(4, 9), 16); // 80: 70, 75, 80 average 75
+    past = Open();
+    EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("75 %"));
+}
+
+TEST_F(PastTests, AverageOfSeventyFiveAndEightyIsSeventyEight)
+{
+    StoredTest(Day(2, 9), 15);
+    StoredTest(Day(3, 9), 16);
+    EXPECT_EQ(Open()->txtAverageScore->text(), QStringLiteral("78 %"));
+}
+
+TEST_F(PastTests, AllZeroScoresAverageZero)
+{
+    StoredTest(Day(2, 9), 0);
+    StoredTest(Day(3, 9), 0);
+    frmPastTests* past = Open();
+    EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("0 %"));
+    EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("2"));
+}
+
+TEST_F(PastTests, OldestFirstAndItsResultsOpenBeside)
+{
+    const int32_t later = StoredTest(Day(5, 16), 20);
+    const int32_t morning = StoredTest(Day(5, 8), 10);
+    const int32_t oldest = StoredTest(Day(1, 12), 5);
+    frmPastTests* past = Open();
+    QTableWidget* grid = past->MSFlexGrid1;
+    ASSERT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("11/1/2026"));
+    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("11/5/2026"));
+    EXPECT_EQ(grid->item(2, 0)->text(), QStringLiteral("11/5/2026"));
+    EXPECT_EQ(grid->item(1, 2)->text().toInt(), morning);
+    EXPECT_EQ(grid->item(2, 2)->text().toInt(), later);
+    EXPECT_TRUE(grid->isColumnHidden(2));
+
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->TestID(), oldest);
+    EXPECT_TRUE(results->isVisible());
+    EXPECT_GE(results->x(), past->frameGeometry().right());
+    EXPECT_EQ(results->txtScore->text(), QStringLiteral("25 %"));
+}
+
+TEST_F(PastTests, TheSelectedWordStaysFromTestToTest)
+{
+    StoredTest(Day(1, 9), 5);
+    const int32_t second = StoredTest(Day(2, 9), 10);
+    frmPastTests* past = Open();
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    results->MSFlexGrid1->setCurrentCell(11, 0); // word12: missed once in both tests
+    EXPECT_EQ(results->SelectedWord(), QStringLiteral("word12"));
+
+    past->MSFlexGrid1->setCurrentCell(1, 0);
+    EXPECT_EQ(frmTestResults::instance(), results) << "the same results window is refilled";
+    EXPECT_EQ(results->TestID(), second);
+    EXPECT_EQ(results->SelectedWord(), QStringLiteral("word12"));
+    EXPECT_EQ(results->WordDetails()->lblWord->text(), QStringLiteral("word12"));
+    EXPECT_EQ(results->WordDetails()->lblResult->text(),
+              QStringLiteral("Correct on 2nd attempt"));
+
+    // Closing the results brings the past tests back; nothing else is asked.
+    results->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(frmPastTests::instance(), past);
+}
+
+TEST_F(PastTests, WordsAddedLaterLowerTheScore)
+{
+    StoredTest(Day(1, 9), 20);
+    for (int i = 0; i < 5; ++i)
+        AddWord(list, QStringLiteral("extra%1").arg(i));
+    EXPECT_EQ(Open()->MSFlexGrid1->item(0, 1)->text(), QStringLiteral("80 %"));
+}

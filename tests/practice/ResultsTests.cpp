@@ -1,0 +1,209 @@
+// The results of one test and the attempts of one word, from stored rows.
+#include "PracticeFixture.h"
+
+#include "AppFunctions.h"
+#include "Globals.h"
+#include "frmTest.h"
+#include "frmTestResults.h"
+#include "frmTestWordDetails.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTableWidget>
+
+namespace {
+const QDateTime kStart(QDate(2026, 3, 4), QTime(14, 5, 59));
+const QDateTime kEnd(QDate(2026, 3, 4), QTime(14, 12, 1));
+
+QStringList Items(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+} // namespace
+
+class Results : public PracticeTest {
+protected:
+    // A list of n words w1..wn; `firstTry` of them right at the first attempt.
+    int32_t TestWithFirstTries(int words, int firstTry)
+    {
+        list = AddList();
+        const int32_t test = AddStoredTest(list, 3, kStart, kEnd);
+        for (int i = 1; i <= words; ++i) {
+            const int32_t word = AddWord(list, QStringLiteral("w%1").arg(i));
+            if (i <= firstTry) {
+                AddAttempt(test, list, word, QStringLiteral("w%1").arg(i), true, 1);
+            } else {
+                AddAttempt(test, list, word, QStringLiteral("x"), false, 1);
+                AddAttempt(test, list, word, QStringLiteral("w%1").arg(i), true, 2);
+            }
+        }
+        return test;
+    }
+    frmTestResults* Open(int32_t testId)
+    {
+        auto* results = new frmTestResults;
+        results->SetTestID(testId);
+        results->show();
+        QApplication::processEvents();
+        return results;
+    }
+    int32_t list = 0;
+};
+
+TEST_F(Results, ScoreRoundsHalvesToEven)
+{
+    struct Case { int firstTry; const char* score; };
+    for (const Case c : {Case{6, "75 %"}, Case{1, "12 %"}, Case{3, "38 %"}, Case{0, "0 %"}}) {
+        frmTestResults* results = Open(TestWithFirstTries(8, c.firstTry));
+        EXPECT_EQ(results->txtScore->text(), QString::fromLatin1(c.score));
+        EXPECT_EQ(results->txtCorrectOnFirstTry->text(), QString::number(c.firstTry));
+        EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("8"));
+        EXPECT_EQ(results->txtMovedOn->text(), QStringLiteral("0"));
+        EXPECT_EQ(results->txtDate->text(), QStringLiteral("3/4/2026"));
+        EXPECT_EQ(results->txtStartTime->text(), QStringLiteral("2:05 PM"));
+        EXPECT_EQ(results->txtTotalTime->text(), QStringLiteral("7"));
+        CloseTestWindows();
+    }
+}
+
+TEST_F(Results, MinutesCountClockMinuteBoundaries)
+{
+    const auto at = [](int h, int m, int s) { return QDateTime(QDate(2026, 3, 4), QTime(h, m, s)); };
+    EXPECT_EQ(MinutesBetween(at(10, 0, 59), at(10, 1, 1)), 1);
+    EXPECT_EQ(MinutesBetween(at(10, 0, 1), at(10, 0, 59)), 0);
+    EXPECT_EQ(MinutesBetween(at(23, 59, 30), QDateTime(QDate(2026, 3, 5), QTime(0, 2, 0))), 3);
+}
+
+TEST_F(Results, RowsAreColouredByMissesAndShowTheirAttempts)
+{
+    list = AddList();
+    const int32_t test = AddStoredTest(list, 3, kStart, kEnd);
+    const int32_t clean = AddWord(list, QStringLiteral("ant"));
+    const int32_t once = AddWord(list, QStringLiteral("bee"));
+    const int32_t twice = AddWord(list, QStringLiteral("cow"));
+    const int32_t never = AddWord(list, QStringLiteral("dog"));
+    AddAttempt(test, list, clean, "ant", true, 1);
+    AddAttempt(test, list, once, "be", false, 1);
+    AddAttempt(test, list, once, "bee", true, 2);
+    AddAttempt(test, list, twice, "co", false, 1);
+    AddAttempt(test, list, twice, "kow", false, 2);
+    AddAttempt(test, list, twice, "cow", true, 3);
+    AddAttempt(test, list, never, "dg", false, 1);
+    AddAttempt(test, list, never, "dgo", false, 2);
+    AddAttempt(test, list, never, "dogg", false, 3);
+    frmTestResults* results = Open(test);
+    QTableWidget* grid = results->MSFlexGrid1;
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Word"));
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Attempts"));
+    ASSERT_EQ(grid->rowCount(), 4);
+    const QStringList attempts = {"1", "2", "3", "3"};
+    const QList<QColor> colours = {QColor(255, 255, 255), QColor(255, 255, 0),
+                                   QColor(255, 255, 0), QColor(255, 0, 0)};
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(grid->item(row, 1)->text(), attempts[row]) << row;
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(grid->item(row, column)->background().color(), colours[row]) << row;
+    }
+    EXPECT_EQ(results->txtMovedOn->text(), QStringLiteral("1"));
+    EXPECT_EQ(results->txtScore->text(), QStringLiteral("25 %"));
+
+    // The first word's attempts open at once, beside the results.
+    frmTestWordDetails* details = results->WordDetails();
+    ASSERT_NE(details, nullptr);
+    EXPECT_TRUE(details->isVisible());
+    EXPECT_GE(details->x(), results->frameGeometry().right());
+    EXPECT_EQ(details->lblWord->text(), QStringLiteral("ant"));
+    EXPECT_EQ(Items(details->List1), QStringList{"ant"});
+    EXPECT_EQ(details->lblResult->text(), QStringLiteral("Correct on the first attempt"));
+
+    grid->setCurrentCell(1, 0);
+    EXPECT_EQ(Items(details->List1), (QStringList{"be", "bee"}));
+    EXPECT_EQ(details->lblResult->text(), QStringLiteral("Correct on 2nd attempt"));
+    grid->setCurrentCell(2, 0);
+    EXPECT_EQ(Items(details->List1), (QStringList{"co", "kow", "cow"}));
+    EXPECT_EQ(details->lblResult->text(), QStringLiteral("Correct after 2 incorrect attempts"));
+    grid->setCurrentCell(3, 0);
+    EXPECT_EQ(Items(details->List1), (QStringList{"dg", "dgo", "dogg"}));
+    EXPECT_EQ(details->lblResult->text(), QStringLiteral("Not correct after 3 attempts"));
+    EXPECT_EQ(results->SelectedWord(), QStringLiteral("dog"));
+    results->SetFocusToWord(QStringLiteral("Bee")); // letter case counts: no match
+    EXPECT_EQ(results->SelectedWord(), QStringLiteral("dog"));
+    results->SetFocusToWord(QStringLiteral("bee"));
+    EXPECT_EQ(results->SelectedWord(), QStringLiteral("bee"));
+    EXPECT_EQ(details->lblWord->text(), QStringLiteral("bee"));
+}
+
+TEST_F(Results, TheListAsItIsNowCounts)
+{
+    const int32_t test = TestWithFirstTries(4, 2);
+    AddWord(list, QStringLiteral("added"));
+    frmTestResults* results = Open(test);
+    EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("5"));
+    EXPECT_EQ(results->txtScore->text(), QStringLiteral("40 %"));
+    const auto found = results->MSFlexGrid1->findItems(QStringLiteral("added"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    EXPECT_EQ(results->MSFlexGrid1->item(found[0]->row(), 1)->text(), QStringLiteral("1"));
+    CloseTestWindows();
+
+    DeleteList(list);
+    const int32_t emptied = AddStoredTest(list, 3, kStart, kEnd);
+    results = Open(emptied);
+    EXPECT_EQ(results->txtScore->text(), QStringLiteral("100 %"));
+    EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("0"));
+    EXPECT_EQ(results->MSFlexGrid1->rowCount(), 0);
+    EXPECT_EQ(results->WordDetails(), nullptr);
+}
+
+TEST_F(Results, ATestWithoutItsRowShowsAnEmptyWindow)
+{
+    frmTestResults* results = Open(4711);
+    EXPECT_EQ(results->txtScore->text(), QStringLiteral("0 %"));
+    EXPECT_EQ(results->txtTotalWords->text(), QString());
+    EXPECT_EQ(results->MSFlexGrid1->rowCount(), 0);
+}
+
+TEST_F(Results, ClosingAfterATestOffersAnotherWithTheSameSettings)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("sun"));
+    AddWord(list, QStringLiteral("moon"));
+    Globals::SelectedListID = list;
+    TestSettings s;
+    s.TestOrder = QStringLiteral("Order Created");
+    s.MoveOnAfter = 2;
+    s.RevealAnswers = s.ForceEcho = false;
+    frmTest* test = Begin(list, s);
+    Answer(test, QStringLiteral("sun"));
+    Answer(test, QStringLiteral("moon"));
+    QApplication::processEvents();
+    ASSERT_NE(frmTestResults::instance(), nullptr);
+
+    answers = {MsgResult::Yes};
+    frmTestResults::instance()->close();
+    QApplication::processEvents();
+    EXPECT_EQ(messages.last(), QStringLiteral("Test Again?"));
+    frmTest* again = frmTest::instance();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(again->isVisible());
+    EXPECT_EQ(again->CurrentWord(), QStringLiteral("sun")) << "order of creation kept";
+    EXPECT_EQ(TestOptions.MoveOnAfter, 2);
+    Answer(again, QStringLiteral("sn"));
+    Answer(again, QStringLiteral("sn"));
+    EXPECT_EQ(again->CurrentWord(), QStringLiteral("moon")) << "moved on after 2 misses";
+    Answer(again, QStringLiteral("moon"));
+    QApplication::processEvents();
+
+    answers = {MsgResult::No};
+    frmTestResults::instance()->close();
+    QApplication::processEvents();
+    EXPECT_EQ(frmTest::instance(), nullptr);
+    EXPECT_EQ(CountListTests(list), 2);
+}

@@ -1,0 +1,402 @@
+// Whole practice tests driven through the test window, checked against the stored rows.
+#include "PracticeFixture.h"
+
+#include "AppFunctions.h"
+#include "Globals.h"
+#include "Recordset.h"
+#include "Statements.h"
+#include "WavFiles.h"
+#include "frmRevealAnswer.h"
+#include "frmTest.h"
+#include "frmTestResults.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+QString Id(int32_t v) { return QString::number(v); }
+
+TestSettings Quiet(int moveOnAfter = 3, const QString& order = QStringLiteral("ALPHABETICAL"))
+{
+    TestSettings s;
+    s.TestOrder = order;
+    s.MoveOnAfter = moveOnAfter;
+    s.RevealAnswers = false;
+    s.ForceEcho = false;
+    s.PlayCorrectSound = false;
+    s.PlayIncorrectSound = false;
+    return s;
+}
+} // namespace
+
+class RunningTest : public PracticeTest {
+protected:
+    // Answers every word correctly and returns the words in the order they were asked.
+    QStringList RunThrough(frmTest* test)
+    {
+        QStringList order;
+        QPointer<frmTest> alive(test);
+        while (alive && !alive->TestComplete()) {
+            order << alive->CurrentWord();
+            Answer(alive, alive->CurrentWord());
+        }
+        return order;
+    }
+    int32_t list = 0;
+};
+
+TEST_F(RunningTest, OrdersAlphabeticalCreatedAndRandom)
+{
+    list = AddList();
+    for (const char* w : {"pear", "Apple", "zebra", "mango", "cherry", "kiwi", "banana", "lime"})
+        AddWord(list, QString::fromLatin1(w));
+    const QStringList created = {"pear", "Apple", "zebra", "mango", "cherry", "kiwi", "banana",
+                                 "lime"};
+    QStringList sorted = created;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const QString& a, const QString& b) { return a.toUpper() < b.toUpper(); });
+
+    EXPECT_EQ(RunThrough(Begin(list, Quiet(3, QStringLiteral("Alphabetical")))), sorted);
+    CloseTestWindows();
+    EXPECT_EQ(RunThrough(Begin(list, Quiet(3, QStringLiteral("order created")))), created);
+    CloseTestWindows();
+    // Any other order text is alphabetical.
+    EXPECT_EQ(RunThrough(Begin(list, Quiet(3, QStringLiteral("Backwards")))), sorted);
+    CloseTestWindows();
+
+    QList<QStringList> shuffles;
+    for (int i = 0; i < 3; ++i) {
+        const QStringList order = RunThrough(Begin(list, Quiet(3, QStringLiteral("Random"))));
+        QStringList asSet = order;
+        std::sort(asSet.begin(), asSet.end(),
+                  [](const QString& a, const QString& b) { return a.toUpper() < b.toUpper(); });
+        EXPECT_EQ(asSet, sorted) << "every word once";
+        shuffles << order;
+        CloseTestWindows();
+    }
+    EXPECT_FALSE(shuffles[0] == shuffles[1] && shuffles[1] == shuffles[2])
+        << "random order changes from test to test";
+    EXPECT_EQ(CountListTests(list), 6);
+}
+
+TEST_F(RunningTest, OneWordListInRandomOrderAsksItOnce)
+{
+    list = AddList();
+    const int32_t word = AddWord(list, QStringLiteral("only"));
+    frmTest* test = Begin(list, Quiet(3, QStringLiteral("RANDOM")));
+    ASSERT_NE(test, nullptr);
+    EXPECT_EQ(test->TestWords(), QStringList{Id(word)});
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("only"));
+    EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "only", "CORRECT", 1}}));
+    EXPECT_EQ(CountRows(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Id(testId) + " "), 1);
+}
+
+TEST_F(RunningTest, ListWithoutWordsDoesNotStart)
+{
+    list = AddList();
+    EXPECT_EQ(Begin(list, Quiet()), nullptr);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(QStringLiteral("This list has no words yet.")));
+    QApplication::processEvents();
+    EXPECT_EQ(frmTest::instance(), nullptr);
+    EXPECT_EQ(CountRows(QString(Sql::SELECT_IDS) + Sql::WHERE_CODE + "TEST_ID" + Sql::CODE_END), 0)
+        << "no identifier used up";
+}
+
+TEST_F(RunningTest, AnswersAreTrimmedAndBlankAnswersIgnored)
+{
+    list = AddList();
+    const int32_t word = AddWord(list, QStringLiteral("river"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("    "));
+    EXPECT_EQ(test->txtWord->text(), QString());
+    EXPECT_EQ(test->AttemptCount(), 0);
+    EXPECT_TRUE(Attempts(testId).empty());
+    Answer(test, QStringLiteral("  rivr "));
+    EXPECT_EQ(test->txtWord->text(), QStringLiteral("rivr"));
+    Answer(test, QStringLiteral("  river  "));
+    EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "rivr", "INCORRECT", 1},
+                                                         {word, "river", "CORRECT", 2}}));
+}
+
+TEST_F(RunningTest, LetterCaseCountsOnlyForCaseSensitiveWords)
+{
+    list = AddList();
+    const int32_t plain = AddWord(list, QStringLiteral("apple"));
+    const int32_t proper = AddWord(list, QStringLiteral("boston"), true);
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("Apple"));
+    Answer(test, QStringLiteral("Boston"));
+    Answer(test, QStringLiteral("boston"));
+    EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{plain, "Apple", "CORRECT", 1},
+                                                         {proper, "Boston", "INCORRECT", 1},
+                                                         {proper, "boston", "CORRECT", 2}}));
+}
+
+TEST_F(RunningTest, MoveOnAfterOneAndThreeWithTheirFeedback)
+{
+    Globals::MessageTime = 9999; // messages stay until the pump answers them
+    list = AddList();
+    const int32_t a = AddWord(list, QStringLiteral("alpha"));
+    const int32_t b = AddWord(list, QStringLiteral("beta"));
+    frmTest* test = Begin(list, Quiet(1));
+    const int32_t first = test->TestID();
+    Answer(test, QStringLiteral("alfa"));
+    EXPECT_EQ(test->CurrentWord(), QStringLiteral("beta"));
+    Answer(test, QStringLiteral("beta"));
+    EXPECT_EQ(Attempts(first), (std::vector<AttemptRow>{{a, "alfa", "INCORRECT", 1},
+                                                        {b, "beta", "CORRECT", 1}}));
+    EXPECT_EQ(tempMessages, (QStringList{"Incorrect|", "Correct|beta"}));
+    CloseTestWindows();
+
+    tempMessages.clear();
+    test = Begin(list, Quiet(3));
+    const int32_t second = test->TestID();
+    Answer(test, QStringLiteral("alpa"));
+    Answer(test, QStringLiteral("alfa"));
+    EXPECT_EQ(test->txtWord->text(), QStringLiteral("alfa")) << "the miss stays to be corrected";
+    EXPECT_EQ(test->txtWord->cursorPosition(), 4);
+    EXPECT_FALSE(test->txtWord->hasSelectedText());
+    Answer(test, QStringLiteral("alpha"));
+    for (const char* miss : {"bta", "betta", "bet"})
+        Answer(test, QString::fromLatin1(miss));
+    EXPECT_EQ(Attempts(second),
+              (std::vector<AttemptRow>{{a, "alpa", "INCORRECT", 1}, {a, "alfa", "INCORRECT", 2},
+                                       {a, "alpha", "CORRECT", 3}, {b, "bta", "INCORRECT", 1},
+                                       {b, "betta", "INCORRECT", 2}, {b, "bet", "INCORRECT", 3}}));
+    EXPECT_EQ(tempMessages, (QStringList{"Incorrect|Try Again", "Incorrect|Try Again",
+                                         "Correct|alpha", "Incorrect|Try Again",
+                                         "Incorrect|Try Again", "Incorrect|"}));
+}
+
+TEST_F(RunningTest, ClearWrongAnswerEmptiesTheBox)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("gamma"));
+    TestSettings s = Quiet(3);
+    s.ClearWrongAnswer = true;
+    frmTest* test = Begin(list, s);
+    Answer(test, QStringLiteral("gama"));
+    EXPECT_EQ(test->txtWord->text(), QString());
+    EXPECT_EQ(test->AttemptCount(), 1);
+}
+
+TEST_F(RunningTest, RevealWithoutRetypingClosesWithOK)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("delta"));
+    const int32_t e = AddWord(list, QStringLiteral("echo"));
+    TestSettings s = Quiet(1);
+    s.RevealAnswers = true;
+    s.ForceEcho = false;
+    QString shown;
+    bool echoVisible = true;
+    revealSteps.push_back([&](frmRevealAnswer* r) {
+        shown = r->lblWord->text();
+        echoVisible = r->txtEcho->isVisible();
+        QTest::keyClick(r, Qt::Key_Return);
+    });
+    frmTest* test = Begin(list, s);
+    Answer(test, QStringLiteral("delt"));
+    EXPECT_EQ(revealsSeen, 1);
+    EXPECT_EQ(shown, QStringLiteral("delta"));
+    EXPECT_FALSE(echoVisible);
+    EXPECT_EQ(test->CurrentWord(), QStringLiteral("echo"));
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("echo"));
+    EXPECT_EQ(Attempts(testId).back(), (AttemptRow{e, "echo", "CORRECT", 1}))
+        << "the reveal window stores nothing";
+    EXPECT_EQ(Attempts(testId).size(), 2u);
+}
+
+TEST_F(RunningTest, RevealOffGoesStraightOn)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("delta"));
+    AddWord(list, QStringLiteral("echo"));
+    frmTest* test = Begin(list, Quiet(1));
+    Answer(test, QStringLiteral("delt"));
+    EXPECT_EQ(revealsSeen, 0);
+    EXPECT_EQ(test->CurrentWord(), QStringLiteral("echo"));
+}
+
+TEST_F(RunningTest, RetypingInsistsOnTheWordAndItsCase)
+{
+    Globals::MessageTime = 9999;
+    list = AddList();
+    AddWord(list, QStringLiteral("Paris"), true);
+    AddWord(list, QStringLiteral("tango"));
+    TestSettings s = Quiet(1);
+    s.RevealAnswers = true;
+    s.ForceEcho = true;
+    const auto type = [](const QString& text) {
+        return [text](frmRevealAnswer* r) {
+            r->txtEcho->setText(text);
+            QTest::keyClick(r->txtEcho, Qt::Key_Return);
+        };
+    };
+    // Paris: the close box and Escape do not skip the retyping, the wrong case is named,
+    // a blank retyping is "Incorrect", then the right spelling closes the window.
+    revealSteps.push_back([](frmRevealAnswer* r) { r->close(); });
+    revealSteps.push_back([](frmRevealAnswer* r) { QTest::keyClick(r, Qt::Key_Escape); });
+    revealSteps.push_back(type(QStringLiteral("paris")));
+    revealSteps.push_back(type(QString()));
+    revealSteps.push_back(type(QStringLiteral(" Paris ")));
+    // tango: a blank retyping is refused with its message, a wrong one is "Incorrect".
+    revealSteps.push_back(type(QStringLiteral("   ")));
+    revealSteps.push_back(type(QStringLiteral("tanga")));
+    revealSteps.push_back(type(QStringLiteral("TANGO")));
+
+    frmTest* test = Begin(list, s);
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("Pari"));
+    EXPECT_EQ(test->CurrentWord(), QStringLiteral("tango"));
+    Answer(test, QStringLiteral("tang"));
+    QApplication::processEvents();
+    EXPECT_EQ(frmTest::instance(), nullptr);
+    EXPECT_EQ(revealsSeen, 8);
+    const QString mustType = QStringLiteral("You must type the word correctly before moving on");
+    EXPECT_EQ(messages, (QStringList{mustType, mustType,
+                                     "This word is case sensitive.\rPlease tray again.",
+                                     mustType}));
+    EXPECT_EQ(tempMessages,
+              (QStringList{"Incorrect|", "Incorrect|Try Again", "Correct|", "Incorrect|",
+                           "Incorrect|Try Again", "Correct|"}));
+    EXPECT_EQ(Attempts(testId).size(), 2u) << "retyping is never stored";
+}
+
+TEST_F(RunningTest, QuittingAsksAndYesDiscardsTheAttempts)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("one"));
+    AddWord(list, QStringLiteral("two"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("one"));
+    Answer(test, QStringLiteral("tw"));
+
+    answers = {MsgResult::No};
+    test->close();
+    EXPECT_EQ(messages.last(),
+              QStringLiteral("You have not completed the test.\rDo you really want to quit?"));
+    ASSERT_EQ(frmTest::instance(), test);
+    EXPECT_TRUE(test->isVisible());
+    EXPECT_EQ(test->CurrentWord(), QStringLiteral("two"));
+    EXPECT_EQ(test->AttemptCount(), 1) << "the test goes on with the same word";
+    Answer(test, QStringLiteral("twoo"));
+    EXPECT_EQ(Attempts(testId).back().number, 2);
+
+    answers = {MsgResult::Yes};
+    test->close();
+    QApplication::processEvents();
+    EXPECT_EQ(frmTest::instance(), nullptr);
+    EXPECT_TRUE(Attempts(testId).empty());
+    EXPECT_EQ(CountListTests(list), 0);
+    EXPECT_EQ(frmTestResults::instance(), nullptr);
+}
+
+TEST_F(RunningTest, EndingStoresTheTestAndOpensItsResults)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("one"));
+    AddWord(list, QStringLiteral("two"));
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    frmTest* test = Begin(list, Quiet(4));
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("one"));
+    Answer(test, QStringLiteral("two"));
+    Recordset rs(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Id(testId) + " ",
+                 Globals::DbConnection());
+    ASSERT_FALSE(rs.Eof());
+    EXPECT_EQ(rs.Field("LIST_ID").toLong(), list);
+    EXPECT_EQ(rs.Field("MOVE_ON_AFTER").toLong(), 4);
+    EXPECT_GE(rs.Field("START_TIME").toDateTime(), before);
+    EXPECT_GE(rs.Field("END_TIME").toDateTime(), rs.Field("START_TIME").toDateTime());
+    QApplication::processEvents();
+    EXPECT_EQ(frmTest::instance(), nullptr);
+    ASSERT_NE(frmTestResults::instance(), nullptr);
+    EXPECT_EQ(frmTestResults::instance()->TestID(), testId);
+    EXPECT_EQ(frmTestResults::instance()->txtScore->text(), QStringLiteral("100 %"));
+}
+
+TEST_F(RunningTest, AWordDeletedDuringTheTestEndsIt)
+{
+    list = AddList();
+    const int32_t a = AddWord(list, QStringLiteral("able"));
+    const int32_t b = AddWord(list, QStringLiteral("baker"));
+    AddWord(list, QStringLiteral("charlie"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    DeleteWord(b);
+    Answer(test, QStringLiteral("able"));
+    QApplication::processEvents();
+    EXPECT_EQ(frmTest::instance(), nullptr);
+    EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{a, "able", "CORRECT", 1}}));
+    EXPECT_EQ(CountListTests(list), 1);
+}
+
+TEST_F(RunningTest, TheKeyboardAloneRunsATest)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("cat"));
+    AddWord(list, QStringLiteral("dog"));
+    frmTest* test = Begin(list, Quiet());
+    test->activateWindow();
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), test->txtWord);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("kat"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), test->txtWord) << "after a miss";
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("cat"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(test->CurrentWord(), QStringLiteral("dog"));
+    EXPECT_EQ(QApplication::focusWidget(), test->txtWord) << "on the next word";
+    EXPECT_EQ(test->txtWord->text(), QString());
+}
+
+TEST_F(RunningTest, CluesAndPronounceFollowTheSettings)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("echo"), false, QStringLiteral("a sound that comes back"),
+            QStringLiteral("We heard an echo in the cave."));
+    AddWord(list, QStringLiteral("fox"));
+    QFile wav(WordWavFile(QStringLiteral("echo")));
+    ASSERT_TRUE(wav.open(QIODevice::WriteOnly));
+    wav.close();
+
+    TestSettings s = Quiet();
+    frmTest* test = Begin(list, s);
+    EXPECT_EQ(test->txtDefinition->toPlainText(), QStringLiteral("a sound that comes back"));
+    EXPECT_EQ(test->txtContext->toPlainText(), QStringLiteral("We heard an echo in the cave."));
+    EXPECT_TRUE(test->frameDefinition->isVisible());
+    EXPECT_TRUE(test->frameContext->isVisible());
+    EXPECT_TRUE(test->cmdPronounce->isEnabled()) << "echo has a recording";
+    Answer(test, QStringLiteral("echo"));
+    EXPECT_FALSE(test->cmdPronounce->isEnabled()) << "fox has none";
+    CloseTestWindows();
+
+    s.ShowDefinition = false;
+    s.ShowContext = false;
+    s.Pronounce = false;
+    test = Begin(list, s);
+    EXPECT_FALSE(test->frameDefinition->isVisible());
+    EXPECT_FALSE(test->frameContext->isVisible());
+    EXPECT_FALSE(test->cmdPronounce->isVisible());
+    EXPECT_EQ(test->frameBottom->y(), test->frameDefinition->y());
+    // The frame stays centred in the window.
+    const QRect frame = test->frameMain->geometry();
+    EXPECT_NEAR(frame.center().x(), test->rect().center().x(), 2);
+    EXPECT_NEAR(frame.center().y(), test->rect().center().y(), 2);
+}

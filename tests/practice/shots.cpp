@@ -1,0 +1,121 @@
+// Saves pictures of the practice windows into a folder, for looking at them:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" practice_shots <folder>
+#include "PracticeFixture.h"
+
+#include "Globals.h"
+#include "Sound.h"
+#include "Options.h"
+#include "Tasks.h"
+#include "frmPastTests.h"
+#include "frmRevealAnswer.h"
+#include "frmTest.h"
+#include "frmTestResults.h"
+#include "frmTestSetup.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+
+namespace {
+QString g_folder;
+
+void Settle()
+{
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+void SaveScreen(const QString& name)
+{
+    Settle();
+    QGuiApplication::primaryScreen()->grabWindow(0).save(g_folder + "/" + name + ".png");
+}
+
+void SaveWindow(QWidget* w, const QString& name)
+{
+    Settle();
+    w->grab().save(g_folder + "/" + name + ".png");
+}
+} // namespace
+
+class Shots : public PracticeTest {
+protected:
+    int32_t FillList()
+    {
+        const int32_t list = AddList();
+        AddWord(list, QStringLiteral("necessary"), false,
+                QStringLiteral("Needed; something you must have or do."),
+                QStringLiteral("It is necessary to wear a coat when it snows."));
+        AddWord(list, QStringLiteral("Wednesday"), true, QStringLiteral("The day after Tuesday."),
+                QStringLiteral("We go swimming every Wednesday after school."));
+        AddWord(list, QStringLiteral("beautiful"), false, QStringLiteral("Very pretty."),
+                QStringLiteral("The garden looks beautiful in the spring."));
+        return list;
+    }
+};
+
+TEST_F(Shots, Windows)
+{
+    const int32_t list = FillList();
+    Globals::SelectedListID = list;
+    OpenTestSetup();
+    SaveWindow(frmTestSetup::instance(), "practice-setup");
+    frmTestSetup::instance()->close();
+
+    struct Variant { const char* name; bool def, context, pronounce; };
+    for (const Variant v : {Variant{"all", true, true, true}, Variant{"no-definition", false, true, true},
+                            Variant{"no-sentence", true, false, true},
+                            Variant{"no-pronounce", true, true, false},
+                            Variant{"sentence-only", false, true, false}}) {
+        TestSettings s;
+        s.ShowDefinition = v.def;
+        s.ShowContext = v.context;
+        s.Pronounce = v.pronounce;
+        frmTest* test = Begin(list, s);
+        test->txtWord->setText(QStringLiteral("beautifull"));
+        SaveScreen(QStringLiteral("practice-test-") + v.name);
+        CloseTestWindows();
+    }
+
+    TestOptions.ForceEcho = true;
+    frmRevealAnswer reveal;
+    reveal.TakeInWordDetails(QStringLiteral("Wednesday"), true);
+    reveal.txtEcho->setText(QStringLiteral("wednesday"));
+    reveal.show();
+    SaveWindow(&reveal, "practice-reveal");
+    reveal.hide();
+
+    const int32_t test = AddStoredTest(list, 3, QDateTime(QDate(2026, 12, 7), QTime(16, 2, 10)),
+                                       QDateTime(QDate(2026, 12, 7), QTime(16, 9, 40)));
+    AddAttempt(test, list, 1, "beutiful", false, 1);
+    AddAttempt(test, list, 1, "beautiful", true, 2);
+    AddAttempt(test, list, 2, "necesary", false, 1);
+    AddAttempt(test, list, 2, "neccesary", false, 2);
+    AddAttempt(test, list, 2, "necessery", false, 3);
+    AddAttempt(test, list, 3, "Wednesday", true, 1);
+    auto* results = new frmTestResults;
+    results->SetTestID(test);
+    results->show();
+    SaveScreen("practice-results");
+    CloseTestWindows();
+
+    AddStoredTest(list, 3, QDateTime(QDate(2026, 12, 8), QTime(17, 0)),
+                  QDateTime(QDate(2026, 12, 8), QTime(17, 6)));
+    OpenPastTests(list, nullptr);
+    SaveScreen("practice-past-tests");
+}
+
+int main(int argc, char** argv)
+{
+    InitSound();
+    QApplication app(argc, argv);
+    g_folder = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QStringLiteral(".");
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
