@@ -1,0 +1,298 @@
+#include "SetupFunctions.h"
+
+#include "MsgBox.h"
+#include "frmTestADO.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QWidget>
+#include <unistd.h>
+
+namespace setup {
+
+namespace {
+bool& EndedFlag()
+{
+    static bool ended = false;
+    return ended;
+}
+
+std::function<void()>& EndHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+QString WithoutTrailingSeparator(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
+        path.chop(1);
+    return path;
+}
+
+QString DataHome()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+}
+
+// The applications folder shared by all users, offered only where this user may write.
+QString SystemApplicationsFolder()
+{
+    const QFileInfo info(QStringLiteral("/usr/share/applications"));
+    return info.isDir() && info.isWritable() ? info.absoluteFilePath() : QString();
+}
+
+// Escapes a value of a desktop entry (string type): backslash and line breaks, and a leading
+// blank, which a reader would drop.
+QString EscapeEntryValue(const QString& text)
+{
+    QString out;
+    for (QChar c : text) {
+        if (c == QLatin1Char('\\')) out += QStringLiteral("\\\\");
+        else if (c == QLatin1Char('\n')) out += QStringLiteral("\\n");
+        else if (c == QLatin1Char('\t')) out += QStringLiteral("\\t");
+        else if (c == QLatin1Char('\r')) out += QStringLiteral("\\r");
+        else out += c;
+    }
+    if (out.startsWith(QLatin1Char(' ')))
+        out.replace(0, 1, QStringLiteral("\\s"));
+    return out;
+}
+
+// One argument of an Exec line: quoted, with the characters that quoting reserves escaped,
+// then escaped as a string value; a percent sign is doubled so it is no field code.
+QString ExecArgument(const QString& path)
+{
+    QString quoted;
+    for (QChar c : path) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$')
+            || c == QLatin1Char('\\'))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+    }
+    return EscapeEntryValue(QLatin1Char('"') + quoted + QLatin1Char('"'))
+        .replace(QLatin1Char('%'), QStringLiteral("%%"));
+}
+} // namespace
+
+void SetSetupFolder(const QString& folder)
+{
+    Globals::SetupFolder = WithoutTrailingSeparator(QDir::cleanPath(folder));
+    Globals::SupportPath = Globals::SetupFolder + QStringLiteral("/Support");
+}
+
+QString GetSpecialFolder(int folderNumber)
+{
+    QString path;
+    switch (folderNumber) {
+    case 38:
+        path = geteuid() == 0 ? QStringLiteral("/opt") : DataHome();
+        break;
+    case 0:
+        path = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        break;
+    case 2:
+        path = DataHome().isEmpty() ? QString() : DataHome() + QStringLiteral("/applications");
+        break;
+    case 23:
+        path = SystemApplicationsFolder();
+        break;
+    default: // 37 system folder, 25 all-users desktop: none here
+        break;
+    }
+    return WithoutTrailingSeparator(path);
+}
+
+void ResolveSpecialFolders()
+{
+    Globals::SystemPath = GetSpecialFolder(37);
+    Globals::ProgramFilesPath = GetSpecialFolder(38);
+    Globals::DesktopPath = GetSpecialFolder(0);
+    Globals::ProgramsMenuPath = GetSpecialFolder(2);
+    Globals::CommonDesktopPath = GetSpecialFolder(25);
+    Globals::CommonProgramsMenuPath = GetSpecialFolder(23);
+}
+
+bool EnsureFileSystemComponent()
+{
+    // QFile and QDir serve every file operation; there is nothing to copy or register.
+    return true;
+}
+
+bool CheckWriteRights()
+{
+    const QString path = Globals::SetupFolder + QStringLiteral("/testrights.txt");
+    DoEvents();
+    bool ok = false;
+    {
+        QFile file(path);
+        ok = file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+             && file.write("TESTING\n") == 8;
+        file.close();
+    }
+    DoEvents();
+    ok = QFile::remove(path) && ok;
+    if (ok)
+        return true;
+
+    const QString cr = QStringLiteral("\r");
+    MsgBox(QStringLiteral("Invalid Installation Scenerio.") + cr + cr
+               + QStringLiteral("If you are attempting to perform this installation from a CD or other ")
+               + QStringLiteral("write-protected drive, please move the installation package to the root folder ")
+               + QStringLiteral("of the computer.  This is usually the C:\\") + cr + cr
+               + QStringLiteral("If the package is already on the local drive, make sure your computer administrator ")
+               + QStringLiteral("has given you rights to create, edit, and delete files, as well as install programs ")
+               + QStringLiteral("and register .dll and .ocx files"),
+           MsgButtons::OK);
+    EndInstaller();
+    return false;
+}
+
+bool RunDataAccessCheck()
+{
+    frmTestADO check;
+    check.exec();
+    return !InstallerEnded();
+}
+
+void AddInstalledItem(const QString& item, ItemKind kind)
+{
+    Globals::InstalledItems.append({item, kind});
+}
+
+bool CreateFolderPath(const QString& path)
+{
+    if (path.isEmpty())
+        return true;
+    const QString clean = QDir::cleanPath(QDir(Globals::SetupFolder).absoluteFilePath(path));
+    const QStringList pieces = clean.split(QLatin1Char('/'));
+    QString prefix;
+    for (int i = 0; i < pieces.size(); ++i) {
+        prefix = i == 0 ? pieces[0] : prefix + QLatin1Char('/') + pieces[i];
+        if (prefix.isEmpty() || QFileInfo(prefix).isDir())
+            continue;
+        if (!QDir().mkdir(prefix))
+            return false;
+        AddInstalledItem(prefix, ItemKind::Folder);
+    }
+    return true;
+}
+
+QString DesktopEntryText(const QString& name, const QString& description,
+                         const QString& targetPath, const QString& iconLocation,
+                         const QString& workingFolder)
+{
+    QString text = QStringLiteral("[Desktop Entry]\n"
+                                  "Type=Application\n"
+                                  "Version=1.0\n");
+    text += QStringLiteral("Name=") + EscapeEntryValue(name) + QLatin1Char('\n');
+    if (!description.isEmpty() && description != name)
+        text += QStringLiteral("Comment=") + EscapeEntryValue(description) + QLatin1Char('\n');
+    text += QStringLiteral("Exec=") + ExecArgument(targetPath) + QLatin1Char('\n');
+    text += QStringLiteral("Icon=") + EscapeEntryValue(iconLocation) + QLatin1Char('\n');
+    text += QStringLiteral("Path=") + EscapeEntryValue(workingFolder) + QLatin1Char('\n');
+    text += QStringLiteral("Terminal=false\n"
+                           "Categories=Education;\n");
+    return text;
+}
+
+bool MakeShortcut(QString linkPath, const QString& description, const QString& targetPath,
+                  const QString& iconLocation, const QString& workingFolder)
+{
+    if (!linkPath.toLower().endsWith(QStringLiteral(".desktop")))
+        linkPath += QStringLiteral(".desktop");
+    const QString name = QFileInfo(linkPath).completeBaseName();
+    const QString icon = iconLocation.isEmpty() ? targetPath : iconLocation;
+    const QString folder = workingFolder.isEmpty() ? QFileInfo(targetPath).absolutePath()
+                                                   : workingFolder;
+    QSaveFile file(linkPath);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write(DesktopEntryText(name, description, targetPath, icon, folder).toUtf8());
+    if (!file.commit())
+        return false;
+    // File managers start a desktop shortcut only when it is marked executable.
+    QFile::setPermissions(linkPath, QFile::permissions(linkPath) | QFileDevice::ExeOwner
+                                        | QFileDevice::ExeGroup | QFileDevice::ExeOther);
+    return true;
+}
+
+void DeleteFileQuietly(const QString& path)
+{
+    QFile::remove(path);
+}
+
+QString InstallLogPath(const QString& installFolder)
+{
+    return installFolder + QLatin1Char('/') + LogFileName;
+}
+
+QStringList InstallLogLines()
+{
+    QStringList lines{QStringLiteral("INSTALLPATH=") + Globals::InstallPath};
+    for (ItemKind kind : {ItemKind::File, ItemKind::Shortcut, ItemKind::Folder})
+        for (const InstalledItem& item : Globals::InstalledItems)
+            if (item.Kind == kind && !item.Path.isEmpty())
+                lines << item.Path;
+    return lines;
+}
+
+bool WriteInstallLog()
+{
+    const QString path = InstallLogPath(Globals::InstallPath);
+    DeleteFileQuietly(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString& line : InstallLogLines())
+        file.write((line + QStringLiteral("\r\n")).toUtf8());
+    return file.flush();
+}
+
+bool StartProgram(const QString& path)
+{
+    qint64 pid = 0;
+    const bool started = QProcess::startDetached(path, {}, QFileInfo(path).absolutePath(), &pid);
+    Globals::StartedProgramPid = started ? pid : 0;
+    return started;
+}
+
+void EndInstaller()
+{
+    EndedFlag() = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName().startsWith(QStringLiteral("frm")))
+            window->close();
+    if (EndHook())
+        EndHook()();
+}
+
+bool InstallerEnded() { return EndedFlag(); }
+void SetEndInstallerHook(std::function<void()> hook) { EndHook() = std::move(hook); }
+void ResetInstallerEnded() { EndedFlag() = false; }
+
+void EndIfClosedByUser(QCloseEvent* event)
+{
+    if (event->spontaneous() && !InstallerEnded())
+        EndInstaller();
+}
+
+void DoEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void NameWindow(QWidget* window, const QString& objectName, const QString& caption)
+{
+    window->setObjectName(objectName);
+    window->setWindowTitle(caption);
+    window->setAccessibleName(caption);
+}
+
+} // namespace setup

@@ -1,0 +1,85 @@
+#pragma once
+#include "AdoTestChannel.h"
+#include "SetupGlobals.h"
+
+#include <QString>
+#include <functional>
+
+class QCloseEvent;
+class QWidget;
+
+namespace setup {
+
+inline const QString AppName = QStringLiteral("Quillby");
+inline const QString LogFileName = QStringLiteral("QUILLBY-InstallLog.txt");
+inline const QString MainLinkName = QStringLiteral("Quillby.desktop");
+inline const QString UninstallLinkName = QStringLiteral("Uninstall Quillby.desktop");
+
+// --- Start of the installer -------------------------------------------------------------
+
+// Sets SetupFolder and SupportPath for the folder Setup runs from.
+void SetSetupFolder(const QString& folder);
+
+// The folder that stands for a special-folder number (37 system, 38 program files, 0 and 25
+// desktop, 2 and 23 Start menu), without a trailing separator; "" when there is none.
+QString GetSpecialFolder(int folderNumber);
+void ResolveSpecialFolders();
+
+// The file services are part of the program here; true when they can be used.
+bool EnsureFileSystemComponent();
+
+// Writes and deletes a test file in the installer's folder. On failure shows the
+// write-rights message, ends the installer and returns false.
+bool CheckWriteRights();
+
+// Shows the data-access check window modally; false when the installer ended meanwhile.
+bool RunDataAccessCheck();
+
+
+// --- The installation -------------------------------------------------------------------
+
+void AddInstalledItem(const QString& item, ItemKind kind);
+
+// Creates every missing folder of the path, recording each one created. False when a folder
+// could not be created (the ones made before it stay recorded).
+bool CreateFolderPath(const QString& path);
+
+// The text of a desktop shortcut that starts `targetPath`.
+QString DesktopEntryText(const QString& name, const QString& description,
+                         const QString& targetPath, const QString& iconLocation,
+                         const QString& workingFolder);
+
+// Writes a desktop shortcut; ".desktop" is appended to a link path without it. True when the
+// file was saved.
+bool MakeShortcut(QString linkPath, const QString& description, const QString& targetPath,
+                  const QString& iconLocation = {}, const QString& workingFolder = {});
+
+void DeleteFileQuietly(const QString& path);
+
+// The installation log of a folder, and its lines as WriteInstallLog writes them.
+QString InstallLogPath(const QString& installFolder);
+QStringList InstallLogLines();
+bool WriteInstallLog();
+
+// Starts a program detached in its own folder; records its process id.
+bool StartProgram(const QString& path);
+
+// --- Ending -----------------------------------------------------------------------------
+
+// Closes every window of the installer and ends it. The program's main() installs the hook
+// that leaves the event loop; tests look at InstallerEnded() instead.
+void EndInstaller();
+bool InstallerEnded();
+void SetEndInstallerHook(std::function<void()> hook);
+void ResetInstallerEnded();
+
+// A page closed by the user through its title bar ends the installer.
+void EndIfClosedByUser(QCloseEvent* event);
+
+// "Let pending window events run."
+void DoEvents();
+
+// The installer's windows set their title, name and accessible name together.
+void NameWindow(QWidget* window, const QString& objectName, const QString& caption);
+
+} // namespace setup

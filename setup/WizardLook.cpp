@@ -1,0 +1,103 @@
+#include "WizardLook.h"
+
+#include "SetupFunctions.h"
+
+#include <QBoxLayout>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace setup {
+
+namespace {
+const QColor PanelColour(0x2B, 0x4C, 0x7E);
+} // namespace
+
+QFrame* MakeSidePanel(QWidget* parent, const QString& frameName, const QString& imageName,
+                      const QString& iconFile, const QString& caption, QLabel** image,
+                      QLabel** label)
+{
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(frameName);
+    frame->setAccessibleName(caption);
+    frame->setFixedWidth(150);
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Window, PanelColour);
+    palette.setColor(QPalette::WindowText, Qt::white);
+    frame->setPalette(palette);
+    frame->setAutoFillBackground(true);
+
+    *image = new QLabel(frame);
+    (*image)->setObjectName(imageName);
+    (*image)->setAccessibleName(imageName);
+    (*image)->setAlignment(Qt::AlignCenter);
+    QPixmap picture(Globals::SupportPath + QLatin1Char('/') + iconFile);
+    if (picture.isNull())
+        picture = parent->style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(64, 64);
+    (*image)->setPixmap(picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    *label = MakeLabel(frame, QStringLiteral("Label1"), caption);
+    (*label)->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    QFont small = (*label)->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    (*label)->setFont(small);
+
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(12, 24, 12, 16);
+    layout->addWidget(*image);
+    layout->addStretch(1);
+    layout->addWidget(*label);
+    return frame;
+}
+
+void MakeHeading(QLabel* label)
+{
+    QFont font = label->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.3);
+    label->setFont(font);
+}
+
+QBoxLayout* ButtonRow(QPushButton* left, QPushButton* right)
+{
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    if (left)
+        row->addWidget(left);
+    if (right)
+        row->addWidget(right);
+    return row;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    button->setMinimumWidth(100);
+    return button;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, bool wrap)
+{
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setAccessibleName(caption);
+    label->setWordWrap(wrap);
+    return label;
+}
+
+void PlacePage(QWidget* page, int width, int height)
+{
+    page->setFixedSize(width, height);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        page->move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 3);
+    }
+}
+
+} // namespace setup

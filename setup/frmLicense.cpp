@@ -1,0 +1,168 @@
+#include "frmLicense.h"
+
+#include "SetupFunctions.h"
+#include "Twips.h"
+#include "frmFirst.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace setup {
+
+namespace {
+// The band colour that the check box and the label to its left share.
+const QColor AcceptBand(0xE3, 0xEA, 0xF4);
+
+void FillBackground(QWidget* widget)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, AcceptBand);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+} // namespace
+
+frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
+{
+    NameWindow(this, QStringLiteral("frmLicense"), QStringLiteral("End-User License"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+
+    lblTop = new QLabel(QStringLiteral("Please read the License Agreement before continuing..."), this);
+    lblTop->setObjectName(QStringLiteral("lblTop"));
+    QFont bold = lblTop->font();
+    bold.setBold(true);
+    lblTop->setFont(bold);
+
+    txtLicense = new QPlainTextEdit(this);
+    txtLicense->setObjectName(QStringLiteral("txtLicense"));
+    txtLicense->setAccessibleName(QStringLiteral("License Agreement"));
+    txtLicense->setReadOnly(true);
+    txtLicense->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtLicense->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+
+    chkAccept = new QCheckBox(QStringLiteral("I have read and accept all parts of the license agreement."), this);
+    chkAccept->setObjectName(QStringLiteral("chkAccept"));
+    FillBackground(chkAccept);
+    lblCheckLeft = new QLabel(this);
+    lblCheckLeft->setObjectName(QStringLiteral("lblCheckLeft"));
+    lblCheckLeft->setAccessibleName(QStringLiteral("lblCheckLeft"));
+    FillBackground(lblCheckLeft);
+
+    cmdContinue = new QPushButton(QStringLiteral("Continue >"), this);
+    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
+    cmdContinue->hide();
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
+    for (QWidget* w : std::initializer_list<QWidget*>{lblTop, chkAccept, cmdContinue, cmdCancel})
+        w->setAccessibleName(w->property("text").toString());
+
+    lblTop->setGeometry(Twips(120), Twips(120), 0, Twips(300));
+    txtLicense->move(Twips(250), Twips(500));
+    chkAccept->resize(chkAccept->sizeHint().width() + Twips(200), Twips(330));
+    lblCheckLeft->resize(Twips(1500), Twips(330));
+    cmdContinue->resize(Twips(1500), Twips(400));
+    cmdCancel->resize(Twips(1500), Twips(400));
+
+    connect(chkAccept, &QCheckBox::clicked, this, &frmLicense::chkAccept_Click);
+    connect(cmdContinue, &QPushButton::clicked, this, &frmLicense::cmdContinue_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, [] { EndInstaller(); });
+
+    // At the top left corner, as wide as the screen and a little less high.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        setGeometry(area.x(), area.y(), area.width(), area.height() - Twips(20));
+    }
+    txtLicense->setPlainText(AgreementText());
+    QApplication::restoreOverrideCursor();
+}
+
+QString frmLicense::AgreementText()
+{
+    const QString heading = QStringLiteral("     ");
+    const QStringList lines{
+        QStringLiteral("LICENSE ACCEPTANCE."), QString(),
+        QStringLiteral("BY CLICKING THE 'CONTINUE' BUTTON OR BY USING THE SOFTWARE, YOU AGREE TO BECOME BOUND BY THE TERMS OF THIS LICENSE. "),
+        QString(),
+        QStringLiteral("This license entitles the user to install one (1) copy of the Software on one (1) computer. The Software contains trade secrets and, to protect them, you may not:"),
+        QStringLiteral("REVERSE ENGINEER, DECOMPILE, DISASSEMBLE OR OTHERWISE REDUCE THE SOFTWARE TO ANY HUMAN PERCEIVABLE FORM. "),
+        QStringLiteral("YOU MAY NOT MODIFY, ADAPT, TRANSLATE, RENT, LEASE, LOAN OR CREATE DERIVATIVE WORKS BASED UPON THE SOFTWARE OR ANY PART THEREOF. "),
+        QString(),
+        QStringLiteral("LICENSE TERMS"), QString(),
+        QStringLiteral("These License Terms govern your Use of ") + AppName, QString(),
+        heading + QStringLiteral("2. License Grant."),
+        QStringLiteral("Corvale Software grants you a licence to install and use one copy of the Software on one computer, for your own use at home, as long as you keep to these terms."),
+        QString(),
+        heading + QStringLiteral("3. Ownership."),
+        QStringLiteral("The Software, its pictures and sounds and every copy of them remain the property of Corvale Software and its suppliers. You own the computer and the word lists you type in, not the Software itself."),
+        QString(),
+        heading + QStringLiteral("4. Copies and Adaptations."),
+        QStringLiteral("You may make copies of the Software only to keep as a backup or for archiving. You may not place the Software or any copy of it on a public network, a shared server or a web site."),
+        QString(),
+        heading + QStringLiteral("5. No Disassembly."),
+        QStringLiteral("You may not take the Software apart, decompile or disassemble it, or otherwise study or analyse how it works inside, except where the law allows this in spite of this term."),
+        QString(),
+        heading + QStringLiteral("6. Transfer."),
+        QStringLiteral("Your licence ends when you give the Software to someone else. Before that, you must hand over the Software with all its copies and these terms, and the new user must accept these terms before using it."),
+        QString(),
+        heading + QStringLiteral("7. Termination."),
+        QStringLiteral("Corvale Software may end this licence if you break any of its terms. When the licence ends, you must stop using the Software and destroy or delete every copy of it that you have."),
+        QString(),
+        heading + QStringLiteral("8. Export Requirements."),
+        QStringLiteral("You may not export or re-export the Software or any copy of it except as the export laws and regulations that apply to you allow."),
+        QString(),
+    };
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+void frmLicense::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    const int w = width();
+    const int h = height();
+    lblTop->resize(qMax(0, w - Twips(100) - lblTop->x()), lblTop->height());
+    txtLicense->resize(qMax(0, w - Twips(500)), qMax(0, h - Twips(2500)));
+    chkAccept->move(w - chkAccept->width() - Twips(500),
+                    txtLicense->y() + txtLicense->height() + Twips(100));
+    cmdContinue->move(w - Twips(500) - cmdContinue->width(),
+                      chkAccept->y() + chkAccept->height() + Twips(50));
+    cmdCancel->move(cmdContinue->x() - cmdCancel->width() - Twips(200), cmdContinue->y());
+    lblCheckLeft->setGeometry(chkAccept->x() - lblCheckLeft->width(), chkAccept->y(),
+                              lblCheckLeft->width(), chkAccept->height());
+}
+
+void frmLicense::closeEvent(QCloseEvent* event)
+{
+    txtLicense->clear();
+    QWidget::closeEvent(event);
+    EndIfClosedByUser(event);
+}
+
+void frmLicense::chkAccept_Click()
+{
+    if (chkAccept->isChecked()) {
+        cmdContinue->show();
+        DoEvents();
+        cmdContinue->setFocus();
+    } else {
+        cmdContinue->hide();
+    }
+}
+
+void frmLicense::cmdContinue_Click()
+{
+    hide();
+    DoEvents();
+    (new frmFirst)->show();
+    close();
+}
+
+} // namespace setup

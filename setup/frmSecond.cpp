@@ -1,0 +1,207 @@
+#include "frmSecond.h"
+
+#include "MsgBox.h"
+#include "SetupFunctions.h"
+#include "WizardLook.h"
+#include "frmBrowseFolders.h"
+#include "frmThird.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace setup {
+
+namespace {
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* option = new QRadioButton(caption, parent);
+    option->setObjectName(name);
+    option->setAccessibleName(caption);
+    return option;
+}
+
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(name);
+    frame->setAccessibleName(caption);
+    return frame;
+}
+
+bool FolderExists(const QString& path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
+// Enables the option when its folder exists; a "None" button has no folder and stays enabled.
+void EnableFor(QRadioButton* option, const QString& folder)
+{
+    option->setEnabled(FolderExists(folder));
+}
+
+void PreselectFirstEnabled(std::initializer_list<QRadioButton*> options)
+{
+    for (QRadioButton* option : options)
+        if (option->isEnabled()) {
+            option->setChecked(true);
+            return;
+        }
+}
+} // namespace
+
+frmSecond::frmSecond(QWidget* parent) : QWidget(parent)
+{
+    NameWindow(this, QStringLiteral("frmSecond"), QStringLiteral("Corvale Installer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    frameInstallPath = MakeFrame(this, QStringLiteral("frameInstallPath"), QStringLiteral("Installation Folder"));
+    txtInstallPath = new QLineEdit(frameInstallPath);
+    txtInstallPath->setObjectName(QStringLiteral("txtInstallPath"));
+    txtInstallPath->setAccessibleName(frameInstallPath->title());
+    txtInstallPath->setReadOnly(true);
+    QPalette palette = txtInstallPath->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    txtInstallPath->setPalette(palette);
+    cmdBrowse = MakeButton(frameInstallPath, QStringLiteral("cmdBrowse"), QStringLiteral("..."));
+    cmdBrowse->setAccessibleName(QStringLiteral("Browse"));
+    cmdBrowse->setMinimumWidth(0);
+    cmdBrowse->setFixedWidth(36);
+    auto* pathRow = new QHBoxLayout(frameInstallPath);
+    pathRow->addWidget(txtInstallPath, 1);
+    pathRow->addWidget(cmdBrowse);
+
+    frameStartMenu = MakeFrame(this, QStringLiteral("frameStartMenu"), QStringLiteral("Add to Start Menu"));
+    optStartAllUsers = MakeOption(frameStartMenu, QStringLiteral("optStartAllUsers"), QStringLiteral("All Users"));
+    optStartThisUser = MakeOption(frameStartMenu, QStringLiteral("optStartThisUser"), QStringLiteral("This User Only"));
+    optStartNone = MakeOption(frameStartMenu, QStringLiteral("optStartNone"), QStringLiteral("Do not add to the Start Menu"));
+    frameDesktop = MakeFrame(this, QStringLiteral("frameDesktop"), QStringLiteral("Create Desktop Icon"));
+    optIconAllUsers = MakeOption(frameDesktop, QStringLiteral("optIconAllUsers"), QStringLiteral("All Users"));
+    optIconThisUser = MakeOption(frameDesktop, QStringLiteral("optIconThisUser"), QStringLiteral("This User Only"));
+    optIconNone = MakeOption(frameDesktop, QStringLiteral("optIconNone"), QStringLiteral("Do not add a Desktop Icon"));
+    for (auto [frame, options] : {std::pair{frameStartMenu, std::array{optStartAllUsers, optStartThisUser, optStartNone}},
+                                  std::pair{frameDesktop, std::array{optIconAllUsers, optIconThisUser, optIconNone}}}) {
+        auto* column = new QVBoxLayout(frame);
+        for (QRadioButton* option : options)
+            column->addWidget(option);
+    }
+
+    cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue >"));
+    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdContinue->setDefault(true);
+
+    auto* shortcuts = new QHBoxLayout;
+    shortcuts->addWidget(frameStartMenu, 1);
+    shortcuts->addWidget(frameDesktop, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 18, 20, 16);
+    layout->setSpacing(12);
+    layout->addWidget(frameInstallPath);
+    layout->addLayout(shortcuts);
+    layout->addStretch(1);
+    layout->addLayout(ButtonRow(cmdCancel, cmdContinue));
+    PlacePage(this, 520, 320);
+
+    connect(txtInstallPath, &QLineEdit::textChanged, this, &frmSecond::txtInstallPath_Change);
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmSecond::cmdBrowse_Click);
+    connect(cmdContinue, &QPushButton::clicked, this, &frmSecond::cmdContinue_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, [] { EndInstaller(); });
+
+    SetDefaultInstallPath();
+    SetShortcutOptions();
+}
+
+QString frmSecond::InstallPathText() const { return txtInstallPath->text(); }
+void frmSecond::SetInstallPathText(const QString& text) { txtInstallPath->setText(text); }
+
+QString frmSecond::ApplyFolderRule(const QString& text)
+{
+    if (text.isEmpty() || text.endsWith(AppName))
+        return text;
+    if (text.endsWith(QLatin1Char('/')))
+        return text + AppName;
+    return text + QLatin1Char('/') + AppName;
+}
+
+void frmSecond::txtInstallPath_Change()
+{
+    const QString text = txtInstallPath->text();
+    const QString ruled = ApplyFolderRule(text);
+    if (ruled != text)
+        txtInstallPath->setText(ruled);
+}
+
+void frmSecond::SetDefaultInstallPath()
+{
+    const QString base = FolderExists(Globals::ProgramFilesPath) ? Globals::ProgramFilesPath
+                                                                 : Globals::SetupFolder;
+    txtInstallPath->setText(base + QLatin1Char('/') + AppName);
+}
+
+void frmSecond::SetShortcutOptions()
+{
+    EnableFor(optStartAllUsers, Globals::CommonProgramsMenuPath);
+    EnableFor(optStartThisUser, Globals::ProgramsMenuPath);
+    EnableFor(optIconAllUsers, Globals::CommonDesktopPath);
+    EnableFor(optIconThisUser, Globals::DesktopPath);
+    PreselectFirstEnabled({optStartAllUsers, optStartThisUser, optStartNone});
+    PreselectFirstEnabled({optIconAllUsers, optIconThisUser, optIconNone});
+}
+
+void frmSecond::ReadShortcutOptions()
+{
+    Globals::StartMenuAllUsers = optStartAllUsers->isChecked();
+    Globals::StartMenuThisUser = optStartThisUser->isChecked();
+    Globals::DesktopAllUsers = optIconAllUsers->isChecked();
+    Globals::DesktopThisUser = optIconThisUser->isChecked();
+}
+
+void frmSecond::cmdBrowse_Click()
+{
+    auto* browse = new frmBrowseFolders(this);
+    browse->show();
+}
+
+void frmSecond::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    EndIfClosedByUser(event);
+}
+
+void frmSecond::cmdContinue_Click()
+{
+    txtInstallPath->setText(txtInstallPath->text().trimmed());
+    QString folder = txtInstallPath->text();
+    if (folder.isEmpty()) {
+        MsgBox(QStringLiteral("Please select an Installation Folder"), MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    CreateFolderPath(folder);
+    DoEvents();
+    if (!FolderExists(folder)) {
+        MsgBox(QStringLiteral("The folder ") + folder + QStringLiteral(" could not be created.")
+                   + QStringLiteral("\r") + QStringLiteral("Please select another folder"),
+               MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    Globals::InstallPath = folder;
+    ReadShortcutOptions();
+    setCursor(Qt::WaitCursor);
+    DoEvents();
+    hide();
+    auto* progress = new frmThird;
+    progress->move(pos());
+    progress->show();
+    DoEvents();
+    progress->StartInstall();
+}
+
+} // namespace setup

@@ -1,0 +1,222 @@
+#include "frmThird.h"
+
+#include "SetupFunctions.h"
+#include "WizardLook.h"
+#include "clsWaitableTimer.h"
+#include "frmMessage.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPointer>
+#include <functional>
+
+namespace setup {
+
+namespace {
+const QString DatabaseName = QStringLiteral("Quillby.mdb");
+
+void Pause(int milliSeconds)
+{
+    Globals::WaitTimer().Wait(milliSeconds);
+}
+
+// Replaces the file at `to` with a copy of `from`; the copy keeps the original's permissions.
+void CopyReplacing(const QString& from, const QString& to)
+{
+    if (!QFileInfo::exists(from))
+        return;
+    QFile::remove(to);
+    QFile::copy(from, to);
+}
+} // namespace
+
+QStringList InstalledFileNames()
+{
+    return {QStringLiteral("Quillby"), QStringLiteral("Robot.ico"),
+            QStringLiteral("QuillbyUninstaller"), QStringLiteral("Skull.ico"),
+            QStringLiteral("Sound_Correct.wav"), QStringLiteral("Sound_Incorrect.wav"),
+            DatabaseName};
+}
+
+frmThird::frmThird(QWidget* parent) : QWidget(parent)
+{
+    NameWindow(this, QStringLiteral("frmThird"), QStringLiteral("Corvale Installer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    frameStatus = new QGroupBox(QStringLiteral("Status"), this);
+    frameStatus->setObjectName(QStringLiteral("frameStatus"));
+    frameStatus->setAccessibleName(frameStatus->title());
+    lblStatus = MakeLabel(frameStatus, QStringLiteral("lblStatus"), QStringLiteral("Initalizing..."), false);
+    (new QVBoxLayout(frameStatus))->addWidget(lblStatus);
+
+    frameProgress = new QGroupBox(QStringLiteral("Progress"), this);
+    frameProgress->setObjectName(QStringLiteral("frameProgress"));
+    frameProgress->setAccessibleName(frameProgress->title());
+    Picture1 = new QFrame(frameProgress);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setAccessibleName(frameProgress->title());
+    Picture1->setFixedHeight(22);
+    Picture1->setFrameShape(QFrame::Panel);
+    Picture1->setFrameShadow(QFrame::Sunken);
+    Picture1->setStyleSheet(QStringLiteral(
+        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b4c7e, stop:1 #4f8fd6); }"));
+    // The cover hides the part of the track not yet done; it is wider than the track.
+    Picture2 = new QFrame(Picture1);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setAccessibleName(QStringLiteral("Picture2"));
+    Picture2->setAutoFillBackground(true);
+    QPalette cover = Picture2->palette();
+    cover.setColor(QPalette::Window, palette().color(QPalette::Base));
+    Picture2->setPalette(cover);
+    (new QVBoxLayout(frameProgress))->addWidget(Picture1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 18, 20, 18);
+    layout->setSpacing(12);
+    layout->addWidget(frameStatus);
+    layout->addWidget(frameProgress);
+    layout->addStretch(1);
+    PlacePage(this, 460, 200);
+    SetScrollBarPercent(0);
+}
+
+void frmThird::SetStatus(const QString& m_Status)
+{
+    lblStatus->setText(m_Status);
+    lblStatus->setAccessibleName(m_Status);
+    DoEvents();
+}
+
+QString frmThird::Status() const { return lblStatus->text(); }
+
+void frmThird::SetScrollBarPercent(int percent)
+{
+    m_Percent = percent;
+    // Laid out or not, the cover spans more than the track's whole width.
+    const int track = qMax(Picture1->width(), 1);
+    Picture2->setGeometry(percent > 0 ? qRound(track / 100.0 * percent) : 0, 0, track * 2 + 400,
+                          qMax(Picture1->height(), 40));
+    DoEvents();
+}
+
+int frmThird::CoverLeft() const { return Picture2->x(); }
+
+void frmThird::closeEvent(QCloseEvent* event)
+{
+    // The run offers no way to interrupt it; the end of the installer closes the window.
+    if (m_Running && !InstallerEnded()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+    EndIfClosedByUser(event);
+}
+
+void frmThird::StartInstall()
+{
+    QPointer<frmThird> self(this);
+    m_Running = true;
+    setCursor(Qt::WaitCursor);
+    struct Stage {
+        const char* status;
+        std::function<void()> work;
+        int percent;
+    };
+    const Stage stages[] = {
+        {"Creating Folders...", {}, 10}, // the folder page has made the folder
+        {"Regestering Dlls...", [this] { RegisterComponents(); }, 15},
+        {"Copying Files...", [this] { CopyFiles(); }, 30},
+        {"Verifying Files...", {}, 50},
+        {"Verifying Files...", {}, 60},
+        {"Creating Icons...", [this] { CreateIcons(); }, 75},
+        {"Wiriting Install Log...", [] { WriteInstallLog(); }, 85},
+    };
+    for (const Stage& stage : stages) {
+        SetStatus(QString::fromLatin1(stage.status));
+        if (stage.work)
+            stage.work();
+        Pause(600);
+        SetScrollBarPercent(stage.percent);
+    }
+    SetStatus(QStringLiteral("Cleaning Up..."));
+    FinishScrollingProgressBar();
+    SetScrollBarPercent(100);
+    SetStatus(QStringLiteral("Installation Complete"));
+    hide();
+    DoEvents();
+    {
+        frmMessage message(this);
+        message.exec();
+    }
+    StartProgram(Globals::InstallPath + QStringLiteral("/Quillby"));
+    m_Running = false;
+    EndInstaller();
+}
+
+void frmThird::RegisterComponents()
+{
+    // No shared component library is registered on this platform: the list is empty.
+}
+
+void frmThird::CopyFiles()
+{
+    for (const QString& name : InstalledFileNames()) {
+        const QString target = Globals::InstallPath + QLatin1Char('/') + name;
+        // An existing database holds the family's lists and test history: it is kept.
+        if (!(name == DatabaseName && QFileInfo::exists(target)))
+            CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target);
+        AddInstalledItem(target, ItemKind::File);
+    }
+}
+
+void frmThird::CreateIcons()
+{
+    const QString menuFolder = QStringLiteral("/") + AppName;
+    auto menuShortcuts = [this](const QString& folder) {
+        FormatAndCreateIcon(folder, MainLinkName, QStringLiteral("Quillby"), QStringLiteral("Quillby"),
+                            QStringLiteral("Robot.ico"));
+        FormatAndCreateIcon(folder, UninstallLinkName, QStringLiteral("QuillbyUninstaller"),
+                            QStringLiteral("Uninstaller"), QStringLiteral("Skull.ico"));
+    };
+    if (Globals::StartMenuAllUsers)
+        menuShortcuts(Globals::CommonProgramsMenuPath + menuFolder);
+    if (Globals::StartMenuThisUser)
+        menuShortcuts(Globals::ProgramsMenuPath + menuFolder);
+    if (Globals::DesktopAllUsers)
+        FormatAndCreateIcon(Globals::CommonDesktopPath, MainLinkName, QStringLiteral("Quillby"),
+                            QStringLiteral("Quillby"), QStringLiteral("Robot.ico"));
+    if (Globals::DesktopThisUser)
+        FormatAndCreateIcon(Globals::DesktopPath, MainLinkName, QStringLiteral("Quillby"),
+                            QStringLiteral("Quillby"), QStringLiteral("Robot.ico"));
+}
+
+void frmThird::FormatAndCreateIcon(const QString& m_TargetFolder, const QString& m_LinkName,
+                                   const QString& m_SourceFileName, const QString& m_Description,
+                                   const QString& m_IconName)
+{
+    CreateFolderPath(m_TargetFolder);
+    const QString link = m_TargetFolder + QLatin1Char('/') + m_LinkName;
+    const QString folder = Globals::InstallPath;
+    MakeShortcut(link, m_Description, folder + QLatin1Char('/') + m_SourceFileName,
+                 folder + QLatin1Char('/') + m_IconName, folder);
+    AddInstalledItem(link, ItemKind::Shortcut);
+}
+
+void frmThird::FinishScrollingProgressBar()
+{
+    int p = ScrollBarPercent();
+    SetStatus(QStringLiteral("Verifing Installation..."));
+    while (p < 100) {
+        Pause(200);
+        p += 2;
+        SetScrollBarPercent(p);
+    }
+}
+
+} // namespace setup

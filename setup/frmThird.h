@@ -1,0 +1,49 @@
+#pragma once
+#include <QWidget>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+
+namespace setup {
+
+// The progress window: runs the installation stage by stage and ends the installer.
+class frmThird : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmThird(QWidget* parent = nullptr);
+
+    void SetStatus(const QString& m_Status);
+    QString Status() const;
+    int ScrollBarPercent() const { return m_Percent; }
+    void SetScrollBarPercent(int m_Percent);
+    // The left edge of the cover over the track, in pixels.
+    int CoverLeft() const;
+
+    void StartInstall();
+    void FormatAndCreateIcon(const QString& m_TargetFolder, const QString& m_LinkName,
+                             const QString& m_SourceFileName, const QString& m_Description,
+                             const QString& m_IconName);
+    void FinishScrollingProgressBar();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void RegisterComponents();
+    void CopyFiles();
+    void CreateIcons();
+
+    QGroupBox* frameStatus;
+    QLabel* lblStatus;
+    QGroupBox* frameProgress;
+    QFrame* Picture1;
+    QFrame* Picture2;
+    int m_Percent = 0;
+    bool m_Running = false;
+};
+
+// The files installed from the Support folder, in the order they are copied.
+QStringList InstalledFileNames();
+
+} // namespace setup

@@ -1,0 +1,451 @@
+#include "SetupFunctions.h"
+#include "WindowDriver.h"
+#include "frmBrowseFolders.h"
+#include "frmFirst.h"
+#include "frmLicense.h"
+#include "frmMessage.h"
+#include "frmTestADO.h"
+#include "frmPromptADO.h"
+#include "frmSecond.h"
+#include "frmThird.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocalSocket>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace setup;
+
+namespace {
+// A fresh installer state around a Support folder inside a temporary folder.
+class SetupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        Globals::Reset();
+        ResetInstallerEnded();
+        SetMsgBoxTitle(QStringLiteral("Setup"));
+        SetSetupFolder(dir.path());
+        QDir().mkpath(Globals::SupportPath);
+    }
+    void TearDown() override
+    {
+        QList<QPointer<QWidget>> windows;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (!window->parentWidget())
+                windows << window;
+        for (const QPointer<QWidget>& window : windows)
+            delete window.data();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ResetInstallerEnded();
+    }
+    QString Path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
+
+    QTemporaryDir dir;
+};
+
+QString ValidateDesktopFile(const QString& path)
+{
+    QProcess validate;
+    validate.start(QStringLiteral("desktop-file-validate"), {path});
+    if (!validate.waitForFinished(10000))
+        return QStringLiteral("desktop-file-validate did not run");
+    const QString output = QString::fromUtf8(validate.readAll());
+    return validate.exitCode() == 0 && !output.contains(QStringLiteral("error")) ? QString() : output;
+}
+} // namespace
+
+// --- The folder page --------------------------------------------------------------------
+
+TEST(FolderRule, MakesTheFolderEndInAQuillbyFolder)
+{
+    EXPECT_EQ(frmSecond::ApplyFolderRule(QStringLiteral("/srv/Apps")), QStringLiteral("/srv/Apps/Quillby"));
+    EXPECT_EQ(frmSecond::ApplyFolderRule(QStringLiteral("/srv/Apps/")), QStringLiteral("/srv/Apps/Quillby"));
+    EXPECT_EQ(frmSecond::ApplyFolderRule(QStringLiteral("/")), QStringLiteral("/Quillby"));
+    EXPECT_EQ(frmSecond::ApplyFolderRule(QStringLiteral("/srv/Quillby")), QStringLiteral("/srv/Quillby"));
+    EXPECT_EQ(frmSecond::ApplyFolderRule(QStringLiteral("/srv/MyQuillby")), QStringLiteral("/srv/MyQuillby"));
+    // The letter case counts.
+    EXPECT_EQ(frmSecond::ApplyFolderRule(QStringLiteral("/srv/quillby")), QStringLiteral("/srv/quillby/Quillby"));
+    EXPECT_EQ(frmSecond::ApplyFolderRule(QString()), QString());
+}
+
+TEST_F(SetupTest, FolderPageAppliesTheRuleToEveryChangeAndDefaultsToProgramFiles)
+{
+    Globals::ProgramFilesPath = dir.path();
+    frmSecond page;
+    EXPECT_EQ(page.InstallPathText(), Path(QStringLiteral("Quillby")));
+    page.SetInstallPathText(Path(QStringLiteral("Apps")));
+    EXPECT_EQ(page.InstallPathText(), Path(QStringLiteral("Apps/Quillby")));
+
+    Globals::ProgramFilesPath = Path(QStringLiteral("missing"));
+    frmSecond fallback;
+    EXPECT_EQ(fallback.InstallPathText(), Globals::SetupFolder + QStringLiteral("/Quillby"));
+}
+
+TEST_F(SetupTest, ShortcutChoicesFollowTheFoldersThatExist)
+{
+    QDir().mkpath(Path(QStringLiteral("menu")));
+    Globals::CommonProgramsMenuPath.clear(); // not writable for this user
+    Globals::ProgramsMenuPath = Path(QStringLiteral("menu"));
+    Globals::CommonDesktopPath.clear();
+    Globals::DesktopPath = Path(QStringLiteral("no-desktop"));
+    frmSecond page;
+    auto option = [&](const char* name) { return page.findChild<QRadioButton*>(QLatin1String(name)); };
+    EXPECT_FALSE(option("optStartAllUsers")->isEnabled());
+    EXPECT_TRUE(option("optStartThisUser")->isEnabled());
+    EXPECT_TRUE(option("optStartThisUser")->isChecked());
+    EXPECT_FALSE(option("optIconAllUsers")->isEnabled());
+    EXPECT_FALSE(option("optIconThisUser")->isEnabled());
+    EXPECT_TRUE(option("optIconNone")->isChecked());
+    EXPECT_TRUE(option("optStartNone")->isEnabled());
+
+    page.ReadShortcutOptions();
+    EXPECT_TRUE(Globals::StartMenuThisUser);
+    EXPECT_FALSE(Globals::StartMenuAllUsers || Globals::DesktopAllUsers || Globals::DesktopThisUser);
+}
+
+TEST_F(SetupTest, FolderPageRefusesAnEmptyOrImpossibleFolderAndStays)
+{
+    MessageAnswers answers;
+    auto* page = new frmSecond;
+    page->show();
+    page->findChild<QLineEdit*>(QStringLiteral("txtInstallPath"))->setText(QString());
+    ClickChild(page, QStringLiteral("cmdContinue"));
+    ASSERT_EQ(answers.texts.size(), 1);
+    EXPECT_EQ(answers.texts[0], QStringLiteral("Please select an Installation Folder"));
+
+    // A folder below a plain file cannot be made.
+    QFile blocker(Path(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    page->SetInstallPathText(Path(QStringLiteral("file/sub")));
+    ClickChild(page, QStringLiteral("cmdContinue"));
+    ASSERT_EQ(answers.texts.size(), 2);
+    EXPECT_EQ(answers.texts[1], QStringLiteral("The folder ") + Path(QStringLiteral("file/sub/Quillby"))
+                                    + QStringLiteral(" could not be created.\rPlease select another folder"));
+    EXPECT_TRUE(page->isVisible());
+    EXPECT_EQ(VisibleWindow(QStringLiteral("frmThird")), nullptr);
+    EXPECT_TRUE(Globals::InstallPath.isEmpty());
+}
+
+TEST_F(SetupTest, BrowseWindowPrefersTheTypedFolderThenTheSelectedOne)
+{
+    QDir().mkpath(Path(QStringLiteral("Apps/Games")));
+    auto* page = new frmSecond;
+    page->show();
+    page->SetInstallPathText(Path(QStringLiteral("Apps")));
+    ClickChild(page, QStringLiteral("cmdBrowse"));
+    QWidget* browse = VisibleWindow(QStringLiteral("frmBrowseFolders"));
+    ASSERT_NE(browse, nullptr);
+    auto* txtFolder = browse->findChild<QLineEdit*>(QStringLiteral("txtFolder"));
+    // The page's folder does not exist yet: the tree stays on the volume.
+    txtFolder->setText(Path(QStringLiteral("Apps/Games")));
+    ClickChild(browse, QStringLiteral("cmdAccept"));
+    EXPECT_EQ(page->InstallPathText(), Path(QStringLiteral("Apps/Games/Quillby")));
+
+    // The page's folder exists: the tree selects it; with the typed text emptied, the
+    // folder selected in the tree is taken.
+    QDir().mkpath(Path(QStringLiteral("Apps/Games/Quillby")));
+    page->SetInstallPathText(Path(QStringLiteral("Apps/Games/Quillby")));
+    ClickChild(page, QStringLiteral("cmdBrowse"));
+    auto* second = qobject_cast<frmBrowseFolders*>(VisibleWindow(QStringLiteral("frmBrowseFolders")));
+    ASSERT_NE(second, nullptr);
+    txtFolder = second->findChild<QLineEdit*>(QStringLiteral("txtFolder"));
+    EXPECT_EQ(txtFolder->text(), Path(QStringLiteral("Apps/Games/Quillby")));
+    EXPECT_TRUE(second->SelectFolder(Path(QStringLiteral("Apps"))));
+    EXPECT_FALSE(second->SelectFolder(Path(QStringLiteral("nowhere"))));
+    EXPECT_EQ(second->SelectedFolder(), Path(QStringLiteral("Apps")));
+    txtFolder->clear();
+    ClickChild(second, QStringLiteral("cmdAccept"));
+    EXPECT_EQ(page->InstallPathText(), Path(QStringLiteral("Apps/Quillby")));
+}
+
+TEST(License, AgreementHasItsFixedPartsAndSevenSectionsInOrder)
+{
+    const QString text = frmLicense::AgreementText();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("LICENSE ACCEPTANCE.\r\n\r\nBY CLICKING THE 'CONTINUE' BUTTON")));
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\r\n\r\n")));
+    EXPECT_FALSE(text.contains(QRegularExpression(QStringLiteral("[^\r]\n"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("THE TERMS OF THIS LICENSE. \r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("These License Terms govern your Use of Quillby\r\n\r\n")));
+
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    const QStringList headings{QStringLiteral("2. License Grant."), QStringLiteral("3. Ownership."),
+                               QStringLiteral("4. Copies and Adaptations."), QStringLiteral("5. No Disassembly."),
+                               QStringLiteral("6. Transfer."), QStringLiteral("7. Termination."),
+                               QStringLiteral("8. Export Requirements.")};
+    int previous = -1;
+    for (const QString& heading : headings) {
+        const int at = lines.indexOf(QStringLiteral("     ") + heading);
+        ASSERT_GT(at, previous) << heading.toStdString();
+        EXPECT_GT(lines[at + 1].size(), 60) << "a body paragraph on one line";
+        EXPECT_TRUE(lines[at + 2].isEmpty());
+        previous = at;
+    }
+}
+
+TEST_F(SetupTest, AcceptingShowsContinueAndClearingHidesItAgain)
+{
+    auto* license = new frmLicense;
+    license->show();
+    auto* cmdContinue = license->findChild<QAbstractButton*>(QStringLiteral("cmdContinue"));
+    EXPECT_FALSE(cmdContinue->isVisible());
+    ClickChild(license, QStringLiteral("chkAccept"));
+    EXPECT_TRUE(cmdContinue->isVisible());
+    ClickChild(license, QStringLiteral("chkAccept"));
+    EXPECT_FALSE(cmdContinue->isVisible());
+
+    // The controls stay inside the window and clear of each other.
+    const QRect text = license->findChild<QPlainTextEdit*>(QStringLiteral("txtLicense"))->geometry();
+    const QRect check = license->findChild<QWidget*>(QStringLiteral("chkAccept"))->geometry();
+    EXPECT_TRUE(license->rect().contains(text));
+    EXPECT_GT(check.top(), text.bottom());
+    EXPECT_TRUE(license->rect().contains(check));
+}
+
+// --- Requirement checks -----------------------------------------------------------------
+
+TEST_F(SetupTest, WriteRightsPassInAWritableFolderAndLeaveNoFile)
+{
+    EXPECT_TRUE(CheckWriteRights());
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("testrights.txt"))));
+    EXPECT_FALSE(InstallerEnded());
+}
+
+TEST_F(SetupTest, UnwritableInstallerFolderStopsBeforeTheDataAccessCheck)
+{
+    MessageAnswers answers;
+    SetSetupFolder(Path(QStringLiteral("not-there/package")));
+    auto* first = new frmFirst;
+    first->show();
+    ClickChild(first, QStringLiteral("cmdContinue"));
+    ASSERT_EQ(answers.texts.size(), 1);
+    EXPECT_TRUE(answers.texts[0].startsWith(QStringLiteral("Invalid Installation Scenerio.\r\rIf you are attempting")));
+    EXPECT_TRUE(answers.texts[0].endsWith(QStringLiteral("and register .dll and .ocx files")));
+    EXPECT_TRUE(InstallerEnded());
+    QTest::qWait(50);
+    EXPECT_EQ(VisibleWindow(QStringLiteral("frmTestADO")), nullptr);
+    EXPECT_EQ(VisibleWindow(QStringLiteral("frmFirst")), nullptr);
+}
+
+TEST(SpecialFolders, FollowTheUsersFoldersWithoutTrailingSeparators)
+{
+    const QString home = QDir::homePath();
+    EXPECT_EQ(GetSpecialFolder(2), home + QStringLiteral("/.local/share/applications"));
+    EXPECT_EQ(GetSpecialFolder(0), home + QStringLiteral("/Desktop"));
+    EXPECT_EQ(GetSpecialFolder(25), QString());
+    EXPECT_EQ(GetSpecialFolder(37), QString());
+    if (geteuid() != 0)
+        EXPECT_EQ(GetSpecialFolder(38), home + QStringLiteral("/.local/share"));
+    else
+        EXPECT_EQ(GetSpecialFolder(38), QStringLiteral("/opt"));
+}
+
+// --- Data-access check ------------------------------------------------------------------
+
+TEST_F(SetupTest, TheShippedTestProgramPassesTheCheck)
+{
+    ASSERT_TRUE(QFile::copy(QStringLiteral(ADO25TEST_PATH), Globals::SupportPath + QStringLiteral("/ADO25Test")));
+    MessageAnswers answers;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_TRUE(RunDataAccessCheck());
+    EXPECT_GE(clock.elapsed(), 2500); // decided at the third tick
+    EXPECT_TRUE(answers.texts.isEmpty());
+    EXPECT_FALSE(InstallerEnded());
+}
+
+TEST_F(SetupTest, ACaptionWithSuccessInSmallLettersCountsAsSuccess)
+{
+    WindowDriver driver;
+    driver.Then(QStringLiteral("frmTestADO"), [](QWidget*) {
+        auto* socket = new QLocalSocket(qApp);
+        socket->connectToServer(AdoTestServerName(QCoreApplication::applicationPid()));
+        socket->write("ado test: success\n");
+        socket->flush();
+    });
+    EXPECT_TRUE(RunDataAccessCheck());
+    EXPECT_TRUE(driver.Done());
+}
+
+TEST_F(SetupTest, MissingTestProgramPromptsAndSkipNeedsAYes)
+{
+    // No ADO25Test in Support: the third tick shows the prompt.
+    MessageAnswers answers;
+    answers.Expect(QStringLiteral("Skipping the MDAC installation"), MsgResult::No);
+    answers.Expect(QStringLiteral("Skipping the MDAC installation"), MsgResult::Yes);
+    auto* first = new frmFirst;
+    first->show();
+    bool bothOpenAfterNo = false;
+    WindowDriver driver;
+    auto skip = [](QWidget* prompt) {
+        ClickChild(prompt, QStringLiteral("optSkip"));
+        ClickChild(prompt, QStringLiteral("cmdContinue"));
+    };
+    driver.Then(QStringLiteral("frmPromptADO"), skip);
+    driver.Then(QStringLiteral("frmPromptADO"), [&](QWidget* prompt) {
+        bothOpenAfterNo = VisibleWindow(QStringLiteral("frmTestADO")) != nullptr;
+        EXPECT_FALSE(first->isVisible()); // hidden while the prompt shows
+        ClickChild(prompt, QStringLiteral("cmdContinue"));
+    }, [&](QWidget*) { return answers.texts.size() == 1; });
+    EXPECT_TRUE(RunDataAccessCheck());
+    EXPECT_TRUE(bothOpenAfterNo);
+    EXPECT_EQ(answers.texts.size(), 2);
+    EXPECT_EQ(answers.texts[0], QStringLiteral("Skipping the MDAC installation is not recommended.  This program may not function correctly. \r\rAre you sure you want to skip the MDAC installation?"));
+    EXPECT_FALSE(InstallerEnded());
+}
+
+TEST_F(SetupTest, AbortEndsTheInstallerAndInstallOpensTheDownloadPage)
+{
+    {
+        MessageAnswers answers;
+        answers.Expect(QStringLiteral("Are you sure you want to abort"), MsgResult::Yes);
+        WindowDriver driver;
+        driver.Then(QStringLiteral("frmPromptADO"), [](QWidget* prompt) {
+            ClickChild(prompt, QStringLiteral("optAbort"));
+            ClickChild(prompt, QStringLiteral("cmdContinue"));
+        });
+        EXPECT_FALSE(RunDataAccessCheck());
+        EXPECT_TRUE(InstallerEnded());
+        EXPECT_EQ(answers.texts, QStringList{QStringLiteral("Are you sure you want to abort the entire installation?")});
+    }
+    ResetInstallerEnded();
+    {
+        UrlCatcher pages;
+        MessageAnswers answers;
+        WindowDriver driver;
+        driver.Then(QStringLiteral("frmPromptADO"), [](QWidget* prompt) {
+            ClickChild(prompt, QStringLiteral("optInstall"));
+            ClickChild(prompt, QStringLiteral("cmdContinue"));
+        });
+        EXPECT_FALSE(RunDataAccessCheck());
+        EXPECT_TRUE(InstallerEnded());
+        ASSERT_EQ(answers.texts.size(), 1);
+        EXPECT_EQ(answers.texts[0], QStringLiteral("PLEASE NOTE:\rYou will need to restart the Quillby installation after MDAC has been installed."));
+        EXPECT_EQ(pages.urls, QList<QUrl>{QUrl(QStringLiteral("https://corvale.example/MDACInstallLink.asp?ProductName=Quillby"))});
+    }
+}
+
+// --- Installation pieces ----------------------------------------------------------------
+
+TEST_F(SetupTest, CreateFolderPathRecordsEachNewFolderParentFirst)
+{
+    QDir().mkpath(Path(QStringLiteral("existing")));
+    EXPECT_TRUE(CreateFolderPath(Path(QStringLiteral("existing/new/deeper"))));
+    ASSERT_EQ(Globals::InstalledItems.size(), 2);
+    EXPECT_EQ(Globals::InstalledItems[0].Path, Path(QStringLiteral("existing/new")));
+    EXPECT_EQ(Globals::InstalledItems[1].Path, Path(QStringLiteral("existing/new/deeper")));
+    EXPECT_TRUE(CreateFolderPath(Path(QStringLiteral("existing/new/deeper"))));
+    EXPECT_EQ(Globals::InstalledItems.size(), 2);
+}
+
+TEST_F(SetupTest, LogGroupsEntriesByWhatTheyAreNotByDots)
+{
+    Globals::InstallPath = QStringLiteral("/h/v1.2/Quillby");
+    AddInstalledItem(QStringLiteral("/h/v1.2"), ItemKind::Folder);
+    AddInstalledItem(QStringLiteral("/h/v1.2/Quillby"), ItemKind::Folder);
+    AddInstalledItem(QStringLiteral("/h/v1.2/Quillby/Quillby"), ItemKind::File);
+    AddInstalledItem(QStringLiteral("/h/.local/share/applications/Quillby"), ItemKind::Folder);
+    AddInstalledItem(QStringLiteral("/h/.local/share/applications/Quillby/Quillby.desktop"), ItemKind::Shortcut);
+    AddInstalledItem(QStringLiteral("/h/v1.2/Quillby/Robot.ico"), ItemKind::File);
+    EXPECT_EQ(InstallLogLines(), (QStringList{
+                                     QStringLiteral("INSTALLPATH=/h/v1.2/Quillby"),
+                                     QStringLiteral("/h/v1.2/Quillby/Quillby"),
+                                     QStringLiteral("/h/v1.2/Quillby/Robot.ico"),
+                                     QStringLiteral("/h/.local/share/applications/Quillby/Quillby.desktop"),
+                                     QStringLiteral("/h/v1.2"),
+                                     QStringLiteral("/h/v1.2/Quillby"),
+                                     QStringLiteral("/h/.local/share/applications/Quillby"),
+                                 }));
+}
+
+TEST_F(SetupTest, ShortcutsToOddPathsAreValidDesktopFiles)
+{
+    const QString folder = Path(QStringLiteral("it's a \"$HOME\" 100% \\ folder"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString link = Path(QStringLiteral("Quillby"));
+    ASSERT_TRUE(MakeShortcut(link, QStringLiteral("Quillby"), folder + QStringLiteral("/Quillby"),
+                             folder + QStringLiteral("/Robot.ico"), folder));
+    const QString file = link + QStringLiteral(".desktop");
+    ASSERT_TRUE(QFile::exists(file));
+    EXPECT_TRUE(QFile::permissions(file) & QFileDevice::ExeOwner);
+    EXPECT_EQ(ValidateDesktopFile(file), QString());
+    QFile text(file);
+    ASSERT_TRUE(text.open(QIODevice::ReadOnly));
+    const QString entry = QString::fromUtf8(text.readAll());
+    // Quoting escapes ", `, $ and \ and the string escape doubles every backslash; % is doubled.
+    EXPECT_TRUE(entry.contains(QStringLiteral("Exec=\"") + Path(QString()) +
+                               QStringLiteral("it's a \\\\\"\\\\$HOME\\\\\" 100%% \\\\\\\\ folder/Quillby\"\n")))
+        << entry.toStdString();
+    EXPECT_TRUE(entry.contains(QStringLiteral("Icon=") + Path(QString()) +
+                               QStringLiteral("it's a \"$HOME\" 100% \\\\ folder/Robot.ico\n")));
+}
+
+TEST_F(SetupTest, ProgressCoverMovesInProportionAndFinishingStepsByTwo)
+{
+    auto* progress = new frmThird;
+    progress->show();
+    QTest::qWait(20);
+    progress->SetScrollBarPercent(0);
+    EXPECT_EQ(progress->CoverLeft(), 0);
+    progress->SetScrollBarPercent(50);
+    const int half = progress->CoverLeft();
+    progress->SetScrollBarPercent(100);
+    EXPECT_NEAR(half * 2, progress->CoverLeft(), 2);
+    EXPECT_GT(half, 0);
+
+    progress->SetScrollBarPercent(85);
+    QElapsedTimer clock;
+    clock.start();
+    progress->FinishScrollingProgressBar();
+    EXPECT_EQ(progress->ScrollBarPercent(), 101); // 87, 89, ..., 99, 101
+    EXPECT_GE(clock.elapsed(), 8 * 200);
+    EXPECT_EQ(progress->Status(), QStringLiteral("Verifing Installation..."));
+}
+
+// --- Pictures of the pages (QUILLBY_SHOTS=<folder> to save them) -----------------------
+
+TEST_F(SetupTest, EveryPageFitsItsControls)
+{
+    Globals::ProgramFilesPath = QDir::homePath() + QStringLiteral("/.local/share");
+    Globals::ProgramsMenuPath = dir.path();
+    Globals::DesktopPath = dir.path();
+    const QString shots = qEnvironmentVariable("QUILLBY_SHOTS");
+    QList<QWidget*> pages{new frmLicense, new frmFirst, new frmTestADO, new frmPromptADO,
+                          new frmSecond, new frmThird, new frmMessage};
+    auto* second = qobject_cast<frmSecond*>(pages[4]);
+    pages << new frmBrowseFolders(second);
+    for (QWidget* page : pages) {
+        page->show();
+        QTest::qWait(30);
+        if (auto* progress = qobject_cast<frmThird*>(page)) {
+            progress->SetStatus(QStringLiteral("Copying Files..."));
+            progress->SetScrollBarPercent(30);
+        }
+        // Every visible control lies inside its window and overlaps no sibling control.
+        const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+        for (QWidget* control : controls) {
+            if (!control->isVisible() || control->isWindow())
+                continue;
+            EXPECT_TRUE(page->rect().contains(control->geometry()))
+                << page->objectName().toStdString() << "/" << control->objectName().toStdString();
+        }
+        if (!shots.isEmpty())
+            page->grab().save(shots + QStringLiteral("/setup-") + page->objectName() + QStringLiteral(".png"));
+    }
+}

@@ -1,0 +1,89 @@
+#include "WindowDriver.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDesktopServices>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+WindowDriver::WindowDriver()
+{
+    timer_.setInterval(40);
+    connect(&timer_, &QTimer::timeout, this, &WindowDriver::Tick);
+    timer_.start();
+}
+
+void WindowDriver::Then(const QString& window, Action action, Ready ready)
+{
+    steps_.append({window, std::move(ready), std::move(action)});
+}
+
+void WindowDriver::Tick()
+{
+    if (steps_.isEmpty())
+        return;
+    QWidget* window = VisibleWindow(steps_.first().window);
+    if (!window || (steps_.first().ready && !steps_.first().ready(window)))
+        return;
+    QPointer<QWidget> target(window);
+    Action action = steps_.takeFirst().action;
+    QTimer::singleShot(0, window, [target, action] {
+        if (target)
+            action(target);
+    });
+}
+
+QWidget* VisibleWindow(const QString& objectName)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == objectName && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+void ClickChild(QWidget* window, const QString& childName)
+{
+    auto* button = window->findChild<QAbstractButton*>(childName);
+    if (!button) {
+        ADD_FAILURE_AT(__FILE__, __LINE__);
+        return;
+    }
+    // Check boxes and option buttons take clicks on their mark and text only.
+    const bool marked = button->isCheckable() && !qobject_cast<QPushButton*>(button);
+    const QPoint at = marked ? QPoint(8, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, {}, at);
+}
+
+MessageAnswers::MessageAnswers()
+{
+    SetMsgBoxHook([this](const QString& text, MsgButtons buttons, MsgIcon) {
+        texts << text;
+        for (int i = 0; i < expected_.size(); ++i)
+            if (text.startsWith(expected_[i].first))
+                return expected_.takeAt(i).second;
+        return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::OK;
+    });
+}
+
+MessageAnswers::~MessageAnswers()
+{
+    SetMsgBoxHook({});
+}
+
+void MessageAnswers::Expect(const QString& textStart, MsgResult answer)
+{
+    expected_.append({textStart, answer});
+}
+
+UrlCatcher::UrlCatcher()
+{
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+}
+
+UrlCatcher::~UrlCatcher()
+{
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}

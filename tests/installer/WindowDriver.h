@@ -1,0 +1,67 @@
+#pragma once
+#include "MsgBox.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+#include <functional>
+
+class QWidget;
+
+// Plays the user of a wizard: each step waits until a window of a given objectName is
+// visible (and, optionally, ready), then acts on it from the event loop, so a step that opens
+// a modal window does not hold up the next one.
+class WindowDriver : public QObject {
+    Q_OBJECT
+public:
+    using Ready = std::function<bool(QWidget*)>;
+    using Action = std::function<void(QWidget*)>;
+
+    WindowDriver();
+    void Then(const QString& window, Action action, Ready ready = {});
+    bool Done() const { return steps_.isEmpty(); }
+    int Pending() const { return steps_.size(); }
+
+private:
+    void Tick();
+    struct Step {
+        QString window;
+        Ready ready;
+        Action action;
+    };
+    QList<Step> steps_;
+    QTimer timer_;
+};
+
+// A visible top-level window by objectName, or nullptr.
+QWidget* VisibleWindow(const QString& objectName);
+
+// Clicks a child button (or check box, option) of a window by objectName, as a user would.
+void ClickChild(QWidget* window, const QString& childName);
+
+// Answers message boxes in order and remembers every text. Unexpected boxes get OK/No.
+class MessageAnswers {
+public:
+    MessageAnswers();
+    ~MessageAnswers();
+    void Expect(const QString& textStart, MsgResult answer);
+    QStringList texts;
+
+private:
+    QList<QPair<QString, MsgResult>> expected_;
+};
+
+// Takes the web addresses the program asks the desktop to open, instead of a browser.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    UrlCatcher();
+    ~UrlCatcher() override;
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};

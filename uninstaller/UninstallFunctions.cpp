@@ -1,0 +1,381 @@
+#include "UninstallFunctions.h"
+
+#include "MsgBox.h"
+#include "clsWaitableTimer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QWidget>
+
+namespace uninstaller {
+
+namespace Globals {
+QString OwnFolder;
+QString LogPath;
+QString TempPath;
+QString InstallPath;
+QString AcceptedInstallPath;
+
+clsWaitableTimer& WaitTimer()
+{
+    static clsWaitableTimer timer;
+    return timer;
+}
+
+void Reset(const QString& ownFolder)
+{
+    OwnFolder = QDir::cleanPath(ownFolder);
+    LogPath = QDir(OwnFolder).filePath(LogFileName);
+    TempPath.clear();
+    InstallPath.clear();
+    AcceptedInstallPath.clear();
+}
+} // namespace Globals
+
+namespace {
+const QString CR = QStringLiteral("\r");
+const QString InstallPathKey = QStringLiteral("INSTALLPATH=");
+
+bool& EndedFlag()
+{
+    static bool ended = false;
+    return ended;
+}
+
+std::function<void()>& EndHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
+StartHook& StartOverride()
+{
+    static StartHook hook;
+    return hook;
+}
+
+void Pause(int milliSeconds)
+{
+    Globals::WaitTimer().Wait(milliSeconds);
+}
+
+// The real location of a path: links resolved when it exists, else the cleaned absolute path.
+QString RealPath(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+bool IsSameOrInside(const QString& path, const QString& folder)
+{
+    return path == folder || path.startsWith(folder == QStringLiteral("/") ? folder : folder + QLatin1Char('/'));
+}
+
+// Removes a folder with everything in it. Links are removed, never followed.
+void RemoveTree(const QString& folder)
+{
+    QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ReadOwner
+                                      | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (entry.isDir() && !entry.isSymLink())
+            RemoveTree(entry.filePath());
+        else
+            QFile::remove(entry.filePath());
+    }
+    QDir().rmdir(folder);
+}
+
+QString ShellQuote(const QString& text)
+{
+    QString quoted = text;
+    quoted.replace(QLatin1Char('\''), QStringLiteral("'\\''"));
+    return QLatin1Char('\'') + quoted + QLatin1Char('\'');
+}
+
+QString JoinPath(const QString& folder, const QString& name)
+{
+    return QDir(folder).filePath(name);
+}
+
+// Copies a file, replacing an earlier copy; true only when this copy was made.
+bool CopyReplacing(const QString& from, const QString& to)
+{
+    QFile::remove(to);
+    return QFile::copy(from, to) && QFileInfo::exists(to);
+}
+} // namespace
+
+QString GetTempFolder()
+{
+    return QDir::tempPath();
+}
+
+void RelaunchFromTemp()
+{
+    const QString logCopy = JoinPath(Globals::TempPath, LogFileName);
+    const bool logCopied = CopyReplacing(Globals::LogPath, logCopy);
+    Pause(300);
+    if (!logCopied) {
+        MsgBox(QStringLiteral("Unable to copy log to temp folder.") + CR + logCopy);
+        EndProgram();
+        return;
+    }
+    const QString programCopy = JoinPath(Globals::TempPath, ProgramTitle);
+    const bool programCopied = CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle), programCopy);
+    Pause(1000);
+    if (!programCopied) {
+        MsgBox(QStringLiteral("Unable to copy uninstaller to temp folder.") + CR + programCopy);
+        EndProgram();
+        return;
+    }
+    StartProgram(programCopy);
+    EndProgram();
+}
+
+void RemoveInstallation()
+{
+    QFile log(Globals::LogPath);
+    if (!log.open(QIODevice::ReadOnly)) {
+        MsgBox(QStringLiteral("Unable to read the install log.") + CR + Globals::LogPath);
+        EndProgram();
+        return;
+    }
+    QStringList folders;
+    while (!log.atEnd()) {
+        QString line = QString::fromUtf8(log.readLine());
+        while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(InstallPathKey)) {
+            Globals::InstallPath = line.mid(InstallPathKey.size());
+            RemoveInstallFolder(line);
+            continue;
+        }
+        if (line.isEmpty())
+            continue;
+        // What an entry is comes from the file system, not from its name.
+        const QFileInfo entry(line);
+        if (entry.isDir() && !entry.isSymLink()) {
+            if (MayRemoveListedFolder(line))
+                folders << line;
+        } else if (MayDeleteListedFile(line)) {
+            DeleteFileForced(line);
+        }
+    }
+    log.close();
+    DeleteFileForced(Globals::LogPath);
+
+    DoEvents();
+    Pause(1000);
+    DoEvents();
+    Pause(1000);
+    DoEvents();
+    // Ten passes remove nested folders from the inside out.
+    for (int pass = 0; pass < 10; ++pass) {
+        for (const QString& folder : folders)
+            if (IsFolderEmpty(folder))
+                DeleteFolderForced(folder);
+        Pause(100);
+    }
+    Pause(1000);
+    DoEvents();
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("frmMain"))
+            window->hide();
+    DoEvents();
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+    MsgBox(AppName + QStringLiteral(" was successfully uninstalled.") + CR + CR
+           + QStringLiteral("You may need to restart your computer before all changes take effect."));
+    DoEvents();
+    if (!Globals::AcceptedInstallPath.isEmpty())
+        DeleteFolderForced(Globals::AcceptedInstallPath);
+    RemoveSelf();
+}
+
+void RemoveInstallFolder(const QString& line)
+{
+    QString path = line;
+    path.remove(InstallPathKey);
+    path = path.trimmed();
+    if (!IsInstallationFolder(path))
+        return;
+    Globals::AcceptedInstallPath = RealPath(path);
+    const QString logThere = JoinPath(Globals::AcceptedInstallPath, LogFileName);
+    if (RealPath(logThere) != RealPath(Globals::LogPath))
+        DeleteFileForced(logThere);
+    RemoveTree(Globals::AcceptedInstallPath);
+}
+
+bool IsFolderEmpty(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return false;
+    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                       | QDir::Hidden | QDir::System);
+    // A thumbnail cache left by a file browser does not keep a folder alive.
+    if (entries == QStringList{QStringLiteral("Thumbs.db")}) {
+        DeleteFileForced(JoinPath(folder, entries.first()));
+        return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    }
+    return entries.isEmpty();
+}
+
+void DeleteFileForced(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    if (info.isDir() && !info.isSymLink())
+        return;
+    DoEvents();
+    QFile::remove(path);
+    DoEvents();
+}
+
+void DeleteFolderForced(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir() || info.isSymLink() || IsProtectedFolder(folder))
+        return;
+    Pause(100);
+    DoEvents();
+    RemoveTree(folder);
+    DoEvents();
+}
+
+bool IsFormLoaded(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName().toUpper() == name.toUpper())
+            return true;
+    return false;
+}
+
+QString SelfRemovalScript(const QString& ownFolder, const QString& programName,
+                          const QString& tempFolder)
+{
+    const QString folder = ShellQuote(ownFolder + QLatin1Char('/'));
+    const QString program = ShellQuote(JoinPath(ownFolder, programName));
+    // Repeats the delete until the program's file is gone (it has ended by then); gives up
+    // after two minutes rather than running for ever.
+    return QStringLiteral("#!/bin/sh\n"
+                          "tries=0\n"
+                          "while :; do\n"
+                          "  cd %1 || break\n"
+                          "  rm -f %2\n"
+                          "  [ -e %3 ] || break\n"
+                          "  tries=$((tries + 1))\n"
+                          "  [ \"$tries\" -lt 240 ] || break\n"
+                          "  sleep 0.5\n"
+                          "done\n"
+                          "cd %4 && rm -f %5\n")
+        .arg(folder, ShellQuote(programName), program, ShellQuote(tempFolder + QLatin1Char('/')),
+             ShellQuote(ScriptName));
+}
+
+void RemoveSelf()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("frmMain"))
+            window->close();
+    const QString script = JoinPath(Globals::TempPath, ScriptName);
+    QFile::remove(script);
+    QSaveFile file(script);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(SelfRemovalScript(Globals::OwnFolder, ProgramTitle, Globals::TempPath).toUtf8());
+        file.commit();
+    }
+    QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    Pause(200);
+    StartProgram(QStringLiteral("/bin/sh"), {script});
+    EndProgram();
+}
+
+bool IsProtectedFolder(const QString& folder)
+{
+    if (folder.trimmed().isEmpty())
+        return true;
+    const QString path = RealPath(folder);
+    if (path == QStringLiteral("/"))
+        return true;
+    for (const QString& kept : {QDir::homePath(), GetTempFolder(), Globals::TempPath}) {
+        if (kept.isEmpty())
+            continue;
+        if (IsSameOrInside(RealPath(kept), path))
+            return true;
+    }
+    return false;
+}
+
+bool IsInstallationFolder(const QString& folder)
+{
+    if (!QDir::isAbsolutePath(folder))
+        return false;
+    const QFileInfo info(folder);
+    if (!info.isDir() || info.isSymLink() || IsProtectedFolder(folder))
+        return false;
+    const QString real = RealPath(folder);
+    if (!QFileInfo(real).fileName().endsWith(AppName))
+        return false;
+    return QFileInfo::exists(JoinPath(real, LogFileName)) || QFileInfo::exists(JoinPath(real, ProgramTitle));
+}
+
+bool MayDeleteListedFile(const QString& path)
+{
+    if (!QDir::isAbsolutePath(path))
+        return false;
+    const QFileInfo info(path);
+    if (info.isDir() && !info.isSymLink())
+        return false;
+    if (info.fileName() == QStringLiteral("Quillby.desktop")
+        || info.fileName() == QStringLiteral("Uninstall Quillby.desktop"))
+        return true;
+    const QString accepted = Globals::AcceptedInstallPath;
+    return !accepted.isEmpty() && IsSameOrInside(RealPath(info.absolutePath()), accepted);
+}
+
+bool MayRemoveListedFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    return QDir::isAbsolutePath(folder) && info.isDir() && !info.isSymLink() && !IsProtectedFolder(folder);
+}
+
+void EndProgram()
+{
+    EndedFlag() = true;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QStringLiteral("frmMain"))
+            window->close();
+    if (EndHook())
+        EndHook()();
+}
+
+bool ProgramEnded() { return EndedFlag(); }
+void ResetProgramEnded() { EndedFlag() = false; }
+void SetEndProgramHook(std::function<void()> hook) { EndHook() = std::move(hook); }
+
+bool StartProgram(const QString& program, const QStringList& arguments)
+{
+    if (StartOverride())
+        return StartOverride()(program, arguments);
+    return QProcess::startDetached(program, arguments, QFileInfo(program).absolutePath());
+}
+
+void SetStartProgramHook(StartHook hook) { StartOverride() = std::move(hook); }
+
+void DoEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+} // namespace uninstaller

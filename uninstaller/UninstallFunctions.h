@@ -1,0 +1,70 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class clsWaitableTimer;
+
+namespace uninstaller {
+
+inline const QString AppName = QStringLiteral("Quillby");
+inline const QString ProgramTitle = QStringLiteral("QuillbyUninstaller");
+inline const QString LogFileName = QStringLiteral("QUILLBY-InstallLog.txt");
+inline const QString ScriptName = QStringLiteral("killmyself.sh");
+
+// Program-wide state.
+namespace Globals {
+extern QString OwnFolder;    // the folder the program runs from
+extern QString LogPath;      // OwnFolder + "/QUILLBY-InstallLog.txt"
+extern QString TempPath;     // the temporary folder
+extern QString InstallPath;  // the folder the log's INSTALLPATH= line names
+// The installation folder once it passed the safety checks; only files inside it are
+// deleted. "" while no installation folder was accepted.
+extern QString AcceptedInstallPath;
+clsWaitableTimer& WaitTimer();
+void Reset(const QString& ownFolder);
+} // namespace Globals
+
+QString GetTempFolder();
+void RelaunchFromTemp();
+void RemoveInstallation();
+void RemoveInstallFolder(const QString& line);
+bool IsFolderEmpty(const QString& folder);
+void DeleteFileForced(const QString& path);
+void DeleteFolderForced(const QString& folder);
+bool IsFormLoaded(const QString& name);
+void RemoveSelf();
+
+// The steps of the self-removal script for the program's folder and the temporary folder.
+QString SelfRemovalScript(const QString& ownFolder, const QString& programName,
+                          const QString& tempFolder);
+
+// --- What the uninstaller may touch -----------------------------------------------------
+
+// The root, the home folder, every folder that holds it, and the temporary folder with the
+// folders that hold it: never removed.
+bool IsProtectedFolder(const QString& folder);
+// A folder that is an installation: named ...Quillby, holding the log or the uninstaller,
+// a real folder (no link) and not protected.
+bool IsInstallationFolder(const QString& folder);
+// A listed file may go when it lies inside the accepted installation folder or is one of the
+// shortcut files the installer makes.
+bool MayDeleteListedFile(const QString& path);
+// A listed folder is considered for removal (when empty) unless it is protected or a link.
+bool MayRemoveListedFolder(const QString& folder);
+
+// --- Ending and starting ----------------------------------------------------------------
+
+void EndProgram();
+bool ProgramEnded();
+void ResetProgramEnded();
+void SetEndProgramHook(std::function<void()> hook);
+
+// Starts a program detached; tests may take the call over.
+using StartHook = std::function<bool(const QString& program, const QStringList& arguments)>;
+bool StartProgram(const QString& program, const QStringList& arguments = {});
+void SetStartProgramHook(StartHook hook);
+
+void DoEvents();
+
+} // namespace uninstaller

@@ -1,0 +1,169 @@
+#include "frmMain.h"
+
+#include "MsgBox.h"
+#include "UninstallFunctions.h"
+
+#include <QApplication>
+#include <QBoxLayout>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+namespace uninstaller {
+
+namespace {
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    button->setMinimumWidth(100);
+    return button;
+}
+
+bool SameFolder(const QString& a, const QString& b)
+{
+    const QString realA = QFileInfo(a).canonicalFilePath();
+    const QString realB = QFileInfo(b).canonicalFilePath();
+    return !realA.isEmpty() ? realA == realB : QDir::cleanPath(a) == QDir::cleanPath(b);
+}
+} // namespace
+
+frmMain::frmMain(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Uninstall..."));
+    setAccessibleName(windowTitle());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAccessibleName(QStringLiteral("Image1"));
+    QPixmap picture(QDir(Globals::OwnFolder).filePath(QStringLiteral("Skull.ico")));
+    if (picture.isNull())
+        picture = style()->standardIcon(QStyle::SP_TrashIcon).pixmap(48, 48);
+    Image1->setPixmap(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image1->setAlignment(Qt::AlignTop);
+
+    lblMessage = new QLabel(this);
+    lblMessage->setObjectName(QStringLiteral("lblMessage"));
+    lblMessage->setWordWrap(true);
+    QFont heading = lblMessage->font();
+    heading.setBold(true);
+    heading.setPointSizeF(heading.pointSizeF() * 1.15);
+    lblMessage->setFont(heading);
+    lblWorking = new QLabel(QStringLiteral("Working..."), this);
+    lblWorking->setObjectName(QStringLiteral("lblWorking"));
+    lblWorking->setAccessibleName(lblWorking->text());
+    lblWorking->hide();
+    cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue"));
+    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdContinue->setDefault(true);
+    // Kept from the original window; nothing reads it.
+    txtDummy = new QLineEdit(this);
+    txtDummy->setObjectName(QStringLiteral("txtDummy"));
+    txtDummy->setAccessibleName(QStringLiteral("txtDummy"));
+    txtDummy->hide();
+
+    auto* text = new QVBoxLayout;
+    text->setSpacing(10);
+    text->addWidget(lblMessage);
+    text->addWidget(lblWorking);
+    text->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->setSpacing(16);
+    top->addWidget(Image1);
+    top->addLayout(text, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdCancel);
+    buttons->addWidget(cmdContinue);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(20, 20, 20, 16);
+    layout->addLayout(top, 1);
+    layout->addLayout(buttons);
+    setFixedSize(420, 160);
+
+    // Centred across, its top at a fifth of the screen's height.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + area.height() / 5);
+    }
+
+    connect(cmdContinue, &QPushButton::clicked, this, &frmMain::cmdContinue_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, [] { EndProgram(); });
+}
+
+frmMain::~frmMain()
+{
+    while (QApplication::overrideCursor())
+        QApplication::restoreOverrideCursor();
+}
+
+void frmMain::Load()
+{
+    show();
+    lblMessage->setText(QStringLiteral("This process will uninstall ") + AppName + QStringLiteral("..."));
+    lblMessage->setAccessibleName(lblMessage->text());
+    setCursor(Qt::WaitCursor);
+    cmdContinue->setEnabled(false);
+    DoEvents();
+
+    Globals::WaitTimer();
+    Globals::LogPath = QDir(Globals::OwnFolder).filePath(LogFileName);
+    if (!QFileInfo::exists(Globals::LogPath)) {
+        MsgBox(QStringLiteral("No Install Log Found.") + QStringLiteral("\r") + QStringLiteral("Expected location: ")
+                   + Globals::LogPath + QStringLiteral("\r") + QStringLiteral("The uninstallation can not continue."),
+               MsgButtons::OK, MsgIcon::None, this);
+        EndProgram();
+        return;
+    }
+    Globals::TempPath = GetTempFolder();
+    if (!QFileInfo(Globals::TempPath).isDir())
+        Globals::TempPath = QDir::rootPath(); // the root of the program's file system
+    if (Globals::TempPath.size() > 1 && Globals::TempPath.endsWith(QLatin1Char('/')))
+        Globals::TempPath.chop(1);
+
+    if (SameFolder(Globals::OwnFolder, Globals::TempPath)) {
+        cmdContinue->setEnabled(true);
+        unsetCursor();
+        return;
+    }
+    RelaunchFromTemp();
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    // The removal, once confirmed, runs to its end.
+    if (m_Working && !ProgramEnded()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
+    if (event->spontaneous() && !ProgramEnded())
+        EndProgram();
+}
+
+void frmMain::cmdContinue_Click()
+{
+    if (MsgBox(QStringLiteral("Are you sure you want to uninstall ") + AppName + QStringLiteral("?"),
+               MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes) {
+        EndProgram();
+        return;
+    }
+    m_Working = true;
+    lblWorking->show();
+    cmdContinue->hide();
+    cmdCancel->hide();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    DoEvents();
+    RemoveInstallation();
+}
+
+} // namespace uninstaller
