@@ -17,12 +17,13 @@ public:
     Recordset() = default;
     Recordset(const QString& sql, Connection& connection) { Open(sql, connection); }
 
+    // Only "SELECT * FROM <table> ..." snapshots can be changed; others are read-only.
     void Open(const QString& sql, Connection& connection); // throws DbError
-    void Close();
+    void Close(); // changes not yet written by Update are dropped
     bool IsOpen() const { return connection_ != nullptr; }
 
     bool Eof() const;
-    void MoveNext();
+    void MoveNext(); // writes a changed current row first, as Update does
     void MoveFirst();
     int RecordCount() const;
 

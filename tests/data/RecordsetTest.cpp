@@ -169,3 +169,24 @@ TEST(Recordset, SettingsRowNumbersWrittenAsTextReadAsNumbers)
     EXPECT_TRUE(back.Field("TEST_DAY").isNull());
     EXPECT_EQ(back.Field("TEST_DAY").toText(), "");
 }
+
+TEST(Recordset, FullDiskFailsTheWriteClearlyAndKeepsWhatWasStored)
+{
+    TestAppFolder app;
+    AddWord(1, 1, "cat");
+    // Cap the file at its present size: the next page it needs is refused as on a full disk.
+    const QStringList pages = Raw("PRAGMA page_count");
+    ASSERT_EQ(pages.size(), 1);
+    Raw("PRAGMA max_page_count = " + pages.first());
+    try {
+        for (int i = 0; i < 200; ++i)
+            RecordAttempt(1, 1, 1, QString(400, QChar('x')), "INCORRECT", i + 1);
+        ADD_FAILURE() << "the capped file took every attempt";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(e.message().contains("full")) << e.userText().toStdString();
+        EXPECT_TRUE(e.message().contains(app.dbPath()));
+    }
+    EXPECT_EQ(GetWordText(1), "cat");
+    Raw("PRAGMA max_page_count = 1000000");
+    EXPECT_NO_THROW(RecordAttempt(1, 1, 1, "cat", "CORRECT", 1));
+}
