@@ -4,6 +4,7 @@
 #include "AppFunctions.h"
 #include "Globals.h"
 #include "Tasks.h"
+#include "frmLists.h"
 #include "WavFiles.h"
 
 #include <QAction>
@@ -287,4 +288,36 @@ TEST_F(ListEditor, FileMenuAddsAWordAndCloses)
     EXPECT_EQ(frmEditList::instance(), nullptr);
     EXPECT_EQ(frmEditWord::instance(), nullptr) << "the word editor closes with its list";
     EXPECT_FALSE(QFile::exists(TempWavPath()));
+}
+
+TEST_F(ListEditor, EditListHidesTheMainWindowAndClosingRefreshesItsRow)
+{
+    const int32_t list = AddList();
+    AddWord(list, "one");
+    auto main = std::make_unique<frmLists>();
+    main->LoadWordLists();
+    main->show();
+    auto* mainGrid = main->findChild<QTableWidget*>("MSFlexGrid1");
+    ASSERT_EQ(main->ListRowCount(), 1);
+    mainGrid->setCurrentCell(0, 0);
+    EXPECT_EQ(mainGrid->item(0, 1)->text(), "1");
+
+    main->findChild<QPushButton*>("cmdEditList")->click();
+    QCoreApplication::processEvents();
+    auto* editor = frmEditList::instance();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_EQ(editor->ListID(), list);
+
+    editor->cmdAddWord->click();
+    auto* word = frmEditWord::instance();
+    ASSERT_NE(word, nullptr);
+    Type(word, "two", "the number after one");
+    Save(word);
+    word->close();
+    editor->close();
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(mainGrid->item(0, 1)->text(), "2") << "the word count of the edited list";
 }
