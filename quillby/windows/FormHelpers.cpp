@@ -1,7 +1,10 @@
 #include "FormHelpers.h"
 
+#include "Variant.h"
+
 #include <QCheckBox>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -54,6 +57,12 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QLabel* label)
     if (label)
         label->setBuddy(edit);
     return edit;
+}
+
+QString ShortDateText(const Variant& value)
+{
+    const QDate date = value.toDate();
+    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : value.toText();
 }
 
 QString UsDateText(const QDate& date)

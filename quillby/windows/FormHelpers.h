@@ -2,6 +2,8 @@
 #include <QDate>
 #include <QString>
 
+class Variant;
+
 class QWidget;
 class QLabel;
 class QPushButton;
@@ -24,6 +26,10 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QLabel* label);
 
 // The label's text without the access-key marker and a trailing colon.
 QString PlainLabelText(const QString& text);
+
+// A date column's value in the platform's short date form (the way GetListTestDate gives it);
+// a value that is no date shows as its text.
+QString ShortDateText(const Variant& value);
 
 // A date as "m/d/yyyy" (month and day without leading zeros).
 QString UsDateText(const QDate& date);

@@ -103,7 +103,7 @@ void frmDeleteOldList::LoadListDetails()
                    Globals::DbConnection());
     if (!list.Eof()) {
         txtCreated->setText(UsDateText(list.Field(QStringLiteral("CREATED_DATE")).toDate()));
-        txtTestDate->setText(list.Field(QStringLiteral("TEST_DATE")).toText());
+        txtTestDate->setText(ShortDateText(list.Field(QStringLiteral("TEST_DATE"))));
     }
     list.Close();
     ProcessEvents(3);

@@ -92,7 +92,9 @@ void frmLists::BuildControls()
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     MSFlexGrid1->verticalHeader()->setVisible(false);
+    MSFlexGrid1->verticalHeader()->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 8);
     MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
+    MSFlexGrid1->horizontalHeader()->setStretchLastSection(true); // the last visible column
     MSFlexGrid1->setTabKeyNavigation(false);
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -132,6 +134,7 @@ void frmLists::BuildControls()
     layout->addLayout(gridColumn, 1);
     layout->addLayout(buttons);
     setCentralWidget(central);
+    resize(Twips(8400), Twips(6000));
 
     setTabOrder(MSFlexGrid1, cmdNewList);
     setTabOrder(cmdNewList, cmdEditList);
@@ -234,7 +237,7 @@ void frmLists::LoadWordLists()
     for (; !rs.Eof(); rs.MoveNext()) {
         ListRow row;
         row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
-        row.testDate = rs.Field(QStringLiteral("TEST_DATE")).toText();
+        row.testDate = ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
         row.words = CountListWords(row.listId);
         row.tests = CountListTests(row.listId);
         rows.push_back(row);

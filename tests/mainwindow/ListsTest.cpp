@@ -7,6 +7,7 @@
 #include "frmLists.h"
 
 #include <QAction>
+#include <QLocale>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -88,13 +89,13 @@ TEST_F(MainWindow, AFilledDatabaseListsNewestFirstWithCountsAndSelectsTheFirstRo
     FillLists();
     Start();
     ASSERT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(Cell(0, 0), "6/25/2004");
+    EXPECT_EQ(Cell(0, 0), QLocale().toString(QDate(2004, 6, 25), QLocale::ShortFormat));
     EXPECT_EQ(Cell(0, 1), "1");
     EXPECT_EQ(Cell(0, 2), "2");
     EXPECT_EQ(Cell(0, 3), "3");
     EXPECT_EQ(Cell(1, 1), "0");
     EXPECT_EQ(Cell(1, 2), "0");
-    EXPECT_EQ(Cell(2, 0), "6/11/2004");
+    EXPECT_EQ(Cell(2, 0), QLocale().toString(QDate(2004, 6, 11), QLocale::ShortFormat));
     EXPECT_EQ(Cell(2, 1), "2");
     EXPECT_EQ(Cell(2, 2), "1");
     EXPECT_EQ(grid->currentRow(), 0);

@@ -66,6 +66,7 @@ TEST_F(TempMessage, ItsOwnTimerClosesItAfterHalfSecondTicks)
 TEST_F(TempMessage, AboveTwoHundredItStaysUntilEnterOrSpaceAndIgnoresEscape)
 {
     Globals::MessageTime = 201;
+    {
     bool timerRunning = true;
     bool openAfterEscape = false;
     ModalHandler keys("frmMessage", [&](QWidget* w) {
@@ -80,6 +81,7 @@ TEST_F(TempMessage, AboveTwoHundredItStaysUntilEnterOrSpaceAndIgnoresEscape)
     EXPECT_FALSE(timerRunning);
     EXPECT_TRUE(openAfterEscape);
     EXPECT_EQ(keys.handled(), 1);
+    }
 
     ModalHandler enter("frmMessage", [](QWidget* w) {
         QTest::keyClick(w->findChild<QWidget*>(QStringLiteral("txtDummy")), Qt::Key_Return);
@@ -91,6 +93,7 @@ TEST_F(TempMessage, AboveTwoHundredItStaysUntilEnterOrSpaceAndIgnoresEscape)
 TEST_F(TempMessage, AClickOnEitherLineClosesItAndTheLinesAreShown)
 {
     Globals::MessageTime = 9999;
+    {
     QString top, bottom;
     ModalHandler click("frmMessage", [&](QWidget* w) {
         top = Child<QLabel>(w, "lblTop")->text();
@@ -101,6 +104,7 @@ TEST_F(TempMessage, AClickOnEitherLineClosesItAndTheLinesAreShown)
                     QStringLiteral("You will not be prompted to delete this list again."));
     EXPECT_EQ(top, "List Ignored");
     EXPECT_EQ(bottom, "You will not be prompted to delete this list again.");
+    }
 
     ModalHandler clickTop("frmMessage", [](QWidget* w) {
         QTest::mouseClick(Child<QLabel>(w, "lblTop"), Qt::LeftButton);

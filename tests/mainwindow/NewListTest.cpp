@@ -8,6 +8,7 @@
 #include "frmNewList.h"
 
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QTableWidget>
 #include <gtest/gtest.h>
@@ -123,7 +124,7 @@ TEST_F(NewList, CreatingTheFirstListSelectsItsRowAndEnablesTheCommands)
     ASSERT_EQ(window.ListRowCount(), 1);
     auto* grid = Child<QTableWidget>(&window, "MSFlexGrid1");
     EXPECT_EQ(grid->currentRow(), 0);
-    EXPECT_EQ(grid->item(0, 0)->text(), "6/11/2004");
+    EXPECT_EQ(grid->item(0, 0)->text(), QLocale().toString(QDate(2004, 6, 11), QLocale::ShortFormat));
     EXPECT_EQ(grid->item(0, 1)->text(), "0");
     EXPECT_TRUE(Child<QWidget>(&window, "cmdTest")->isEnabled());
     EXPECT_EQ(ListDate(1, "WEEK_START"), "6/7/2004");

@@ -111,6 +111,7 @@ TEST_F(OptionsWindow, SavingWithoutAnyClueIsRefusedOnTheTestDefaultsTab)
 
 TEST_F(OptionsWindow, FreeTextAndChecksAreStoredAsTyped)
 {
+    Globals::PromptToDeleteLists = true;
     {
         frmOptions window;
         Combo(window, "txtTestOrder")->setCurrentText(QStringLiteral("Backwards"));

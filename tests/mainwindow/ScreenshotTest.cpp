@@ -24,7 +24,6 @@ QString ShotsFolder() { return qEnvironmentVariable("QUILLBY_SHOTS"); }
 void Shot(QWidget* window, const QString& name)
 {
     window->show();
-    window->adjustSize();
     QTest::qWait(50);
     EXPECT_TRUE(window->grab().save(QDir(ShotsFolder()).filePath(name + ".png")));
 }
@@ -48,7 +47,7 @@ TEST(Screenshots, EveryWindowOfTheMainProgram)
             AddWord(id * 10 + w, id, QStringLiteral("word%1").arg(w));
     }
     AddWord(500, 1, QStringLiteral("café"));
-    AddWord(501, 1, QStringLiteral("o'clock"));
+    AddWord(501, 1, QStringLiteral("o''clock"));
     AddTest(1, 3);
     frmLists filled;
     ASSERT_TRUE(filled.LoadForm(folder.path()));

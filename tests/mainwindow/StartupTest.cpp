@@ -19,7 +19,7 @@ namespace {
 struct StartResult {
     bool loaded = false;
     std::vector<int32_t> offered;
-    std::vector<QString> words; // word box of the first prompt
+    std::vector<QString> words; // word box of the prompt of list 1
     QString totalWords;
 };
 
@@ -29,7 +29,7 @@ StartResult StartProgram(frmLists& window, const QString& folder, QStringList an
     ModalHandler prompts("frmDeleteOldList", [&](QWidget* w) {
         auto* prompt = static_cast<frmDeleteOldList*>(w);
         result.offered.push_back(prompt->ListID());
-        if (result.offered.size() == 1) {
+        if (prompt->ListID() == 1) {
             auto* list = Child<QListWidget>(prompt, "List1");
             for (int i = 0; i < list->count(); ++i)
                 result.words.push_back(list->item(i)->text());
@@ -98,9 +98,10 @@ TEST_F(StartSequence, OldListsAreOfferedOneAfterAnotherTodaysAndIgnoredOnesAreNo
     AddWord(3, 1, QStringLiteral("mango"));
 
     frmLists window;
-    const StartResult first = StartProgram(window, folder.path(), {"cmdIgnore", "cmdCancel"});
+    const StartResult first = StartProgram(window, folder.path(), {"cmdCancel", "cmdIgnore"});
     ASSERT_TRUE(first.loaded);
-    EXPECT_EQ(first.offered, (std::vector<int32_t>{1, 4}));
+    // In the order the database returns them (by test date here), one after the other.
+    EXPECT_EQ(first.offered, (std::vector<int32_t>{4, 1}));
     EXPECT_EQ(first.words, (std::vector<QString>{"Apple", "mango", "zebra"}));
     EXPECT_EQ(first.totalWords, "3");
     EXPECT_EQ(window.ListRowCount(), 5);
@@ -116,7 +117,7 @@ TEST_F(StartSequence, DeletingInThePromptRemovesTheListBeforeTheGridIsFilled)
 {
     AddOptionsRow(0);
     AddList(1, today.addDays(-2));
-    AddList(2, today.addDays(-1));
+    AddList(2, today.addDays(-1)); // offered after list 1: its test date is later
     AddList(3, today.addDays(5));
     AddWord(1, 1, QStringLiteral("cat"));
     AddWord(2, 2, QStringLiteral("dog"));
