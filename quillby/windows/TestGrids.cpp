@@ -5,7 +5,42 @@
 #include "Twips.h"
 
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
+
+namespace {
+// Paints a selected cell in its own colour with a frame round it, instead of the highlight.
+class FramedSelection : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        const bool selected = plain.state & QStyle::State_Selected;
+        plain.state &= ~QStyle::State_Selected;
+        QStyledItemDelegate::paint(painter, plain, index);
+        if (!selected)
+            return;
+        painter->save();
+        painter->setPen(QPen(option.palette.color(QPalette::Highlight), 2));
+        const QRect r = option.rect.adjusted(1, 1, -1, -1);
+        painter->drawLine(r.topLeft(), r.topRight());
+        painter->drawLine(r.bottomLeft(), r.bottomRight());
+        if (index.column() == 0)
+            painter->drawLine(r.topLeft(), r.bottomLeft());
+        if (index.column() == 1)
+            painter->drawLine(r.topRight(), r.bottomRight());
+        painter->restore();
+    }
+};
+} // namespace
+
+void KeepColoursWhenSelected(QTableWidget* grid)
+{
+    grid->setItemDelegate(new FramedSelection(grid));
+}
 
 void ResetGrid(QTableWidget* grid, const QStringList& headings,
                std::initializer_list<int> widthsTwips,

@@ -13,6 +13,8 @@ class QWidget;
 void ResetGrid(QTableWidget* grid, const QStringList& headings,
                std::initializer_list<int> widthsTwips,
                std::initializer_list<Qt::Alignment> alignments);
+// A selected row keeps its colour and gets a frame (the last visible column is column 1).
+void KeepColoursWhenSelected(QTableWidget* grid);
 // Appends a row of texts with the columns' alignments; returns its index.
 int AddGridRow(QTableWidget* grid, const QStringList& cells);
 // A whole-number score as shown: "75 %".

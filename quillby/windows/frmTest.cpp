@@ -86,7 +86,7 @@ void frmTest::BuildControls()
     frameMain = new QFrame(this);
     frameMain->setObjectName(QStringLiteral("frameMain"));
     QFont large = frameMain->font();
-    large.setPointSizeF(large.pointSizeF() * 1.4);
+    large.setPointSizeF(large.pointSizeF() * 1.6);
     frameMain->setFont(large);
 
     frameDefinition = new QGroupBox(QStringLiteral("Definition"), frameMain);
@@ -104,7 +104,7 @@ void frmTest::BuildControls()
     txtWord->setAccessibleName(QStringLiteral("Word"));
     lblWord->setBuddy(txtWord);
     QFont answerFont = large;
-    answerFont.setPointSizeF(large.pointSizeF() * 1.3);
+    answerFont.setPointSizeF(large.pointSizeF() * 1.4);
     txtWord->setFont(answerFont);
     cmdNext = MakeButton(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
     cmdPronounce = MakeButton(frameBottom, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Pronounce the current word"));

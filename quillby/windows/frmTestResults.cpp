@@ -114,6 +114,7 @@ void frmTestResults::BuildControls()
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->verticalHeader()->hide();
+    KeepColoursWhenSelected(MSFlexGrid1);
     MSFlexGrid1->setMinimumWidth(Twips(2500 + 1200) + 30);
     Label8 = MakeLabel(central, "Label8", QStringLiteral("Click on a word to view the details"));
     cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"), QStringLiteral("Close this screen"));

@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QScreen>
 #include <QTest>
 
@@ -93,15 +94,17 @@ TEST_F(Shots, Windows)
 
     const int32_t test = AddStoredTest(list, 3, QDateTime(QDate(2026, 12, 7), QTime(16, 2, 10)),
                                        QDateTime(QDate(2026, 12, 7), QTime(16, 9, 40)));
-    AddAttempt(test, list, 1, "beutiful", false, 1);
-    AddAttempt(test, list, 1, "beautiful", true, 2);
-    AddAttempt(test, list, 2, "necesary", false, 1);
-    AddAttempt(test, list, 2, "neccesary", false, 2);
-    AddAttempt(test, list, 2, "necessery", false, 3);
-    AddAttempt(test, list, 3, "Wednesday", true, 1);
+    const int32_t necessary = 1, wednesday = 2, beautiful = 3; // in the order FillList adds
+    AddAttempt(test, list, beautiful, "beutiful", false, 1);
+    AddAttempt(test, list, beautiful, "beautiful", true, 2);
+    AddAttempt(test, list, necessary, "necesary", false, 1);
+    AddAttempt(test, list, necessary, "neccesary", false, 2);
+    AddAttempt(test, list, necessary, "necessery", false, 3);
+    AddAttempt(test, list, wednesday, "Wednesday", true, 1);
     auto* results = new frmTestResults;
     results->SetTestID(test);
     results->show();
+    results->MSFlexGrid1->setCurrentCell(1, 0);
     SaveScreen("practice-results");
     CloseTestWindows();
 
