@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace {
 
@@ -71,18 +72,16 @@ void OnStateChanged(QAudioSink* sink, QAudio::State state)
 
 void ReleasePlayer()
 {
+    // Never called from inside the sink's own signals (the end of a sound comes through a
+    // timer), so the sink can go at once: no stream outlives this call, not even at exit.
     Player& p = ThePlayer();
-    if (p.sink) {
-        QAudioSink* sink = p.sink;
-        p.sink = nullptr;
+    QAudioSink* sink = std::exchange(p.sink, nullptr);
+    if (sink) {
         sink->disconnect();
         sink->stop();
-        sink->deleteLater();
+        delete sink;
     }
-    if (p.data) {
-        p.data->deleteLater();
-        p.data = nullptr;
-    }
+    delete std::exchange(p.data, nullptr);
 }
 
 void PlayWave(const QString& path)

@@ -12,6 +12,9 @@
 
 namespace {
 
+// A recording left running is cut here, so a forgotten Stop cannot fill the memory.
+constexpr qint64 kLongestRecordingUs = qint64(10) * 60 * 1000 * 1000;
+
 struct Recorder {
     QAudioSource* source = nullptr; // open from StartRecording to the next one or CloseRecorder
     QBuffer* captured = nullptr;
@@ -35,6 +38,12 @@ void OpenInput(Recorder& r)
     r.captured = new QBuffer;
     r.captured->open(QIODevice::WriteOnly);
     r.source = new QAudioSource(device, format);
+    const qsizetype limit = format.bytesForDuration(kLongestRecordingUs);
+    QAudioSource* source = r.source;
+    QObject::connect(r.captured, &QIODevice::bytesWritten, source, [source, &r, limit] {
+        if (r.captured && r.captured->size() >= limit)
+            source->stop();
+    });
     r.source->start(r.captured);
     if (r.source->error() != QAudio::NoError)
         ReleaseRecorder();
