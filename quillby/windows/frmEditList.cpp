@@ -275,7 +275,6 @@ int frmEditList::AddWordRow(int32_t wordId, const QString& text)
     auto* item = new QTableWidgetItem(text);
     item->setData(Qt::UserRole, wordId);
     item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    item->setToolTip(text);
     MSFlexGrid1->setItem(row, 0, item);
     return row;
 }
@@ -409,7 +408,6 @@ void frmEditList::TakeInUpdatedWord(int32_t& wordId)
     if (row < 0)
         row = AddWordRow(wordId, text);
     MSFlexGrid1->item(row, 0)->setText(text);
-    MSFlexGrid1->item(row, 0)->setToolTip(text);
     {
         const QSignalBlocker blocker(MSFlexGrid1);
         MSFlexGrid1->setCurrentCell(row, 0);

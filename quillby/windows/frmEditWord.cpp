@@ -15,6 +15,7 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFrame>
 #include <QGridLayout>
@@ -133,6 +134,13 @@ QString frmEditWord::NoRecordingMessage()
         "This word can not have a recording: its text can not be used as the name of a sound "
         "file (it holds a character such as / or \\, or it is too long).\r"
         "The word can still be saved without a recording.");
+}
+
+QString frmEditWord::RecordingNotStoredMessage(const QString& path)
+{
+    return QStringLiteral("The word was saved, but its recording could not be written to\r%1\r"
+                          "(the disk may be full or read-only). Any earlier recording is kept.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 void frmEditWord::BuildControls()
@@ -432,10 +440,10 @@ void frmEditWord::StoreRecording()
     const QString target = WordWavFile(txtWord->text());
     if (target.isEmpty())
         return;
-    if (QFile::exists(TempWavPath()))
-        CopyReplacing(TempWavPath(), target);
-    else
+    if (!QFile::exists(TempWavPath()))
         DeleteFileQuietly(target);
+    else if (!CopyReplacing(TempWavPath(), target))
+        MsgBox(RecordingNotStoredMessage(target), MsgButtons::OK, MsgIcon::Exclamation, this);
 }
 
 void frmEditWord::AfterSave(bool created)
@@ -481,8 +489,12 @@ void frmEditWord::MoveRecording(const QString& oldText, const QString& newText)
         return;
     const QString newFile = WordWavFile(newText);
     // Without a place for the copy the recording stays where it is.
-    if (newFile.isEmpty() || !CopyReplacing(oldFile, newFile))
+    if (newFile.isEmpty())
         return;
+    if (!CopyReplacing(oldFile, newFile)) {
+        MsgBox(RecordingNotStoredMessage(newFile), MsgButtons::OK, MsgIcon::Exclamation, this);
+        return;
+    }
     ProcessEvents(9);
     // Another word of the old text still plays the old file.
     if (!OtherWordHasText(oldText, wordId_))

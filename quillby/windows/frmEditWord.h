@@ -56,6 +56,8 @@ public:
 
     // Shown when a word's text cannot name a sound file.
     static QString NoRecordingMessage();
+    // Shown when a recording could not be written to its file.
+    static QString RecordingNotStoredMessage(const QString& path);
 
     QLabel* Label1 = nullptr;
     QLineEdit* txtWord = nullptr;

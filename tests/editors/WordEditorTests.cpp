@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 
 #include "AppFunctions.h"
+#include "Connection.h"
 #include "Globals.h"
 #include "Recordset.h"
 #include "Sound.h"
@@ -383,6 +384,57 @@ TEST_F(WordEditor, CancelLeavesEverythingAsStored)
     EXPECT_EQ(StoredText(bee), "bee");
     EXPECT_TRUE(spy.updated.empty());
     EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(WordEditor, ARefusedDatabaseWriteMovesNoRecording)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    const QByteArray voice = WriteRecording(Wav("BEE"), Samples(400, 10));
+    Globals::DbConnection().Execute("CREATE TRIGGER refuse BEFORE UPDATE ON WORDS "
+                                    "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    editor->txtWord->setText("Be");
+    Save(editor);
+
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.value(0).contains("disk I/O error"));
+    EXPECT_EQ(StoredText(bee), "bee");
+    EXPECT_EQ(FileBytes(Wav("BEE")), voice) << "the recording stays with the stored text";
+    EXPECT_FALSE(QFile::exists(Wav("BE")));
+    EXPECT_EQ(frmEditWord::instance(), editor) << "the editor keeps the parent's typing";
+    EXPECT_EQ(editor->txtWord->text(), "Be");
+    EXPECT_TRUE(spy.updated.empty());
+}
+
+TEST_F(WordEditor, ARecordingThatCannotBeWrittenIsReportedAndLosesNothing)
+{
+    const int32_t list = AddList();
+    const int32_t bee = AddWord(list, "bee");
+    const QByteArray voice = WriteRecording(Wav("BEE"), Samples(400, 10));
+    // Names taken by folders stand for a disk that refuses the file.
+    ASSERT_TRUE(QDir(Globals::WavPath).mkdir("BE.wav"));
+    ASSERT_TRUE(QDir(Globals::WavPath).mkdir("OWL.wav"));
+
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, bee, &spy);
+    editor->txtWord->setText("be");
+    Save(editor);
+    EXPECT_EQ(messages, QStringList{frmEditWord::RecordingNotStoredMessage(Wav("BE"))});
+    EXPECT_EQ(StoredText(bee), "be");
+    EXPECT_EQ(FileBytes(Wav("BEE")), voice) << "the recording is still on the disk";
+
+    messages.clear();
+    editor = OpenWordEditor(list, 0, &spy);
+    Type(editor, "owl", "a bird");
+    RecordInto(editor, Samples(300, 77));
+    Save(editor);
+    EXPECT_EQ(messages, QStringList{frmEditWord::RecordingNotStoredMessage(Wav("OWL"))});
+    ASSERT_EQ(spy.added.size(), 1u);
+    EXPECT_EQ(StoredText(spy.added.front()), "owl");
+    EXPECT_EQ(WavFolderEntries(), (QStringList{"BE.wav", "BEE.wav", "OWL.wav"}))
+        << "no side file is left behind";
 }
 
 // Texts a parent may type: each is stored and shown back exactly, and has its recording when
