@@ -41,6 +41,7 @@ public:
     int32_t ListID() const { return listId_; }
     bool TestComplete() const { return testComplete_; }
     QString CurrentWord() const { return currentWord_; }
+    int32_t CurrentIndex() const { return currentIndex_; }
     int32_t AttemptCount() const { return attemptCount_; }
 
     QFrame* frameMain;
