@@ -12,6 +12,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QWidget>
+#include <algorithm>
 #include <unistd.h>
 
 namespace setup {
@@ -243,9 +244,30 @@ QStringList InstallLogLines()
     return lines;
 }
 
+// A reinstallation creates no folders, yet those an earlier run created are still part of the
+// installation: the folders of the earlier log that still exist stay listed, first.
+void CarryOverEarlierFolders(const QString& earlierLog)
+{
+    QFile file(earlierLog);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    QList<InstalledItem> earlier;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        const QFileInfo entry(line);
+        const bool listed = std::any_of(Globals::InstalledItems.cbegin(), Globals::InstalledItems.cend(),
+                                        [&](const InstalledItem& item) { return item.Path == line; });
+        if (!line.startsWith(QStringLiteral("INSTALLPATH=")) && entry.isAbsolute() && entry.isDir()
+            && !entry.isSymLink() && !listed)
+            earlier.append({line, ItemKind::Folder});
+    }
+    Globals::InstalledItems = earlier + Globals::InstalledItems;
+}
+
 bool WriteInstallLog()
 {
     const QString path = InstallLogPath(Globals::InstallPath);
+    CarryOverEarlierFolders(path);
     DeleteFileQuietly(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -1,1 +1,274 @@
+// The package end to end: install from a copy of the built package into a private home,
+// start the installed Quillby, reinstall over it, then uninstall.
+#include "SetupFunctions.h"
+#include "UninstallFunctions.h"
+#include "WindowDriver.h"
+#include "frmLicense.h"
+#include "frmMain.h"
+#include "frmSecond.h"
+#include "frmThird.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTest>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+namespace {
+const QString PackageDir = QStringLiteral(QUILLBY_PACKAGE_DIR);
+
+QString Home() { return QDir::homePath(); }
+QString DataHome() { return Home() + QStringLiteral("/.local/share"); }
+QString InstallDir() { return Home() + QStringLiteral("/Apps/Quillby"); }
+QString MenuDir() { return DataHome() + QStringLiteral("/applications/Quillby"); }
+
+QByteArray ReadFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Copies a folder tree as a user copies the package to another machine.
+bool CopyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot);
+    bool ok = true;
+    while (entries.hasNext()) {
+        entries.next();
+        const QString target = to + QLatin1Char('/') + entries.fileName();
+        ok = (entries.fileInfo().isDir() ? CopyTree(entries.filePath(), target)
+                                         : QFile::copy(entries.filePath(), target)) && ok;
+    }
+    return ok;
+}
+
+// Plays the user through the wizard: accept, continue, pick ~/Apps, keep the shortcut
+// choices, continue; returns once the installer has ended.
+void RunInstaller(const QString& packageCopy, QStringList* messages)
+{
+    setup::Globals::Reset();
+    setup::ResetInstallerEnded();
+    setup::SetSetupFolder(packageCopy);
+    MessageAnswers answers;
+    WindowDriver driver;
+    driver.Then(QStringLiteral("frmLicense"), [](QWidget* w) { ClickChild(w, QStringLiteral("chkAccept")); });
+    driver.Then(QStringLiteral("frmLicense"), [](QWidget* w) { ClickChild(w, QStringLiteral("cmdContinue")); });
+    driver.Then(QStringLiteral("frmFirst"), [](QWidget* w) { ClickChild(w, QStringLiteral("cmdContinue")); });
+    driver.Then(QStringLiteral("frmSecond"), [](QWidget* w) {
+        auto* page = qobject_cast<setup::frmSecond*>(w);
+        page->SetInstallPathText(Home() + QStringLiteral("/Apps"));
+        // Everyone's menu is offered only where this user may write (so here as root).
+        const QFileInfo systemMenu(QStringLiteral("/usr/share/applications"));
+        EXPECT_EQ(page->findChild<QRadioButton*>(QStringLiteral("optStartAllUsers"))->isEnabled(),
+                  systemMenu.isDir() && systemMenu.isWritable());
+        EXPECT_FALSE(page->findChild<QRadioButton*>(QStringLiteral("optIconAllUsers"))->isEnabled());
+        EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optIconThisUser"))->isChecked());
+        ClickChild(w, QStringLiteral("optStartThisUser"));
+        ClickChild(w, QStringLiteral("cmdContinue"));
+    });
+    (new setup::frmLicense)->show();
+    EXPECT_TRUE(QTest::qWaitFor([] { return setup::InstallerEnded(); }, 60000));
+    EXPECT_TRUE(driver.Done()) << driver.Pending() << " steps left";
+    QTest::qWait(50);
+    *messages = answers.texts;
+}
+
+QString ValidateDesktopFile(const QString& path)
+{
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    validate.start(QStringLiteral("desktop-file-validate"), {path});
+    validate.waitForFinished(10000);
+    const QString output = QString::fromUtf8(validate.readAll());
+    return validate.exitCode() == 0 && !output.contains(QStringLiteral("error")) ? QString() : output;
+}
+
+QString ProcessState(qint64 pid)
+{
+    const QByteArray stat = ReadFile(QStringLiteral("/proc/%1/stat").arg(pid));
+    const int close = stat.lastIndexOf(')');
+    return close < 0 ? QString() : QString::fromLatin1(stat.mid(close + 2, 1));
+}
+
+// Counts the installed Quillby as started when it runs from the installation folder and is
+// still up two seconds later; then ends it.
+void ExpectInstalledProgramRuns()
+{
+    const qint64 pid = setup::Globals::StartedProgramPid;
+    ASSERT_GT(pid, 0);
+    QTest::qWait(2000);
+    const QString state = ProcessState(pid);
+    EXPECT_FALSE(state.isEmpty() || state == QStringLiteral("Z")) << "Quillby ended early";
+    EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget(), InstallDir() + QStringLiteral("/Quillby"));
+    EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/cwd").arg(pid)).symLinkTarget(), InstallDir());
+    bool databaseOpen = false;
+    QDirIterator fds(QStringLiteral("/proc/%1/fd").arg(pid), QDir::Files | QDir::System);
+    while (fds.hasNext())
+        databaseOpen = QFileInfo(fds.next()).symLinkTarget() == InstallDir() + QStringLiteral("/Quillby.mdb") || databaseOpen;
+    EXPECT_TRUE(databaseOpen) << "Quillby does not hold the installed database open";
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    QTest::qWaitFor([&] { const QString s = ProcessState(pid); return s.isEmpty() || s == QStringLiteral("Z"); }, 3000);
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+}
+
+int CountLists(const QString& database)
+{
+    sqlite3* db = nullptr;
+    int count = -1;
+    if (sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* statement = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM LISTS WHERE LIST_ID = 4242", -1, &statement, nullptr) == SQLITE_OK
+            && sqlite3_step(statement) == SQLITE_ROW)
+            count = sqlite3_column_int(statement, 0);
+        sqlite3_finalize(statement);
+    }
+    sqlite3_close(db);
+    return count;
+}
+
+bool AddList(const QString& database)
+{
+    sqlite3* db = nullptr;
+    const bool ok = sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+                    && sqlite3_exec(db, "INSERT INTO LISTS (LIST_ID, WEEK_START, WEEK_END, TEST_DATE, CREATED_DATE, STATUS) "
+                                        "VALUES (4242, '2026-12-07', '2026-12-11', '2026-12-11', '2026-12-08 12:00:00', 'ACTIVE')",
+                                    nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return ok;
+}
+
+QStringList ExpectedLog(const QStringList& folders)
+{
+    QStringList lines{QStringLiteral("INSTALLPATH=") + InstallDir()};
+    for (const QString& name : setup::InstalledFileNames())
+        lines << InstallDir() + QLatin1Char('/') + name;
+    lines << MenuDir() + QStringLiteral("/Quillby.desktop") << MenuDir() + QStringLiteral("/Uninstall Quillby.desktop")
+          << Home() + QStringLiteral("/Desktop/Quillby.desktop");
+    return lines + folders;
+}
+
+void ExpectInstallation(const QString& support, const QStringList& folders)
+{
+    for (const QString& name : setup::InstalledFileNames()) {
+        const QString installed = InstallDir() + QLatin1Char('/') + name;
+        ASSERT_TRUE(QFile::exists(installed)) << name.toStdString();
+        if (name != QStringLiteral("Quillby.mdb"))
+            EXPECT_EQ(ReadFile(installed), ReadFile(support + QLatin1Char('/') + name)) << name.toStdString();
+    }
+    for (const QString& program : {QStringLiteral("Quillby"), QStringLiteral("QuillbyUninstaller")})
+        EXPECT_TRUE(QFileInfo(InstallDir() + QLatin1Char('/') + program).isExecutable());
+
+    const QStringList shortcuts{MenuDir() + QStringLiteral("/Quillby.desktop"),
+                                MenuDir() + QStringLiteral("/Uninstall Quillby.desktop"),
+                                Home() + QStringLiteral("/Desktop/Quillby.desktop")};
+    for (const QString& shortcut : shortcuts) {
+        EXPECT_EQ(ValidateDesktopFile(shortcut), QString()) << shortcut.toStdString();
+        const QString entry = QString::fromUtf8(ReadFile(shortcut));
+        const bool uninstall = shortcut.contains(QStringLiteral("Uninstall"));
+        const QString target = InstallDir() + (uninstall ? QStringLiteral("/QuillbyUninstaller") : QStringLiteral("/Quillby"));
+        const QString icon = InstallDir() + (uninstall ? QStringLiteral("/Skull.ico") : QStringLiteral("/Robot.ico"));
+        EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"") + target + QStringLiteral("\"\n"))) << entry.toStdString();
+        EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=") + icon + QStringLiteral("\n")));
+        EXPECT_TRUE(entry.contains(QStringLiteral("\nPath=") + InstallDir() + QStringLiteral("\n")));
+    }
+
+    // The log line by line, every line ended by CR LF.
+    const QByteArray log = ReadFile(InstallDir() + QStringLiteral("/QUILLBY-InstallLog.txt"));
+    ASSERT_TRUE(log.endsWith("\r\n"));
+    QStringList lines = QString::fromUtf8(log).split(QStringLiteral("\r\n"));
+    lines.removeLast();
+    EXPECT_EQ(lines, ExpectedLog(folders));
+    EXPECT_FALSE(QString::fromUtf8(log).remove(QStringLiteral("\r\n")).contains(QLatin1Char('\n')));
+}
+} // namespace
+
+TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
+{
+    ASSERT_TRUE(QFile::exists(PackageDir + QStringLiteral("/Setup"))) << "build the quillby_package target";
+    const QString package = QDir::tempPath() + QStringLiteral("/download");
+    ASSERT_TRUE(CopyTree(PackageDir, package));
+    const QString support = package + QStringLiteral("/Support");
+    QDir().mkpath(DataHome() + QStringLiteral("/applications"));
+    QDir().mkpath(Home() + QStringLiteral("/Desktop"));
+
+    // First installation: ~/Apps and ~/Apps/Quillby and the menu folder are made.
+    QStringList messages;
+    RunInstaller(package, &messages);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(QStringLiteral(" | ")).toStdString();
+    const QStringList folders{Home() + QStringLiteral("/Apps"), InstallDir(), MenuDir()};
+    ExpectInstallation(support, folders);
+    ExpectInstalledProgramRuns();
+
+    // A list made in between survives a reinstallation; the other files are replaced.
+    ASSERT_TRUE(AddList(InstallDir() + QStringLiteral("/Quillby.mdb")));
+    QFile::remove(InstallDir() + QStringLiteral("/Robot.ico"));
+    RunInstaller(package, &messages);
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(CountLists(InstallDir() + QStringLiteral("/Quillby.mdb")), 1);
+    ExpectInstallation(support, folders);
+    ExpectInstalledProgramRuns();
+
+    // The user keeps a file beside the installation folder.
+    QFile note(Home() + QStringLiteral("/Apps/notes.txt"));
+    ASSERT_TRUE(note.open(QIODevice::WriteOnly));
+    note.write("mine");
+    note.close();
+    QDir().mkpath(InstallDir() + QStringLiteral("/Wavs"));
+    QFile recording(InstallDir() + QStringLiteral("/Wavs/CAT.wav"));
+    ASSERT_TRUE(recording.open(QIODevice::WriteOnly));
+    recording.close();
+
+    // First start of the installed uninstaller: it copies itself and the log to the
+    // temporary folder and starts the copy (taken over here to run it in this process).
+    using namespace uninstaller;
+    QStringList started;
+    SetStartProgramHook([&](const QString& program, const QStringList& arguments) {
+        started << program;
+        if (program == QStringLiteral("/bin/sh")) // the self-removal script runs for real
+            return QProcess::startDetached(program, arguments);
+        return true;
+    });
+    SetMsgBoxTitle(ProgramTitle);
+    ResetProgramEnded();
+    Globals::Reset(InstallDir());
+    (new frmMain)->Load();
+    ASSERT_TRUE(ProgramEnded());
+    const QString temp = QDir::tempPath();
+    ASSERT_EQ(started, QStringList{temp + QStringLiteral("/QuillbyUninstaller")});
+    EXPECT_EQ(ReadFile(temp + QStringLiteral("/QuillbyUninstaller")), ReadFile(support + QStringLiteral("/QuillbyUninstaller")));
+
+    // The copy's start: the user confirms.
+    ResetProgramEnded();
+    Globals::Reset(temp);
+    MessageAnswers answers;
+    answers.Expect(QStringLiteral("Are you sure you want to uninstall Quillby?"), MsgResult::Yes);
+    auto* window = new frmMain;
+    window->Load();
+    ClickChild(window, QStringLiteral("cmdContinue"));
+    EXPECT_TRUE(ProgramEnded());
+    EXPECT_EQ(answers.texts.size(), 2);
+    SetStartProgramHook({});
+
+    EXPECT_FALSE(QFileInfo::exists(InstallDir()));
+    EXPECT_FALSE(QFileInfo::exists(MenuDir()));
+    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Desktop/Quillby.desktop")));
+    EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/Desktop")).isDir());
+    EXPECT_TRUE(QFileInfo(DataHome() + QStringLiteral("/applications")).isDir());
+    EXPECT_EQ(ReadFile(Home() + QStringLiteral("/Apps/notes.txt")), QByteArray("mine"));
+    EXPECT_FALSE(QFile::exists(temp + QStringLiteral("/QUILLBY-InstallLog.txt")));
+    // The script removes the program's copy and then itself.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !QFile::exists(temp + QStringLiteral("/QuillbyUninstaller"))
+               && !QFile::exists(temp + QStringLiteral("/killmyself.sh"));
+    }, 10000));
+    // And the package itself is untouched.
+    EXPECT_TRUE(QFile::exists(support + QStringLiteral("/Quillby.mdb")));
+}

@@ -8,8 +8,12 @@
 #include <QTimer>
 #include <QUrl>
 #include <functional>
+#include <ostream>
 
 class QWidget;
+
+// Readable test failures for texts.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // Plays the user of a wizard: each step waits until a window of a given objectName is
 // visible (and, optionally, ready), then acts on it from the event loop, so a step that opens
