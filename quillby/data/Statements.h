@@ -41,4 +41,13 @@ inline constexpr const char* DELETE_WORD_ATTEMPTS = " DELETE FROM WORD_ATTEMPTS 
 
 inline constexpr const char* UPDATE_LISTS = " UPDATE LISTS ";
 inline constexpr const char* SET_STATUS_IGNORED = " SET STATUS = 'IGNORED' ";
+
+// The main window's grid in one statement: every list, newest first, with its test date and
+// the counts CountListWords and CountListTests would give (one pass instead of two statements
+// per list, so that start-up stays quick with many lists).
+inline constexpr const char* SELECT_LIST_GRID =
+    " SELECT LIST_ID, TEST_DATE,"
+    " (SELECT COUNT(*) FROM WORDS WHERE WORDS.LIST_ID = LISTS.LIST_ID) AS WORD_COUNT,"
+    " (SELECT COUNT(*) FROM TESTS WHERE TESTS.LIST_ID = LISTS.LIST_ID) AS TEST_COUNT"
+    " FROM LISTS  ORDER BY LIST_ID DESC ";
 } // namespace Sql

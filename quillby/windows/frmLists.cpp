@@ -232,14 +232,13 @@ void frmLists::LoadWordLists()
 {
     ClearGrid();
     std::vector<ListRow> rows;
-    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS) + Sql::ORDER_BY_LIST_ID_DESC,
-                 Globals::DbConnection());
+    Recordset rs(QString::fromLatin1(Sql::SELECT_LIST_GRID), Globals::DbConnection());
     for (; !rs.Eof(); rs.MoveNext()) {
         ListRow row;
         row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
         row.testDate = ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
-        row.words = CountListWords(row.listId);
-        row.tests = CountListTests(row.listId);
+        row.words = rs.Field(QStringLiteral("WORD_COUNT")).toLong();
+        row.tests = rs.Field(QStringLiteral("TEST_COUNT")).toLong();
         rows.push_back(row);
     }
     rs.Close();

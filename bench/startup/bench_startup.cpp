@@ -1,0 +1,182 @@
+// Start-up of the main program to its main window shown, on a database the size of years of
+// use (1,000 lists), against an empty Qt main window started the same way. Each sample starts
+// this program again as a child process that does one start-up and ends as soon as its window
+// is shown and the event loop has gone idle; the sample is the wall time of that process.
+#include "Globals.h"
+#include "MsgBox.h"
+#include "SeedDb.h"
+#include "Sound.h"
+#include "frmLists.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLockFile>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <cstring>
+#include <sys/resource.h>
+#include <numeric>
+#include <vector>
+
+namespace {
+constexpr double kLimitSeconds = 0.5;
+constexpr double kLimitRatio = 1.5;
+constexpr int kSamples = 15;
+
+QString programPath;
+QTemporaryDir* seededFolder = nullptr;
+// Wall time and processor time (user + system) of each child, in seconds.
+struct Samples {
+    std::vector<double> wall;
+    std::vector<double> cpu;
+};
+Samples quillbySamples;
+Samples emptySamples;
+
+double ChildrenCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+// Child: ends the process once the shown window's first events have been handled.
+int RunUntilIdle(QApplication& app)
+{
+    QTimer::singleShot(0, &app, [&app] {
+        QApplication::processEvents();
+        app.quit();
+    });
+    return app.exec();
+}
+
+// Child: the start-up of the main program, exactly as its main() does it.
+int ChildQuillby(int argc, char** argv, const QString& folder)
+{
+    QApplication app(argc, argv);
+    SetMsgBoxTitle(QStringLiteral("Quillby"));
+    InitSound();
+    QLockFile lock(folder + QStringLiteral("/Quillby.mdb.lock"));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0))
+        return 2;
+    frmLists mainWindow;
+    if (!mainWindow.LoadForm(folder))
+        return 1;
+    mainWindow.show();
+    return RunUntilIdle(app);
+}
+
+// Child: an empty main window built the same way.
+int ChildEmpty(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    SetMsgBoxTitle(QStringLiteral("Quillby"));
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Quillby"));
+    window.show();
+    return RunUntilIdle(app);
+}
+
+// Runs one child start-up; returns its wall time (negative when it failed) and adds its
+// processor time to cpuSeconds.
+double RunChild(const QStringList& arguments, double& cpuSeconds)
+{
+    const double cpuBefore = ChildrenCpuSeconds();
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!env.contains(QStringLiteral("QT_QPA_PLATFORM")))
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer clock;
+    clock.start();
+    child.start(programPath, arguments);
+    if (!child.waitForFinished(60000) || child.exitCode() != 0)
+        return -1;
+    const double wall = clock.nsecsElapsed() / 1e9;
+    cpuSeconds = ChildrenCpuSeconds() - cpuBefore;
+    return wall;
+}
+
+void Sample(benchmark::State& state, const QStringList& arguments, Samples& samples)
+{
+    for (auto _ : state) {
+        double cpu = 0;
+        const double seconds = RunChild(arguments, cpu);
+        if (seconds < 0) {
+            state.SkipWithError("the child start-up failed");
+            return;
+        }
+        samples.wall.push_back(seconds);
+        samples.cpu.push_back(cpu);
+        state.SetIterationTime(seconds);
+    }
+}
+
+void BM_StartupQuillby1000Lists(benchmark::State& state)
+{
+    Sample(state, {QStringLiteral("--child"), QStringLiteral("quillby"), seededFolder->path()},
+           quillbySamples);
+}
+BENCHMARK(BM_StartupQuillby1000Lists)->UseManualTime()->Iterations(kSamples)->Unit(benchmark::kMillisecond);
+
+void BM_StartupEmptyWindow(benchmark::State& state)
+{
+    Sample(state, {QStringLiteral("--child"), QStringLiteral("empty")}, emptySamples);
+}
+BENCHMARK(BM_StartupEmptyWindow)->UseManualTime()->Iterations(kSamples)->Unit(benchmark::kMillisecond);
+
+double Median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+void Report()
+{
+    const double quillby = Median(quillbySamples.wall);
+    const double empty = Median(emptySamples.wall);
+    if (quillby <= 0 || empty <= 0)
+        return;
+    const double ratio = quillby / empty;
+    const double quillbyCpu = Median(quillbySamples.cpu);
+    const double emptyCpu = Median(emptySamples.cpu);
+    std::printf("\nStart-up to the main window shown, median of %d processes:\n", kSamples);
+    std::printf("                         wall time     processor time\n");
+    std::printf("  Quillby, 1,000 lists : %7.1f ms    %7.1f ms   (limit %.0f ms)\n", quillby * 1e3,
+                quillbyCpu * 1e3, kLimitSeconds * 1e3);
+    std::printf("  empty Qt window      : %7.1f ms    %7.1f ms\n", empty * 1e3, emptyCpu * 1e3);
+    std::printf("  ratio                : %7.2f       %7.2f      (limit %.2f)\n", ratio,
+                emptyCpu > 0 ? quillbyCpu / emptyCpu : 0.0, kLimitRatio);
+    std::printf("  %s\n", quillby < kLimitSeconds && ratio <= kLimitRatio ? "within the targets"
+                                                                           : "OVER THE TARGETS");
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) {
+        if (std::strcmp(argv[2], "quillby") == 0 && argc >= 4)
+            return ChildQuillby(argc, argv, QString::fromLocal8Bit(argv[3]));
+        return ChildEmpty(argc, argv);
+    }
+    QCoreApplication app(argc, argv);
+    programPath = QCoreApplication::applicationFilePath();
+    QTemporaryDir folder;
+    seededFolder = &folder;
+    CopyLargeDatabase(folder.path());
+
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    Report();
+    return 0;
+}
