@@ -357,6 +357,7 @@ void frmEditList::OpenWordEditor(int32_t wordId)
     editor->show();
     editor->raise();
     editor->activateWindow();
+    editor->txtWord->setFocus();
 }
 
 void frmEditList::cmdDeleteWord_Click()
