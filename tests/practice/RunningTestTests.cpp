@@ -2,6 +2,7 @@
 #include "PracticeFixture.h"
 
 #include "AppFunctions.h"
+#include "Connection.h"
 #include "Globals.h"
 #include "Recordset.h"
 #include "Statements.h"
@@ -399,4 +400,42 @@ TEST_F(RunningTest, CluesAndPronounceFollowTheSettings)
     const QRect frame = test->frameMain->geometry();
     EXPECT_NEAR(frame.center().x(), test->rect().center().x(), 2);
     EXPECT_NEAR(frame.center().y(), test->rect().center().y(), 2);
+}
+
+TEST_F(RunningTest, AnAnswerThatCannotBeStoredIsReportedAndAskedAgain)
+{
+    list = AddList();
+    const int32_t word = AddWord(list, QStringLiteral("quiet"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    Globals::DbConnection().Execute(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE INSERT ON WORD_ATTEMPTS "
+        "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    Answer(test, QStringLiteral("quite"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("disk full")));
+    EXPECT_EQ(test->AttemptCount(), 0) << "an answer not stored is not counted";
+    EXPECT_EQ(test->CurrentWord(), QStringLiteral("quiet"));
+
+    Globals::DbConnection().Execute(QStringLiteral("DROP TRIGGER refuse"));
+    Answer(test, QStringLiteral("quiet"));
+    EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "quiet", "CORRECT", 1}}));
+}
+
+TEST_F(RunningTest, ATestThatCannotBeStoredIsReportedAndClosed)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("last"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    Globals::DbConnection().Execute(QStringLiteral(
+        "CREATE TRIGGER refuse BEFORE INSERT ON TESTS "
+        "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    Answer(test, QStringLiteral("last"));
+    QApplication::processEvents();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("disk full")));
+    EXPECT_EQ(frmTest::instance(), nullptr) << "no dead test window";
+    EXPECT_EQ(frmTestResults::instance(), nullptr);
+    EXPECT_TRUE(Attempts(testId).empty()) << "the unsaved test leaves no attempts";
 }

@@ -1,0 +1,133 @@
+// The road of a practice test from the main window and back to it.
+#include "PracticeFixture.h"
+
+#include "AppFunctions.h"
+#include "Globals.h"
+#include "Options.h"
+#include "frmLists.h"
+#include "frmPastTests.h"
+#include "frmTest.h"
+#include "frmTestResults.h"
+#include "frmTestSetup.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+
+class MainWindowRoad : public PracticeTest {
+protected:
+    void SetUp() override
+    {
+        PracticeTest::SetUp();
+        list = AddList();
+        AddWord(list, QStringLiteral("stone"));
+        AddWord(list, QStringLiteral("river"));
+    }
+    void TearDown() override
+    {
+        CloseTestWindows();
+        main.reset();
+        PracticeTest::TearDown();
+    }
+    void OpenMainWindow()
+    {
+        main = std::make_unique<frmLists>();
+        ASSERT_TRUE(main->LoadForm(folder->path()));
+        Globals::MessageTime = 0;
+        main->show();
+        QApplication::processEvents();
+    }
+    void Click(const char* name)
+    {
+        auto* button = main->findChild<QPushButton*>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    QString TestsShown() const
+    {
+        auto* grid = main->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
+        for (int r = 0; r < grid->rowCount(); ++r)
+            if (main->RowKey(r) == QString::number(list))
+                return grid->item(r, 2)->text();
+        return QStringLiteral("(no row)");
+    }
+    void AnswerAll()
+    {
+        while (frmTest* test = frmTest::instance())
+            Answer(test, test->CurrentWord());
+        QApplication::processEvents();
+    }
+    std::unique_ptr<frmLists> main;
+    int32_t list = 0;
+};
+
+TEST_F(MainWindowRoad, SetUpTestResultsAndBackCountsOneTest)
+{
+    OpenMainWindow();
+    EXPECT_EQ(TestsShown(), QStringLiteral("0"));
+    Click("cmdTest");
+    EXPECT_FALSE(main->isVisible());
+    ASSERT_NE(frmTestSetup::instance(), nullptr);
+    QTest::mouseClick(frmTestSetup::instance()->cmdContinue, Qt::LeftButton);
+    QApplication::processEvents();
+    ASSERT_NE(frmTest::instance(), nullptr);
+    EXPECT_FALSE(main->isVisible()) << "hidden while the test runs";
+    AnswerAll();
+    EXPECT_EQ(TestsShown(), QStringLiteral("1"));
+    ASSERT_NE(frmTestResults::instance(), nullptr);
+    EXPECT_FALSE(main->isVisible());
+
+    answers = {MsgResult::No};
+    frmTestResults::instance()->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(CountListTests(list), 1);
+}
+
+TEST_F(MainWindowRoad, CancelledSetUpAndQuitTestShowTheMainWindowAgain)
+{
+    OpenMainWindow();
+    Click("cmdTest");
+    QTest::mouseClick(frmTestSetup::instance()->cmdCancel, Qt::LeftButton);
+    QApplication::processEvents();
+    EXPECT_TRUE(main->isVisible());
+
+    SetSetting(Opt::SKIP_TEST_SETUP, "TRUE");
+    Globals::SkipTestSetup = true;
+    Click("cmdTest");
+    EXPECT_EQ(frmTestSetup::instance(), nullptr) << "the stored defaults are used";
+    frmTest* test = frmTest::instance();
+    ASSERT_NE(test, nullptr);
+    Answer(test, QStringLiteral("rivr"));
+    answers = {MsgResult::Yes};
+    test->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(TestsShown(), QStringLiteral("0"));
+    EXPECT_EQ(CountListTests(list), 0);
+}
+
+TEST_F(MainWindowRoad, PastTestsOpenBesideAndCloseBackToTheMainWindow)
+{
+    OpenMainWindow();
+    Click("cmdTest");
+    QTest::mouseClick(frmTestSetup::instance()->cmdContinue, Qt::LeftButton);
+    AnswerAll();
+    answers = {MsgResult::No};
+    frmTestResults::instance()->close();
+    QApplication::processEvents();
+
+    Click("cmdPastTests");
+    EXPECT_FALSE(main->isVisible());
+    frmPastTests* past = frmPastTests::instance();
+    ASSERT_NE(past, nullptr);
+    EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("1"));
+    EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("100 %"));
+    ASSERT_NE(frmTestResults::instance(), nullptr);
+    past->close();
+    QApplication::processEvents();
+    EXPECT_TRUE(main->isVisible());
+}
