@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -39,10 +40,12 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
 
 // Copies a file over another through a side file and an atomic rename, so a failed copy
-// (full or read-only disk) leaves the target as it was. Returns whether the copy is in place.
+// (full or read-only disk) leaves the target as it was. The side file has a short name of its
+// own: the target's name may already be as long as the file system allows.
+// Returns whether the copy is in place.
 bool CopyReplacing(const QString& from, const QString& to)
 {
-    const QString side = to + QStringLiteral(".part");
+    const QString side = QFileInfo(to).absolutePath() + QStringLiteral("/.copying.part");
     QFile::remove(side);
     if (!QFile::copy(from, side)) {
         QFile::remove(side);
