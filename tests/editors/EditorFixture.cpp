@@ -138,7 +138,8 @@ QString EditorTest::Wav(const QString& upperName) const
 
 QStringList EditorTest::WavFolderEntries() const
 {
-    return QDir(Globals::WavPath).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    return QDir(Globals::WavPath)
+        .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
 frmEditWord* EditorTest::OpenWordEditor(int32_t listId, int32_t wordId, WordEditorCaller* caller)
