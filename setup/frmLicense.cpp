@@ -20,10 +20,7 @@ const QColor AcceptBand(0xE3, 0xEA, 0xF4);
 
 void FillBackground(QWidget* widget)
 {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, AcceptBand);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
+    widget->setStyleSheet(QStringLiteral("background-color: %1;").arg(AcceptBand.name()));
 }
 } // namespace
 

@@ -88,7 +88,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     layout->setContentsMargins(20, 20, 20, 16);
     layout->addLayout(top, 1);
     layout->addLayout(buttons);
-    setFixedSize(420, 160);
+    setFixedSize(420, 140);
 
     // Centred across, its top at a fifth of the screen's height.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
