@@ -80,6 +80,7 @@ void ReleasePlayer()
         sink->disconnect();
         sink->stop();
         delete sink;
+        NoteStreamClosed();
     }
     delete std::exchange(p.data, nullptr);
 }

@@ -58,6 +58,7 @@ void ReleaseRecorder()
         r.source->stop();
         delete r.source;
         r.source = nullptr;
+        NoteStreamClosed();
     }
     delete r.captured;
     r.captured = nullptr;
@@ -78,6 +79,7 @@ void StopRecording(const QString& path)
     QByteArray samples;
     if (r.source && r.captured) {
         r.source->stop();
+        NoteStreamClosed();
         samples = ConvertPcm(r.captured->data(), r.source->format(), WordRecordingFormat());
         r.captured->buffer().clear(); // saved once per recording
     }

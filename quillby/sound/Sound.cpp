@@ -3,14 +3,30 @@
 #include "AudioDevices.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QMediaDevices>
+#include <QThread>
 
 namespace {
+
+// The audio server answers a closed stream with a few events. Qt's audio engine goes away at
+// exit without stopping its event thread first, and aborts when such an event arrives while
+// it is being torn down; so exit waits until the last stream has been closed for this long.
+constexpr qint64 kServerSettleMs = 300;
+
+QElapsedTimer& LastStreamClosed()
+{
+    static QElapsedTimer timer;
+    return timer;
+}
 
 void ReleaseAudio()
 {
     ReleaseRecorder();
     ReleasePlayer();
+    const QElapsedTimer& closed = LastStreamClosed();
+    if (closed.isValid() && closed.elapsed() < kServerSettleMs)
+        QThread::msleep(quint64(kServerSettleMs - closed.elapsed()));
 }
 
 } // namespace
@@ -29,6 +45,11 @@ void InitSound()
         cleanupRegistered = true;
         qAddPostRoutine(ReleaseAudio);
     }
+}
+
+void NoteStreamClosed()
+{
+    LastStreamClosed().start();
 }
 
 QAudioDevice DefaultAudioDevice(QAudioDevice::Mode mode)
