@@ -32,7 +32,7 @@ QStringList MountedVolumes()
                                             || type == "sysfs" || type == "devpts"
                                             || type == "cgroup2" || type == "mqueue"))
             continue;
-        if (!roots.contains(root))
+        if (!roots.contains(root) && QFileInfo(root).isDir()) // not a file mounted on its own
             roots << root;
     }
     roots.sort();

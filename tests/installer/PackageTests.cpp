@@ -272,3 +272,51 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     // And the package itself is untouched.
     EXPECT_TRUE(QFile::exists(support + QStringLiteral("/Quillby.mdb")));
 }
+
+TEST(Package, ShippedUninstallerRestartsFromTheTemporaryFolder)
+{
+    // The real program's first start: copies itself and the log, starts the copy and ends.
+    const QString folder = Home() + QStringLiteral("/Elsewhere/Quillby");
+    QDir().mkpath(folder);
+    ASSERT_TRUE(QFile::copy(PackageDir + QStringLiteral("/Support/QuillbyUninstaller"), folder + QStringLiteral("/QuillbyUninstaller")));
+    QFile log(folder + QStringLiteral("/QUILLBY-InstallLog.txt"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write(("INSTALLPATH=" + folder + "\r\n").toUtf8());
+    log.close();
+
+    QProcess first;
+    first.start(folder + QStringLiteral("/QuillbyUninstaller"), {});
+    ASSERT_TRUE(first.waitForFinished(15000));
+    EXPECT_EQ(first.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(first.exitCode(), 0);
+
+    const QString copy = QDir::tempPath() + QStringLiteral("/QuillbyUninstaller");
+    EXPECT_EQ(ReadFile(QDir::tempPath() + QStringLiteral("/QUILLBY-InstallLog.txt")), ReadFile(log.fileName()));
+    // The copy now waits for the user; find it among the processes and end it.
+    qint64 second = 0;
+    QTest::qWaitFor([&] {
+        for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            bool number = false;
+            const qint64 pid = entry.toLongLong(&number);
+            if (number && QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget() == copy)
+                second = pid;
+        }
+        return second != 0;
+    }, 5000);
+    ASSERT_NE(second, 0) << "the copy in the temporary folder was not started";
+    QTest::qWait(500);
+    EXPECT_NE(ProcessState(second), QStringLiteral("Z"));
+    ::kill(static_cast<pid_t>(second), SIGKILL);
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/QuillbyUninstaller"))); // nothing removed yet
+}
+
+TEST(Package, ShippedSetupStartsOnItsLicenceAgreement)
+{
+    QProcess setup;
+    setup.setProcessChannelMode(QProcess::MergedChannels);
+    setup.start(PackageDir + QStringLiteral("/Setup"), {});
+    ASSERT_TRUE(setup.waitForStarted(5000));
+    EXPECT_FALSE(setup.waitForFinished(1500)) << setup.readAll().toStdString();
+    setup.kill();
+    setup.waitForFinished(3000);
+}
