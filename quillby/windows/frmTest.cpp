@@ -242,8 +242,7 @@ void frmTest::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     CentreFrame();
-    activateWindow();
-    txtWord->setFocus();
+    FocusAnswerBox();
 }
 
 void frmTest::NextWord()
@@ -263,9 +262,18 @@ void frmTest::NextWord()
         return;
     }
     txtWord->clear();
-    txtWord->setFocus();
+    FocusAnswerBox();
     if (cmdPronounce->isEnabled() && TestOptions.Pronounce)
         PronounceWord();
+}
+
+// After a feedback message or the reveal window the test window is active again with the
+// keyboard in the answer box.
+void frmTest::FocusAnswerBox()
+{
+    if (isVisible())
+        activateWindow();
+    txtWord->setFocus();
 }
 
 // Shows the clues of one word; false when the word is no longer stored.
@@ -365,8 +373,7 @@ void frmTest::AnswerIncorrect()
     }
     if (cmdPronounce->isEnabled() && TestOptions.Pronounce)
         PronounceWord();
-    activateWindow();
-    txtWord->setFocus();
+    FocusAnswerBox();
 }
 
 void frmTest::SaveTest()

@@ -72,6 +72,7 @@ private:
     void AnswerCorrect();
     void AnswerIncorrect();
     void PronounceWord();
+    void FocusAnswerBox();
     void cmdNext_Click();
     void CloseByProgram();
     void DeleteWhenIdle();

@@ -349,6 +349,7 @@ TEST_F(RunningTest, AWordDeletedDuringTheTestEndsIt)
 
 TEST_F(RunningTest, TheKeyboardAloneRunsATest)
 {
+    Globals::MessageTime = 9999; // each feedback message is answered, as a child would
     list = AddList();
     AddWord(list, QStringLiteral("cat"));
     AddWord(list, QStringLiteral("dog"));
@@ -358,13 +359,16 @@ TEST_F(RunningTest, TheKeyboardAloneRunsATest)
     EXPECT_EQ(QApplication::focusWidget(), test->txtWord);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("kat"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(QApplication::focusWidget(), test->txtWord) << "after a miss";
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::focusWidget(), test->txtWord) << "after a miss";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("cat"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::processEvents();
     EXPECT_EQ(test->CurrentWord(), QStringLiteral("dog"));
     EXPECT_EQ(QApplication::focusWidget(), test->txtWord) << "on the next word";
     EXPECT_EQ(test->txtWord->text(), QString());
+    EXPECT_EQ(tempMessages, (QStringList{"Incorrect|Try Again", "Correct|cat"}));
 }
 
 TEST_F(RunningTest, CluesAndPronounceFollowTheSettings)
