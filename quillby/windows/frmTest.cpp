@@ -305,6 +305,10 @@ void frmTest::PronounceWord()
 
 void frmTest::cmdNext_Click()
 {
+    // A key press that arrives while an answer is being handled (pending window events run
+    // while the test is stored) must not judge the same answer again or store the test twice.
+    if (testComplete_ || busy_ > 0)
+        return;
     Busy busy(this);
     txtWord->setText(txtWord->text().trimmed());
     if (txtWord->text().isEmpty()) {

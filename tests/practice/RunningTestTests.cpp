@@ -16,6 +16,7 @@
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -442,4 +443,22 @@ TEST_F(RunningTest, ATestThatCannotBeStoredIsReportedAndClosed)
     EXPECT_EQ(frmTest::instance(), nullptr) << "no dead test window";
     EXPECT_EQ(frmTestResults::instance(), nullptr);
     EXPECT_TRUE(Attempts(testId).empty()) << "the unsaved test leaves no attempts";
+}
+
+TEST_F(RunningTest, AnEnterPressedTwiceOnTheLastWordCountsOnce)
+{
+    list = AddList();
+    const int32_t word = AddWord(list, QStringLiteral("last"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    // The second press waits in the queue while the first one ends the test.
+    QCoreApplication::postEvent(test->txtWord,
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    Answer(test, QStringLiteral("last"));
+    QApplication::processEvents();
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "last", "CORRECT", 1}}));
+    EXPECT_EQ(CountListTests(list), 1);
+    ASSERT_NE(frmTestResults::instance(), nullptr);
+    EXPECT_EQ(frmTestResults::instance()->txtScore->text(), QStringLiteral("100 %"));
 }
