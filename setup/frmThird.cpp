@@ -3,6 +3,7 @@
 #include "SetupFunctions.h"
 #include "WizardLook.h"
 #include "clsWaitableTimer.h"
+#include "MsgBox.h"
 #include "frmMessage.h"
 
 #include <QApplication>
@@ -132,7 +133,7 @@ void frmThird::StartInstall()
         {"Creating Folders...", {}, 10}, // the folder page has made the folder
         {"Regestering Dlls...", [this] { RegisterComponents(); }, 15},
         {"Copying Files...", [this] { CopyFiles(); }, 30},
-        {"Verifying Files...", {}, 50},
+        {"Verifying Files...", [this] { VerifyFiles(); }, 50},
         {"Verifying Files...", {}, 60},
         {"Creating Icons...", [this] { CreateIcons(); }, 75},
         {"Wiriting Install Log...", [] { WriteInstallLog(); }, 85},
@@ -150,9 +151,15 @@ void frmThird::StartInstall()
     SetStatus(QStringLiteral("Installation Complete"));
     hide();
     DoEvents();
-    {
+    if (m_MissingFiles.isEmpty()) {
         frmMessage message(this);
         message.exec();
+    } else {
+        // A package without all its files must not end with "Installation Complete".
+        MsgBox(QStringLiteral("These files could not be installed:") + QStringLiteral("\r")
+                   + m_MissingFiles.join(QStringLiteral("\r")) + QStringLiteral("\r\r")
+                   + QStringLiteral("Please copy the whole installation package, with its Support folder, and run Setup again."),
+               MsgButtons::OK, MsgIcon::Exclamation);
     }
     StartProgram(Globals::InstallPath + QStringLiteral("/Quillby"));
     m_Running = false;
@@ -172,6 +179,16 @@ void frmThird::CopyFiles()
         if (!(name == DatabaseName && QFileInfo::exists(target)))
             CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target);
         AddInstalledItem(target, ItemKind::File);
+    }
+}
+
+void frmThird::VerifyFiles()
+{
+    m_MissingFiles.clear();
+    for (const QString& name : InstalledFileNames()) {
+        const QFileInfo installed(Globals::InstallPath + QLatin1Char('/') + name);
+        if (!installed.isFile() || installed.size() == 0)
+            m_MissingFiles << installed.filePath();
     }
 }
 

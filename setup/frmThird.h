@@ -1,4 +1,5 @@
 #pragma once
+#include <QStringList>
 #include <QWidget>
 
 class QFrame;
@@ -32,6 +33,7 @@ protected:
 private:
     void RegisterComponents();
     void CopyFiles();
+    void VerifyFiles(); // remembers the installed files that are missing or empty
     void CreateIcons();
 
     QGroupBox* frameStatus;
@@ -41,6 +43,7 @@ private:
     QFrame* Picture2;
     int m_Percent = 0;
     bool m_Running = false;
+    QStringList m_MissingFiles;
 };
 
 // The files installed from the Support folder, in the order they are copied.

@@ -449,3 +449,29 @@ TEST_F(SetupTest, EveryPageFitsItsControls)
             page->grab().save(shots + QStringLiteral("/setup-") + page->objectName() + QStringLiteral(".png"));
     }
 }
+
+TEST_F(SetupTest, IncompletePackageIsReportedInsteadOfComplete)
+{
+    // Only the icon is in Support: the run goes through, logs every file, and says which
+    // files are missing instead of "Installation Complete".
+    QFile icon(Globals::SupportPath + QStringLiteral("/Robot.ico"));
+    ASSERT_TRUE(icon.open(QIODevice::WriteOnly));
+    icon.write("icon");
+    icon.close();
+    Globals::InstallPath = Path(QStringLiteral("Quillby"));
+    QDir().mkpath(Globals::InstallPath);
+    MessageAnswers answers;
+    auto* progress = new frmThird;
+    progress->show();
+    progress->StartInstall();
+    EXPECT_TRUE(InstallerEnded());
+    ASSERT_EQ(answers.texts.size(), 1);
+    EXPECT_TRUE(answers.texts[0].startsWith(QStringLiteral("These files could not be installed:\r")
+                                            + Globals::InstallPath + QStringLiteral("/Quillby\r")));
+    EXPECT_FALSE(answers.texts[0].contains(QStringLiteral("Robot.ico")));
+    EXPECT_EQ(answers.texts[0].count(Globals::InstallPath), 6);
+    EXPECT_EQ(Globals::StartedProgramPid, 0);
+    QFile log(Globals::InstallPath + QStringLiteral("/QUILLBY-InstallLog.txt"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(log.readAll()).count(QStringLiteral("\r\n")), 8); // the path and 7 files
+}
