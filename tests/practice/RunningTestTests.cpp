@@ -462,3 +462,27 @@ TEST_F(RunningTest, AnEnterPressedTwiceOnTheLastWordCountsOnce)
     ASSERT_NE(frmTestResults::instance(), nullptr);
     EXPECT_EQ(frmTestResults::instance()->txtScore->text(), QStringLiteral("100 %"));
 }
+
+TEST_F(RunningTest, OddWordTextsAreJudgedAndStoredAsTyped)
+{
+    list = AddList();
+    const QString longWord(300, QLatin1Char('z'));
+    const int32_t apostrophe = AddWord(list, QStringLiteral("don't"));
+    const int32_t accent = AddWord(list, QString::fromUtf8("café"));
+    const int32_t slash = AddWord(list, QStringLiteral("either/or"));
+    const int32_t longId = AddWord(list, longWord);
+    frmTest* test = Begin(list, Quiet(3, QStringLiteral("Order Created")));
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("DON'T"));
+    Answer(test, QString::fromUtf8("CAFÉ"));
+    EXPECT_FALSE(test->cmdPronounce->isEnabled()) << "a slash names no recording";
+    Answer(test, QStringLiteral("either or"));
+    Answer(test, QStringLiteral("either/or"));
+    Answer(test, longWord);
+    EXPECT_EQ(Attempts(testId),
+              (std::vector<AttemptRow>{{apostrophe, "DON'T", "CORRECT", 1},
+                                       {accent, QString::fromUtf8("CAFÉ"), "CORRECT", 1},
+                                       {slash, "either or", "INCORRECT", 1},
+                                       {slash, "either/or", "CORRECT", 2},
+                                       {longId, longWord, "CORRECT", 1}}));
+}
