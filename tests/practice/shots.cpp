@@ -6,6 +6,7 @@
 #include "Sound.h"
 #include "Options.h"
 #include "Tasks.h"
+#include "WavFiles.h"
 #include "frmPastTests.h"
 #include "frmRevealAnswer.h"
 #include "frmTest.h"
@@ -13,6 +14,7 @@
 #include "frmTestSetup.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -57,6 +59,9 @@ protected:
                 QStringLiteral("We go swimming every Wednesday after school."));
         AddWord(list, QStringLiteral("beautiful"), false, QStringLiteral("Very pretty."),
                 QStringLiteral("The garden looks beautiful in the spring."));
+        // The recording of "beautiful", the word each picture of the test asks.
+        QFile wav(WordWavFile(QStringLiteral("beautiful")));
+        wav.open(QIODevice::WriteOnly);
         return list;
     }
 };
