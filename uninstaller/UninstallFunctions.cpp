@@ -187,9 +187,8 @@ void RemoveInstallation()
     }
     Pause(1000);
     DoEvents();
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("frmMain"))
-            window->hide();
+    if (QWidget* window = LoadedForm(QStringLiteral("frmMain")))
+        window->hide();
     DoEvents();
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
@@ -253,12 +252,17 @@ void DeleteFolderForced(const QString& folder)
     DoEvents();
 }
 
-bool IsFormLoaded(const QString& name)
+QWidget* LoadedForm(const QString& name)
 {
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->objectName().toUpper() == name.toUpper())
-            return true;
-    return false;
+            return window;
+    return nullptr;
+}
+
+bool IsFormLoaded(const QString& name)
+{
+    return LoadedForm(name) != nullptr;
 }
 
 QString SelfRemovalScript(const QString& ownFolder, const QString& programName,
@@ -285,9 +289,8 @@ QString SelfRemovalScript(const QString& ownFolder, const QString& programName,
 
 void RemoveSelf()
 {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("frmMain"))
-            window->close();
+    if (QWidget* window = LoadedForm(QStringLiteral("frmMain")))
+        window->close();
     const QString script = JoinPath(Globals::TempPath, ScriptName);
     QFile::remove(script);
     QSaveFile file(script);
@@ -353,9 +356,8 @@ bool MayRemoveListedFolder(const QString& folder)
 void EndProgram()
 {
     EndedFlag() = true;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("frmMain"))
-            window->close();
+    if (QWidget* window = LoadedForm(QStringLiteral("frmMain")))
+        window->close();
     if (EndHook())
         EndHook()();
 }

@@ -4,6 +4,7 @@
 #include <functional>
 
 class clsWaitableTimer;
+class QWidget;
 
 namespace uninstaller {
 
@@ -33,6 +34,7 @@ bool IsFolderEmpty(const QString& folder);
 void DeleteFileForced(const QString& path);
 void DeleteFolderForced(const QString& folder);
 bool IsFormLoaded(const QString& name);
+QWidget* LoadedForm(const QString& name); // the loaded window of that name, or nullptr
 void RemoveSelf();
 
 // The steps of the self-removal script for the program's folder and the temporary folder.
