@@ -24,6 +24,8 @@ frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Delete Old List..."));
     setAccessibleName(windowTitle());
     setModal(true);
+    // Shown before the main window exists on screen: closing it must not end the program.
+    setAttribute(Qt::WA_QuitOnClose, false);
 
     Label4 = MakeLabel(this, "Label4",
                        QStringLiteral("It is now past the scheduled test date of this word list.  "

@@ -30,6 +30,7 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
     setWindowTitle(QStringLiteral("Message..."));
     setAccessibleName(windowTitle());
     setModal(true);
+    setAttribute(Qt::WA_QuitOnClose, false); // a notice never ends the program
 
     lblTop = MakeLabel(this, "lblTop", QString());
     lblTop->setFont(BoldFont(font(), 13.5));

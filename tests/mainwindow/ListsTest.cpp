@@ -232,3 +232,18 @@ TEST_F(MainWindow, MenusCarryTheirAccessKeys)
     EXPECT_EQ(Child<QPushButton>(&window, "cmdOptions")->toolTip(),
               "Change configurations, settings, and defaults");
 }
+
+TEST_F(MainWindow, ADatabaseFailureDuringDeleteGivesOneMessageAndTheProgramGoesOn)
+{
+    FillLists();
+    Start();
+    Exec(QStringLiteral("DROP TABLE WORD_ATTEMPTS")); // the last of the four deletions fails
+    MsgBoxRecorder boxes(MsgResult::Yes);
+    ClickButton(&window, "cmdDeleteList");
+    ASSERT_EQ(boxes.texts.size(), 2); // the question, then one failure message
+    EXPECT_TRUE(boxes.texts[1].contains("WORD_ATTEMPTS")) << boxes.texts[1].toStdString();
+    EXPECT_EQ(grid->rowCount(), 3); // nothing half-deleted: the list and its words stay
+    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 3")), 1);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(Child<QPushButton>(&window, "cmdDeleteList")->isEnabled());
+}
