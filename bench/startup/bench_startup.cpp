@@ -6,6 +6,7 @@
 #include "MsgBox.h"
 #include "SeedDb.h"
 #include "Sound.h"
+#include "Startup.h"
 #include "frmLists.h"
 
 #include <QApplication>
@@ -61,9 +62,8 @@ int ChildQuillby(int argc, char** argv, const QString& folder)
     QApplication app(argc, argv);
     SetMsgBoxTitle(QStringLiteral("Quillby"));
     InitSound();
-    QLockFile lock(folder + QStringLiteral("/Quillby.mdb.lock"));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0))
+    QLockFile lock(DatabaseLockPath(folder));
+    if (!LockDatabase(lock))
         return 2;
     frmLists mainWindow;
     if (!mainWindow.LoadForm(folder))

@@ -10,6 +10,7 @@
 #include "frmOptions.h"
 
 #include <QApplication>
+#include <QLockFile>
 #include <QWidget>
 #include <exception>
 #include <vector>
@@ -39,6 +40,19 @@ void CreateDefaultOptionsRow()
     }
 }
 } // namespace
+
+QString DatabaseLockPath(const QString& appFolder)
+{
+    return appFolder + QStringLiteral("/Quillby.mdb.lock");
+}
+
+bool LockDatabase(QLockFile& lock)
+{
+    lock.setStaleLockTime(0); // stale only when its program is gone, never by age
+    if (lock.tryLock(0))
+        return true;
+    return lock.error() != QLockFile::LockFailedError;
+}
 
 QDate AppToday() { return pinnedToday.isValid() ? pinnedToday : QDate::currentDate(); }
 void SetAppToday(const QDate& date) { pinnedToday = date; }

@@ -2,7 +2,15 @@
 #include <QDate>
 #include <QString>
 
+class QLockFile;
 class QWidget;
+
+// The lock file that keeps a second Quillby off the database of an application folder.
+QString DatabaseLockPath(const QString& appFolder);
+// Takes the lock; false when another running Quillby holds it. A lock whose program has
+// ended is taken over; a folder where no lock can be written is left to the database's own
+// messages.
+bool LockDatabase(QLockFile& lock);
 
 // The start sequence of the main program, run by the main window while it loads.
 

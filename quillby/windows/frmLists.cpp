@@ -316,11 +316,13 @@ void frmLists::LaunchNewList()
     SetRowCell(row, kWordsColumn, QStringLiteral("0"));
     SetRowCell(row, kTestsColumn, QStringLiteral("0"));
     SetRowCell(row, kKeyColumn, QString::number(Globals::SelectedListID));
-    if (MSFlexGrid1->rowCount() == 1) {
+    // The new row becomes the highlighted one, so that the list the commands act on
+    // (SelectedListID) is always the list the user sees selected.
+    {
         const QSignalBlocker block(MSFlexGrid1);
-        MSFlexGrid1->setCurrentCell(0, kDateColumn);
-        RefreshListCommands();
+        MSFlexGrid1->setCurrentCell(row, kDateColumn);
     }
+    RefreshListCommands();
     OpenListEditor(Globals::SelectedListID);
 }
 

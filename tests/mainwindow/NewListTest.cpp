@@ -133,7 +133,7 @@ TEST_F(NewList, CreatingTheFirstListSelectsItsRowAndEnablesTheCommands)
     EXPECT_EQ(ListDate(1, "STATUS"), "CREATED");
 }
 
-TEST_F(NewList, ANewListGoesToTheBottomAndIsTheSelectedListUntilTheNextReload)
+TEST_F(NewList, ANewListGoesToTheBottomHighlightedUntilTheNextReload)
 {
     AddOptionsRow(0, QStringLiteral("FALSE"));
     AddList(5, QDate(2004, 6, 4));
@@ -146,7 +146,8 @@ TEST_F(NewList, ANewListGoesToTheBottomAndIsTheSelectedListUntilTheNextReload)
     ASSERT_EQ(window.ListRowCount(), 3);
     EXPECT_EQ(window.RowKey(1), "6");
     EXPECT_EQ(window.RowKey(2), "7"); // consecutive identifiers
-    EXPECT_EQ(Child<QTableWidget>(&window, "MSFlexGrid1")->currentRow(), 0);
+    // The highlighted row is the new list, the one the commands now act on.
+    EXPECT_EQ(Child<QTableWidget>(&window, "MSFlexGrid1")->currentRow(), 2);
     EXPECT_EQ(Globals::SelectedListID, 7);
     window.LoadWordLists();
     EXPECT_EQ(window.RowKey(0), "7");

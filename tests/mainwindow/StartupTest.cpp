@@ -9,6 +9,7 @@
 
 #include <QListWidget>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -172,4 +173,15 @@ TEST(StartSequenceFailure, IsFormLoadedComparesNamesInUpperCase)
     EXPECT_TRUE(IsFormLoaded(QStringLiteral("FRMSOMETHING")));
     EXPECT_TRUE(IsFormLoaded(QStringLiteral("frmsomething")));
     EXPECT_FALSE(IsFormLoaded(QStringLiteral("frmOther")));
+}
+
+TEST(StartSequenceFailure, ASecondProgramOnTheSameDatabaseIsRefusedUntilTheFirstEnds)
+{
+    QTemporaryDir folder;
+    QLockFile first(DatabaseLockPath(folder.path()));
+    ASSERT_TRUE(LockDatabase(first));
+    QLockFile second(DatabaseLockPath(folder.path()));
+    EXPECT_FALSE(LockDatabase(second));
+    first.unlock();
+    EXPECT_TRUE(LockDatabase(second));
 }
