@@ -4,6 +4,7 @@
 #include "frmLists.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLockFile>
 
 int main(int argc, char* argv[])
@@ -20,6 +21,7 @@ int main(int argc, char* argv[])
         return 0;
     }
 
+    QApplication::setWindowIcon(QIcon(appFolder + QStringLiteral("/Robot.ico")));
     frmLists mainWindow;
     if (!mainWindow.LoadForm(appFolder))
         return 1;

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -118,6 +119,8 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(Twips(8000), Twips(6000));
 
     connect(txtTopic, &QComboBox::currentTextChanged, this, &frmHelp::ShowTopic);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
     txtTopic->addItems(HelpTopicNames()); // selects the first topic, which shows its text
     txtTopic->setFocus();
 }

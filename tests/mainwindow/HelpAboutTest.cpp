@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -86,4 +87,17 @@ TEST(AboutWindow, LinksTurnWhileHoveredAndReturnOverTheBackground)
     MoveOver(Child<QLabel>(&about, "Label3")); // background
     EXPECT_EQ(TextColour(web), link);
     EXPECT_EQ(TextColour(mail), link);
+}
+
+TEST(HelpWindow, EscapeClosesIt)
+{
+    auto* help = new frmHelp;
+    help->setAttribute(Qt::WA_DeleteOnClose);
+    help->show();
+    help->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(help));
+    QPointer<frmHelp> alive(help);
+    QTest::keyClick(Child<QComboBox>(help, "txtTopic"), Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
 }
