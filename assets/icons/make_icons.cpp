@@ -6,7 +6,6 @@
 #include "IconPainter.h"
 
 #include <QDir>
-#include <QGuiApplication>
 
 #include <cstdio>
 #include <functional>
@@ -39,10 +38,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: make_icons <output folder> [<png folder>]\n");
         return 2;
     }
-    // Drawing needs no screen; the build machine may have none.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Only shapes are drawn, no text: painting on an image needs neither fonts nor a screen,
+    // so the tool runs without an application object on build machines without a display.
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     const QString pngFolder = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
     if (!folder.mkpath(".") || (!pngFolder.isEmpty() && !QDir().mkpath(pngFolder))) {
