@@ -1,10 +1,17 @@
 #include "TestGrids.h"
 
+#include "FormHelpers.h"
 #include "Globals.h"
 #include "Recordset.h"
 #include "Twips.h"
 
+#include <QAction>
+#include <QFormLayout>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -37,6 +44,52 @@ public:
 };
 } // namespace
 
+QLabel* MakeWordLabel(QWidget* parent, const char* name, double scale)
+{
+    auto* label = MakeLabel(parent, name, QString());
+    label->setTextFormat(Qt::PlainText);
+    QFont big = label->font();
+    big.setPointSizeF(big.pointSizeF() * scale);
+    big.setBold(true);
+    label->setFont(big);
+    return label;
+}
+
+QAction* AddFileMenu(QMainWindow* window)
+{
+    auto* mnuFile = window->menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    QAction* mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    QObject::connect(mnuExit, &QAction::triggered, window, &QWidget::close);
+    return mnuExit;
+}
+
+QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labelName,
+                            const QString& caption, const char* name, const QString& toolTip)
+{
+    auto* label = MakeLabel(parent, labelName, caption);
+    auto* box = MakeTextBox(parent, name, label);
+    box->setReadOnly(true);
+    if (!toolTip.isEmpty())
+        box->setToolTip(toolTip);
+    form->addRow(label, box);
+    return box;
+}
+
+QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stretchingColumn)
+{
+    auto* grid = new QTableWidget(parent);
+    grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    grid->setAccessibleName(accessibleName);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->verticalHeader()->hide();
+    grid->setProperty("stretchingColumn", stretchingColumn);
+    return grid;
+}
+
 void KeepColoursWhenSelected(QTableWidget* grid)
 {
     grid->setItemDelegate(new FramedSelection(grid));
@@ -56,6 +109,11 @@ void ResetGrid(QTableWidget* grid, const QStringList& headings,
         grid->setColumnHidden(column, width <= 1);
         ++column;
     }
+    // The stretching column is at least its set width and takes what the others leave.
+    bool isInt = false;
+    const int stretching = grid->property("stretchingColumn").toInt(&isInt);
+    if (isInt && stretching < grid->columnCount())
+        grid->horizontalHeader()->setSectionResizeMode(stretching, QHeaderView::Stretch);
     column = 0;
     for (const Qt::Alignment alignment : alignments) {
         if (auto* heading = grid->horizontalHeaderItem(column))
@@ -100,4 +158,16 @@ int CountRows(const QString& sql)
         ++count;
     rs.Close();
     return count;
+}
+
+void CompanionWindow::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    PlaceCompanion();
+}
+
+void CompanionWindow::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    PlaceCompanion();
 }

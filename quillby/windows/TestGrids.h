@@ -1,12 +1,29 @@
 #pragma once
+#include <QMainWindow>
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
 
+class QAction;
+class QFormLayout;
+class QLabel;
+class QLineEdit;
 class QTableWidget;
 class QWidget;
 
-// Shared by the results and past-tests windows.
+// Shared by the practice windows (results, past tests, word attempts, reveal).
+
+// The label that shows a word: bold, the given times the usual size, taken as plain text.
+QLabel* MakeWordLabel(QWidget* parent, const char* name, double scale);
+
+// The window's "&File" menu (mnuFile) with its "E&xit" item (mnuExit), which closes the window.
+QAction* AddFileMenu(QMainWindow* window);
+// A read-only text box with its label, added as a row of a form.
+QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labelName,
+                            const QString& caption, const char* name, const QString& toolTip = {});
+// The grid MSFlexGrid1: whole rows selected one at a time, no editing, no row numbers. The
+// stretching column takes the width the others leave, so the columns fill the grid.
+QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stretchingColumn);
 
 // Empties a grid and sets its headings, column widths (twips) and alignments. A column of
 // width 1 holds a key and is hidden.
@@ -23,3 +40,17 @@ QString PercentText(int score);
 void PlaceBeside(QWidget* window, const QWidget* of, int top);
 // Counts the rows a statement returns.
 int CountRows(const QString& sql);
+
+// A window with a companion window beside it (the results beside the past tests, the word
+// attempts beside the results) that follows it when it moves or changes size.
+class CompanionWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    using QMainWindow::QMainWindow;
+
+protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    // Moves the companion, when there is one, beside this window.
+    virtual void PlaceCompanion() {}
+};

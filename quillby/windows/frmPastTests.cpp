@@ -27,19 +27,9 @@
 namespace {
 frmPastTests* g_instance = nullptr;
 
-QLineEdit* AddTotal(QFormLayout* form, QWidget* parent, const char* labelName,
-                    const QString& caption, const char* name, const QString& tip)
-{
-    auto* label = MakeLabel(parent, labelName, caption);
-    auto* box = MakeTextBox(parent, name, label);
-    box->setReadOnly(true);
-    box->setToolTip(tip);
-    form->addRow(label, box);
-    return box;
-}
 } // namespace
 
-frmPastTests::frmPastTests(QWidget* parent) : QMainWindow(parent, Qt::Window)
+frmPastTests::frmPastTests(QWidget* parent) : CompanionWindow(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmPastTests"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,28 +49,19 @@ frmPastTests* frmPastTests::instance() { return g_instance; }
 
 void frmPastTests::BuildControls()
 {
-    auto* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit = AddFileMenu(this);
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
     Label1 = MakeLabel(central, "Label1", QStringLiteral("Select a test..."));
-    MSFlexGrid1 = new QTableWidget(central);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Select a test..."));
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1 = MakeGrid(central, QStringLiteral("Select a test..."), 1);
     MSFlexGrid1->setMinimumWidth(Twips(2800) + 30);
     Label1->setBuddy(MSFlexGrid1);
     auto* totals = new QFormLayout;
-    txtTotalTests = AddTotal(totals, central, "Label2", QStringLiteral("Total Tests:"),
+    txtTotalTests = AddReadOnlyField(totals, central, "Label2", QStringLiteral("Total Tests:"),
                              "txtTotalTests", QStringLiteral("Total tests for this word list"));
     txtAverageScore =
-        AddTotal(totals, central, "Label3", QStringLiteral("Average Score:"), "txtAverageScore",
+        AddReadOnlyField(totals, central, "Label3", QStringLiteral("Average Score:"), "txtAverageScore",
                  QStringLiteral("Average score of all tests taken for this word list"));
     cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"));
 
@@ -96,7 +77,6 @@ void frmPastTests::BuildControls()
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     // A test chosen by mouse or keyboard shows its results.
     connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int previousRow, int) {
@@ -167,29 +147,17 @@ void frmPastTests::RowSelected()
         results->SetTestID(testId);
         results->SetFocusToWord(word);
     });
-    PlaceResults();
+    PlaceCompanion();
     results->show();
     ProcessEvents(6);
     MSFlexGrid1->setFocus();
 }
 
-void frmPastTests::PlaceResults()
+void frmPastTests::PlaceCompanion()
 {
     auto* results = frmTestResults::instance();
     if (results && results->parentWidget() == this)
         PlaceBeside(results, this, y());
-}
-
-void frmPastTests::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    PlaceResults();
-}
-
-void frmPastTests::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    PlaceResults();
 }
 
 void frmPastTests::SetFocusHere()

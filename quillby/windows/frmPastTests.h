@@ -1,5 +1,5 @@
 #pragma once
-#include <QMainWindow>
+#include "TestGrids.h"
 #include <cstdint>
 
 class QAction;
@@ -10,7 +10,7 @@ class QTableWidget;
 
 // Every stored test of one list, oldest first, with its score, the number of tests and their
 // average; the selected test's results open beside it.
-class frmPastTests : public QMainWindow {
+class frmPastTests : public CompanionWindow {
     Q_OBJECT
 public:
     explicit frmPastTests(QWidget* parent = nullptr);
@@ -34,15 +34,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // The results it opened stay beside it.
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void PlaceCompanion() override;
 
 private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
-    void PlaceResults();
 
     int32_t listId_ = 0;
     bool filling_ = false;

@@ -2,6 +2,7 @@
 
 #include "FormHelpers.h"
 #include "MsgBox.h"
+#include "TestGrids.h"
 #include "TestOptions.h"
 #include "frmMessage.h"
 
@@ -23,13 +24,8 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
     setModal(true);
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Correct Spelling:"));
-    lblWord = MakeLabel(this, "lblWord", QString());
+    lblWord = MakeWordLabel(this, "lblWord", 2);
     lblWord->setAccessibleName(QStringLiteral("Correct Spelling:"));
-    lblWord->setTextFormat(Qt::PlainText);
-    QFont big = lblWord->font();
-    big.setPointSizeF(big.pointSizeF() * 2);
-    big.setBold(true);
-    lblWord->setFont(big);
     lblTypeIt = MakeLabel(this, "lblTypeIt", QStringLiteral("Type it:"));
     txtEcho = new QLineEdit(this);
     txtEcho->setObjectName(QStringLiteral("txtEcho"));

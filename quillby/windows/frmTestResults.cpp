@@ -35,18 +35,6 @@ const QColor kWhite(255, 255, 255);
 const QColor kYellow(255, 255, 0);
 const QColor kRed(255, 0, 0);
 
-QLineEdit* AddField(QFormLayout* form, QWidget* parent, const char* labelName,
-                    const QString& caption, const char* name, const QString& tip = {})
-{
-    auto* label = MakeLabel(parent, labelName, caption);
-    auto* box = MakeTextBox(parent, name, label);
-    box->setReadOnly(true);
-    if (!tip.isEmpty())
-        box->setToolTip(tip);
-    form->addRow(label, box);
-    return box;
-}
-
 QString Sel(const char* table, const QString& id) { return QLatin1String(table) + id; }
 } // namespace
 
@@ -58,7 +46,7 @@ int MinutesBetween(const QDateTime& start, const QDateTime& end)
     return static_cast<int>(days * 1440 + endMinute - startMinute);
 }
 
-frmTestResults::frmTestResults(QWidget* parent) : QMainWindow(parent, Qt::Window)
+frmTestResults::frmTestResults(QWidget* parent) : CompanionWindow(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmTestResults"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -78,42 +66,33 @@ frmTestResults* frmTestResults::instance() { return g_instance; }
 
 void frmTestResults::BuildControls()
 {
-    auto* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit = AddFileMenu(this);
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* when = new QFormLayout;
-    txtDate = AddField(when, central, "Label5", QStringLiteral("Date:"), "txtDate");
-    txtStartTime = AddField(when, central, "Label7", QStringLiteral("Time:"), "txtStartTime");
+    txtDate = AddReadOnlyField(when, central, "Label5", QStringLiteral("Date:"), "txtDate");
+    txtStartTime = AddReadOnlyField(when, central, "Label7", QStringLiteral("Time:"), "txtStartTime");
 
     frameSummary = new QGroupBox(QStringLiteral("Summary"), central);
     frameSummary->setObjectName(QStringLiteral("frameSummary"));
     auto* summary = new QFormLayout(frameSummary);
-    txtScore = AddField(summary, frameSummary, "Label3", QStringLiteral("Score:"), "txtScore",
+    txtScore = AddReadOnlyField(summary, frameSummary, "Label3", QStringLiteral("Score:"), "txtScore",
                         QStringLiteral("The score for this test"));
-    txtCorrectOnFirstTry = AddField(
+    txtCorrectOnFirstTry = AddReadOnlyField(
         summary, frameSummary, "Label2", QStringLiteral("First Try:"), "txtCorrectOnFirstTry",
         QStringLiteral("The number of words spelled correctly on the first attempt"));
-    txtTotalWords = AddField(summary, frameSummary, "Label4", QStringLiteral("Words on Test:"),
+    txtTotalWords = AddReadOnlyField(summary, frameSummary, "Label4", QStringLiteral("Words on Test:"),
                              "txtTotalWords", QStringLiteral("The number of words on the test"));
-    txtMovedOn = AddField(summary, frameSummary, "Label6", QStringLiteral("Moved on:"),
+    txtMovedOn = AddReadOnlyField(summary, frameSummary, "Label6", QStringLiteral("Moved on:"),
                           "txtMovedOn",
                           QStringLiteral("The number of words that were not spelled correctly in "
                                          "the allotted number of attempts"));
-    txtTotalTime = AddField(summary, frameSummary, "Label1", QStringLiteral("Minutes:"),
+    txtTotalTime = AddReadOnlyField(summary, frameSummary, "Label1", QStringLiteral("Minutes:"),
                             "txtTotalTime",
                             QStringLiteral("The total time in minutes this test took"));
 
-    MSFlexGrid1 = new QTableWidget(central);
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Words"));
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->verticalHeader()->hide();
+    MSFlexGrid1 = MakeGrid(central, QStringLiteral("Words"), 0);
     KeepColoursWhenSelected(MSFlexGrid1);
     MSFlexGrid1->setMinimumWidth(Twips(2500 + 1200) + 30);
     Label8 = MakeLabel(central, "Label8", QStringLiteral("Click on a word to view the details"));
@@ -138,13 +117,9 @@ void frmTestResults::BuildControls()
     resize(Twips(7400), Twips(5000));
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
-    ResetGrid(MSFlexGrid1, {QStringLiteral("Word"), QStringLiteral("Attempts"), QString()},
-              {2500, 1200, 1},
-              {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
-               Qt::AlignLeft | Qt::AlignVCenter});
+    ResetResultsGrid();
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     // A row chosen by mouse or keyboard shows that word's attempts.
     connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int previousRow, int) {
@@ -210,13 +185,18 @@ void frmTestResults::LoadResults()
     FillWordGrid();
 }
 
-void frmTestResults::FillWordGrid()
+void frmTestResults::ResetResultsGrid()
 {
-    gridReady_ = false;
     ResetGrid(MSFlexGrid1, {QStringLiteral("Word"), QStringLiteral("Attempts"), QString()},
               {2500, 1200, 1},
               {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
                Qt::AlignLeft | Qt::AlignVCenter});
+}
+
+void frmTestResults::FillWordGrid()
+{
+    gridReady_ = false;
+    ResetResultsGrid();
     Recordset rs(QLatin1String(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID +
                      QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_WORD,
                  Globals::DbConnection());
@@ -280,7 +260,7 @@ void frmTestResults::RowSelected()
         return;
     if (!details_) {
         details_ = new frmTestWordDetails(this);
-        PlaceDetails();
+        PlaceCompanion();
     }
     details_->LoadWordDetails(testId_, MSFlexGrid1->item(row, 0)->text(),
                               MSFlexGrid1->item(row, 2)->text(), moveOnAfter_);
@@ -289,22 +269,10 @@ void frmTestResults::RowSelected()
     MSFlexGrid1->setFocus();
 }
 
-void frmTestResults::PlaceDetails()
+void frmTestResults::PlaceCompanion()
 {
     if (details_)
         PlaceBeside(details_, this, y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + Twips(180));
-}
-
-void frmTestResults::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    PlaceDetails();
-}
-
-void frmTestResults::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    PlaceDetails();
 }
 
 void frmTestResults::closeEvent(QCloseEvent* event)

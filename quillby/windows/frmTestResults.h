@@ -1,5 +1,5 @@
 #pragma once
-#include <QMainWindow>
+#include "TestGrids.h"
 #include <QPointer>
 #include "frmTestWordDetails.h"
 #include <cstdint>
@@ -14,7 +14,7 @@ class QTableWidget;
 
 // The results of one test: date, time, minutes, score, first-try and moved-on counts, and the
 // list's words coloured by their misses; a selected word's attempts show beside it.
-class frmTestResults : public QMainWindow {
+class frmTestResults : public CompanionWindow {
     Q_OBJECT
 public:
     explicit frmTestResults(QWidget* parent = nullptr);
@@ -49,19 +49,17 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // The word attempts follow the results window.
-    void moveEvent(QMoveEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void PlaceCompanion() override;
 
 private:
     void BuildControls();
     void ClearSummary();
     void LoadResults();
+    void ResetResultsGrid();
     void FillWordGrid();
     int CountWordMisses(const QString& wordId) const;
     void SelectRow(int row);
     void RowSelected();
-    void PlaceDetails();
 
     int32_t testId_ = 0;
     int32_t listId_ = 0;

@@ -4,6 +4,7 @@
 #include "Globals.h"
 #include "Recordset.h"
 #include "Statements.h"
+#include "TestGrids.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -17,12 +18,7 @@ frmTestWordDetails::frmTestWordDetails(QWidget* parent) : QWidget(parent, Qt::Wi
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Word Attempts"));
 
-    lblWord = MakeLabel(this, "lblWord", QString());
-    lblWord->setTextFormat(Qt::PlainText);
-    QFont big = lblWord->font();
-    big.setPointSizeF(big.pointSizeF() * 1.5);
-    big.setBold(true);
-    lblWord->setFont(big);
+    lblWord = MakeWordLabel(this, "lblWord", 1.5);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Attempts"));
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));

@@ -1,6 +1,8 @@
 // The history of tests of a list.
 #include "PracticeFixture.h"
 
+#include "Twips.h"
+
 #include "frmPastTests.h"
 #include "frmTestResults.h"
 #include "frmTestWordDetails.h"
@@ -109,6 +111,21 @@ TEST_F(PastTests, OldestFirstAndItsResultsOpenBeside)
     EXPECT_TRUE(results->isVisible());
     EXPECT_GE(results->x(), past->frameGeometry().right());
     EXPECT_EQ(results->txtScore->text(), QStringLiteral("25 %"));
+}
+
+// The visible columns of both grids reach the right edge: no empty band beside them.
+TEST_F(PastTests, GridColumnsFillTheirGrids)
+{
+    StoredTest(Day(1, 12), 5);
+    frmPastTests* past = Open();
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    for (QTableWidget* grid : {past->MSFlexGrid1, results->MSFlexGrid1}) {
+        const int filled = grid->columnWidth(0) + grid->columnWidth(1);
+        EXPECT_NEAR(filled, grid->viewport()->width(), 2) << grid->window()->objectName().toStdString();
+    }
+    EXPECT_EQ(results->MSFlexGrid1->columnWidth(1), Twips(1200))
+        << "the Attempts column keeps its width; the words take the rest";
 }
 
 TEST_F(PastTests, TheSelectedWordStaysFromTestToTest)
