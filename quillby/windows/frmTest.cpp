@@ -23,11 +23,13 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -67,10 +69,33 @@ frmTest::frmTest(QWidget* parent) : QWidget(parent, Qt::Window)
     g_instance = this;
     BuildControls();
 
-    // The whole screen, less a strip at the bottom; the frame is centred in it.
+    // The whole screen, less a strip at the bottom; the frame is centred in it. The position
+    // is that of the outer frame, so that the title bar with its close box stays on screen.
+    const QRect area = ScreenArea();
+    move(area.topLeft());
+    resize(area.size());
+}
+
+// The screen's work area less a strip at the bottom.
+QRect frmTest::ScreenArea() const
+{
     QRect area = screen()->availableGeometry();
     area.setHeight(area.height() - Twips(50));
-    setGeometry(area);
+    return area;
+}
+
+// Once the window manager has put its frame round the window, the window shrinks by the
+// frame so that the whole window, title bar included, fits the screen area.
+void frmTest::FitFrameToScreen()
+{
+    const QRect area = ScreenArea();
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    if (outer == inner || area.contains(outer))
+        return;
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    setGeometry(area.marginsRemoved(frame));
 }
 
 frmTest::~frmTest()
@@ -85,6 +110,8 @@ void frmTest::BuildControls()
 {
     frameMain = new QFrame(this);
     frameMain->setObjectName(QStringLiteral("frameMain"));
+    frameMain->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    frameMain->setLineWidth(2);
     QFont large = frameMain->font();
     large.setPointSizeF(large.pointSizeF() * 1.6);
     frameMain->setFont(large);
@@ -103,18 +130,30 @@ void frmTest::BuildControls()
     txtWord->setObjectName(QStringLiteral("txtWord"));
     txtWord->setAccessibleName(QStringLiteral("Word"));
     lblWord->setBuddy(txtWord);
+    // The answer is the one thing the child types: large letters in a tall box, with the
+    // label and buttons beside it of the same height.
     QFont answerFont = large;
-    answerFont.setPointSizeF(large.pointSizeF() * 1.4);
+    answerFont.setPointSizeF(large.pointSizeF() * 1.75);
     txtWord->setFont(answerFont);
+    QFont wordLabelFont = large;
+    wordLabelFont.setBold(true);
+    lblWord->setFont(wordLabelFont);
     cmdNext = MakeButton(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
     cmdPronounce = MakeButton(frameBottom, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Pronounce the current word"));
+    for (QPushButton* button : {cmdNext, cmdPronounce})
+        button->setMinimumHeight(txtWord->sizeHint().height());
     auto* bottom = new QHBoxLayout(frameBottom);
     bottom->addWidget(lblWord);
     bottom->addWidget(txtWord, 1);
     bottom->addWidget(cmdNext);
     bottom->addWidget(cmdPronounce);
+    // A visible way out of the full-screen test besides the title bar's close box: it asks
+    // the same question before the test is given up.
+    cmdQuit = MakeButton(this, "cmdQuit", QStringLiteral("Quit"), QStringLiteral("Quit this test"));
     setTabOrder(txtWord, cmdNext);
     setTabOrder(cmdNext, cmdPronounce);
+    setTabOrder(cmdPronounce, cmdQuit);
+    connect(cmdQuit, &QPushButton::clicked, this, &QWidget::close);
 
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
     connect(txtWord, &QLineEdit::returnPressed, this, [this] { cmdNext_Click(); });
@@ -230,6 +269,9 @@ void frmTest::ArrangeFrames()
 void frmTest::CentreFrame()
 {
     frameMain->move(width() / 2 - frameMain->width() / 2, height() / 2 - frameMain->height() / 2);
+    const QSize quit = cmdQuit->sizeHint();
+    cmdQuit->setGeometry(width() - quit.width() - Twips(200), Twips(200), quit.width(),
+                         quit.height());
 }
 
 void frmTest::resizeEvent(QResizeEvent* event)
@@ -243,6 +285,17 @@ void frmTest::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     CentreFrame();
     FocusAnswerBox();
+    QTimer::singleShot(0, this, [this] { FitFrameToScreen(); });
+}
+
+// Escape asks to quit, as the close box does.
+void frmTest::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmTest::NextWord()

@@ -54,11 +54,13 @@ public:
     QLineEdit* txtWord;
     QPushButton* cmdNext;
     QPushButton* cmdPronounce;
+    QPushButton* cmdQuit;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildControls();
@@ -66,6 +68,8 @@ private:
     void ShuffleWords();
     void ArrangeFrames();
     void CentreFrame();
+    QRect ScreenArea() const;
+    void FitFrameToScreen();
     bool PresentWord(const QString& wordId);
     void SaveTest();
     void StoreAttempt(const QString& result);

@@ -26,6 +26,16 @@
 namespace {
 QString Id(int32_t v) { return QString::number(v); }
 
+// Every new row of the table fails as on a full disk, until AllowInserts.
+void RefuseInserts(const char* table)
+{
+    Globals::DbConnection().Execute(QStringLiteral("CREATE TRIGGER refuse BEFORE INSERT ON ") +
+                                    table +
+                                    " BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+}
+
+void AllowInserts() { Globals::DbConnection().Execute(QStringLiteral("DROP TRIGGER refuse")); }
+
 TestSettings Quiet(int moveOnAfter = 3, const QString& order = QStringLiteral("ALPHABETICAL"))
 {
     TestSettings s;
@@ -308,6 +318,30 @@ TEST_F(RunningTest, QuittingAsksAndYesDiscardsTheAttempts)
     EXPECT_EQ(frmTestResults::instance(), nullptr);
 }
 
+TEST_F(RunningTest, QuitButtonAndEscapeAskTheSameQuestion)
+{
+    list = AddList();
+    AddWord(list, QStringLiteral("one"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    Answer(test, QStringLiteral("on"));
+    EXPECT_TRUE(test->cmdQuit->isVisible());
+    EXPECT_TRUE(test->rect().contains(test->cmdQuit->geometry()));
+
+    answers = {MsgResult::No};
+    QTest::mouseClick(test->cmdQuit, Qt::LeftButton);
+    EXPECT_EQ(messages.last(),
+              QStringLiteral("You have not completed the test.\rDo you really want to quit?"));
+    ASSERT_EQ(frmTest::instance(), test) << "No keeps the test";
+
+    answers = {MsgResult::Yes};
+    QTest::keyClick(test->txtWord, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(messages.size(), 2);
+    EXPECT_EQ(frmTest::instance(), nullptr);
+    EXPECT_TRUE(Attempts(testId).empty());
+}
+
 TEST_F(RunningTest, EndingStoresTheTestAndOpensItsResults)
 {
     list = AddList();
@@ -413,16 +447,14 @@ TEST_F(RunningTest, AnAnswerThatCannotBeStoredIsReportedAndAskedAgain)
     const int32_t word = AddWord(list, QStringLiteral("quiet"));
     frmTest* test = Begin(list, Quiet());
     const int32_t testId = test->TestID();
-    Globals::DbConnection().Execute(QStringLiteral(
-        "CREATE TRIGGER refuse BEFORE INSERT ON WORD_ATTEMPTS "
-        "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    RefuseInserts("WORD_ATTEMPTS");
     Answer(test, QStringLiteral("quite"));
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("disk full")));
     EXPECT_EQ(test->AttemptCount(), 0) << "an answer not stored is not counted";
     EXPECT_EQ(test->CurrentWord(), QStringLiteral("quiet"));
 
-    Globals::DbConnection().Execute(QStringLiteral("DROP TRIGGER refuse"));
+    AllowInserts();
     Answer(test, QStringLiteral("quiet"));
     EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "quiet", "CORRECT", 1}}));
 }
@@ -433,9 +465,7 @@ TEST_F(RunningTest, ATestThatCannotBeStoredIsReportedAndClosed)
     AddWord(list, QStringLiteral("last"));
     frmTest* test = Begin(list, Quiet());
     const int32_t testId = test->TestID();
-    Globals::DbConnection().Execute(QStringLiteral(
-        "CREATE TRIGGER refuse BEFORE INSERT ON TESTS "
-        "BEGIN SELECT RAISE(ABORT, 'disk full'); END"));
+    RefuseInserts("TESTS");
     Answer(test, QStringLiteral("last"));
     QApplication::processEvents();
     ASSERT_EQ(messages.size(), 1);
