@@ -108,37 +108,45 @@ void BM_CorrectAnswerToNextWord(benchmark::State& state)
 }
 BENCHMARK(BM_CorrectAnswerToNextWord)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
-void BM_ResultsWindowFilled(benchmark::State& state)
+// Times making, filling and showing one window; fill returns a text the filling set.
+template <class Window, class Fill>
+void TimeWindowFilled(benchmark::State& state, Fill fill, int limitMs)
 {
-    UseList(50, 30);
     for (auto _ : state) {
-        auto* results = new frmTestResults;
-        results->SetTestID(15);
-        results->show();
+        auto* window = new Window;
+        benchmark::DoNotOptimize(fill(window));
+        window->show();
         QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(results->txtScore->text());
         state.PauseTiming();
         CloseAll();
         state.ResumeTiming();
     }
-    state.counters["limit_ms"] = 50;
+    state.counters["limit_ms"] = limitMs;
+}
+
+void BM_ResultsWindowFilled(benchmark::State& state)
+{
+    UseList(50, 30);
+    TimeWindowFilled<frmTestResults>(
+        state,
+        [](frmTestResults* results) {
+            results->SetTestID(15);
+            return results->txtScore->text();
+        },
+        50);
 }
 BENCHMARK(BM_ResultsWindowFilled)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_PastTestsWindowFilled(benchmark::State& state)
 {
     UseList(20, 500);
-    for (auto _ : state) {
-        auto* past = new frmPastTests;
-        past->SetListID(1);
-        past->show();
-        QCoreApplication::processEvents();
-        benchmark::DoNotOptimize(past->txtAverageScore->text());
-        state.PauseTiming();
-        CloseAll();
-        state.ResumeTiming();
-    }
-    state.counters["limit_ms"] = 200;
+    TimeWindowFilled<frmPastTests>(
+        state,
+        [](frmPastTests* past) {
+            past->SetListID(1);
+            return past->txtAverageScore->text();
+        },
+        200);
 }
 BENCHMARK(BM_PastTestsWindowFilled)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 } // namespace

@@ -18,6 +18,18 @@
 
 namespace {
 QString Id(int32_t value) { return QString::number(value); }
+
+// Adds one row under a new identifier of the given counter; fill sets its columns.
+template <class Fill>
+int32_t AddRow(const char* idCode, const char* select, const char* whereId, Fill fill)
+{
+    const int32_t id = GetNextID(idCode);
+    Recordset rs(QString(select) + whereId + Id(id) + " ", Globals::DbConnection());
+    rs.AddNew();
+    fill(rs, id);
+    rs.Update();
+    return id;
+}
 } // namespace
 
 void CloseTestWindows()
@@ -97,51 +109,42 @@ void PracticeTest::Pump()
 
 int32_t PracticeTest::AddList()
 {
-    const int32_t id = GetNextID(IdCode::LIST_ID);
-    Recordset rs(QString(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + Id(id) + " ",
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField("LIST_ID", id);
-    rs.SetField("WEEK_START", QDate(2026, 12, 7));
-    rs.SetField("WEEK_END", QDate(2026, 12, 13));
-    rs.SetField("TEST_DATE", QDate(2026, 12, 11));
-    rs.SetField("CREATED_DATE", QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
-    rs.SetField("STATUS", "ACTIVE");
-    rs.Update();
-    return id;
+    return AddRow(IdCode::LIST_ID, Sql::SELECT_LISTS, Sql::WHERE_LIST_ID,
+                  [](Recordset& rs, int32_t id) {
+                      rs.SetField("LIST_ID", id);
+                      rs.SetField("WEEK_START", QDate(2026, 12, 7));
+                      rs.SetField("WEEK_END", QDate(2026, 12, 13));
+                      rs.SetField("TEST_DATE", QDate(2026, 12, 11));
+                      rs.SetField("CREATED_DATE", QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
+                      rs.SetField("STATUS", "ACTIVE");
+                  });
 }
 
 int32_t PracticeTest::AddWord(int32_t listId, const QString& text, bool caseSensitive,
                               const QString& definition, const QString& sentence)
 {
-    const int32_t id = GetNextID(IdCode::WORD_ID);
-    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + Id(id) + " ",
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField("WORD_ID", id);
-    rs.SetField("LIST_ID", listId);
-    rs.SetField("WORD", text);
-    rs.SetField("DEFINITION", definition);
-    rs.SetField("SENTENCE", sentence);
-    rs.SetField("CASE_SENSITIVE", caseSensitive ? "TRUE" : "FALSE");
-    rs.Update();
-    return id;
+    return AddRow(IdCode::WORD_ID, Sql::SELECT_WORDS, Sql::WHERE_WORD_ID,
+                  [&](Recordset& rs, int32_t id) {
+                      rs.SetField("WORD_ID", id);
+                      rs.SetField("LIST_ID", listId);
+                      rs.SetField("WORD", text);
+                      rs.SetField("DEFINITION", definition);
+                      rs.SetField("SENTENCE", sentence);
+                      rs.SetField("CASE_SENSITIVE", caseSensitive ? "TRUE" : "FALSE");
+                  });
 }
 
 int32_t PracticeTest::AddStoredTest(int32_t listId, int32_t moveOnAfter, const QDateTime& start,
                                     const QDateTime& end)
 {
-    const int32_t id = GetNextID(IdCode::TEST_ID);
-    Recordset rs(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Id(id) + " ",
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField("TEST_ID", id);
-    rs.SetField("LIST_ID", listId);
-    rs.SetField("MOVE_ON_AFTER", moveOnAfter);
-    rs.SetField("START_TIME", start);
-    rs.SetField("END_TIME", end);
-    rs.Update();
-    return id;
+    return AddRow(IdCode::TEST_ID, Sql::SELECT_TESTS, Sql::WHERE_TEST_ID,
+                  [&](Recordset& rs, int32_t id) {
+                      rs.SetField("TEST_ID", id);
+                      rs.SetField("LIST_ID", listId);
+                      rs.SetField("MOVE_ON_AFTER", moveOnAfter);
+                      rs.SetField("START_TIME", start);
+                      rs.SetField("END_TIME", end);
+                  });
 }
 
 void PracticeTest::AddAttempt(int32_t testId, int32_t listId, int32_t wordId,
