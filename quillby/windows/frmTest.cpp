@@ -150,6 +150,7 @@ void frmTest::BuildControls()
     // A visible way out of the full-screen test besides the title bar's close box: it asks
     // the same question before the test is given up.
     cmdQuit = MakeButton(this, "cmdQuit", QStringLiteral("Quit"), QStringLiteral("Quit this test"));
+    cmdQuit->setFont(large);
     setTabOrder(txtWord, cmdNext);
     setTabOrder(cmdNext, cmdPronounce);
     setTabOrder(cmdPronounce, cmdQuit);
