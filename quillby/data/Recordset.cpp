@@ -18,39 +18,18 @@ QString ErrorOf(Connection& connection)
         .arg(connection.FilePath(), QString::fromUtf8(sqlite3_errmsg(connection.Handle())));
 }
 
-int Digits(const QChar* p, int n)
+Recordset::ColumnKind KindOf(const char* declType)
 {
-    int v = 0;
-    for (int i = 0; i < n; ++i) {
-        if (!p[i].isDigit())
-            return -1;
-        v = v * 10 + p[i].digitValue();
-    }
-    return v;
+    if (declType && qstricmp(declType, "DATE") == 0)
+        return Recordset::ColumnKind::Date;
+    if (declType && qstricmp(declType, "DATETIME") == 0)
+        return Recordset::ColumnKind::DateTime;
+    return Recordset::ColumnKind::Plain;
 }
 
-// Stored ISO text "yyyy-mm-dd" or "yyyy-mm-dd hh:mm:ss"; invalid for anything else.
-QDateTime ParseIso(const QString& s, bool& hasTime)
-{
-    hasTime = false;
-    if ((s.size() != 10 && s.size() != 19) || s[4] != QLatin1Char('-') || s[7] != QLatin1Char('-'))
-        return {};
-    const QChar* p = s.constData();
-    const QDate date(Digits(p, 4), Digits(p + 5, 2), Digits(p + 8, 2));
-    if (!date.isValid())
-        return {};
-    if (s.size() == 10)
-        return QDateTime(date, QTime(0, 0));
-    if (s[13] != QLatin1Char(':') || s[16] != QLatin1Char(':'))
-        return {};
-    const QTime time(Digits(p + 11, 2), Digits(p + 14, 2), Digits(p + 17, 2));
-    if (!time.isValid())
-        return {};
-    hasTime = true;
-    return QDateTime(date, time);
-}
-
-Variant ReadValue(sqlite3_stmt* stmt, int index, const QString& declType)
+// Text of a DATE or DATETIME column becomes a Date or DateTime when it has the stored ISO
+// form (read straight from SQLite's bytes); any other text stays text.
+Variant ReadValue(sqlite3_stmt* stmt, int index, Recordset::ColumnKind kind)
 {
     switch (sqlite3_column_type(stmt, index)) {
     case SQLITE_NULL:
@@ -65,23 +44,22 @@ Variant ReadValue(sqlite3_stmt* stmt, int index, const QString& declType)
         return Variant(sqlite3_column_double(stmt, index));
     default: {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, index));
-        const QString value = QString::fromUtf8(text, sqlite3_column_bytes(stmt, index));
-        if (declType == QLatin1String("DATE") || declType == QLatin1String("DATETIME")) {
+        const int bytes = sqlite3_column_bytes(stmt, index);
+        if (kind != Recordset::ColumnKind::Plain) {
+            QDate date;
+            QTime time;
             bool hasTime = false;
-            const QDateTime dt = ParseIso(value, hasTime);
-            if (dt.isValid())
-                return declType == QLatin1String("DATE") ? Variant(dt.date()) : Variant(dt);
+            if (ParseIsoDate(text, bytes, date, time, hasTime))
+                return kind == Recordset::ColumnKind::Date ? Variant(date) : Variant(date, time);
         }
-        return Variant(value);
+        return Variant(QString::fromUtf8(text, bytes));
     }
     }
 }
 
 // Dates go to DATE and DATETIME columns as ISO text; everything else keeps its kind.
-int BindValue(sqlite3_stmt* stmt, int index, const Variant& value, const QString& declType)
+int BindValue(sqlite3_stmt* stmt, int index, const Variant& value, Recordset::ColumnKind kind)
 {
-    const bool dateColumn = declType == QLatin1String("DATE");
-    const bool dateTimeColumn = declType == QLatin1String("DATETIME");
     QString text;
     switch (value.type()) {
     case Variant::Type::Null:
@@ -92,16 +70,16 @@ int BindValue(sqlite3_stmt* stmt, int index, const Variant& value, const QString
         return sqlite3_bind_double(stmt, index, value.toDouble());
     case Variant::Type::Date:
     case Variant::Type::DateTime:
-        text = value.toDateTime().toString(dateColumn ? QStringLiteral("yyyy-MM-dd")
-                                                      : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        break;
     case Variant::Type::Text: {
-        const QDateTime dt = (dateColumn || dateTimeColumn) ? value.toDateTime() : QDateTime();
-        if (dt.isValid())
-            text = dt.toString(dateColumn ? QStringLiteral("yyyy-MM-dd")
-                                          : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-        else
+        const QDateTime dt = value.type() != Variant::Type::Text || kind != Recordset::ColumnKind::Plain
+                                 ? value.toDateTime()
+                                 : QDateTime();
+        if (!dt.isValid())
             text = value.toText();
+        else if (kind == Recordset::ColumnKind::Date)
+            text = IsoDateText(dt.date());
+        else
+            text = IsoDateTimeText(dt.date(), dt.time());
         break;
     }
     }
@@ -141,10 +119,11 @@ void Recordset::Open(const QString& sql, Connection& connection)
 
     const int first = table.isEmpty() ? 0 : 1;
     const int count = sqlite3_column_count(stmt);
-    QStringList columns, declTypes;
+    QStringList columns;
+    std::vector<ColumnKind> kinds;
     for (int i = first; i < count; ++i) {
         columns << QString::fromUtf8(sqlite3_column_name(stmt, i));
-        declTypes << QString::fromUtf8(sqlite3_column_decltype(stmt, i)).toUpper();
+        kinds.push_back(KindOf(sqlite3_column_decltype(stmt, i)));
     }
     std::vector<Row> rows;
     int rc;
@@ -153,7 +132,7 @@ void Recordset::Open(const QString& sql, Connection& connection)
         row.rowid = first ? sqlite3_column_int64(stmt, 0) : 0;
         row.values.reserve(columns.size());
         for (int i = first; i < count; ++i)
-            row.values.push_back(ReadValue(stmt, i, declTypes[i - first]));
+            row.values.push_back(ReadValue(stmt, i, kinds[i - first]));
         row.dirty.assign(columns.size(), false);
         rows.push_back(std::move(row));
     }
@@ -164,7 +143,7 @@ void Recordset::Open(const QString& sql, Connection& connection)
     sql_ = sql;
     table_ = table;
     columns_ = columns;
-    declTypes_ = declTypes;
+    kinds_ = std::move(kinds);
     rows_ = std::move(rows);
     current_ = 0;
     adding_ = false;
@@ -176,7 +155,7 @@ void Recordset::Close()
     sql_.clear();
     table_.clear();
     columns_.clear();
-    declTypes_.clear();
+    kinds_.clear();
     rows_.clear();
     current_ = 0;
     adding_ = false;
@@ -210,6 +189,10 @@ int Recordset::RecordCount() const
 
 int Recordset::ColumnIndex(const QString& column) const
 {
+    // Callers nearly always spell the name as the database does: try that cheap match first.
+    const qsizetype exact = columns_.indexOf(column);
+    if (exact >= 0)
+        return int(exact);
     for (int i = 0; i < columns_.size(); ++i) {
         if (columns_[i].compare(column, Qt::CaseInsensitive) == 0)
             return i;
@@ -285,7 +268,7 @@ void Recordset::Update()
     const Connection::Query query = connection_->Prepare(statement, statement);
     int param = 1;
     for (int i : indexes)
-        BindValue(query.get(), param++, row.values[i], declTypes_[i]);
+        BindValue(query.get(), param++, row.values[i], kinds_[i]);
     if (!adding_)
         sqlite3_bind_int64(query.get(), param, row.rowid);
     if (sqlite3_step(query.get()) != SQLITE_DONE)

@@ -36,6 +36,9 @@ public:
 
     QStringList Columns() const { return columns_; }
 
+    // How a column's text is read and written: DATE and DATETIME columns hold ISO dates.
+    enum class ColumnKind { Plain, Date, DateTime };
+
 private:
     int ColumnIndex(const QString& column) const;
 
@@ -48,7 +51,7 @@ private:
     QString sql_;
     QString table_;
     QStringList columns_;
-    QStringList declTypes_;
+    std::vector<ColumnKind> kinds_; // one per column, from the declared types
     std::vector<Row> rows_;
     int current_ = 0;
     bool adding_ = false;

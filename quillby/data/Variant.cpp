@@ -22,13 +22,64 @@ Variant::Variant(int32_t v) : type_(Type::Long), long_(v) {}
 Variant::Variant(double v) : type_(Type::Double), double_(v) {}
 Variant::Variant(const QString& v) : type_(Type::Text), text_(v) {}
 Variant::Variant(const char* v) : type_(Type::Text), text_(QString::fromUtf8(v)) {}
-Variant::Variant(const QDate& v) : type_(v.isValid() ? Type::Date : Type::Null)
+Variant::Variant(const QDate& v)
+    : type_(v.isValid() ? Type::Date : Type::Null), date_(v), time_(0, 0)
 {
-    dateTime_ = QDateTime(v, QTime(0, 0));
 }
 Variant::Variant(const QDateTime& v)
-    : type_(v.isValid() ? Type::DateTime : Type::Null), dateTime_(v)
+    : type_(v.isValid() ? Type::DateTime : Type::Null), date_(v.date()), time_(v.time())
 {
+}
+Variant::Variant(const QDate& date, const QTime& time)
+    : type_(date.isValid() && time.isValid() ? Type::DateTime : Type::Null), date_(date),
+      time_(time)
+{
+}
+
+namespace {
+// The value of n decimal digits at p, -1 when one of them is not a digit.
+int Digits(const char* p, int n)
+{
+    int v = 0;
+    for (int i = 0; i < n; ++i) {
+        if (p[i] < '0' || p[i] > '9')
+            return -1;
+        v = v * 10 + (p[i] - '0');
+    }
+    return v;
+}
+} // namespace
+
+bool ParseIsoDate(const char* p, qsizetype length, QDate& date, QTime& time, bool& hasTime)
+{
+    hasTime = length == 19;
+    if ((length != 10 && length != 19) || p[4] != '-' || p[7] != '-')
+        return false;
+    const int year = Digits(p, 4), month = Digits(p + 5, 2), day = Digits(p + 8, 2);
+    if (year < 0 || month < 0 || day < 0) // QDate would take -1 as a year before Christ
+        return false;
+    date = QDate(year, month, day);
+    if (!date.isValid())
+        return false;
+    if (!hasTime) {
+        time = QTime(0, 0);
+        return true;
+    }
+    if ((p[10] != ' ' && p[10] != 'T') || p[13] != ':' || p[16] != ':')
+        return false;
+    time = QTime(Digits(p + 11, 2), Digits(p + 14, 2), Digits(p + 17, 2));
+    return time.isValid();
+}
+
+QString IsoDateText(const QDate& date)
+{
+    return QString::asprintf("%04d-%02d-%02d", date.year(), date.month(), date.day());
+}
+
+QString IsoDateTimeText(const QDate& date, const QTime& time)
+{
+    return IsoDateText(date) +
+           QString::asprintf(" %02d:%02d:%02d", time.hour(), time.minute(), time.second());
 }
 
 namespace {
@@ -45,13 +96,12 @@ QString DateText(const QDate& d)
     return QStringLiteral("%1/%2/%3").arg(d.month()).arg(d.day()).arg(d.year());
 }
 
-QString DateTimeText(const QDateTime& dt)
+QString DateTimeText(const QDate& d, const QTime& t)
 {
-    const QTime t = dt.time();
     if (t == QTime(0, 0))
-        return DateText(dt.date());
+        return DateText(d);
     const int hour12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
-    return DateText(dt.date()) + QStringLiteral(" %1:%2:%3 %4")
+    return DateText(d) + QStringLiteral(" %1:%2:%3 %4")
                                      .arg(hour12)
                                      .arg(t.minute(), 2, 10, QLatin1Char('0'))
                                      .arg(t.second(), 2, 10, QLatin1Char('0'))
@@ -64,6 +114,15 @@ QDateTime ParseDateTime(const QString& raw)
     const QString text = raw.trimmed();
     if (text.isEmpty())
         return {};
+    if (text.size() == 10 || text.size() == 19) {
+        // The stored form first, read without trying each pattern.
+        const QByteArray latin1 = text.toLatin1();
+        QDate date;
+        QTime time;
+        bool hasTime = false;
+        if (ParseIsoDate(latin1.constData(), latin1.size(), date, time, hasTime))
+            return QDateTime(date, time);
+    }
     static const QStringList formats = {
         QStringLiteral("yyyy-MM-dd HH:mm:ss"), QStringLiteral("yyyy-MM-ddTHH:mm:ss"),
         QStringLiteral("yyyy-MM-dd HH:mm"),    QStringLiteral("yyyy-MM-dd"),
@@ -126,15 +185,17 @@ QString Variant::toText() const
     case Type::Text:
         return text_;
     case Type::Date:
-        return DateText(dateTime_.date());
+        return DateText(date_);
     case Type::DateTime:
-        return DateTimeText(dateTime_);
+        return DateTimeText(date_, time_);
     }
     return {};
 }
 
 QDate Variant::toDate() const
 {
+    if (type_ == Type::Date || type_ == Type::DateTime)
+        return date_;
     return toDateTime().date();
 }
 
@@ -143,7 +204,7 @@ QDateTime Variant::toDateTime() const
     switch (type_) {
     case Type::Date:
     case Type::DateTime:
-        return dateTime_;
+        return QDateTime(date_, time_);
     case Type::Text:
         return ParseDateTime(text_);
     default:
@@ -165,6 +226,6 @@ bool Variant::operator==(const Variant& other) const
     case Type::Text:
         return text_ == other.text_;
     default:
-        return dateTime_ == other.dateTime_;
+        return date_ == other.date_ && time_ == other.time_;
     }
 }

@@ -17,6 +17,8 @@ public:
     Variant(const char* v);
     Variant(const QDate& v);
     Variant(const QDateTime& v);
+    // A DateTime from its two halves; no time-zone work until toDateTime() is asked for.
+    Variant(const QDate& date, const QTime& time);
 
     Type type() const { return type_; }
     bool isNull() const { return type_ == Type::Null; }
@@ -40,8 +42,18 @@ private:
     int32_t long_ = 0;
     double double_ = 0;
     QString text_;
-    QDateTime dateTime_;
+    // Date and DateTime values keep the wall-clock date and time as given; the local
+    // QDateTime is built only when a caller asks for one.
+    QDate date_;
+    QTime time_;
 };
+
+// Reads stored ISO text "yyyy-mm-dd" or "yyyy-mm-dd hh:mm:ss" by hand (no locale or time-zone
+// work). False for anything else; hasTime tells which of the two forms it was.
+bool ParseIsoDate(const char* text, qsizetype length, QDate& date, QTime& time, bool& hasTime);
+// The stored ISO forms: "yyyy-mm-dd" and "yyyy-mm-dd hh:mm:ss".
+QString IsoDateText(const QDate& date);
+QString IsoDateTimeText(const QDate& date, const QTime& time);
 
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
 double RoundHalfEven(double value);

@@ -87,6 +87,17 @@ TEST(Recordset, DatesAreStoredAsIsoTextAndReadAsDates)
     EXPECT_EQ(back.Field("CREATED_DATE").toDateTime(), QDateTime(QDate(2004, 5, 30), QTime(21, 7, 3)));
 }
 
+TEST(Recordset, DateColumnTextThatIsNoIsoDateStaysText)
+{
+    TestAppFolder app;
+    Db().Execute("INSERT INTO LISTS (LIST_ID, TEST_DATE, CREATED_DATE) "
+                 "VALUES (1, 'abcd-06-04', '2004-06-04T13:05:09')");
+    Recordset rs(" SELECT * FROM LISTS  WHERE LIST_ID = 1 ", Db());
+    EXPECT_EQ(rs.Field("TEST_DATE").type(), Variant::Type::Text);
+    EXPECT_EQ(rs.Field("TEST_DATE").toText(), "abcd-06-04");
+    EXPECT_EQ(rs.Field("CREATED_DATE").toDateTime(), QDateTime(QDate(2004, 6, 4), QTime(13, 5, 9)));
+}
+
 TEST(Recordset, UpdateChangesOnlyTheCurrentRowEvenAmongIdenticalRows)
 {
     TestAppFolder app;
