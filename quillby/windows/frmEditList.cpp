@@ -2,6 +2,7 @@
 
 #include "AppFunctions.h"
 #include "ErrorReport.h"
+#include "FormHelpers.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Recordset.h"
@@ -49,39 +50,20 @@ QString AttemptsOfWord(int32_t wordId)
            Sql::VALUE_END;
 }
 
-QLineEdit* ReadOnlyBox(const char* name, const QString& tip = QString())
+// A read-only box and its label, which names it.
+QLineEdit* ReadOnlyBox(const char* name, QLabel* label, const QString& tip = QString())
 {
-    auto* box = new QLineEdit;
-    box->setObjectName(name);
+    auto* box = MakeTextBox(nullptr, name, label);
     box->setReadOnly(true);
     box->setToolTip(tip);
     return box;
 }
 
-QPlainTextEdit* ReadOnlyText(const char* name)
+QPlainTextEdit* ReadOnlyText(const char* name, QLabel* label)
 {
-    auto* box = new QPlainTextEdit;
-    box->setObjectName(name);
+    auto* box = MakeMultiLineBox(name, label);
     box->setReadOnly(true);
-    box->setTabChangesFocus(true);
     return box;
-}
-
-QLabel* LabelFor(const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
-}
-
-QPushButton* Button(const char* name, const QString& caption, const QString& tip)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAccessibleName(caption);
-    return button;
 }
 } // namespace
 
@@ -140,13 +122,13 @@ QWidget* frmEditList::BuildGridAndButtons()
             [this] { Guarded([&] { EnterCell(); }); });
     column->addWidget(MSFlexGrid1, 1);
 
-    cmdAddWord = Button("cmdAddWord", QStringLiteral("Add a word"),
-                        QStringLiteral("Add a word to this list"));
-    cmdEditWord = Button(
-        "cmdEditWord", QStringLiteral("Edit a word"),
+    cmdAddWord = MakeButton(nullptr, "cmdAddWord", QStringLiteral("Add a word"),
+                            QStringLiteral("Add a word to this list"));
+    cmdEditWord = MakeButton(
+        nullptr, "cmdEditWord", QStringLiteral("Edit a word"),
         QStringLiteral("Make changes to the definition, the context sentence, or pronounciation"));
-    cmdDeleteWord = Button("cmdDeleteWord", QStringLiteral("Delete a word"),
-                           QStringLiteral("Delete the selected word from this list"));
+    cmdDeleteWord = MakeButton(nullptr, "cmdDeleteWord", QStringLiteral("Delete a word"),
+                               QStringLiteral("Delete the selected word from this list"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddWord);
     buttons->addWidget(cmdEditWord);
@@ -166,24 +148,28 @@ QWidget* frmEditList::BuildDetails()
     frameDetails->setMinimumWidth(Twips(4800));
     auto* grid = new QGridLayout(frameDetails);
 
-    txtWord = ReadOnlyBox("txtWord");
-    txtDefinition = ReadOnlyText("txtDefinition");
-    txtSentence = ReadOnlyText("txtSentence");
-    txtCaseSensitive = ReadOnlyBox("txtCaseSensitive");
-    cmdPronounce = Button("cmdPronounce", QStringLiteral("Pronounce"),
-                          QStringLiteral("Hear the current recording"));
+    auto* wordLabel = new QLabel(QStringLiteral("Word"));
+    auto* definitionLabel = new QLabel(QStringLiteral("Definition"));
+    auto* sentenceLabel = new QLabel(QStringLiteral("Context Sentence"));
+    auto* caseLabel = new QLabel(QStringLiteral("Case Sensitive"));
+    txtWord = ReadOnlyBox("txtWord", wordLabel);
+    txtDefinition = ReadOnlyText("txtDefinition", definitionLabel);
+    txtSentence = ReadOnlyText("txtSentence", sentenceLabel);
+    txtCaseSensitive = ReadOnlyBox("txtCaseSensitive", caseLabel);
+    cmdPronounce = MakeButton(nullptr, "cmdPronounce", QStringLiteral("Pronounce"),
+                              QStringLiteral("Hear the current recording"));
     cmdPronounce->setEnabled(false);
     connect(cmdPronounce, &QPushButton::clicked, this, &frmEditList::cmdPronounce_Click);
 
-    grid->addWidget(LabelFor(QStringLiteral("Word"), txtWord), 0, 0);
+    grid->addWidget(wordLabel, 0, 0);
     grid->addWidget(txtWord, 1, 0);
     grid->addWidget(cmdPronounce, 1, 1);
-    grid->addWidget(LabelFor(QStringLiteral("Definition"), txtDefinition), 2, 0, 1, 2);
+    grid->addWidget(definitionLabel, 2, 0, 1, 2);
     grid->addWidget(txtDefinition, 3, 0, 1, 2);
-    grid->addWidget(LabelFor(QStringLiteral("Context Sentence"), txtSentence), 4, 0, 1, 2);
+    grid->addWidget(sentenceLabel, 4, 0, 1, 2);
     grid->addWidget(txtSentence, 5, 0, 1, 2);
     auto* caseRow = new QHBoxLayout;
-    caseRow->addWidget(LabelFor(QStringLiteral("Case Sensitive"), txtCaseSensitive));
+    caseRow->addWidget(caseLabel);
     caseRow->addWidget(txtCaseSensitive);
     caseRow->addStretch();
     txtCaseSensitive->setMaximumWidth(Twips(900));
@@ -192,18 +178,22 @@ QWidget* frmEditList::BuildDetails()
     framePastTests = new QGroupBox(QStringLiteral("Test Totals"));
     framePastTests->setObjectName(QStringLiteral("framePastTests"));
     auto* totals = new QFormLayout(framePastTests);
-    txtTests = ReadOnlyBox("txtTests",
-                           QStringLiteral("The number of times this word has appeared on a Quillby test"));
-    txtCorrect = ReadOnlyBox("txtCorrect", QStringLiteral("The number of times this word was "
-                                                          "spelled correctly on the first attempt "
-                                                          "on a test"));
-    txtIncorrect = ReadOnlyBox("txtIncorrect", QStringLiteral("The number of times this word has "
-                                                              "been misspelled on a test"));
-    for (auto* box : {txtTests, txtCorrect, txtIncorrect})
+    const auto addTotal = [totals](const char* name, const QString& label, const QString& tip) {
+        auto* caption = new QLabel(label);
+        auto* box = ReadOnlyBox(name, caption, tip);
         box->setMaximumWidth(Twips(900));
-    totals->addRow(LabelFor(QStringLiteral("Total Tests"), txtTests), txtTests);
-    totals->addRow(LabelFor(QStringLiteral("Correct on first attempt"), txtCorrect), txtCorrect);
-    totals->addRow(LabelFor(QStringLiteral("Incorrect Guesses"), txtIncorrect), txtIncorrect);
+        totals->addRow(caption, box);
+        return box;
+    };
+    txtTests = addTotal("txtTests", QStringLiteral("Total Tests"),
+                        QStringLiteral("The number of times this word has appeared on a Quillby "
+                                       "test"));
+    txtCorrect = addTotal("txtCorrect", QStringLiteral("Correct on first attempt"),
+                          QStringLiteral("The number of times this word was spelled correctly on "
+                                         "the first attempt on a test"));
+    txtIncorrect = addTotal("txtIncorrect", QStringLiteral("Incorrect Guesses"),
+                            QStringLiteral("The number of times this word has been misspelled on "
+                                           "a test"));
     grid->addWidget(framePastTests, 7, 0, 1, 2);
     return frameDetails;
 }
@@ -313,9 +303,7 @@ void frmEditList::ClearDetails()
 
 void frmEditList::ShowWordDetails(int32_t wordId)
 {
-    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
-                     Sql::VALUE_END,
-                 Globals::DbConnection());
+    Recordset rs(WordRowStatement(wordId), Globals::DbConnection());
     if (rs.Eof()) {
         ClearDetails();
         return;
@@ -379,7 +367,7 @@ void frmEditList::cmdDeleteWord_Click()
         MSFlexGrid1->removeRow(row); // the new current row shows its details
     } else {
         ResetWordGrid();
-        ClearDetails();
+        ClearDetails(); // the deleted word's details must not stay on show
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "AppFunctions.h"
 #include "ErrorReport.h"
+#include "FormHelpers.h"
 #include "Globals.h"
 #include "Ids.h"
 #include "MsgBox.h"
@@ -61,12 +62,6 @@ bool CopyReplacing(const QString& from, const QString& to)
     return true;
 }
 
-QString WordStatement(int32_t wordId)
-{
-    return QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
-           Sql::VALUE_END;
-}
-
 // Whether a word other than exceptId has this text in any letter case, and so shares its
 // recording.
 bool OtherWordHasText(const QString& text, int32_t exceptId)
@@ -80,32 +75,22 @@ bool OtherWordHasText(const QString& text, int32_t exceptId)
     return false;
 }
 
-QPlainTextEdit* MultiLineBox(const char* name)
+} // namespace
+
+QString WordRowStatement(int32_t wordId)
+{
+    return QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
+           Sql::VALUE_END;
+}
+
+QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label)
 {
     auto* box = new QPlainTextEdit;
-    box->setObjectName(name);
+    NameControl(box, name, PlainLabelText(label->text()));
     box->setTabChangesFocus(true);
+    label->setBuddy(box);
     return box;
 }
-
-QPushButton* Button(const char* name, const QString& caption, const QString& tip)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    button->setToolTip(tip);
-    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
-    return button;
-}
-
-QLabel* BuddyLabel(const char* name, const QString& text, QWidget* buddy)
-{
-    auto* label = new QLabel(text);
-    label->setObjectName(name);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
-}
-} // namespace
 
 frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner)
 {
@@ -151,21 +136,20 @@ void frmEditWord::BuildControls()
     auto* central = new QWidget;
     auto* grid = new QGridLayout(central);
 
-    txtWord = new QLineEdit;
-    txtWord->setObjectName(QStringLiteral("txtWord"));
-    Label1 = BuddyLabel("Label1", QStringLiteral("Word"), txtWord);
-    chkCaseSensitive = new QCheckBox(QStringLiteral("Case Sensitive"));
-    chkCaseSensitive->setObjectName(QStringLiteral("chkCaseSensitive"));
-    chkCaseSensitive->setToolTip(QStringLiteral(
-        "Case sensitive indicates that the word must be typed exactly as it appears to be "
-        "counted as correct"));
-    chkCaseSensitive->setAccessibleName(QStringLiteral("Case Sensitive"));
-    txtDefinition = MultiLineBox("txtDefinition");
-    Label2 = BuddyLabel("Label2", QStringLiteral("Definition"), txtDefinition);
-    txtSentence = MultiLineBox("txtSentence");
-    Label3 = BuddyLabel("Label3", QStringLiteral("Context Sentence"), txtSentence);
-    cmdSaveWord = Button("cmdSaveWord", QStringLiteral("Save"), QStringLiteral("Save this word"));
-    cmdCancel = Button("cmdCancel", QStringLiteral("Cancel"), QStringLiteral("Do not save changes"));
+    Label1 = MakeLabel(nullptr, "Label1", QStringLiteral("Word"));
+    txtWord = MakeTextBox(nullptr, "txtWord", Label1);
+    chkCaseSensitive = MakeCheckBox(
+        nullptr, "chkCaseSensitive", QStringLiteral("Case Sensitive"),
+        QStringLiteral("Case sensitive indicates that the word must be typed exactly as it "
+                       "appears to be counted as correct"));
+    Label2 = MakeLabel(nullptr, "Label2", QStringLiteral("Definition"));
+    txtDefinition = MakeMultiLineBox("txtDefinition", Label2);
+    Label3 = MakeLabel(nullptr, "Label3", QStringLiteral("Context Sentence"));
+    txtSentence = MakeMultiLineBox("txtSentence", Label3);
+    cmdSaveWord = MakeButton(nullptr, "cmdSaveWord", QStringLiteral("Save"),
+                             QStringLiteral("Save this word"));
+    cmdCancel = MakeButton(nullptr, "cmdCancel", QStringLiteral("Cancel"),
+                           QStringLiteral("Do not save changes"));
 
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(txtWord, 1, 0);
@@ -192,13 +176,15 @@ QWidget* frmEditWord::BuildWavFrame()
 {
     frameWav = new QGroupBox(QStringLiteral("Pronounciation"));
     frameWav->setObjectName(QStringLiteral("frameWav"));
-    cmdRecord = Button("cmdRecord", QStringLiteral("Record"),
-                       QStringLiteral("Record the pronounciation"));
-    cmdStop = Button("cmdStop", QStringLiteral("Stop"), QStringLiteral("Stop recording"));
+    cmdRecord = MakeButton(nullptr, "cmdRecord", QStringLiteral("Record"),
+                           QStringLiteral("Record the pronounciation"));
+    cmdStop = MakeButton(nullptr, "cmdStop", QStringLiteral("Stop"),
+                         QStringLiteral("Stop recording"));
     cmdStop->hide();
-    cmdPlay = Button("cmdPlay", QStringLiteral("Play"), QStringLiteral("Hear the current recording"));
-    cmdDeleteWav = Button("cmdDeleteWav", QStringLiteral("Delete"),
-                          QStringLiteral("Clear the current recording"));
+    cmdPlay = MakeButton(nullptr, "cmdPlay", QStringLiteral("Play"),
+                         QStringLiteral("Hear the current recording"));
+    cmdDeleteWav = MakeButton(nullptr, "cmdDeleteWav", QStringLiteral("Delete"),
+                              QStringLiteral("Clear the current recording"));
 
     // The recording indicator: a round lamp that blinks while the microphone is open.
     Shape1 = new QFrame;
@@ -311,7 +297,7 @@ void frmEditWord::LoadWordDetails()
     DeleteFileQuietly(TempWavPath());
     // A recording made for the previous word is gone with the closed recorder.
     newRecording_ = false;
-    Recordset rs(WordStatement(wordId_), Globals::DbConnection());
+    Recordset rs(WordRowStatement(wordId_), Globals::DbConnection());
     if (!rs.Eof()) {
         txtWord->setText(rs.Field("WORD").toText());
         txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
@@ -360,7 +346,8 @@ void frmEditWord::cmdDeleteWav_Click() { DeleteFileQuietly(TempWavPath()); }
 
 void frmEditWord::cmdSaveWord_Click()
 {
-    // Save is not offered while the microphone is open: finish the recording first.
+    // A save while the microphone is open first stops the recording and keeps it, so the
+    // word is never stored with the microphone still running behind the window.
     if (IsRecording())
         cmdStop_Click();
     txtWord->setText(txtWord->text().trimmed());
@@ -413,7 +400,7 @@ bool frmEditWord::StoreWordRow()
     // stored, so a failed write never leaves the recording under a name the word lacks.
     const QString oldText = created ? QString() : GetWordText(id);
 
-    Recordset rs(WordStatement(id), Globals::DbConnection());
+    Recordset rs(WordRowStatement(id), Globals::DbConnection());
     if (rs.Eof()) {
         rs.AddNew();
         rs.SetField("WORD_ID", Variant(id));

@@ -15,6 +15,11 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
+// The statement that reads one WORDS row: " SELECT * FROM WORDS  WHERE WORD_ID = <id> ".
+QString WordRowStatement(int32_t wordId);
+// A multi-line box named by its label (the label's buddy); Tab leaves it.
+QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label);
+
 // A window that opens the word editor and wants to hear about saved words (the list editor).
 class WordEditorCaller {
 public:
