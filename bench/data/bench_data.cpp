@@ -62,12 +62,18 @@ void BM_RecordAttempt(benchmark::State& state)
 }
 BENCHMARK(BM_RecordAttempt)->Unit(benchmark::kMicrosecond);
 
+// A file in the benchmark folder for the sync floors; -1 when it cannot be written.
+int OpenProbe(const QByteArray& path)
+{
+    return ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+}
+
 // For comparison: what one durable 4 KiB write costs on this disk, the least any durable
 // change can take.
 void BM_DiskSyncFloor(benchmark::State& state)
 {
     const QByteArray path = (App().path() + "/sync-probe").toUtf8();
-    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const int fd = OpenProbe(path);
     if (fd < 0) {
         state.SkipWithError("cannot write in the benchmark folder");
         return;
@@ -81,6 +87,31 @@ void BM_DiskSyncFloor(benchmark::State& state)
     ::unlink(path.constData());
 }
 BENCHMARK(BM_DiskSyncFloor)->Unit(benchmark::kMicrosecond);
+
+// The same floor shaped like one stored attempt in the write-ahead log: four pages (the row's
+// page and one page of each of its three indexes) written one after the other through a
+// 4 MiB log that starts over, then one sync.
+void BM_DiskSyncFloorFourPages(benchmark::State& state)
+{
+    const QByteArray path = (App().path() + "/sync-probe-log").toUtf8();
+    const int fd = OpenProbe(path);
+    if (fd < 0) {
+        state.SkipWithError("cannot write in the benchmark folder");
+        return;
+    }
+    constexpr off_t kLogBytes = 4 << 20;
+    static char pages[4 * 4096] = {};
+    off_t offset = 0;
+    for (auto _ : state) {
+        if (::pwrite(fd, pages, sizeof pages, offset) != ssize_t(sizeof pages) ||
+            ::fdatasync(fd) != 0)
+            state.SkipWithError("write failed");
+        offset = (offset + off_t(sizeof pages)) % kLogBytes;
+    }
+    ::close(fd);
+    ::unlink(path.constData());
+}
+BENCHMARK(BM_DiskSyncFloorFourPages)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv)
