@@ -1,5 +1,7 @@
 // Start-up of the main program to its main window shown, on a database the size of years of
-// use (1,000 lists), against an empty Qt main window started the same way. Each sample starts
+// use (1,000 lists), against two empty Qt main windows started the same way by this same
+// program (same build, same libraries loaded): a bare window, and a window with a menu bar and
+// an empty four-column grid, the frame of the main window without its data. Each sample starts
 // this program again as a child process that does one start-up and reports as soon as its
 // window is shown and the event loop has gone idle; the sample is the wall time from starting
 // the process to that report. The processor time shown beside it is the child's whole run.
@@ -14,6 +16,8 @@
 #include <QElapsedTimer>
 #include <QLockFile>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QTableWidget>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -22,6 +26,7 @@
 #include <cstring>
 #include <sys/resource.h>
 #include <numeric>
+#include <string>
 #include <vector>
 
 namespace {
@@ -40,6 +45,7 @@ struct Samples {
 Samples quillbySamples;
 Samples noListsSamples;
 Samples emptySamples;
+Samples framedSamples;
 
 double ChildrenCpuSeconds()
 {
@@ -85,6 +91,26 @@ int ChildEmpty(int argc, char** argv)
     SetMsgBoxTitle(QStringLiteral("Quillby"));
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Quillby"));
+    window.show();
+    return RunUntilIdle(app);
+}
+
+// Child: an empty main window with a menu bar and a grid of four columns, no rows and no
+// database: what any program of this shape pays before it reads its data.
+int ChildFramed(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    SetMsgBoxTitle(QStringLiteral("Quillby"));
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("Quillby"));
+    for (const char* title : {"&File", "&Lists", "&Help"}) {
+        QMenu* menu = window.menuBar()->addMenu(QString::fromLatin1(title));
+        menu->addAction(QStringLiteral("Item"));
+    }
+    auto* grid = new QTableWidget(0, 4, &window);
+    grid->setHorizontalHeaderLabels({QStringLiteral("School Test Date"), QStringLiteral("Words"),
+                                     QStringLiteral("Tests"), QString()});
+    window.setCentralWidget(grid);
     window.show();
     return RunUntilIdle(app);
 }
@@ -149,6 +175,15 @@ void BM_StartupEmptyWindow(benchmark::State& state)
 }
 BENCHMARK(BM_StartupEmptyWindow)->UseManualTime()->Iterations(kSamples)->Unit(benchmark::kMillisecond);
 
+void BM_StartupEmptyWindowWithMenusAndGrid(benchmark::State& state)
+{
+    Sample(state, {QStringLiteral("--child"), QStringLiteral("framed")}, framedSamples);
+}
+BENCHMARK(BM_StartupEmptyWindowWithMenusAndGrid)
+    ->UseManualTime()
+    ->Iterations(kSamples)
+    ->Unit(benchmark::kMillisecond);
+
 double Median(std::vector<double> v)
 {
     if (v.empty())
@@ -157,26 +192,44 @@ double Median(std::vector<double> v)
     return v[v.size() / 2];
 }
 
+void PrintRow(const char* name, const Samples& samples)
+{
+    std::printf("  %-36s: %7.1f ms    %7.1f ms\n", name, Median(samples.wall) * 1e3,
+                Median(samples.cpu) * 1e3);
+}
+
+// The ratio of the 1,000-list start-up to one baseline, wall and processor time; true when
+// the wall-time ratio is within the limit.
+bool PrintRatio(const char* name, const Samples& baseline)
+{
+    const double wall = Median(baseline.wall);
+    const double cpu = Median(baseline.cpu);
+    const double ratio = wall > 0 ? Median(quillbySamples.wall) / wall : 0.0;
+    const std::string label = std::string("ratio to ") + name;
+    std::printf("  %-36s: %7.2f       %7.2f      (limit %.2f)\n", label.c_str(), ratio,
+                cpu > 0 ? Median(quillbySamples.cpu) / cpu : 0.0, kLimitRatio);
+    return wall > 0 && ratio <= kLimitRatio;
+}
+
 void Report()
 {
     const double quillby = Median(quillbySamples.wall);
-    const double empty = Median(emptySamples.wall);
-    if (quillby <= 0 || empty <= 0)
+    if (quillby <= 0 || Median(emptySamples.wall) <= 0 || Median(framedSamples.wall) <= 0)
         return;
-    const double ratio = quillby / empty;
-    const double quillbyCpu = Median(quillbySamples.cpu);
-    const double emptyCpu = Median(emptySamples.cpu);
     std::printf("\nStart-up to the main window shown, median of %d processes:\n", kSamples);
-    std::printf("                         wall time     processor time\n");
-    std::printf("  Quillby, 1,000 lists : %7.1f ms    %7.1f ms   (limit %.0f ms)\n", quillby * 1e3,
-                quillbyCpu * 1e3, kLimitSeconds * 1e3);
-    std::printf("  Quillby, no lists    : %7.1f ms    %7.1f ms\n", Median(noListsSamples.wall) * 1e3,
-                Median(noListsSamples.cpu) * 1e3);
-    std::printf("  empty Qt window      : %7.1f ms    %7.1f ms\n", empty * 1e3, emptyCpu * 1e3);
-    std::printf("  ratio to empty window: %7.2f       %7.2f      (limit %.2f)\n", ratio,
-                emptyCpu > 0 ? quillbyCpu / emptyCpu : 0.0, kLimitRatio);
-    std::printf("  %s\n", quillby < kLimitSeconds && ratio <= kLimitRatio ? "within the targets"
-                                                                           : "OVER THE TARGETS");
+    std::printf("  %-36s    wall time   processor time\n", "");
+    PrintRow("Quillby, 1,000 lists", quillbySamples);
+    PrintRow("Quillby, no lists", noListsSamples);
+    PrintRow("empty window", emptySamples);
+    PrintRow("empty window with menus and grid", framedSamples);
+    std::printf("  %-36s: %7.0f ms\n", "limit for Quillby, 1,000 lists", kLimitSeconds * 1e3);
+    const bool underLimit = quillby < kLimitSeconds;
+    const bool bare = PrintRatio("empty window", emptySamples);
+    const bool framed = PrintRatio("window with menus and grid", framedSamples);
+    std::printf("  under %.0f ms: %s; within %.1fx of the empty window: %s; within %.1fx of the "
+                "window with menus and grid: %s\n",
+                kLimitSeconds * 1e3, underLimit ? "yes" : "NO", kLimitRatio, bare ? "yes" : "NO",
+                kLimitRatio, framed ? "yes" : "NO");
 }
 } // namespace
 
@@ -185,6 +238,8 @@ int main(int argc, char** argv)
     if (argc >= 3 && std::strcmp(argv[1], "--child") == 0) {
         if (std::strcmp(argv[2], "quillby") == 0 && argc >= 4)
             return ChildQuillby(argc, argv, QString::fromLocal8Bit(argv[3]));
+        if (std::strcmp(argv[2], "framed") == 0)
+            return ChildFramed(argc, argv);
         return ChildEmpty(argc, argv);
     }
     QCoreApplication app(argc, argv);
