@@ -1,8 +1,17 @@
 #include "FormHelpers.h"
 
+#include "AppFunctions.h"
+#include "Options.h"
+#include "Recordset.h"
 #include "Variant.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QLineEdit>
@@ -32,22 +41,29 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
     return label;
 }
 
+namespace {
+// A captioned control named after its caption, with its tool-tip.
+template <class Control>
+Control* MakeCaptioned(QWidget* parent, const char* name, const QString& caption,
+                       const QString& toolTip)
+{
+    auto* control = new Control(caption, parent);
+    NameControl(control, name, PlainLabelText(caption));
+    control->setToolTip(toolTip);
+    return control;
+}
+} // namespace
+
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& toolTip)
 {
-    auto* button = new QPushButton(caption, parent);
-    NameControl(button, name, PlainLabelText(caption));
-    button->setToolTip(toolTip);
-    return button;
+    return MakeCaptioned<QPushButton>(parent, name, caption, toolTip);
 }
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,
                         const QString& toolTip)
 {
-    auto* box = new QCheckBox(caption, parent);
-    NameControl(box, name, PlainLabelText(caption));
-    box->setToolTip(toolTip);
-    return box;
+    return MakeCaptioned<QCheckBox>(parent, name, caption, toolTip);
 }
 
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QLabel* label)
@@ -82,4 +98,165 @@ QDate ParseDateText(const QString& text)
     if (!date.isValid())
         date = QDate::fromString(t, Qt::ISODate);
     return date;
+}
+
+QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QLabel* label,
+                         const QStringList& items, const QString& toolTip, bool editable)
+{
+    auto* box = new QComboBox(parent);
+    NameControl(box, name, PlainLabelText(label->text()));
+    box->setEditable(editable);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(items);
+    box->setToolTip(toolTip);
+    label->setBuddy(box);
+    return box;
+}
+
+void InitModalDialog(QDialog* dialog, const char* name, const QString& title)
+{
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setWindowTitle(title);
+    dialog->setAccessibleName(title);
+    dialog->setModal(true);
+}
+
+namespace {
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* frame = new QGroupBox(caption, parent);
+    NameControl(frame, name, caption);
+    return frame;
+}
+
+void BuildDisplayFrame(QWidget* parent, TestDefaultControls& c, const QString& scope,
+                       bool editableChoices)
+{
+    c.frameDisplay = MakeFrame(parent, "frameDisplay", QStringLiteral("Display"));
+    QWidget* frame = c.frameDisplay;
+    // Created in the order they are shown, which is also the Tab order.
+    c.chkPronounce = MakeCheckBox(frame, "chkPronounce", QStringLiteral("Pronounce"),
+                                  QStringLiteral("The word will be pronounced during ") + scope);
+    c.chkDefinition = MakeCheckBox(frame, "chkDefinition", QStringLiteral("Show Definition"),
+                                   QStringLiteral("The definition will be displayed during ") + scope);
+    c.chkSentence = MakeCheckBox(frame, "chkSentence", QStringLiteral("Show Context Sentence"),
+                                 QStringLiteral("The context sentence will be show during ") + scope);
+    auto* label5 = MakeLabel(frame, "Label5", QStringLiteral("Word Order"));
+    c.txtTestOrder = MakeChoiceBox(
+        frame, "txtTestOrder", label5,
+        {QString::fromLatin1(Opt::ORDER_ALPHABETICAL), QString::fromLatin1(Opt::ORDER_CREATED),
+         QString::fromLatin1(Opt::ORDER_RANDOM)},
+        QStringLiteral("The order that the words will appear on ") + scope, editableChoices);
+    auto* layout = new QGridLayout(frame);
+    layout->addWidget(c.chkPronounce, 0, 0);
+    layout->addWidget(c.chkDefinition, 1, 0);
+    layout->addWidget(c.chkSentence, 2, 0);
+    layout->addWidget(label5, 0, 1);
+    layout->addWidget(c.txtTestOrder, 1, 1);
+    layout->setColumnStretch(0, 1);
+}
+
+void BuildWrongAnswerFrame(QWidget* parent, TestDefaultControls& c, bool editableChoices)
+{
+    c.frameWrong = MakeFrame(parent, "frameWrong", QStringLiteral("Incorrect Answer Behavior"));
+    QWidget* frame = c.frameWrong;
+    auto* label1 = MakeLabel(frame, "Label1", QStringLiteral("Go to the next word after"));
+    QStringList counts;
+    for (int n = 1; n <= 10; ++n)
+        counts << QString::number(n);
+    c.cmbMoveOn = MakeChoiceBox(
+        frame, "cmbMoveOn", label1, counts,
+        QStringLiteral("The number of chances given to spell a word correctly before moving on "
+                       "to the next word"),
+        editableChoices);
+    c.cmbMoveOn->setAccessibleName(QStringLiteral("Go to the next word after incorrect answers"));
+    c.cmbMoveOn->setMinimumContentsLength(3);
+    auto* label2 = MakeLabel(frame, "Label2", QStringLiteral("incorrect answers"));
+    c.chkRevealAnswers = MakeCheckBox(
+        frame, "chkRevealAnswers", QStringLiteral("Reveal answers before moving on"),
+        QStringLiteral("Show the correct answer if the word is not spelled correctly after the "
+                       "specified number of chances"));
+    c.chkForceEcho = MakeCheckBox(
+        frame, "chkForceEcho",
+        QStringLiteral("Require the student to type the correct answer after it is revealed"),
+        QStringLiteral("Require the student to correctly spell the word after it is show"));
+    c.chkClearWrongAnswer = MakeCheckBox(
+        frame, "chkClearWrongAnswer", QStringLiteral("Clear Incorrect Answers"),
+        QStringLiteral("Clear the entire mispelled when an answer is incorrect"));
+    auto* moveOn = new QHBoxLayout;
+    moveOn->addWidget(label1);
+    moveOn->addWidget(c.cmbMoveOn);
+    moveOn->addWidget(label2);
+    moveOn->addStretch();
+    auto* layout = new QVBoxLayout(frame);
+    layout->addLayout(moveOn);
+    for (QCheckBox* box : {c.chkRevealAnswers, c.chkForceEcho, c.chkClearWrongAnswer})
+        layout->addWidget(box);
+
+    QObject::connect(c.chkForceEcho, &QCheckBox::toggled, frame, [reveal = c.chkRevealAnswers](bool on) {
+        if (on)
+            reveal->setChecked(true);
+    });
+    QObject::connect(c.chkRevealAnswers, &QCheckBox::toggled, frame, [echo = c.chkForceEcho](bool on) {
+        if (!on)
+            echo->setChecked(false);
+    });
+}
+
+void BuildSoundsFrame(QWidget* parent, TestDefaultControls& c)
+{
+    c.frameSounds = MakeFrame(parent, "frameSounds", QStringLiteral("Sounds"));
+    c.chkPlayRight = MakeCheckBox(c.frameSounds, "chkPlayRight",
+                                  QStringLiteral("Play Sound After Correct Answers"),
+                                  QStringLiteral("Play a notification sound when a word is spelled correctly"));
+    c.chkPlayWrong = MakeCheckBox(c.frameSounds, "chkPlayWrong",
+                                  QStringLiteral("Play Sound After Incorrect Answers"),
+                                  QStringLiteral("Play a notification sound when a word is spelled incorrectly"));
+    auto* layout = new QVBoxLayout(c.frameSounds);
+    layout->addWidget(c.chkPlayRight);
+    layout->addWidget(c.chkPlayWrong);
+}
+} // namespace
+
+void BuildTestDefaultFrames(QWidget* parent, TestDefaultControls& controls, const QString& scope,
+                            bool editableChoices)
+{
+    BuildDisplayFrame(parent, controls, scope, editableChoices);
+    BuildWrongAnswerFrame(parent, controls, editableChoices);
+    BuildSoundsFrame(parent, controls);
+}
+
+bool AnyClueChecked(const TestDefaultControls& c)
+{
+    return c.chkDefinition->isChecked() || c.chkSentence->isChecked() || c.chkPronounce->isChecked();
+}
+
+QString MissingClueMessage(const QString& leadText)
+{
+    return leadText + QStringLiteral("\r\r    1. Pronounce\r    2. Definition\r    3. Context Sentence");
+}
+
+void SetCheckFromText(QCheckBox* box, const QString& stored)
+{
+    box->setChecked(TextToCheckValue(stored) == 1);
+}
+
+void WriteTestDefaults(const TestDefaultControls& c, Recordset& rs)
+{
+    const auto flag = [](const QCheckBox* box) {
+        return Variant(CheckValueToText(box->isChecked() ? 1 : 0));
+    };
+    const auto set = [&rs](const char* column, const Variant& value) {
+        rs.SetField(QString::fromLatin1(column), value);
+    };
+    set(Opt::PRONOUNCE, flag(c.chkPronounce));
+    set(Opt::SHOW_DEFINITION, flag(c.chkDefinition));
+    set(Opt::SHOW_CONTEXT, flag(c.chkSentence));
+    set(Opt::TEST_ORDER, Variant(c.txtTestOrder->currentText()));
+    set(Opt::MOVE_ON_AFTER, Variant(c.cmbMoveOn->currentText()));
+    set(Opt::REVEAL_ANSWERS, flag(c.chkRevealAnswers));
+    set(Opt::REQUIRE_ECHO, flag(c.chkForceEcho));
+    set(Opt::CLEAR_WRONG_ANSWER, flag(c.chkClearWrongAnswer));
+    set(Opt::PLAY_CORRECT_SOUND, flag(c.chkPlayRight));
+    set(Opt::PLAY_INCORRECT_SOUND, flag(c.chkPlayWrong));
 }

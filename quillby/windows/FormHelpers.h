@@ -1,14 +1,19 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 class Variant;
 
+class QDialog;
 class QWidget;
 class QLabel;
 class QPushButton;
 class QCheckBox;
+class QComboBox;
+class QGroupBox;
 class QLineEdit;
+class Recordset;
 
 // Small helpers shared by the main program's windows: every control gets its name as
 // objectName and an accessible name, and dates travel as "m/d/yyyy" text.
@@ -24,6 +29,11 @@ QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& captio
 // A text box whose accessible name is the text of its label (the label becomes its buddy).
 QLineEdit* MakeTextBox(QWidget* parent, const char* name, QLabel* label);
 
+// A drop-down box named by its label (which becomes its buddy); an editable box keeps what
+// is typed as its text without adding it to the choices.
+QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QLabel* label,
+                         const QStringList& items, const QString& toolTip, bool editable);
+
 // The label's text without the access-key marker and a trailing colon.
 QString PlainLabelText(const QString& text);
 
@@ -35,3 +45,40 @@ QString ShortDateText(const Variant& value);
 QString UsDateText(const QDate& date);
 // Reads a date typed as "m/d/yyyy" (also "m/d/yy" and "yyyy-mm-dd"); invalid when it is none.
 QDate ParseDateText(const QString& text);
+
+// Sets objectName, title and accessible name of a dialog and makes it modal.
+void InitModalDialog(QDialog* dialog, const char* name, const QString& title);
+
+// The test-default controls that the options window and the test set-up window both show: the
+// frames "Display", "Incorrect Answer Behavior" and "Sounds" with the ten settings of a test.
+struct TestDefaultControls {
+    QGroupBox* frameDisplay = nullptr;
+    QCheckBox* chkPronounce = nullptr;
+    QCheckBox* chkDefinition = nullptr;
+    QCheckBox* chkSentence = nullptr;
+    QComboBox* txtTestOrder = nullptr;
+    QGroupBox* frameWrong = nullptr;
+    QComboBox* cmbMoveOn = nullptr;
+    QCheckBox* chkRevealAnswers = nullptr;
+    QCheckBox* chkForceEcho = nullptr;
+    QCheckBox* chkClearWrongAnswer = nullptr;
+    QGroupBox* frameSounds = nullptr;
+    QCheckBox* chkPlayRight = nullptr;
+    QCheckBox* chkPlayWrong = nullptr;
+};
+
+// Builds the three frames into parent. The tool-tips of the clue boxes and of the word order
+// end with scope ("this test", "practice tests"); editableChoices lets the user type any text
+// into the two drop-down boxes. A checked retyping box always comes with a checked reveal box.
+void BuildTestDefaultFrames(QWidget* parent, TestDefaultControls& controls, const QString& scope,
+                            bool editableChoices);
+
+// True when at least one clue (pronounce, definition, context sentence) is checked.
+bool AnyClueChecked(const TestDefaultControls& controls);
+// The refusal when no clue is checked: leadText followed by the list of the three clues.
+QString MissingClueMessage(const QString& leadText);
+
+// Checks a box exactly when the stored flag text reads "TRUE" in any case.
+void SetCheckFromText(QCheckBox* box, const QString& stored);
+// Writes the ten test defaults into the current row, in the order of the settings row.
+void WriteTestDefaults(const TestDefaultControls& controls, Recordset& rs);

@@ -46,10 +46,7 @@ QString frmAbout::SupportMailLink()
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + kProgram + QStringLiteral("..."));
-    setAccessibleName(windowTitle());
-    setModal(true);
+    InitModalDialog(this, "frmAbout", QStringLiteral("About ") + kProgram + QStringLiteral("..."));
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette palette = this->palette();

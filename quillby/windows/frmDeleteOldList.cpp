@@ -20,10 +20,7 @@
 
 frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmDeleteOldList"));
-    setWindowTitle(QStringLiteral("Delete Old List..."));
-    setAccessibleName(windowTitle());
-    setModal(true);
+    InitModalDialog(this, "frmDeleteOldList", QStringLiteral("Delete Old List..."));
     // Shown before the main window exists on screen: closing it must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 

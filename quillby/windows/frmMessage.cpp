@@ -26,10 +26,7 @@ QFont BoldFont(const QFont& base, double points)
 
 frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmMessage"));
-    setWindowTitle(QStringLiteral("Message..."));
-    setAccessibleName(windowTitle());
-    setModal(true);
+    InitModalDialog(this, "frmMessage", QStringLiteral("Message..."));
     setAttribute(Qt::WA_QuitOnClose, false); // a notice never ends the program
 
     lblTop = MakeLabel(this, "lblTop", QString());

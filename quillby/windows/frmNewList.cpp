@@ -58,10 +58,7 @@ QString WeekdayName(const QDate& date)
 
 frmNewList::frmNewList(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmNewList"));
-    setWindowTitle(QStringLiteral("New Word List"));
-    setAccessibleName(windowTitle());
-    setModal(true);
+    InitModalDialog(this, "frmNewList", QStringLiteral("New Word List"));
 
     lblToday = MakeLabel(this, "lblToday", QString());
     QFont bold = lblToday->font();

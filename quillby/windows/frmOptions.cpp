@@ -26,19 +26,6 @@
 namespace {
 QString Col(const char* column) { return QString::fromLatin1(column); }
 
-QComboBox* MakeComboBox(QWidget* parent, const char* name, QLabel* label, const QStringList& items,
-                        const QString& toolTip)
-{
-    auto* box = new QComboBox(parent);
-    NameControl(box, name, PlainLabelText(label->text()));
-    box->setEditable(true);
-    box->setInsertPolicy(QComboBox::NoInsert);
-    box->addItems(items);
-    box->setToolTip(toolTip);
-    label->setBuddy(box);
-    return box;
-}
-
 // Reading a settings column ignores its failure: the control keeps what it showed.
 template <class F>
 void IgnoringErrors(F&& read)
@@ -47,11 +34,6 @@ void IgnoringErrors(F&& read)
         read();
     } catch (const std::exception&) {
     }
-}
-
-void SetCheck(QCheckBox* box, const Variant& stored)
-{
-    box->setChecked(TextToCheckValue(stored.toText()) == 1);
 }
 
 Variant CheckText(const QCheckBox* box) { return Variant(CheckValueToText(box->isChecked() ? 1 : 0)); }
@@ -77,10 +59,7 @@ QStringList TestDayChoices()
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Options"));
-    setAccessibleName(windowTitle());
-    setModal(true);
+    InitModalDialog(this, "frmOptions", QStringLiteral("Options"));
 
     BuildMenu();
     Tab1 = new QTabWidget(this);
@@ -127,81 +106,16 @@ QWidget* frmOptions::BuildTestDefaultsTab()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabTestDefaults"));
-
-    frameDisplay = new QGroupBox(QStringLiteral("Display"), page);
-    NameControl(frameDisplay, "frameDisplay", QStringLiteral("Display"));
-    chkDefinition = MakeCheckBox(frameDisplay, "chkDefinition", QStringLiteral("Show Definition"),
-                                 QStringLiteral("The definition will be displayed during practice tests"));
-    chkSentence = MakeCheckBox(frameDisplay, "chkSentence", QStringLiteral("Show Context Sentence"),
-                               QStringLiteral("The context sentence will be show during practice tests"));
-    chkPronounce = MakeCheckBox(frameDisplay, "chkPronounce", QStringLiteral("Pronounce"),
-                                QStringLiteral("The word will be pronounced during practice tests"));
-    auto* orderLabel = MakeLabel(frameDisplay, "lblTestOrder", QStringLiteral("Word Order"));
-    txtTestOrder = MakeComboBox(
-        frameDisplay, "txtTestOrder", orderLabel,
-        {QString::fromLatin1(Opt::ORDER_ALPHABETICAL), QString::fromLatin1(Opt::ORDER_CREATED),
-         QString::fromLatin1(Opt::ORDER_RANDOM)},
-        QStringLiteral("The order that the words will appear on practice tests"));
-    auto* display = new QGridLayout(frameDisplay);
-    display->addWidget(chkPronounce, 0, 0);
-    display->addWidget(chkDefinition, 1, 0);
-    display->addWidget(chkSentence, 2, 0);
-    display->addWidget(orderLabel, 0, 1);
-    display->addWidget(txtTestOrder, 1, 1);
-    display->setColumnStretch(0, 1);
-
-    frameWrong = new QGroupBox(QStringLiteral("Incorrect Answer Behavior"), page);
-    NameControl(frameWrong, "frameWrong", QStringLiteral("Incorrect Answer Behavior"));
-    auto* moveOnBefore = MakeLabel(frameWrong, "lblMoveOn", QStringLiteral("Go to the next word after"));
-    QStringList counts;
-    for (int n = 1; n <= 10; ++n)
-        counts << QString::number(n);
-    cmbMoveOn = MakeComboBox(
-        frameWrong, "cmbMoveOn", moveOnBefore, counts,
-        QStringLiteral("The number of chances given to spell a word correctly before moving on to the next word"));
-    cmbMoveOn->setAccessibleName(QStringLiteral("Go to the next word after incorrect answers"));
-    cmbMoveOn->setMinimumContentsLength(3);
-    auto* moveOnAfter = MakeLabel(frameWrong, "lblMoveOnAfter", QStringLiteral("incorrect answers"));
-    chkRevealAnswers = MakeCheckBox(
-        frameWrong, "chkRevealAnswers", QStringLiteral("Reveal answers before moving on"),
-        QStringLiteral("Show the correct answer if the word is not spelled correctly after the specified number of chances"));
-    chkForceEcho = MakeCheckBox(
-        frameWrong, "chkForceEcho",
-        QStringLiteral("Require the student to type the correct answer after it is revealed"),
-        QStringLiteral("Require the student to correctly spell the word after it is show"));
-    chkClearWrongAnswer = MakeCheckBox(
-        frameWrong, "chkClearWrongAnswer", QStringLiteral("Clear Incorrect Answers"),
-        QStringLiteral("Clear the entire mispelled when an answer is incorrect"));
-    auto* moveOn = new QHBoxLayout;
-    moveOn->addWidget(moveOnBefore);
-    moveOn->addWidget(cmbMoveOn);
-    moveOn->addWidget(moveOnAfter);
-    moveOn->addStretch();
-    auto* wrong = new QVBoxLayout(frameWrong);
-    wrong->addLayout(moveOn);
-    wrong->addWidget(chkRevealAnswers);
-    wrong->addWidget(chkForceEcho);
-    wrong->addWidget(chkClearWrongAnswer);
-
-    frameSounds = new QGroupBox(QStringLiteral("Sounds"), page);
-    NameControl(frameSounds, "frameSounds", QStringLiteral("Sounds"));
-    chkPlayRight = MakeCheckBox(frameSounds, "chkPlayRight", QStringLiteral("Play Sound After Correct Answers"),
-                                QStringLiteral("Play a notification sound when a word is spelled correctly"));
-    chkPlayWrong = MakeCheckBox(frameSounds, "chkPlayWrong", QStringLiteral("Play Sound After Incorrect Answers"),
-                                QStringLiteral("Play a notification sound when a word is spelled incorrectly"));
-    auto* sounds = new QVBoxLayout(frameSounds);
-    sounds->addWidget(chkPlayRight);
-    sounds->addWidget(chkPlayWrong);
-
+    BuildTestDefaultFrames(page, *this, QStringLiteral("practice tests"), true);
     chkSkipIndividualTestSetup = MakeCheckBox(
         page, "chkSkipIndividualTestSetup", QStringLiteral("Skip Individual Test Setup"),
         QStringLiteral("Always use these defaults when starting a practice test"));
 
     auto* layout = new QVBoxLayout(page);
-    layout->addWidget(frameDisplay);
-    layout->addWidget(frameWrong);
-    layout->addWidget(frameSounds);
-    layout->addWidget(chkSkipIndividualTestSetup);
+    for (QWidget* part : {static_cast<QWidget*>(frameDisplay), static_cast<QWidget*>(frameWrong),
+                          static_cast<QWidget*>(frameSounds),
+                          static_cast<QWidget*>(chkSkipIndividualTestSetup)})
+        layout->addWidget(part);
     layout->addStretch();
     return page;
 }
@@ -211,16 +125,17 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabGeneralDefaults"));
     auto* dayLabel = MakeLabel(page, "lblTestDay", QStringLiteral("School tests are normally on"));
-    txtTestDay = MakeComboBox(
+    txtTestDay = MakeChoiceBox(
         page, "txtTestDay", dayLabel, TestDayChoices(),
-        QStringLiteral("The day of the week that the student normally has spelling tests at school"));
+        QStringLiteral("The day of the week that the student normally has spelling tests at school"),
+        true);
     chkPromptToDeleteOldTests = MakeCheckBox(
         page, "chkPromptToDeleteOldTests",
         QStringLiteral("Prompt me to delete word lists after thier test dates"),
         QStringLiteral("Alerts you when lists are past thier scheduled school test date"));
     auto* timeLabel = MakeLabel(page, "lblTempMessages", QStringLiteral("Temporary Messages"));
-    txtTempMessages = MakeComboBox(page, "txtTempMessages", timeLabel, TimeChoices(),
-                                   QStringLiteral("The amount of time to display messages"));
+    txtTempMessages = MakeChoiceBox(page, "txtTempMessages", timeLabel, TimeChoices(),
+                                    QStringLiteral("The amount of time to display messages"), true);
     cmdTestMessageTime = MakeButton(page, "cmdTestMessageTime", QStringLiteral("Test"),
                                     QStringLiteral("Test the selected message time"));
     cmdTestMessageTime->setAutoDefault(false);
@@ -241,15 +156,6 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
 
 void frmOptions::ConnectCommands()
 {
-    // "Require the student to type the answer" is never on while "Reveal answers" is off.
-    connect(chkForceEcho, &QCheckBox::toggled, this, [this](bool on) {
-        if (on)
-            chkRevealAnswers->setChecked(true);
-    });
-    connect(chkRevealAnswers, &QCheckBox::toggled, this, [this](bool on) {
-        if (!on)
-            chkForceEcho->setChecked(false);
-    });
     connect(cmdSave, &QPushButton::clicked, this, &frmOptions::SaveClicked);
     connect(mnuSave, &QAction::triggered, this, &frmOptions::SaveClicked);
     connect(cmdRestoreDefaults, &QPushButton::clicked, this, &frmOptions::RestoreDefaultsClicked);
@@ -268,7 +174,7 @@ void frmOptions::LoadOptions()
             return;
         }
         auto check = [&rs](QCheckBox* box, const char* column) {
-            IgnoringErrors([&] { SetCheck(box, rs.Field(Col(column))); });
+            IgnoringErrors([&] { SetCheckFromText(box, rs.Field(Col(column)).toText()); });
         };
         auto text = [&rs](QComboBox* box, const char* column) {
             IgnoringErrors([&] { box->setCurrentText(rs.Field(Col(column)).toText()); });
@@ -297,16 +203,7 @@ void frmOptions::SaveOptions()
     if (rs.Eof())
         rs.AddNew();
     rs.SetField(Col(Opt::SKIP_TEST_SETUP), CheckText(chkSkipIndividualTestSetup));
-    rs.SetField(Col(Opt::PRONOUNCE), CheckText(chkPronounce));
-    rs.SetField(Col(Opt::SHOW_DEFINITION), CheckText(chkDefinition));
-    rs.SetField(Col(Opt::SHOW_CONTEXT), CheckText(chkSentence));
-    rs.SetField(Col(Opt::TEST_ORDER), Variant(txtTestOrder->currentText()));
-    rs.SetField(Col(Opt::MOVE_ON_AFTER), Variant(cmbMoveOn->currentText()));
-    rs.SetField(Col(Opt::REVEAL_ANSWERS), CheckText(chkRevealAnswers));
-    rs.SetField(Col(Opt::REQUIRE_ECHO), CheckText(chkForceEcho));
-    rs.SetField(Col(Opt::CLEAR_WRONG_ANSWER), CheckText(chkClearWrongAnswer));
-    rs.SetField(Col(Opt::PLAY_CORRECT_SOUND), CheckText(chkPlayRight));
-    rs.SetField(Col(Opt::PLAY_INCORRECT_SOUND), CheckText(chkPlayWrong));
+    WriteTestDefaults(*this, rs);
     rs.SetField(Col(Opt::MESSAGE_TIME),
                 Variant(static_cast<int32_t>(TimeComboValue(txtTempMessages->currentText()))));
     rs.SetField(Col(Opt::TEST_DAY), Variant(txtTestDay->currentText()));
@@ -339,17 +236,12 @@ void frmOptions::SetTimeCombo(int messageTime)
     txtTempMessages->setCurrentText(TimeComboText(messageTime));
 }
 
-bool frmOptions::AnyClueChecked() const
-{
-    return chkDefinition->isChecked() || chkSentence->isChecked() || chkPronounce->isChecked();
-}
-
 void frmOptions::SaveClicked()
 {
-    if (!AnyClueChecked()) {
+    if (!AnyClueChecked(*this)) {
         Tab1->setCurrentIndex(0);
-        MsgBox(QStringLiteral("You must check at least one of the following boxes to save these defaults:"
-                              "\r\r    1. Pronounce\r    2. Definition\r    3. Context Sentence"),
+        MsgBox(MissingClueMessage(QStringLiteral(
+                   "You must check at least one of the following boxes to save these defaults:")),
                MsgButtons::OK, MsgIcon::None, this);
         chkPronounce->setFocus();
         return;

@@ -1,4 +1,6 @@
 #pragma once
+#include "FormHelpers.h"
+
 #include <QDialog>
 
 class QCheckBox;
@@ -12,7 +14,7 @@ class QPushButton;
 class QTabWidget;
 
 // The options window: the test defaults and the general settings of the one OPTIONS row.
-class frmOptions : public QDialog {
+class frmOptions : public QDialog, private TestDefaultControls {
     Q_OBJECT
 public:
     explicit frmOptions(QWidget* parent = nullptr);
@@ -34,7 +36,6 @@ private:
     void SaveClicked();
     void RestoreDefaultsClicked();
     void TestMessageTimeClicked();
-    bool AnyClueChecked() const;
 
     QMenuBar* menuBar_;
     QMenu* mnuFile;
@@ -42,19 +43,7 @@ private:
     QAction* mnuExit;
     QTabWidget* Tab1;
 
-    QGroupBox* frameDisplay;
-    QCheckBox* chkDefinition;
-    QCheckBox* chkSentence;
-    QCheckBox* chkPronounce;
-    QComboBox* txtTestOrder;
-    QGroupBox* frameWrong;
-    QComboBox* cmbMoveOn;
-    QCheckBox* chkRevealAnswers;
-    QCheckBox* chkForceEcho;
-    QCheckBox* chkClearWrongAnswer;
-    QGroupBox* frameSounds;
-    QCheckBox* chkPlayRight;
-    QCheckBox* chkPlayWrong;
+    // The frames of the test defaults come from TestDefaultControls.
     QCheckBox* chkSkipIndividualTestSetup;
 
     QComboBox* txtTestDay;

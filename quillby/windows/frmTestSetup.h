@@ -1,4 +1,5 @@
 #pragma once
+#include "FormHelpers.h"
 #include "TestOptions.h"
 
 #include <QWidget>
@@ -11,7 +12,9 @@ class QPushButton;
 
 // The settings of one practice test, pre-filled from the stored defaults; Continue starts the
 // test with them, Set as Default stores them.
-class frmTestSetup : public QWidget {
+// The three frames of check boxes and choices (TestDefaultControls) are the ones the options
+// window shows for the stored defaults.
+class frmTestSetup : public QWidget, public TestDefaultControls {
     Q_OBJECT
 public:
     explicit frmTestSetup(QWidget* parent = nullptr);
@@ -25,16 +28,6 @@ public:
     // The ten settings as the controls show them (TestOrder in upper case).
     TestSettings ChosenSettings() const;
 
-    QCheckBox* chkPronounce;
-    QCheckBox* chkSentence;
-    QCheckBox* chkDefinition;
-    QComboBox* txtTestOrder;
-    QComboBox* cmbMoveOn;
-    QCheckBox* chkRevealAnswers;
-    QCheckBox* chkForceEcho;
-    QCheckBox* chkClearWrongAnswer;
-    QCheckBox* chkPlayRight;
-    QCheckBox* chkPlayWrong;
     QPushButton* cmdSetAsDefault;
     QPushButton* cmdCancel;
     QPushButton* cmdContinue;
