@@ -39,6 +39,8 @@ void OpenInternet(const QString& url)
 
 QString frmAbout::WebsiteAddress() { return QStringLiteral("https://corvale.example/"); }
 QString frmAbout::SupportAddress() { return QStringLiteral("support@corvale.example"); }
+// A well-formed mail link: no blank after "mailto:" and "?" before the subject, so that mail
+// programs address the message to the support address itself with "Quillby" as its subject.
 QString frmAbout::SupportMailLink()
 {
     return QStringLiteral("mailto:") + SupportAddress() + QStringLiteral("?subject=") + kProgram;
