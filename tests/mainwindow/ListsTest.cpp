@@ -43,6 +43,21 @@ protected:
         AddTest(3, 3);
     }
 
+    // Asks for the grid's pop-up menu at pos; true when the Lists menu opened (it is closed
+    // again at once).
+    bool ListsMenuOpensAt(const QPoint& pos)
+    {
+        auto* lists = window.findChild<QMenu*>("mnuLists");
+        bool shown = false;
+        QTimer::singleShot(50, [&] {
+            shown = lists->isVisible();
+            lists->close();
+        });
+        emit grid->customContextMenuRequested(pos);
+        QTest::qWait(80);
+        return shown;
+    }
+
     void Start()
     {
         ASSERT_TRUE(window.LoadForm(folder.path()));
@@ -180,15 +195,7 @@ TEST_F(MainWindow, RightClickOnADataRowSelectsItAndOpensTheListsMenu)
 {
     FillLists();
     Start();
-    auto* lists = window.findChild<QMenu*>("mnuLists");
-    bool menuShown = false;
-    QTimer::singleShot(50, [&] {
-        menuShown = lists->isVisible();
-        lists->close();
-    });
-    const QRect third = grid->visualItemRect(grid->item(2, 0));
-    emit grid->customContextMenuRequested(third.center());
-    EXPECT_TRUE(menuShown);
+    EXPECT_TRUE(ListsMenuOpensAt(grid->visualItemRect(grid->item(2, 0)).center()));
     EXPECT_EQ(grid->currentRow(), 2);
     EXPECT_EQ(Globals::SelectedListID, 1);
 }
@@ -196,15 +203,7 @@ TEST_F(MainWindow, RightClickOnADataRowSelectsItAndOpensTheListsMenu)
 TEST_F(MainWindow, RightClickOnAnEmptyGridDoesNothing)
 {
     Start();
-    auto* lists = window.findChild<QMenu*>("mnuLists");
-    bool menuShown = false;
-    QTimer::singleShot(50, [&] {
-        menuShown = lists->isVisible();
-        lists->close();
-    });
-    emit grid->customContextMenuRequested(QPoint(10, 10));
-    QTest::qWait(80);
-    EXPECT_FALSE(menuShown);
+    EXPECT_FALSE(ListsMenuOpensAt(QPoint(10, 10)));
 }
 
 TEST_F(MainWindow, ClosingClosesTheOtherWindowsButTheListEditor)
