@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 const SeedSize kSize;
@@ -62,29 +63,34 @@ void BM_RecordAttempt(benchmark::State& state)
 }
 BENCHMARK(BM_RecordAttempt)->Unit(benchmark::kMicrosecond);
 
-// A file in the benchmark folder for the sync floors; -1 when it cannot be written.
-int OpenProbe(const QByteArray& path)
+// Writes `bytes` and syncs them, once per iteration, in a file of the benchmark folder. With
+// a log size the writes follow one another through that many bytes and start over, as the
+// write-ahead log does; without one they overwrite the start of the file.
+void SyncFloor(benchmark::State& state, const char* fileName, std::size_t bytes, off_t logBytes)
 {
-    return ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const QByteArray path = (App().path() + "/" + fileName).toUtf8();
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0) {
+        state.SkipWithError("cannot write in the benchmark folder");
+        return;
+    }
+    const std::vector<char> data(bytes);
+    off_t offset = 0;
+    for (auto _ : state) {
+        if (::pwrite(fd, data.data(), bytes, offset) != ssize_t(bytes) || ::fdatasync(fd) != 0)
+            state.SkipWithError("write failed");
+        if (logBytes > 0)
+            offset = (offset + off_t(bytes)) % logBytes;
+    }
+    ::close(fd);
+    ::unlink(path.constData());
 }
 
 // For comparison: what one durable 4 KiB write costs on this disk, the least any durable
 // change can take.
 void BM_DiskSyncFloor(benchmark::State& state)
 {
-    const QByteArray path = (App().path() + "/sync-probe").toUtf8();
-    const int fd = OpenProbe(path);
-    if (fd < 0) {
-        state.SkipWithError("cannot write in the benchmark folder");
-        return;
-    }
-    char block[4096] = {};
-    for (auto _ : state) {
-        if (::pwrite(fd, block, sizeof block, 0) != ssize_t(sizeof block) || ::fdatasync(fd) != 0)
-            state.SkipWithError("write failed");
-    }
-    ::close(fd);
-    ::unlink(path.constData());
+    SyncFloor(state, "sync-probe", 4096, 0);
 }
 BENCHMARK(BM_DiskSyncFloor)->Unit(benchmark::kMicrosecond);
 
@@ -93,23 +99,7 @@ BENCHMARK(BM_DiskSyncFloor)->Unit(benchmark::kMicrosecond);
 // 4 MiB log that starts over, then one sync.
 void BM_DiskSyncFloorFourPages(benchmark::State& state)
 {
-    const QByteArray path = (App().path() + "/sync-probe-log").toUtf8();
-    const int fd = OpenProbe(path);
-    if (fd < 0) {
-        state.SkipWithError("cannot write in the benchmark folder");
-        return;
-    }
-    constexpr off_t kLogBytes = 4 << 20;
-    static char pages[4 * 4096] = {};
-    off_t offset = 0;
-    for (auto _ : state) {
-        if (::pwrite(fd, pages, sizeof pages, offset) != ssize_t(sizeof pages) ||
-            ::fdatasync(fd) != 0)
-            state.SkipWithError("write failed");
-        offset = (offset + off_t(sizeof pages)) % kLogBytes;
-    }
-    ::close(fd);
-    ::unlink(path.constData());
+    SyncFloor(state, "sync-probe-log", 4 * 4096, 4 << 20);
 }
 BENCHMARK(BM_DiskSyncFloorFourPages)->Unit(benchmark::kMicrosecond);
 } // namespace
