@@ -1,12 +1,9 @@
+#include "AudioHarness.h"
 #include "EditorFixture.h"
 
-#include <QtGlobal>
-
-// The editors as they behave on a machine without any audio server: the socket named does
-// not exist, and naming one also keeps the audio library from starting a server of its own.
+// The editors as they behave on a machine without any audio server.
 int main(int argc, char** argv)
 {
-    qputenv("PULSE_SERVER", "unix:/nonexistent/quillby-no-audio-server");
-    qunsetenv("QUILLBY_TEST_MIC_FIFO");
+    UseNoAudioServer();
     return RunEditorTests(argc, argv);
 }

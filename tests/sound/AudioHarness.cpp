@@ -51,6 +51,12 @@ QString TestMicFifo()
     return qEnvironmentVariable("QUILLBY_TEST_MIC_FIFO");
 }
 
+void UseNoAudioServer()
+{
+    qputenv("PULSE_SERVER", "unix:/nonexistent/quillby-no-audio-server");
+    qunsetenv("QUILLBY_TEST_MIC_FIFO");
+}
+
 QByteArray SpokenWord(const QString& word)
 {
     QTemporaryDir dir;

@@ -11,6 +11,11 @@
 // The microphone pipe of the test server; "" when the tests run without one.
 QString TestMicFifo();
 
+// Makes this process behave as on a machine without any audio server: the socket named does
+// not exist, and naming one also keeps the audio library from starting a server of its own.
+// Call first thing in main().
+void UseNoAudioServer();
+
 // Raw signed 16-bit little-endian mono samples at 11025 Hz of `word` spoken by espeak-ng
 // (converted by sox); empty when either tool fails.
 QByteArray SpokenWord(const QString& word);

@@ -1,10 +1,17 @@
+#include "AudioHarness.h"
 #include "Sound.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>
 
+// test_sound runs against whatever audio server the environment names (scripts/with-audio.sh
+// in make test); test_sound_noserver is built from this same file with
+// QUILLBY_TEST_NO_AUDIO_SERVER, so every one of its tests runs as if none were there.
 int main(int argc, char** argv)
 {
+#ifdef QUILLBY_TEST_NO_AUDIO_SERVER
+    UseNoAudioServer();
+#endif
     testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
     InitSound();
