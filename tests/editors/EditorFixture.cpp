@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
+
 void CallerSpy::TakeInNewWord(int32_t& wordId) { added.push_back(wordId); }
 
 void CallerSpy::TakeInUpdatedWord(int32_t& wordId)
@@ -57,51 +59,56 @@ void EditorTest::TearDown()
     folder.reset();
 }
 
-int32_t EditorTest::AddList()
+namespace {
+// Adds a row keyed by the next identifier of its key column (the counter of the same name);
+// `fill` sets the other columns.
+int32_t AddRow(const char* select, const char* whereKey, const char* keyColumn,
+               const std::function<void(Recordset&)>& fill)
 {
-    const int32_t id = GetNextID(IdCode::LIST_ID);
-    Recordset rs(QString(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + QString::number(id) + " ",
+    const int32_t id = GetNextID(keyColumn);
+    Recordset rs(QString(select) + whereKey + QString::number(id) + Sql::VALUE_END,
                  Globals::DbConnection());
     rs.AddNew();
-    rs.SetField("LIST_ID", id);
-    rs.SetField("WEEK_START", QDate(2026, 12, 7));
-    rs.SetField("WEEK_END", QDate(2026, 12, 13));
-    rs.SetField("TEST_DATE", QDate(2026, 12, 11));
-    rs.SetField("CREATED_DATE", QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
-    rs.SetField("STATUS", "ACTIVE");
+    rs.SetField(keyColumn, id);
+    fill(rs);
     rs.Update();
     return id;
+}
+} // namespace
+
+int32_t EditorTest::AddList()
+{
+    return AddRow(Sql::SELECT_LISTS, Sql::WHERE_LIST_ID, IdCode::LIST_ID,
+                  [](Recordset& rs) {
+                      rs.SetField("WEEK_START", QDate(2026, 12, 7));
+                      rs.SetField("WEEK_END", QDate(2026, 12, 13));
+                      rs.SetField("TEST_DATE", QDate(2026, 12, 11));
+                      rs.SetField("CREATED_DATE", QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
+                      rs.SetField("STATUS", "ACTIVE");
+                  });
 }
 
 int32_t EditorTest::AddWord(int32_t listId, const QString& text, const QString& definition)
 {
-    const int32_t id = GetNextID(IdCode::WORD_ID);
-    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(id) + " ",
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField("WORD_ID", id);
-    rs.SetField("LIST_ID", listId);
-    rs.SetField("WORD", text);
-    rs.SetField("DEFINITION", definition);
-    rs.SetField("SENTENCE", QString());
-    rs.SetField("CASE_SENSITIVE", "FALSE");
-    rs.Update();
-    return id;
+    return AddRow(Sql::SELECT_WORDS, Sql::WHERE_WORD_ID, IdCode::WORD_ID,
+                  [&](Recordset& rs) {
+                      rs.SetField("LIST_ID", listId);
+                      rs.SetField("WORD", text);
+                      rs.SetField("DEFINITION", definition);
+                      rs.SetField("SENTENCE", QString());
+                      rs.SetField("CASE_SENSITIVE", "FALSE");
+                  });
 }
 
 int32_t EditorTest::AddTest(int32_t listId)
 {
-    const int32_t id = GetNextID(IdCode::TEST_ID);
-    Recordset rs(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + QString::number(id) + " ",
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField("TEST_ID", id);
-    rs.SetField("LIST_ID", listId);
-    rs.SetField("MOVE_ON_AFTER", 3);
-    rs.SetField("START_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 0)));
-    rs.SetField("END_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 5)));
-    rs.Update();
-    return id;
+    return AddRow(Sql::SELECT_TESTS, Sql::WHERE_TEST_ID, IdCode::TEST_ID,
+                  [&](Recordset& rs) {
+                      rs.SetField("LIST_ID", listId);
+                      rs.SetField("MOVE_ON_AFTER", 3);
+                      rs.SetField("START_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 0)));
+                      rs.SetField("END_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 5)));
+                  });
 }
 
 QString EditorTest::StoredText(int32_t wordId) const { return GetWordText(wordId); }
