@@ -20,6 +20,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,6 +41,9 @@ frmTestSetup::frmTestSetup(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
     connect(cmdSetAsDefault, &QPushButton::clicked, this, [this] { cmdSetAsDefault_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    // Escape cancels, as in the program's dialogs.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &QWidget::close);
 }
 
 frmTestSetup::~frmTestSetup()

@@ -201,4 +201,11 @@ TEST_F(Setup, CancelClosesTheWindow)
     QApplication::processEvents();
     EXPECT_EQ(frmTestSetup::instance(), nullptr);
     EXPECT_EQ(frmTest::instance(), nullptr);
+
+    setup = OpenSetup();
+    setup->activateWindow();
+    QTest::keyClick(setup->chkPronounce, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(frmTestSetup::instance(), nullptr) << "Escape cancels";
+    EXPECT_EQ(frmTest::instance(), nullptr);
 }
