@@ -18,23 +18,10 @@
 namespace setup {
 
 namespace {
-bool& EndedFlag()
+install::RunEnd& InstallerEnd()
 {
-    static bool ended = false;
-    return ended;
-}
-
-std::function<void()>& EndHook()
-{
-    static std::function<void()> hook;
-    return hook;
-}
-
-QString WithoutTrailingSeparator(QString path)
-{
-    while (path.size() > 1 && path.endsWith(QLatin1Char('/')))
-        path.chop(1);
-    return path;
+    static install::RunEnd end;
+    return end;
 }
 
 QString DataHome()
@@ -84,7 +71,7 @@ QString ExecArgument(const QString& path)
 
 void SetSetupFolder(const QString& folder)
 {
-    Globals::SetupFolder = WithoutTrailingSeparator(QDir::cleanPath(folder));
+    Globals::SetupFolder = install::WithoutTrailingSeparator(QDir::cleanPath(folder));
     Globals::SupportPath = Globals::SetupFolder + QStringLiteral("/Support");
 }
 
@@ -107,7 +94,7 @@ QString GetSpecialFolder(int folderNumber)
     default: // 37 system folder, 25 all-users desktop: none here
         break;
     }
-    return WithoutTrailingSeparator(path);
+    return install::WithoutTrailingSeparator(path);
 }
 
 void ResolveSpecialFolders()
@@ -236,7 +223,7 @@ QString InstallLogPath(const QString& installFolder)
 
 QStringList InstallLogLines()
 {
-    QStringList lines{QStringLiteral("INSTALLPATH=") + Globals::InstallPath};
+    QStringList lines{install::InstallPathKey + Globals::InstallPath};
     for (ItemKind kind : {ItemKind::File, ItemKind::Shortcut, ItemKind::Folder})
         for (const InstalledItem& item : Globals::InstalledItems)
             if (item.Kind == kind && !item.Path.isEmpty())
@@ -257,7 +244,7 @@ void CarryOverEarlierFolders(const QString& earlierLog)
         const QFileInfo entry(line);
         const bool listed = std::any_of(Globals::InstalledItems.cbegin(), Globals::InstalledItems.cend(),
                                         [&](const InstalledItem& item) { return item.Path == line; });
-        if (!line.startsWith(QStringLiteral("INSTALLPATH=")) && entry.isAbsolute() && entry.isDir()
+        if (!line.startsWith(install::InstallPathKey) && entry.isAbsolute() && entry.isDir()
             && !entry.isSymLink() && !listed)
             earlier.append({line, ItemKind::Folder});
     }
@@ -287,34 +274,21 @@ bool StartProgram(const QString& path)
 
 void EndInstaller()
 {
-    EndedFlag() = true;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName().startsWith(QStringLiteral("frm")))
-            window->close();
-    if (EndHook())
-        EndHook()();
+    InstallerEnd().End([] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName().startsWith(QStringLiteral("frm")))
+                window->close();
+    });
 }
 
-bool InstallerEnded() { return EndedFlag(); }
-void SetEndInstallerHook(std::function<void()> hook) { EndHook() = std::move(hook); }
-void ResetInstallerEnded() { EndedFlag() = false; }
+bool InstallerEnded() { return InstallerEnd().Ended(); }
+void SetEndInstallerHook(std::function<void()> hook) { InstallerEnd().SetHook(std::move(hook)); }
+void ResetInstallerEnded() { InstallerEnd().Reset(); }
 
 void EndIfClosedByUser(QCloseEvent* event)
 {
     if (event->spontaneous() && !InstallerEnded())
         EndInstaller();
-}
-
-void DoEvents()
-{
-    QCoreApplication::processEvents();
-}
-
-void NameWindow(QWidget* window, const QString& objectName, const QString& caption)
-{
-    window->setObjectName(objectName);
-    window->setWindowTitle(caption);
-    window->setAccessibleName(caption);
 }
 
 } // namespace setup

@@ -1,5 +1,7 @@
 #pragma once
 #include "AdoTestChannel.h"
+#include "InstallLook.h"
+#include "InstallShared.h"
 #include "SetupGlobals.h"
 
 #include <QString>
@@ -10,10 +12,12 @@ class QWidget;
 
 namespace setup {
 
-inline const QString AppName = QStringLiteral("Quillby");
-inline const QString LogFileName = QStringLiteral("QUILLBY-InstallLog.txt");
-inline const QString MainLinkName = QStringLiteral("Quillby.desktop");
-inline const QString UninstallLinkName = QStringLiteral("Uninstall Quillby.desktop");
+using install::AppName;
+using install::DoEvents;
+using install::LogFileName;
+using install::MainLinkName;
+using install::NameWindow;
+using install::UninstallLinkName;
 
 // --- Start of the installer -------------------------------------------------------------
 
@@ -75,11 +79,5 @@ void ResetInstallerEnded();
 
 // A page closed by the user through its title bar ends the installer.
 void EndIfClosedByUser(QCloseEvent* event);
-
-// "Let pending window events run."
-void DoEvents();
-
-// The installer's windows set their title, name and accessible name together.
-void NameWindow(QWidget* window, const QString& objectName, const QString& caption);
 
 } // namespace setup

@@ -4,11 +4,8 @@
 
 #include <QBoxLayout>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
-#include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace setup {
@@ -62,42 +59,9 @@ void MakeHeading(QLabel* label)
     label->setFont(font);
 }
 
-QBoxLayout* ButtonRow(QPushButton* left, QPushButton* right)
-{
-    auto* row = new QHBoxLayout;
-    row->addStretch(1);
-    if (left)
-        row->addWidget(left);
-    if (right)
-        row->addWidget(right);
-    return row;
-}
-
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    button->setMinimumWidth(100);
-    return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, bool wrap)
-{
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setAccessibleName(caption);
-    label->setWordWrap(wrap);
-    return label;
-}
-
 void PlacePage(QWidget* page, int width, int height)
 {
-    page->setFixedSize(width, height);
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        page->move(area.x() + (area.width() - width) / 2, area.y() + (area.height() - height) / 3);
-    }
+    install::PlaceWindow(page, width, height, 0.2);
 }
 
 } // namespace setup

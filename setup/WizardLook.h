@@ -1,25 +1,27 @@
 #pragma once
+#include "InstallLook.h"
+
 #include <QString>
 
-class QBoxLayout;
 class QFrame;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace setup {
 
+using install::ButtonRow;
+using install::MakeButton;
+using install::MakeFrame;
+using install::MakeLabel;
+using install::MakeOption;
+
 // The look the installer's pages share: a coloured side panel with a picture and a caption,
-// a heading font and a row of buttons at the bottom right.
+// a heading font and the buttons at the bottom right.
 QFrame* MakeSidePanel(QWidget* parent, const QString& frameName, const QString& imageName,
                       const QString& iconFile, const QString& caption, QLabel** image,
                       QLabel** label);
 void MakeHeading(QLabel* label);
-QBoxLayout* ButtonRow(QPushButton* left, QPushButton* right);
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption,
-                  bool wrap = true);
-// A fixed-size page of the given size, centred on the screen.
+// A fixed-size page of the given size, centred across the screen near its top.
 void PlacePage(QWidget* page, int width, int height);
 
 } // namespace setup

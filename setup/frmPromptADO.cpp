@@ -14,16 +14,6 @@
 
 namespace setup {
 
-namespace {
-QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(caption);
-    return option;
-}
-} // namespace
-
 frmPromptADO::frmPromptADO(QWidget* parent) : QDialog(parent)
 {
     NameWindow(this, QStringLiteral("frmPromptADO"), QStringLiteral("Installation"));
@@ -31,9 +21,7 @@ frmPromptADO::frmPromptADO(QWidget* parent) : QDialog(parent)
     MakeHeading(Label1);
     Label2 = MakeLabel(this, QStringLiteral("Label2"),
                        QStringLiteral("In order for this program to function correctly, your computer must have Microsoft MDAC 2.5 or higher installed.  This is a free component available from Microsoft.  Broadband users can usually download the required file in under 2 minutes. Dial-Up connections may take as long as 20 minutes."));
-    Frame1 = new QGroupBox(QStringLiteral("Please Make A Selection"), this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setAccessibleName(Frame1->title());
+    Frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Please Make A Selection"));
     optInstall = MakeOption(Frame1, QStringLiteral("optInstall"), QStringLiteral("Install MDAC 2.5   (Recommended)"));
     optSkip = MakeOption(Frame1, QStringLiteral("optSkip"),
                          QStringLiteral("Continue the installation without MDAC, and install MDAC manually later"));

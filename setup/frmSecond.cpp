@@ -19,22 +19,6 @@
 namespace setup {
 
 namespace {
-QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
-    option->setAccessibleName(caption);
-    return option;
-}
-
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
-    frame->setAccessibleName(caption);
-    return frame;
-}
-
 bool FolderExists(const QString& path)
 {
     return !path.isEmpty() && QFileInfo(path).isDir();

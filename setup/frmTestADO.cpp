@@ -110,9 +110,8 @@ void frmTestADO::Timer1_Timer()
         return;
     }
     QPointer<frmTestADO> self(this);
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == QStringLiteral("frmFirst"))
-            window->hide();
+    if (QWidget* welcome = install::LoadedForm(QStringLiteral("frmFirst")))
+        welcome->hide();
     DoEvents();
     frmPromptADO prompt(this);
     prompt.exec();

@@ -26,15 +26,6 @@ void Pause(int milliSeconds)
 {
     Globals::WaitTimer().Wait(milliSeconds);
 }
-
-// Replaces the file at `to` with a copy of `from`; the copy keeps the original's permissions.
-void CopyReplacing(const QString& from, const QString& to)
-{
-    if (!QFileInfo::exists(from))
-        return;
-    QFile::remove(to);
-    QFile::copy(from, to);
-}
 } // namespace
 
 QStringList InstalledFileNames()
@@ -50,15 +41,11 @@ frmThird::frmThird(QWidget* parent) : QWidget(parent)
     NameWindow(this, QStringLiteral("frmThird"), QStringLiteral("Corvale Installer"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    frameStatus = new QGroupBox(QStringLiteral("Status"), this);
-    frameStatus->setObjectName(QStringLiteral("frameStatus"));
-    frameStatus->setAccessibleName(frameStatus->title());
+    frameStatus = MakeFrame(this, QStringLiteral("frameStatus"), QStringLiteral("Status"));
     lblStatus = MakeLabel(frameStatus, QStringLiteral("lblStatus"), QStringLiteral("Initalizing..."), false);
     (new QVBoxLayout(frameStatus))->addWidget(lblStatus);
 
-    frameProgress = new QGroupBox(QStringLiteral("Progress"), this);
-    frameProgress->setObjectName(QStringLiteral("frameProgress"));
-    frameProgress->setAccessibleName(frameProgress->title());
+    frameProgress = MakeFrame(this, QStringLiteral("frameProgress"), QStringLiteral("Progress"));
     Picture1 = new QFrame(frameProgress);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(frameProgress->title());
@@ -177,7 +164,7 @@ void frmThird::CopyFiles()
         const QString target = Globals::InstallPath + QLatin1Char('/') + name;
         // An existing database holds the family's lists and test history: it is kept.
         if (!(name == DatabaseName && QFileInfo::exists(target)))
-            CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target);
+            install::CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target);
         AddInstalledItem(target, ItemKind::File);
     }
 }

@@ -39,18 +39,12 @@ void Reset(const QString& ownFolder)
 
 namespace {
 const QString CR = QStringLiteral("\r");
-const QString InstallPathKey = QStringLiteral("INSTALLPATH=");
+using install::InstallPathKey;
 
-bool& EndedFlag()
+install::RunEnd& ProgramEnd()
 {
-    static bool ended = false;
-    return ended;
-}
-
-std::function<void()>& EndHook()
-{
-    static std::function<void()> hook;
-    return hook;
+    static install::RunEnd end;
+    return end;
 }
 
 StartHook& StartOverride()
@@ -105,13 +99,6 @@ QString JoinPath(const QString& folder, const QString& name)
 {
     return QDir(folder).filePath(name);
 }
-
-// Copies a file, replacing an earlier copy; true only when this copy was made.
-bool CopyReplacing(const QString& from, const QString& to)
-{
-    QFile::remove(to);
-    return QFile::copy(from, to) && QFileInfo::exists(to);
-}
 } // namespace
 
 QString GetTempFolder()
@@ -122,7 +109,7 @@ QString GetTempFolder()
 void RelaunchFromTemp()
 {
     const QString logCopy = JoinPath(Globals::TempPath, LogFileName);
-    const bool logCopied = CopyReplacing(Globals::LogPath, logCopy);
+    const bool logCopied = install::CopyReplacing(Globals::LogPath, logCopy);
     Pause(300);
     if (!logCopied) {
         MsgBox(QStringLiteral("Unable to copy log to temp folder.") + CR + logCopy);
@@ -130,7 +117,7 @@ void RelaunchFromTemp()
         return;
     }
     const QString programCopy = JoinPath(Globals::TempPath, ProgramTitle);
-    const bool programCopied = CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle), programCopy);
+    const bool programCopied = install::CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle), programCopy);
     Pause(1000);
     if (!programCopied) {
         MsgBox(QStringLiteral("Unable to copy uninstaller to temp folder.") + CR + programCopy);
@@ -190,8 +177,7 @@ void RemoveInstallation()
     if (QWidget* window = LoadedForm(QStringLiteral("frmMain")))
         window->hide();
     DoEvents();
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    install::RestoreNormalPointer();
     MsgBox(AppName + QStringLiteral(" was successfully uninstalled.") + CR + CR
            + QStringLiteral("You may need to restart your computer before all changes take effect."));
     DoEvents();
@@ -250,14 +236,6 @@ void DeleteFolderForced(const QString& folder)
     DoEvents();
     RemoveTree(folder);
     DoEvents();
-}
-
-QWidget* LoadedForm(const QString& name)
-{
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName().toUpper() == name.toUpper())
-            return window;
-    return nullptr;
 }
 
 bool IsFormLoaded(const QString& name)
@@ -340,8 +318,7 @@ bool MayDeleteListedFile(const QString& path)
     const QFileInfo info(path);
     if (info.isDir() && !info.isSymLink())
         return false;
-    if (info.fileName() == QStringLiteral("Quillby.desktop")
-        || info.fileName() == QStringLiteral("Uninstall Quillby.desktop"))
+    if (info.fileName() == install::MainLinkName || info.fileName() == install::UninstallLinkName)
         return true;
     const QString accepted = Globals::AcceptedInstallPath;
     return !accepted.isEmpty() && IsSameOrInside(RealPath(info.absolutePath()), accepted);
@@ -355,16 +332,15 @@ bool MayRemoveListedFolder(const QString& folder)
 
 void EndProgram()
 {
-    EndedFlag() = true;
-    if (QWidget* window = LoadedForm(QStringLiteral("frmMain")))
-        window->close();
-    if (EndHook())
-        EndHook()();
+    ProgramEnd().End([] {
+        if (QWidget* window = LoadedForm(QStringLiteral("frmMain")))
+            window->close();
+    });
 }
 
-bool ProgramEnded() { return EndedFlag(); }
-void ResetProgramEnded() { EndedFlag() = false; }
-void SetEndProgramHook(std::function<void()> hook) { EndHook() = std::move(hook); }
+bool ProgramEnded() { return ProgramEnd().Ended(); }
+void ResetProgramEnded() { ProgramEnd().Reset(); }
+void SetEndProgramHook(std::function<void()> hook) { ProgramEnd().SetHook(std::move(hook)); }
 
 bool StartProgram(const QString& program, const QStringList& arguments)
 {
@@ -374,10 +350,5 @@ bool StartProgram(const QString& program, const QStringList& arguments)
 }
 
 void SetStartProgramHook(StartHook hook) { StartOverride() = std::move(hook); }
-
-void DoEvents()
-{
-    QCoreApplication::processEvents();
-}
 
 } // namespace uninstaller

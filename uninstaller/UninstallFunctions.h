@@ -1,4 +1,6 @@
 #pragma once
+#include "InstallShared.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -8,9 +10,12 @@ class QWidget;
 
 namespace uninstaller {
 
-inline const QString AppName = QStringLiteral("Quillby");
+using install::AppName;
+using install::DoEvents;
+using install::LoadedForm;
+using install::LogFileName;
+
 inline const QString ProgramTitle = QStringLiteral("QuillbyUninstaller");
-inline const QString LogFileName = QStringLiteral("QUILLBY-InstallLog.txt");
 inline const QString ScriptName = QStringLiteral("killmyself.sh");
 
 // Program-wide state.
@@ -34,7 +39,6 @@ bool IsFolderEmpty(const QString& folder);
 void DeleteFileForced(const QString& path);
 void DeleteFolderForced(const QString& folder);
 bool IsFormLoaded(const QString& name);
-QWidget* LoadedForm(const QString& name); // the loaded window of that name, or nullptr
 void RemoveSelf();
 
 // The steps of the self-removal script for the program's folder and the temporary folder.
@@ -66,7 +70,5 @@ void SetEndProgramHook(std::function<void()> hook);
 using StartHook = std::function<bool(const QString& program, const QStringList& arguments)>;
 bool StartProgram(const QString& program, const QStringList& arguments = {});
 void SetStartProgramHook(StartHook hook);
-
-void DoEvents();
 
 } // namespace uninstaller

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "InstallLook.h"
 #include "MsgBox.h"
 #include "UninstallFunctions.h"
 
@@ -12,21 +13,11 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 
 namespace uninstaller {
 
 namespace {
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    button->setMinimumWidth(100);
-    return button;
-}
-
 bool SameFolder(const QString& a, const QString& b)
 {
     const QString realA = QFileInfo(a).canonicalFilePath();
@@ -37,9 +28,7 @@ bool SameFolder(const QString& a, const QString& b)
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Uninstall..."));
-    setAccessibleName(windowTitle());
+    install::NameWindow(this, QStringLiteral("frmMain"), QStringLiteral("Uninstall..."));
     setAttribute(Qt::WA_DeleteOnClose);
 
     Image1 = new QLabel(this);
@@ -58,14 +47,12 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.15);
     lblMessage->setFont(heading);
-    lblWorking = new QLabel(QStringLiteral("Working..."), this);
-    lblWorking->setObjectName(QStringLiteral("lblWorking"));
-    lblWorking->setAccessibleName(lblWorking->text());
+    lblWorking = install::MakeLabel(this, QStringLiteral("lblWorking"), QStringLiteral("Working..."), false);
     lblWorking->hide();
-    cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue"));
-    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdContinue = install::MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue"));
+    cmdCancel = install::MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
     cmdContinue->setDefault(true);
-    // Kept from the original window; nothing reads it.
+    // A text box that no procedure reads; it stays hidden.
     txtDummy = new QLineEdit(this);
     txtDummy->setObjectName(QStringLiteral("txtDummy"));
     txtDummy->setAccessibleName(QStringLiteral("txtDummy"));
@@ -80,21 +67,12 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     top->setSpacing(16);
     top->addWidget(Image1);
     top->addLayout(text, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdCancel);
-    buttons->addWidget(cmdContinue);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 16);
     layout->addLayout(top, 1);
-    layout->addLayout(buttons);
-    setFixedSize(420, 140);
-
+    layout->addLayout(install::ButtonRow(cmdCancel, cmdContinue));
     // Centred across, its top at a fifth of the screen's height.
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.x() + (area.width() - width()) / 2, area.y() + area.height() / 5);
-    }
+    install::PlaceWindow(this, 420, 140, 0.2);
 
     connect(cmdContinue, &QPushButton::clicked, this, &frmMain::cmdContinue_Click);
     connect(cmdCancel, &QPushButton::clicked, this, [] { EndProgram(); });
@@ -102,8 +80,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
 
 frmMain::~frmMain()
 {
-    while (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
+    install::RestoreNormalPointer();
 }
 
 void frmMain::Load()
@@ -127,8 +104,7 @@ void frmMain::Load()
     Globals::TempPath = GetTempFolder();
     if (!QFileInfo(Globals::TempPath).isDir())
         Globals::TempPath = QDir::rootPath(); // the root of the program's file system
-    if (Globals::TempPath.size() > 1 && Globals::TempPath.endsWith(QLatin1Char('/')))
-        Globals::TempPath.chop(1);
+    Globals::TempPath = install::WithoutTrailingSeparator(Globals::TempPath);
 
     if (SameFolder(Globals::OwnFolder, Globals::TempPath)) {
         cmdContinue->setEnabled(true);

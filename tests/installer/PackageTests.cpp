@@ -115,7 +115,7 @@ void ExpectInstalledProgramRuns()
         databaseOpen = QFileInfo(fds.next()).symLinkTarget() == InstallDir() + QStringLiteral("/Quillby.mdb") || databaseOpen;
     EXPECT_TRUE(databaseOpen) << "Quillby does not hold the installed database open";
     ::kill(static_cast<pid_t>(pid), SIGTERM);
-    QTest::qWaitFor([&] { const QString s = ProcessState(pid); return s.isEmpty() || s == QStringLiteral("Z"); }, 3000);
+    (void)QTest::qWaitFor([&] { const QString s = ProcessState(pid); return s.isEmpty() || s == QStringLiteral("Z"); }, 3000);
     ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
 
@@ -294,7 +294,7 @@ TEST(Package, ShippedUninstallerRestartsFromTheTemporaryFolder)
     EXPECT_EQ(ReadFile(QDir::tempPath() + QStringLiteral("/QUILLBY-InstallLog.txt")), ReadFile(log.fileName()));
     // The copy now waits for the user; find it among the processes and end it.
     qint64 second = 0;
-    QTest::qWaitFor([&] {
+    (void)QTest::qWaitFor([&] {
         for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
             bool number = false;
             const qint64 pid = entry.toLongLong(&number);

@@ -45,13 +45,7 @@ protected:
     }
     void TearDown() override
     {
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (!window->parentWidget())
-                windows << window;
-        for (const QPointer<QWidget>& window : windows)
-            delete window.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DeleteAllWindows();
         ResetInstallerEnded();
     }
     QString Path(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }

@@ -60,13 +60,7 @@ protected:
     void TearDown() override
     {
         SetStartProgramHook({});
-        QList<QPointer<QWidget>> windows;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (!window->parentWidget())
-                windows << window;
-        for (const QPointer<QWidget>& window : windows)
-            delete window.data();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        DeleteAllWindows();
         for (const QString& folder : {Home() + QStringLiteral("/Apps"), Home() + QStringLiteral("/Documents"),
                                       Home() + QStringLiteral("/Desktop"), Home() + QStringLiteral("/.local")})
             QDir(folder).removeRecursively();

@@ -36,6 +36,17 @@ void WindowDriver::Tick()
     });
 }
 
+void DeleteAllWindows()
+{
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (!window->parentWidget())
+            windows << window;
+    for (const QPointer<QWidget>& window : windows)
+        delete window.data();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QWidget* VisibleWindow(const QString& objectName)
 {
     for (QWidget* window : QApplication::topLevelWidgets())

@@ -40,6 +40,9 @@ private:
     QTimer timer_;
 };
 
+// Deletes every top-level window left by a test, with the deferred deletions it caused.
+void DeleteAllWindows();
+
 // A visible top-level window by objectName, or nullptr.
 QWidget* VisibleWindow(const QString& objectName);
 

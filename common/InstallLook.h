@@ -1,0 +1,29 @@
+#pragma once
+#include <QString>
+
+class QBoxLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// The controls of the installer's and the uninstaller's windows: each gets its name as
+// objectName and its caption as accessible name.
+namespace install {
+
+void NameWindow(QWidget* window, const QString& objectName, const QString& caption);
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
+QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption,
+                  bool wrap = true);
+QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption);
+QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption);
+
+// The buttons at the bottom right of a window; a null button is left out.
+QBoxLayout* ButtonRow(QPushButton* left, QPushButton* right);
+
+// Gives the window a fixed size and centres it across the screen, its top at `topFraction`
+// of the screen's height.
+void PlaceWindow(QWidget* window, int width, int height, double topFraction);
+
+} // namespace install

@@ -1,0 +1,52 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// What the installer and the uninstaller share: the names of what an installation holds, the
+// end of a run, and small file and window procedures.
+namespace install {
+
+inline const QString AppName = QStringLiteral("Quillby");
+inline const QString LogFileName = QStringLiteral("QUILLBY-InstallLog.txt");
+inline const QString InstallPathKey = QStringLiteral("INSTALLPATH=");
+inline const QString MainLinkName = QStringLiteral("Quillby.desktop");
+inline const QString UninstallLinkName = QStringLiteral("Uninstall Quillby.desktop");
+
+// --- The end of a run -------------------------------------------------------------------
+
+// The end of one program's run: End marks it, lets `closeWindows` close the program's
+// windows, then calls the hook that main() installs to leave the event loop (tests install
+// none and ask Ended). Each program keeps its own.
+class RunEnd {
+public:
+    void End(const std::function<void()>& closeWindows);
+    bool Ended() const { return m_Ended; }
+    void Reset() { m_Ended = false; }
+    void SetHook(std::function<void()> hook) { m_Hook = std::move(hook); }
+
+private:
+    bool m_Ended = false;
+    std::function<void()> m_Hook;
+};
+
+// --- Files and windows ------------------------------------------------------------------
+
+// A path without its trailing separators ("/" stays).
+QString WithoutTrailingSeparator(QString path);
+
+// Replaces the file at `to` with a copy of `from`. A missing source leaves `to` as it was.
+// True when the copy was made.
+bool CopyReplacing(const QString& from, const QString& to);
+
+// "Let pending window events run."
+void DoEvents();
+
+// The loaded top-level window of that objectName (compared in upper case), or nullptr.
+QWidget* LoadedForm(const QString& name);
+
+// Takes back every hourglass pointer set for the whole screen.
+void RestoreNormalPointer();
+
+} // namespace install
