@@ -74,6 +74,8 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
     cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"),
                            QStringLiteral("Do not save changes"));
     cmdSave->setDefault(true);
+    setTabOrder(cmdRestoreDefaults, cmdSave); // left to right, as they stand
+    setTabOrder(cmdSave, cmdCancel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdRestoreDefaults);
@@ -140,16 +142,17 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
                                     QStringLiteral("Test the selected message time"));
     cmdTestMessageTime->setAutoDefault(false);
 
+    // Shown, and reached by Tab, in the order the controls were made.
     auto* grid = new QGridLayout;
     grid->addWidget(dayLabel, 0, 0);
     grid->addWidget(txtTestDay, 0, 1);
-    grid->addWidget(timeLabel, 1, 0);
-    grid->addWidget(txtTempMessages, 1, 1);
-    grid->addWidget(cmdTestMessageTime, 1, 2);
+    grid->addWidget(chkPromptToDeleteOldTests, 1, 0, 1, 3);
+    grid->addWidget(timeLabel, 2, 0);
+    grid->addWidget(txtTempMessages, 2, 1);
+    grid->addWidget(cmdTestMessageTime, 2, 2);
     grid->setColumnStretch(3, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(grid);
-    layout->addWidget(chkPromptToDeleteOldTests);
     layout->addStretch();
     return page;
 }
