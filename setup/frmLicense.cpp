@@ -2,6 +2,7 @@
 
 #include "SetupFunctions.h"
 #include "Twips.h"
+#include "WizardLook.h"
 #include "frmFirst.h"
 
 #include <QApplication>
@@ -51,13 +52,11 @@ frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
     lblCheckLeft->setAccessibleName(QStringLiteral("lblCheckLeft"));
     FillBackground(lblCheckLeft);
 
-    cmdContinue = new QPushButton(QStringLiteral("Continue >"), this);
-    cmdContinue->setObjectName(QStringLiteral("cmdContinue"));
+    cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue >"));
     cmdContinue->hide();
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
-    cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
-    for (QWidget* w : std::initializer_list<QWidget*>{lblTop, chkAccept, cmdContinue, cmdCancel})
-        w->setAccessibleName(w->property("text").toString());
+    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    lblTop->setAccessibleName(lblTop->text());
+    chkAccept->setAccessibleName(chkAccept->text());
 
     lblTop->setGeometry(Twips(120), Twips(120), 0, Twips(300));
     txtLicense->move(Twips(250), Twips(500));
@@ -125,6 +124,7 @@ void frmLicense::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     const int w = width();
     const int h = height();
+    // W - 100 twips wide, less its own left edge so that it ends inside the window.
     lblTop->resize(qMax(0, w - Twips(100) - lblTop->x()), lblTop->height());
     txtLicense->resize(qMax(0, w - Twips(500)), qMax(0, h - Twips(2500)));
     chkAccept->move(w - chkAccept->width() - Twips(500),

@@ -1,5 +1,6 @@
 #include "frmMessage.h"
 
+#include "SetupFunctions.h"
 #include "WizardLook.h"
 
 #include <QApplication>
@@ -12,9 +13,7 @@ namespace setup {
 
 frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmMessage"));
-    setWindowTitle(QStringLiteral("Complete..."));
-    setAccessibleName(windowTitle());
+    NameWindow(this, QStringLiteral("frmMessage"), QStringLiteral("Complete..."));
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(QStringLiteral("Picture1"));

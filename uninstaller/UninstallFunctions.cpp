@@ -207,7 +207,8 @@ bool IsFolderEmpty(const QString& folder)
         return false;
     const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot
                                                        | QDir::Hidden | QDir::System);
-    // A thumbnail cache left by a file browser does not keep a folder alive.
+    // A thumbnail cache left by a file browser does not keep a folder alive. It is deleted only
+    // when it is all the folder holds: a folder that stays keeps every file it has.
     if (entries == QStringList{QStringLiteral("Thumbs.db")}) {
         DeleteFileForced(JoinPath(folder, entries.first()));
         return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
