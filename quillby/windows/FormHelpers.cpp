@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 void NameControl(QWidget* control, const char* name, const QString& accessibleName)
@@ -111,6 +112,13 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QLabel* label,
     box->setToolTip(toolTip);
     label->setBuddy(box);
     return box;
+}
+
+QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption)
+{
+    QAction* item = menu->addAction(caption);
+    item->setObjectName(QString::fromLatin1(name));
+    return item;
 }
 
 void InitModalDialog(QDialog* dialog, const char* name, const QString& title)
@@ -241,11 +249,11 @@ void SetCheckFromText(QCheckBox* box, const QString& stored)
     box->setChecked(TextToCheckValue(stored) == 1);
 }
 
+Variant CheckText(const QCheckBox* box) { return Variant(CheckValueToText(box->isChecked() ? 1 : 0)); }
+
 void WriteTestDefaults(const TestDefaultControls& c, Recordset& rs)
 {
-    const auto flag = [](const QCheckBox* box) {
-        return Variant(CheckValueToText(box->isChecked() ? 1 : 0));
-    };
+    const auto flag = CheckText;
     const auto set = [&rs](const char* column, const Variant& value) {
         rs.SetField(QString::fromLatin1(column), value);
     };

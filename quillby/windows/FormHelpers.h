@@ -5,7 +5,9 @@
 
 class Variant;
 
+class QAction;
 class QDialog;
+class QMenu;
 class QWidget;
 class QLabel;
 class QPushButton;
@@ -46,6 +48,9 @@ QString UsDateText(const QDate& date);
 // Reads a date typed as "m/d/yyyy" (also "m/d/yy" and "yyyy-mm-dd"); invalid when it is none.
 QDate ParseDateText(const QString& text);
 
+// A menu item named after its spec name.
+QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption);
+
 // Sets objectName, title and accessible name of a dialog and makes it modal.
 void InitModalDialog(QDialog* dialog, const char* name, const QString& title);
 
@@ -80,5 +85,7 @@ QString MissingClueMessage(const QString& leadText);
 
 // Checks a box exactly when the stored flag text reads "TRUE" in any case.
 void SetCheckFromText(QCheckBox* box, const QString& stored);
+// The flag text a check box stores: "TRUE" when checked, else "FALSE".
+Variant CheckText(const QCheckBox* box);
 // Writes the ten test defaults into the current row, in the order of the settings row.
 void WriteTestDefaults(const TestDefaultControls& controls, Recordset& rs);

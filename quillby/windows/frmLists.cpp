@@ -39,13 +39,6 @@ constexpr int kTestsColumn = 2;
 constexpr int kKeyColumn = 3;
 constexpr int kColumnWidths[4] = {2100, 1800, 1800, 1};
 
-QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* item = menu->addAction(caption);
-    item->setObjectName(QString::fromLatin1(name));
-    return item;
-}
-
 struct ListRow {
     QString testDate;
     int32_t words = 0;

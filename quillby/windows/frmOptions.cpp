@@ -36,8 +36,6 @@ void IgnoringErrors(F&& read)
     }
 }
 
-Variant CheckText(const QCheckBox* box) { return Variant(CheckValueToText(box->isChecked() ? 1 : 0)); }
-
 QStringList TimeChoices()
 {
     QStringList items{QStringLiteral("None"), QStringLiteral("Indefinately"),
@@ -98,10 +96,8 @@ void frmOptions::BuildMenu()
     menuBar_->setObjectName(QStringLiteral("menuBar"));
     mnuFile = menuBar_->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = mnuFile->addAction(QStringLiteral("&Save Settings"));
-    mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
+    mnuSave = MakeMenuItem(mnuFile, "mnuSave", QStringLiteral("&Save Settings"));
+    mnuExit = MakeMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
 }
 
 QWidget* frmOptions::BuildTestDefaultsTab()
