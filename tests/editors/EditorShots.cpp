@@ -42,7 +42,7 @@ TEST_F(EditorShots, WordEditorIdleAndRecordingAndListEditorWithWords)
     QTest::qWait(200);
     EXPECT_TRUE(editor->grab().save(dir + "/editors-word-idle.png"));
     Click(editor->cmdRecord);
-    QTest::qWaitFor([&] { return editor->IndicatorColor() == QColor(Qt::red); }, 1000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() == QColor(Qt::red); }, 1000));
     EXPECT_TRUE(editor->grab().save(dir + "/editors-word-recording.png"));
     Click(editor->cmdStop);
 }
