@@ -112,7 +112,11 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* topicRow = new QHBoxLayout;
     topicRow->addWidget(Label1);
     topicRow->addWidget(txtTopic, 1);
+    // The text fills the window below the topic row, from its left edge to its right edge.
+    const int margin = Twips(120);
+    topicRow->setContentsMargins(margin, 0, margin, 0);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, margin, 0, 0);
     layout->addLayout(topicRow);
     layout->addWidget(txtHelp, 1);
     setMinimumSize(Twips(4000), Twips(3000));
