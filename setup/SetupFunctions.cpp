@@ -197,6 +197,7 @@ bool MakeShortcut(QString linkPath, const QString& description, const QString& t
         linkPath += QStringLiteral(".desktop");
     const QString name = QFileInfo(linkPath).completeBaseName();
     const QString icon = iconLocation.isEmpty() ? targetPath : iconLocation;
+    // A program file cannot be a working folder: without one, the program's own folder is.
     const QString folder = workingFolder.isEmpty() ? QFileInfo(targetPath).absolutePath()
                                                    : workingFolder;
     QSaveFile file(linkPath);

@@ -6,13 +6,11 @@
 #include "frmBrowseFolders.h"
 #include "frmThird.h"
 
-#include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 

@@ -9,12 +9,10 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QCloseEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPointer>
 #include <functional>
 
 namespace setup {
@@ -108,7 +106,6 @@ void frmThird::closeEvent(QCloseEvent* event)
 
 void frmThird::StartInstall()
 {
-    QPointer<frmThird> self(this);
     m_Running = true;
     setCursor(Qt::WaitCursor);
     struct Stage {
