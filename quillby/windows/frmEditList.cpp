@@ -1,6 +1,7 @@
 #include "frmEditList.h"
 
 #include "AppFunctions.h"
+#include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"
@@ -8,6 +9,7 @@
 #include "Recordset.h"
 #include "Sound.h"
 #include "Statements.h"
+#include "TestGrids.h"
 #include "Twips.h"
 #include "WavFiles.h"
 #include "frmLists.h"
@@ -18,7 +20,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -32,17 +33,6 @@
 
 namespace {
 frmEditList* g_instance = nullptr;
-
-// Counts the rows a statement returns.
-int32_t CountRows(const QString& sql)
-{
-    Recordset rs(sql, Globals::DbConnection());
-    int32_t count = 0;
-    for (; !rs.Eof(); rs.MoveNext())
-        ++count;
-    rs.Close();
-    return count;
-}
 
 QString AttemptsOfWord(int32_t wordId)
 {
@@ -69,12 +59,14 @@ QPlainTextEdit* ReadOnlyText(const char* name, QLabel* label)
 
 int32_t CountFirstTryCorrect(int32_t wordId)
 {
-    return CountRows(AttemptsOfWord(wordId) + Sql::AND_FIRST_ATTEMPT + Sql::AND_CORRECT);
+    return int32_t(Globals::DbConnection().CountRows(AttemptsOfWord(wordId) +
+                                                    Sql::AND_FIRST_ATTEMPT + Sql::AND_CORRECT));
 }
 
 int32_t CountIncorrect(int32_t wordId)
 {
-    return CountRows(AttemptsOfWord(wordId) + Sql::AND_INCORRECT);
+    return int32_t(
+        Globals::DbConnection().CountRows(AttemptsOfWord(wordId) + Sql::AND_INCORRECT));
 }
 
 frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
@@ -108,14 +100,7 @@ QWidget* frmEditList::BuildGridAndButtons()
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    MSFlexGrid1 = new QTableWidget;
-    MSFlexGrid1->setObjectName(QStringLiteral("MSFlexGrid1"));
-    MSFlexGrid1->setAccessibleName(QStringLiteral("Words"));
-    MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
-    MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    MSFlexGrid1->verticalHeader()->hide();
-    MSFlexGrid1->horizontalHeader()->setStretchLastSection(true);
+    MSFlexGrid1 = MakeGrid(nullptr, QStringLiteral("Words"), 0);
     MSFlexGrid1->setMinimumWidth(Twips(5000) + MSFlexGrid1->frameWidth() * 2);
     MSFlexGrid1->viewport()->installEventFilter(this);
     connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
@@ -230,12 +215,7 @@ void frmEditList::SetListID(int32_t listId)
 void frmEditList::ResetWordGrid()
 {
     const QSignalBlocker blocker(MSFlexGrid1);
-    MSFlexGrid1->clear();
-    MSFlexGrid1->setRowCount(0);
-    MSFlexGrid1->setColumnCount(1);
-    MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("Word")});
-    MSFlexGrid1->horizontalHeaderItem(0)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    MSFlexGrid1->setColumnWidth(0, Twips(5000));
+    ResetGrid(MSFlexGrid1, {QStringLiteral("Word")}, {5000}, {Qt::AlignLeft | Qt::AlignVCenter});
 }
 
 void frmEditList::LoadWords()
