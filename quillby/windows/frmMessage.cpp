@@ -4,9 +4,11 @@
 #include "Globals.h"
 #include "Twips.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -14,6 +16,24 @@ namespace {
 constexpr int kTickMs = 500;
 constexpr int kLongestTimedMessage = 200; // larger values stay until the user closes them
 int lastTickCount = 0;
+
+// The widest a line may grow: three quarters of the screen.
+int WidestLine(const QWidget* window)
+{
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().width() * 3 / 4 : Twips(9000);
+}
+
+// A line wraps between words; a word too wide for any line (a very long word text) would
+// stretch the window past the screen, so such a line is shortened in its middle instead.
+QString FittingText(const QLabel* line, const QString& text, int widest)
+{
+    const QFontMetrics metrics(line->font());
+    for (const QString& word : text.split(QChar(' '), Qt::SkipEmptyParts))
+        if (metrics.horizontalAdvance(word) > widest)
+            return metrics.elidedText(text, Qt::ElideMiddle, widest);
+    return text;
+}
 
 QFont BoldFont(const QFont& base, double points)
 {
@@ -64,8 +84,11 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
 
 void frmMessage::SetLines(const QString& topText, const QString& bottomText)
 {
-    lblTop->setText(topText);
-    lblBottom->setText(bottomText);
+    const int widest = WidestLine(this);
+    for (QLabel* line : {lblTop, lblBottom})
+        line->setMaximumWidth(widest);
+    lblTop->setText(FittingText(lblTop, topText, widest));
+    lblBottom->setText(FittingText(lblBottom, bottomText, widest));
     lblTop->setAccessibleName(topText);
     lblBottom->setAccessibleName(bottomText);
     setAccessibleDescription(topText + QChar('\n') + bottomText);

@@ -4,6 +4,8 @@
 #include "frmMessage.h"
 
 #include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -111,4 +113,28 @@ TEST_F(TempMessage, AClickOnEitherLineClosesItAndTheLinesAreShown)
     });
     ShowTempMessage(QString(), QString());
     EXPECT_EQ(clickTop.handled(), 1);
+}
+
+TEST_F(TempMessage, AVeryLongWordIsShortenedNotCutOff)
+{
+    Globals::MessageTime = 9999;
+    const QString word(400, QChar('w'));
+    int needed = 0, room = 0, windowWidth = 0;
+    QString shown, spoken;
+    ModalHandler look("frmMessage", [&](QWidget* w) {
+        auto* bottom = Child<QLabel>(w, "lblBottom");
+        needed = bottom->minimumSizeHint().width();
+        room = bottom->width();
+        windowWidth = w->width();
+        shown = bottom->text();
+        spoken = bottom->accessibleName();
+        QTest::mouseClick(Child<QLabel>(w, "lblTop"), Qt::LeftButton);
+    });
+    ShowTempMessage(QStringLiteral("Word Saved"), word);
+    ASSERT_EQ(look.handled(), 1);
+    EXPECT_LE(needed, room) << "the line is not cut off at the window's edge";
+    EXPECT_LE(windowWidth, QGuiApplication::primaryScreen()->availableGeometry().width());
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("www")) && shown.endsWith(QStringLiteral("www")))
+        << "the word is shortened in its middle";
+    EXPECT_EQ(spoken, word) << "its accessible name keeps the whole word";
 }
