@@ -1,7 +1,6 @@
 #include "EditorFixture.h"
 
 #include "AppFunctions.h"
-#include "AudioDevices.h"
 #include "Globals.h"
 #include "Ids.h"
 #include "Recordset.h"
@@ -203,9 +202,8 @@ int RunEditorTests(int argc, char** argv)
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
+    // Every audio stream goes before the application object does.
     CloseRecorder();
     StopPlaying();
-    ReleaseRecorder();
-    ReleasePlayer();
     return result;
 }
