@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
@@ -13,7 +14,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QTreeView>
 
 namespace setup {
@@ -84,6 +87,14 @@ frmBrowseFolders::frmBrowseFolders(frmSecond* owner) : QDialog(owner), m_Owner(o
     layout->addLayout(ButtonRow(cmdCancel, cmdAccept));
     resize(380, 420);
 
+    // The folder tree fills in and sorts itself while its folders are read, which moves the
+    // selected folder down: the view keeps it in sight until the user moves around himself.
+    connect(m_Folders, &QFileSystemModel::rowsInserted, this, &frmBrowseFolders::KeepSelectionInSight);
+    connect(m_Folders, &QFileSystemModel::layoutChanged, this, &frmBrowseFolders::KeepSelectionInSight);
+    connect(m_Folders, &QFileSystemModel::directoryLoaded, this, &frmBrowseFolders::KeepSelectionInSight);
+    Dir1->installEventFilter(this);
+    Dir1->viewport()->installEventFilter(this);
+    connect(Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_FollowSelection = false; });
     connect(Drive1, &QComboBox::currentIndexChanged, this, &frmBrowseFolders::Drive1_Change);
     connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmBrowseFolders::Dir1_Change);
     connect(Dir1, &QWidget::customContextMenuRequested, this, &frmBrowseFolders::Dir1_ContextMenu);
@@ -131,6 +142,30 @@ bool frmBrowseFolders::SelectDrive(const QString& path)
     Drive1->setCurrentIndex(best);
     Drive1_Change();
     return true;
+}
+
+void frmBrowseFolders::KeepSelectionInSight()
+{
+    if (!m_FollowSelection)
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (m_FollowSelection && Dir1->currentIndex().isValid())
+            Dir1->scrollTo(Dir1->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+}
+
+bool frmBrowseFolders::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::Wheel || type == QEvent::KeyPress)
+        m_FollowSelection = false;
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmBrowseFolders::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    KeepSelectionInSight(); // once laid out, the view can centre it
 }
 
 void frmBrowseFolders::Drive1_Change()

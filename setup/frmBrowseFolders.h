@@ -30,10 +30,15 @@ public:
 
     void cmdAccept_Click();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override; // the user moves in Dir1
+
 private:
     void Drive1_Change();
     void Dir1_Change();
     void Dir1_ContextMenu(const QPoint& at);
+    void KeepSelectionInSight();
 
     frmSecond* m_Owner;
     QLabel* Label1;
@@ -45,6 +50,7 @@ private:
     QPushButton* cmdCancel;
     QMenu* mnuPopUp;
     QAction* mnuAccept;
+    bool m_FollowSelection = true;
 };
 
 } // namespace setup
