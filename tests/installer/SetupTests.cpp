@@ -277,6 +277,15 @@ TEST_F(SetupTest, ACaptionWithSuccessInSmallLettersCountsAsSuccess)
     EXPECT_TRUE(driver.Done());
 }
 
+// The prompt's answer: pick the option, then OK.
+static WindowDriver::Action ChooseOnPrompt(const QString& option)
+{
+    return [option](QWidget* prompt) {
+        ClickChild(prompt, option);
+        ClickChild(prompt, QStringLiteral("cmdContinue"));
+    };
+}
+
 TEST_F(SetupTest, MissingTestProgramPromptsAndSkipNeedsAYes)
 {
     // No ADO25Test in Support: the third tick shows the prompt.
@@ -287,11 +296,7 @@ TEST_F(SetupTest, MissingTestProgramPromptsAndSkipNeedsAYes)
     first->show();
     bool bothOpenAfterNo = false;
     WindowDriver driver;
-    auto skip = [](QWidget* prompt) {
-        ClickChild(prompt, QStringLiteral("optSkip"));
-        ClickChild(prompt, QStringLiteral("cmdContinue"));
-    };
-    driver.Then(QStringLiteral("frmPromptADO"), skip);
+    driver.Then(QStringLiteral("frmPromptADO"), ChooseOnPrompt(QStringLiteral("optSkip")));
     driver.Then(QStringLiteral("frmPromptADO"), [&](QWidget* prompt) {
         bothOpenAfterNo = VisibleWindow(QStringLiteral("frmTestADO")) != nullptr;
         EXPECT_FALSE(first->isVisible()); // hidden while the prompt shows
@@ -310,10 +315,7 @@ TEST_F(SetupTest, AbortEndsTheInstallerAndInstallOpensTheDownloadPage)
         MessageAnswers answers;
         answers.Expect(QStringLiteral("Are you sure you want to abort"), MsgResult::Yes);
         WindowDriver driver;
-        driver.Then(QStringLiteral("frmPromptADO"), [](QWidget* prompt) {
-            ClickChild(prompt, QStringLiteral("optAbort"));
-            ClickChild(prompt, QStringLiteral("cmdContinue"));
-        });
+        driver.Then(QStringLiteral("frmPromptADO"), ChooseOnPrompt(QStringLiteral("optAbort")));
         EXPECT_FALSE(RunDataAccessCheck());
         EXPECT_TRUE(InstallerEnded());
         EXPECT_EQ(answers.texts, QStringList{QStringLiteral("Are you sure you want to abort the entire installation?")});
@@ -323,10 +325,7 @@ TEST_F(SetupTest, AbortEndsTheInstallerAndInstallOpensTheDownloadPage)
         UrlCatcher pages;
         MessageAnswers answers;
         WindowDriver driver;
-        driver.Then(QStringLiteral("frmPromptADO"), [](QWidget* prompt) {
-            ClickChild(prompt, QStringLiteral("optInstall"));
-            ClickChild(prompt, QStringLiteral("cmdContinue"));
-        });
+        driver.Then(QStringLiteral("frmPromptADO"), ChooseOnPrompt(QStringLiteral("optInstall")));
         EXPECT_FALSE(RunDataAccessCheck());
         EXPECT_TRUE(InstallerEnded());
         ASSERT_EQ(answers.texts.size(), 1);
