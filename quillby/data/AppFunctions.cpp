@@ -82,9 +82,24 @@ QString GetListTestDate(int32_t listId)
     Recordset rs(Where(Sql::SELECT_LISTS, Sql::WHERE_LIST_ID, listId), Globals::DbConnection());
     if (rs.Eof())
         return {};
-    const Variant testDate = rs.Field(QStringLiteral("TEST_DATE"));
-    const QDate date = testDate.toDate();
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : testDate.toText();
+    return ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
+}
+
+QString ShortDateText(const Variant& value)
+{
+    const QDate date = value.toDate();
+    if (!date.isValid())
+        return value.toText();
+    // The locale's pattern is looked up once per locale, not once per date: the main grid
+    // formats a date for every list at start-up.
+    static thread_local QString localeName;
+    static thread_local QString pattern;
+    const QLocale locale;
+    if (locale.name() != localeName || pattern.isEmpty()) {
+        localeName = locale.name();
+        pattern = locale.dateFormat(QLocale::ShortFormat);
+    }
+    return locale.toString(date, pattern);
 }
 
 int32_t GetTestScore(int32_t testId)

@@ -1,4 +1,6 @@
 #pragma once
+#include "Variant.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -24,6 +26,10 @@ void DeleteFileQuietly(const QString& path);
 QString CheckValueToText(int checkValue);  // 1 -> "TRUE", anything else "FALSE"
 int TextToCheckValue(const QString& text); // "TRUE" in any case -> 1, else 0
 bool TextToBoolean(const QString& text);   // "TRUE" in any case -> true
+
+// A stored date in the platform's short date form, as the grid and the prompts show dates;
+// a value that is no date shows as its text.
+QString ShortDateText(const Variant& value);
 
 // "Let pending window events run n times."
 void ProcessEvents(int times);

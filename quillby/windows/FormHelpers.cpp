@@ -76,12 +76,6 @@ QLineEdit* MakeTextBox(QWidget* parent, const char* name, QLabel* label)
     return edit;
 }
 
-QString ShortDateText(const Variant& value)
-{
-    const QDate date = value.toDate();
-    return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : value.toText();
-}
-
 QString UsDateText(const QDate& date)
 {
     return date.isValid() ? date.toString(QStringLiteral("M/d/yyyy")) : QString();

@@ -39,10 +39,6 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QLabel* label,
 // The label's text without the access-key marker and a trailing colon.
 QString PlainLabelText(const QString& text);
 
-// A date column's value in the platform's short date form (the way GetListTestDate gives it);
-// a value that is no date shows as its text.
-QString ShortDateText(const Variant& value);
-
 // A date as "m/d/yyyy" (month and day without leading zeros).
 QString UsDateText(const QDate& date);
 // Reads a date typed as "m/d/yyyy" (also "m/d/yy" and "yyyy-mm-dd"); invalid when it is none.
