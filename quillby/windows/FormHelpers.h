@@ -44,7 +44,7 @@ QString UsDateText(const QDate& date);
 // Reads a date typed as "m/d/yyyy" (also "m/d/yy" and "yyyy-mm-dd"); invalid when it is none.
 QDate ParseDateText(const QString& text);
 
-// A menu item named after its spec name.
+// A menu item whose objectName is its control name.
 QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption);
 
 // Sets objectName, title and accessible name of a dialog and makes it modal.
