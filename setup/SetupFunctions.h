@@ -8,7 +8,6 @@
 #include <functional>
 
 class QCloseEvent;
-class QWidget;
 
 namespace setup {
 

@@ -6,7 +6,6 @@
 #include <functional>
 
 class clsWaitableTimer;
-class QWidget;
 
 namespace uninstaller {
 
