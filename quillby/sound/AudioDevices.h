@@ -10,7 +10,8 @@ QAudioDevice DefaultAudioDevice(QAudioDevice::Mode mode);
 // an invalid format when the device is null or names none.
 QAudioFormat FormatForDevice(const QAudioDevice& device, const QAudioFormat& wanted);
 
-// Called whenever an input or output stream is closed (see ReleaseAudio in Sound.cpp).
+// Called whenever an input or output stream is closed, from any thread (see ReleaseAudio in
+// Sound.cpp).
 void NoteStreamClosed();
 
 // Releases the recorder and the player; run before the application object goes away.

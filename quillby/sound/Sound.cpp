@@ -3,9 +3,10 @@
 #include "AudioDevices.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QMediaDevices>
 #include <QThread>
+#include <atomic>
 
 namespace {
 
@@ -14,19 +15,22 @@ namespace {
 // it is being torn down; so exit waits until the last stream has been closed for this long.
 constexpr qint64 kServerSettleMs = 300;
 
-QElapsedTimer& LastStreamClosed()
+// Monotonic milliseconds of the last close, -1 before any; the recorder's capture thread
+// closes streams too.
+std::atomic<qint64>& LastStreamClosedMs()
 {
-    static QElapsedTimer timer;
-    return timer;
+    static std::atomic<qint64> ms{-1};
+    return ms;
 }
 
 void ReleaseAudio()
 {
     ReleaseRecorder();
     ReleasePlayer();
-    const QElapsedTimer& closed = LastStreamClosed();
-    if (closed.isValid() && closed.elapsed() < kServerSettleMs)
-        QThread::msleep(quint64(kServerSettleMs - closed.elapsed()));
+    const qint64 closed = LastStreamClosedMs().load();
+    const qint64 elapsed = QDeadlineTimer::current().deadline() - closed;
+    if (closed >= 0 && elapsed < kServerSettleMs)
+        QThread::msleep(quint64(kServerSettleMs - elapsed));
 }
 
 } // namespace
@@ -49,7 +53,7 @@ void InitSound()
 
 void NoteStreamClosed()
 {
-    LastStreamClosed().start();
+    LastStreamClosedMs().store(QDeadlineTimer::current().deadline());
 }
 
 QAudioDevice DefaultAudioDevice(QAudioDevice::Mode mode)

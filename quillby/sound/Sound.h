@@ -10,7 +10,8 @@
 void InitSound();
 
 // Closes any earlier recording and starts a new one (8-bit unsigned PCM, 11025 Hz, mono; other
-// device formats are converted).
+// device formats are converted). A microphone that does not answer within a moment (another
+// program holding it) leaves the recording empty, as with no device.
 void StartRecording();
 // Stops the recording and writes it to path as a WAV file, replacing any file there. The
 // recorder stays open until the next StartRecording or CloseRecorder. With nothing recorded,
