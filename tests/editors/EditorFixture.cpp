@@ -1,5 +1,7 @@
 #include "EditorFixture.h"
 
+#include "GuiTestSupport.h"
+
 #include "AppFunctions.h"
 #include "Globals.h"
 #include "Ids.h"
@@ -34,15 +36,7 @@ void EditorTest::SetUp()
 {
     folder = std::make_unique<TestAppFolder>();
     Globals::MessageTime = 0;
-    SetMsgBoxHook([this](const QString& text, MsgButtons buttons, MsgIcon) {
-        messages << text;
-        if (!answers.empty()) {
-            const MsgResult answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
-    });
+    AnswerMessageBoxes(messages, answers);
 }
 
 void EditorTest::TearDown()
@@ -192,18 +186,4 @@ void EditorTest::Type(frmEditWord* editor, const QString& word, const QString& d
     editor->txtWord->setText(word);
     editor->txtDefinition->setPlainText(definition);
     editor->txtSentence->setPlainText(sentence);
-}
-
-int RunEditorTests(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    InitSound();
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    // Every audio stream goes before the application object does.
-    CloseRecorder();
-    StopPlaying();
-    return result;
 }

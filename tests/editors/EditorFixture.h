@@ -66,5 +66,3 @@ protected:
     std::unique_ptr<TestAppFolder> folder;
 };
 
-// Sets the offscreen platform when none is chosen and runs the suites.
-int RunEditorTests(int argc, char** argv);

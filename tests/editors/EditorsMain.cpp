@@ -1,3 +1,3 @@
-#include "EditorFixture.h"
+#include "GuiTestSupport.h"
 
-int main(int argc, char** argv) { return RunEditorTests(argc, argv); }
+int main(int argc, char** argv) { return RunGuiTests(argc, argv); }

@@ -1,9 +1,9 @@
 #include "AudioHarness.h"
-#include "EditorFixture.h"
+#include "GuiTestSupport.h"
 
 // The editors as they behave on a machine without any audio server.
 int main(int argc, char** argv)
 {
     UseNoAudioServer();
-    return RunEditorTests(argc, argv);
+    return RunGuiTests(argc, argv);
 }

@@ -1,5 +1,7 @@
 #include "PracticeFixture.h"
 
+#include "GuiTestSupport.h"
+
 #include "Globals.h"
 #include "Ids.h"
 #include "Options.h"
@@ -56,15 +58,7 @@ void PracticeTest::SetUp()
     folder = std::make_unique<TestAppFolder>();
     Globals::MessageTime = 0;
     SetSetting(Opt::PRONOUNCE, QStringLiteral("TRUE"));
-    SetMsgBoxHook([this](const QString& text, MsgButtons buttons, MsgIcon) {
-        messages << text;
-        if (!answers.empty()) {
-            const MsgResult answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
-    });
+    AnswerMessageBoxes(messages, answers);
     pump_.setInterval(5);
     QObject::connect(&pump_, &QTimer::timeout, [this] { Pump(); });
     pump_.start();
