@@ -42,12 +42,15 @@ inline constexpr const char* DELETE_WORD_ATTEMPTS = " DELETE FROM WORD_ATTEMPTS 
 inline constexpr const char* UPDATE_LISTS = " UPDATE LISTS ";
 inline constexpr const char* SET_STATUS_IGNORED = " SET STATUS = 'IGNORED' ";
 
-// The main window's grid in one statement: every list, newest first, with its test date and
-// the counts CountListWords and CountListTests would give (one pass instead of two statements
-// per list, so that start-up stays quick with many lists).
-inline constexpr const char* SELECT_LIST_GRID =
-    " SELECT LIST_ID, TEST_DATE,"
+// The main window's grid: every list, newest first, with its test date. The word and test
+// counts of the rows on screen are read afterwards in blocks with SELECT_LIST_COUNTS (the
+// counts CountListWords and CountListTests would give), so that start-up does not count the
+// words and tests of years of lists nobody is looking at.
+inline constexpr const char* SELECT_LIST_GRID = " SELECT LIST_ID, TEST_DATE FROM LISTS  ORDER BY LIST_ID DESC ";
+// Followed by a parenthesised list of LIST_ID numbers.
+inline constexpr const char* SELECT_LIST_COUNTS =
+    " SELECT LIST_ID,"
     " (SELECT COUNT(*) FROM WORDS WHERE WORDS.LIST_ID = LISTS.LIST_ID) AS WORD_COUNT,"
     " (SELECT COUNT(*) FROM TESTS WHERE TESTS.LIST_ID = LISTS.LIST_ID) AS TEST_COUNT"
-    " FROM LISTS  ORDER BY LIST_ID DESC ";
+    " FROM LISTS  WHERE LIST_ID IN ";
 } // namespace Sql

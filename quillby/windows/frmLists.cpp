@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "ListGridModel.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Recordset.h"
@@ -26,25 +27,17 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <QItemSelectionModel>
 #include <vector>
 
 namespace {
 frmLists* openMainWindow = nullptr;
 
-constexpr int kDateColumn = 0;
-constexpr int kWordsColumn = 1;
-constexpr int kTestsColumn = 2;
-constexpr int kKeyColumn = 3;
-constexpr int kColumnWidths[4] = {2100, 1800, 1800, 1};
-
-struct ListRow {
-    QString testDate;
-    int32_t words = 0;
-    int32_t tests = 0;
-    int32_t listId = 0;
-};
+constexpr int kDateColumn = ListGridModel::DateColumn;
+constexpr int kKeyColumn = ListGridModel::KeyColumn;
+constexpr int kColumnWidths[ListGridModel::ColumnCount] = {2100, 1800, 1800, 1};
 } // namespace
 
 frmLists::frmLists(QWidget* parent) : QMainWindow(parent)
@@ -77,7 +70,9 @@ void frmLists::BuildControls()
     heading.setBold(true);
     Label1->setFont(heading);
 
-    MSFlexGrid1 = new QTableWidget(central);
+    MSFlexGrid1 = new QTableView(central);
+    gridRows = new ListGridModel(this);
+    MSFlexGrid1->setModel(gridRows);
     NameControl(MSFlexGrid1, "MSFlexGrid1", QStringLiteral("Existing Word Lists"));
     Label1->setBuddy(MSFlexGrid1);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -85,6 +80,7 @@ void frmLists::BuildControls()
     MSFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSFlexGrid1->setContextMenuPolicy(Qt::CustomContextMenu);
     MSFlexGrid1->verticalHeader()->setVisible(false);
+    MSFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     MSFlexGrid1->verticalHeader()->setDefaultSectionSize(MSFlexGrid1->fontMetrics().height() + 8);
     MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
     MSFlexGrid1->horizontalHeader()->setStretchLastSection(true); // the last visible column
@@ -177,8 +173,8 @@ void frmLists::ConnectCommands()
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuHelp, &QAction::triggered, this, &frmLists::HelpClicked);
     connect(mnuAbout, &QAction::triggered, this, &frmLists::AboutClicked);
-    connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
-            [this](int, int, int, int) { RefreshListCommands(); });
+    connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { RefreshListCommands(); });
     connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmLists::GridContextMenu);
 }
 
@@ -201,73 +197,44 @@ bool frmLists::LoadForm(const QString& appFolder)
 
 void frmLists::ClearGrid()
 {
-    MSFlexGrid1->clear();
-    MSFlexGrid1->setRowCount(0);
-    MSFlexGrid1->setColumnCount(4);
-    MSFlexGrid1->setHorizontalHeaderLabels({QStringLiteral("School Test Date"),
-                                            QStringLiteral("Words"), QStringLiteral("Tests"),
-                                            QString()});
-    for (int column = 0; column < 4; ++column) {
-        MSFlexGrid1->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    gridRows->Clear();
+    for (int column = 0; column < ListGridModel::ColumnCount; ++column)
         MSFlexGrid1->setColumnWidth(column, Twips(kColumnWidths[column]));
-    }
     MSFlexGrid1->setColumnHidden(kKeyColumn, true);
 }
 
-void frmLists::SetRowCell(int dataRow, int column, const QString& text)
+void frmLists::SelectRow(int dataRow)
 {
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    MSFlexGrid1->setItem(dataRow, column, item);
+    MSFlexGrid1->setCurrentIndex(gridRows->index(dataRow, kDateColumn));
 }
 
 void frmLists::LoadWordLists()
 {
     ClearGrid();
-    std::vector<ListRow> rows;
-    Recordset rs(QString::fromLatin1(Sql::SELECT_LIST_GRID), Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        ListRow row;
-        row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
-        row.testDate = ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
-        row.words = rs.Field(QStringLiteral("WORD_COUNT")).toLong();
-        row.tests = rs.Field(QStringLiteral("TEST_COUNT")).toLong();
-        rows.push_back(row);
-    }
-    rs.Close();
-
-    // Filled in one pass with the grid's notifications held back; the selection handler runs
-    // once at the end.
-    const QSignalBlocker block(MSFlexGrid1);
-    MSFlexGrid1->setUpdatesEnabled(false);
-    MSFlexGrid1->setRowCount(static_cast<int>(rows.size()));
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        SetRowCell(r, kDateColumn, rows[r].testDate);
-        SetRowCell(r, kWordsColumn, QString::number(rows[r].words));
-        SetRowCell(r, kTestsColumn, QString::number(rows[r].tests));
-        SetRowCell(r, kKeyColumn, QString::number(rows[r].listId));
-    }
-    if (!rows.empty())
-        MSFlexGrid1->setCurrentCell(0, kDateColumn);
-    MSFlexGrid1->setUpdatesEnabled(true);
-    RefreshListCommands();
+    gridRows->Load();
+    if (gridRows->rowCount() > 0)
+        SelectRow(0);
+    RefreshListCommands(); // also when there is no row to select
 }
 
-int frmLists::ListRowCount() const { return MSFlexGrid1->rowCount(); }
+int frmLists::ListRowCount() const { return gridRows->rowCount(); }
 
-QString frmLists::RowKey(int dataRow) const
+QString frmLists::CellText(int dataRow, int column) const
 {
-    const QTableWidgetItem* item = MSFlexGrid1->item(dataRow, kKeyColumn);
-    return item ? item->text() : QString();
+    return gridRows->CellText(dataRow, column);
 }
+
+QString frmLists::RowKey(int dataRow) const { return CellText(dataRow, kKeyColumn); }
+
+int frmLists::CurrentRow() const { return MSFlexGrid1->currentIndex().row(); }
 
 bool frmLists::ListSelected() const
 {
-    const int row = MSFlexGrid1->currentRow();
+    const int row = CurrentRow();
     return row >= 0 && !RowKey(row).isEmpty();
 }
 
-int32_t frmLists::CurrentListID() const { return RowKey(MSFlexGrid1->currentRow()).toInt(); }
+int32_t frmLists::CurrentListID() const { return gridRows->ListID(CurrentRow()); }
 
 void frmLists::RefreshListCommands()
 {
@@ -303,18 +270,12 @@ void frmLists::LaunchNewList()
         SetFocusHere();
         return;
     }
-    const int row = MSFlexGrid1->rowCount();
-    MSFlexGrid1->insertRow(row); // at the bottom until the next reload puts it first
-    SetRowCell(row, kDateColumn, GetListTestDate(Globals::SelectedListID));
-    SetRowCell(row, kWordsColumn, QStringLiteral("0"));
-    SetRowCell(row, kTestsColumn, QStringLiteral("0"));
-    SetRowCell(row, kKeyColumn, QString::number(Globals::SelectedListID));
+    // At the bottom until the next reload puts it first.
+    const int row =
+        gridRows->AppendList(Globals::SelectedListID, GetListTestDate(Globals::SelectedListID));
     // The new row becomes the highlighted one, so that the list the commands act on
     // (SelectedListID) is always the list the user sees selected.
-    {
-        const QSignalBlocker block(MSFlexGrid1);
-        MSFlexGrid1->setCurrentCell(row, kDateColumn);
-    }
+    SelectRow(row);
     RefreshListCommands();
     OpenListEditor(Globals::SelectedListID);
 }
@@ -397,13 +358,13 @@ void frmLists::AboutClicked()
 
 void frmLists::GridContextMenu(const QPoint& pos)
 {
-    if (MSFlexGrid1->rowCount() == 0)
+    if (gridRows->rowCount() == 0)
         return;
     const int row = MSFlexGrid1->rowAt(pos.y());
     if (row < 0)
         return;
-    if (row != MSFlexGrid1->currentRow())
-        MSFlexGrid1->setCurrentCell(row, kDateColumn);
+    if (row != CurrentRow())
+        SelectRow(row);
     ProcessEvents(4);
     mnuLists->exec(MSFlexGrid1->viewport()->mapToGlobal(pos));
 }
@@ -418,26 +379,12 @@ void frmLists::SetFocusHere()
 
 void frmLists::UpdateList(int32_t listId)
 {
-    const QString key = QString::number(listId);
-    Guarded([&] {
-        for (int r = 0; r < MSFlexGrid1->rowCount(); ++r) {
-            if (RowKey(r) != key)
-                continue;
-            SetRowCell(r, kWordsColumn, QString::number(CountListWords(listId)));
-            SetRowCell(r, kTestsColumn, QString::number(CountListTests(listId)));
-        }
-    });
+    Guarded([&] { gridRows->Recount(gridRows->RowOf(listId)); });
 }
 
 void frmLists::IncrementListTests(int32_t listId)
 {
-    const QString key = QString::number(listId);
-    for (int r = 0; r < MSFlexGrid1->rowCount(); ++r) {
-        if (RowKey(r) != key)
-            continue;
-        const QTableWidgetItem* tests = MSFlexGrid1->item(r, kTestsColumn);
-        SetRowCell(r, kTestsColumn, QString::number((tests ? tests->text().toInt() : 0) + 1));
-    }
+    gridRows->IncrementTests(gridRows->RowOf(listId));
 }
 
 void frmLists::closeEvent(QCloseEvent* event)

@@ -7,7 +7,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTableWidget;
+class QTableView;
+class ListGridModel;
 
 // The main window: the grid of word lists and the commands on them.
 class frmLists : public QMainWindow {
@@ -38,9 +39,12 @@ public:
     // Runs the new-list window and continues with the list editor.
     void LaunchNewList();
 
-    // The grid's data rows (heading not counted) and the key column's text of one row.
+    // The grid's data rows (heading not counted), the text of one cell, the key column's
+    // text of one row, and the current row (-1 for none).
     int ListRowCount() const;
+    QString CellText(int dataRow, int column) const;
     QString RowKey(int dataRow) const;
+    int CurrentRow() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -52,7 +56,7 @@ private:
     void RefreshListCommands();
     bool ListSelected() const;
     int32_t CurrentListID() const;
-    void SetRowCell(int dataRow, int column, const QString& text);
+    void SelectRow(int dataRow);
 
     void NewListClicked();
     void EditListClicked();
@@ -68,7 +72,8 @@ private:
     void RunHiddenTask(F&& task);
 
     QLabel* Label1;
-    QTableWidget* MSFlexGrid1;
+    QTableView* MSFlexGrid1;
+    ListGridModel* gridRows;
     QPushButton* cmdNewList;
     QPushButton* cmdEditList;
     QPushButton* cmdTest;

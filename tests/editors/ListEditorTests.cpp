@@ -297,10 +297,9 @@ TEST_F(ListEditor, EditListHidesTheMainWindowAndClosingRefreshesItsRow)
     auto main = std::make_unique<frmLists>();
     main->LoadWordLists();
     main->show();
-    auto* mainGrid = main->findChild<QTableWidget*>("MSFlexGrid1");
     ASSERT_EQ(main->ListRowCount(), 1);
-    mainGrid->setCurrentCell(0, 0);
-    EXPECT_EQ(mainGrid->item(0, 1)->text(), "1");
+    EXPECT_EQ(main->CurrentRow(), 0);
+    EXPECT_EQ(main->CellText(0, 1), "1");
 
     main->findChild<QPushButton*>("cmdEditList")->click();
     QCoreApplication::processEvents();
@@ -319,5 +318,5 @@ TEST_F(ListEditor, EditListHidesTheMainWindowAndClosingRefreshesItsRow)
     QCoreApplication::processEvents();
 
     EXPECT_TRUE(main->isVisible());
-    EXPECT_EQ(mainGrid->item(0, 1)->text(), "2") << "the word count of the edited list";
+    EXPECT_EQ(main->CellText(0, 1), "2") << "the word count of the edited list";
 }

@@ -10,7 +10,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -62,14 +62,12 @@ protected:
     {
         ASSERT_TRUE(window.LoadForm(folder.path()));
         window.show();
-        grid = Child<QTableWidget>(&window, "MSFlexGrid1");
+        grid = Child<QTableView>(&window, "MSFlexGrid1");
     }
 
-    QString Cell(int row, int column) const
-    {
-        const QTableWidgetItem* item = grid->item(row, column);
-        return item ? item->text() : QString();
-    }
+    QString Cell(int row, int column) const { return window.CellText(row, column); }
+    void SelectRow(int row) { grid->setCurrentIndex(grid->model()->index(row, 0)); }
+    QPoint RowCentre(int row) const { return grid->visualRect(grid->model()->index(row, 0)).center(); }
 
     void ExpectListCommandsEnabled(bool enabled)
     {
@@ -81,7 +79,7 @@ protected:
 
     TestAppFolder folder;
     frmLists window;
-    QTableWidget* grid = nullptr;
+    QTableView* grid = nullptr;
 };
 } // namespace
 
@@ -89,11 +87,14 @@ TEST_F(MainWindow, AnEmptyDatabaseShowsOnlyTheHeadingAndDisablesTheListCommands)
 {
     Start();
     EXPECT_EQ(window.windowTitle(), "Quillby");
-    EXPECT_EQ(grid->rowCount(), 0);
-    EXPECT_EQ(grid->columnCount(), 4);
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "School Test Date");
-    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Words");
-    EXPECT_EQ(grid->horizontalHeaderItem(2)->text(), "Tests");
+    EXPECT_EQ(window.ListRowCount(), 0);
+    ASSERT_EQ(grid->model()->columnCount(), 4);
+    const auto heading = [this](int column) {
+        return grid->model()->headerData(column, Qt::Horizontal).toString();
+    };
+    EXPECT_EQ(heading(0), "School Test Date");
+    EXPECT_EQ(heading(1), "Words");
+    EXPECT_EQ(heading(2), "Tests");
     EXPECT_TRUE(grid->isColumnHidden(3));
     ExpectListCommandsEnabled(false);
     EXPECT_TRUE(Child<QPushButton>(&window, "cmdNewList")->isEnabled());
@@ -103,7 +104,7 @@ TEST_F(MainWindow, AFilledDatabaseListsNewestFirstWithCountsAndSelectsTheFirstRo
 {
     FillLists();
     Start();
-    ASSERT_EQ(grid->rowCount(), 3);
+    ASSERT_EQ(window.ListRowCount(), 3);
     EXPECT_EQ(Cell(0, 0), QLocale().toString(QDate(2004, 6, 25), QLocale::ShortFormat));
     EXPECT_EQ(Cell(0, 1), "1");
     EXPECT_EQ(Cell(0, 2), "2");
@@ -113,7 +114,7 @@ TEST_F(MainWindow, AFilledDatabaseListsNewestFirstWithCountsAndSelectsTheFirstRo
     EXPECT_EQ(Cell(2, 0), QLocale().toString(QDate(2004, 6, 11), QLocale::ShortFormat));
     EXPECT_EQ(Cell(2, 1), "2");
     EXPECT_EQ(Cell(2, 2), "1");
-    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(window.CurrentRow(), 0);
     EXPECT_EQ(Globals::SelectedListID, 3);
     ExpectListCommandsEnabled(true);
 }
@@ -127,8 +128,7 @@ TEST_F(MainWindow, MovingTheCurrentRowByKeyboardOrMouseSelectsThatList)
     EXPECT_EQ(Globals::SelectedListID, 2);
     QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(Globals::SelectedListID, 1);
-    const QRect first = grid->visualItemRect(grid->item(0, 0));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, first.center());
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(0));
     EXPECT_EQ(Globals::SelectedListID, 3);
 }
 
@@ -136,14 +136,14 @@ TEST_F(MainWindow, DeletingAListAfterYesReloadsTheGridAndSelectsTheFirstRow)
 {
     FillLists();
     Start();
-    grid->setCurrentCell(1, 0);
+    SelectRow(1);
     MsgBoxRecorder boxes(MsgResult::Yes);
     ClickButton(&window, "cmdDeleteList");
     ASSERT_EQ(boxes.texts, QStringList{"Do you want to delete this list and all of it's words?"});
-    ASSERT_EQ(grid->rowCount(), 2);
+    ASSERT_EQ(window.ListRowCount(), 2);
     EXPECT_EQ(Cell(0, 3), "3");
     EXPECT_EQ(Cell(1, 3), "1");
-    EXPECT_EQ(grid->currentRow(), 0);
+    EXPECT_EQ(window.CurrentRow(), 0);
     EXPECT_EQ(Globals::SelectedListID, 3);
     EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 2")), 0);
 }
@@ -155,7 +155,7 @@ TEST_F(MainWindow, DecliningTheDeleteQuestionChangesNothing)
     MsgBoxRecorder boxes(MsgResult::No);
     window.findChild<QAction*>("mnuDeleteList")->trigger();
     EXPECT_EQ(boxes.texts.size(), 1);
-    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(window.ListRowCount(), 3);
     EXPECT_EQ(RowsReturnedBy(QStringLiteral(" SELECT * FROM LISTS ")), 3);
 }
 
@@ -171,14 +171,14 @@ TEST_F(MainWindow, CountsOfOneListAreRefreshedAndIncrementedInPlace)
     EXPECT_EQ(Cell(0, 1), "1"); // other rows untouched
     window.IncrementListTests(3);
     EXPECT_EQ(Cell(0, 2), "3");
-    EXPECT_EQ(grid->rowCount(), 3);
+    EXPECT_EQ(window.ListRowCount(), 3);
 }
 
 TEST_F(MainWindow, ListTasksHideTheWindowAndTheTaskBringsItBack)
 {
     FillLists();
     Start();
-    grid->setCurrentCell(2, 0);
+    SelectRow(2);
     bool hiddenDuringTask = false;
     // The task windows report back through SetFocusHere; until they exist the hand-over
     // shows the window again at once, so look at the visibility from inside the task.
@@ -195,8 +195,8 @@ TEST_F(MainWindow, RightClickOnADataRowSelectsItAndOpensTheListsMenu)
 {
     FillLists();
     Start();
-    EXPECT_TRUE(ListsMenuOpensAt(grid->visualItemRect(grid->item(2, 0)).center()));
-    EXPECT_EQ(grid->currentRow(), 2);
+    EXPECT_TRUE(ListsMenuOpensAt(RowCentre(2)));
+    EXPECT_EQ(window.CurrentRow(), 2);
     EXPECT_EQ(Globals::SelectedListID, 1);
 }
 
@@ -241,8 +241,57 @@ TEST_F(MainWindow, ADatabaseFailureDuringDeleteGivesOneMessageAndTheProgramGoesO
     ClickButton(&window, "cmdDeleteList");
     ASSERT_EQ(boxes.texts.size(), 2); // the question, then one failure message
     EXPECT_TRUE(boxes.texts[1].contains("WORD_ATTEMPTS")) << boxes.texts[1].toStdString();
-    EXPECT_EQ(grid->rowCount(), 3); // nothing half-deleted: the list and its words stay
+    EXPECT_EQ(window.ListRowCount(), 3); // nothing half-deleted: the list and its words stay
     EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 3")), 1);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(Child<QPushButton>(&window, "cmdDeleteList")->isEnabled());
+}
+
+// The grid reads the counts of the rows shown, a block at a time: rows far down a long grid
+// must still show their own counts, and a count added before its row was first read must not
+// be counted twice.
+TEST_F(MainWindow, RowsFarDownALongGridShowTheirOwnCounts)
+{
+    constexpr int kLists = 150;
+    Exec(QStringLiteral("BEGIN"));
+    for (int id = 1; id <= kLists; ++id)
+        AddList(id, QDate(2004, 1, 1).addDays(id));
+    AddWord(1, 1, QStringLiteral("first"));
+    AddWord(2, 70, QStringLiteral("middle"));
+    AddWord(3, 70, QStringLiteral("middle2"));
+    AddTest(1, 20);
+    Exec(QStringLiteral("COMMIT"));
+    Start();
+    ASSERT_EQ(window.ListRowCount(), kLists);
+    EXPECT_EQ(Cell(kLists - 1, 3), "1");
+    EXPECT_EQ(Cell(kLists - 1, 1), "1"); // list 1, in the third block
+    EXPECT_EQ(Cell(kLists - 70, 1), "2"); // list 70, in the second block
+    EXPECT_EQ(Cell(kLists - 70, 2), "0");
+    EXPECT_EQ(Cell(0, 1), "0");
+
+    AddTest(2, 20); // the test that ends now; list 20's row has not been read yet
+    window.IncrementListTests(20);
+    EXPECT_EQ(Cell(kLists - 20, 2), "2");
+    window.IncrementListTests(20); // now it has: counted on in place
+    EXPECT_EQ(Cell(kLists - 20, 2), "3");
+}
+
+TEST_F(MainWindow, CountsThatCannotBeReadStayBlankWithOneMessage)
+{
+    FillLists();
+    ASSERT_TRUE(window.LoadForm(folder.path()));
+    grid = Child<QTableView>(&window, "MSFlexGrid1");
+    Exec(QStringLiteral("DROP TABLE TESTS"));
+    MsgBoxRecorder boxes(MsgResult::OK);
+    window.show();
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_EQ(Cell(row, 1), "") << row;
+        EXPECT_EQ(Cell(row, 2), "") << row;
+    }
+    EXPECT_EQ(Cell(0, 0), QLocale().toString(QDate(2004, 6, 25), QLocale::ShortFormat));
+    QTest::qWait(50); // the message comes after painting
+    ASSERT_EQ(boxes.texts.size(), 1);
+    EXPECT_TRUE(boxes.texts[0].contains("TESTS")) << boxes.texts[0].toStdString();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(Child<QPushButton>(&window, "cmdTest")->isEnabled());
 }

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -122,10 +121,9 @@ TEST_F(NewList, CreatingTheFirstListSelectsItsRowAndEnablesTheCommands)
     EXPECT_TRUE(Globals::NewListCreated);
     EXPECT_EQ(Globals::SelectedListID, 1);
     ASSERT_EQ(window.ListRowCount(), 1);
-    auto* grid = Child<QTableWidget>(&window, "MSFlexGrid1");
-    EXPECT_EQ(grid->currentRow(), 0);
-    EXPECT_EQ(grid->item(0, 0)->text(), QLocale().toString(QDate(2004, 6, 11), QLocale::ShortFormat));
-    EXPECT_EQ(grid->item(0, 1)->text(), "0");
+    EXPECT_EQ(window.CurrentRow(), 0);
+    EXPECT_EQ(window.CellText(0, 0), QLocale().toString(QDate(2004, 6, 11), QLocale::ShortFormat));
+    EXPECT_EQ(window.CellText(0, 1), "0");
     EXPECT_TRUE(Child<QWidget>(&window, "cmdTest")->isEnabled());
     EXPECT_EQ(ListDate(1, "WEEK_START"), "6/7/2004");
     EXPECT_EQ(ListDate(1, "WEEK_END"), "6/11/2004");
@@ -147,7 +145,7 @@ TEST_F(NewList, ANewListGoesToTheBottomHighlightedUntilTheNextReload)
     EXPECT_EQ(window.RowKey(1), "6");
     EXPECT_EQ(window.RowKey(2), "7"); // consecutive identifiers
     // The highlighted row is the new list, the one the commands now act on.
-    EXPECT_EQ(Child<QTableWidget>(&window, "MSFlexGrid1")->currentRow(), 2);
+    EXPECT_EQ(window.CurrentRow(), 2);
     EXPECT_EQ(Globals::SelectedListID, 7);
     window.LoadWordLists();
     EXPECT_EQ(window.RowKey(0), "7");

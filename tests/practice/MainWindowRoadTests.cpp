@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
 #include <QTest>
 
 class MainWindowRoad : public PracticeTest {
@@ -48,10 +47,9 @@ protected:
     }
     QString TestsShown() const
     {
-        auto* grid = main->findChild<QTableWidget*>(QStringLiteral("MSFlexGrid1"));
-        for (int r = 0; r < grid->rowCount(); ++r)
+        for (int r = 0; r < main->ListRowCount(); ++r)
             if (main->RowKey(r) == QString::number(list))
-                return grid->item(r, 2)->text();
+                return main->CellText(r, 2);
         return QStringLiteral("(no row)");
     }
     void AnswerAll()
