@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -30,6 +31,17 @@ void SetTextColour(QLabel* label, const QColor& colour)
 }
 
 QColor TextColour(const QLabel* label) { return label->palette().color(QPalette::WindowText); }
+
+// A left click, or Enter / Space on the focused link.
+bool IsActivation(QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonRelease)
+        return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
 } // namespace
 
 void OpenInternet(const QString& url)
@@ -106,6 +118,9 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
         underlined.setUnderline(true);
         link->setFont(underlined);
         link->setCursor(Qt::PointingHandCursor);
+        // Reachable with Tab as well: a focused link is shown as hovered and opens with
+        // Enter or Space.
+        link->setFocusPolicy(Qt::StrongFocus);
         link->installEventFilter(this);
         SetTextColour(link, kLink);
     }
@@ -129,6 +144,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     for (QWidget* child : findChildren<QWidget*>())
         child->setMouseTracking(true);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
+    setTabOrder(lblWebsite, lblEmail);
+    setTabOrder(lblEmail, cmdClose);
     cmdClose->setFocus();
 }
 
@@ -141,7 +158,7 @@ void frmAbout::HoverLink(QLabel* link)
 void frmAbout::RestoreLinkColours()
 {
     for (QLabel* link : {lblEmail, lblWebsite})
-        if (TextColour(link) != linkColour_)
+        if (!link->hasFocus() && TextColour(link) != linkColour_)
             SetTextColour(link, linkColour_);
 }
 
@@ -153,8 +170,11 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event)
             HoverLink(link);
             return event->type() == QEvent::MouseMove; // the window must not see it as background
         }
-        if (event->type() == QEvent::MouseButtonRelease &&
-                   static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        if (event->type() == QEvent::FocusIn)
+            HoverLink(link);
+        if (event->type() == QEvent::FocusOut)
+            SetTextColour(link, linkColour_);
+        if (IsActivation(event)) {
             OpenInternet(link == lblWebsite ? WebsiteAddress() : SupportMailLink());
             return true;
         }

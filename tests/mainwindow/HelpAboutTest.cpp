@@ -4,6 +4,8 @@
 #include "frmHelp.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -89,6 +91,49 @@ TEST(AboutWindow, LinksTurnWhileHoveredAndReturnOverTheBackground)
     EXPECT_EQ(TextColour(mail), link);
 }
 
+namespace {
+// Takes the addresses the about window asks the desktop to open, instead of a browser.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls()
+    {
+        for (const char* scheme : {"https", "mailto"})
+            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "Open");
+    }
+    ~OpenedUrls() override
+    {
+        for (const char* scheme : {"https", "mailto"})
+            QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
+    }
+    QStringList urls;
+public slots:
+    void Open(const QUrl& url) { urls << url.toString(); }
+};
+} // namespace
+
+TEST(AboutWindow, TheLinksAreReachedWithTabAndOpenWithEnterOrSpace)
+{
+    OpenedUrls opened;
+    frmAbout about;
+    about.show();
+    about.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
+    auto* web = Child<QLabel>(&about, "lblWebsite");
+    auto* mail = Child<QLabel>(&about, "lblEmail");
+    ASSERT_TRUE(Child<QWidget>(&about, "cmdClose")->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(web->hasFocus());
+    EXPECT_EQ(TextColour(web), QColor(Qt::white)); // shown as hovered while focused
+    QTest::keyClick(web, Qt::Key_Return);
+    QTest::keyClick(web, Qt::Key_Tab);
+    ASSERT_TRUE(mail->hasFocus());
+    EXPECT_EQ(TextColour(web), about.LinkColour());
+    QTest::keyClick(mail, Qt::Key_Space);
+    EXPECT_EQ(opened.urls, (QStringList{"https://corvale.example/", frmAbout::SupportMailLink()}));
+    EXPECT_TRUE(about.isVisible()); // Enter on a link is not the Close button
+}
+
 TEST(HelpWindow, EscapeClosesIt)
 {
     auto* help = new frmHelp;
@@ -101,3 +146,5 @@ TEST(HelpWindow, EscapeClosesIt)
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
 }
+
+#include "HelpAboutTest.moc"
