@@ -262,3 +262,8 @@ void WriteTestDefaults(const TestDefaultControls& c, Recordset& rs)
     set(Opt::PLAY_CORRECT_SOUND, flag(c.chkPlayRight));
     set(Opt::PLAY_INCORRECT_SOUND, flag(c.chkPlayWrong));
 }
+
+bool IsEnterOrSpaceKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}

@@ -47,6 +47,9 @@ QDate ParseDateText(const QString& text);
 // A menu item whose objectName is its control name.
 QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption);
 
+// Enter (either key) or Space: the keys that press the control that has the focus.
+bool IsEnterOrSpaceKey(int key);
+
 // Sets objectName, title and accessible name of a dialog and makes it modal.
 void InitModalDialog(QDialog* dialog, const char* name, const QString& title);
 

@@ -37,10 +37,8 @@ bool IsActivation(QEvent* event)
 {
     if (event->type() == QEvent::MouseButtonRelease)
         return static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    return event->type() == QEvent::KeyPress &&
+           IsEnterOrSpaceKey(static_cast<QKeyEvent*>(event)->key());
 }
 } // namespace
 

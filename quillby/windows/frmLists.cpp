@@ -231,7 +231,7 @@ int frmLists::CurrentRow() const { return MSFlexGrid1->currentIndex().row(); }
 bool frmLists::ListSelected() const
 {
     const int row = CurrentRow();
-    return row >= 0 && !RowKey(row).isEmpty();
+    return row >= 0 && row < gridRows->rowCount();
 }
 
 int32_t frmLists::CurrentListID() const { return gridRows->ListID(CurrentRow()); }

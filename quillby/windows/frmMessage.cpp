@@ -113,8 +113,7 @@ bool frmMessage::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (watched == txtDummy && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+        if (IsEnterOrSpaceKey(static_cast<QKeyEvent*>(event)->key()))
             accept();
         return true; // nothing is ever typed into the dummy box
     }
@@ -124,8 +123,7 @@ bool frmMessage::eventFilter(QObject* watched, QEvent* event)
 void frmMessage::keyPressEvent(QKeyEvent* event)
 {
     // Escape and every other key leave the message up; only Enter and Space close it.
-    const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)
+    if (IsEnterOrSpaceKey(event->key()))
         accept();
 }
 
