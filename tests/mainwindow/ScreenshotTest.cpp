@@ -71,6 +71,9 @@ TEST(Screenshots, EveryWindowOfTheMainProgram)
     Shot(&help, "help");
     frmAbout about;
     Shot(&about, "about");
+    about.activateWindow();
+    Child<QWidget>(&about, "lblEmail")->setFocus(); // reached with Tab
+    Shot(&about, "about-link-focused");
 
     frmMessage message;
     message.SetLines(QStringLiteral("List Ignored"),
