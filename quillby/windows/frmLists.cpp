@@ -184,7 +184,8 @@ bool frmLists::LoadForm(const QString& appFolder)
         InitApplication(appFolder);
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("Quillby cannot open its database ") +
-                   Connection::DataSource(ConnectionStringFor(appFolder)) + QStringLiteral(".\r") +
+                   Connection::DataSource(ConnectionStringFor(Globals::DataPath)) +
+                   QStringLiteral(".\r") +
                    e.message(),
                MsgButtons::OK, MsgIcon::Critical);
         return false;
