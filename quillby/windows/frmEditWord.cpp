@@ -101,6 +101,7 @@ frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner)
     BuildMenu();
     SetTabOrder();
     setWindowTitle(QStringLiteral("New Word"));
+    AddCloseKeys(this, false); // Escape would drop what was typed
     // Loading: no working copy from an earlier session may pass for a recording.
     DeleteFileQuietly(TempWavPath());
     newRecording_ = false;
