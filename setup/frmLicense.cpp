@@ -49,13 +49,11 @@ frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
     FillBackground(chkAccept);
     lblCheckLeft = new QLabel(this);
     lblCheckLeft->setObjectName(QStringLiteral("lblCheckLeft"));
-    lblCheckLeft->setAccessibleName(QStringLiteral("lblCheckLeft"));
     FillBackground(lblCheckLeft);
 
     cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue >"));
     cmdContinue->hide();
     cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    lblTop->setAccessibleName(lblTop->text());
     chkAccept->setAccessibleName(chkAccept->text());
 
     lblTop->setGeometry(Twips(120), Twips(120), 0, Twips(300));
