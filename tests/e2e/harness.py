@@ -99,6 +99,17 @@ class Node:
         return _call(self.acc.get_name, default="") or ""
 
     @property
+    def label(self):
+        """The text of the label that names this control (Qt on Linux names a drop-down box
+        by its current choice and links it to its label instead)."""
+        for relation in _call(self.acc.get_relation_set, default=[]) or []:
+            if _call(relation.get_relation_type) == Atspi.RelationType.LABELLED_BY:
+                target = _call(relation.get_target, 0)
+                if target is not None:
+                    return _call(target.get_name, default="") or ""
+        return ""
+
+    @property
     def description(self):
         return _call(self.acc.get_description, default="") or ""
 
@@ -170,7 +181,8 @@ class Node:
         for node in self.descendants(into_containers=into):
             if role is not None and node.role != role:
                 continue
-            if name is not None and not _matches(node.name, name):
+            if name is not None and not (_matches(node.name, name) or
+                                         _matches(node.label, name)):
                 continue
             if showing and not node.showing:
                 continue
@@ -178,7 +190,8 @@ class Node:
         return found
 
     def find(self, role, name=None, timeout=DEFAULT_TIMEOUT):
-        """The first showing control of this role and accessible name (text or compiled regex)."""
+        """The first showing control of this role whose accessible name, or the text of the
+        label linked to it, is name (a text or a compiled regular expression)."""
         result = []
         self.app.wait_until(lambda: result.extend(self.find_all(role, name)[:1]) or result,
                             timeout, f"a {role} named {name!r} in {self.name!r}")
@@ -188,15 +201,18 @@ class Node:
         return bool(self.find_all(role, name))
 
     def cells(self):
-        """The texts of a table's data cells, row by row (header cells are left out)."""
-        rows = {}
-        for cell in self.find_all("table cell", showing=False):
-            table_cell = _call(cell.acc.get_table_cell)
-            position = _call(Atspi.TableCell.get_position, table_cell) if table_cell else None
-            if position is None or len(position) < 3 or not position[0]:
-                continue
-            rows.setdefault(position[1], {})[position[2]] = cell.text
-        return [[row[c] for c in sorted(row)] for _, row in sorted(rows.items())]
+        """The texts of a table's data cells, row by row (the heading row is not a row)."""
+        table = _call(self.acc.get_table_iface)
+        if table is None:
+            raise JourneyFailure(f"{self} is not a table")
+        rows = _call(Atspi.Table.get_n_rows, table, default=0) or 0
+        columns = _call(Atspi.Table.get_n_columns, table, default=0) or 0
+        grid = []
+        for row in range(rows):
+            cells = [_call(Atspi.Table.get_accessible_at, table, row, column)
+                     for column in range(columns)]
+            grid.append([Node(self.app, cell).text if cell else "" for cell in cells])
+        return grid
 
     def __repr__(self):
         return f"<{self.role} {self.name!r}>"
@@ -329,6 +345,30 @@ class App:
                 raise
         finally:
             Atspi.set_timeout(CALL_TIMEOUT_MS, CALL_TIMEOUT_MS)
+
+    def mouse_click(self, node):
+        """Clicks the middle of a control with the mouse."""
+        self.check_alive(f"about to click {node} with the mouse")
+        box = self.wait_until(lambda: node.extents(), 5, f"the place of {node}")
+        x, y, width, height = box
+        _xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2),
+                 "click", "1")
+        self.check_alive(f"just after clicking {node} with the mouse")
+
+    def choose(self, combo, item):
+        """Picks an item of a drop-down box as a person would: a click opens its list, the
+        arrow keys walk from the top to the item, Enter takes it."""
+        self.mouse_click(combo)
+        self.wait_until(lambda: combo._has(Atspi.StateType.EXPANDED), 5,
+                        f"the list of {combo} to open")
+        items = combo.find_all("list item", showing=False)
+        names = [entry.name for entry in items]
+        if item not in names:
+            raise JourneyFailure(f"{combo} offers no {item!r} (it offers {names})")
+        self.key("Home", *["Down"] * names.index(item), "Return")
+        self.wait_until(lambda: not combo._has(Atspi.StateType.EXPANDED) and
+                        (combo.name == item or combo.text == item), 5,
+                        f"{combo} to show {item!r}")
 
     def focus(self, node):
         """Gives a control the keyboard focus, with its window focused on the X server."""
