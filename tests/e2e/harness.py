@@ -346,19 +346,21 @@ class App:
         finally:
             Atspi.set_timeout(CALL_TIMEOUT_MS, CALL_TIMEOUT_MS)
 
-    def mouse_click(self, node):
-        """Clicks the middle of a control with the mouse."""
+    def mouse_click(self, node, from_right=None):
+        """Clicks a control with the mouse: in its middle, or from_right pixels left of its
+        right edge."""
         self.check_alive(f"about to click {node} with the mouse")
         box = self.wait_until(lambda: node.extents(), 5, f"the place of {node}")
         x, y, width, height = box
-        _xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2),
-                 "click", "1")
+        across = width // 2 if from_right is None else width - from_right
+        _xdotool("mousemove", "--sync", str(x + across), str(y + height // 2), "click", "1")
         self.check_alive(f"just after clicking {node} with the mouse")
 
     def choose(self, combo, item):
         """Picks an item of a drop-down box as a person would: a click opens its list, the
-        arrow keys walk from the top to the item, Enter takes it."""
-        self.mouse_click(combo)
+        arrow keys walk from the top to the item, Enter takes it. The click is on the arrow
+        at the right, which opens the list of an editable box too."""
+        self.mouse_click(combo, from_right=8)
         self.wait_until(lambda: combo._has(Atspi.StateType.EXPANDED), 5,
                         f"the list of {combo} to open")
         items = combo.find_all("list item", showing=False)
