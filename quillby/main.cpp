@@ -4,12 +4,27 @@
 #include "frmLists.h"
 
 #include <QApplication>
+#include <QWidget>
 #include <QIcon>
 #include <QLockFile>
+
+namespace {
+bool AnyWindowVisible()
+{
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowType() != Qt::Popup)
+            return true;
+    return false;
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // The main window hides while a task runs, so the last visible window often closes before
+    // the next one shows (end of a test, its results, the editors). Only the main window's own
+    // Exit paths end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
     SetMsgBoxTitle(QStringLiteral("Quillby"));
     InitSound();
 
@@ -25,6 +40,11 @@ int main(int argc, char* argv[])
     frmLists mainWindow;
     if (!mainWindow.LoadForm(appFolder))
         return 1;
+    // A list editor left open keeps the program running; closing it shows the main window again.
+    QObject::connect(&mainWindow, &frmLists::Closed, &app, [] {
+        if (!AnyWindowVisible())
+            QCoreApplication::quit();
+    }, Qt::QueuedConnection);
     mainWindow.show();
     return app.exec();
 }

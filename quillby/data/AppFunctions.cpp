@@ -115,9 +115,24 @@ int32_t GetTestScore(int32_t testId)
                                   S(Sql::AND_FIRST_ATTEMPT) + S(Sql::AND_CORRECT));
     if (correct == 0)
         return 0;
-    if (words == 0)
+    return ScorePercent(correct, words);
+}
+
+int64_t DivideHalfEven(int64_t numerator, int64_t denominator)
+{
+    int64_t quotient = numerator / denominator;
+    const int64_t twiceRemainder = 2 * (numerator % denominator);
+    if (twiceRemainder > denominator || (twiceRemainder == denominator && quotient % 2 != 0))
+        ++quotient;
+    return quotient;
+}
+
+int32_t ScorePercent(int64_t firstTryCorrect, int64_t listWords)
+{
+    // In floating point 23 / 40 * 100 is 57.49999..., while 23 of 40 is exactly 57.5 (58).
+    if (listWords <= 0)
         return 100;
-    return static_cast<int32_t>(RoundHalfEven(double(correct) / double(words) * 100.0));
+    return static_cast<int32_t>(DivideHalfEven(100 * firstTryCorrect, listWords));
 }
 
 void RecordAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,

@@ -12,6 +12,13 @@ int32_t CountListTests(int32_t listId);
 QString GetWordText(int32_t wordId);      // "" when there is no such word
 QString GetListTestDate(int32_t listId);  // short date text, "" when there is no such list
 int32_t GetTestScore(int32_t testId);     // per cent right at the first attempt, halves to even
+
+// numerator / denominator (both >= 0, denominator > 0) rounded to the nearest whole number,
+// halves to the even neighbour, computed exactly in whole numbers.
+int64_t DivideHalfEven(int64_t numerator, int64_t denominator);
+// A test's score as the results and the past tests show it: first-try hits as a whole per
+// cent of the list's words; 100 for a list without words.
+int32_t ScorePercent(int64_t firstTryCorrect, int64_t listWords);
 void RecordAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,
                    const QString& result, int32_t attemptNumber);
 void DeleteWord(int32_t wordId);

@@ -38,7 +38,12 @@ QString PlainLabelText(const QString& text)
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
-    NameControl(label, name, PlainLabelText(text));
+    // A label made empty shows a value later (a word, a result): with no accessible name of
+    // its own, screen readers read whatever text it shows.
+    if (text.isEmpty())
+        label->setObjectName(QString::fromLatin1(name));
+    else
+        NameControl(label, name, PlainLabelText(text));
     return label;
 }
 

@@ -400,4 +400,5 @@ void frmLists::closeEvent(QCloseEvent* event)
             window->close();
     }
     event->accept();
+    emit Closed();
 }

@@ -46,6 +46,10 @@ public:
     QString RowKey(int dataRow) const;
     int CurrentRow() const;
 
+signals:
+    // The main window has closed: the program ends (main() quits its event loop on this).
+    void Closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

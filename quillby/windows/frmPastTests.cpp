@@ -115,8 +115,7 @@ void frmPastTests::LoadPastTests()
 
     const int total = MSFlexGrid1->rowCount();
     txtTotalTests->setText(QString::number(total));
-    const int average =
-        sum == 0 ? 0 : static_cast<int>(RoundHalfEven(static_cast<double>(sum) / total));
+    const int average = sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, total));
     txtAverageScore->setText(PercentText(average));
     if (total == 0)
         return;

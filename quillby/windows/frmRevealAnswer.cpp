@@ -25,7 +25,7 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Correct Spelling:"));
     lblWord = MakeWordLabel(this, "lblWord", 2);
-    lblWord->setAccessibleName(QStringLiteral("Correct Spelling:"));
+    lblWord->setAccessibleDescription(QStringLiteral("Correct Spelling"));
     lblTypeIt = MakeLabel(this, "lblTypeIt", QStringLiteral("Type it:"));
     txtEcho = new QLineEdit(this);
     txtEcho->setObjectName(QStringLiteral("txtEcho"));

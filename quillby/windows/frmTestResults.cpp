@@ -178,10 +178,7 @@ void frmTestResults::LoadResults()
                                   QString::number(moveOnAfter_) + Sql::VALUE_END +
                                   Sql::AND_INCORRECT);
     txtMovedOn->setText(QString::number(movedOn));
-    const int score = totalWords == 0
-                          ? 100
-                          : static_cast<int>(RoundHalfEven(100.0 * firstTry / totalWords));
-    txtScore->setText(PercentText(score));
+    txtScore->setText(PercentText(ScorePercent(firstTry, totalWords)));
     FillWordGrid();
 }
 

@@ -46,7 +46,6 @@ void frmTestWordDetails::LoadWordDetails(int32_t testId, const QString& word,
                                          const QString& wordId, int32_t moveOnAfter)
 {
     lblWord->setText(word);
-    lblWord->setAccessibleName(word);
     List1->clear();
     Recordset rs(QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_WORD_ID + wordId +
                      Sql::VALUE_END + Sql::AND_TEST_ID + QString::number(testId) +

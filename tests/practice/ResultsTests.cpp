@@ -3,6 +3,8 @@
 
 #include "AppFunctions.h"
 #include "Globals.h"
+#include "GuiTestSupport.h"
+#include "frmPastTests.h"
 #include "frmTest.h"
 #include "frmTestResults.h"
 #include "frmTestWordDetails.h"
@@ -74,6 +76,27 @@ TEST_F(Results, ScoreRoundsHalvesToEven)
     }
 }
 
+// The results and the past tests compute the score in whole numbers, so both show the same
+// number even where floating point lands just below a half (23 / 40 * 100 = 57.4999...).
+TEST_F(Results, ResultsPastTestsAndGetTestScoreAgree)
+{
+    struct Case { int words; int firstTry; int score; };
+    for (const Case c : {Case{40, 23, 58}, Case{80, 46, 58}, Case{8, 1, 12}, Case{8, 3, 38},
+                         Case{8, 5, 62}}) {
+        const int32_t test = TestWithFirstTries(c.words, c.firstTry);
+        const QString shown = QString::number(c.score) + QStringLiteral(" %");
+        EXPECT_EQ(Open(test)->txtScore->text(), shown) << c.firstTry << "/" << c.words;
+        EXPECT_EQ(GetTestScore(test), c.score) << c.firstTry << "/" << c.words;
+        CloseTestWindows();
+        auto* past = new frmPastTests;
+        past->SetListID(list);
+        ASSERT_EQ(past->MSFlexGrid1->rowCount(), 1);
+        EXPECT_EQ(past->MSFlexGrid1->item(0, 1)->text(), shown) << c.firstTry << "/" << c.words;
+        EXPECT_EQ(past->txtAverageScore->text(), shown);
+        CloseTestWindows(); // deletes the past-tests window too
+    }
+}
+
 TEST_F(Results, MinutesCountClockMinuteBoundaries)
 {
     const auto at = [](int h, int m, int s) { return QDateTime(QDate(2026, 3, 4), QTime(h, m, s)); };
@@ -130,6 +153,9 @@ TEST_F(Results, RowsAreColouredByMissesAndShowTheirAttempts)
     grid->setCurrentCell(2, 0);
     EXPECT_EQ(Items(details->List1), (QStringList{"co", "kow", "cow"}));
     EXPECT_EQ(details->lblResult->text(), QStringLiteral("Correct after 2 incorrect attempts"));
+    // Screen readers read the word and the outcome themselves, not the labels' names.
+    EXPECT_EQ(SpokenName(details->lblWord), QStringLiteral("cow"));
+    EXPECT_EQ(SpokenName(details->lblResult), QStringLiteral("Correct after 2 incorrect attempts"));
     grid->setCurrentCell(3, 0);
     EXPECT_EQ(Items(details->List1), (QStringList{"dg", "dgo", "dogg"}));
     EXPECT_EQ(details->lblResult->text(), QStringLiteral("Not correct after 3 attempts"));

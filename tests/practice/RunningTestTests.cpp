@@ -7,6 +7,7 @@
 #include "Recordset.h"
 #include "Statements.h"
 #include "WavFiles.h"
+#include "GuiTestSupport.h"
 #include "frmRevealAnswer.h"
 #include "frmTest.h"
 #include "frmTestResults.h"
@@ -213,9 +214,11 @@ TEST_F(RunningTest, RevealWithoutRetypingClosesWithOK)
     s.RevealAnswers = true;
     s.ForceEcho = false;
     QString shown;
+    QString spoken;
     bool echoVisible = true;
     revealSteps.push_back([&](frmRevealAnswer* r) {
         shown = r->lblWord->text();
+        spoken = SpokenName(r->lblWord);
         echoVisible = r->txtEcho->isVisible();
         QTest::keyClick(r, Qt::Key_Return);
     });
@@ -223,6 +226,7 @@ TEST_F(RunningTest, RevealWithoutRetypingClosesWithOK)
     Answer(test, QStringLiteral("delt"));
     EXPECT_EQ(revealsSeen, 1);
     EXPECT_EQ(shown, QStringLiteral("delta"));
+    EXPECT_EQ(spoken, QStringLiteral("delta")) << "a screen reader reads the correct spelling";
     EXPECT_FALSE(echoVisible);
     EXPECT_EQ(test->CurrentWord(), QStringLiteral("echo"));
     const int32_t testId = test->TestID();

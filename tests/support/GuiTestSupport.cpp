@@ -3,7 +3,9 @@
 #include "AudioDevices.h"
 #include "Sound.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 int RunGuiTests(int argc, char** argv)
@@ -31,4 +33,10 @@ void AnswerMessageBoxes(QStringList& messages, std::deque<MsgResult>& answers)
         }
         return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
     });
+}
+
+QString SpokenName(QWidget* control)
+{
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);
+    return iface ? iface->text(QAccessible::Name) : QString();
 }

@@ -12,3 +12,8 @@ int RunGuiTests(int argc, char** argv);
 // Answers message boxes for a test: records each text in messages and answers with the next
 // queued answer, or Yes / OK once the queue is empty.
 void AnswerMessageBoxes(QStringList& messages, std::deque<MsgResult>& answers);
+
+class QWidget;
+class QString;
+// What a screen reader announces as the control's name.
+QString SpokenName(QWidget* control);
