@@ -98,12 +98,13 @@ QString GetSpecialFolder(int folderNumber)
     return install::WithoutTrailingSeparator(path);
 }
 
+namespace {
 // Creates each missing folder of the path for this user alone, as the base-directory rules
-// ask of a program that is about to write there. False when the folder is not there after.
-bool CreateUserFolder(const QString& path)
+// ask of a program that is about to write there.
+void CreateUserFolder(const QString& path)
 {
-    if (path.isEmpty() || !QDir::isAbsolutePath(path))
-        return false;
+    if (!QDir::isAbsolutePath(path))
+        return;
     const QStringList pieces = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
     QString prefix;
     for (const QString& piece : pieces) {
@@ -111,7 +112,6 @@ bool CreateUserFolder(const QString& path)
         if (!QFileInfo(prefix).isDir())
             QDir().mkdir(prefix, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     }
-    return QFileInfo(path).isDir();
 }
 
 void CreateUserFolders()
@@ -122,6 +122,7 @@ void CreateUserFolders()
     CreateUserFolder(GetSpecialFolder(2));
     CreateUserFolder(GetSpecialFolder(0));
 }
+} // namespace
 
 void ResolveSpecialFolders()
 {

@@ -63,7 +63,8 @@ frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
     cmdContinue->resize(Twips(1500), Twips(400));
     cmdCancel->resize(Twips(1500), Twips(400));
 
-    connect(chkAccept, &QCheckBox::clicked, this, &frmLicense::chkAccept_Click);
+    // Every change of the box counts, also one made through assistive technology.
+    connect(chkAccept, &QCheckBox::toggled, this, &frmLicense::chkAccept_Click);
     connect(cmdContinue, &QPushButton::clicked, this, &frmLicense::cmdContinue_Click);
     connect(cmdCancel, &QPushButton::clicked, this, [] { EndInstaller(); });
 

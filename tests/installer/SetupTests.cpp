@@ -10,6 +10,7 @@
 #include "frmThird.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -205,6 +206,14 @@ TEST_F(SetupTest, AcceptingShowsContinueAndClearingHidesItAgain)
     ClickChild(license, QStringLiteral("chkAccept"));
     EXPECT_TRUE(cmdContinue->isVisible());
     ClickChild(license, QStringLiteral("chkAccept"));
+    EXPECT_FALSE(cmdContinue->isVisible());
+    // A screen reader toggles the box through its accessible action, without a click.
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(license->findChild<QWidget*>(QStringLiteral("chkAccept")))->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(cmdContinue->isVisible());
+    actions->doAction(QAccessibleActionInterface::toggleAction());
     EXPECT_FALSE(cmdContinue->isVisible());
 
     // The controls stay inside the window and clear of each other.
