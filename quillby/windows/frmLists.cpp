@@ -9,6 +9,7 @@
 #include "MsgBox.h"
 #include "Recordset.h"
 #include "Sound.h"
+#include "SoundFolder.h"
 #include "Startup.h"
 #include "Statements.h"
 #include "Tasks.h"
@@ -193,6 +194,7 @@ bool frmLists::LoadForm(const QString& appFolder)
                MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
+    Guarded([] { CleanUpSoundFolder(); });
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });
