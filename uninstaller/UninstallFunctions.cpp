@@ -411,7 +411,16 @@ bool MayDeleteListedFile(const QString& path)
 bool MayRemoveListedFolder(const QString& folder)
 {
     const QFileInfo info(folder);
-    return QDir::isAbsolutePath(folder) && info.isDir() && !info.isSymLink() && !IsProtectedFolder(folder);
+    if (!QDir::isAbsolutePath(folder) || !info.isDir() || info.isSymLink() || IsProtectedFolder(folder))
+        return false;
+    // Setup makes folders only on the way to the installation folder and to the folders it
+    // puts shortcuts into.
+    QStringList madeFor = install::ShortcutFolders();
+    if (!Globals::AcceptedInstallPath.isEmpty())
+        madeFor << Globals::AcceptedInstallPath;
+    const QString real = RealPath(folder);
+    return std::any_of(madeFor.cbegin(), madeFor.cend(),
+                       [&](const QString& end) { return IsSameOrInside(RealPath(end), real); });
 }
 
 void EndProgram()

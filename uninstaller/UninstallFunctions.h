@@ -73,7 +73,9 @@ bool IsInstallationFolder(const QString& folder);
 // shortcut files the installer makes, lies in a folder the installer puts shortcuts into and
 // still starts the installation the log names.
 bool MayDeleteListedFile(const QString& path);
-// A listed folder is considered for removal (when empty) unless it is protected or a link.
+// A listed folder is considered for removal (when empty) when it is or holds the accepted
+// installation folder or a folder the installer puts shortcuts into; never when it is
+// protected or a link.
 bool MayRemoveListedFolder(const QString& folder);
 
 // --- Ending and starting ----------------------------------------------------------------

@@ -163,13 +163,13 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     // Another folder that looks like an installation.
     const QString lookalike = Home() + QStringLiteral("/Other/Quillby");
     WriteFile(lookalike + QStringLiteral("/QuillbyUninstaller"));
+    // Folders of the user's that are not on the way to the installation or the shortcuts.
+    const QString stuff = Home() + QStringLiteral("/Other/Stuff");
     for (const QString& path : {docs + QStringLiteral("/letter.txt"), docs + QStringLiteral("/notes.txt"),
-                                Home() + QStringLiteral("/Desktop/Other.desktop"),
-                                Home() + QStringLiteral("/Apps/ThumbsOnly/Thumbs.db"),
-                                Home() + QStringLiteral("/Apps/Busy/Thumbs.db"),
-                                Home() + QStringLiteral("/Apps/Busy/photo.jpg")})
+                                Home() + QStringLiteral("/Desktop/Other.desktop"), menu + QStringLiteral("/Thumbs.db"),
+                                stuff + QStringLiteral("/ThumbsOnly/Thumbs.db")})
         WriteFile(path);
-    QDir().mkpath(Home() + QStringLiteral("/Apps/Empty/Inner"));
+    QDir().mkpath(stuff + QStringLiteral("/Empty/Inner"));
     WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), {
         QStringLiteral("INSTALLPATH=") + install,
         install + QStringLiteral("/Quillby"),
@@ -184,12 +184,13 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
         otherShortcut,
         QStringLiteral("Documents/letter.txt"),
         QString(),
-        Home() + QStringLiteral("/Apps/Empty"),
-        Home() + QStringLiteral("/Apps/Empty/Inner"),
-        Home() + QStringLiteral("/Apps/ThumbsOnly"),
-        Home() + QStringLiteral("/Apps/Busy"),
+        Home() + QStringLiteral("/Apps"), // made on the way to the installation
+        stuff + QStringLiteral("/Empty"),
+        stuff + QStringLiteral("/Empty/Inner"),
+        stuff + QStringLiteral("/ThumbsOnly"),
         docs,
         menu,
+        Home() + QStringLiteral("/Desktop"),
         Home(),
         QStringLiteral("/"),
         QStringLiteral("INSTALLPATH=") + Home(),
@@ -206,11 +207,12 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     for (const QString& path : strayShortcuts)
         EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
     EXPECT_TRUE(QFile::exists(lookalike + QStringLiteral("/QuillbyUninstaller")));
-    EXPECT_FALSE(QFileInfo::exists(menu)); // emptied by the shortcut's removal, then removed
-    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/Empty"))); // inside out
-    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/ThumbsOnly")));
-    EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Apps/Busy/Thumbs.db")));
-    EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Apps/Busy/photo.jpg")));
+    // Emptied by the shortcut's removal, its thumbnail cache does not keep it.
+    EXPECT_FALSE(QFileInfo::exists(menu));
+    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps")));
+    EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/Desktop")).isDir()); // still holds a file
+    EXPECT_TRUE(QFileInfo(stuff + QStringLiteral("/Empty/Inner")).isDir());
+    EXPECT_TRUE(QFile::exists(stuff + QStringLiteral("/ThumbsOnly/Thumbs.db")));
     EXPECT_TRUE(QFileInfo(Home()).isDir());
     EXPECT_FALSE(QFile::exists(Globals::LogPath));
 
@@ -258,6 +260,16 @@ TEST_F(UninstallTest, ALogThatNamesNoFolderOrAnotherOneRemovesNothing)
     EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=") + lookalike, shortcut, lookalike + QStringLiteral("/QuillbyUninstaller")}),
               QStringList{QStringLiteral("The install log ") + startedLog + QStringLiteral(" names the folder ") + lookalike
                           + QStringLiteral(", not the folder the uninstaller was started from.") + notRemoved});
+
+    // A log beside the uninstaller in a folder of the user's that names that folder.
+    const QString docs = Home() + QStringLiteral("/Documents");
+    WriteFile(docs + QStringLiteral("/letter.txt"));
+    WriteFile(docs + QStringLiteral("/QuillbyUninstaller"));
+    Globals::Reset(Temp(), docs);
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=") + docs, docs + QStringLiteral("/letter.txt")}),
+              QStringList{QStringLiteral("The folder ") + docs + QStringLiteral(" is not a Quillby installation folder.")
+                          + notRemoved});
+    EXPECT_TRUE(QFile::exists(docs + QStringLiteral("/letter.txt")));
 
     // The copy started without being told its installation folder removes nothing either.
     Globals::Reset(Temp());
