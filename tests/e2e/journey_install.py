@@ -4,8 +4,8 @@ it again into the same folder without shortcuts, and removes it.
 Setup (from build/package) runs with a temporary home and temporary folder and first refuses
 a read-only folder without making anything; the installed Quillby starts on the installed
 database; the installed uninstaller, copied into another folder named like an installation
-with a hand-made log, refuses and removes nothing; a list stored between the installations is still
-shown after the second one; the uninstaller restarts from the temporary folder and removes
+with a hand-made log, refuses and removes nothing; a list stored between the installations
+is still shown after the second one; the uninstaller restarts from the temporary folder and removes
 the installation with every shortcut either installation made, leaves a file beside the
 installation folder alone and leaves nothing in the temporary folder. Every process, also
 those the programs start for themselves, ends with exit status 0.
