@@ -1,6 +1,7 @@
 #include "Globals.h"
 
 #include "Connection.h"
+#include "RunningTests.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,4 +68,5 @@ void InitApplication(const QString& appFolder)
     Globals::CorrectSoundPath = appFolder + QStringLiteral("/Sound_Correct.wav");
     Globals::IncorrectSoundPath = appFolder + QStringLiteral("/Sound_Incorrect.wav");
     Globals::DbConnection().Open(ConnectionStringFor(Globals::DataPath));
+    PrepareRunningTests(Globals::DbConnection());
 }

@@ -9,6 +9,7 @@
 #include "MsgBox.h"
 #include "Recordset.h"
 #include "Sound.h"
+#include "RunningTests.h"
 #include "SoundFolder.h"
 #include "Startup.h"
 #include "Statements.h"
@@ -195,6 +196,7 @@ bool frmLists::LoadForm(const QString& appFolder)
         return false;
     }
     Guarded([] { CleanUpSoundFolder(); });
+    Guarded([] { RemoveUnfinishedTests(); });
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });
