@@ -16,3 +16,19 @@ private:
     QString statement_;
     QString message_;
 };
+
+// Runs one operation; a failure that nothing below handled is handed to report as the text
+// to show the user. Returns false when the operation failed.
+template <class Operation, class Report>
+bool RunReported(Operation&& operation, Report&& report)
+{
+    try {
+        operation();
+        return true;
+    } catch (const DbError& e) {
+        report(e.userText());
+    } catch (const std::exception& e) {
+        report(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

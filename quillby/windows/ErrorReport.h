@@ -13,13 +13,5 @@ void ReportOperationError(const QString& what);
 template <class F>
 bool Guarded(F&& operation)
 {
-    try {
-        std::forward<F>(operation)();
-        return true;
-    } catch (const DbError& e) {
-        ReportOperationError(e.userText());
-    } catch (const std::exception& e) {
-        ReportOperationError(QString::fromLocal8Bit(e.what()));
-    }
-    return false;
+    return RunReported(std::forward<F>(operation), ReportOperationError);
 }

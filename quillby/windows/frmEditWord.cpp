@@ -11,7 +11,6 @@
 #include "Statements.h"
 #include "Twips.h"
 #include "WavFiles.h"
-#include "frmEditList.h"
 #include "frmMessage.h"
 
 #include <QCheckBox>
@@ -442,12 +441,10 @@ void frmEditWord::AfterSave(bool created)
     int32_t id = wordId_;
     try {
         ShowTempMessage(QStringLiteral("Word Saved"), txtWord->text());
-        if (callingForm_) {
-            if (created)
-                callingForm_->TakeInNewWord(id);
-            else
-                callingForm_->TakeInUpdatedWord(id);
-        }
+        if (created)
+            emit NewWordSaved(id);
+        else
+            emit WordUpdated(id);
     } catch (...) {
     }
     if (!created) {
@@ -499,6 +496,5 @@ void frmEditWord::closeEvent(QCloseEvent* event)
     if (g_instance == this)
         g_instance = nullptr;
     event->accept();
-    if (auto* list = frmEditList::instance())
-        list->SetFoucsHere();
+    emit Closed();
 }
