@@ -12,6 +12,7 @@
 #include "TestGrids.h"
 #include "Twips.h"
 #include "WavFiles.h"
+#include "frmEditWord.h"
 #include "Tasks.h"
 
 #include <QCloseEvent>

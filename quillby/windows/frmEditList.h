@@ -1,9 +1,8 @@
 #pragma once
-#include "frmEditWord.h"
-
 #include <QMainWindow>
 #include <cstdint>
 
+class frmEditWord;
 class QAction;
 class QGroupBox;
 class QLabel;
