@@ -53,8 +53,8 @@ Atspi.init()
 # How long a window or control may take to appear; a busy 2-core machine needs slack.
 DEFAULT_TIMEOUT = 15.0
 POLL = 0.05
-# An action that opens a modal window does not answer until that window closes; the
-# harness does not wait for its answer longer than this.
+# An action whose handler opens a modal window may not be answered until that window
+# closes; the harness does not wait for the answer longer than this.
 ACTION_TIMEOUT_MS = 400
 CALL_TIMEOUT_MS = 10000
 
@@ -62,7 +62,7 @@ CALL_TIMEOUT_MS = 10000
 # a cell or an item.
 _CONTAINERS = {"table", "list", "tree table", "tree"}
 _CELL_ROLES = {"table cell", "list item", "table column header", "table row header", "table row"}
-# Roles that are top-level windows of an application.
+# Roles of a message box's window.
 _MESSAGE_ROLES = {"alert", "dialog"}
 
 
@@ -463,9 +463,10 @@ class App:
                         "the message box to close")
         return text
 
-    def dismiss_notice(self, expect_top=None, timeout=DEFAULT_TIMEOUT):
-        """Closes Quillby's temporary notice ("Message...") with Enter; returns its two lines."""
-        notice = self.window("Message...", timeout=timeout)
+    def dismiss_notice(self, expect_top=None, caption="Message...", timeout=DEFAULT_TIMEOUT):
+        """Closes a temporary notice (Quillby's "Message..." window) with Enter, as a person
+        who does not wait for it would; returns the lines it showed."""
+        notice = self.window(caption, timeout=timeout)
         lines = notice.description.split("\n")
         if expect_top is not None and lines[0] != expect_top:
             raise JourneyFailure(f"the notice says {lines!r}, not {expect_top!r} first")
