@@ -666,7 +666,8 @@ class Journey:
         app = App(self, program, process, log_path)
         self.apps.append(app)
         app.step(f"start {program}")
-        app.wait_until(lambda: app.windows(), DEFAULT_TIMEOUT * 2, f"a window of {program}")
+        app.wait_until(lambda: app.windows(), DEFAULT_TIMEOUT * 2,
+                       f"a window of {program} on the accessibility bus (at-spi2-core)")
         return app
 
     # Evidence and data.
