@@ -30,8 +30,9 @@ int main(int argc, char* argv[])
 
     // One Quillby per database: two programs on one file would hand out the same identifiers.
     const QString appFolder = QCoreApplication::applicationDirPath();
-    QLockFile lock(DatabaseLockPath(appFolder));
-    if (!LockDatabase(lock)) {
+    const QString lockPath = DatabaseLockPath(appFolder);
+    QLockFile lock(lockPath);
+    if (!LockDatabase(lock, lockPath)) {
         MsgBox(QStringLiteral("Quillby is already running."));
         return 0;
     }

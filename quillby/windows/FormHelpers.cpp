@@ -38,6 +38,8 @@ QString PlainLabelText(const QString& text)
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
+    // Labels show words and lists as typed: "<b>" is text, never markup or a resource to load.
+    label->setTextFormat(Qt::PlainText);
     // A label made empty shows a value later (a word, a result): with no accessible name of
     // its own, screen readers read whatever text it shows.
     if (text.isEmpty())

@@ -47,7 +47,6 @@ public:
 QLabel* MakeWordLabel(QWidget* parent, const char* name, double scale)
 {
     auto* label = MakeLabel(parent, name, QString());
-    label->setTextFormat(Qt::PlainText);
     QFont big = label->font();
     big.setPointSizeF(big.pointSizeF() * scale);
     big.setBold(true);
