@@ -23,6 +23,15 @@ Writing a journey:
         app.exit_through(main.find("push button", "Exit"))   # exit status must be 0
         rows = journey.query("SELECT * FROM TESTS")
 
+More tools: App.choose (an item of a drop-down box), App.close_window (the title bar's
+close box), App.key, App.mouse_click, App.dismiss_notice, App.wait_closed, Node.cells (a
+table's texts), Node.checked, Journey.execute (seed the database before the program starts),
+Journey.screenshot, dump_tree.
+
+A journey of another program (Setup, for instance) copies other files into its folder:
+Journey("install", files=("Setup", "Support"), fresh_database=False, message_title="...",
+source_dir=...). To add a journey to CTest, add its name to tests/e2e/CMakeLists.txt.
+
 Controls are found by role and accessible name (a label's text or a caption), never by
 objectName. Every App operation checks that the program is still running before and after it
 acts, so a program that ends by itself fails the step it ended in. When the body of the `with`
@@ -572,9 +581,13 @@ class Journey:
     # The files of the built programs' folder that a journey's copy holds.
     PROGRAM_FILES = ("Quillby", "Sound_*.wav", "*.ico")
 
-    def __init__(self, name, files=PROGRAM_FILES, fresh_database=True, message_title="Quillby"):
+    def __init__(self, name, files=PROGRAM_FILES, fresh_database=True, message_title="Quillby",
+                 source_dir=None):
+        """files: name patterns (files or folders) copied from source_dir, by default the
+        built programs' folder; fresh_database: put the shipped, empty Quillby.mdb beside
+        them; message_title: the title of the program's message boxes."""
         self.name = name
-        self.bin_dir = os.environ.get("QUILLBY_E2E_BIN", "build/bin")
+        self.bin_dir = source_dir or os.environ.get("QUILLBY_E2E_BIN", "build/bin")
         self.out_dir = os.environ.get("QUILLBY_E2E_OUT", os.path.join("build", "e2e", name))
         self.message_title = message_title
         self.apps = []
