@@ -1,6 +1,7 @@
 #include "InstallShared.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QWidget>
@@ -29,6 +30,56 @@ bool CopyReplacing(const QString& from, const QString& to)
         return false;
     QFile::remove(to);
     return QFile::copy(from, to) && QFileInfo::exists(to);
+}
+
+bool IsShortcutName(const QString& fileName)
+{
+    return fileName == MainLinkName || fileName == UninstallLinkName;
+}
+
+namespace {
+// The value of a desktop entry key with its escapes (\s \n \t \r \\) undone.
+QString UnescapeEntryValue(const QString& value)
+{
+    QString out;
+    for (int i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        out += next == QLatin1Char('s')   ? QChar(QLatin1Char(' '))
+               : next == QLatin1Char('n') ? QChar(QLatin1Char('\n'))
+               : next == QLatin1Char('t') ? QChar(QLatin1Char('\t'))
+               : next == QLatin1Char('r') ? QChar(QLatin1Char('\r'))
+                                          : next;
+    }
+    return out;
+}
+} // namespace
+
+QString ShortcutFolder(const QString& linkPath)
+{
+    const QFileInfo info(linkPath);
+    QFile file(linkPath);
+    // A shortcut is a small regular file; anything else names no folder.
+    if (!info.isFile() || info.isSymLink() || info.size() > 64 * 1024 || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QString key = QStringLiteral("Path=");
+    for (QString line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(key))
+            return UnescapeEntryValue(line.mid(key.size()));
+    }
+    return {};
+}
+
+bool ShortcutBelongsTo(const QString& linkPath, const QString& folder)
+{
+    const QString named = ShortcutFolder(linkPath);
+    return !named.isEmpty() && !folder.isEmpty()
+           && WithoutTrailingSeparator(QDir::cleanPath(named)) == WithoutTrailingSeparator(QDir::cleanPath(folder));
 }
 
 void DoEvents()

@@ -40,6 +40,19 @@ QString WithoutTrailingSeparator(QString path);
 // True when the copy was made.
 bool CopyReplacing(const QString& from, const QString& to);
 
+// --- Shortcuts --------------------------------------------------------------------------
+
+// True for the file names of the shortcuts the installer makes.
+bool IsShortcutName(const QString& fileName);
+
+// The working folder a desktop shortcut names (its Path= entry, unescaped); "" when the file
+// names none.
+QString ShortcutFolder(const QString& linkPath);
+
+// True when the shortcut file starts the installation in `folder`: another installation may
+// have written a shortcut of the same name since.
+bool ShortcutBelongsTo(const QString& linkPath, const QString& folder);
+
 // "Let pending window events run."
 void DoEvents();
 

@@ -13,6 +13,7 @@
 #include <QStandardPaths>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 #include <unistd.h>
 
 namespace setup {
@@ -97,8 +98,35 @@ QString GetSpecialFolder(int folderNumber)
     return install::WithoutTrailingSeparator(path);
 }
 
+namespace {
+// Creates each missing folder of the path for this user alone, as the base-directory rules
+// ask of a program that is about to write there.
+void CreateUserFolder(const QString& path)
+{
+    if (!QDir::isAbsolutePath(path))
+        return;
+    const QStringList pieces = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString prefix;
+    for (const QString& piece : pieces) {
+        prefix += QLatin1Char('/') + piece;
+        if (!QFileInfo(prefix).isDir())
+            QDir().mkdir(prefix, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+}
+
+void CreateUserFolders()
+{
+    // The data folder holds the installation and the applications menu; the desktop folder
+    // is the one the user's folder settings name.
+    CreateUserFolder(DataHome());
+    CreateUserFolder(GetSpecialFolder(2));
+    CreateUserFolder(GetSpecialFolder(0));
+}
+} // namespace
+
 void ResolveSpecialFolders()
 {
+    CreateUserFolders();
     Globals::SystemPath = GetSpecialFolder(37);
     Globals::ProgramFilesPath = GetSpecialFolder(38);
     Globals::DesktopPath = GetSpecialFolder(0);
@@ -232,9 +260,31 @@ QStringList InstallLogLines()
     return lines;
 }
 
-// A reinstallation creates no folders, yet those an earlier run created are still part of the
-// installation: the folders of the earlier log that still exist stay listed, first.
-void CarryOverEarlierFolders(const QString& earlierLog)
+namespace {
+bool IsListed(const QString& path)
+{
+    return std::any_of(Globals::InstalledItems.cbegin(), Globals::InstalledItems.cend(),
+                       [&](const InstalledItem& item) { return item.Path == path; });
+}
+
+// What an entry of an earlier log still is, when it still belongs to this installation: a
+// folder that still exists, or a shortcut that still starts this installation.
+std::optional<ItemKind> EarlierItemKind(const QString& line)
+{
+    const QFileInfo entry(line);
+    if (line.startsWith(install::InstallPathKey) || !entry.isAbsolute() || entry.isSymLink())
+        return std::nullopt;
+    if (entry.isDir())
+        return ItemKind::Folder;
+    if (install::IsShortcutName(entry.fileName()) && install::ShortcutBelongsTo(line, Globals::InstallPath))
+        return ItemKind::Shortcut;
+    return std::nullopt;
+}
+
+// A reinstallation may make fewer folders and shortcuts than an earlier run into the same
+// folder, yet what that run made is still part of the installation: it stays listed, first,
+// so that the uninstaller removes it. The log keeps its format.
+void CarryOverEarlierItems(const QString& earlierLog)
 {
     QFile file(earlierLog);
     if (!file.open(QIODevice::ReadOnly))
@@ -242,20 +292,18 @@ void CarryOverEarlierFolders(const QString& earlierLog)
     QList<InstalledItem> earlier;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        const QFileInfo entry(line);
-        const bool listed = std::any_of(Globals::InstalledItems.cbegin(), Globals::InstalledItems.cend(),
-                                        [&](const InstalledItem& item) { return item.Path == line; });
-        if (!line.startsWith(install::InstallPathKey) && entry.isAbsolute() && entry.isDir()
-            && !entry.isSymLink() && !listed)
-            earlier.append({line, ItemKind::Folder});
+        const std::optional<ItemKind> kind = EarlierItemKind(line);
+        if (kind && !IsListed(line))
+            earlier.append({line, *kind});
     }
     Globals::InstalledItems = earlier + Globals::InstalledItems;
 }
+} // namespace
 
 bool WriteInstallLog()
 {
     const QString path = InstallLogPath(Globals::InstallPath);
-    CarryOverEarlierFolders(path);
+    CarryOverEarlierItems(path);
     DeleteFileQuietly(path);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly))

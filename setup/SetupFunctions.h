@@ -26,6 +26,8 @@ void SetSetupFolder(const QString& folder);
 // The folder that stands for a special-folder number (37 system, 38 program files, 0 and 25
 // desktop, 2 and 23 Start menu), without a trailing separator; "" when there is none.
 QString GetSpecialFolder(int folderNumber);
+// Creates the user's data folder, its applications menu folder and the desktop folder when a
+// fresh account lacks them, then fills the six special-folder paths.
 void ResolveSpecialFolders();
 
 // The file services are part of the program here; true when they can be used.

@@ -55,7 +55,6 @@ frmThird::frmThird(QWidget* parent) : QWidget(parent)
     // The cover hides the part of the track not yet done; it is wider than the track.
     Picture2 = new QFrame(Picture1);
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setAccessibleName(QStringLiteral("Picture2"));
     Picture2->setAutoFillBackground(true);
     QPalette cover = Picture2->palette();
     cover.setColor(QPalette::Window, palette().color(QPalette::Base));
@@ -75,7 +74,6 @@ frmThird::frmThird(QWidget* parent) : QWidget(parent)
 void frmThird::SetStatus(const QString& m_Status)
 {
     lblStatus->setText(m_Status);
-    lblStatus->setAccessibleName(m_Status);
     DoEvents();
 }
 

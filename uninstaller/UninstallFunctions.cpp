@@ -101,6 +101,12 @@ QString JoinPath(const QString& folder, const QString& name)
 }
 } // namespace
 
+QString PicturePath(const QString& folder)
+{
+    const QString copy = JoinPath(folder, PictureCopyName);
+    return QFileInfo::exists(copy) ? copy : JoinPath(folder, PictureName);
+}
+
 QString GetTempFolder()
 {
     return QDir::tempPath();
@@ -116,6 +122,8 @@ void RelaunchFromTemp()
         EndProgram();
         return;
     }
+    // The copy shows the same picture; without it, it falls back to a stock one.
+    install::CopyReplacing(JoinPath(Globals::OwnFolder, PictureName), JoinPath(Globals::TempPath, PictureCopyName));
     const QString programCopy = JoinPath(Globals::TempPath, ProgramTitle);
     const bool programCopied = install::CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle), programCopy);
     Pause(1000);
@@ -159,6 +167,8 @@ void RemoveInstallation()
     }
     log.close();
     DeleteFileForced(Globals::LogPath);
+    if (!Globals::TempPath.isEmpty()) // the window's picture is shown already
+        DeleteFileForced(JoinPath(Globals::TempPath, PictureCopyName));
 
     DoEvents();
     Pause(1000);
@@ -319,9 +329,12 @@ bool MayDeleteListedFile(const QString& path)
     const QFileInfo info(path);
     if (info.isDir() && !info.isSymLink())
         return false;
-    if (info.fileName() == install::MainLinkName || info.fileName() == install::UninstallLinkName)
-        return true;
     const QString accepted = Globals::AcceptedInstallPath;
+    // A shortcut goes only while it still starts this installation; one that another
+    // installation wrote over it since is that installation's.
+    if (install::IsShortcutName(info.fileName()))
+        return install::ShortcutBelongsTo(path, Globals::InstallPath)
+               || (!accepted.isEmpty() && install::ShortcutBelongsTo(path, accepted));
     return !accepted.isEmpty() && IsSameOrInside(RealPath(info.absolutePath()), accepted);
 }
 

@@ -16,6 +16,10 @@ using install::LogFileName;
 
 inline const QString ProgramTitle = QStringLiteral("QuillbyUninstaller");
 inline const QString ScriptName = QStringLiteral("killmyself.sh");
+// The window's picture beside the installed program, and its copy in the temporary folder
+// (named after the program, so that no other file of that folder is replaced).
+inline const QString PictureName = QStringLiteral("Skull.ico");
+inline const QString PictureCopyName = ProgramTitle + QStringLiteral(".ico");
 
 // Program-wide state.
 namespace Globals {
@@ -29,6 +33,9 @@ extern QString AcceptedInstallPath;
 clsWaitableTimer& WaitTimer();
 void Reset(const QString& ownFolder);
 } // namespace Globals
+
+// The picture for the window of the program running from `folder`.
+QString PicturePath(const QString& folder);
 
 QString GetTempFolder();
 void RelaunchFromTemp();
@@ -52,8 +59,8 @@ bool IsProtectedFolder(const QString& folder);
 // A folder that is an installation: named ...Quillby, holding the log or the uninstaller,
 // a real folder (no link) and not protected.
 bool IsInstallationFolder(const QString& folder);
-// A listed file may go when it lies inside the accepted installation folder or is one of the
-// shortcut files the installer makes.
+// A listed file may go when it lies inside the accepted installation folder, or is one of the
+// shortcut files the installer makes and still starts the installation the log names.
 bool MayDeleteListedFile(const QString& path);
 // A listed folder is considered for removal (when empty) unless it is protected or a link.
 bool MayRemoveListedFolder(const QString& folder);

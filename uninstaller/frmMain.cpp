@@ -33,8 +33,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Image1"));
-    QPixmap picture(QDir(Globals::OwnFolder).filePath(QStringLiteral("Skull.ico")));
+    QPixmap picture(PicturePath(Globals::OwnFolder));
     if (picture.isNull())
         picture = style()->standardIcon(QStyle::SP_TrashIcon).pixmap(48, 48);
     Image1->setPixmap(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -87,7 +86,6 @@ void frmMain::Load()
 {
     show();
     lblMessage->setText(QStringLiteral("This process will uninstall ") + AppName + QStringLiteral("..."));
-    lblMessage->setAccessibleName(lblMessage->text());
     setCursor(Qt::WaitCursor);
     cmdContinue->setEnabled(false);
     DoEvents();

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 void NameControl(QWidget* control, const char* name, const QString& accessibleName)
 {
@@ -273,4 +274,15 @@ void WriteTestDefaults(const TestDefaultControls& c, Recordset& rs)
 bool IsEnterOrSpaceKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+void AddCloseKeys(QWidget* window, bool escapeToo)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Close);
+    if (escapeToo)
+        keys << QKeySequence(Qt::Key_Escape);
+    for (const QKeySequence& key : keys) {
+        auto* shortcut = new QShortcut(key, window);
+        QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+    }
 }

@@ -49,7 +49,7 @@ void CreateDefaultOptionsRow()
 QString DatabaseLockPath(const QString& appFolder)
 {
     // The lock belongs to the database file itself, whatever link or folder reaches it.
-    const QFileInfo database(appFolder + QStringLiteral("/Quillby.mdb"));
+    const QFileInfo database(DataFolderFor(appFolder) + QStringLiteral("/Quillby.mdb"));
     const QString canonical = database.canonicalFilePath();
     return (canonical.isEmpty() ? database.absoluteFilePath() : canonical) +
            QStringLiteral(".lock");

@@ -61,6 +61,7 @@ QAction* AddFileMenu(QMainWindow* window)
     QAction* mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     QObject::connect(mnuExit, &QAction::triggered, window, &QWidget::close);
+    AddCloseKeys(window);
     return mnuExit;
 }
 

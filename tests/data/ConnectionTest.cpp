@@ -82,28 +82,6 @@ TEST(ConnectionOpen, FailsClearlyOnMissingFolderOrForeignFiles)
     EXPECT_TRUE(OpenError("").isEmpty() == false);
 }
 
-// Makes a file unwritable even for the super-user (immutable) while it lives.
-class ReadOnlyFile {
-public:
-    explicit ReadOnlyFile(const QString& path) : path_(path)
-    {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        if (geteuid() == 0)
-            immutable_ = QProcess::execute("chattr", {"+i", path}) == 0;
-    }
-    ~ReadOnlyFile()
-    {
-        if (immutable_)
-            QProcess::execute("chattr", {"-i", path_});
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-    }
-    bool effective() const { return geteuid() != 0 || immutable_; }
-
-private:
-    QString path_;
-    bool immutable_ = false;
-};
-
 TEST(ConnectionOpen, ReadOnlyFileIsRefusedAtOpen)
 {
     QTemporaryDir dir;

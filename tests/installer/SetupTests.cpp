@@ -10,10 +10,12 @@
 #include "frmThird.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocalSocket>
@@ -27,6 +29,8 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using namespace setup;
 
@@ -203,6 +207,14 @@ TEST_F(SetupTest, AcceptingShowsContinueAndClearingHidesItAgain)
     EXPECT_TRUE(cmdContinue->isVisible());
     ClickChild(license, QStringLiteral("chkAccept"));
     EXPECT_FALSE(cmdContinue->isVisible());
+    // A screen reader toggles the box through its accessible action, without a click.
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(license->findChild<QWidget*>(QStringLiteral("chkAccept")))->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(cmdContinue->isVisible());
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(cmdContinue->isVisible());
 
     // The controls stay inside the window and clear of each other.
     const QRect text = license->findChild<QPlainTextEdit*>(QStringLiteral("txtLicense"))->geometry();
@@ -248,6 +260,78 @@ TEST(SpecialFolders, FollowTheUsersFoldersWithoutTrailingSeparators)
         EXPECT_EQ(GetSpecialFolder(38), home + QStringLiteral("/.local/share"));
     else
         EXPECT_EQ(GetSpecialFolder(38), QStringLiteral("/opt"));
+}
+
+namespace {
+// Points the user's folders at a fresh account for the scope: a new home with nothing in it,
+// and the data folder setting (XDG_DATA_HOME) given or unset.
+class FreshAccount {
+public:
+    FreshAccount(const QString& home, const QString& dataHome)
+        : saved_{{"HOME", qgetenv("HOME")}, {"XDG_DATA_HOME", qgetenv("XDG_DATA_HOME")},
+                 {"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME")}}
+    {
+        QDir().mkpath(home);
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
+        if (dataHome.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+    }
+    ~FreshAccount()
+    {
+        for (const auto& [name, value] : saved_)
+            qputenv(name, value);
+    }
+
+private:
+    std::vector<std::pair<const char*, QByteArray>> saved_;
+};
+
+// The folder page after the welcome page's folder resolution on that account.
+void ExpectFolderPageOffersTheUsersFolders(const QString& dataHome, const QString& desktop)
+{
+    ResolveSpecialFolders();
+    EXPECT_EQ(Globals::ProgramsMenuPath, dataHome + QStringLiteral("/applications"));
+    EXPECT_EQ(Globals::DesktopPath, desktop);
+    for (const QString& folder : {dataHome, dataHome + QStringLiteral("/applications"), desktop}) {
+        const QFileInfo made(folder);
+        EXPECT_TRUE(made.isDir()) << folder.toStdString();
+        EXPECT_EQ(made.permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther), QFileDevice::Permissions())
+            << folder.toStdString();
+    }
+    auto* page = new frmSecond;
+    page->show();
+    const QString suggested = geteuid() == 0 ? QStringLiteral("/opt/Quillby") : dataHome + QStringLiteral("/Quillby");
+    EXPECT_EQ(page->InstallPathText(), suggested);
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optStartThisUser"))->isEnabled());
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optIconThisUser"))->isChecked());
+}
+} // namespace
+
+TEST_F(SetupTest, AFreshAccountGetsItsDataMenuAndDesktopFoldersAndTheDataFolderSuggested)
+{
+    {
+        // Nothing set: ~/.local/share, its applications folder and ~/Desktop.
+        const QString home = Path(QStringLiteral("fresh"));
+        FreshAccount account(home, QString());
+        ExpectFolderPageOffersTheUsersFolders(home + QStringLiteral("/.local/share"), home + QStringLiteral("/Desktop"));
+    }
+    DeleteAllWindows();
+    {
+        // A data folder setting and a desktop folder named in the user's folder settings.
+        const QString home = Path(QStringLiteral("set"));
+        FreshAccount account(home, Path(QStringLiteral("data")));
+        QDir().mkpath(home + QStringLiteral("/.config"));
+        QFile dirs(home + QStringLiteral("/.config/user-dirs.dirs"));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n");
+        dirs.close();
+        ExpectFolderPageOffersTheUsersFolders(Path(QStringLiteral("data")), home + QStringLiteral("/Bureau"));
+        EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/.local")));
+        EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/Desktop")));
+    }
 }
 
 // --- Data-access check ------------------------------------------------------------------
@@ -367,6 +451,42 @@ TEST_F(SetupTest, LogGroupsEntriesByWhatTheyAreNotByDots)
                                  }));
 }
 
+TEST_F(SetupTest, ReinstallLogKeepsWhatAnEarlierRunMadeThatStillBelongsToTheInstallation)
+{
+    // A backslash in the folder is escaped in the shortcuts and must compare unescaped.
+    Globals::InstallPath = Path(QStringLiteral("it\\s/Quillby"));
+    const QString install = Globals::InstallPath;
+    const QString menu = Path(QStringLiteral("menu/Quillby"));
+    ASSERT_TRUE(QDir().mkpath(install) && QDir().mkpath(menu) && QDir().mkpath(Path(QStringLiteral("desk"))));
+    auto shortcut = [](const QString& link, const QString& folder) {
+        ASSERT_TRUE(MakeShortcut(link, QStringLiteral("Quillby"), folder + QStringLiteral("/Quillby"),
+                                 folder + QStringLiteral("/Robot.ico"), folder));
+    };
+    shortcut(menu + QStringLiteral("/Quillby"), install);
+    shortcut(menu + QStringLiteral("/Uninstall Quillby"), install);
+    shortcut(Path(QStringLiteral("desk/Quillby")), Path(QStringLiteral("other/Quillby"))); // written over since
+    shortcut(Path(QStringLiteral("desk/Notes")), install);                                // not one of ours
+    QFile earlier(InstallLogPath(install));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    for (const QString& line : {QStringLiteral("INSTALLPATH=") + install, install + QStringLiteral("/Quillby"),
+                                menu + QStringLiteral("/Quillby.desktop"), menu + QStringLiteral("/Uninstall Quillby.desktop"),
+                                Path(QStringLiteral("desk/Quillby.desktop")), Path(QStringLiteral("desk/Notes.desktop")),
+                                Path(QStringLiteral("gone/Quillby.desktop")), menu, Path(QStringLiteral("gone"))})
+        earlier.write((line + QStringLiteral("\r\n")).toUtf8());
+    earlier.close();
+
+    // This run installs the program and makes the uninstall shortcut again.
+    AddInstalledItem(install + QStringLiteral("/Quillby"), ItemKind::File);
+    AddInstalledItem(menu + QStringLiteral("/Uninstall Quillby.desktop"), ItemKind::Shortcut);
+    ASSERT_TRUE(WriteInstallLog());
+    QFile log(InstallLogPath(install));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts),
+              (QStringList{QStringLiteral("INSTALLPATH=") + install, install + QStringLiteral("/Quillby"),
+                           menu + QStringLiteral("/Quillby.desktop"), menu + QStringLiteral("/Uninstall Quillby.desktop"),
+                           menu}));
+}
+
 TEST_F(SetupTest, ShortcutsToOddPathsAreValidDesktopFiles)
 {
     const QString folder = Path(QStringLiteral("it's a \"$HOME\" 100% \\ folder"));
@@ -413,16 +533,17 @@ TEST_F(SetupTest, ProgressCoverMovesInProportionAndFinishingStepsByTwo)
 
 // --- Pictures of the pages (QUILLBY_SHOTS=<folder> to save them) -----------------------
 
-TEST_F(SetupTest, EveryPageFitsItsControls)
+namespace {
+// Every page of the installer, shown one after the other, the progress page part-way through
+// its run with a status text that replaced the first one.
+QList<QWidget*> ShowEveryPage(const QString& folder)
 {
     Globals::ProgramFilesPath = QDir::homePath() + QStringLiteral("/.local/share");
-    Globals::ProgramsMenuPath = dir.path();
-    Globals::DesktopPath = dir.path();
-    const QString shots = qEnvironmentVariable("QUILLBY_SHOTS");
+    Globals::ProgramsMenuPath = folder;
+    Globals::DesktopPath = folder;
     QList<QWidget*> pages{new frmLicense, new frmFirst, new frmTestADO, new frmPromptADO,
                           new frmSecond, new frmThird, new frmMessage};
-    auto* second = qobject_cast<frmSecond*>(pages[4]);
-    pages << new frmBrowseFolders(second);
+    pages << new frmBrowseFolders(qobject_cast<frmSecond*>(pages[4]));
     for (QWidget* page : pages) {
         page->show();
         QTest::qWait(30);
@@ -430,6 +551,15 @@ TEST_F(SetupTest, EveryPageFitsItsControls)
             progress->SetStatus(QStringLiteral("Copying Files..."));
             progress->SetScrollBarPercent(30);
         }
+    }
+    return pages;
+}
+} // namespace
+
+TEST_F(SetupTest, EveryPageFitsItsControls)
+{
+    const QString shots = qEnvironmentVariable("QUILLBY_SHOTS");
+    for (QWidget* page : ShowEveryPage(dir.path())) {
         // Every visible control lies inside its window and overlaps no sibling control.
         const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QWidget* control : controls) {
@@ -441,6 +571,16 @@ TEST_F(SetupTest, EveryPageFitsItsControls)
         if (!shots.isEmpty())
             page->grab().save(shots + QStringLiteral("/setup-") + page->objectName() + QStringLiteral(".png"));
     }
+}
+
+TEST_F(SetupTest, EveryPageIsReadAsItIsShown)
+{
+    // Labels are read by the text they show, also a status text that changed; no control or
+    // picture is read out by its objectName (the licence page's band beside the check box was).
+    QStringList faults;
+    for (QWidget* page : ShowEveryPage(dir.path()))
+        faults << AccessibilityFaults(page);
+    EXPECT_EQ(faults, QStringList());
 }
 
 TEST_F(SetupTest, IncompletePackageIsReportedInsteadOfComplete)

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
@@ -143,10 +145,13 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
 {
     const QString docs = Home() + QStringLiteral("/Documents");
     const QString menu = Home() + QStringLiteral("/.local/share/applications/Quillby");
+    // Shortcuts of this installation, and one that another installation wrote since.
+    const QString otherShortcut = Home() + QStringLiteral("/.local/share/applications/Other/Quillby.desktop");
+    for (const QString& path : {Home() + QStringLiteral("/Desktop/Quillby.desktop"), menu + QStringLiteral("/Uninstall Quillby.desktop")})
+        WriteFile(path, ("[Desktop Entry]\nName=Quillby\nPath=" + install + "\n").toUtf8());
+    WriteFile(otherShortcut, "[Desktop Entry]\nName=Quillby\nPath=/elsewhere/Quillby\n");
     for (const QString& path : {docs + QStringLiteral("/letter.txt"), docs + QStringLiteral("/notes.txt"),
-                                Home() + QStringLiteral("/Desktop/Quillby.desktop"),
                                 Home() + QStringLiteral("/Desktop/Other.desktop"),
-                                menu + QStringLiteral("/Uninstall Quillby.desktop"),
                                 Home() + QStringLiteral("/Apps/ThumbsOnly/Thumbs.db"),
                                 Home() + QStringLiteral("/Apps/Busy/Thumbs.db"),
                                 Home() + QStringLiteral("/Apps/Busy/photo.jpg")})
@@ -160,6 +165,7 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
         Home() + QStringLiteral("/Desktop/Quillby.desktop"),
         Home() + QStringLiteral("/Desktop/Other.desktop"),
         menu + QStringLiteral("/Uninstall Quillby.desktop"),
+        otherShortcut,
         QStringLiteral("Documents/letter.txt"),
         QString(),
         Home() + QStringLiteral("/Apps/Empty"),
@@ -180,6 +186,7 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     EXPECT_TRUE(QFile::exists(docs + QStringLiteral("/notes.txt")));
     EXPECT_FALSE(QFile::exists(Home() + QStringLiteral("/Desktop/Quillby.desktop")));
     EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Desktop/Other.desktop")));
+    EXPECT_TRUE(QFile::exists(otherShortcut));
     EXPECT_FALSE(QFileInfo::exists(menu)); // emptied by the shortcut's removal, then removed
     EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/Empty"))); // inside out
     EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/ThumbsOnly")));
@@ -259,4 +266,41 @@ TEST_F(UninstallTest, AnsweringNoEndsWithoutRemovingAnythingAndKeepsTheCopies)
     EXPECT_TRUE(QFile::exists(install + QStringLiteral("/Quillby.mdb")));
     EXPECT_TRUE(QFile::exists(Temp() + QStringLiteral("/QuillbyUninstaller")));
     EXPECT_TRUE(QFile::exists(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt")));
+}
+
+TEST_F(UninstallTest, TheCopyShowsTheSamePictureIsReadAsShownAndLeavesNoCopyBehind)
+{
+    QImage skull(32, 32, QImage::Format_ARGB32);
+    skull.fill(QColor(0x80, 0x20, 0x90));
+    ASSERT_TRUE(skull.save(install + QStringLiteral("/Skull.ico"), "ICO"));
+    auto picture = [](QWidget* window) {
+        return window->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().toImage();
+    };
+
+    // First start, from the installation folder.
+    Globals::Reset(install);
+    auto* first = new frmMain;
+    first->Load();
+    const QImage shown = picture(first);
+    EXPECT_EQ(AccessibilityFaults(first), QStringList());
+    ASSERT_EQ(started.size(), 1);
+
+    // The copy's window, from the temporary folder: the same picture, read as it is shown.
+    ResetProgramEnded();
+    Globals::Reset(Temp());
+    MessageAnswers answers;
+    answers.Expect(QStringLiteral("Are you sure"), MsgResult::Yes);
+    auto* second = new frmMain;
+    second->Load();
+    EXPECT_EQ(picture(second), shown);
+    EXPECT_EQ(AccessibilityFaults(second), QStringList());
+
+    // After the removal only the program's copy and the script that removes it and itself
+    // are left in the temporary folder.
+    ClickChild(second, QStringLiteral("cmdContinue"));
+    EXPECT_TRUE(ProgramEnded());
+    EXPECT_FALSE(QFileInfo::exists(install));
+    QStringList left = QDir(Temp()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{ProgramTitle, ScriptName}));
 }
