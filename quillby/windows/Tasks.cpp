@@ -78,15 +78,3 @@ void OpenPastTests(int32_t listId, QWidget* owner)
     past->show();
     past->SetFocusHere();
 }
-
-TaskNoticeBoard& TaskNotices()
-{
-    static TaskNoticeBoard board;
-    return board;
-}
-
-void ListChanged(int32_t listId) { emit TaskNotices().ListChanged(listId); }
-
-void TestStored(int32_t listId) { emit TaskNotices().TestStored(listId); }
-
-void ReturnToLists() { emit TaskNotices().TaskEnded(); }

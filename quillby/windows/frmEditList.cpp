@@ -13,7 +13,7 @@
 #include "Twips.h"
 #include "WavFiles.h"
 #include "frmEditWord.h"
-#include "Tasks.h"
+#include "TaskNotices.h"
 
 #include <QCloseEvent>
 #include <QFile>

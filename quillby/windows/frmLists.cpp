@@ -12,6 +12,7 @@
 #include "SoundFolder.h"
 #include "Startup.h"
 #include "Statements.h"
+#include "TaskNotices.h"
 #include "Tasks.h"
 #include "Twips.h"
 #include "frmAbout.h"

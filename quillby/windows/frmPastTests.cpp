@@ -8,7 +8,7 @@
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
-#include "Tasks.h"
+#include "TaskNotices.h"
 #include "frmTestResults.h"
 
 #include <QAction>

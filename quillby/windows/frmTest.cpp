@@ -5,7 +5,7 @@
 #include "MsgBox.h"
 #include "RevealedWord.h"
 #include "Sound.h"
-#include "Tasks.h"
+#include "TaskNotices.h"
 #include "Twips.h"
 #include "frmMessage.h"
 #include "frmRevealAnswer.h"

@@ -9,6 +9,7 @@
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
+#include "TaskNotices.h"
 #include "Tasks.h"
 #include "frmTestWordDetails.h"
 

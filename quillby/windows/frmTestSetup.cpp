@@ -8,6 +8,7 @@
 #include "Options.h"
 #include "Recordset.h"
 #include "Statements.h"
+#include "TaskNotices.h"
 #include "Tasks.h"
 #include "frmMessage.h"
 

@@ -1,5 +1,5 @@
 #include "GuiTestUtil.h"
-#include "Tasks.h"
+#include "TaskNotices.h"
 
 #include "Globals.h"
 #include "Startup.h"
