@@ -34,7 +34,6 @@ public:
 
     int32_t TestID() const { return testId_; }
     int32_t ListID() const { return listId_; }
-    const TestSettings& Settings() const { return settings_; }
     // The WORD_ID texts of the words in asking order.
     const QStringList& TestWords() const { return testWords_; }
     int32_t CurrentIndex() const { return currentIndex_; }
