@@ -1,6 +1,7 @@
 #include "SessionFixture.h"
 
 #include <QFileInfo>
+#include <utility>
 
 void RecordingView::ShowWord(const WordClues& clues)
 {
@@ -20,6 +21,8 @@ void RecordingView::Play(const QString& wavFile) { plays << QFileInfo(wavFile).f
 void RecordingView::ShowFeedback(const QString& top, const QString& bottom)
 {
     told << top + QLatin1Char('|') + bottom;
+    if (duringFeedback)
+        std::exchange(duringFeedback, nullptr)();
 }
 
 void RecordingView::Reveal(const RevealedWord& word)

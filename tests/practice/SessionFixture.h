@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -30,6 +31,8 @@ public:
     std::deque<bool> quitAnswers;                  // default: Yes
     std::deque<QStringList> retypings;             // one script per reveal
     const PracticeSession* session = nullptr;
+    // Runs while a feedback message is up (as a pending key press would).
+    std::function<void()> duringFeedback;
 
     void ArrangeClues(const TestSettings&) override {}
     void ShowWord(const WordClues& clues) override;

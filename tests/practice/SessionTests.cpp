@@ -402,6 +402,16 @@ TEST_F(SessionTest, QuittingNoGoesOnYesKeepsNothing)
     EXPECT_FALSE(view.told.contains(QStringLiteral("ended stored")));
 }
 
+TEST_F(SessionTest, AnAnswerArrivingWhileOneIsHandledIsIgnored)
+{
+    MakeList({{"cat"}, {"dog"}});
+    ASSERT_TRUE(Start(Quiet()));
+    view.duringFeedback = [this] { session.Answer(QStringLiteral("cat")); };
+    session.Answer(QStringLiteral("kat"));
+    EXPECT_EQ(Stored(), Rows({{"cat", "kat", "INCORRECT", 1}}));
+    EXPECT_EQ(session.AttemptCount(), 1);
+}
+
 TEST_F(SessionTest, AFinishedTestClosesWithoutAQuestion)
 {
     MakeList({{"one"}});
