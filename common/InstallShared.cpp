@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace install {
@@ -26,10 +28,56 @@ QString WithoutTrailingSeparator(QString path)
 
 bool CopyReplacing(const QString& from, const QString& to)
 {
-    if (!QFileInfo::exists(from))
+    QFile source(from);
+    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
         return false;
-    QFile::remove(to);
-    return QFile::copy(from, to) && QFileInfo::exists(to);
+    if (QFileInfo(to).isSymLink()) // the link goes, not the file it leads to
+        QFile::remove(to);
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray block = source.read(1 << 20);
+        if (block.isEmpty() || target.write(block) != block.size()) {
+            target.cancelWriting();
+            break;
+        }
+    }
+    if (!target.commit())
+        return false;
+    return QFile::setPermissions(to, source.permissions());
+}
+
+QString UserMenuFolder()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : WithoutTrailingSeparator(data) + QStringLiteral("/applications");
+}
+
+QString SharedMenuFolder()
+{
+    return QStringLiteral("/usr/share/applications");
+}
+
+QString DesktopFolder()
+{
+    return WithoutTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+}
+
+QString MenuEntriesFolder(const QString& menuFolder)
+{
+    return menuFolder + QLatin1Char('/') + AppName;
+}
+
+QStringList ShortcutFolders()
+{
+    QStringList folders;
+    for (const QString& menu : {UserMenuFolder(), SharedMenuFolder()})
+        if (!menu.isEmpty())
+            folders << MenuEntriesFolder(menu);
+    if (!DesktopFolder().isEmpty())
+        folders << DesktopFolder();
+    return folders;
 }
 
 bool IsShortcutName(const QString& fileName)

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -36,9 +37,22 @@ private:
 // A path without its trailing separators ("/" stays).
 QString WithoutTrailingSeparator(QString path);
 
-// Replaces the file at `to` with a copy of `from`. A missing source leaves `to` as it was.
+// Replaces the file at `to` with a copy of `from`, carrying its permissions over. The copy
+// takes the place of `to` only once it is complete: a failed copy leaves `to` as it was.
 // True when the copy was made.
 bool CopyReplacing(const QString& from, const QString& to);
+
+// --- Where the installer puts its shortcuts ---------------------------------------------
+
+// The user's applications menu folder, the one shared by all users, and the user's desktop;
+// "" when the platform names none. Without a trailing separator.
+QString UserMenuFolder();
+QString SharedMenuFolder();
+QString DesktopFolder();
+// The folder of the program's entries inside an applications menu folder.
+QString MenuEntriesFolder(const QString& menuFolder);
+// Every folder the installer may write a shortcut into.
+QStringList ShortcutFolders();
 
 // --- Shortcuts --------------------------------------------------------------------------
 

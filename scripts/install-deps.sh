@@ -20,6 +20,8 @@ PACKAGES=(
     # windows on a virtual screen, a session bus, a font for readable offscreen text
     pulseaudio-utils espeak-ng sox sqlite3 imagemagick desktop-file-utils
     xvfb xauth dbus dbus-x11 fonts-dejavu-core
+    # chattr: read-only files and folders also for tests that run as the super-user
+    e2fsprogs
     # end-to-end tests: the programs driven through the accessibility bus from Python, with
     # keys and mouse clicks from xdotool and the close box's message sent through libX11
     python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi at-spi2-core xdotool libx11-6

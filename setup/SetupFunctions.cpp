@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QWidget>
 #include <algorithm>
 #include <optional>
@@ -33,7 +34,7 @@ QString DataHome()
 // The applications folder shared by all users, offered only where this user may write.
 QString SystemApplicationsFolder()
 {
-    const QFileInfo info(QStringLiteral("/usr/share/applications"));
+    const QFileInfo info(install::SharedMenuFolder());
     return info.isDir() && info.isWritable() ? info.absoluteFilePath() : QString();
 }
 
@@ -84,10 +85,10 @@ QString GetSpecialFolder(int folderNumber)
         path = geteuid() == 0 ? QStringLiteral("/opt") : DataHome();
         break;
     case 0:
-        path = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        path = install::DesktopFolder();
         break;
     case 2:
-        path = DataHome().isEmpty() ? QString() : DataHome() + QStringLiteral("/applications");
+        path = install::UserMenuFolder();
         break;
     case 23:
         path = SystemApplicationsFolder();
@@ -177,9 +178,41 @@ bool RunDataAccessCheck()
     return !InstallerEnded();
 }
 
-void AddInstalledItem(const QString& item, ItemKind kind)
+void AddInstalledItem(const QString& item, ItemKind kind, bool made)
 {
-    Globals::InstalledItems.append({item, kind});
+    Globals::InstalledItems.append({item, kind, made});
+}
+
+bool CanWriteInto(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.Setup-XXXXXX"));
+    return QFileInfo(folder).isDir() && probe.open() && probe.write("TESTING\n") == 8 && probe.flush();
+}
+
+QString NearestExistingPath(const QString& path)
+{
+    QString at = QDir::cleanPath(QDir(Globals::SetupFolder).absoluteFilePath(path));
+    while (!QFileInfo::exists(at)) {
+        const QString above = QFileInfo(at).absolutePath();
+        if (above == at)
+            return {};
+        at = above;
+    }
+    return at;
+}
+
+void RemoveItemsMadeSince(int first)
+{
+    QList<InstalledItem>& items = Globals::InstalledItems;
+    for (qsizetype i = items.size() - 1; i >= qMax(first, 0); --i) {
+        if (!items[i].Made)
+            continue;
+        if (items[i].Kind == ItemKind::Folder)
+            QDir().rmdir(items[i].Path);
+        else
+            QFile::remove(items[i].Path);
+        items.removeAt(i);
+    }
 }
 
 bool CreateFolderPath(const QString& path)
@@ -195,7 +228,7 @@ bool CreateFolderPath(const QString& path)
             continue;
         if (!QDir().mkdir(prefix))
             return false;
-        AddInstalledItem(prefix, ItemKind::Folder);
+        AddInstalledItem(prefix, ItemKind::Folder, true);
     }
     return true;
 }
@@ -308,13 +341,16 @@ bool WriteInstallLog()
 {
     const QString path = InstallLogPath(Globals::InstallPath);
     CarryOverEarlierItems(path);
-    DeleteFileQuietly(path);
-    QFile file(path);
+    // The new log takes the place of an earlier one only once it is complete: a failed write
+    // keeps the log of the installation that is still there.
+    if (QFileInfo(path).isSymLink())
+        DeleteFileQuietly(path);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     for (const QString& line : InstallLogLines())
         file.write((line + QStringLiteral("\r\n")).toUtf8());
-    return file.flush();
+    return file.commit();
 }
 
 bool StartProgram(const QString& path)

@@ -103,8 +103,16 @@ void frmMain::Load()
     if (!QFileInfo(Globals::TempPath).isDir())
         Globals::TempPath = QDir::rootPath(); // the root of the program's file system
     Globals::TempPath = install::WithoutTrailingSeparator(Globals::TempPath);
+    const bool isCopy = SameFolder(Globals::OwnFolder, Globals::TempPath);
+    if (!isCopy)
+        Globals::StartFolder = Globals::OwnFolder;
+    // A log that names another folder, or none, must not lead the removal anywhere.
+    if (!CheckInstallLog()) {
+        EndProgram();
+        return;
+    }
 
-    if (SameFolder(Globals::OwnFolder, Globals::TempPath)) {
+    if (isCopy) {
         cmdContinue->setEnabled(true);
         unsetCursor();
         return;

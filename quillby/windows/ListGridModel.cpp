@@ -203,7 +203,8 @@ void ListGridModel::ReadCounts(int row) const
     try {
         ReadCountsOf(unread);
     } catch (const DbError& e) {
-        ReportLater(e.userText());
+        LogDbError(e);
+        ReportLater(e.message());
     } catch (const std::exception& e) {
         ReportLater(QString::fromLocal8Bit(e.what()));
     }

@@ -1,5 +1,6 @@
 #include "DataFixtures.h"
 #include "DbError.h"
+#include "ReadOnlyPath.h"
 #include "Statements.h"
 
 #include <QDir>
@@ -86,7 +87,7 @@ TEST(ConnectionOpen, ReadOnlyFileIsRefusedAtOpen)
 {
     QTemporaryDir dir;
     const QString path = MakeTestDatabase(dir.path());
-    ReadOnlyFile readOnly(path);
+    ReadOnlyPath readOnly(path);
     if (!readOnly.effective())
         GTEST_SKIP() << "cannot make a file read-only for the super-user here";
     const QString error = OpenError(path);
@@ -99,7 +100,7 @@ TEST(ConnectionOpen, ReadOnlyFolderIsRefusedAtOpen)
     QTemporaryDir dir;
     const QString path = MakeTestDatabase(dir.path());
     {
-        ReadOnlyFile readOnly(dir.path());
+        ReadOnlyPath readOnly(dir.path());
         if (!readOnly.effective())
             GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
         const QString error = OpenError(path);

@@ -459,17 +459,22 @@ class App:
             return None
         return self.wait_until(find, timeout, f"a message box titled {self.journey.message_title!r}")
 
-    def answer_message(self, button, expect=None, timeout=DEFAULT_TIMEOUT):
+    def answer_message(self, button, expect=None, timeout=DEFAULT_TIMEOUT, ends_program=False):
         """Answers the message box with the named button; returns its text.
 
-        expect: a text the message must contain."""
+        expect: a text the message must contain. ends_program: the program may end with
+        the answer (its exit status is for the caller to check)."""
         box = self.message_box(timeout)
         text = box.description or " ".join(label.text for label in box.find_all("label"))
         if expect is not None and expect not in text:
             raise JourneyFailure(f"the message box says {text!r}, not {expect!r}")
         self.click(box.find("push button", button))
-        self.wait_until(lambda: box.name != self.journey.message_title or not box.showing, 5,
-                        "the message box to close")
+        try:
+            self.wait_until(lambda: box.name != self.journey.message_title or not box.showing, 5,
+                            "the message box to close")
+        except ProgramEnded:
+            if not ends_program:
+                raise
         return text
 
     def dismiss_notice(self, expect_top=None, caption="Message...", timeout=DEFAULT_TIMEOUT):
@@ -666,15 +671,17 @@ class Journey:
             print(f"  database: {database_copy}", file=sys.stderr)
 
     # Programs.
-    def start(self, program, *args, env=None):
-        """Starts a program of the copied folder and waits until its first window shows."""
+    def start(self, program, *args, env=None, folder=None):
+        """Starts a program of the copied folder (or of another folder) and waits until its
+        first window shows."""
+        folder = folder or self.folder
         log_path = os.path.join(self.out_dir, f"{program}-{len(self.apps) + 1}.log")
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1")
         environment.update(env or {})
         with open(log_path, "w") as log:
-            process = subprocess.Popen([os.path.join(self.folder, program), *args],
-                                       cwd=self.folder, env=environment, stdout=log,
+            process = subprocess.Popen([os.path.join(folder, program), *args],
+                                       cwd=folder, env=environment, stdout=log,
                                        stderr=subprocess.STDOUT)
         app = App(self, program, process, log_path)
         self.apps.append(app)

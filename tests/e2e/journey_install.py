@@ -1,14 +1,17 @@
 """A family installs Quillby from the downloaded package into a new account, uses it, installs
 it again into the same folder without shortcuts, and removes it.
 
-Setup (from build/package) runs with a temporary home and temporary folder; the installed
-Quillby starts on the installed database; a list stored between the installations is still
-shown after the second one; the uninstaller restarts from the temporary folder and removes
+Setup (from build/package) runs with a temporary home and temporary folder and first refuses
+a read-only folder without making anything; the installed Quillby starts on the installed
+database; the installed uninstaller, copied into another folder named like an installation
+with a hand-made log, refuses and removes nothing; a list stored between the installations
+is still shown after the second one; the uninstaller restarts from the temporary folder and removes
 the installation with every shortcut either installation made, leaves a file beside the
 installation folder alone and leaves nothing in the temporary folder. Every process, also
 those the programs start for themselves, ends with exit status 0.
 """
 
+import contextlib
 import ctypes
 import os
 import shutil
@@ -141,9 +144,52 @@ def shortcuts(journey):
             os.path.join(journey.home, "Desktop", "Quillby.desktop")]
 
 
-def run_setup(journey, start_menu, desktop):
+@contextlib.contextmanager
+def read_only(folder):
+    """The folder is read-only in the scope: for the super-user, who ignores permissions,
+    also immutable."""
+    mode = os.stat(folder).st_mode
+    os.chmod(folder, 0o555)
+    immutable = os.geteuid() == 0 and subprocess.run(["chattr", "+i", folder]).returncode == 0
+    expect(os.geteuid() != 0 or immutable, f"{folder} can be made read-only for the super-user")
+    try:
+        yield
+    finally:
+        if immutable:
+            subprocess.run(["chattr", "-i", folder], check=True)
+        os.chmod(folder, mode)
+
+
+def choose_folder(setup, page, folder):
+    """The installation folder typed into the browse window and accepted."""
+    setup.click(page.find("push button", "Browse"))
+    browse = setup.window("Locate Folder")
+    setup.type_into(browse.find("text", "Install Folder"), os.path.dirname(folder))
+    setup.click(browse.find("push button", "Accept"))
+    setup.wait_closed("Locate Folder")
+    setup.wait_until(lambda: page.find("text", "Installation Folder").text == folder,
+                     5, "the folder page to show the chosen folder")
+
+
+def refuse_read_only_folder(journey, setup, page):
+    """A read-only folder is refused before anything is made; the page stays."""
+    locked = os.path.join(journey.home, "Locked", "Quillby")
+    os.makedirs(locked)
+    setup.step("a read-only folder is refused")
+    choose_folder(setup, page, locked)
+    with read_only(locked):
+        setup.click(page.find("push button", "Continue >"))
+        setup.answer_message("OK", expect=f"Setup cannot write into the folder {locked}.")
+    expect(page.showing, "the folder page is still there")
+    expect_equal(os.listdir(locked), [], "what Setup made in the read-only folder")
+    for shortcut in shortcuts(journey):
+        expect(not os.path.exists(shortcut), f"no {shortcut} before the installation")
+
+
+def run_setup(journey, start_menu, desktop, try_read_only=False):
     """Setup from the licence to the end of the installation into ~/Apps/Quillby, with the
-    chosen option buttons; returns the installed Quillby that Setup started."""
+    chosen option buttons (after a read-only folder, when asked); returns the installed
+    Quillby that Setup started."""
     journey.message_title = "Setup"
     setup = journey.start("Setup", env=journey.environment())
     setup.step("accept the licence agreement")
@@ -161,14 +207,10 @@ def run_setup(journey, start_menu, desktop):
         os.path.join(journey.home, ".local", "share", "Quillby")
     expect_equal(page.find("text", "Installation Folder").text, suggested, "the suggested folder")
 
+    if try_read_only:
+        refuse_read_only_folder(journey, setup, page)
     setup.step("choose ~/Apps in the browse window")
-    setup.click(page.find("push button", "Browse"))
-    browse = setup.window("Locate Folder")
-    setup.type_into(browse.find("text", "Install Folder"), journey.apps_folder)
-    setup.click(browse.find("push button", "Accept"))
-    setup.wait_closed("Locate Folder")
-    setup.wait_until(lambda: page.find("text", "Installation Folder").text == journey.install,
-                     5, "the folder page to show the chosen folder")
+    choose_folder(setup, page, journey.install)
 
     setup.step(f"shortcuts: {start_menu} / {desktop}")
     # Both groups offer "This User Only": the Start-menu group comes first.
@@ -204,6 +246,34 @@ def expect_quillby_on_installed_database(journey, quillby, rows):
     quillby.exit_through(main.find("push button", "Exit"))
 
 
+def refused_logs(journey):
+    """The installed uninstaller, copied into another folder named like an installation,
+    with a hand-made log: one naming the installation, one that is garbage. Each says why
+    it will not go on and removes nothing."""
+    journey.message_title = "QuillbyUninstaller"
+    lookalike = os.path.join(journey.home, "Other", "Quillby")
+    os.makedirs(lookalike)
+    shutil.copy2(os.path.join(journey.install, "QuillbyUninstaller"), lookalike)
+    log_path = os.path.join(lookalike, "QUILLBY-InstallLog.txt")
+    for lines, says in (
+            ([f"INSTALLPATH={journey.install}", os.path.join(journey.install, "Quillby"),
+              shortcuts(journey)[2]],
+             f"names the folder {journey.install}, not the folder the uninstaller was started from."),
+            (["\x00\x7f garbage", shortcuts(journey)[2], journey.apps_folder],
+             f"The install log {log_path} is damaged")):
+        with open(log_path, "w", newline="") as log:
+            log.write("".join(line + "\r\n" for line in lines))
+        app = journey.start("QuillbyUninstaller", env=journey.environment(), folder=lookalike)
+        app.step("a hand-made log is refused")
+        app.answer_message("OK", expect=says, ends_program=True)
+        expect_equal(app.wait_for_exit(30), 0, "the refusing uninstaller's exit status")
+        expect_equal(os.listdir(journey.temp), [], "copies in the temporary folder")
+        expect_equal(sorted(os.listdir(lookalike)), ["QUILLBY-InstallLog.txt", "QuillbyUninstaller"],
+                     "the folder named like an installation")
+        expect(os.path.isfile(os.path.join(journey.install, "Quillby")), "the installation is still there")
+    shutil.rmtree(os.path.dirname(lookalike))
+
+
 def uninstall(journey):
     """The installed uninstaller restarts from the temporary folder; the copy removes."""
     journey.message_title = "QuillbyUninstaller"
@@ -230,7 +300,7 @@ def uninstall(journey):
 with InstallJourney() as journey:
     # First installation with the user's own shortcuts, on an account that has no data, menu
     # or desktop folder yet.
-    quillby = run_setup(journey, "This User Only", "This User Only")
+    quillby = run_setup(journey, "This User Only", "This User Only", try_read_only=True)
     expect_quillby_on_installed_database(journey, quillby, [])
     for shortcut in shortcuts(journey):
         expect(os.path.isfile(shortcut), f"{shortcut} was made")
@@ -241,6 +311,10 @@ with InstallJourney() as journey:
     quillby = run_setup(journey, "Do not add to the Start Menu", "Do not add a Desktop Icon")
     expect_quillby_on_installed_database(journey, quillby, [["1", "0"]])
     journey.reap_the_rest()
+
+    refused_logs(journey)
+    for shortcut in shortcuts(journey):
+        expect(os.path.isfile(shortcut), f"{shortcut} is still there")
 
     # The user keeps a file beside the installation folder.
     beside = os.path.join(journey.apps_folder, "notes.txt")

@@ -108,10 +108,12 @@ void RunUninstaller(const QString& installFolder, QStringList* messages)
 {
     using namespace uninstaller;
     QStringList started;
+    QStringList handedOver; // what the first start tells its copy
     SetStartProgramHook([&](const QString& program, const QStringList& arguments) {
         started << program;
         if (program == QStringLiteral("/bin/sh"))
             return QProcess::startDetached(program, arguments);
+        handedOver = arguments;
         return true;
     });
     SetMsgBoxTitle(ProgramTitle);
@@ -123,7 +125,7 @@ void RunUninstaller(const QString& installFolder, QStringList* messages)
     EXPECT_EQ(ReadFile(started[0]), ReadFile(installFolder + QStringLiteral("/QuillbyUninstaller")));
 
     ResetProgramEnded();
-    Globals::Reset(QDir::tempPath());
+    Globals::Reset(QDir::tempPath(), handedOver.value(0));
     MessageAnswers answers;
     answers.Expect(QStringLiteral("Are you sure you want to uninstall Quillby?"), MsgResult::Yes);
     auto* window = new frmMain;

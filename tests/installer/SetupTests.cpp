@@ -1,3 +1,4 @@
+#include "ReadOnlyPath.h"
 #include "SetupFunctions.h"
 #include "WindowDriver.h"
 #include "frmBrowseFolders.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFile>
@@ -583,28 +585,138 @@ TEST_F(SetupTest, EveryPageIsReadAsItIsShown)
     EXPECT_EQ(faults, QStringList());
 }
 
-TEST_F(SetupTest, IncompletePackageIsReportedInsteadOfComplete)
+// --- A folder Setup cannot use, an installation that fails ------------------------------
+
+namespace {
+// The user's menu and desktop folders of the fixture, offered and preselected on the page.
+void OfferShortcutFolders(const QString& menu, const QString& desktop)
 {
-    // Only the icon is in Support: the run goes through, logs every file, and says which
-    // files are missing instead of "Installation Complete".
-    QFile icon(Globals::SupportPath + QStringLiteral("/Robot.ico"));
-    ASSERT_TRUE(icon.open(QIODevice::WriteOnly));
-    icon.write("icon");
-    icon.close();
-    Globals::InstallPath = Path(QStringLiteral("Quillby"));
-    QDir().mkpath(Globals::InstallPath);
+    QDir().mkpath(menu);
+    QDir().mkpath(desktop);
+    Globals::ProgramsMenuPath = menu;
+    Globals::DesktopPath = desktop;
+}
+
+// The folder page with `folder` chosen and both shortcuts of this user; Continue. A run
+// that starts ends the installer before this returns.
+frmSecond* ContinueInto(const QString& folder)
+{
+    auto* page = new frmSecond;
+    page->show();
+    page->SetInstallPathText(folder);
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optStartThisUser"))->isChecked());
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optIconThisUser"))->isChecked());
+    ClickChild(page, QStringLiteral("cmdContinue"));
+    return page;
+}
+
+// Every file below the folder, as paths relative to it.
+QStringList FilesBelow(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+} // namespace
+
+TEST_F(SetupTest, AFolderSetupCannotWriteIntoIsRefusedBeforeAnythingIsMade)
+{
+    OfferShortcutFolders(Path(QStringLiteral("menu")), Path(QStringLiteral("desk")));
+    for (const QString& name : InstalledFileNames())
+        WriteFile(Globals::SupportPath + QLatin1Char('/') + name, "shipped");
+    const QString locked = Path(QStringLiteral("locked"));
+    QDir().mkpath(locked + QStringLiteral("/Quillby"));
     MessageAnswers answers;
-    auto* progress = new frmThird;
-    progress->show();
-    progress->StartInstall();
-    EXPECT_TRUE(InstallerEnded());
-    ASSERT_EQ(answers.texts.size(), 1);
-    EXPECT_TRUE(answers.texts[0].startsWith(QStringLiteral("These files could not be installed:\r")
-                                            + Globals::InstallPath + QStringLiteral("/Quillby\r")));
-    EXPECT_FALSE(answers.texts[0].contains(QStringLiteral("Robot.ico")));
-    EXPECT_EQ(answers.texts[0].count(Globals::InstallPath), 6);
-    EXPECT_EQ(Globals::StartedProgramPid, 0);
-    QFile log(Globals::InstallPath + QStringLiteral("/QUILLBY-InstallLog.txt"));
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(log.readAll()).count(QStringLiteral("\r\n")), 8); // the path and 7 files
+    {
+        // The chosen folder exists but is read-only; then a new folder below a read-only one.
+        ReadOnlyPath readOnly(locked + QStringLiteral("/Quillby"));
+        ReadOnlyPath readOnlyAbove(locked);
+        if (!readOnly.effective() || !readOnlyAbove.effective())
+            GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
+        frmSecond* page = ContinueInto(locked + QStringLiteral("/Quillby"));
+        page->SetInstallPathText(locked + QStringLiteral("/new/Quillby"));
+        ClickChild(page, QStringLiteral("cmdContinue"));
+        EXPECT_TRUE(page->isVisible()) << "back to the folder choice";
+    }
+    EXPECT_EQ(answers.texts, (QStringList{
+        QStringLiteral("Setup cannot write into the folder ") + locked + QStringLiteral("/Quillby.\rPlease select another folder"),
+        QStringLiteral("The folder ") + locked + QStringLiteral("/new/Quillby could not be created.\rPlease select another folder")}));
+    EXPECT_EQ(VisibleWindow(QStringLiteral("frmThird")), nullptr);
+    EXPECT_FALSE(InstallerEnded());
+    EXPECT_TRUE(Globals::InstallPath.isEmpty());
+    EXPECT_TRUE(Globals::InstalledItems.isEmpty());
+    EXPECT_EQ(FilesBelow(Path(QStringLiteral("menu"))) + FilesBelow(Path(QStringLiteral("desk"))) + FilesBelow(locked),
+              QStringList());
+    EXPECT_FALSE(QFileInfo::exists(locked + QStringLiteral("/new")));
+}
+
+TEST_F(SetupTest, AFailedInstallationTakesBackWhatItMadeAndStartsNothing)
+{
+    const QString menu = Path(QStringLiteral("menu"));
+    const QString desk = Path(QStringLiteral("desk"));
+    const QString install = Path(QStringLiteral("Apps/Quillby"));
+    const QString removed = QStringLiteral("\r\rSetup removed the files, folders and shortcuts it had made. ");
+    auto runInto = [&](const QString& folder) {
+        Globals::Reset();
+        ResetInstallerEnded();
+        OfferShortcutFolders(menu, desk);
+        MessageAnswers answers;
+        ContinueInto(folder);
+        EXPECT_TRUE(InstallerEnded());
+        EXPECT_EQ(Globals::StartedProgramPid, 0) << "no program is started after a failure";
+        EXPECT_EQ(VisibleWindow(QStringLiteral("frmMessage")), nullptr);
+        EXPECT_EQ(FilesBelow(menu) + FilesBelow(desk), QStringList()) << "no shortcut is left";
+        EXPECT_FALSE(QFileInfo::exists(menu + QStringLiteral("/Quillby")));
+        return answers.texts;
+    };
+
+    // An incomplete package: only the icon is there. What was copied and the folders the
+    // page made go again.
+    WriteFile(Globals::SupportPath + QStringLiteral("/Robot.ico"), "icon");
+    QStringList texts = runInto(install);
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("These files could not be installed:\r") + install + QStringLiteral("/Quillby\r")));
+    EXPECT_FALSE(texts[0].contains(QStringLiteral("Robot.ico")));
+    EXPECT_EQ(texts[0].count(install), 6);
+    EXPECT_TRUE(texts[0].contains(removed + QStringLiteral("Please copy the whole installation package")));
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Apps"))));
+
+    // The whole package, but the desktop folder is read-only: the menu shortcuts made
+    // before the desktop one go again, with the menu folder, the files and the folders.
+    for (const QString& name : InstalledFileNames())
+        WriteFile(Globals::SupportPath + QLatin1Char('/') + name, "shipped");
+    {
+        QDir().mkpath(desk);
+        ReadOnlyPath readOnly(desk);
+        if (!readOnly.effective())
+            GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
+        texts = runInto(install);
+    }
+    EXPECT_EQ(texts, QStringList{QStringLiteral("These shortcuts could not be created:\r") + desk
+                                 + QStringLiteral("/Quillby.desktop") + removed
+                                 + QStringLiteral("Please run Setup again and choose other shortcuts.")});
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Apps"))));
+
+    // A folder that already holds the family's database, where the log cannot be written:
+    // the database and the folder stay, what this run copied goes.
+    QDir().mkpath(install + QStringLiteral("/QUILLBY-InstallLog.txt"));
+    WriteFile(install + QStringLiteral("/Quillby.mdb"), "our lists");
+    texts = runInto(install);
+    EXPECT_EQ(texts, QStringList{QStringLiteral("The install log could not be written:\r") + install
+                                 + QStringLiteral("/QUILLBY-InstallLog.txt") + removed
+                                 + QStringLiteral("Please run Setup again and choose another folder.")});
+    EXPECT_EQ(FilesBelow(install), QStringList{QStringLiteral("Quillby.mdb")});
+    QFile database(install + QStringLiteral("/Quillby.mdb"));
+    ASSERT_TRUE(database.open(QIODevice::ReadOnly));
+    EXPECT_EQ(database.readAll(), QByteArray("our lists"));
 }

@@ -47,13 +47,14 @@ protected:
     {
         SetMsgBoxTitle(ProgramTitle);
         ResetProgramEnded();
-        Globals::Reset(Temp());
+        install = Home() + QStringLiteral("/Apps/Quillby");
+        // The copy in the temporary folder, started for the installation.
+        Globals::Reset(Temp(), install);
         Globals::TempPath = Temp();
         SetStartProgramHook([this](const QString& program, const QStringList& arguments) {
             started << (QStringList{program} + arguments);
             return true;
         });
-        install = Home() + QStringLiteral("/Apps/Quillby");
         for (const QString& name : {QStringLiteral("Quillby"), QStringLiteral("Quillby.mdb"),
                                     QStringLiteral("QuillbyUninstaller"), QStringLiteral("Wavs/CAT.wav")})
             WriteFile(install + QLatin1Char('/') + name);
@@ -64,7 +65,8 @@ protected:
         SetStartProgramHook({});
         DeleteAllWindows();
         for (const QString& folder : {Home() + QStringLiteral("/Apps"), Home() + QStringLiteral("/Documents"),
-                                      Home() + QStringLiteral("/Desktop"), Home() + QStringLiteral("/.local")})
+                                      Home() + QStringLiteral("/Desktop"), Home() + QStringLiteral("/.local"),
+                                      Home() + QStringLiteral("/Other"), Home() + QStringLiteral("/Elsewhere")})
             QDir(folder).removeRecursively();
         for (const QString& name : QDir(Temp()).entryList(QDir::Files))
             QFile::remove(Temp() + QLatin1Char('/') + name);
@@ -150,16 +152,30 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     for (const QString& path : {Home() + QStringLiteral("/Desktop/Quillby.desktop"), menu + QStringLiteral("/Uninstall Quillby.desktop")})
         WriteFile(path, ("[Desktop Entry]\nName=Quillby\nPath=" + install + "\n").toUtf8());
     WriteFile(otherShortcut, "[Desktop Entry]\nName=Quillby\nPath=/elsewhere/Quillby\n");
+    // Files named like shortcuts of this installation, outside the folders Setup puts
+    // shortcuts into.
+    const QStringList strayShortcuts{docs + QStringLiteral("/Quillby.desktop"),
+                                     Home() + QStringLiteral("/Elsewhere/Uninstall Quillby.desktop"),
+                                     Home() + QStringLiteral("/.local/share/applications/Quillby.desktop"),
+                                     Home() + QStringLiteral("/Desktop/Quillby/Quillby.desktop")};
+    for (const QString& path : strayShortcuts)
+        WriteFile(path, ("[Desktop Entry]\nName=Quillby\nPath=" + install + "\n").toUtf8());
+    // Another folder that looks like an installation.
+    const QString lookalike = Home() + QStringLiteral("/Other/Quillby");
+    WriteFile(lookalike + QStringLiteral("/QuillbyUninstaller"));
+    // Folders of the user's that are not on the way to the installation or the shortcuts.
+    const QString stuff = Home() + QStringLiteral("/Other/Stuff");
     for (const QString& path : {docs + QStringLiteral("/letter.txt"), docs + QStringLiteral("/notes.txt"),
-                                Home() + QStringLiteral("/Desktop/Other.desktop"),
-                                Home() + QStringLiteral("/Apps/ThumbsOnly/Thumbs.db"),
-                                Home() + QStringLiteral("/Apps/Busy/Thumbs.db"),
-                                Home() + QStringLiteral("/Apps/Busy/photo.jpg")})
+                                Home() + QStringLiteral("/Desktop/Other.desktop"), menu + QStringLiteral("/Thumbs.db"),
+                                stuff + QStringLiteral("/ThumbsOnly/Thumbs.db")})
         WriteFile(path);
-    QDir().mkpath(Home() + QStringLiteral("/Apps/Empty/Inner"));
+    QDir().mkpath(stuff + QStringLiteral("/Empty/Inner"));
     WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), {
         QStringLiteral("INSTALLPATH=") + install,
         install + QStringLiteral("/Quillby"),
+        strayShortcuts[0], strayShortcuts[1], strayShortcuts[2], strayShortcuts[3],
+        QStringLiteral("INSTALLPATH=") + lookalike,
+        lookalike + QStringLiteral("/QuillbyUninstaller"),
         docs + QStringLiteral("/letter.txt"),
         install + QStringLiteral("/../../Documents/notes.txt"),
         Home() + QStringLiteral("/Desktop/Quillby.desktop"),
@@ -168,12 +184,13 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
         otherShortcut,
         QStringLiteral("Documents/letter.txt"),
         QString(),
-        Home() + QStringLiteral("/Apps/Empty"),
-        Home() + QStringLiteral("/Apps/Empty/Inner"),
-        Home() + QStringLiteral("/Apps/ThumbsOnly"),
-        Home() + QStringLiteral("/Apps/Busy"),
+        Home() + QStringLiteral("/Apps"), // made on the way to the installation
+        stuff + QStringLiteral("/Empty"),
+        stuff + QStringLiteral("/Empty/Inner"),
+        stuff + QStringLiteral("/ThumbsOnly"),
         docs,
         menu,
+        Home() + QStringLiteral("/Desktop"),
         Home(),
         QStringLiteral("/"),
         QStringLiteral("INSTALLPATH=") + Home(),
@@ -187,11 +204,15 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     EXPECT_FALSE(QFile::exists(Home() + QStringLiteral("/Desktop/Quillby.desktop")));
     EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Desktop/Other.desktop")));
     EXPECT_TRUE(QFile::exists(otherShortcut));
-    EXPECT_FALSE(QFileInfo::exists(menu)); // emptied by the shortcut's removal, then removed
-    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/Empty"))); // inside out
-    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/ThumbsOnly")));
-    EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Apps/Busy/Thumbs.db")));
-    EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Apps/Busy/photo.jpg")));
+    for (const QString& path : strayShortcuts)
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    EXPECT_TRUE(QFile::exists(lookalike + QStringLiteral("/QuillbyUninstaller")));
+    // Emptied by the shortcut's removal, its thumbnail cache does not keep it.
+    EXPECT_FALSE(QFileInfo::exists(menu));
+    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps")));
+    EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/Desktop")).isDir()); // still holds a file
+    EXPECT_TRUE(QFileInfo(stuff + QStringLiteral("/Empty/Inner")).isDir());
+    EXPECT_TRUE(QFile::exists(stuff + QStringLiteral("/ThumbsOnly/Thumbs.db")));
     EXPECT_TRUE(QFileInfo(Home()).isDir());
     EXPECT_FALSE(QFile::exists(Globals::LogPath));
 
@@ -200,6 +221,75 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0], (QStringList{QStringLiteral("/bin/sh"), Temp() + QStringLiteral("/killmyself.sh")}));
     EXPECT_TRUE(ProgramEnded());
+}
+
+TEST_F(UninstallTest, ALogThatNamesNoFolderOrAnotherOneRemovesNothing)
+{
+    const QString lookalike = Home() + QStringLiteral("/Other/Quillby");
+    WriteFile(lookalike + QStringLiteral("/QuillbyUninstaller"));
+    const QString shortcut = Home() + QStringLiteral("/Desktop/Quillby.desktop");
+    WriteFile(shortcut, ("[Desktop Entry]\nName=Quillby\nPath=" + install + "\n").toUtf8());
+    const QString startedLog = install + QStringLiteral("/QUILLBY-InstallLog.txt");
+    const QString notRemoved = QStringLiteral("\rNothing was removed.");
+    auto everythingIsThere = [&] {
+        for (const QString& path : {install + QStringLiteral("/Quillby.mdb"), install + QStringLiteral("/Wavs/CAT.wav"),
+                                    lookalike + QStringLiteral("/QuillbyUninstaller"), shortcut})
+            EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    };
+    auto removeWith = [&](const QStringList& lines) {
+        ResetProgramEnded();
+        started.clear();
+        WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), lines);
+        MessageAnswers answers;
+        RemoveInstallation();
+        EXPECT_TRUE(ProgramEnded());
+        EXPECT_TRUE(started.isEmpty()) << "no self-removal after a refusal";
+        everythingIsThere();
+        return answers.texts;
+    };
+
+    // A garbage log, and one whose installation line names no absolute folder.
+    const QString damaged = QStringLiteral("The install log ") + startedLog
+                            + QStringLiteral(" is damaged: it does not name the installation folder.") + notRemoved;
+    EXPECT_EQ(removeWith({QStringLiteral("\x01\x02 garbage"), shortcut, Home() + QStringLiteral("/Apps")}), QStringList{damaged});
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=  "), shortcut}), QStringList{damaged});
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=Apps/Quillby"), shortcut}), QStringList{damaged});
+    EXPECT_EQ(removeWith({}), QStringList{damaged});
+
+    // A log naming another folder, even one that looks like an installation.
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=") + lookalike, shortcut, lookalike + QStringLiteral("/QuillbyUninstaller")}),
+              QStringList{QStringLiteral("The install log ") + startedLog + QStringLiteral(" names the folder ") + lookalike
+                          + QStringLiteral(", not the folder the uninstaller was started from.") + notRemoved});
+
+    // A log beside the uninstaller in a folder of the user's that names that folder.
+    const QString docs = Home() + QStringLiteral("/Documents");
+    WriteFile(docs + QStringLiteral("/letter.txt"));
+    WriteFile(docs + QStringLiteral("/QuillbyUninstaller"));
+    Globals::Reset(Temp(), docs);
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=") + docs, docs + QStringLiteral("/letter.txt")}),
+              QStringList{QStringLiteral("The folder ") + docs + QStringLiteral(" is not a Quillby installation folder.")
+                          + notRemoved});
+    EXPECT_TRUE(QFile::exists(docs + QStringLiteral("/letter.txt")));
+
+    // The copy started without being told its installation folder removes nothing either.
+    Globals::Reset(Temp());
+    const QStringList fromTemp = removeWith({QStringLiteral("INSTALLPATH=") + install, shortcut});
+    ASSERT_EQ(fromTemp.size(), 1);
+    EXPECT_TRUE(fromTemp[0].endsWith(QStringLiteral(", not the folder the uninstaller was started from.") + notRemoved));
+
+    // The first start checks the log too: it neither copies itself nor starts a copy.
+    WriteLog(startedLog, {QStringLiteral("INSTALLPATH=") + lookalike, shortcut});
+    ResetProgramEnded();
+    started.clear();
+    Globals::Reset(install);
+    MessageAnswers answers;
+    (new frmMain)->Load();
+    ASSERT_EQ(answers.texts.size(), 1);
+    EXPECT_TRUE(answers.texts[0].contains(QStringLiteral(" names the folder ") + lookalike));
+    EXPECT_TRUE(ProgramEnded());
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_FALSE(QFile::exists(Temp() + QStringLiteral("/QuillbyUninstaller")));
+    everythingIsThere();
 }
 
 TEST_F(UninstallTest, SelfRemovalScriptDeletesTheCopyAndItself)
@@ -243,7 +333,8 @@ TEST_F(UninstallTest, FirstStartCopiesItselfAndTheLogToTheTemporaryFolderAndStar
     EXPECT_EQ(ReadFile(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt")),
               ReadFile(install + QStringLiteral("/QUILLBY-InstallLog.txt")));
     ASSERT_EQ(started.size(), 1);
-    EXPECT_EQ(started[0], QStringList{Temp() + QStringLiteral("/QuillbyUninstaller")});
+    // The copy is told which folder it was started for.
+    EXPECT_EQ(started[0], (QStringList{Temp() + QStringLiteral("/QuillbyUninstaller"), install}));
     EXPECT_TRUE(ProgramEnded());
     EXPECT_TRUE(QFile::exists(install + QStringLiteral("/Quillby")));
 }
@@ -252,7 +343,7 @@ TEST_F(UninstallTest, AnsweringNoEndsWithoutRemovingAnythingAndKeepsTheCopies)
 {
     QFile::copy(install + QStringLiteral("/QUILLBY-InstallLog.txt"), Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"));
     WriteFile(Temp() + QStringLiteral("/QuillbyUninstaller"));
-    Globals::Reset(Temp());
+    Globals::Reset(Temp(), install);
     MessageAnswers answers;
     answers.Expect(QStringLiteral("Are you sure"), MsgResult::No);
     auto* window = new frmMain;
@@ -287,7 +378,7 @@ TEST_F(UninstallTest, TheCopyShowsTheSamePictureIsReadAsShownAndLeavesNoCopyBehi
 
     // The copy's window, from the temporary folder: the same picture, read as it is shown.
     ResetProgramEnded();
-    Globals::Reset(Temp());
+    Globals::Reset(Temp(), install);
     MessageAnswers answers;
     answers.Expect(QStringLiteral("Are you sure"), MsgResult::Yes);
     auto* second = new frmMain;
