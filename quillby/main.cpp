@@ -1,11 +1,11 @@
 #include "MsgBox.h"
+#include "ProgramIdentity.h"
 #include "Sound.h"
 #include "Startup.h"
 #include "frmLists.h"
 
 #include <QApplication>
 #include <QWidget>
-#include <QIcon>
 #include <QLockFile>
 
 namespace {
@@ -21,6 +21,7 @@ bool AnyWindowVisible()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    SetProgramIdentity(QStringLiteral("Quillby"), QStringLiteral("quillby"));
     // The main window hides while a task runs, so the last visible window often closes before
     // the next one shows (end of a test, its results, the editors). Only the main window's own
     // Exit paths end the program.
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
         return 0;
     }
 
-    QApplication::setWindowIcon(QIcon(appFolder + QStringLiteral("/Robot.ico")));
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
     frmLists mainWindow;
     if (!mainWindow.LoadForm(appFolder))
         return 1;

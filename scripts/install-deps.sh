@@ -8,11 +8,14 @@ set -euo pipefail
 PACKAGES=(
     # build
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev qt6-svg-dev
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     # run: libqt6multimedia6 carries Qt's GStreamer backend; these are its WAV reader,
     # its PulseAudio sink and the sound server itself
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio
+    # the Debian package: CPack's DEB generator reads the program's libraries with file and
+    # dpkg-shlibdeps; its tests validate the metainfo and look the icon up in hicolor
+    dpkg-dev file appstream hicolor-icon-theme
     # tests: a private sound server, a voice for the microphone, sound and picture checks,
     # windows on a virtual screen, a session bus, a font for readable offscreen text
     pulseaudio-utils espeak-ng sox sqlite3 imagemagick desktop-file-utils

@@ -213,6 +213,10 @@ QString DesktopEntryText(const QString& name, const QString& description,
     text += QStringLiteral("Exec=") + ExecArgument(targetPath) + QLatin1Char('\n');
     text += QStringLiteral("Icon=") + EscapeEntryValue(iconLocation) + QLatin1Char('\n');
     text += QStringLiteral("Path=") + EscapeEntryValue(workingFolder) + QLatin1Char('\n');
+    // Our programs name their windows' class after their file, so the desktop can match the
+    // running program's windows to this launcher.
+    text += QStringLiteral("StartupWMClass=") + EscapeEntryValue(QFileInfo(targetPath).fileName())
+            + QLatin1Char('\n');
     text += QStringLiteral("Terminal=false\n"
                            "Categories=Education;\n");
     return text;

@@ -1,4 +1,5 @@
 #include "MsgBox.h"
+#include "ProgramIdentity.h"
 #include "UninstallFunctions.h"
 #include "frmMain.h"
 
@@ -8,6 +9,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    SetProgramIdentity(uninstaller::ProgramTitle);
     app.setQuitOnLastWindowClosed(false); // the program ends through EndProgram only
     SetMsgBoxTitle(uninstaller::ProgramTitle);
     uninstaller::Globals::Reset(QCoreApplication::applicationDirPath());

@@ -33,7 +33,10 @@ QString ConnectionStringFor(const QString& folder)
 
 QString DataFolderFor(const QString& appFolder)
 {
-    if (QFileInfo(appFolder).isWritable())
+    // A folder the package manager owns (under /usr) is never a home for data, even for root,
+    // who may write there: the next upgrade would replace the database.
+    const bool packaged = QFileInfo(appFolder).canonicalFilePath().startsWith(QStringLiteral("/usr/"));
+    if (!packaged && QFileInfo(appFolder).isWritable())
         return appFolder;
     const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString folder = home + QStringLiteral("/Quillby");

@@ -25,7 +25,8 @@ extern bool NewListCreated;         // set by the new-list window
 QString ConnectionStringFor(const QString& folder);
 
 // Where the database, its lock and the recordings live for a program in appFolder: appFolder
-// itself when the program may write there (a per-user installation), else the user's own
+// itself when the program may write there (a per-user installation) and the folder is not
+// one the package manager owns (under /usr), else the user's own
 // $XDG_DATA_HOME/Quillby (a shared installation), made on first use with a copy of the shipped
 // empty database. An existing database is never overwritten.
 QString DataFolderFor(const QString& appFolder);

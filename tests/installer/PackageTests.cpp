@@ -240,6 +240,7 @@ void ExpectInstallation(const QString& support, const QStringList& folders)
         EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"") + target + QStringLiteral("\"\n"))) << entry.toStdString();
         EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=") + icon + QStringLiteral("\n")));
         EXPECT_TRUE(entry.contains(QStringLiteral("\nPath=") + InstallDir() + QStringLiteral("\n")));
+        EXPECT_TRUE(entry.contains(QStringLiteral("\nStartupWMClass=") + QFileInfo(target).fileName() + QStringLiteral("\n")));
     }
 
     // The log line by line, every line ended by CR LF.
