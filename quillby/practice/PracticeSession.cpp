@@ -26,7 +26,8 @@ PracticeSession::PracticeSession(PracticeView& view) : view_(view) {}
 template <class F>
 bool PracticeSession::Guard(F&& step)
 {
-    return RunReported(std::forward<F>(step), [this](const QString& what) { view_.ReportError(what); });
+    return RunReported(std::forward<F>(step),
+                       [this](const QString& what) { view_.ReportError(what); });
 }
 
 bool PracticeSession::Start(int32_t listId, const TestSettings& settings)

@@ -87,7 +87,9 @@ TEST_F(SessionTest, OneWordListInRandomOrderAsksItOnce)
     EXPECT_EQ(session.TestWords(), QStringList{Id(ids["only"])});
     session.Answer(QStringLiteral("only"));
     EXPECT_EQ(Stored(), Rows({{"only", "only", "CORRECT", 1}}));
-    EXPECT_EQ(CountRows(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Id(session.TestID()) + " "), 1);
+    EXPECT_EQ(CountRows(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Id(session.TestID()) +
+                        " "),
+              1);
 }
 
 TEST_F(SessionTest, AListWithoutWordsDoesNotStart)
