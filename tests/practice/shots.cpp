@@ -91,7 +91,7 @@ TEST_F(Shots, Windows)
 
     TestOptions.ForceEcho = true;
     frmRevealAnswer reveal;
-    reveal.TakeInWordDetails(QStringLiteral("Wednesday"), true);
+    reveal.TakeInWordDetails(RevealedWord(QStringLiteral("Wednesday"), true, TestOptions));
     reveal.txtEcho->setText(QStringLiteral("wednesday"));
     reveal.show();
     SaveWindow(&reveal, "practice-reveal");
