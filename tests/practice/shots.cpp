@@ -3,6 +3,7 @@
 #include "PracticeFixture.h"
 
 #include "Globals.h"
+#include "GuiTestSupport.h"
 #include "Sound.h"
 #include "Options.h"
 #include "Tasks.h"
@@ -123,6 +124,7 @@ int main(int argc, char** argv)
 {
     InitSound();
     QApplication app(argc, argv);
+    UseDarkPaletteIfAsked();
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QStringLiteral(".");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
