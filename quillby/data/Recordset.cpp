@@ -160,6 +160,11 @@ void Recordset::Close()
     adding_ = false;
 }
 
+long long Recordset::RowId() const
+{
+    return Eof() ? 0 : rows_[static_cast<size_t>(current_)].rowid;
+}
+
 bool Recordset::Eof() const
 {
     return current_ >= int(rows_.size());

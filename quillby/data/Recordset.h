@@ -35,6 +35,8 @@ public:
     void Update(); // throws DbError
 
     QStringList Columns() const { return columns_; }
+    // The rowid of the current row (0 when the snapshot does not carry it), to name a row.
+    long long RowId() const;
 
     // How a column's text is read and written: DATE and DATETIME columns hold ISO dates.
     enum class ColumnKind { Plain, Date, DateTime };

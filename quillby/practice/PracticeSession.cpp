@@ -9,6 +9,7 @@
 #include "Recordset.h"
 #include "RunningTests.h"
 #include "RevealedWord.h"
+#include "RowKeys.h"
 #include "Statements.h"
 #include "WavFiles.h"
 
@@ -72,10 +73,17 @@ void PracticeSession::LoadTestWords()
     else if (order == WordOrder::Alphabetical)
         sql += QLatin1String(Sql::ORDER_BY_WORD);
     testWords_.clear();
+    SkippedRows skipped;
     Recordset rs(sql, Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext())
-        testWords_.append(rs.Field(QStringLiteral("WORD_ID")).toText());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        if (const auto id = RowKey(rs, QStringLiteral("WORD_ID")))
+            testWords_.append(Number(*id));
+        else
+            skipped.Add(QStringLiteral("WORDS"), rs);
+    }
     rs.Close();
+    if (!skipped.empty())
+        view_.Tell(skipped.Message());
     if (order == WordOrder::Random)
         ShuffleWords();
 }

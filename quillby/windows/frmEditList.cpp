@@ -7,6 +7,7 @@
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Recordset.h"
+#include "RowKeys.h"
 #include "Sound.h"
 #include "Statements.h"
 #include "TestGrids.h"
@@ -227,9 +228,16 @@ void frmEditList::LoadWords()
     Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID + QString::number(listId_) +
                      Sql::VALUE_END + Sql::ORDER_BY_WORD_ID,
                  Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext())
-        AddWordRow(rs.Field("WORD_ID").toLong(), rs.Field("WORD").toText());
+    SkippedRows skipped;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        if (const auto id = RowKey(rs, QStringLiteral("WORD_ID")))
+            AddWordRow(*id, rs.Field("WORD").toText());
+        else
+            skipped.Add(QStringLiteral("WORDS"), rs);
+    }
     rs.Close();
+    if (!skipped.empty())
+        MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
     if (MSFlexGrid1->rowCount() > 0) {
         {
             const QSignalBlocker blocker(MSFlexGrid1);

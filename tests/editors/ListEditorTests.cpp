@@ -1,6 +1,8 @@
 // The list editor against a real database: its grid, details, statistics and word commands.
 #include "EditorFixture.h"
 
+#include "Connection.h"
+
 #include "AppFunctions.h"
 #include "Globals.h"
 #include "Tasks.h"
@@ -319,4 +321,24 @@ TEST_F(ListEditor, EditListHidesTheMainWindowAndClosingRefreshesItsRow)
 
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->CellText(0, 1), "2") << "the word count of the edited list";
+}
+
+// Damaged word rows (a key that is empty, text, negative or broken) are left out with one
+// message naming them; the good words stay reachable and no stored text reaches a statement.
+TEST_F(ListEditor, DamagedWordRowsAreLeftOutAndNamedOnce)
+{
+    const int32_t list = AddList();
+    AddWord(list, "apple");
+    for (const char* key : {"NULL", "'1 OR 1=1'", "-99", "2.5"})
+        Globals::DbConnection().Execute(
+            QStringLiteral("INSERT INTO WORDS (WORD_ID, LIST_ID, WORD) VALUES (%1, %2, 'bad')")
+                .arg(QString::fromLatin1(key))
+                .arg(list));
+    AddWord(list, "pear");
+    auto* editor = OpenListEditor(list);
+    EXPECT_EQ(GridTexts(editor), (QStringList{"apple", "pear"}));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith("Some rows of the database are damaged")) << messages[0].toStdString();
+    EXPECT_EQ(messages[0].count("WORDS row "), 4) << messages[0].toStdString();
+    EXPECT_EQ(editor->txtWord->text(), "apple");
 }

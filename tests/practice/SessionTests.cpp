@@ -2,6 +2,8 @@
 // attempts and what the student was shown out.
 #include "SessionFixture.h"
 
+#include "Connection.h"
+
 #include "AppFunctions.h"
 #include "Globals.h"
 #include "Recordset.h"
@@ -494,4 +496,21 @@ TEST_F(SessionTest, ATestThatCannotBeStoredIsOfferedAgainThenGivenUp)
     session.Answer(QStringLiteral("last"));
     EXPECT_TRUE(session.Quit()) << "closing asks nothing";
     EXPECT_EQ(view.told.size(), 5);
+}
+
+// A damaged word row is not asked (nor spliced into a statement); the test runs on the rest
+// after one message naming it.
+TEST_F(SessionTest, DamagedWordRowsAreLeftOutOfTheTest)
+{
+    MakeList({{"able"}, {"baker"}});
+    Globals::DbConnection().Execute(
+        QStringLiteral("INSERT INTO WORDS (WORD_ID, LIST_ID, WORD) VALUES ('1 OR 1=1', %1, 'x')")
+            .arg(list));
+    ASSERT_TRUE(Start(Quiet()));
+    ASSERT_FALSE(view.told.isEmpty());
+    EXPECT_TRUE(view.told[0].startsWith(QStringLiteral("message: Some rows of the database are damaged")))
+        << view.told[0].toStdString();
+    AnswerEach({"able", "baker"});
+    EXPECT_EQ(Asked(), (QStringList{"able", "baker"}));
+    EXPECT_EQ(Stored(), Rows({{"able", "able", "CORRECT", 1}, {"baker", "baker", "CORRECT", 1}}));
 }

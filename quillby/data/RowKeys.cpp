@@ -1,0 +1,34 @@
+#include "RowKeys.h"
+
+#include "Recordset.h"
+
+#include <cmath>
+
+std::optional<int32_t> RowKey(const Recordset& rs, const QString& column)
+{
+    const Variant value = rs.Field(column);
+    if (value.type() != Variant::Type::Long && value.type() != Variant::Type::Double &&
+        value.type() != Variant::Type::Text)
+        return std::nullopt;
+    try {
+        const double number = value.toDouble();
+        if (number != std::floor(number) || number < 1)
+            return std::nullopt;
+        return value.toLong();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
+}
+
+void SkippedRows::Add(const QString& table, const Recordset& rs)
+{
+    rows_ << QStringLiteral("%1 row %2").arg(table).arg(rs.RowId());
+}
+
+QString SkippedRows::Message() const
+{
+    if (rows_.isEmpty())
+        return {};
+    return QStringLiteral("Some rows of the database are damaged and were left out: ") +
+           rows_.join(QStringLiteral(", ")) + QStringLiteral(".");
+}
