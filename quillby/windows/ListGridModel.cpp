@@ -7,16 +7,14 @@
 #include "Recordset.h"
 #include "Statements.h"
 
-#include <QStringList>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
-#include <utility>
 
 namespace {
-// Rows whose counts are read together: more than a screenful, so that showing the grid or
-// scrolling one page costs one statement.
-constexpr int kCountBlock = 64;
+// Rows read together: more than a screenful, so that showing the grid or scrolling one page
+// costs one statement.
+constexpr int kBlockRows = 64;
 
 bool errorReportPending = false;
 
@@ -33,6 +31,29 @@ void ReportLater(const QString& what)
         errorReportPending = false;
     });
 }
+
+// The rows a grid statement returns, in its order.
+template <class Row>
+std::vector<Row> ReadRows(const QString& sql)
+{
+    std::vector<Row> rows;
+    Recordset rs(sql, Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        Row row;
+        row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
+        row.dateText = ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
+        row.words = rs.Field(QStringLiteral("WORD_COUNT")).toText();
+        row.tests = rs.Field(QStringLiteral("TEST_COUNT")).toText();
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+int32_t ReadNumber(const QString& sql, const QString& column)
+{
+    Recordset rs(sql, Globals::DbConnection());
+    return rs.Eof() ? 0 : rs.Field(column).toLong();
+}
 } // namespace
 
 ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -40,28 +61,32 @@ ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 void ListGridModel::Load()
 {
     beginResetModel();
-    rows_.clear();
+    blocks_.clear();
+    appended_.clear();
+    storedRows_ = 0;
+    lastListId_ = 0;
     try {
-        Recordset rs(QString::fromLatin1(Sql::SELECT_LIST_GRID), Globals::DbConnection());
-        rows_.reserve(static_cast<size_t>(rs.RecordCount()));
-        for (; !rs.Eof(); rs.MoveNext()) {
-            Row row;
-            row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
-            row.testDate = rs.Field(QStringLiteral("TEST_DATE"));
-            rows_.push_back(std::move(row));
-        }
+        // Lists created after this moment join at the bottom (AppendList), so the stored rows
+        // are those up to the newest list of now: block positions stay put.
+        lastListId_ = ReadNumber(QString::fromLatin1(Sql::MAX_LIST_ID), QStringLiteral("LAST_ID"));
+        storedRows_ = ReadNumber(QString::fromLatin1(Sql::COUNT_LISTS_UP_TO) +
+                                     QString::number(lastListId_) + Sql::VALUE_END,
+                                 QStringLiteral("LISTS"));
     } catch (...) {
-        rows_.clear();
+        storedRows_ = 0;
         endResetModel();
         throw;
     }
+    blocks_.resize(static_cast<size_t>((storedRows_ + kBlockRows - 1) / kBlockRows));
     endResetModel();
 }
 
 void ListGridModel::Clear()
 {
     beginResetModel();
-    rows_.clear();
+    blocks_.clear();
+    appended_.clear();
+    storedRows_ = 0;
     endResetModel();
 }
 
@@ -69,27 +94,59 @@ int ListGridModel::AppendList(int32_t listId, const QString& dateText)
 {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
-    Row added;
-    added.listId = listId;
-    added.dateText = dateText;
-    added.dateFormatted = true;
-    added.words = 0;
-    added.tests = 0;
-    rows_.push_back(std::move(added));
+    appended_.push_back({listId, dateText, QStringLiteral("0"), QStringLiteral("0")});
     endInsertRows();
     return row;
 }
 
+ListGridModel::Row& ListGridModel::At(int row) const
+{
+    if (row >= storedRows_)
+        return const_cast<Row&>(appended_[static_cast<size_t>(row - storedRows_)]);
+    const size_t block = static_cast<size_t>(row / kBlockRows);
+    if (blocks_[block].empty())
+        ReadBlock(block);
+    return blocks_[block][static_cast<size_t>(row % kBlockRows)];
+}
+
+void ListGridModel::ReadBlock(size_t block) const
+{
+    const int first = static_cast<int>(block) * kBlockRows;
+    const size_t size = static_cast<size_t>(std::min(kBlockRows, storedRows_ - first));
+    const QString rowsOfBlock = Sql::WHERE_LIST_ID_UP_TO + QString::number(lastListId_) +
+                                Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC +
+                                QStringLiteral(" LIMIT %1 OFFSET %2").arg(kBlockRows).arg(first);
+    std::vector<Row> rows;
+    // When the counts cannot be read, the lists still show, with blank counts.
+    for (const char* select : {Sql::SELECT_LIST_GRID_ROWS, Sql::SELECT_LIST_GRID_ROWS_UNCOUNTED}) {
+        try {
+            rows = ReadRows<Row>(QString::fromLatin1(select) + rowsOfBlock);
+            break;
+        } catch (const DbError& e) {
+            ReportLater(e.userText());
+        } catch (const std::exception& e) {
+            ReportLater(QString::fromLocal8Bit(e.what()));
+        }
+    }
+    // Lists deleted since the grid was filled leave blank rows at the end of the block.
+    rows.resize(size);
+    blocks_[block] = std::move(rows);
+}
+
 int32_t ListGridModel::ListID(int row) const
 {
-    return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)].listId : 0;
+    return row >= 0 && row < rowCount() ? At(row).listId : 0;
 }
 
 int ListGridModel::RowOf(int32_t listId) const
 {
-    for (size_t r = 0; r < rows_.size(); ++r)
-        if (rows_[r].listId == listId)
-            return static_cast<int>(r);
+    for (size_t r = 0; r < appended_.size(); ++r)
+        if (appended_[r].listId == listId)
+            return storedRows_ + static_cast<int>(r);
+    for (size_t b = 0; b < blocks_.size(); ++b)
+        for (size_t r = 0; r < blocks_[b].size(); ++r)
+            if (blocks_[b][r].listId == listId)
+                return static_cast<int>(b) * kBlockRows + static_cast<int>(r);
     return -1;
 }
 
@@ -97,15 +154,16 @@ QString ListGridModel::CellText(int row, int column) const
 {
     if (row < 0 || row >= rowCount())
         return QString();
+    const Row& shown = At(row);
     switch (column) {
     case DateColumn:
-        return DateText(row);
+        return shown.dateText;
     case WordsColumn:
-        return CountText(row, &Row::words);
+        return shown.words;
     case TestsColumn:
-        return CountText(row, &Row::tests);
+        return shown.tests;
     case KeyColumn:
-        return QString::number(rows_[static_cast<size_t>(row)].listId);
+        return shown.listId != 0 ? QString::number(shown.listId) : QString();
     default:
         return QString();
     }
@@ -115,15 +173,13 @@ void ListGridModel::Recount(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    Row& counted = rows_[static_cast<size_t>(row)];
-    counted.words = kUnread;
-    counted.tests = kUnread;
-    try {
-        ReadCountsOf({row});
-    } catch (...) {
-        emit dataChanged(index(row, WordsColumn), index(row, TestsColumn));
-        throw;
-    }
+    Row& counted = At(row);
+    const std::vector<Row> fresh = ReadRows<Row>(QString::fromLatin1(Sql::SELECT_LIST_GRID_ROWS) +
+                                                 Sql::WHERE_LIST_ID +
+                                                 QString::number(counted.listId) + Sql::VALUE_END);
+    // A list deleted meanwhile has nothing left to count.
+    counted.words = fresh.empty() ? QStringLiteral("0") : fresh.front().words;
+    counted.tests = fresh.empty() ? QStringLiteral("0") : fresh.front().tests;
     emit dataChanged(index(row, WordsColumn), index(row, TestsColumn));
 }
 
@@ -131,17 +187,18 @@ void ListGridModel::IncrementTests(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    // A count not read yet will be read from the database, which already holds the new test.
-    Row& counted = rows_[static_cast<size_t>(row)];
-    if (counted.tests < 0)
-        return;
-    ++counted.tests;
+    Row& counted = At(row);
+    bool ok = false;
+    const int tests = counted.tests.toInt(&ok);
+    if (!ok)
+        return; // a count that could not be read stays blank
+    counted.tests = QString::number(tests + 1);
     emit dataChanged(index(row, TestsColumn), index(row, TestsColumn));
 }
 
 int ListGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : storedRows_ + static_cast<int>(appended_.size());
 }
 
 int ListGridModel::columnCount(const QModelIndex& parent) const
@@ -170,76 +227,4 @@ QVariant ListGridModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant();
     static const char* const kHeadings[ColumnCount] = {"School Test Date", "Words", "Tests", ""};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(kHeadings[section]) : QString();
-}
-
-QString ListGridModel::DateText(int row) const
-{
-    Row& shown = rows_[static_cast<size_t>(row)];
-    if (!shown.dateFormatted) {
-        shown.dateText = ShortDateText(shown.testDate);
-        shown.dateFormatted = true;
-    }
-    return shown.dateText;
-}
-
-QString ListGridModel::CountText(int row, int32_t Row::*count) const
-{
-    if (rows_[static_cast<size_t>(row)].*count == kUnread)
-        ReadCounts(row);
-    const int32_t value = rows_[static_cast<size_t>(row)].*count;
-    return value < 0 ? QString() : QString::number(value);
-}
-
-void ListGridModel::ReadCounts(int row) const
-{
-    std::vector<int> unread;
-    const int first = row - row % kCountBlock;
-    const int end = std::min(first + kCountBlock, rowCount());
-    for (int r = first; r < end; ++r) {
-        const Row& candidate = rows_[static_cast<size_t>(r)];
-        if (candidate.words == kUnread || candidate.tests == kUnread)
-            unread.push_back(r);
-    }
-    try {
-        ReadCountsOf(unread);
-    } catch (const DbError& e) {
-        ReportLater(e.userText());
-    } catch (const std::exception& e) {
-        ReportLater(QString::fromLocal8Bit(e.what()));
-    }
-}
-
-void ListGridModel::ReadCountsOf(const std::vector<int>& rowNumbers) const
-{
-    if (rowNumbers.empty())
-        return;
-    // Until the statement has answered, these counts are unreadable: a failure leaves them
-    // blank instead of asking the database again at every repaint.
-    QStringList ids;
-    for (int r : rowNumbers) {
-        Row& row = rows_[static_cast<size_t>(r)];
-        ids << QString::number(row.listId);
-        row.words = kUnreadable;
-        row.tests = kUnreadable;
-    }
-    Recordset rs(QString::fromLatin1(Sql::SELECT_LIST_COUNTS) + QLatin1Char('(') +
-                     ids.join(QLatin1Char(',')) + QLatin1Char(')'),
-                 Globals::DbConnection());
-    std::vector<std::pair<int32_t, std::pair<int32_t, int32_t>>> counts;
-    for (; !rs.Eof(); rs.MoveNext())
-        counts.push_back({rs.Field(QStringLiteral("LIST_ID")).toLong(),
-                          {rs.Field(QStringLiteral("WORD_COUNT")).toLong(),
-                           rs.Field(QStringLiteral("TEST_COUNT")).toLong()}});
-    for (int r : rowNumbers) {
-        Row& row = rows_[static_cast<size_t>(r)];
-        // A list deleted meanwhile gives no row back: it has nothing left to count.
-        row.words = 0;
-        row.tests = 0;
-        for (const auto& [listId, wordsAndTests] : counts) {
-            if (listId == row.listId) {
-                row.words = wordsAndTests.first;
-                row.tests = wordsAndTests.second;
-            }
-        }
-    }
 }

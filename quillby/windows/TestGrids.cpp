@@ -2,7 +2,7 @@
 
 #include "FormHelpers.h"
 #include "Globals.h"
-#include "Recordset.h"
+#include "Connection.h"
 #include "Twips.h"
 
 #include <QAction>
@@ -152,12 +152,7 @@ void PlaceBeside(QWidget* window, const QWidget* of, int top)
 
 int CountRows(const QString& sql)
 {
-    Recordset rs(sql, Globals::DbConnection());
-    int count = 0;
-    for (; !rs.Eof(); rs.MoveNext())
-        ++count;
-    rs.Close();
-    return count;
+    return static_cast<int>(Globals::DbConnection().CountRows(sql));
 }
 
 void CompanionWindow::moveEvent(QMoveEvent* event)

@@ -38,7 +38,7 @@ int AddGridRow(QTableWidget* grid, const QStringList& cells);
 QString PercentText(int score);
 // Moves a window to the right of another, with its top at the given height.
 void PlaceBeside(QWidget* window, const QWidget* of, int top);
-// Counts the rows a statement returns.
+// The number of rows a statement returns, counted by the database.
 int CountRows(const QString& sql);
 
 // A window with a companion window beside it (the results beside the past tests, the word

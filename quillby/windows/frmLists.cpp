@@ -230,8 +230,7 @@ int frmLists::CurrentRow() const { return MSFlexGrid1->currentIndex().row(); }
 
 bool frmLists::ListSelected() const
 {
-    const int row = CurrentRow();
-    return row >= 0 && row < gridRows->rowCount();
+    return CurrentListID() != 0;
 }
 
 int32_t frmLists::CurrentListID() const { return gridRows->ListID(CurrentRow()); }
