@@ -29,6 +29,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -72,13 +73,15 @@ double PeakMemoryBytes()
 }
 
 // Child: once the shown window's first events have been handled, reports "shown" and its
-// peak memory on its output and ends at once.
-int RunUntilPainted(QApplication& app)
+// peak memory on its output and ends at once (after `beforeEnd`).
+int RunUntilPainted(QApplication& app, const std::function<void()>& beforeEnd = {})
 {
-    QTimer::singleShot(0, &app, [] {
+    QTimer::singleShot(0, &app, [beforeEnd] {
         QApplication::processEvents();
         std::printf("shown %.0f\n", PeakMemoryBytes());
         std::fflush(stdout);
+        if (beforeEnd)
+            beforeEnd();
         std::_Exit(0);
     });
     return app.exec();
@@ -97,7 +100,8 @@ int ChildQuillby(int argc, char** argv, const QString& folder)
     if (!mainWindow.LoadForm(folder))
         return 1;
     mainWindow.show();
-    return RunUntilPainted(app);
+    // The lock goes as at the program's end, so that the next start finds none to take over.
+    return RunUntilPainted(app, [&lock] { lock.unlock(); });
 }
 
 // Child: the baseline, a bare main window holding an empty grid of the main window's columns.

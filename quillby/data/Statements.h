@@ -43,9 +43,9 @@ inline constexpr const char* UPDATE_LISTS = " UPDATE LISTS ";
 inline constexpr const char* SET_STATUS_IGNORED = " SET STATUS = 'IGNORED' ";
 
 // The main window's grid: lists with their test dates and the counts CountListWords and
-// CountListTests give. Followed by " WHERE LIST_ID = " + id + " ", or, for a block of the rows
-// on screen, by WHERE_LIST_ID_UP_TO + the largest LIST_ID the grid shows + " " +
-// " ORDER BY LIST_ID DESC " + LIMIT / OFFSET.
+// CountListTests give. Followed by " WHERE LIST_ID = " + id + " ", or, for the next block of
+// rows, by WHERE_LIST_ID_UP_TO + the newest LIST_ID the grid shows (the first block) or
+// WHERE_LIST_ID_BELOW + the last LIST_ID read, then " " + " ORDER BY LIST_ID DESC " + LIMIT.
 inline constexpr const char* SELECT_LIST_GRID_ROWS =
     " SELECT LIST_ID, TEST_DATE,"
     " (SELECT COUNT(*) FROM WORDS WHERE WORDS.LIST_ID = LISTS.LIST_ID) AS WORD_COUNT,"
@@ -55,7 +55,7 @@ inline constexpr const char* SELECT_LIST_GRID_ROWS =
 inline constexpr const char* SELECT_LIST_GRID_ROWS_UNCOUNTED =
     " SELECT LIST_ID, TEST_DATE, NULL AS WORD_COUNT, NULL AS TEST_COUNT FROM LISTS ";
 inline constexpr const char* WHERE_LIST_ID_UP_TO = " WHERE LIST_ID <= ";
-inline constexpr const char* COUNT_LISTS_UP_TO = " SELECT COUNT(*) AS LISTS FROM LISTS  WHERE LIST_ID <= ";
+inline constexpr const char* WHERE_LIST_ID_BELOW = " WHERE LIST_ID < ";
 inline constexpr const char* MAX_LIST_ID = " SELECT MAX(LIST_ID) AS LAST_ID FROM LISTS ";
 
 // The tests of a list with each one's first-try hits (GetTestScore's count), in one statement.

@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <algorithm>
 #include <exception>
+#include <iterator>
+#include <limits>
 
 namespace {
 // Rows read together: more than a screenful, so that showing the grid or scrolling one page
@@ -52,7 +54,9 @@ std::vector<Row> ReadRows(const QString& sql)
 int32_t ReadNumber(const QString& sql, const QString& column)
 {
     Recordset rs(sql, Globals::DbConnection());
-    return rs.Eof() ? 0 : rs.Field(column).toLong();
+    if (rs.Eof() || rs.Field(column).isNull())
+        return 0; // MAX of no rows
+    return rs.Field(column).toLong();
 }
 } // namespace
 
@@ -61,32 +65,26 @@ ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 void ListGridModel::Load()
 {
     beginResetModel();
-    blocks_.clear();
+    stored_.clear();
     appended_.clear();
-    storedRows_ = 0;
-    lastListId_ = 0;
+    more_ = false;
     try {
-        // Lists created after this moment join at the bottom (AppendList), so the stored rows
-        // are those up to the newest list of now: block positions stay put.
-        lastListId_ = ReadNumber(QString::fromLatin1(Sql::MAX_LIST_ID), QStringLiteral("LAST_ID"));
-        storedRows_ = ReadNumber(QString::fromLatin1(Sql::COUNT_LISTS_UP_TO) +
-                                     QString::number(lastListId_) + Sql::VALUE_END,
-                                 QStringLiteral("LISTS"));
+        newestListId_ = ReadNumber(QString::fromLatin1(Sql::MAX_LIST_ID), QStringLiteral("LAST_ID"));
     } catch (...) {
-        storedRows_ = 0;
         endResetModel();
         throw;
     }
-    blocks_.resize(static_cast<size_t>((storedRows_ + kBlockRows - 1) / kBlockRows));
+    more_ = true;
     endResetModel();
+    FetchBlock();
 }
 
 void ListGridModel::Clear()
 {
     beginResetModel();
-    blocks_.clear();
+    stored_.clear();
     appended_.clear();
-    storedRows_ = 0;
+    more_ = false;
     endResetModel();
 }
 
@@ -99,28 +97,32 @@ int ListGridModel::AppendList(int32_t listId, const QString& dateText)
     return row;
 }
 
-ListGridModel::Row& ListGridModel::At(int row) const
+bool ListGridModel::canFetchMore(const QModelIndex& parent) const
 {
-    if (row >= storedRows_)
-        return const_cast<Row&>(appended_[static_cast<size_t>(row - storedRows_)]);
-    const size_t block = static_cast<size_t>(row / kBlockRows);
-    if (blocks_[block].empty())
-        ReadBlock(block);
-    return blocks_[block][static_cast<size_t>(row % kBlockRows)];
+    return !parent.isValid() && more_;
 }
 
-void ListGridModel::ReadBlock(size_t block) const
+void ListGridModel::fetchMore(const QModelIndex& parent)
 {
-    const int first = static_cast<int>(block) * kBlockRows;
-    const size_t size = static_cast<size_t>(std::min(kBlockRows, storedRows_ - first));
-    const QString rowsOfBlock = Sql::WHERE_LIST_ID_UP_TO + QString::number(lastListId_) +
-                                Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC +
-                                QStringLiteral(" LIMIT %1 OFFSET %2").arg(kBlockRows).arg(first);
+    if (canFetchMore(parent))
+        FetchBlock();
+}
+
+void ListGridModel::FetchBlock()
+{
+    // The next lists below the last one read, through the key index (no OFFSET to walk).
+    const QString below = stored_.empty()
+                              ? Sql::WHERE_LIST_ID_UP_TO + QString::number(newestListId_)
+                              : Sql::WHERE_LIST_ID_BELOW + QString::number(stored_.back().listId);
+    const QString block = below + Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC +
+                          QStringLiteral(" LIMIT %1").arg(kBlockRows);
     std::vector<Row> rows;
+    bool read = false;
     // When the counts cannot be read, the lists still show, with blank counts.
     for (const char* select : {Sql::SELECT_LIST_GRID_ROWS, Sql::SELECT_LIST_GRID_ROWS_UNCOUNTED}) {
         try {
-            rows = ReadRows<Row>(QString::fromLatin1(select) + rowsOfBlock);
+            rows = ReadRows<Row>(QString::fromLatin1(select) + block);
+            read = true;
             break;
         } catch (const DbError& e) {
             ReportLater(e.userText());
@@ -128,33 +130,60 @@ void ListGridModel::ReadBlock(size_t block) const
             ReportLater(QString::fromLocal8Bit(e.what()));
         }
     }
-    // Lists deleted since the grid was filled leave blank rows at the end of the block.
-    rows.resize(size);
-    blocks_[block] = std::move(rows);
+    more_ = read && rows.size() == static_cast<size_t>(kBlockRows);
+    if (rows.empty())
+        return;
+    const int first = static_cast<int>(stored_.size());
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
+    stored_.insert(stored_.end(), std::make_move_iterator(rows.begin()),
+                   std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+void ListGridModel::FetchThrough(int row) const
+{
+    auto* self = const_cast<ListGridModel*>(this);
+    while (more_ && row >= static_cast<int>(stored_.size()))
+        self->FetchBlock();
+}
+
+int ListGridModel::AllRowCount() const
+{
+    FetchThrough(std::numeric_limits<int>::max());
+    return rowCount();
+}
+
+ListGridModel::Row& ListGridModel::At(int row)
+{
+    const auto stored = static_cast<int>(stored_.size());
+    return row < stored ? stored_[static_cast<size_t>(row)]
+                        : appended_[static_cast<size_t>(row - stored)];
 }
 
 int32_t ListGridModel::ListID(int row) const
 {
-    return row >= 0 && row < rowCount() ? At(row).listId : 0;
+    return row >= 0 && row < rowCount() ? const_cast<ListGridModel*>(this)->At(row).listId : 0;
 }
 
 int ListGridModel::RowOf(int32_t listId) const
 {
+    for (size_t r = 0; r < stored_.size(); ++r)
+        if (stored_[r].listId == listId)
+            return static_cast<int>(r);
     for (size_t r = 0; r < appended_.size(); ++r)
         if (appended_[r].listId == listId)
-            return storedRows_ + static_cast<int>(r);
-    for (size_t b = 0; b < blocks_.size(); ++b)
-        for (size_t r = 0; r < blocks_[b].size(); ++r)
-            if (blocks_[b][r].listId == listId)
-                return static_cast<int>(b) * kBlockRows + static_cast<int>(r);
+            return static_cast<int>(stored_.size() + r);
     return -1;
 }
 
 QString ListGridModel::CellText(int row, int column) const
 {
-    if (row < 0 || row >= rowCount())
+    if (row < 0)
         return QString();
-    const Row& shown = At(row);
+    FetchThrough(row);
+    if (row >= rowCount())
+        return QString();
+    const Row& shown = const_cast<ListGridModel*>(this)->At(row);
     switch (column) {
     case DateColumn:
         return shown.dateText;
@@ -163,7 +192,7 @@ QString ListGridModel::CellText(int row, int column) const
     case TestsColumn:
         return shown.tests;
     case KeyColumn:
-        return shown.listId != 0 ? QString::number(shown.listId) : QString();
+        return QString::number(shown.listId);
     default:
         return QString();
     }
@@ -198,7 +227,7 @@ void ListGridModel::IncrementTests(int row)
 
 int ListGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : storedRows_ + static_cast<int>(appended_.size());
+    return parent.isValid() ? 0 : static_cast<int>(stored_.size() + appended_.size());
 }
 
 int ListGridModel::columnCount(const QModelIndex& parent) const

@@ -6,17 +6,17 @@
 
 // The rows of the main window's grid: every word list, newest first, with its test date, its
 // word and test counts and its key (LIST_ID, in a column the window hides).
-// Filling the grid reads only how many lists there are; the rows themselves (date, counts)
-// are read a block at a time when the view first asks for one of them, so showing the grid
-// costs the same whether the database holds one list or 100,000.
+// Rows are read a block at a time as the view scrolls down to them (fetchMore), each block
+// found through the list key index, so filling the grid and showing it cost the same whether
+// the database holds one list or 100,000.
 class ListGridModel : public QAbstractTableModel {
 public:
     enum Column { DateColumn, WordsColumn, TestsColumn, KeyColumn, ColumnCount };
 
     explicit ListGridModel(QObject* parent = nullptr);
 
-    // Re-reads the number of lists and forgets every row read. Throws DbError; the grid is
-    // empty then.
+    // Starts again from the newest list and reads the first block. Throws DbError; the grid
+    // is empty then.
     void Load();
     void Clear();
     // Adds a list whose counts are known to be 0 at the bottom; returns its row.
@@ -27,8 +27,10 @@ public:
     // The row showing that list among the rows read so far (a row not read yet will show the
     // database's values when it is), or -1.
     int RowOf(int32_t listId) const;
-    // The text the grid shows in one cell ("" outside the rows).
+    // The text the grid shows in one cell ("" outside the rows); reads down to that row.
     QString CellText(int row, int column) const;
+    // Every row, read to the end of the stored lists.
+    int AllRowCount() const;
 
     // Reads that row's counts again. Throws DbError.
     void Recount(int row);
@@ -39,25 +41,29 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
 private:
     struct Row {
-        int32_t listId = 0; // 0: no list (a list deleted meanwhile, or a block not readable)
+        int32_t listId = 0;
         QString dateText;
-        QString words;
+        QString words; // blank when the counts could not be read
         QString tests;
     };
 
-    // The row, its block read first when needed. A failure leaves the block's rows blank and
-    // is reported once, after the view has finished painting.
-    Row& At(int row) const;
-    void ReadBlock(size_t block) const;
+    Row& At(int row);
+    // Reads the next block of stored lists, inserted above the lists added since. A failure
+    // ends the reading and is reported once, after the view has finished painting.
+    void FetchBlock();
+    // Reads blocks until the row exists or the stored lists end.
+    void FetchThrough(int row) const;
 
-    // The lists stored when the grid was filled: LIST_ID up to lastListId_, newest first.
-    int storedRows_ = 0;
-    int32_t lastListId_ = 0;
-    // Blocks of stored rows, read on first use (empty until then).
-    mutable std::vector<std::vector<Row>> blocks_;
+    // The stored lists read so far, newest first, and whether there are more. Lists created
+    // after Load (LIST_ID above newestListId_) are not among them.
+    std::vector<Row> stored_;
+    bool more_ = false;
+    int32_t newestListId_ = 0;
     // Lists created since, at the bottom until the next Load.
     std::vector<Row> appended_;
 };

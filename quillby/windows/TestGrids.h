@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <vector>
 
 class QAction;
 class QFormLayout;
@@ -34,6 +35,8 @@ void ResetGrid(QTableWidget* grid, const QStringList& headings,
 void KeepColoursWhenSelected(QTableWidget* grid);
 // Appends a row of texts with the columns' alignments; returns its index.
 int AddGridRow(QTableWidget* grid, const QStringList& cells);
+// Appends rows of texts the same way, in one insertion; returns the first one's index.
+int AddGridRows(QTableWidget* grid, const std::vector<QStringList>& rows);
 // A whole-number score as shown: "75 %".
 QString PercentText(int score);
 // Moves a window to the right of another, with its top at the given height.

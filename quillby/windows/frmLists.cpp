@@ -217,7 +217,7 @@ void frmLists::LoadWordLists()
     RefreshListCommands(); // also when there is no row to select
 }
 
-int frmLists::ListRowCount() const { return gridRows->rowCount(); }
+int frmLists::ListRowCount() const { return gridRows->AllRowCount(); }
 
 QString frmLists::CellText(int dataRow, int column) const
 {

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace {
 frmPastTests* g_instance = nullptr;
@@ -105,15 +106,16 @@ void frmPastTests::LoadPastTests()
                      QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
                  Globals::DbConnection());
     long long sum = 0;
+    std::vector<QStringList> rows;
     for (; !rs.Eof(); rs.MoveNext()) {
         const int32_t testId = rs.Field(QStringLiteral("TEST_ID")).toLong();
         const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(), words);
         sum += score;
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
-        AddGridRow(MSFlexGrid1, {UsDateText(date),
-                                 PercentText(score), QString::number(testId)});
+        rows.push_back({UsDateText(date), PercentText(score), QString::number(testId)});
     }
     rs.Close();
+    AddGridRows(MSFlexGrid1, rows);
     filling_ = false;
 
     const int total = MSFlexGrid1->rowCount();
