@@ -107,12 +107,19 @@ void frmPastTests::LoadPastTests()
                  Globals::DbConnection());
     long long sum = 0;
     std::vector<QStringList> rows;
+    rows.reserve(static_cast<size_t>(rs.RecordCount()));
+    QDate lastDate;
+    QString lastDateText; // tests of one day follow one another: formatted once
     for (; !rs.Eof(); rs.MoveNext()) {
         const int32_t testId = rs.Field(QStringLiteral("TEST_ID")).toLong();
         const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(), words);
         sum += score;
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
-        rows.push_back({UsDateText(date), PercentText(score), QString::number(testId)});
+        if (date != lastDate || lastDateText.isEmpty()) {
+            lastDate = date;
+            lastDateText = UsDateText(date);
+        }
+        rows.push_back({lastDateText, PercentText(score), QString::number(testId)});
     }
     rs.Close();
     AddGridRows(MSFlexGrid1, rows);
