@@ -4,7 +4,7 @@
 #   make run      build and start Quillby on its own database (build/bin/Quillby.mdb)
 #   make test     build and run every test through CTest
 #   make bench    build and run every benchmark program
-#   make package  build and lay out Setup with its Support folder
+#   make package  build and lay out Setup with its Support folder, and the Debian package
 
 BUILD_DIR  := build
 BIN_DIR    := $(BUILD_DIR)/bin
@@ -48,4 +48,4 @@ bench: build
 	[ $$found -eq 1 ] || echo "No benchmark programs in $(BIN_DIR)."
 
 package: build
-	cmake --build $(BUILD_DIR) --target quillby_package
+	cmake --build $(BUILD_DIR) --target quillby_package quillby_deb

@@ -75,3 +75,9 @@ CREATE TABLE IDS (
     VALUE INTEGER
 );
 CREATE UNIQUE INDEX IDS_CODE ON IDS (CODE);
+
+-- Tests under way: a test's number is here from its first answer until it is stored or given
+-- up, so the answers of a test the program never finished can be found at the next start.
+CREATE TABLE RUNNING_TESTS (
+    TEST_ID INTEGER PRIMARY KEY
+);

@@ -30,7 +30,7 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, 
 {
     auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
-    label->setAccessibleName(caption);
+    // No accessible name: assistive technology reads the label's text, also once it changes.
     label->setWordWrap(wrap);
     return label;
 }

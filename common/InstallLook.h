@@ -9,7 +9,7 @@ class QRadioButton;
 class QWidget;
 
 // The controls of the installer's and the uninstaller's windows: each gets its name as
-// objectName and its caption as accessible name.
+// objectName and its caption as accessible name; a label is read by its text.
 namespace install {
 
 void NameWindow(QWidget* window, const QString& objectName, const QString& caption);

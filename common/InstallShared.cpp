@@ -1,8 +1,11 @@
 #include "InstallShared.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace install {
@@ -25,10 +28,106 @@ QString WithoutTrailingSeparator(QString path)
 
 bool CopyReplacing(const QString& from, const QString& to)
 {
-    if (!QFileInfo::exists(from))
+    QFile source(from);
+    if (!QFileInfo(from).isFile() || !source.open(QIODevice::ReadOnly))
         return false;
-    QFile::remove(to);
-    return QFile::copy(from, to) && QFileInfo::exists(to);
+    if (QFileInfo(to).isSymLink()) // the link goes, not the file it leads to
+        QFile::remove(to);
+    QSaveFile target(to);
+    if (!target.open(QIODevice::WriteOnly))
+        return false;
+    while (!source.atEnd()) {
+        const QByteArray block = source.read(1 << 20);
+        if (block.isEmpty() || target.write(block) != block.size()) {
+            target.cancelWriting();
+            break;
+        }
+    }
+    if (!target.commit())
+        return false;
+    return QFile::setPermissions(to, source.permissions());
+}
+
+QString UserMenuFolder()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return data.isEmpty() ? QString() : WithoutTrailingSeparator(data) + QStringLiteral("/applications");
+}
+
+QString SharedMenuFolder()
+{
+    return QStringLiteral("/usr/share/applications");
+}
+
+QString DesktopFolder()
+{
+    return WithoutTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+}
+
+QString MenuEntriesFolder(const QString& menuFolder)
+{
+    return menuFolder + QLatin1Char('/') + AppName;
+}
+
+QStringList ShortcutFolders()
+{
+    QStringList folders;
+    for (const QString& menu : {UserMenuFolder(), SharedMenuFolder()})
+        if (!menu.isEmpty())
+            folders << MenuEntriesFolder(menu);
+    if (!DesktopFolder().isEmpty())
+        folders << DesktopFolder();
+    return folders;
+}
+
+bool IsShortcutName(const QString& fileName)
+{
+    return fileName == MainLinkName || fileName == UninstallLinkName;
+}
+
+namespace {
+// The value of a desktop entry key with its escapes (\s \n \t \r \\) undone.
+QString UnescapeEntryValue(const QString& value)
+{
+    QString out;
+    for (int i = 0; i < value.size(); ++i) {
+        if (value[i] != QLatin1Char('\\') || i + 1 == value.size()) {
+            out += value[i];
+            continue;
+        }
+        const QChar next = value[++i];
+        out += next == QLatin1Char('s')   ? QChar(QLatin1Char(' '))
+               : next == QLatin1Char('n') ? QChar(QLatin1Char('\n'))
+               : next == QLatin1Char('t') ? QChar(QLatin1Char('\t'))
+               : next == QLatin1Char('r') ? QChar(QLatin1Char('\r'))
+                                          : next;
+    }
+    return out;
+}
+} // namespace
+
+QString ShortcutFolder(const QString& linkPath)
+{
+    const QFileInfo info(linkPath);
+    QFile file(linkPath);
+    // A shortcut is a small regular file; anything else names no folder.
+    if (!info.isFile() || info.isSymLink() || info.size() > 64 * 1024 || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QString key = QStringLiteral("Path=");
+    for (QString line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.endsWith(QLatin1Char('\r')))
+            line.chop(1);
+        if (line.startsWith(key))
+            return UnescapeEntryValue(line.mid(key.size()));
+    }
+    return {};
+}
+
+bool ShortcutBelongsTo(const QString& linkPath, const QString& folder)
+{
+    const QString named = ShortcutFolder(linkPath);
+    return !named.isEmpty() && !folder.isEmpty()
+           && WithoutTrailingSeparator(QDir::cleanPath(named)) == WithoutTrailingSeparator(QDir::cleanPath(folder));
 }
 
 void DoEvents()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -36,9 +37,35 @@ private:
 // A path without its trailing separators ("/" stays).
 QString WithoutTrailingSeparator(QString path);
 
-// Replaces the file at `to` with a copy of `from`. A missing source leaves `to` as it was.
+// Replaces the file at `to` with a copy of `from`, carrying its permissions over. The copy
+// takes the place of `to` only once it is complete: a failed copy leaves `to` as it was.
 // True when the copy was made.
 bool CopyReplacing(const QString& from, const QString& to);
+
+// --- Where the installer puts its shortcuts ---------------------------------------------
+
+// The user's applications menu folder, the one shared by all users, and the user's desktop;
+// "" when the platform names none. Without a trailing separator.
+QString UserMenuFolder();
+QString SharedMenuFolder();
+QString DesktopFolder();
+// The folder of the program's entries inside an applications menu folder.
+QString MenuEntriesFolder(const QString& menuFolder);
+// Every folder the installer may write a shortcut into.
+QStringList ShortcutFolders();
+
+// --- Shortcuts --------------------------------------------------------------------------
+
+// True for the file names of the shortcuts the installer makes.
+bool IsShortcutName(const QString& fileName);
+
+// The working folder a desktop shortcut names (its Path= entry, unescaped); "" when the file
+// names none.
+QString ShortcutFolder(const QString& linkPath);
+
+// True when the shortcut file starts the installation in `folder`: another installation may
+// have written a shortcut of the same name since.
+bool ShortcutBelongsTo(const QString& linkPath, const QString& folder);
 
 // "Let pending window events run."
 void DoEvents();

@@ -63,6 +63,7 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     QMessageBox box(ToIcon(icon), Title(), shown, ToStandard(buttons),
                     parent ? parent : QApplication::activeWindow());
     box.setObjectName(QStringLiteral("MsgBox"));
+    box.setTextFormat(Qt::PlainText); // messages quote user text, which is never markup
     box.setAccessibleName(Title());
     box.setAccessibleDescription(shown);
     // Escape answers the way closing the box would: Cancel, else No, else OK.

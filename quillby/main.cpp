@@ -1,11 +1,11 @@
 #include "MsgBox.h"
+#include "ProgramIdentity.h"
 #include "Sound.h"
 #include "Startup.h"
 #include "frmLists.h"
 
 #include <QApplication>
 #include <QWidget>
-#include <QIcon>
 #include <QLockFile>
 
 namespace {
@@ -21,6 +21,7 @@ bool AnyWindowVisible()
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    SetProgramIdentity(QStringLiteral("Quillby"), QStringLiteral("quillby"));
     // The main window hides while a task runs, so the last visible window often closes before
     // the next one shows (end of a test, its results, the editors). Only the main window's own
     // Exit paths end the program.
@@ -30,13 +31,14 @@ int main(int argc, char* argv[])
 
     // One Quillby per database: two programs on one file would hand out the same identifiers.
     const QString appFolder = QCoreApplication::applicationDirPath();
-    QLockFile lock(DatabaseLockPath(appFolder));
-    if (!LockDatabase(lock)) {
+    const QString lockPath = DatabaseLockPath(appFolder);
+    QLockFile lock(lockPath);
+    if (!LockDatabase(lock, lockPath)) {
         MsgBox(QStringLiteral("Quillby is already running."));
         return 0;
     }
 
-    QApplication::setWindowIcon(QIcon(appFolder + QStringLiteral("/Robot.ico")));
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
     frmLists mainWindow;
     if (!mainWindow.LoadForm(appFolder))
         return 1;

@@ -8,15 +8,23 @@ set -euo pipefail
 PACKAGES=(
     # build
     cmake g++ make ninja-build pkg-config
-    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev
+    qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev qt6-svg-dev
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     # run: libqt6multimedia6 carries Qt's GStreamer backend; these are its WAV reader,
     # its PulseAudio sink and the sound server itself
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio
+    # the Debian package: CPack's DEB generator reads the program's libraries with file and
+    # dpkg-shlibdeps; its tests validate the metainfo and look the icon up in hicolor
+    dpkg-dev file appstream hicolor-icon-theme
     # tests: a private sound server, a voice for the microphone, sound and picture checks,
     # windows on a virtual screen, a session bus, a font for readable offscreen text
     pulseaudio-utils espeak-ng sox sqlite3 imagemagick desktop-file-utils
     xvfb xauth dbus dbus-x11 fonts-dejavu-core
+    # chattr: read-only files and folders also for tests that run as the super-user
+    e2fsprogs
+    # end-to-end tests: the programs driven through the accessibility bus from Python, with
+    # keys and mouse clicks from xdotool and the close box's message sent through libX11
+    python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi at-spi2-core xdotool libx11-6
 )
 
 missing=()

@@ -11,8 +11,10 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QWidget>
 #include <algorithm>
+#include <optional>
 #include <unistd.h>
 
 namespace setup {
@@ -32,7 +34,7 @@ QString DataHome()
 // The applications folder shared by all users, offered only where this user may write.
 QString SystemApplicationsFolder()
 {
-    const QFileInfo info(QStringLiteral("/usr/share/applications"));
+    const QFileInfo info(install::SharedMenuFolder());
     return info.isDir() && info.isWritable() ? info.absoluteFilePath() : QString();
 }
 
@@ -83,10 +85,10 @@ QString GetSpecialFolder(int folderNumber)
         path = geteuid() == 0 ? QStringLiteral("/opt") : DataHome();
         break;
     case 0:
-        path = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        path = install::DesktopFolder();
         break;
     case 2:
-        path = DataHome().isEmpty() ? QString() : DataHome() + QStringLiteral("/applications");
+        path = install::UserMenuFolder();
         break;
     case 23:
         path = SystemApplicationsFolder();
@@ -97,8 +99,35 @@ QString GetSpecialFolder(int folderNumber)
     return install::WithoutTrailingSeparator(path);
 }
 
+namespace {
+// Creates each missing folder of the path for this user alone, as the base-directory rules
+// ask of a program that is about to write there.
+void CreateUserFolder(const QString& path)
+{
+    if (!QDir::isAbsolutePath(path))
+        return;
+    const QStringList pieces = QDir::cleanPath(path).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString prefix;
+    for (const QString& piece : pieces) {
+        prefix += QLatin1Char('/') + piece;
+        if (!QFileInfo(prefix).isDir())
+            QDir().mkdir(prefix, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+}
+
+void CreateUserFolders()
+{
+    // The data folder holds the installation and the applications menu; the desktop folder
+    // is the one the user's folder settings name.
+    CreateUserFolder(DataHome());
+    CreateUserFolder(GetSpecialFolder(2));
+    CreateUserFolder(GetSpecialFolder(0));
+}
+} // namespace
+
 void ResolveSpecialFolders()
 {
+    CreateUserFolders();
     Globals::SystemPath = GetSpecialFolder(37);
     Globals::ProgramFilesPath = GetSpecialFolder(38);
     Globals::DesktopPath = GetSpecialFolder(0);
@@ -149,9 +178,41 @@ bool RunDataAccessCheck()
     return !InstallerEnded();
 }
 
-void AddInstalledItem(const QString& item, ItemKind kind)
+void AddInstalledItem(const QString& item, ItemKind kind, bool made)
 {
-    Globals::InstalledItems.append({item, kind});
+    Globals::InstalledItems.append({item, kind, made});
+}
+
+bool CanWriteInto(const QString& folder)
+{
+    QTemporaryFile probe(folder + QStringLiteral("/.Setup-XXXXXX"));
+    return QFileInfo(folder).isDir() && probe.open() && probe.write("TESTING\n") == 8 && probe.flush();
+}
+
+QString NearestExistingPath(const QString& path)
+{
+    QString at = QDir::cleanPath(QDir(Globals::SetupFolder).absoluteFilePath(path));
+    while (!QFileInfo::exists(at)) {
+        const QString above = QFileInfo(at).absolutePath();
+        if (above == at)
+            return {};
+        at = above;
+    }
+    return at;
+}
+
+void RemoveItemsMadeSince(int first)
+{
+    QList<InstalledItem>& items = Globals::InstalledItems;
+    for (qsizetype i = items.size() - 1; i >= qMax(first, 0); --i) {
+        if (!items[i].Made)
+            continue;
+        if (items[i].Kind == ItemKind::Folder)
+            QDir().rmdir(items[i].Path);
+        else
+            QFile::remove(items[i].Path);
+        items.removeAt(i);
+    }
 }
 
 bool CreateFolderPath(const QString& path)
@@ -167,7 +228,7 @@ bool CreateFolderPath(const QString& path)
             continue;
         if (!QDir().mkdir(prefix))
             return false;
-        AddInstalledItem(prefix, ItemKind::Folder);
+        AddInstalledItem(prefix, ItemKind::Folder, true);
     }
     return true;
 }
@@ -185,6 +246,10 @@ QString DesktopEntryText(const QString& name, const QString& description,
     text += QStringLiteral("Exec=") + ExecArgument(targetPath) + QLatin1Char('\n');
     text += QStringLiteral("Icon=") + EscapeEntryValue(iconLocation) + QLatin1Char('\n');
     text += QStringLiteral("Path=") + EscapeEntryValue(workingFolder) + QLatin1Char('\n');
+    // Our programs name their windows' class after their file, so the desktop can match the
+    // running program's windows to this launcher.
+    text += QStringLiteral("StartupWMClass=") + EscapeEntryValue(QFileInfo(targetPath).fileName())
+            + QLatin1Char('\n');
     text += QStringLiteral("Terminal=false\n"
                            "Categories=Education;\n");
     return text;
@@ -232,9 +297,31 @@ QStringList InstallLogLines()
     return lines;
 }
 
-// A reinstallation creates no folders, yet those an earlier run created are still part of the
-// installation: the folders of the earlier log that still exist stay listed, first.
-void CarryOverEarlierFolders(const QString& earlierLog)
+namespace {
+bool IsListed(const QString& path)
+{
+    return std::any_of(Globals::InstalledItems.cbegin(), Globals::InstalledItems.cend(),
+                       [&](const InstalledItem& item) { return item.Path == path; });
+}
+
+// What an entry of an earlier log still is, when it still belongs to this installation: a
+// folder that still exists, or a shortcut that still starts this installation.
+std::optional<ItemKind> EarlierItemKind(const QString& line)
+{
+    const QFileInfo entry(line);
+    if (line.startsWith(install::InstallPathKey) || !entry.isAbsolute() || entry.isSymLink())
+        return std::nullopt;
+    if (entry.isDir())
+        return ItemKind::Folder;
+    if (install::IsShortcutName(entry.fileName()) && install::ShortcutBelongsTo(line, Globals::InstallPath))
+        return ItemKind::Shortcut;
+    return std::nullopt;
+}
+
+// A reinstallation may make fewer folders and shortcuts than an earlier run into the same
+// folder, yet what that run made is still part of the installation: it stays listed, first,
+// so that the uninstaller removes it. The log keeps its format.
+void CarryOverEarlierItems(const QString& earlierLog)
 {
     QFile file(earlierLog);
     if (!file.open(QIODevice::ReadOnly))
@@ -242,27 +329,28 @@ void CarryOverEarlierFolders(const QString& earlierLog)
     QList<InstalledItem> earlier;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        const QFileInfo entry(line);
-        const bool listed = std::any_of(Globals::InstalledItems.cbegin(), Globals::InstalledItems.cend(),
-                                        [&](const InstalledItem& item) { return item.Path == line; });
-        if (!line.startsWith(install::InstallPathKey) && entry.isAbsolute() && entry.isDir()
-            && !entry.isSymLink() && !listed)
-            earlier.append({line, ItemKind::Folder});
+        const std::optional<ItemKind> kind = EarlierItemKind(line);
+        if (kind && !IsListed(line))
+            earlier.append({line, *kind});
     }
     Globals::InstalledItems = earlier + Globals::InstalledItems;
 }
+} // namespace
 
 bool WriteInstallLog()
 {
     const QString path = InstallLogPath(Globals::InstallPath);
-    CarryOverEarlierFolders(path);
-    DeleteFileQuietly(path);
-    QFile file(path);
+    CarryOverEarlierItems(path);
+    // The new log takes the place of an earlier one only once it is complete: a failed write
+    // keeps the log of the installation that is still there.
+    if (QFileInfo(path).isSymLink())
+        DeleteFileQuietly(path);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     for (const QString& line : InstallLogLines())
         file.write((line + QStringLiteral("\r\n")).toUtf8());
-    return file.flush();
+    return file.commit();
 }
 
 bool StartProgram(const QString& path)

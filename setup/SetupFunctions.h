@@ -26,6 +26,8 @@ void SetSetupFolder(const QString& folder);
 // The folder that stands for a special-folder number (37 system, 38 program files, 0 and 25
 // desktop, 2 and 23 Start menu), without a trailing separator; "" when there is none.
 QString GetSpecialFolder(int folderNumber);
+// Creates the user's data folder, its applications menu folder and the desktop folder when a
+// fresh account lacks them, then fills the six special-folder paths.
 void ResolveSpecialFolders();
 
 // The file services are part of the program here; true when they can be used.
@@ -41,7 +43,15 @@ bool RunDataAccessCheck();
 
 // --- The installation -------------------------------------------------------------------
 
-void AddInstalledItem(const QString& item, ItemKind kind);
+void AddInstalledItem(const QString& item, ItemKind kind, bool made = false);
+
+// True when a file can be made in the folder (a test file is written and removed again).
+bool CanWriteInto(const QString& folder);
+// The path itself when it exists, else the nearest folder above it that exists; "" when none.
+QString NearestExistingPath(const QString& path);
+// Takes back what this run made from entry `first` of InstalledItems on, last made first:
+// files and shortcuts are deleted, folders removed when empty. Their entries leave the list.
+void RemoveItemsMadeSince(int first);
 
 // Creates every missing folder of the path, recording each one created. False when a folder
 // could not be created (the ones made before it stay recorded).

@@ -13,6 +13,7 @@ enum class ItemKind { File, Shortcut, Folder };
 struct InstalledItem {
     QString Path;
     ItemKind Kind;
+    bool Made = false; // this run created it (it was not there before): a failed run removes it
 };
 
 // The installer-wide state, prepared by the welcome window and the folder page. Folder

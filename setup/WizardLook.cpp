@@ -30,7 +30,6 @@ QFrame* MakeSidePanel(QWidget* parent, const QString& frameName, const QString& 
 
     *image = new QLabel(frame);
     (*image)->setObjectName(imageName);
-    (*image)->setAccessibleName(imageName);
     (*image)->setAlignment(Qt::AlignCenter);
     QPixmap picture(Globals::SupportPath + QLatin1Char('/') + iconFile);
     if (picture.isNull())

@@ -49,13 +49,11 @@ frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
     FillBackground(chkAccept);
     lblCheckLeft = new QLabel(this);
     lblCheckLeft->setObjectName(QStringLiteral("lblCheckLeft"));
-    lblCheckLeft->setAccessibleName(QStringLiteral("lblCheckLeft"));
     FillBackground(lblCheckLeft);
 
     cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue >"));
     cmdContinue->hide();
     cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
-    lblTop->setAccessibleName(lblTop->text());
     chkAccept->setAccessibleName(chkAccept->text());
 
     lblTop->setGeometry(Twips(120), Twips(120), 0, Twips(300));
@@ -65,7 +63,8 @@ frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
     cmdContinue->resize(Twips(1500), Twips(400));
     cmdCancel->resize(Twips(1500), Twips(400));
 
-    connect(chkAccept, &QCheckBox::clicked, this, &frmLicense::chkAccept_Click);
+    // Every change of the box counts, also one made through assistive technology.
+    connect(chkAccept, &QCheckBox::toggled, this, &frmLicense::chkAccept_Click);
     connect(cmdContinue, &QPushButton::clicked, this, &frmLicense::cmdContinue_Click);
     connect(cmdCancel, &QPushButton::clicked, this, [] { EndInstaller(); });
 

@@ -16,7 +16,6 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
     NameWindow(this, QStringLiteral("frmMessage"), QStringLiteral("Complete..."));
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setAccessibleName(QStringLiteral("Picture1"));
     Picture1->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(40, 40));
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Installation Complete"), false);
     MakeHeading(Label1);

@@ -156,6 +156,30 @@ void frmSecond::closeEvent(QCloseEvent* event)
     EndIfClosedByUser(event);
 }
 
+bool frmSecond::MakeWritableFolder(const QString& folder)
+{
+    const QString again = QStringLiteral("\r") + QStringLiteral("Please select another folder");
+    const QString cannotCreate = QStringLiteral("The folder ") + folder + QStringLiteral(" could not be created.") + again;
+    const QString cannotWrite = QStringLiteral("Setup cannot write into the folder ") + folder + QStringLiteral(".") + again;
+    // Nothing is made where Setup could not write: it checks the folder, or the folder above
+    // it where it would start to make folders.
+    const QString existing = NearestExistingPath(folder);
+    if (!existing.isEmpty() && QFileInfo(existing).isDir() && !CanWriteInto(existing)) {
+        MsgBox(FolderExists(folder) ? cannotWrite : cannotCreate, MsgButtons::OK, MsgIcon::None, this);
+        return false;
+    }
+    const int firstMade = Globals::InstalledItems.size();
+    CreateFolderPath(folder);
+    DoEvents();
+    const bool exists = FolderExists(folder);
+    if (exists && CanWriteInto(folder))
+        return true;
+    // Folders made part-way are taken back: the next choice starts clean.
+    RemoveItemsMadeSince(firstMade);
+    MsgBox(exists ? cannotWrite : cannotCreate, MsgButtons::OK, MsgIcon::None, this);
+    return false;
+}
+
 void frmSecond::cmdContinue_Click()
 {
     txtInstallPath->setText(txtInstallPath->text().trimmed());
@@ -166,14 +190,8 @@ void frmSecond::cmdContinue_Click()
     }
     if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
-    CreateFolderPath(folder);
-    DoEvents();
-    if (!FolderExists(folder)) {
-        MsgBox(QStringLiteral("The folder ") + folder + QStringLiteral(" could not be created.")
-                   + QStringLiteral("\r") + QStringLiteral("Please select another folder"),
-               MsgButtons::OK, MsgIcon::None, this);
+    if (!MakeWritableFolder(folder))
         return;
-    }
     Globals::InstallPath = folder;
     ReadShortcutOptions();
     setCursor(Qt::WaitCursor);

@@ -32,6 +32,8 @@ private:
     void txtInstallPath_Change();
     void cmdBrowse_Click();
     void cmdContinue_Click();
+    // Makes the folder path and checks it can be written; says why not and returns false.
+    bool MakeWritableFolder(const QString& folder);
 
     QGroupBox* frameInstallPath;
     QLineEdit* txtInstallPath;

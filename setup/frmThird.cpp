@@ -55,7 +55,6 @@ frmThird::frmThird(QWidget* parent) : QWidget(parent)
     // The cover hides the part of the track not yet done; it is wider than the track.
     Picture2 = new QFrame(Picture1);
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setAccessibleName(QStringLiteral("Picture2"));
     Picture2->setAutoFillBackground(true);
     QPalette cover = Picture2->palette();
     cover.setColor(QPalette::Window, palette().color(QPalette::Base));
@@ -75,7 +74,6 @@ frmThird::frmThird(QWidget* parent) : QWidget(parent)
 void frmThird::SetStatus(const QString& m_Status)
 {
     lblStatus->setText(m_Status);
-    lblStatus->setAccessibleName(m_Status);
     DoEvents();
 }
 
@@ -110,22 +108,24 @@ void frmThird::StartInstall()
     setCursor(Qt::WaitCursor);
     struct Stage {
         const char* status;
-        std::function<void()> work;
+        std::function<bool()> work; // false when the installation cannot be completed
         int percent;
     };
     const Stage stages[] = {
         {"Creating Folders...", {}, 10}, // the folder page has made the folder
-        {"Regestering Dlls...", [this] { RegisterComponents(); }, 15},
-        {"Copying Files...", [this] { CopyFiles(); }, 30},
-        {"Verifying Files...", [this] { VerifyFiles(); }, 50},
+        {"Regestering Dlls...", [this] { RegisterComponents(); return true; }, 15},
+        {"Copying Files...", [this] { CopyFiles(); return true; }, 30},
+        {"Verifying Files...", [this] { return VerifyFiles(); }, 50},
         {"Verifying Files...", {}, 60},
-        {"Creating Icons...", [this] { CreateIcons(); }, 75},
-        {"Wiriting Install Log...", [] { WriteInstallLog(); }, 85},
+        {"Creating Icons...", [this] { return CreateIcons(); }, 75},
+        {"Wiriting Install Log...", [this] { return WriteLog(); }, 85},
     };
     for (const Stage& stage : stages) {
         SetStatus(QString::fromLatin1(stage.status));
-        if (stage.work)
-            stage.work();
+        if (stage.work && !stage.work()) {
+            FailInstall();
+            return;
+        }
         Pause(600);
         SetScrollBarPercent(stage.percent);
     }
@@ -135,19 +135,30 @@ void frmThird::StartInstall()
     SetStatus(QStringLiteral("Installation Complete"));
     hide();
     DoEvents();
-    if (m_MissingFiles.isEmpty()) {
-        frmMessage message(this);
-        message.exec();
-    } else {
-        // A package without all its files must not end with "Installation Complete".
-        MsgBox(QStringLiteral("These files could not be installed:") + QStringLiteral("\r")
-                   + m_MissingFiles.join(QStringLiteral("\r")) + QStringLiteral("\r\r")
-                   + QStringLiteral("Please copy the whole installation package, with its Support folder, and run Setup again."),
-               MsgButtons::OK, MsgIcon::Exclamation);
-    }
+    frmMessage message(this);
+    message.exec();
     StartProgram(Globals::InstallPath + QStringLiteral("/Quillby"));
     m_Running = false;
     EndInstaller();
+}
+
+void frmThird::FailInstall()
+{
+    // Nothing may be left that starts a program that is not there.
+    RemoveItemsMadeSince(0);
+    hide();
+    DoEvents();
+    MsgBox(m_Failure + QStringLiteral("\r\r") + QStringLiteral("Setup removed the files, folders and shortcuts it had made. ")
+               + m_Advice,
+           MsgButtons::OK, MsgIcon::Exclamation);
+    m_Running = false;
+    EndInstaller();
+}
+
+void frmThird::SetFailure(const QString& heading, const QStringList& paths, const QString& advice)
+{
+    m_Failure = heading + QStringLiteral("\r") + paths.join(QStringLiteral("\r"));
+    m_Advice = advice;
 }
 
 void frmThird::RegisterComponents()
@@ -159,26 +170,32 @@ void frmThird::CopyFiles()
 {
     for (const QString& name : InstalledFileNames()) {
         const QString target = Globals::InstallPath + QLatin1Char('/') + name;
+        const bool existed = QFileInfo::exists(target);
         // An existing database holds the family's lists and test history: it is kept.
-        if (!(name == DatabaseName && QFileInfo::exists(target)))
-            install::CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target);
-        AddInstalledItem(target, ItemKind::File);
+        const bool copied = !(name == DatabaseName && existed)
+                            && install::CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target);
+        AddInstalledItem(target, ItemKind::File, copied && !existed);
     }
 }
 
-void frmThird::VerifyFiles()
+bool frmThird::VerifyFiles()
 {
-    m_MissingFiles.clear();
+    QStringList missing;
     for (const QString& name : InstalledFileNames()) {
         const QFileInfo installed(Globals::InstallPath + QLatin1Char('/') + name);
         if (!installed.isFile() || installed.size() == 0)
-            m_MissingFiles << installed.filePath();
+            missing << installed.filePath();
     }
+    // A package without all its files must not end with "Installation Complete".
+    if (!missing.isEmpty())
+        SetFailure(QStringLiteral("These files could not be installed:"), missing,
+                   QStringLiteral("Please copy the whole installation package, with its Support folder, and run Setup again."));
+    return missing.isEmpty();
 }
 
-void frmThird::CreateIcons()
+bool frmThird::CreateIcons()
 {
-    const QString menuFolder = QStringLiteral("/") + AppName;
+    m_FailedShortcuts.clear();
     auto menuShortcuts = [this](const QString& folder) {
         FormatAndCreateIcon(folder, MainLinkName, QStringLiteral("Quillby"), QStringLiteral("Quillby"),
                             QStringLiteral("Robot.ico"));
@@ -186,15 +203,28 @@ void frmThird::CreateIcons()
                             QStringLiteral("Uninstaller"), QStringLiteral("Skull.ico"));
     };
     if (Globals::StartMenuAllUsers)
-        menuShortcuts(Globals::CommonProgramsMenuPath + menuFolder);
+        menuShortcuts(install::MenuEntriesFolder(Globals::CommonProgramsMenuPath));
     if (Globals::StartMenuThisUser)
-        menuShortcuts(Globals::ProgramsMenuPath + menuFolder);
+        menuShortcuts(install::MenuEntriesFolder(Globals::ProgramsMenuPath));
     if (Globals::DesktopAllUsers)
         FormatAndCreateIcon(Globals::CommonDesktopPath, MainLinkName, QStringLiteral("Quillby"),
                             QStringLiteral("Quillby"), QStringLiteral("Robot.ico"));
     if (Globals::DesktopThisUser)
         FormatAndCreateIcon(Globals::DesktopPath, MainLinkName, QStringLiteral("Quillby"),
                             QStringLiteral("Quillby"), QStringLiteral("Robot.ico"));
+    if (!m_FailedShortcuts.isEmpty())
+        SetFailure(QStringLiteral("These shortcuts could not be created:"), m_FailedShortcuts,
+                   QStringLiteral("Please run Setup again and choose other shortcuts."));
+    return m_FailedShortcuts.isEmpty();
+}
+
+bool frmThird::WriteLog()
+{
+    if (WriteInstallLog())
+        return true;
+    SetFailure(QStringLiteral("The install log could not be written:"), {InstallLogPath(Globals::InstallPath)},
+               QStringLiteral("Please run Setup again and choose another folder."));
+    return false;
 }
 
 void frmThird::FormatAndCreateIcon(const QString& m_TargetFolder, const QString& m_LinkName,
@@ -204,9 +234,12 @@ void frmThird::FormatAndCreateIcon(const QString& m_TargetFolder, const QString&
     CreateFolderPath(m_TargetFolder);
     const QString link = m_TargetFolder + QLatin1Char('/') + m_LinkName;
     const QString folder = Globals::InstallPath;
-    MakeShortcut(link, m_Description, folder + QLatin1Char('/') + m_SourceFileName,
-                 folder + QLatin1Char('/') + m_IconName, folder);
-    AddInstalledItem(link, ItemKind::Shortcut);
+    const bool existed = QFileInfo::exists(link);
+    const bool written = MakeShortcut(link, m_Description, folder + QLatin1Char('/') + m_SourceFileName,
+                                      folder + QLatin1Char('/') + m_IconName, folder);
+    AddInstalledItem(link, ItemKind::Shortcut, written && !existed);
+    if (!written)
+        m_FailedShortcuts << link;
 }
 
 void frmThird::FinishScrollingProgressBar()

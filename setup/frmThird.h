@@ -33,8 +33,13 @@ protected:
 private:
     void RegisterComponents();
     void CopyFiles();
-    void VerifyFiles(); // remembers the installed files that are missing or empty
-    void CreateIcons();
+    // The stages that can fail: each says what went wrong through SetFailure.
+    bool VerifyFiles(); // every installed file is there and not empty
+    bool CreateIcons();
+    bool WriteLog();
+    void SetFailure(const QString& heading, const QStringList& paths, const QString& advice);
+    // Takes back what the run made, says why and ends the installer without starting Quillby.
+    void FailInstall();
 
     QGroupBox* frameStatus;
     QLabel* lblStatus;
@@ -43,7 +48,9 @@ private:
     QFrame* Picture2;
     int m_Percent = 0;
     bool m_Running = false;
-    QStringList m_MissingFiles;
+    QStringList m_FailedShortcuts;
+    QString m_Failure;
+    QString m_Advice;
 };
 
 // The files installed from the Support folder, in the order they are copied.

@@ -1,4 +1,5 @@
 #include "MsgBox.h"
+#include "ProgramIdentity.h"
 #include "SetupFunctions.h"
 #include "frmLicense.h"
 
@@ -7,6 +8,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    SetProgramIdentity(QStringLiteral("Setup"));
+    // Quillby's own picture: from the theme where a Quillby package installed it, else the
+    // copy in the Support folder that Setup installs.
+    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"),
+        QCoreApplication::applicationDirPath() + QStringLiteral("/Support/Robot.ico")));
     app.setQuitOnLastWindowClosed(false); // the installer ends through EndInstaller only
     SetMsgBoxTitle(QStringLiteral("Setup"));
     setup::SetSetupFolder(QCoreApplication::applicationDirPath());

@@ -11,11 +11,13 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QWidget>
+#include <algorithm>
 
 namespace uninstaller {
 
 namespace Globals {
 QString OwnFolder;
+QString StartFolder;
 QString LogPath;
 QString TempPath;
 QString InstallPath;
@@ -27,9 +29,10 @@ clsWaitableTimer& WaitTimer()
     return timer;
 }
 
-void Reset(const QString& ownFolder)
+void Reset(const QString& ownFolder, const QString& startFolder)
 {
     OwnFolder = QDir::cleanPath(ownFolder);
+    StartFolder = startFolder.isEmpty() ? OwnFolder : QDir::cleanPath(startFolder);
     LogPath = QDir(OwnFolder).filePath(LogFileName);
     TempPath.clear();
     InstallPath.clear();
@@ -99,7 +102,41 @@ QString JoinPath(const QString& folder, const QString& name)
 {
     return QDir(folder).filePath(name);
 }
+
+// One line of the log without its line end.
+QString ReadLogLine(QFile& log)
+{
+    QString line = QString::fromUtf8(log.readLine());
+    while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
+        line.chop(1);
+    return line;
+}
+
+// The log as the user finds it: in the folder the uninstaller was started from.
+QString StartedLogPath()
+{
+    return JoinPath(Globals::StartFolder, LogFileName);
+}
+
+bool IsStartedInstallation(const QString& folder)
+{
+    return IsInstallationFolder(folder) && RealPath(folder) == RealPath(Globals::StartFolder);
+}
+
+bool LiesInShortcutFolder(const QFileInfo& link)
+{
+    const QString folder = RealPath(link.absolutePath());
+    const QStringList shortcutFolders = install::ShortcutFolders();
+    return std::any_of(shortcutFolders.cbegin(), shortcutFolders.cend(),
+                       [&](const QString& allowed) { return RealPath(allowed) == folder; });
+}
 } // namespace
+
+QString PicturePath(const QString& folder)
+{
+    const QString copy = JoinPath(folder, PictureCopyName);
+    return QFileInfo::exists(copy) ? copy : JoinPath(folder, PictureName);
+}
 
 QString GetTempFolder()
 {
@@ -116,6 +153,8 @@ void RelaunchFromTemp()
         EndProgram();
         return;
     }
+    // The copy shows the same picture; without it, it falls back to a stock one.
+    install::CopyReplacing(JoinPath(Globals::OwnFolder, PictureName), JoinPath(Globals::TempPath, PictureCopyName));
     const QString programCopy = JoinPath(Globals::TempPath, ProgramTitle);
     const bool programCopied = install::CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle), programCopy);
     Pause(1000);
@@ -124,7 +163,7 @@ void RelaunchFromTemp()
         EndProgram();
         return;
     }
-    StartProgram(programCopy);
+    StartProgram(programCopy, {Globals::StartFolder});
     EndProgram();
 }
 
@@ -136,14 +175,19 @@ void RemoveInstallation()
         EndProgram();
         return;
     }
+    if (!CheckInstallLog()) {
+        EndProgram();
+        return;
+    }
     QStringList folders;
     while (!log.atEnd()) {
-        QString line = QString::fromUtf8(log.readLine());
-        while (line.endsWith(QLatin1Char('\n')) || line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        const QString line = ReadLogLine(log);
         if (line.startsWith(InstallPathKey)) {
-            Globals::InstallPath = line.mid(InstallPathKey.size());
-            RemoveInstallFolder(line);
+            // The first one names the installation; a later one is no entry at all.
+            if (Globals::InstallPath.isEmpty()) {
+                Globals::InstallPath = line.mid(InstallPathKey.size()).trimmed();
+                RemoveInstallFolder(line);
+            }
             continue;
         }
         if (line.isEmpty())
@@ -159,6 +203,8 @@ void RemoveInstallation()
     }
     log.close();
     DeleteFileForced(Globals::LogPath);
+    if (!Globals::TempPath.isEmpty()) // the window's picture is shown already
+        DeleteFileForced(JoinPath(Globals::TempPath, PictureCopyName));
 
     DoEvents();
     Pause(1000);
@@ -191,7 +237,7 @@ void RemoveInstallFolder(const QString& line)
     QString path = line;
     path.remove(InstallPathKey);
     path = path.trimmed();
-    if (!IsInstallationFolder(path))
+    if (!IsStartedInstallation(path))
         return;
     Globals::AcceptedInstallPath = RealPath(path);
     const QString logThere = JoinPath(Globals::AcceptedInstallPath, LogFileName);
@@ -299,6 +345,39 @@ bool IsProtectedFolder(const QString& folder)
     return false;
 }
 
+QString LoggedInstallPath(const QString& logPath)
+{
+    QFile log(logPath);
+    if (!log.open(QIODevice::ReadOnly))
+        return {};
+    while (!log.atEnd()) {
+        const QString line = ReadLogLine(log);
+        if (!line.startsWith(InstallPathKey))
+            continue;
+        const QString path = line.mid(InstallPathKey.size()).trimmed();
+        return QDir::isAbsolutePath(path) ? QDir::cleanPath(path) : QString();
+    }
+    return {};
+}
+
+bool CheckInstallLog()
+{
+    const QString named = LoggedInstallPath(Globals::LogPath);
+    QString problem;
+    if (named.isEmpty())
+        problem = QStringLiteral("The install log ") + StartedLogPath()
+                  + QStringLiteral(" is damaged: it does not name the installation folder.");
+    else if (RealPath(named) != RealPath(Globals::StartFolder))
+        problem = QStringLiteral("The install log ") + StartedLogPath() + QStringLiteral(" names the folder ") + named
+                  + QStringLiteral(", not the folder the uninstaller was started from.");
+    else if (!IsStartedInstallation(named))
+        problem = QStringLiteral("The folder ") + named + QStringLiteral(" is not a Quillby installation folder.");
+    if (problem.isEmpty())
+        return true;
+    MsgBox(problem + CR + QStringLiteral("Nothing was removed."));
+    return false;
+}
+
 bool IsInstallationFolder(const QString& folder)
 {
     if (!QDir::isAbsolutePath(folder))
@@ -319,16 +398,29 @@ bool MayDeleteListedFile(const QString& path)
     const QFileInfo info(path);
     if (info.isDir() && !info.isSymLink())
         return false;
-    if (info.fileName() == install::MainLinkName || info.fileName() == install::UninstallLinkName)
-        return true;
     const QString accepted = Globals::AcceptedInstallPath;
+    // A shortcut goes only while it still starts this installation; one that another
+    // installation wrote over it since is that installation's.
+    if (install::IsShortcutName(info.fileName()))
+        return LiesInShortcutFolder(info)
+               && (install::ShortcutBelongsTo(path, Globals::InstallPath)
+                   || (!accepted.isEmpty() && install::ShortcutBelongsTo(path, accepted)));
     return !accepted.isEmpty() && IsSameOrInside(RealPath(info.absolutePath()), accepted);
 }
 
 bool MayRemoveListedFolder(const QString& folder)
 {
     const QFileInfo info(folder);
-    return QDir::isAbsolutePath(folder) && info.isDir() && !info.isSymLink() && !IsProtectedFolder(folder);
+    if (!QDir::isAbsolutePath(folder) || !info.isDir() || info.isSymLink() || IsProtectedFolder(folder))
+        return false;
+    // Setup makes folders only on the way to the installation folder and to the folders it
+    // puts shortcuts into.
+    QStringList madeFor = install::ShortcutFolders();
+    if (!Globals::AcceptedInstallPath.isEmpty())
+        madeFor << Globals::AcceptedInstallPath;
+    const QString real = RealPath(folder);
+    return std::any_of(madeFor.cbegin(), madeFor.cend(),
+                       [&](const QString& end) { return IsSameOrInside(RealPath(end), real); });
 }
 
 void EndProgram()

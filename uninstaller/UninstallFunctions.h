@@ -16,10 +16,17 @@ using install::LogFileName;
 
 inline const QString ProgramTitle = QStringLiteral("QuillbyUninstaller");
 inline const QString ScriptName = QStringLiteral("killmyself.sh");
+// The window's picture beside the installed program, and its copy in the temporary folder
+// (named after the program, so that no other file of that folder is replaced).
+inline const QString PictureName = QStringLiteral("Skull.ico");
+inline const QString PictureCopyName = ProgramTitle + QStringLiteral(".ico");
 
 // Program-wide state.
 namespace Globals {
 extern QString OwnFolder;    // the folder the program runs from
+// The folder the uninstaller was first started from, which holds the log: the only folder it
+// removes. The copy in the temporary folder is told it on its command line.
+extern QString StartFolder;
 extern QString LogPath;      // OwnFolder + "/QUILLBY-InstallLog.txt"
 extern QString TempPath;     // the temporary folder
 extern QString InstallPath;  // the folder the log's INSTALLPATH= line names
@@ -27,8 +34,11 @@ extern QString InstallPath;  // the folder the log's INSTALLPATH= line names
 // deleted. "" while no installation folder was accepted.
 extern QString AcceptedInstallPath;
 clsWaitableTimer& WaitTimer();
-void Reset(const QString& ownFolder);
+void Reset(const QString& ownFolder, const QString& startFolder = {});
 } // namespace Globals
+
+// The picture for the window of the program running from `folder`.
+QString PicturePath(const QString& folder);
 
 QString GetTempFolder();
 void RelaunchFromTemp();
@@ -46,16 +56,26 @@ QString SelfRemovalScript(const QString& ownFolder, const QString& programName,
 
 // --- What the uninstaller may touch -----------------------------------------------------
 
+// The folder the log's first "INSTALLPATH=" line names, trimmed; "" when the log has no such
+// line or it names no absolute path.
+QString LoggedInstallPath(const QString& logPath);
+// True when the log names the folder the uninstaller was started from and that folder is an
+// installation; otherwise says why nothing will be removed and returns false.
+bool CheckInstallLog();
+
 // The root, the home folder, every folder that holds it, and the temporary folder with the
 // folders that hold it: never removed.
 bool IsProtectedFolder(const QString& folder);
 // A folder that is an installation: named ...Quillby, holding the log or the uninstaller,
 // a real folder (no link) and not protected.
 bool IsInstallationFolder(const QString& folder);
-// A listed file may go when it lies inside the accepted installation folder or is one of the
-// shortcut files the installer makes.
+// A listed file may go when it lies inside the accepted installation folder, or is one of the
+// shortcut files the installer makes, lies in a folder the installer puts shortcuts into and
+// still starts the installation the log names.
 bool MayDeleteListedFile(const QString& path);
-// A listed folder is considered for removal (when empty) unless it is protected or a link.
+// A listed folder is considered for removal (when empty) when it is or holds the accepted
+// installation folder or a folder the installer puts shortcuts into; never when it is
+// protected or a link.
 bool MayRemoveListedFolder(const QString& folder);
 
 // --- Ending and starting ----------------------------------------------------------------

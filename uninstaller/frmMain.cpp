@@ -33,8 +33,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setAccessibleName(QStringLiteral("Image1"));
-    QPixmap picture(QDir(Globals::OwnFolder).filePath(QStringLiteral("Skull.ico")));
+    QPixmap picture(PicturePath(Globals::OwnFolder));
     if (picture.isNull())
         picture = style()->standardIcon(QStyle::SP_TrashIcon).pixmap(48, 48);
     Image1->setPixmap(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
@@ -87,7 +86,6 @@ void frmMain::Load()
 {
     show();
     lblMessage->setText(QStringLiteral("This process will uninstall ") + AppName + QStringLiteral("..."));
-    lblMessage->setAccessibleName(lblMessage->text());
     setCursor(Qt::WaitCursor);
     cmdContinue->setEnabled(false);
     DoEvents();
@@ -105,8 +103,16 @@ void frmMain::Load()
     if (!QFileInfo(Globals::TempPath).isDir())
         Globals::TempPath = QDir::rootPath(); // the root of the program's file system
     Globals::TempPath = install::WithoutTrailingSeparator(Globals::TempPath);
+    const bool isCopy = SameFolder(Globals::OwnFolder, Globals::TempPath);
+    if (!isCopy)
+        Globals::StartFolder = Globals::OwnFolder;
+    // A log that names another folder, or none, must not lead the removal anywhere.
+    if (!CheckInstallLog()) {
+        EndProgram();
+        return;
+    }
 
-    if (SameFolder(Globals::OwnFolder, Globals::TempPath)) {
+    if (isCopy) {
         cmdContinue->setEnabled(true);
         unsetCursor();
         return;

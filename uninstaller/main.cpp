@@ -1,4 +1,5 @@
 #include "MsgBox.h"
+#include "ProgramIdentity.h"
 #include "UninstallFunctions.h"
 #include "frmMain.h"
 
@@ -8,9 +9,11 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    SetProgramIdentity(uninstaller::ProgramTitle);
     app.setQuitOnLastWindowClosed(false); // the program ends through EndProgram only
     SetMsgBoxTitle(uninstaller::ProgramTitle);
-    uninstaller::Globals::Reset(QCoreApplication::applicationDirPath());
+    // The copy in the temporary folder is given the folder the first start was made from.
+    uninstaller::Globals::Reset(QCoreApplication::applicationDirPath(), app.arguments().value(1));
     uninstaller::SetEndProgramHook([] { QCoreApplication::exit(0); });
     auto* window = new uninstaller::frmMain;
     // The start-up runs inside the event loop, so that ending the program leaves it.

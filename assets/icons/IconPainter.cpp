@@ -125,21 +125,16 @@ void DrawTeeth(QPainter& p, double outline)
 
 } // namespace
 
-QImage DrawRobot(int size)
+void PaintRobot(QPainter& p, int size)
 {
-    Canvas canvas(size);
     const double outline = OutlineWidth(size);
-    DrawAntenna(canvas.painter, outline);
-    DrawRobotHead(canvas.painter, outline);
-    DrawRobotFace(canvas.painter, outline, size >= 32);
-    canvas.painter.end();
-    return canvas.image;
+    DrawAntenna(p, outline);
+    DrawRobotHead(p, outline);
+    DrawRobotFace(p, outline, size >= 32);
 }
 
-QImage DrawSkull(int size)
+void PaintSkull(QPainter& p, int size)
 {
-    Canvas canvas(size);
-    QPainter& p = canvas.painter;
     const double outline = OutlineWidth(size);
     QLinearGradient bone(0, 18, 0, 238);
     bone.setColorAt(0, QColor(0xfd, 0xfb, 0xf3));
@@ -150,6 +145,20 @@ QImage DrawSkull(int size)
     DrawSkullFace(p, size >= 32);
     if (size >= 32)
         DrawTeeth(p, outline);
-    p.end();
+}
+
+QImage DrawRobot(int size)
+{
+    Canvas canvas(size);
+    PaintRobot(canvas.painter, size);
+    canvas.painter.end();
+    return canvas.image;
+}
+
+QImage DrawSkull(int size)
+{
+    Canvas canvas(size);
+    PaintSkull(canvas.painter, size);
+    canvas.painter.end();
     return canvas.image;
 }

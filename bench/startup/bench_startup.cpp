@@ -93,8 +93,9 @@ int ChildQuillby(int argc, char** argv, const QString& folder)
     QApplication app(argc, argv);
     SetMsgBoxTitle(QStringLiteral("Quillby"));
     InitSound();
-    QLockFile lock(DatabaseLockPath(folder));
-    if (!LockDatabase(lock))
+    const QString lockPath = DatabaseLockPath(folder);
+    QLockFile lock(lockPath);
+    if (!LockDatabase(lock, lockPath))
         return 2;
     frmLists mainWindow;
     if (!mainWindow.LoadForm(folder))

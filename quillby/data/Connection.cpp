@@ -23,8 +23,22 @@ const QStringList& QuillbyTables()
 
 QString Describe(sqlite3* db, const QString& path)
 {
-    return QStringLiteral("The database %1 reported: %2")
-        .arg(path, QString::fromUtf8(sqlite3_errmsg(db)));
+    const QString reported = QString::fromUtf8(sqlite3_errmsg(db));
+    int code = sqlite3_extended_errcode(db) & 0xff;
+    // A reset or roll-back after the failure may have replaced the code, not the message.
+    if (reported == QString::fromUtf8(sqlite3_errstr(SQLITE_FULL)))
+        code = SQLITE_FULL;
+    switch (code) {
+    case SQLITE_FULL:
+        return QStringLiteral("The disk is full, so nothing more could be stored in the "
+                              "database %1. Make some room on the disk and try again.")
+            .arg(path);
+    case SQLITE_IOERR:
+        return QStringLiteral("The disk could not read or write the database %1 (%2).")
+            .arg(path, reported);
+    default:
+        return QStringLiteral("The database %1 reported: %2").arg(path, reported);
+    }
 }
 
 // Finalizes a prepared statement whatever way the scope is left.
@@ -325,6 +339,11 @@ void Connection::RequireOpen(const QString& sql) const
 {
     if (!db_)
         throw DbError(sql, QStringLiteral("The database is not open."));
+}
+
+QString Connection::LastError() const
+{
+    return Describe(db_, path_);
 }
 
 void Connection::Execute(const QString& sql)

@@ -53,6 +53,8 @@ public:
 
     // Throws DbError (naming the statement) when the connection is not open.
     void RequireOpen(const QString& sql) const;
+    // The last failure SQLite reported, in plain words naming the file.
+    QString LastError() const;
 
     // A compiled statement, reset for reuse when it goes out of scope.
     class Query {

@@ -1,8 +1,12 @@
 #include "Globals.h"
 
 #include "Connection.h"
+#include "RunningTests.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace Globals {
 Connection& DbConnection()
@@ -11,6 +15,7 @@ Connection& DbConnection()
     return connection;
 }
 QString AppPath;
+QString DataPath;
 QString WavPath;
 QString CorrectSoundPath;
 QString IncorrectSoundPath;
@@ -27,14 +32,41 @@ QString ConnectionStringFor(const QString& folder)
            QStringLiteral("/Quillby.mdb;");
 }
 
+QString DataFolderFor(const QString& appFolder)
+{
+    // A folder the package manager owns (under /usr) is never a home for data, even for root,
+    // who may write there: the next upgrade would replace the database.
+    const bool packaged = QFileInfo(appFolder).canonicalFilePath().startsWith(QStringLiteral("/usr/"));
+    if (!packaged && QFileInfo(appFolder).isWritable())
+        return appFolder;
+    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString folder = home + QStringLiteral("/Quillby");
+    QDir().mkpath(folder);
+    const QString database = folder + QStringLiteral("/Quillby.mdb");
+    // Copied beside under a temporary name and renamed, so an interrupted first start never
+    // leaves a half-copied database that later starts would take for a real one.
+    if (!QFileInfo::exists(database)) {
+        const QString part = database + QStringLiteral(".part");
+        QFile::remove(part);
+        if (QFile::copy(appFolder + QStringLiteral("/Quillby.mdb"), part)) {
+            QFile::setPermissions(part, QFile::ReadOwner | QFile::WriteOwner);
+            if (!QFile::rename(part, database))
+                QFile::remove(part);
+        }
+    }
+    return folder;
+}
+
 void InitApplication(const QString& appFolder)
 {
     // The paths come first so that they are set even when the database fails to open.
     Globals::AppPath = appFolder;
-    Globals::WavPath = appFolder + QStringLiteral("/Wavs");
+    Globals::DataPath = DataFolderFor(appFolder);
+    Globals::WavPath = Globals::DataPath + QStringLiteral("/Wavs");
     if (!QDir(Globals::WavPath).exists())
         QDir().mkpath(Globals::WavPath); // failing leaves recording unavailable, nothing more
     Globals::CorrectSoundPath = appFolder + QStringLiteral("/Sound_Correct.wav");
     Globals::IncorrectSoundPath = appFolder + QStringLiteral("/Sound_Incorrect.wav");
-    Globals::DbConnection().Open(ConnectionStringFor(appFolder));
+    Globals::DbConnection().Open(ConnectionStringFor(Globals::DataPath));
+    PrepareRunningTests(Globals::DbConnection());
 }

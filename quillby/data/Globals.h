@@ -9,7 +9,8 @@ class Connection;
 namespace Globals {
 Connection& DbConnection();         // the one connection, open for the whole run
 extern QString AppPath;             // folder of the running program, no trailing separator
-extern QString WavPath;             // AppPath + "/Wavs": the word recordings
+extern QString DataPath;            // folder of the database and the recordings (DataFolderFor)
+extern QString WavPath;             // DataPath + "/Wavs": the word recordings
 extern QString CorrectSoundPath;    // AppPath + "/Sound_Correct.wav"
 extern QString IncorrectSoundPath;  // AppPath + "/Sound_Incorrect.wav"
 extern int32_t MessageTime;         // temporary-message lifetime in half-seconds
@@ -22,6 +23,13 @@ extern bool NewListCreated;         // set by the new-list window
 // The connection string of the database in a folder:
 // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<folder>/Quillby.mdb;".
 QString ConnectionStringFor(const QString& folder);
+
+// Where the database, its lock and the recordings live for a program in appFolder: appFolder
+// itself when the program may write there (a per-user installation) and the folder is not
+// one the package manager owns (under /usr), else the user's own
+// $XDG_DATA_HOME/Quillby (a shared installation), made on first use with a copy of the shipped
+// empty database. An existing database is never overwritten.
+QString DataFolderFor(const QString& appFolder);
 
 // Opens the connection and prepares the paths for an application folder. Unlike the rest of
 // the start-up, a database that cannot be opened is reported: throws DbError naming the file.

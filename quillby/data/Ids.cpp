@@ -22,6 +22,9 @@ int32_t GetNextID(Connection& connection, const QString& code)
     if (code.contains(QLatin1Char('\'')))
         throw DbError(sql, QStringLiteral("The counter code %1 is not a valid code.").arg(code));
 
+    // Read and advance in one write transaction: two programs reaching one file through
+    // different paths must never both hand out the same number.
+    Transaction transaction(connection);
     Recordset rs(sql, connection);
     int32_t result = 1;
     if (rs.Eof()) {
@@ -36,6 +39,11 @@ int32_t GetNextID(Connection& connection, const QString& code)
             throw DbError(sql, QStringLiteral("The counter %1 holds no usable number: %2")
                                    .arg(code, QString::fromStdString(e.what())));
         }
+        if (last < 0)
+            throw DbError(sql, QStringLiteral("The counter %1 holds %2, which is not a "
+                                              "positive whole number.")
+                                   .arg(code)
+                                   .arg(last));
         if (last == std::numeric_limits<int32_t>::max())
             throw DbError(sql, QStringLiteral("The counter %1 is at its largest value %2 and "
                                               "cannot hand out another identifier.")
@@ -46,5 +54,6 @@ int32_t GetNextID(Connection& connection, const QString& code)
     }
     rs.Update();
     rs.Close();
+    transaction.Commit();
     return result;
 }

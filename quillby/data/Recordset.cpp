@@ -14,8 +14,7 @@ const QString kRowidColumn = QStringLiteral("_rowid_");
 
 QString ErrorOf(Connection& connection)
 {
-    return QStringLiteral("The database %1 reported: %2")
-        .arg(connection.FilePath(), QString::fromUtf8(sqlite3_errmsg(connection.Handle())));
+    return connection.LastError();
 }
 
 Recordset::ColumnKind KindOf(const char* declType)

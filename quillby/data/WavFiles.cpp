@@ -28,5 +28,5 @@ QString WordWavFile(const QString& word)
 
 QString TempWavPath()
 {
-    return Globals::AppPath + QStringLiteral("/Temp.wav");
+    return Globals::DataPath + QStringLiteral("/Temp.wav");
 }

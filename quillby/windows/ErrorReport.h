@@ -6,9 +6,11 @@
 #include <utility>
 
 // Runs one user operation. A database failure (or any other error) that nothing below
-// handled ends the operation with one message saying what failed; the program keeps
-// running. Returns false when the operation failed.
+// handled ends the operation with one message saying what failed, in plain words; the
+// failed statement goes to the program's log (standard error), never to the screen. The
+// program keeps running. Returns false when the operation failed.
 void ReportOperationError(const QString& what);
+void LogDbError(const DbError& error);
 
 template <class F>
 bool Guarded(F&& operation)
@@ -17,7 +19,8 @@ bool Guarded(F&& operation)
         std::forward<F>(operation)();
         return true;
     } catch (const DbError& e) {
-        ReportOperationError(e.userText());
+        LogDbError(e);
+        ReportOperationError(e.message());
     } catch (const std::exception& e) {
         ReportOperationError(QString::fromLocal8Bit(e.what()));
     }

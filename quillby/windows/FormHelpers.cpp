@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 void NameControl(QWidget* control, const char* name, const QString& accessibleName)
 {
@@ -38,6 +39,8 @@ QString PlainLabelText(const QString& text)
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text)
 {
     auto* label = new QLabel(text, parent);
+    // Labels show words and lists as typed: "<b>" is text, never markup or a resource to load.
+    label->setTextFormat(Qt::PlainText);
     // A label made empty shows a value later (a word, a result): with no accessible name of
     // its own, screen readers read whatever text it shows.
     if (text.isEmpty())
@@ -271,4 +274,15 @@ void WriteTestDefaults(const TestDefaultControls& c, Recordset& rs)
 bool IsEnterOrSpaceKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+}
+
+void AddCloseKeys(QWidget* window, bool escapeToo)
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Close);
+    if (escapeToo)
+        keys << QKeySequence(Qt::Key_Escape);
+    for (const QKeySequence& key : keys) {
+        auto* shortcut = new QShortcut(key, window);
+        QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
+    }
 }

@@ -47,6 +47,10 @@ QDate ParseDateText(const QString& text);
 // A menu item whose objectName is its control name.
 QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption);
 
+// The desktop's keys that close a secondary window: Ctrl+W, and Escape where closing loses
+// nothing the user typed.
+void AddCloseKeys(QWidget* window, bool escapeToo = true);
+
 // Enter (either key) or Space: the keys that press the control that has the focus.
 bool IsEnterOrSpaceKey(int key);
 

@@ -125,7 +125,8 @@ void ListGridModel::FetchBlock()
             read = true;
             break;
         } catch (const DbError& e) {
-            ReportLater(e.userText());
+            LogDbError(e);
+            ReportLater(e.message());
         } catch (const std::exception& e) {
             ReportLater(QString::fromLocal8Bit(e.what()));
         }

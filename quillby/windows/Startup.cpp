@@ -3,6 +3,7 @@
 #include "AppFunctions.h"
 #include "FormHelpers.h"
 #include "Globals.h"
+#include "MsgBox.h"
 #include "Options.h"
 #include "Recordset.h"
 #include "Statements.h"
@@ -10,7 +11,11 @@
 #include "frmOptions.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QWidget>
 #include <exception>
 #include <vector>
@@ -43,15 +48,48 @@ void CreateDefaultOptionsRow()
 
 QString DatabaseLockPath(const QString& appFolder)
 {
-    return appFolder + QStringLiteral("/Quillby.mdb.lock");
+    // The lock belongs to the database file itself, whatever link or folder reaches it.
+    const QFileInfo database(DataFolderFor(appFolder) + QStringLiteral("/Quillby.mdb"));
+    const QString canonical = database.canonicalFilePath();
+    return (canonical.isEmpty() ? database.absoluteFilePath() : canonical) +
+           QStringLiteral(".lock");
 }
 
-bool LockDatabase(QLockFile& lock)
+namespace {
+// Clears a lock that no program of this machine holds: an unreadable or empty file, a folder,
+// one naming no live process, or (when the user says that computer no longer uses the
+// database) one written on another host. False when the lock must be respected.
+bool ClearStaleLock(QLockFile& lock, const QString& path)
+{
+    qint64 pid = 0;
+    QString host;
+    QString program;
+    if (lock.getLockInfo(&pid, &host, &program) && pid > 0) {
+        if (host.isEmpty() || host == QSysInfo::machineHostName())
+            return false; // a live program here: Qt takes over the lock of one that ended
+        const QString question =
+            QStringLiteral("The database is marked as in use by Quillby on the computer \"%1\".\r"
+                           "Is that computer still using it?")
+                .arg(host);
+        if (MsgBox(question, MsgButtons::YesNo) == MsgResult::Yes)
+            return false;
+    }
+    if (QFileInfo(path).isDir())
+        return QDir().rmdir(path);
+    return QFile::remove(path);
+}
+} // namespace
+
+bool LockDatabase(QLockFile& lock, const QString& path)
 {
     lock.setStaleLockTime(0); // stale only when its program is gone, never by age
     if (lock.tryLock(0))
         return true;
-    return lock.error() != QLockFile::LockFailedError;
+    if (lock.error() != QLockFile::LockFailedError)
+        return true;
+    if (!ClearStaleLock(lock, path))
+        return false;
+    return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError;
 }
 
 QDate AppToday() { return pinnedToday.isValid() ? pinnedToday : QDate::currentDate(); }

@@ -5,12 +5,14 @@
 class QLockFile;
 class QWidget;
 
-// The lock file that keeps a second Quillby off the database of an application folder.
+// The lock file that keeps a second Quillby off the database of an application folder: beside
+// the database file with links resolved, so every path to one file meets one lock.
 QString DatabaseLockPath(const QString& appFolder);
-// Takes the lock; false when another running Quillby holds it. A lock whose program has
-// ended is taken over; a folder where no lock can be written is left to the database's own
-// messages.
-bool LockDatabase(QLockFile& lock);
+// Takes the lock at path; false when another running Quillby holds it. A lock whose program
+// has ended, or that is empty, unreadable or a folder, is taken over; one written on another
+// computer is taken over when the user says that computer no longer uses the database. A
+// folder where no lock can be written is left to the database's own messages.
+bool LockDatabase(QLockFile& lock, const QString& path);
 
 // The start sequence of the main program, run by the main window while it loads.
 

@@ -47,7 +47,6 @@ public:
 QLabel* MakeWordLabel(QWidget* parent, const char* name, double scale)
 {
     auto* label = MakeLabel(parent, name, QString());
-    label->setTextFormat(Qt::PlainText);
     QFont big = label->font();
     big.setPointSizeF(big.pointSizeF() * scale);
     big.setBold(true);
@@ -62,6 +61,7 @@ QAction* AddFileMenu(QMainWindow* window)
     QAction* mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     QObject::connect(mnuExit, &QAction::triggered, window, &QWidget::close);
+    AddCloseKeys(window);
     return mnuExit;
 }
 

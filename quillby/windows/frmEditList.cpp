@@ -74,6 +74,7 @@ frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmEditList"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Edit Word List"));
+    AddCloseKeys(this);
     g_instance = this;
 
     auto* central = new QWidget;

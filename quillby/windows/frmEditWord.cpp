@@ -10,6 +10,7 @@
 #include "Sound.h"
 #include "Statements.h"
 #include "Twips.h"
+#include "SoundFolder.h"
 #include "WavFiles.h"
 #include "frmEditList.h"
 #include "frmMessage.h"
@@ -101,6 +102,7 @@ frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner)
     BuildMenu();
     SetTabOrder();
     setWindowTitle(QStringLiteral("New Word"));
+    AddCloseKeys(this, false); // Escape would drop what was typed
     // Loading: no working copy from an earlier session may pass for a recording.
     DeleteFileQuietly(TempWavPath());
     newRecording_ = false;
@@ -127,7 +129,9 @@ QString frmEditWord::NoRecordingMessage()
 QString frmEditWord::RecordingNotStoredMessage(const QString& path)
 {
     return QStringLiteral("The word was saved, but its recording could not be written to\r%1\r"
-                          "(the disk may be full or read-only). Any earlier recording is kept.")
+                          "(the disk may be full or read-only). Any earlier recording is kept, "
+                          "and the new recording stays here until you save again or close "
+                          "this window.")
         .arg(QDir::toNativeSeparators(path));
 }
 
@@ -387,19 +391,44 @@ bool frmEditWord::ValidateForSave()
 void frmEditWord::SaveWord()
 {
     txtWord->setText(txtWord->text().trimmed());
+    // Files before rows: a crash between the steps leaves an extra file, which the next start
+    // removes, never a word whose recording is gone.
+    SoundChangeMark mark;
+    const bool recordingStored = StoreRecording();
+    CrashPoint("word-recording-stored");
     const bool created = StoreWordRow();
-    StoreRecording();
-    AfterSave(created);
+    AfterSave(created, recordingStored);
 }
 
 bool frmEditWord::StoreWordRow()
 {
     const bool created = wordId_ <= 0;
     const int32_t id = created ? GetNextID(IdCode::WORD_ID) : wordId_;
-    // The old text is read before the row changes; its recording moves once the new text is
-    // stored, so a failed write never leaves the recording under a name the word lacks.
+    // A renamed word's recording is copied to its new name before the row changes and the old
+    // file removed after, so neither a failed write nor a crash detaches the recording.
     const QString oldText = created ? QString() : GetWordText(id);
+    const bool renameRecording = !created && !newRecording_;
+    const bool copied = renameRecording && CopyRecording(oldText, txtWord->text());
+    CrashPoint("word-recording-copied");
 
+    try {
+        WriteWordRow(id);
+    } catch (...) {
+        // The row keeps the old text: the copy made for the new one goes again.
+        if (copied && !OtherWordHasText(txtWord->text(), id))
+            DeleteFileQuietly(WordWavFile(txtWord->text()));
+        throw;
+    }
+    wordId_ = id;
+    CrashPoint("word-row-stored");
+
+    if (copied)
+        RemoveRecordingIfUnused(oldText);
+    return created;
+}
+
+void frmEditWord::WriteWordRow(int32_t id)
+{
     Recordset rs(WordRowStatement(id), Globals::DbConnection());
     if (rs.Eof()) {
         rs.AddNew();
@@ -413,30 +442,28 @@ bool frmEditWord::StoreWordRow()
                 Variant(CheckValueToText(chkCaseSensitive->isChecked() ? 1 : 0)));
     rs.Update();
     rs.Close();
-    wordId_ = id;
-
-    if (!created && !newRecording_) {
-        MoveRecording(oldText, txtWord->text());
-        newRecording_ = false;
-    }
-    return created;
 }
 
 // A new recording replaces the stored one; after Record, Stop and Delete it removes it.
-void frmEditWord::StoreRecording()
+// False when the new recording could not be written (it then stays in Temp.wav).
+bool frmEditWord::StoreRecording()
 {
     if (!newRecording_)
-        return;
+        return true;
     const QString target = WordWavFile(txtWord->text());
     if (target.isEmpty())
-        return;
-    if (!QFile::exists(TempWavPath()))
+        return true;
+    if (!QFile::exists(TempWavPath())) {
         DeleteFileQuietly(target);
-    else if (!CopyReplacing(TempWavPath(), target))
-        MsgBox(RecordingNotStoredMessage(target), MsgButtons::OK, MsgIcon::Exclamation, this);
+        return true;
+    }
+    if (CopyReplacing(TempWavPath(), target))
+        return true;
+    MsgBox(RecordingNotStoredMessage(target), MsgButtons::OK, MsgIcon::Exclamation, this);
+    return false;
 }
 
-void frmEditWord::AfterSave(bool created)
+void frmEditWord::AfterSave(bool created, bool recordingStored)
 {
     // From here on nothing may undo the save: failures of the notices are ignored.
     int32_t id = wordId_;
@@ -449,6 +476,11 @@ void frmEditWord::AfterSave(bool created)
                 callingForm_->TakeInUpdatedWord(id);
         }
     } catch (...) {
+    }
+    // A recording that could not be written stays in the editor for another Save.
+    if (!recordingStored) {
+        setWindowTitle(QStringLiteral("Edit Word ") + txtWord->text());
+        return;
     }
     if (!created) {
         close();
@@ -466,29 +498,37 @@ void frmEditWord::AfterSave(bool created)
 
 void frmEditWord::ChangeWavNameIfNeeded()
 {
-    MoveRecording(GetWordText(wordId_), txtWord->text());
+    const QString oldText = GetWordText(wordId_);
+    SoundChangeMark mark;
+    if (CopyRecording(oldText, txtWord->text()))
+        RemoveRecordingIfUnused(oldText);
     newRecording_ = false;
 }
 
-void frmEditWord::MoveRecording(const QString& oldText, const QString& newText)
+bool frmEditWord::CopyRecording(const QString& oldText, const QString& newText)
 {
     if (oldText.toUpper() == newText.toUpper())
-        return;
+        return false;
     const QString oldFile = WordWavFile(oldText);
     if (oldFile.isEmpty() || !QFile::exists(oldFile))
-        return;
+        return false;
     const QString newFile = WordWavFile(newText);
     // Without a place for the copy the recording stays where it is.
     if (newFile.isEmpty())
-        return;
+        return false;
     if (!CopyReplacing(oldFile, newFile)) {
         MsgBox(RecordingNotStoredMessage(newFile), MsgButtons::OK, MsgIcon::Exclamation, this);
-        return;
+        return false;
     }
     ProcessEvents(9);
+    return true;
+}
+
+void frmEditWord::RemoveRecordingIfUnused(const QString& oldText)
+{
     // Another word of the old text still plays the old file.
     if (!OtherWordHasText(oldText, wordId_))
-        DeleteFileQuietly(oldFile);
+        DeleteFileQuietly(WordWavFile(oldText));
 }
 
 void frmEditWord::closeEvent(QCloseEvent* event)

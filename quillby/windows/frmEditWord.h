@@ -106,16 +106,20 @@ private:
     void SaveWord();
     // Stores the row (steps of the save up to the recording); returns whether a word was created.
     bool StoreWordRow();
-    void StoreRecording();
-    void AfterSave(bool created);
+    void WriteWordRow(int32_t id);
+    bool StoreRecording();
+    void AfterSave(bool created, bool recordingStored);
 
     void SetWavButtonsEnabled(bool enabled);
     void ShowIdle();
     void DiscardRecording();
     void SetIndicatorColor(const QColor& color);
     QString WordText() const;
-    // Moves the recording of oldText to the name of newText (texts differing beyond case).
-    void MoveRecording(const QString& oldText, const QString& newText);
+    // Copies the recording of oldText to the name of newText (texts differing beyond case);
+    // true when a copy was made. The old file goes with RemoveRecordingIfUnused once the row
+    // carries the new text.
+    bool CopyRecording(const QString& oldText, const QString& newText);
+    void RemoveRecordingIfUnused(const QString& oldText);
 
     int32_t listId_ = 0;
     int32_t wordId_ = 0;

@@ -7,7 +7,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -98,6 +97,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
     setWindowTitle(QStringLiteral("Help"));
+    AddCloseKeys(this);
     setAccessibleName(windowTitle());
 
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Help Topic:"));
@@ -123,8 +123,6 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(Twips(8000), Twips(6000));
 
     connect(txtTopic, &QComboBox::currentTextChanged, this, &frmHelp::ShowTopic);
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
     txtTopic->addItems(HelpTopicNames()); // selects the first topic, which shows its text
     txtTopic->setFocus();
 }

@@ -9,6 +9,8 @@
 #include "MsgBox.h"
 #include "Recordset.h"
 #include "Sound.h"
+#include "RunningTests.h"
+#include "SoundFolder.h"
 #include "Startup.h"
 #include "Statements.h"
 #include "Tasks.h"
@@ -147,8 +149,11 @@ void frmLists::BuildMenus()
     mnuDeleteList = MakeMenuItem(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
     mnuOptions = MakeMenuItem(mnuLists, "mnuOptions", QStringLiteral("&Options"));
     mnuExit = MakeMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    // Ctrl+N and Ctrl+Q on every desktop (the platform's Quit binding is empty on some).
+    mnuNewList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuH = menuBar()->addMenu(QStringLiteral("Help"));
+    mnuH = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
     mnuHelp = MakeMenuItem(mnuH, "mnuHelp", QStringLiteral("Show Help"));
     mnuHelp->setShortcut(QKeySequence::HelpContents);
@@ -184,11 +189,14 @@ bool frmLists::LoadForm(const QString& appFolder)
         InitApplication(appFolder);
     } catch (const DbError& e) {
         MsgBox(QStringLiteral("Quillby cannot open its database ") +
-                   Connection::DataSource(ConnectionStringFor(appFolder)) + QStringLiteral(".\r") +
+                   Connection::DataSource(ConnectionStringFor(Globals::DataPath)) +
+                   QStringLiteral(".\r") +
                    e.message(),
                MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
+    Guarded([] { CleanUpSoundFolder(); });
+    Guarded([] { RemoveUnfinishedTests(); });
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });

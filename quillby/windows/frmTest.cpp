@@ -1,12 +1,14 @@
 #include "frmTest.h"
 
 #include "AppFunctions.h"
+#include "Connection.h"
 #include "ErrorReport.h"
 #include "Globals.h"
 #include "Ids.h"
 #include "FormHelpers.h"
 #include "MsgBox.h"
 #include "Recordset.h"
+#include "RunningTests.h"
 #include "Sound.h"
 #include "Statements.h"
 #include "TestOptions.h"
@@ -199,7 +201,10 @@ bool frmTest::Start(int32_t listId)
                MsgButtons::OK, MsgIcon::None, this);
         ok = false;
     }
-    ok = ok && Guarded([&] { testId_ = GetNextID(QLatin1String(IdCode::TEST_ID)); });
+    ok = ok && Guarded([&] {
+        testId_ = GetNextID(QLatin1String(IdCode::TEST_ID));
+        MarkTestRunning(testId_);
+    });
     if (!ok) {
         CloseByProgram();
         ShowMainWindow();
@@ -436,6 +441,9 @@ void frmTest::AnswerIncorrect()
 
 void frmTest::SaveTest()
 {
+    // The row and the end of the running mark go together: a crash between them can neither
+    // lose a stored test's answers nor leave answers counted for ever.
+    Transaction transaction(Globals::DbConnection());
     Recordset rs(QLatin1String(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Number(testId_) +
                      Sql::VALUE_END,
                  Globals::DbConnection());
@@ -447,18 +455,42 @@ void frmTest::SaveTest()
     rs.SetField(QStringLiteral("END_TIME"), Variant(QDateTime::currentDateTime()));
     rs.Update();
     rs.Close();
+    MarkTestEnded(testId_);
+    transaction.Commit();
     ProcessEvents(3);
+}
+
+bool frmTest::SaveTestOrGiveUp()
+{
+    for (;;) {
+        QString problem;
+        try {
+            SaveTest();
+            return true;
+        } catch (const DbError& e) {
+            LogDbError(e);
+            problem = e.message();
+        } catch (const std::exception& e) {
+            problem = QString::fromLocal8Bit(e.what());
+        }
+        // A finished test is not thrown away at the first refusal (a full disk can be cleared).
+        if (MsgBox(QStringLiteral("The test could not be saved.\r") + problem +
+                       QStringLiteral("\rYour answers are kept. Try to save the test again?"),
+                   MsgButtons::YesNo, MsgIcon::Exclamation, this) == MsgResult::No)
+            break;
+    }
+    // Given up: its answers go now, and a clean-up that fails is said, never silent.
+    Guarded([&] {
+        DeleteTest(testId_);
+        MarkTestEnded(testId_);
+    });
+    return false;
 }
 
 void frmTest::EndTest()
 {
     testComplete_ = true;
-    if (!Guarded([&] { SaveTest(); })) {
-        // The test cannot be stored: its attempts go too, and the user is back at the lists.
-        try {
-            DeleteTest(testId_);
-        } catch (...) {
-        }
+    if (!SaveTestOrGiveUp()) {
         CloseByProgram();
         ShowMainWindow();
         return;
@@ -488,7 +520,10 @@ void frmTest::closeEvent(QCloseEvent* event)
             txtWord->setFocus();
             return;
         }
-        Guarded([&] { DeleteTest(testId_); });
+        Guarded([&] {
+            DeleteTest(testId_);
+            MarkTestEnded(testId_);
+        });
         ShowMainWindow();
     }
     event->accept();

@@ -72,6 +72,8 @@ private:
     void FitFrameToScreen();
     bool PresentWord(const QString& wordId);
     void SaveTest();
+    // Saves the finished test, asking to try again while it fails; false when given up.
+    bool SaveTestOrGiveUp();
     void StoreAttempt(const QString& result);
     void AnswerCorrect();
     void AnswerIncorrect();

@@ -213,8 +213,11 @@ void frmTestResults::FillWordGrid()
         }
         const int row = AddGridRow(MSFlexGrid1, {rs.Field(QStringLiteral("WORD")).toText(),
                                                  QString::number(attempts), wordId});
-        for (int column = 0; column < 3; ++column)
+        // Dark text on the light row colours, whatever the palette's own text colour.
+        for (int column = 0; column < 3; ++column) {
             MSFlexGrid1->item(row, column)->setBackground(colour);
+            MSFlexGrid1->item(row, column)->setForeground(QColor(Qt::black));
+        }
     }
     rs.Close();
     if (MSFlexGrid1->rowCount() > 0)

@@ -17,6 +17,7 @@ frmTestWordDetails::frmTestWordDetails(QWidget* parent) : QWidget(parent, Qt::Wi
     setObjectName(QStringLiteral("frmTestWordDetails"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Word Attempts"));
+    AddCloseKeys(this);
 
     lblWord = MakeWordLabel(this, "lblWord", 1.5);
     Label1 = MakeLabel(this, "Label1", QStringLiteral("Attempts"));

@@ -1,5 +1,6 @@
 #include "DataFixtures.h"
 #include "DbError.h"
+#include "ReadOnlyPath.h"
 #include "Statements.h"
 
 #include <QDir>
@@ -82,33 +83,11 @@ TEST(ConnectionOpen, FailsClearlyOnMissingFolderOrForeignFiles)
     EXPECT_TRUE(OpenError("").isEmpty() == false);
 }
 
-// Makes a file unwritable even for the super-user (immutable) while it lives.
-class ReadOnlyFile {
-public:
-    explicit ReadOnlyFile(const QString& path) : path_(path)
-    {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-        if (geteuid() == 0)
-            immutable_ = QProcess::execute("chattr", {"+i", path}) == 0;
-    }
-    ~ReadOnlyFile()
-    {
-        if (immutable_)
-            QProcess::execute("chattr", {"-i", path_});
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
-    }
-    bool effective() const { return geteuid() != 0 || immutable_; }
-
-private:
-    QString path_;
-    bool immutable_ = false;
-};
-
 TEST(ConnectionOpen, ReadOnlyFileIsRefusedAtOpen)
 {
     QTemporaryDir dir;
     const QString path = MakeTestDatabase(dir.path());
-    ReadOnlyFile readOnly(path);
+    ReadOnlyPath readOnly(path);
     if (!readOnly.effective())
         GTEST_SKIP() << "cannot make a file read-only for the super-user here";
     const QString error = OpenError(path);
@@ -121,7 +100,7 @@ TEST(ConnectionOpen, ReadOnlyFolderIsRefusedAtOpen)
     QTemporaryDir dir;
     const QString path = MakeTestDatabase(dir.path());
     {
-        ReadOnlyFile readOnly(dir.path());
+        ReadOnlyPath readOnly(dir.path());
         if (!readOnly.effective())
             GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
         const QString error = OpenError(path);

@@ -11,7 +11,10 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <memory>
+#include <QFile>
+#include <QProcess>
 #include <sqlite3.h>
+#include <unistd.h>
 
 inline Connection& Db()
 {
@@ -89,4 +92,26 @@ public:
     }
     ~StatementLog() { Db().SetStatementListener(nullptr); }
     QStringList statements;
+};
+
+// Makes a file unwritable even for the super-user (immutable) while it lives.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(const QString& path) : path_(path)
+    {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+        if (geteuid() == 0)
+            immutable_ = QProcess::execute("chattr", {"+i", path}) == 0;
+    }
+    ~ReadOnlyFile()
+    {
+        if (immutable_)
+            QProcess::execute("chattr", {"-i", path_});
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner);
+    }
+    bool effective() const { return geteuid() != 0 || immutable_; }
+
+private:
+    QString path_;
+    bool immutable_ = false;
 };

@@ -2,7 +2,7 @@
 #include "DbError.h"
 #include "DbMaker.h"
 #include "Globals.h"
-#include "TestDb.h"
+#include "DataFixtures.h"
 
 #include <QDir>
 #include <QFile>
@@ -84,4 +84,48 @@ TEST(DatabaseFile, BadSchemaLeavesNoFileBehind)
     EXPECT_FALSE(QFile::exists(QString::fromStdString(path) + ".partial"));
     EXPECT_EQ(MakeDatabaseFile((dir.path() + "/none.sql").toStdString(), path, error),
               MakeResult::Failed);
+}
+
+// A shared installation (a folder the user may not write): the database, its recordings and
+// the working files go to the user's own data folder, seeded once from the shipped database.
+TEST(InitApplication, ProgramFolderNotWritableKeepsTheDataPerUser)
+{
+    QTemporaryDir program;
+    QTemporaryDir home;
+    MakeTestDatabase(program.path());
+    {
+        Connection shipped;
+        shipped.Open(ConnectionStringFor(program.path()));
+        shipped.Execute("INSERT INTO LISTS (LIST_ID) VALUES (7)");
+    }
+    const bool root = geteuid() == 0;
+    if (root && QProcess::execute("chattr", {"+i", program.path()}) != 0)
+        GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
+    if (!root)
+        QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const QByteArray savedHome = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toLocal8Bit());
+
+    const QString data = home.path() + "/Quillby";
+    InitApplication(program.path());
+    EXPECT_EQ(Globals::DataPath, data);
+    EXPECT_EQ(Globals::DbConnection().FilePath(), data + "/Quillby.mdb");
+    EXPECT_EQ(Globals::WavPath, data + "/Wavs");
+    EXPECT_TRUE(QDir(Globals::WavPath).exists());
+    EXPECT_EQ(Globals::CorrectSoundPath, program.path() + "/Sound_Correct.wav");
+    EXPECT_EQ(RawCount("SELECT * FROM LISTS WHERE LIST_ID = 7"), 1) << "the shipped rows";
+    Globals::DbConnection().Execute("INSERT INTO LISTS (LIST_ID) VALUES (8)");
+    Globals::DbConnection().Close();
+
+    InitApplication(program.path());
+    EXPECT_EQ(RawCount("SELECT * FROM LISTS"), 2) << "the user's copy is never replaced";
+    Globals::DbConnection().Close();
+
+    if (root)
+        QProcess::execute("chattr", {"-i", program.path()});
+    QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (savedHome.isNull())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", savedHome);
 }

@@ -11,6 +11,7 @@ struct WavFolder : ::testing::Test {
         saved = Globals::WavPath;
         Globals::WavPath = "/app/Wavs";
         Globals::AppPath = "/app";
+        Globals::DataPath = "/app";
     }
     void TearDown() override { Globals::WavPath = saved; }
     QString saved;

@@ -1,6 +1,7 @@
 // The word editor against a real database and real files in a temporary application folder.
 // Recordings stand in as WAV files written where the microphone's recording would land.
 #include "EditorFixture.h"
+#include "SoundFolder.h"
 
 #include "AppFunctions.h"
 #include "Connection.h"
@@ -10,6 +11,9 @@
 #include "Statements.h"
 #include "WavFiles.h"
 
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
@@ -428,13 +432,26 @@ TEST_F(WordEditor, ARecordingThatCannotBeWrittenIsReportedAndLosesNothing)
     messages.clear();
     editor = OpenWordEditor(list, 0, &spy);
     Type(editor, "owl", "a bird");
-    RecordInto(editor, Samples(300, 77));
+    const QByteArray take = RecordInto(editor, Samples(300, 77));
     Save(editor);
     EXPECT_EQ(messages, QStringList{frmEditWord::RecordingNotStoredMessage(Wav("OWL"))});
     ASSERT_EQ(spy.added.size(), 1u);
     EXPECT_EQ(StoredText(spy.added.front()), "owl");
     EXPECT_EQ(WavFolderEntries(), (QStringList{"BE.wav", "BEE.wav", "OWL.wav"}))
         << "no side file is left behind";
+
+    // The take stays in the editor, and saving again once the disk has room stores it.
+    ASSERT_EQ(frmEditWord::instance(), editor) << "the editor stays open with the take";
+    EXPECT_EQ(editor->txtWord->text(), "owl");
+    EXPECT_EQ(FileBytes(TempWavPath()), take);
+    ASSERT_TRUE(QDir(Globals::WavPath).rmdir("OWL.wav"));
+    messages.clear();
+    Save(editor);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+    EXPECT_EQ(FileBytes(Wav("OWL")), take);
+    ASSERT_FALSE(spy.updated.empty());
+    EXPECT_EQ(spy.updated.back(), spy.added.front()) << "the same row, updated";
+    EXPECT_EQ(WordRowCount(), 2) << "bee (now be) and owl";
 }
 
 // Texts a parent may type: each is stored and shown back exactly, and has its recording when
@@ -511,3 +528,53 @@ INSTANTIATE_TEST_SUITE_P(
                       OddText{"longest with a recording", QString(251, QLatin1Char('w')), true},
                       OddText{"long", QString(2000, QLatin1Char('w')), false}),
     [](const auto& info) { return QString(info.param.label).remove(' ').toStdString(); });
+
+// The program killed between the steps of a save: after the next start's tidy-up every word
+// that had a recording still has it, and no recording is left that no word uses.
+TEST_F(WordEditor, AKillBetweenTheStepsOfASaveLosesNoRecording)
+{
+    struct Case { const char* step; bool rename; };
+    for (const Case c : {Case{"word-recording-copied", true}, Case{"word-row-stored", true},
+                         Case{"word-recording-stored", false}, Case{"word-row-stored", false}}) {
+        SCOPED_TRACE(std::string(c.step) + (c.rename ? " renaming" : " adding"));
+        QDir(Globals::WavPath).removeRecursively();
+        QDir().mkpath(Globals::WavPath);
+        Globals::DbConnection().Execute("DELETE FROM WORDS");
+        const int32_t list = AddList();
+        const int32_t bee = AddWord(list, "bee");
+        const QByteArray voice = WriteRecording(Wav("BEE"), Samples(400, 10));
+
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            // A connection must not cross a fork: the child opens its own.
+            Globals::DbConnection().Close();
+            InitApplication(folder->path());
+            qputenv("QUILLBY_TEST_CRASH_AT", c.step);
+            CallerSpy spy;
+            auto* editor = OpenWordEditor(list, c.rename ? bee : 0, &spy);
+            if (c.rename) {
+                editor->txtWord->setText("bean");
+            } else {
+                Type(editor, "owl", "a bird");
+                RecordInto(editor, Samples(300, 77));
+            }
+            Save(editor);
+            _exit(3); // the step was never reached
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << "status " << status;
+
+        EXPECT_TRUE(QFile::exists(SoundChangeMarkPath())) << "the interrupted change is marked";
+        CleanUpSoundFolder();
+        QStringList expected;
+        Recordset words(QStringLiteral("SELECT WORD FROM WORDS"), Globals::DbConnection());
+        for (; !words.Eof(); words.MoveNext())
+            expected << words.Field("WORD").toText().toUpper() + ".wav";
+        expected.sort();
+        EXPECT_EQ(WavFolderEntries(), expected);
+        if (c.rename)
+            EXPECT_EQ(FileBytes(Wav(StoredText(bee).toUpper())), voice);
+    }
+}

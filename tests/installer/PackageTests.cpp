@@ -18,6 +18,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <csignal>
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -50,9 +51,32 @@ bool CopyTree(const QString& from, const QString& to)
     return ok;
 }
 
-// Plays the user through the wizard: accept, continue, pick ~/Apps, keep the shortcut
-// choices, continue; returns once the installer has ended.
-void RunInstaller(const QString& packageCopy, QStringList* messages)
+// What the user picks on the folder page: the folder and one option button of each group.
+struct FolderChoice {
+    QString folder = QDir::homePath() + QStringLiteral("/Apps");
+    QString startMenu = QStringLiteral("optStartThisUser");
+    QString desktop = QStringLiteral("optIconThisUser");
+};
+
+// The folder page, also on a fresh account that has no data, menu or desktop folder yet: the
+// user's data folder is suggested and the user's own menu and desktop shortcuts are offered,
+// the desktop one preselected.
+void ExpectSuggestedChoices(setup::frmSecond* page)
+{
+    const QString suggested = geteuid() == 0 ? QStringLiteral("/opt/Quillby") : DataHome() + QStringLiteral("/Quillby");
+    EXPECT_EQ(page->InstallPathText(), suggested);
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optStartThisUser"))->isEnabled());
+    // Everyone's menu is offered only where this user may write (so here as root).
+    const QFileInfo systemMenu(QStringLiteral("/usr/share/applications"));
+    EXPECT_EQ(page->findChild<QRadioButton*>(QStringLiteral("optStartAllUsers"))->isEnabled(),
+              systemMenu.isDir() && systemMenu.isWritable());
+    EXPECT_FALSE(page->findChild<QRadioButton*>(QStringLiteral("optIconAllUsers"))->isEnabled());
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optIconThisUser"))->isChecked());
+}
+
+// Plays the user through the wizard: accept, continue, pick the folder and the shortcuts,
+// continue; returns once the installer has ended.
+void RunInstaller(const QString& packageCopy, const FolderChoice& choice, QStringList* messages)
 {
     setup::Globals::Reset();
     setup::ResetInstallerEnded();
@@ -62,22 +86,53 @@ void RunInstaller(const QString& packageCopy, QStringList* messages)
     driver.Then(QStringLiteral("frmLicense"), [](QWidget* w) { ClickChild(w, QStringLiteral("chkAccept")); });
     driver.Then(QStringLiteral("frmLicense"), [](QWidget* w) { ClickChild(w, QStringLiteral("cmdContinue")); });
     driver.Then(QStringLiteral("frmFirst"), [](QWidget* w) { ClickChild(w, QStringLiteral("cmdContinue")); });
-    driver.Then(QStringLiteral("frmSecond"), [](QWidget* w) {
+    driver.Then(QStringLiteral("frmSecond"), [&choice](QWidget* w) {
         auto* page = qobject_cast<setup::frmSecond*>(w);
-        page->SetInstallPathText(Home() + QStringLiteral("/Apps"));
-        // Everyone's menu is offered only where this user may write (so here as root).
-        const QFileInfo systemMenu(QStringLiteral("/usr/share/applications"));
-        EXPECT_EQ(page->findChild<QRadioButton*>(QStringLiteral("optStartAllUsers"))->isEnabled(),
-                  systemMenu.isDir() && systemMenu.isWritable());
-        EXPECT_FALSE(page->findChild<QRadioButton*>(QStringLiteral("optIconAllUsers"))->isEnabled());
-        EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optIconThisUser"))->isChecked());
-        ClickChild(w, QStringLiteral("optStartThisUser"));
+        ExpectSuggestedChoices(page);
+        page->SetInstallPathText(choice.folder);
+        ClickChild(w, choice.startMenu);
+        ClickChild(w, choice.desktop);
         ClickChild(w, QStringLiteral("cmdContinue"));
     });
     (new setup::frmLicense)->show();
     EXPECT_TRUE(QTest::qWaitFor([] { return setup::InstallerEnded(); }, 60000));
     EXPECT_TRUE(driver.Done()) << driver.Pending() << " steps left";
     QTest::qWait(50);
+    *messages = answers.texts;
+}
+
+// Both starts of the installed uninstaller: the first copies itself and the log to the
+// temporary folder and starts the copy (taken over here to run it in this process); the
+// copy's start, where the user confirms. The self-removal script runs for real.
+void RunUninstaller(const QString& installFolder, QStringList* messages)
+{
+    using namespace uninstaller;
+    QStringList started;
+    QStringList handedOver; // what the first start tells its copy
+    SetStartProgramHook([&](const QString& program, const QStringList& arguments) {
+        started << program;
+        if (program == QStringLiteral("/bin/sh"))
+            return QProcess::startDetached(program, arguments);
+        handedOver = arguments;
+        return true;
+    });
+    SetMsgBoxTitle(ProgramTitle);
+    ResetProgramEnded();
+    Globals::Reset(installFolder);
+    (new frmMain)->Load();
+    ASSERT_TRUE(ProgramEnded());
+    ASSERT_EQ(started, QStringList{QDir::tempPath() + QStringLiteral("/QuillbyUninstaller")});
+    EXPECT_EQ(ReadFile(started[0]), ReadFile(installFolder + QStringLiteral("/QuillbyUninstaller")));
+
+    ResetProgramEnded();
+    Globals::Reset(QDir::tempPath(), handedOver.value(0));
+    MessageAnswers answers;
+    answers.Expect(QStringLiteral("Are you sure you want to uninstall Quillby?"), MsgResult::Yes);
+    auto* window = new frmMain;
+    window->Load();
+    ClickChild(window, QStringLiteral("cmdContinue"));
+    EXPECT_TRUE(ProgramEnded());
+    SetStartProgramHook({});
     *messages = answers.texts;
 }
 
@@ -98,6 +153,17 @@ QString ProcessState(qint64 pid)
     return close < 0 ? QString() : QString::fromLatin1(stat.mid(close + 2, 1));
 }
 
+// Ends the Quillby that the installer started.
+void StopStartedProgram()
+{
+    const qint64 pid = setup::Globals::StartedProgramPid;
+    if (pid <= 0)
+        return;
+    ::kill(static_cast<pid_t>(pid), SIGTERM);
+    (void)QTest::qWaitFor([&] { const QString s = ProcessState(pid); return s.isEmpty() || s == QStringLiteral("Z"); }, 3000);
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+}
+
 // Counts the installed Quillby as started when it runs from the installation folder and is
 // still up two seconds later; then ends it.
 void ExpectInstalledProgramRuns()
@@ -114,9 +180,7 @@ void ExpectInstalledProgramRuns()
     while (fds.hasNext())
         databaseOpen = QFileInfo(fds.next()).symLinkTarget() == InstallDir() + QStringLiteral("/Quillby.mdb") || databaseOpen;
     EXPECT_TRUE(databaseOpen) << "Quillby does not hold the installed database open";
-    ::kill(static_cast<pid_t>(pid), SIGTERM);
-    (void)QTest::qWaitFor([&] { const QString s = ProcessState(pid); return s.isEmpty() || s == QStringLiteral("Z"); }, 3000);
-    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    StopStartedProgram();
 }
 
 int CountLists(const QString& database)
@@ -178,6 +242,7 @@ void ExpectInstallation(const QString& support, const QStringList& folders)
         EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"") + target + QStringLiteral("\"\n"))) << entry.toStdString();
         EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=") + icon + QStringLiteral("\n")));
         EXPECT_TRUE(entry.contains(QStringLiteral("\nPath=") + InstallDir() + QStringLiteral("\n")));
+        EXPECT_TRUE(entry.contains(QStringLiteral("\nStartupWMClass=") + QFileInfo(target).fileName() + QStringLiteral("\n")));
     }
 
     // The log line by line, every line ended by CR LF.
@@ -196,12 +261,11 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     const QString package = QDir::tempPath() + QStringLiteral("/download");
     ASSERT_TRUE(CopyTree(PackageDir, package));
     const QString support = package + QStringLiteral("/Support");
-    QDir().mkpath(DataHome() + QStringLiteral("/applications"));
-    QDir().mkpath(Home() + QStringLiteral("/Desktop"));
 
-    // First installation: ~/Apps and ~/Apps/Quillby and the menu folder are made.
+    // First installation, on a fresh account without a data, menu or desktop folder yet:
+    // ~/Apps and ~/Apps/Quillby and the menu folder are made.
     QStringList messages;
-    RunInstaller(package, &messages);
+    RunInstaller(package, {}, &messages);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QStringLiteral(" | ")).toStdString();
     const QStringList folders{Home() + QStringLiteral("/Apps"), InstallDir(), MenuDir()};
     ExpectInstallation(support, folders);
@@ -210,7 +274,7 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     // A list made in between survives a reinstallation; the other files are replaced.
     ASSERT_TRUE(AddList(InstallDir() + QStringLiteral("/Quillby.mdb")));
     QFile::remove(InstallDir() + QStringLiteral("/Robot.ico"));
-    RunInstaller(package, &messages);
+    RunInstaller(package, {}, &messages);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(CountLists(InstallDir() + QStringLiteral("/Quillby.mdb")), 1);
     ExpectInstallation(support, folders);
@@ -226,36 +290,10 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     ASSERT_TRUE(recording.open(QIODevice::WriteOnly));
     recording.close();
 
-    // First start of the installed uninstaller: it copies itself and the log to the
-    // temporary folder and starts the copy (taken over here to run it in this process).
-    using namespace uninstaller;
-    QStringList started;
-    SetStartProgramHook([&](const QString& program, const QStringList& arguments) {
-        started << program;
-        if (program == QStringLiteral("/bin/sh")) // the self-removal script runs for real
-            return QProcess::startDetached(program, arguments);
-        return true;
-    });
-    SetMsgBoxTitle(ProgramTitle);
-    ResetProgramEnded();
-    Globals::Reset(InstallDir());
-    (new frmMain)->Load();
-    ASSERT_TRUE(ProgramEnded());
     const QString temp = QDir::tempPath();
-    ASSERT_EQ(started, QStringList{temp + QStringLiteral("/QuillbyUninstaller")});
-    EXPECT_EQ(ReadFile(temp + QStringLiteral("/QuillbyUninstaller")), ReadFile(support + QStringLiteral("/QuillbyUninstaller")));
-
-    // The copy's start: the user confirms.
-    ResetProgramEnded();
-    Globals::Reset(temp);
-    MessageAnswers answers;
-    answers.Expect(QStringLiteral("Are you sure you want to uninstall Quillby?"), MsgResult::Yes);
-    auto* window = new frmMain;
-    window->Load();
-    ClickChild(window, QStringLiteral("cmdContinue"));
-    EXPECT_TRUE(ProgramEnded());
-    EXPECT_EQ(answers.texts.size(), 2);
-    SetStartProgramHook({});
+    QStringList uninstallMessages;
+    RunUninstaller(InstallDir(), &uninstallMessages);
+    EXPECT_EQ(uninstallMessages.size(), 2);
 
     EXPECT_FALSE(QFileInfo::exists(InstallDir()));
     EXPECT_FALSE(QFileInfo::exists(MenuDir()));
@@ -263,12 +301,9 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/Desktop")).isDir());
     EXPECT_TRUE(QFileInfo(DataHome() + QStringLiteral("/applications")).isDir());
     EXPECT_EQ(ReadFile(Home() + QStringLiteral("/Apps/notes.txt")), QByteArray("mine"));
-    EXPECT_FALSE(QFile::exists(temp + QStringLiteral("/QUILLBY-InstallLog.txt")));
-    // The script removes the program's copy and then itself.
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return !QFile::exists(temp + QStringLiteral("/QuillbyUninstaller"))
-               && !QFile::exists(temp + QStringLiteral("/killmyself.sh"));
-    }, 10000));
+    // The script removes the program's copy and then itself: no copy is left behind.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QDir(temp).entryList(QDir::Files).isEmpty(); }, 10000))
+        << QDir(temp).entryList(QDir::Files).join(QLatin1Char(' ')).toStdString();
     // And the package itself is untouched.
     EXPECT_TRUE(QFile::exists(support + QStringLiteral("/Quillby.mdb")));
 }
@@ -319,4 +354,33 @@ TEST(Package, ShippedSetupStartsOnItsLicenceAgreement)
     EXPECT_FALSE(setup.waitForFinished(1500)) << setup.readAll().toStdString();
     setup.kill();
     setup.waitForFinished(3000);
+}
+
+TEST(Package, ReinstallingWithoutShortcutsStillUninstallsTheEarlierOnes)
+{
+    const QString package = QDir::tempPath() + QStringLiteral("/download");
+    ASSERT_TRUE(CopyTree(PackageDir, package));
+    const QStringList shortcuts{MenuDir() + QStringLiteral("/Quillby.desktop"),
+                                MenuDir() + QStringLiteral("/Uninstall Quillby.desktop"),
+                                Home() + QStringLiteral("/Desktop/Quillby.desktop")};
+    QStringList messages;
+    RunInstaller(package, {}, &messages);
+    StopStartedProgram();
+    for (const QString& shortcut : shortcuts)
+        ASSERT_TRUE(QFile::exists(shortcut)) << shortcut.toStdString();
+
+    // The same folder again, without shortcuts: the earlier ones stay listed in the log, in
+    // the format every uninstaller reads.
+    RunInstaller(package, {QDir::homePath() + QStringLiteral("/Apps"), QStringLiteral("optStartNone"),
+                           QStringLiteral("optIconNone")}, &messages);
+    StopStartedProgram();
+    const QStringList log = QString::fromUtf8(ReadFile(InstallDir() + QStringLiteral("/QUILLBY-InstallLog.txt")))
+                                .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_EQ(log, ExpectedLog({Home() + QStringLiteral("/Apps"), InstallDir(), MenuDir()}));
+
+    RunUninstaller(InstallDir(), &messages);
+    for (const QString& shortcut : shortcuts)
+        EXPECT_FALSE(QFile::exists(shortcut)) << shortcut.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(MenuDir()));
+    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps")));
 }

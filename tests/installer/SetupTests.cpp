@@ -1,3 +1,4 @@
+#include "ReadOnlyPath.h"
 #include "SetupFunctions.h"
 #include "WindowDriver.h"
 #include "frmBrowseFolders.h"
@@ -10,10 +11,13 @@
 #include "frmThird.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocalSocket>
@@ -27,6 +31,8 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 using namespace setup;
 
@@ -203,6 +209,14 @@ TEST_F(SetupTest, AcceptingShowsContinueAndClearingHidesItAgain)
     EXPECT_TRUE(cmdContinue->isVisible());
     ClickChild(license, QStringLiteral("chkAccept"));
     EXPECT_FALSE(cmdContinue->isVisible());
+    // A screen reader toggles the box through its accessible action, without a click.
+    QAccessibleActionInterface* actions =
+        QAccessible::queryAccessibleInterface(license->findChild<QWidget*>(QStringLiteral("chkAccept")))->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_TRUE(cmdContinue->isVisible());
+    actions->doAction(QAccessibleActionInterface::toggleAction());
+    EXPECT_FALSE(cmdContinue->isVisible());
 
     // The controls stay inside the window and clear of each other.
     const QRect text = license->findChild<QPlainTextEdit*>(QStringLiteral("txtLicense"))->geometry();
@@ -248,6 +262,78 @@ TEST(SpecialFolders, FollowTheUsersFoldersWithoutTrailingSeparators)
         EXPECT_EQ(GetSpecialFolder(38), home + QStringLiteral("/.local/share"));
     else
         EXPECT_EQ(GetSpecialFolder(38), QStringLiteral("/opt"));
+}
+
+namespace {
+// Points the user's folders at a fresh account for the scope: a new home with nothing in it,
+// and the data folder setting (XDG_DATA_HOME) given or unset.
+class FreshAccount {
+public:
+    FreshAccount(const QString& home, const QString& dataHome)
+        : saved_{{"HOME", qgetenv("HOME")}, {"XDG_DATA_HOME", qgetenv("XDG_DATA_HOME")},
+                 {"XDG_CONFIG_HOME", qgetenv("XDG_CONFIG_HOME")}}
+    {
+        QDir().mkpath(home);
+        qputenv("HOME", home.toUtf8());
+        qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/.config")).toUtf8());
+        if (dataHome.isEmpty())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dataHome.toUtf8());
+    }
+    ~FreshAccount()
+    {
+        for (const auto& [name, value] : saved_)
+            qputenv(name, value);
+    }
+
+private:
+    std::vector<std::pair<const char*, QByteArray>> saved_;
+};
+
+// The folder page after the welcome page's folder resolution on that account.
+void ExpectFolderPageOffersTheUsersFolders(const QString& dataHome, const QString& desktop)
+{
+    ResolveSpecialFolders();
+    EXPECT_EQ(Globals::ProgramsMenuPath, dataHome + QStringLiteral("/applications"));
+    EXPECT_EQ(Globals::DesktopPath, desktop);
+    for (const QString& folder : {dataHome, dataHome + QStringLiteral("/applications"), desktop}) {
+        const QFileInfo made(folder);
+        EXPECT_TRUE(made.isDir()) << folder.toStdString();
+        EXPECT_EQ(made.permissions() & (QFileDevice::ReadOther | QFileDevice::WriteOther), QFileDevice::Permissions())
+            << folder.toStdString();
+    }
+    auto* page = new frmSecond;
+    page->show();
+    const QString suggested = geteuid() == 0 ? QStringLiteral("/opt/Quillby") : dataHome + QStringLiteral("/Quillby");
+    EXPECT_EQ(page->InstallPathText(), suggested);
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optStartThisUser"))->isEnabled());
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optIconThisUser"))->isChecked());
+}
+} // namespace
+
+TEST_F(SetupTest, AFreshAccountGetsItsDataMenuAndDesktopFoldersAndTheDataFolderSuggested)
+{
+    {
+        // Nothing set: ~/.local/share, its applications folder and ~/Desktop.
+        const QString home = Path(QStringLiteral("fresh"));
+        FreshAccount account(home, QString());
+        ExpectFolderPageOffersTheUsersFolders(home + QStringLiteral("/.local/share"), home + QStringLiteral("/Desktop"));
+    }
+    DeleteAllWindows();
+    {
+        // A data folder setting and a desktop folder named in the user's folder settings.
+        const QString home = Path(QStringLiteral("set"));
+        FreshAccount account(home, Path(QStringLiteral("data")));
+        QDir().mkpath(home + QStringLiteral("/.config"));
+        QFile dirs(home + QStringLiteral("/.config/user-dirs.dirs"));
+        ASSERT_TRUE(dirs.open(QIODevice::WriteOnly));
+        dirs.write("XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n");
+        dirs.close();
+        ExpectFolderPageOffersTheUsersFolders(Path(QStringLiteral("data")), home + QStringLiteral("/Bureau"));
+        EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/.local")));
+        EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/Desktop")));
+    }
 }
 
 // --- Data-access check ------------------------------------------------------------------
@@ -367,6 +453,42 @@ TEST_F(SetupTest, LogGroupsEntriesByWhatTheyAreNotByDots)
                                  }));
 }
 
+TEST_F(SetupTest, ReinstallLogKeepsWhatAnEarlierRunMadeThatStillBelongsToTheInstallation)
+{
+    // A backslash in the folder is escaped in the shortcuts and must compare unescaped.
+    Globals::InstallPath = Path(QStringLiteral("it\\s/Quillby"));
+    const QString install = Globals::InstallPath;
+    const QString menu = Path(QStringLiteral("menu/Quillby"));
+    ASSERT_TRUE(QDir().mkpath(install) && QDir().mkpath(menu) && QDir().mkpath(Path(QStringLiteral("desk"))));
+    auto shortcut = [](const QString& link, const QString& folder) {
+        ASSERT_TRUE(MakeShortcut(link, QStringLiteral("Quillby"), folder + QStringLiteral("/Quillby"),
+                                 folder + QStringLiteral("/Robot.ico"), folder));
+    };
+    shortcut(menu + QStringLiteral("/Quillby"), install);
+    shortcut(menu + QStringLiteral("/Uninstall Quillby"), install);
+    shortcut(Path(QStringLiteral("desk/Quillby")), Path(QStringLiteral("other/Quillby"))); // written over since
+    shortcut(Path(QStringLiteral("desk/Notes")), install);                                // not one of ours
+    QFile earlier(InstallLogPath(install));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    for (const QString& line : {QStringLiteral("INSTALLPATH=") + install, install + QStringLiteral("/Quillby"),
+                                menu + QStringLiteral("/Quillby.desktop"), menu + QStringLiteral("/Uninstall Quillby.desktop"),
+                                Path(QStringLiteral("desk/Quillby.desktop")), Path(QStringLiteral("desk/Notes.desktop")),
+                                Path(QStringLiteral("gone/Quillby.desktop")), menu, Path(QStringLiteral("gone"))})
+        earlier.write((line + QStringLiteral("\r\n")).toUtf8());
+    earlier.close();
+
+    // This run installs the program and makes the uninstall shortcut again.
+    AddInstalledItem(install + QStringLiteral("/Quillby"), ItemKind::File);
+    AddInstalledItem(menu + QStringLiteral("/Uninstall Quillby.desktop"), ItemKind::Shortcut);
+    ASSERT_TRUE(WriteInstallLog());
+    QFile log(InstallLogPath(install));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts),
+              (QStringList{QStringLiteral("INSTALLPATH=") + install, install + QStringLiteral("/Quillby"),
+                           menu + QStringLiteral("/Quillby.desktop"), menu + QStringLiteral("/Uninstall Quillby.desktop"),
+                           menu}));
+}
+
 TEST_F(SetupTest, ShortcutsToOddPathsAreValidDesktopFiles)
 {
     const QString folder = Path(QStringLiteral("it's a \"$HOME\" 100% \\ folder"));
@@ -413,16 +535,17 @@ TEST_F(SetupTest, ProgressCoverMovesInProportionAndFinishingStepsByTwo)
 
 // --- Pictures of the pages (QUILLBY_SHOTS=<folder> to save them) -----------------------
 
-TEST_F(SetupTest, EveryPageFitsItsControls)
+namespace {
+// Every page of the installer, shown one after the other, the progress page part-way through
+// its run with a status text that replaced the first one.
+QList<QWidget*> ShowEveryPage(const QString& folder)
 {
     Globals::ProgramFilesPath = QDir::homePath() + QStringLiteral("/.local/share");
-    Globals::ProgramsMenuPath = dir.path();
-    Globals::DesktopPath = dir.path();
-    const QString shots = qEnvironmentVariable("QUILLBY_SHOTS");
+    Globals::ProgramsMenuPath = folder;
+    Globals::DesktopPath = folder;
     QList<QWidget*> pages{new frmLicense, new frmFirst, new frmTestADO, new frmPromptADO,
                           new frmSecond, new frmThird, new frmMessage};
-    auto* second = qobject_cast<frmSecond*>(pages[4]);
-    pages << new frmBrowseFolders(second);
+    pages << new frmBrowseFolders(qobject_cast<frmSecond*>(pages[4]));
     for (QWidget* page : pages) {
         page->show();
         QTest::qWait(30);
@@ -430,6 +553,15 @@ TEST_F(SetupTest, EveryPageFitsItsControls)
             progress->SetStatus(QStringLiteral("Copying Files..."));
             progress->SetScrollBarPercent(30);
         }
+    }
+    return pages;
+}
+} // namespace
+
+TEST_F(SetupTest, EveryPageFitsItsControls)
+{
+    const QString shots = qEnvironmentVariable("QUILLBY_SHOTS");
+    for (QWidget* page : ShowEveryPage(dir.path())) {
         // Every visible control lies inside its window and overlaps no sibling control.
         const QList<QWidget*> controls = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (QWidget* control : controls) {
@@ -443,28 +575,148 @@ TEST_F(SetupTest, EveryPageFitsItsControls)
     }
 }
 
-TEST_F(SetupTest, IncompletePackageIsReportedInsteadOfComplete)
+TEST_F(SetupTest, EveryPageIsReadAsItIsShown)
 {
-    // Only the icon is in Support: the run goes through, logs every file, and says which
-    // files are missing instead of "Installation Complete".
-    QFile icon(Globals::SupportPath + QStringLiteral("/Robot.ico"));
-    ASSERT_TRUE(icon.open(QIODevice::WriteOnly));
-    icon.write("icon");
-    icon.close();
-    Globals::InstallPath = Path(QStringLiteral("Quillby"));
-    QDir().mkpath(Globals::InstallPath);
+    // Labels are read by the text they show, also a status text that changed; no control or
+    // picture is read out by its objectName (the licence page's band beside the check box was).
+    QStringList faults;
+    for (QWidget* page : ShowEveryPage(dir.path()))
+        faults << AccessibilityFaults(page);
+    EXPECT_EQ(faults, QStringList());
+}
+
+// --- A folder Setup cannot use, an installation that fails ------------------------------
+
+namespace {
+// The user's menu and desktop folders of the fixture, offered and preselected on the page.
+void OfferShortcutFolders(const QString& menu, const QString& desktop)
+{
+    QDir().mkpath(menu);
+    QDir().mkpath(desktop);
+    Globals::ProgramsMenuPath = menu;
+    Globals::DesktopPath = desktop;
+}
+
+// The folder page with `folder` chosen and both shortcuts of this user; Continue. A run
+// that starts ends the installer before this returns.
+frmSecond* ContinueInto(const QString& folder)
+{
+    auto* page = new frmSecond;
+    page->show();
+    page->SetInstallPathText(folder);
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optStartThisUser"))->isChecked());
+    EXPECT_TRUE(page->findChild<QRadioButton*>(QStringLiteral("optIconThisUser"))->isChecked());
+    ClickChild(page, QStringLiteral("cmdContinue"));
+    return page;
+}
+
+// Every file below the folder, as paths relative to it.
+QStringList FilesBelow(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+
+void WriteFile(const QString& path, const QByteArray& content)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(content);
+}
+} // namespace
+
+TEST_F(SetupTest, AFolderSetupCannotWriteIntoIsRefusedBeforeAnythingIsMade)
+{
+    OfferShortcutFolders(Path(QStringLiteral("menu")), Path(QStringLiteral("desk")));
+    for (const QString& name : InstalledFileNames())
+        WriteFile(Globals::SupportPath + QLatin1Char('/') + name, "shipped");
+    const QString locked = Path(QStringLiteral("locked"));
+    QDir().mkpath(locked + QStringLiteral("/Quillby"));
     MessageAnswers answers;
-    auto* progress = new frmThird;
-    progress->show();
-    progress->StartInstall();
-    EXPECT_TRUE(InstallerEnded());
-    ASSERT_EQ(answers.texts.size(), 1);
-    EXPECT_TRUE(answers.texts[0].startsWith(QStringLiteral("These files could not be installed:\r")
-                                            + Globals::InstallPath + QStringLiteral("/Quillby\r")));
-    EXPECT_FALSE(answers.texts[0].contains(QStringLiteral("Robot.ico")));
-    EXPECT_EQ(answers.texts[0].count(Globals::InstallPath), 6);
-    EXPECT_EQ(Globals::StartedProgramPid, 0);
-    QFile log(Globals::InstallPath + QStringLiteral("/QUILLBY-InstallLog.txt"));
-    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(log.readAll()).count(QStringLiteral("\r\n")), 8); // the path and 7 files
+    {
+        // The chosen folder exists but is read-only; then a new folder below a read-only one.
+        ReadOnlyPath readOnly(locked + QStringLiteral("/Quillby"));
+        ReadOnlyPath readOnlyAbove(locked);
+        if (!readOnly.effective() || !readOnlyAbove.effective())
+            GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
+        frmSecond* page = ContinueInto(locked + QStringLiteral("/Quillby"));
+        page->SetInstallPathText(locked + QStringLiteral("/new/Quillby"));
+        ClickChild(page, QStringLiteral("cmdContinue"));
+        EXPECT_TRUE(page->isVisible()) << "back to the folder choice";
+    }
+    EXPECT_EQ(answers.texts, (QStringList{
+        QStringLiteral("Setup cannot write into the folder ") + locked + QStringLiteral("/Quillby.\rPlease select another folder"),
+        QStringLiteral("The folder ") + locked + QStringLiteral("/new/Quillby could not be created.\rPlease select another folder")}));
+    EXPECT_EQ(VisibleWindow(QStringLiteral("frmThird")), nullptr);
+    EXPECT_FALSE(InstallerEnded());
+    EXPECT_TRUE(Globals::InstallPath.isEmpty());
+    EXPECT_TRUE(Globals::InstalledItems.isEmpty());
+    EXPECT_EQ(FilesBelow(Path(QStringLiteral("menu"))) + FilesBelow(Path(QStringLiteral("desk"))) + FilesBelow(locked),
+              QStringList());
+    EXPECT_FALSE(QFileInfo::exists(locked + QStringLiteral("/new")));
+}
+
+TEST_F(SetupTest, AFailedInstallationTakesBackWhatItMadeAndStartsNothing)
+{
+    const QString menu = Path(QStringLiteral("menu"));
+    const QString desk = Path(QStringLiteral("desk"));
+    const QString install = Path(QStringLiteral("Apps/Quillby"));
+    const QString removed = QStringLiteral("\r\rSetup removed the files, folders and shortcuts it had made. ");
+    auto runInto = [&](const QString& folder) {
+        Globals::Reset();
+        ResetInstallerEnded();
+        OfferShortcutFolders(menu, desk);
+        MessageAnswers answers;
+        ContinueInto(folder);
+        EXPECT_TRUE(InstallerEnded());
+        EXPECT_EQ(Globals::StartedProgramPid, 0) << "no program is started after a failure";
+        EXPECT_EQ(VisibleWindow(QStringLiteral("frmMessage")), nullptr);
+        EXPECT_EQ(FilesBelow(menu) + FilesBelow(desk), QStringList()) << "no shortcut is left";
+        EXPECT_FALSE(QFileInfo::exists(menu + QStringLiteral("/Quillby")));
+        return answers.texts;
+    };
+
+    // An incomplete package: only the icon is there. What was copied and the folders the
+    // page made go again.
+    WriteFile(Globals::SupportPath + QStringLiteral("/Robot.ico"), "icon");
+    QStringList texts = runInto(install);
+    ASSERT_EQ(texts.size(), 1);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("These files could not be installed:\r") + install + QStringLiteral("/Quillby\r")));
+    EXPECT_FALSE(texts[0].contains(QStringLiteral("Robot.ico")));
+    EXPECT_EQ(texts[0].count(install), 6);
+    EXPECT_TRUE(texts[0].contains(removed + QStringLiteral("Please copy the whole installation package")));
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Apps"))));
+
+    // The whole package, but the desktop folder is read-only: the menu shortcuts made
+    // before the desktop one go again, with the menu folder, the files and the folders.
+    for (const QString& name : InstalledFileNames())
+        WriteFile(Globals::SupportPath + QLatin1Char('/') + name, "shipped");
+    {
+        QDir().mkpath(desk);
+        ReadOnlyPath readOnly(desk);
+        if (!readOnly.effective())
+            GTEST_SKIP() << "cannot make a folder read-only for the super-user here";
+        texts = runInto(install);
+    }
+    EXPECT_EQ(texts, QStringList{QStringLiteral("These shortcuts could not be created:\r") + desk
+                                 + QStringLiteral("/Quillby.desktop") + removed
+                                 + QStringLiteral("Please run Setup again and choose other shortcuts.")});
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("Apps"))));
+
+    // A folder that already holds the family's database, where the log cannot be written:
+    // the database and the folder stay, what this run copied goes.
+    QDir().mkpath(install + QStringLiteral("/QUILLBY-InstallLog.txt"));
+    WriteFile(install + QStringLiteral("/Quillby.mdb"), "our lists");
+    texts = runInto(install);
+    EXPECT_EQ(texts, QStringList{QStringLiteral("The install log could not be written:\r") + install
+                                 + QStringLiteral("/QUILLBY-InstallLog.txt") + removed
+                                 + QStringLiteral("Please run Setup again and choose another folder.")});
+    EXPECT_EQ(FilesBelow(install), QStringList{QStringLiteral("Quillby.mdb")});
+    QFile database(install + QStringLiteral("/Quillby.mdb"));
+    ASSERT_TRUE(database.open(QIODevice::ReadOnly));
+    EXPECT_EQ(database.readAll(), QByteArray("our lists"));
 }

@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
+#include <QLabel>
 #include <QPointer>
 #include <QProcess>
 #include <QTest>
@@ -45,13 +47,14 @@ protected:
     {
         SetMsgBoxTitle(ProgramTitle);
         ResetProgramEnded();
-        Globals::Reset(Temp());
+        install = Home() + QStringLiteral("/Apps/Quillby");
+        // The copy in the temporary folder, started for the installation.
+        Globals::Reset(Temp(), install);
         Globals::TempPath = Temp();
         SetStartProgramHook([this](const QString& program, const QStringList& arguments) {
             started << (QStringList{program} + arguments);
             return true;
         });
-        install = Home() + QStringLiteral("/Apps/Quillby");
         for (const QString& name : {QStringLiteral("Quillby"), QStringLiteral("Quillby.mdb"),
                                     QStringLiteral("QuillbyUninstaller"), QStringLiteral("Wavs/CAT.wav")})
             WriteFile(install + QLatin1Char('/') + name);
@@ -62,7 +65,8 @@ protected:
         SetStartProgramHook({});
         DeleteAllWindows();
         for (const QString& folder : {Home() + QStringLiteral("/Apps"), Home() + QStringLiteral("/Documents"),
-                                      Home() + QStringLiteral("/Desktop"), Home() + QStringLiteral("/.local")})
+                                      Home() + QStringLiteral("/Desktop"), Home() + QStringLiteral("/.local"),
+                                      Home() + QStringLiteral("/Other"), Home() + QStringLiteral("/Elsewhere")})
             QDir(folder).removeRecursively();
         for (const QString& name : QDir(Temp()).entryList(QDir::Files))
             QFile::remove(Temp() + QLatin1Char('/') + name);
@@ -143,31 +147,50 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
 {
     const QString docs = Home() + QStringLiteral("/Documents");
     const QString menu = Home() + QStringLiteral("/.local/share/applications/Quillby");
+    // Shortcuts of this installation, and one that another installation wrote since.
+    const QString otherShortcut = Home() + QStringLiteral("/.local/share/applications/Other/Quillby.desktop");
+    for (const QString& path : {Home() + QStringLiteral("/Desktop/Quillby.desktop"), menu + QStringLiteral("/Uninstall Quillby.desktop")})
+        WriteFile(path, ("[Desktop Entry]\nName=Quillby\nPath=" + install + "\n").toUtf8());
+    WriteFile(otherShortcut, "[Desktop Entry]\nName=Quillby\nPath=/elsewhere/Quillby\n");
+    // Files named like shortcuts of this installation, outside the folders Setup puts
+    // shortcuts into.
+    const QStringList strayShortcuts{docs + QStringLiteral("/Quillby.desktop"),
+                                     Home() + QStringLiteral("/Elsewhere/Uninstall Quillby.desktop"),
+                                     Home() + QStringLiteral("/.local/share/applications/Quillby.desktop"),
+                                     Home() + QStringLiteral("/Desktop/Quillby/Quillby.desktop")};
+    for (const QString& path : strayShortcuts)
+        WriteFile(path, ("[Desktop Entry]\nName=Quillby\nPath=" + install + "\n").toUtf8());
+    // Another folder that looks like an installation.
+    const QString lookalike = Home() + QStringLiteral("/Other/Quillby");
+    WriteFile(lookalike + QStringLiteral("/QuillbyUninstaller"));
+    // Folders of the user's that are not on the way to the installation or the shortcuts.
+    const QString stuff = Home() + QStringLiteral("/Other/Stuff");
     for (const QString& path : {docs + QStringLiteral("/letter.txt"), docs + QStringLiteral("/notes.txt"),
-                                Home() + QStringLiteral("/Desktop/Quillby.desktop"),
-                                Home() + QStringLiteral("/Desktop/Other.desktop"),
-                                menu + QStringLiteral("/Uninstall Quillby.desktop"),
-                                Home() + QStringLiteral("/Apps/ThumbsOnly/Thumbs.db"),
-                                Home() + QStringLiteral("/Apps/Busy/Thumbs.db"),
-                                Home() + QStringLiteral("/Apps/Busy/photo.jpg")})
+                                Home() + QStringLiteral("/Desktop/Other.desktop"), menu + QStringLiteral("/Thumbs.db"),
+                                stuff + QStringLiteral("/ThumbsOnly/Thumbs.db")})
         WriteFile(path);
-    QDir().mkpath(Home() + QStringLiteral("/Apps/Empty/Inner"));
+    QDir().mkpath(stuff + QStringLiteral("/Empty/Inner"));
     WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), {
         QStringLiteral("INSTALLPATH=") + install,
         install + QStringLiteral("/Quillby"),
+        strayShortcuts[0], strayShortcuts[1], strayShortcuts[2], strayShortcuts[3],
+        QStringLiteral("INSTALLPATH=") + lookalike,
+        lookalike + QStringLiteral("/QuillbyUninstaller"),
         docs + QStringLiteral("/letter.txt"),
         install + QStringLiteral("/../../Documents/notes.txt"),
         Home() + QStringLiteral("/Desktop/Quillby.desktop"),
         Home() + QStringLiteral("/Desktop/Other.desktop"),
         menu + QStringLiteral("/Uninstall Quillby.desktop"),
+        otherShortcut,
         QStringLiteral("Documents/letter.txt"),
         QString(),
-        Home() + QStringLiteral("/Apps/Empty"),
-        Home() + QStringLiteral("/Apps/Empty/Inner"),
-        Home() + QStringLiteral("/Apps/ThumbsOnly"),
-        Home() + QStringLiteral("/Apps/Busy"),
+        Home() + QStringLiteral("/Apps"), // made on the way to the installation
+        stuff + QStringLiteral("/Empty"),
+        stuff + QStringLiteral("/Empty/Inner"),
+        stuff + QStringLiteral("/ThumbsOnly"),
         docs,
         menu,
+        Home() + QStringLiteral("/Desktop"),
         Home(),
         QStringLiteral("/"),
         QStringLiteral("INSTALLPATH=") + Home(),
@@ -180,11 +203,16 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     EXPECT_TRUE(QFile::exists(docs + QStringLiteral("/notes.txt")));
     EXPECT_FALSE(QFile::exists(Home() + QStringLiteral("/Desktop/Quillby.desktop")));
     EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Desktop/Other.desktop")));
-    EXPECT_FALSE(QFileInfo::exists(menu)); // emptied by the shortcut's removal, then removed
-    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/Empty"))); // inside out
-    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps/ThumbsOnly")));
-    EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Apps/Busy/Thumbs.db")));
-    EXPECT_TRUE(QFile::exists(Home() + QStringLiteral("/Apps/Busy/photo.jpg")));
+    EXPECT_TRUE(QFile::exists(otherShortcut));
+    for (const QString& path : strayShortcuts)
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    EXPECT_TRUE(QFile::exists(lookalike + QStringLiteral("/QuillbyUninstaller")));
+    // Emptied by the shortcut's removal, its thumbnail cache does not keep it.
+    EXPECT_FALSE(QFileInfo::exists(menu));
+    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps")));
+    EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/Desktop")).isDir()); // still holds a file
+    EXPECT_TRUE(QFileInfo(stuff + QStringLiteral("/Empty/Inner")).isDir());
+    EXPECT_TRUE(QFile::exists(stuff + QStringLiteral("/ThumbsOnly/Thumbs.db")));
     EXPECT_TRUE(QFileInfo(Home()).isDir());
     EXPECT_FALSE(QFile::exists(Globals::LogPath));
 
@@ -193,6 +221,75 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     ASSERT_EQ(started.size(), 1);
     EXPECT_EQ(started[0], (QStringList{QStringLiteral("/bin/sh"), Temp() + QStringLiteral("/killmyself.sh")}));
     EXPECT_TRUE(ProgramEnded());
+}
+
+TEST_F(UninstallTest, ALogThatNamesNoFolderOrAnotherOneRemovesNothing)
+{
+    const QString lookalike = Home() + QStringLiteral("/Other/Quillby");
+    WriteFile(lookalike + QStringLiteral("/QuillbyUninstaller"));
+    const QString shortcut = Home() + QStringLiteral("/Desktop/Quillby.desktop");
+    WriteFile(shortcut, ("[Desktop Entry]\nName=Quillby\nPath=" + install + "\n").toUtf8());
+    const QString startedLog = install + QStringLiteral("/QUILLBY-InstallLog.txt");
+    const QString notRemoved = QStringLiteral("\rNothing was removed.");
+    auto everythingIsThere = [&] {
+        for (const QString& path : {install + QStringLiteral("/Quillby.mdb"), install + QStringLiteral("/Wavs/CAT.wav"),
+                                    lookalike + QStringLiteral("/QuillbyUninstaller"), shortcut})
+            EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    };
+    auto removeWith = [&](const QStringList& lines) {
+        ResetProgramEnded();
+        started.clear();
+        WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), lines);
+        MessageAnswers answers;
+        RemoveInstallation();
+        EXPECT_TRUE(ProgramEnded());
+        EXPECT_TRUE(started.isEmpty()) << "no self-removal after a refusal";
+        everythingIsThere();
+        return answers.texts;
+    };
+
+    // A garbage log, and one whose installation line names no absolute folder.
+    const QString damaged = QStringLiteral("The install log ") + startedLog
+                            + QStringLiteral(" is damaged: it does not name the installation folder.") + notRemoved;
+    EXPECT_EQ(removeWith({QStringLiteral("\x01\x02 garbage"), shortcut, Home() + QStringLiteral("/Apps")}), QStringList{damaged});
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=  "), shortcut}), QStringList{damaged});
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=Apps/Quillby"), shortcut}), QStringList{damaged});
+    EXPECT_EQ(removeWith({}), QStringList{damaged});
+
+    // A log naming another folder, even one that looks like an installation.
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=") + lookalike, shortcut, lookalike + QStringLiteral("/QuillbyUninstaller")}),
+              QStringList{QStringLiteral("The install log ") + startedLog + QStringLiteral(" names the folder ") + lookalike
+                          + QStringLiteral(", not the folder the uninstaller was started from.") + notRemoved});
+
+    // A log beside the uninstaller in a folder of the user's that names that folder.
+    const QString docs = Home() + QStringLiteral("/Documents");
+    WriteFile(docs + QStringLiteral("/letter.txt"));
+    WriteFile(docs + QStringLiteral("/QuillbyUninstaller"));
+    Globals::Reset(Temp(), docs);
+    EXPECT_EQ(removeWith({QStringLiteral("INSTALLPATH=") + docs, docs + QStringLiteral("/letter.txt")}),
+              QStringList{QStringLiteral("The folder ") + docs + QStringLiteral(" is not a Quillby installation folder.")
+                          + notRemoved});
+    EXPECT_TRUE(QFile::exists(docs + QStringLiteral("/letter.txt")));
+
+    // The copy started without being told its installation folder removes nothing either.
+    Globals::Reset(Temp());
+    const QStringList fromTemp = removeWith({QStringLiteral("INSTALLPATH=") + install, shortcut});
+    ASSERT_EQ(fromTemp.size(), 1);
+    EXPECT_TRUE(fromTemp[0].endsWith(QStringLiteral(", not the folder the uninstaller was started from.") + notRemoved));
+
+    // The first start checks the log too: it neither copies itself nor starts a copy.
+    WriteLog(startedLog, {QStringLiteral("INSTALLPATH=") + lookalike, shortcut});
+    ResetProgramEnded();
+    started.clear();
+    Globals::Reset(install);
+    MessageAnswers answers;
+    (new frmMain)->Load();
+    ASSERT_EQ(answers.texts.size(), 1);
+    EXPECT_TRUE(answers.texts[0].contains(QStringLiteral(" names the folder ") + lookalike));
+    EXPECT_TRUE(ProgramEnded());
+    EXPECT_TRUE(started.isEmpty());
+    EXPECT_FALSE(QFile::exists(Temp() + QStringLiteral("/QuillbyUninstaller")));
+    everythingIsThere();
 }
 
 TEST_F(UninstallTest, SelfRemovalScriptDeletesTheCopyAndItself)
@@ -236,7 +333,8 @@ TEST_F(UninstallTest, FirstStartCopiesItselfAndTheLogToTheTemporaryFolderAndStar
     EXPECT_EQ(ReadFile(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt")),
               ReadFile(install + QStringLiteral("/QUILLBY-InstallLog.txt")));
     ASSERT_EQ(started.size(), 1);
-    EXPECT_EQ(started[0], QStringList{Temp() + QStringLiteral("/QuillbyUninstaller")});
+    // The copy is told which folder it was started for.
+    EXPECT_EQ(started[0], (QStringList{Temp() + QStringLiteral("/QuillbyUninstaller"), install}));
     EXPECT_TRUE(ProgramEnded());
     EXPECT_TRUE(QFile::exists(install + QStringLiteral("/Quillby")));
 }
@@ -245,7 +343,7 @@ TEST_F(UninstallTest, AnsweringNoEndsWithoutRemovingAnythingAndKeepsTheCopies)
 {
     QFile::copy(install + QStringLiteral("/QUILLBY-InstallLog.txt"), Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"));
     WriteFile(Temp() + QStringLiteral("/QuillbyUninstaller"));
-    Globals::Reset(Temp());
+    Globals::Reset(Temp(), install);
     MessageAnswers answers;
     answers.Expect(QStringLiteral("Are you sure"), MsgResult::No);
     auto* window = new frmMain;
@@ -259,4 +357,41 @@ TEST_F(UninstallTest, AnsweringNoEndsWithoutRemovingAnythingAndKeepsTheCopies)
     EXPECT_TRUE(QFile::exists(install + QStringLiteral("/Quillby.mdb")));
     EXPECT_TRUE(QFile::exists(Temp() + QStringLiteral("/QuillbyUninstaller")));
     EXPECT_TRUE(QFile::exists(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt")));
+}
+
+TEST_F(UninstallTest, TheCopyShowsTheSamePictureIsReadAsShownAndLeavesNoCopyBehind)
+{
+    QImage skull(32, 32, QImage::Format_ARGB32);
+    skull.fill(QColor(0x80, 0x20, 0x90));
+    ASSERT_TRUE(skull.save(install + QStringLiteral("/Skull.ico"), "ICO"));
+    auto picture = [](QWidget* window) {
+        return window->findChild<QLabel*>(QStringLiteral("Image1"))->pixmap().toImage();
+    };
+
+    // First start, from the installation folder.
+    Globals::Reset(install);
+    auto* first = new frmMain;
+    first->Load();
+    const QImage shown = picture(first);
+    EXPECT_EQ(AccessibilityFaults(first), QStringList());
+    ASSERT_EQ(started.size(), 1);
+
+    // The copy's window, from the temporary folder: the same picture, read as it is shown.
+    ResetProgramEnded();
+    Globals::Reset(Temp(), install);
+    MessageAnswers answers;
+    answers.Expect(QStringLiteral("Are you sure"), MsgResult::Yes);
+    auto* second = new frmMain;
+    second->Load();
+    EXPECT_EQ(picture(second), shown);
+    EXPECT_EQ(AccessibilityFaults(second), QStringList());
+
+    // After the removal only the program's copy and the script that removes it and itself
+    // are left in the temporary folder.
+    ClickChild(second, QStringLiteral("cmdContinue"));
+    EXPECT_TRUE(ProgramEnded());
+    EXPECT_FALSE(QFileInfo::exists(install));
+    QStringList left = QDir(Temp()).entryList(QDir::Files);
+    left.sort();
+    EXPECT_EQ(left, (QStringList{ProgramTitle, ScriptName}));
 }

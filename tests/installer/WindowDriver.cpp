@@ -1,6 +1,8 @@
 #include "WindowDriver.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QPointer>
@@ -97,4 +99,22 @@ UrlCatcher::UrlCatcher()
 UrlCatcher::~UrlCatcher()
 {
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+QStringList AccessibilityFaults(QWidget* window)
+{
+    QStringList faults;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+        if (!widget->isVisible() || !accessible)
+            continue;
+        const QString name = accessible->text(QAccessible::Name);
+        const QString where = window->objectName() + QLatin1Char('/') + widget->objectName();
+        if (!name.isEmpty() && name == widget->objectName())
+            faults << where + QStringLiteral(" is named by its objectName");
+        if (auto* label = qobject_cast<QLabel*>(widget); label && name != label->text())
+            faults << where + QStringLiteral(" reads \"") + name + QStringLiteral("\" but shows \"")
+                          + label->text() + QLatin1Char('"');
+    }
+    return faults;
 }

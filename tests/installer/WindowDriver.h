@@ -43,6 +43,10 @@ private:
 // Deletes every top-level window left by a test, with the deferred deletions it caused.
 void DeleteAllWindows();
 
+// What assistive technology reads wrongly in a window, one line per fault: a visible label
+// whose accessible name is not its text, or a visible widget named by its objectName.
+QStringList AccessibilityFaults(QWidget* window);
+
 // A visible top-level window by objectName, or nullptr.
 QWidget* VisibleWindow(const QString& objectName);
 

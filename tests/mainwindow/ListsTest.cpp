@@ -11,6 +11,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QTableView>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -227,9 +229,41 @@ TEST_F(MainWindow, MenusCarryTheirAccessKeys)
     EXPECT_EQ(window.findChild<QMenu*>("mnuLists")->title(), "&Lists");
     EXPECT_EQ(window.findChild<QAction*>("mnuNewList")->text(), "&New List");
     EXPECT_EQ(window.findChild<QAction*>("mnuExit")->text(), "E&xit");
-    EXPECT_EQ(window.findChild<QMenu*>("mnuH")->title(), "Help");
+    EXPECT_EQ(window.findChild<QMenu*>("mnuH")->title(), "&Help");
     EXPECT_EQ(Child<QPushButton>(&window, "cmdOptions")->toolTip(),
               "Change configurations, settings, and defaults");
+}
+
+// The desktop's standard keys: F1 help, Escape or Ctrl+W closes a secondary window, Ctrl+Q
+// leaves through the same path as Exit.
+TEST_F(MainWindow, StandardKeysOpenHelpCloseWindowsAndQuit)
+{
+    Start();
+    EXPECT_EQ(window.findChild<QAction*>("mnuNewList")->shortcut(), QKeySequence("Ctrl+N"));
+    const auto press = [](QWidget* target, int key, Qt::KeyboardModifiers modifiers = {}) {
+        QApplication::setActiveWindow(target->window());
+        QTest::keyClick(target, Qt::Key(key), modifiers);
+        QApplication::processEvents();
+    };
+    const auto openHelp = [&]() -> QWidget* {
+        press(&window, Qt::Key_F1);
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmHelp") && w->isVisible())
+                return w;
+        return nullptr;
+    };
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence("Ctrl+W")}) {
+        QPointer<QWidget> help = openHelp();
+        ASSERT_NE(help, nullptr) << "F1 opens the help";
+        press(help, key[0].key(), key[0].keyboardModifiers());
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(!help || !help->isVisible()) << key.toString().toStdString() << " closes it";
+    }
+
+    QSignalSpy closed(&window, &frmLists::Closed);
+    press(&window, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(closed.count(), 1) << "Ctrl+Q ends the program as Exit does";
 }
 
 TEST_F(MainWindow, ADatabaseFailureDuringDeleteGivesOneMessageAndTheProgramGoesOn)

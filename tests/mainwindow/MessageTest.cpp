@@ -7,7 +7,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -137,4 +139,27 @@ TEST_F(TempMessage, AVeryLongWordIsShortenedNotCutOff)
     EXPECT_TRUE(shown.startsWith(QStringLiteral("www")) && shown.endsWith(QStringLiteral("www")))
         << "the word is shortened in its middle";
     EXPECT_EQ(spoken, word) << "its accessible name keeps the whole word";
+}
+
+// Words are shown as typed: markup stays text and nothing named in it is ever loaded (an
+// <img> naming a pipe once froze the program as the message opened).
+TEST_F(TempMessage, MarkupInAWordIsShownAsText)
+{
+    Globals::MessageTime = 9999;
+    QTemporaryDir dir;
+    const QString pipe = dir.path() + QStringLiteral("/pipe");
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    const QString word = QStringLiteral("<b>Bold</b><img src=\"%1\">").arg(pipe);
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    ModalHandler look("frmMessage", [&](QWidget* w) {
+        auto* bottom = Child<QLabel>(w, "lblBottom");
+        shown = bottom->text();
+        format = bottom->textFormat();
+        QTest::mouseClick(Child<QLabel>(w, "lblTop"), Qt::LeftButton);
+    });
+    ShowTempMessage(QStringLiteral("Word Saved"), word);
+    ASSERT_EQ(look.handled(), 1);
+    EXPECT_EQ(shown, word);
+    EXPECT_EQ(format, Qt::PlainText);
 }

@@ -1,6 +1,7 @@
 #include "GuiTestUtil.h"
 
 #include "Globals.h"
+#include "MsgBox.h"
 #include "Options.h"
 #include "Startup.h"
 #include "TestDb.h"
@@ -9,7 +10,12 @@
 
 #include <QListWidget>
 #include <QLineEdit>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QLockFile>
+#include <QSysInfo>
+#include <deque>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -178,10 +184,78 @@ TEST(StartSequenceFailure, IsFormLoadedComparesNamesInUpperCase)
 TEST(StartSequenceFailure, ASecondProgramOnTheSameDatabaseIsRefusedUntilTheFirstEnds)
 {
     QTemporaryDir folder;
-    QLockFile first(DatabaseLockPath(folder.path()));
-    ASSERT_TRUE(LockDatabase(first));
-    QLockFile second(DatabaseLockPath(folder.path()));
-    EXPECT_FALSE(LockDatabase(second));
+    const QString path = DatabaseLockPath(folder.path());
+    QLockFile first(path);
+    ASSERT_TRUE(LockDatabase(first, path));
+    QLockFile second(path);
+    EXPECT_FALSE(LockDatabase(second, path));
     first.unlock();
-    EXPECT_TRUE(LockDatabase(second));
+    EXPECT_TRUE(LockDatabase(second, path));
+}
+
+// A folder whose Quillby.mdb links to another folder's database shares that database's lock.
+TEST(StartSequenceFailure, ALinkedDatabaseSharesTheLockOfItsFile)
+{
+    QTemporaryDir home;
+    QTemporaryDir other;
+    QFile(home.path() + "/Quillby.mdb").open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(home.path() + "/Quillby.mdb", other.path() + "/Quillby.mdb"));
+    const QString homeLock = DatabaseLockPath(home.path());
+    EXPECT_EQ(DatabaseLockPath(other.path()), homeLock);
+    QLockFile first(homeLock);
+    ASSERT_TRUE(LockDatabase(first, homeLock));
+    const QString otherLock = DatabaseLockPath(other.path());
+    QLockFile second(otherLock);
+    EXPECT_FALSE(LockDatabase(second, otherLock));
+}
+
+// Locks left by a crash or damaged by hand never keep Quillby from starting; one written by
+// another computer is respected or taken over as the user answers.
+TEST(StartSequenceFailure, StaleAndForeignLocksAreTakenOverOrRespected)
+{
+    QTemporaryDir folder;
+    const QString path = DatabaseLockPath(folder.path());
+    const auto writeLock = [&](const QByteArray& bytes) {
+        QFile::remove(path);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    QStringList asked;
+    std::deque<MsgResult> answers;
+    SetMsgBoxHook([&](const QString& text, MsgButtons, MsgIcon) {
+        asked << text;
+        const MsgResult answer = answers.empty() ? MsgResult::OK : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        return answer;
+    });
+    for (const QByteArray& damaged : {QByteArray(), QByteArray("\x01\xfe\x7f garbage\n\n"),
+                                      QByteArray("0\nQuillby\n\n"),
+                                      QByteArray("999999999\nQuillby\n") +
+                                          QSysInfo::machineHostName().toUtf8() + "\n"}) {
+        writeLock(damaged);
+        QLockFile lock(path);
+        EXPECT_TRUE(LockDatabase(lock, path)) << damaged.toStdString();
+        lock.unlock();
+    }
+    QFile::remove(path);
+    ASSERT_TRUE(QDir().mkdir(path));
+    {
+        QLockFile lock(path);
+        EXPECT_TRUE(LockDatabase(lock, path)) << "a folder in the lock's place";
+    }
+    EXPECT_TRUE(asked.isEmpty()) << asked.join("|").toStdString();
+
+    const QByteArray foreign = QByteArray::number(QCoreApplication::applicationPid()) +
+                               "\nQuillby\nanother-computer\n";
+    answers = {MsgResult::Yes, MsgResult::No};
+    writeLock(foreign);
+    QLockFile respected(path);
+    EXPECT_FALSE(LockDatabase(respected, path)) << "that computer still uses it";
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_TRUE(asked[0].contains("another-computer"));
+    QLockFile taken(path);
+    EXPECT_TRUE(LockDatabase(taken, path)) << "that computer no longer uses it";
+    SetMsgBoxHook({});
 }

@@ -132,8 +132,11 @@ TEST_F(Results, RowsAreColouredByMissesAndShowTheirAttempts)
                                    QColor(255, 255, 0), QColor(255, 0, 0)};
     for (int row = 0; row < 4; ++row) {
         EXPECT_EQ(grid->item(row, 1)->text(), attempts[row]) << row;
-        for (int column = 0; column < 3; ++column)
+        for (int column = 0; column < 3; ++column) {
             EXPECT_EQ(grid->item(row, column)->background().color(), colours[row]) << row;
+            EXPECT_EQ(grid->item(row, column)->foreground().color(), QColor(Qt::black))
+                << "readable on the light colours in a dark palette too";
+        }
     }
     EXPECT_EQ(results->txtMovedOn->text(), QStringLiteral("1"));
     EXPECT_EQ(results->txtScore->text(), QStringLiteral("25 %"));

@@ -463,20 +463,51 @@ TEST_F(RunningTest, AnAnswerThatCannotBeStoredIsReportedAndAskedAgain)
     EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "quiet", "CORRECT", 1}}));
 }
 
-TEST_F(RunningTest, ATestThatCannotBeStoredIsReportedAndClosed)
+// A finished test the database refuses (a full disk) is not thrown away at once: the child is
+// asked to try again, and only giving up removes its answers.
+TEST_F(RunningTest, ATestThatCannotBeStoredIsOfferedAgainThenGivenUp)
 {
     list = AddList();
     AddWord(list, QStringLiteral("last"));
     frmTest* test = Begin(list, Quiet());
     const int32_t testId = test->TestID();
+    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS WHERE TEST_ID = " + Id(testId)), 1);
     RefuseInserts("TESTS");
+    answers = {MsgResult::Yes, MsgResult::No};
     Answer(test, QStringLiteral("last"));
     QApplication::processEvents();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("disk full")));
+    ASSERT_EQ(messages.size(), 2) << "asked, tried again, asked again";
+    for (const QString& message : messages) {
+        EXPECT_TRUE(message.startsWith(QStringLiteral("The test could not be saved."))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QStringLiteral("disk full")));
+        EXPECT_FALSE(message.contains(QStringLiteral("INSERT"))) << "no statement on the screen";
+    }
     EXPECT_EQ(frmTest::instance(), nullptr) << "no dead test window";
     EXPECT_EQ(frmTestResults::instance(), nullptr);
-    EXPECT_TRUE(Attempts(testId).empty()) << "the unsaved test leaves no attempts";
+    EXPECT_TRUE(Attempts(testId).empty()) << "the given-up test leaves no attempts";
+    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS"), 0);
+}
+
+TEST_F(RunningTest, ATestRefusedOnceIsSavedWhenTriedAgain)
+{
+    list = AddList();
+    const int32_t word = AddWord(list, QStringLiteral("last"));
+    frmTest* test = Begin(list, Quiet());
+    const int32_t testId = test->TestID();
+    RefuseInserts("TESTS");
+    int asked = 0;
+    SetMsgBoxHook([&](const QString&, MsgButtons, MsgIcon) {
+        ++asked;
+        AllowInserts(); // room was made on the disk
+        return MsgResult::Yes;
+    });
+    Answer(test, QStringLiteral("last"));
+    QApplication::processEvents();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(CountListTests(list), 1);
+    EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "last", "CORRECT", 1}}));
+    ASSERT_NE(frmTestResults::instance(), nullptr) << "the results follow as usual";
+    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS"), 0);
 }
 
 TEST_F(RunningTest, AnEnterPressedTwiceOnTheLastWordCountsOnce)
