@@ -35,6 +35,20 @@ std::string Ms(double seconds) { return Format("%.2f ms", seconds * 1e3); }
 std::string Ratio(double value) { return Format("%.2fx", value); }
 std::string MiB(double bytes) { return Format("%.1f MiB", bytes / (1024.0 * 1024.0)); }
 
+void ReportSizeTargets(const std::string& action, const std::string& large,
+                       const std::string& small, const std::vector<double>& largeSamples,
+                       const std::vector<double>& smallSamples, double limitSeconds,
+                       double growthLimit)
+{
+    const double big = Median(largeSamples);
+    const double little = Median(smallSamples);
+    ReportTarget(action + ", " + large + ", under " + Ms(limitSeconds) + " (" + small + ": " +
+                     Ms(little) + ")",
+                 Ms(big), big < limitSeconds);
+    ReportTarget(action + ", " + large + " within " + Ratio(growthLimit) + " of " + small,
+                 Ratio(big / little), big <= growthLimit * little);
+}
+
 void ReportHeading(const std::string& title)
 {
     std::printf("\n%s (medians of samples taken in turns in this run)\n", title.c_str());

@@ -15,6 +15,13 @@ std::string Ms(double seconds);
 std::string Ratio(double value);
 std::string MiB(double bytes);
 
+// The two targets of one action timed on a small and a large database: the large one's median
+// under limitSeconds, and within growthLimit times the small one's.
+void ReportSizeTargets(const std::string& action, const std::string& large,
+                       const std::string& small, const std::vector<double>& largeSamples,
+                       const std::vector<double>& smallSamples, double limitSeconds,
+                       double growthLimit);
+
 // Prints the heading of the targets block.
 void ReportHeading(const std::string& title);
 // True when every target reported so far was met.

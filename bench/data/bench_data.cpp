@@ -132,21 +132,10 @@ void Report()
     ReportHeading("Deleting on 10,000 lists (20 words, 10 tests each) and on 100 lists");
     std::printf("  one durable 4 KiB write on this disk: %s (beside 100 lists), %s (beside 10,000)\n",
                 Ms(Median(small.sync)).c_str(), Ms(Median(large.sync)).c_str());
-    const struct {
-        const char* action;
-        const std::vector<double>& small;
-        const std::vector<double>& large;
-    } actions[] = {{"delete a word", small.deleteWord, large.deleteWord},
-                   {"delete a list", small.deleteList, large.deleteList}};
-    for (const auto& a : actions) {
-        const double big = Median(a.large);
-        const double growth = big / Median(a.small);
-        ReportTarget(std::string(a.action) + ", 10,000 lists, under 5 ms (100 lists: " +
-                         Ms(Median(a.small)) + ")",
-                     Ms(big), big < kLimitSeconds);
-        ReportTarget(std::string(a.action) + ", growth 100 -> 10,000 lists, within 1.5x",
-                     Ratio(growth), growth <= kGrowthLimit);
-    }
+    ReportSizeTargets("delete a word", "10,000 lists", "100 lists", large.deleteWord,
+                      small.deleteWord, kLimitSeconds, kGrowthLimit);
+    ReportSizeTargets("delete a list", "10,000 lists", "100 lists", large.deleteList,
+                      small.deleteList, kLimitSeconds, kGrowthLimit);
 }
 } // namespace
 

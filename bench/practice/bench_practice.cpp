@@ -210,23 +210,10 @@ void Report()
     const double ownCpu = Median(many.enterCpu) - Median(many.syncCpu);
     ReportTarget("Enter -> next word, 2,000 tests: processor time beyond one disk sync, under 1 ms",
                  Ms(ownCpu), ownCpu < 0.001);
-    const struct {
-        const char* window;
-        const std::vector<double>& few;
-        const std::vector<double>& many;
-        double limit;
-        const char* limitText;
-    } windows[] = {{"results of a 50-word test", few.results, many.results, 0.010, "10 ms"},
-                   {"Past Tests", few.pastTests, many.pastTests, 0.020, "20 ms"}};
-    for (const auto& w : windows) {
-        const double big = Median(w.many);
-        const double small = Median(w.few);
-        ReportTarget(std::string(w.window) + ", 2,000 tests, under " + w.limitText +
-                         " (30 tests: " + Ms(small) + ")",
-                     Ms(big), big < w.limit);
-        ReportTarget(std::string(w.window) + ", 2,000 tests within 1.3x of 30 tests",
-                     Ratio(big / small), big <= 1.3 * small);
-    }
+    ReportSizeTargets("results of a 50-word test", "2,000 tests", "30 tests", many.results,
+                      few.results, 0.010, 1.3);
+    ReportSizeTargets("Past Tests", "2,000 tests", "30 tests", many.pastTests, few.pastTests,
+                      0.020, 1.3);
 }
 } // namespace
 
