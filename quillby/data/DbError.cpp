@@ -1,5 +1,7 @@
 #include "DbError.h"
 
+#include <QDebug>
+
 namespace {
 QString Join(const QString& statement, const QString& message)
 {
@@ -18,4 +20,9 @@ DbError::DbError(const QString& statement, const QString& message)
 QString DbError::userText() const
 {
     return Join(statement_, message_);
+}
+
+void LogDbError(const DbError& error)
+{
+    qWarning().noquote() << "Quillby: database failure:" << error.userText();
 }

@@ -16,3 +16,24 @@ private:
     QString statement_;
     QString message_;
 };
+
+// Writes a database failure with its statement to the program's log (standard error).
+void LogDbError(const DbError& error);
+
+// Runs one operation; a failure that nothing below handled is handed to report as the text
+// to show the user: a database failure in plain words, its statement going to the log only.
+// Returns false when the operation failed.
+template <class Operation, class Report>
+bool RunReported(Operation&& operation, Report&& report)
+{
+    try {
+        operation();
+        return true;
+    } catch (const DbError& e) {
+        LogDbError(e);
+        report(e.message());
+    } catch (const std::exception& e) {
+        report(QString::fromLocal8Bit(e.what()));
+    }
+    return false;
+}

@@ -10,19 +10,9 @@
 // failed statement goes to the program's log (standard error), never to the screen. The
 // program keeps running. Returns false when the operation failed.
 void ReportOperationError(const QString& what);
-void LogDbError(const DbError& error);
 
 template <class F>
 bool Guarded(F&& operation)
 {
-    try {
-        std::forward<F>(operation)();
-        return true;
-    } catch (const DbError& e) {
-        LogDbError(e);
-        ReportOperationError(e.message());
-    } catch (const std::exception& e) {
-        ReportOperationError(QString::fromLocal8Bit(e.what()));
-    }
-    return false;
+    return RunReported(std::forward<F>(operation), ReportOperationError);
 }

@@ -125,8 +125,18 @@ void CheckForOldLists(QWidget* owner)
                         UsDateText(AppToday()) + Sql::DATE_END + Sql::AND_NOT_IGNORED;
     std::vector<int32_t> oldLists;
     Recordset rs(sql, Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext())
-        oldLists.push_back(rs.Field(QStringLiteral("LIST_ID")).toLong());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        // A test date that holds no date (a number, a damaged text) is never past: the
+        // database orders every number before any text.
+        const Variant::Type date = rs.Field(QStringLiteral("TEST_DATE")).type();
+        if (date != Variant::Type::Date && date != Variant::Type::DateTime)
+            continue;
+        try {
+            oldLists.push_back(rs.Field(QStringLiteral("LIST_ID")).toLong());
+        } catch (const std::exception&) {
+            // A list without a usable key cannot be offered; the main grid names it.
+        }
+    }
     rs.Close();
 
     for (int32_t listId : oldLists) {

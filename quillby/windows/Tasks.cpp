@@ -1,12 +1,24 @@
 #include "Tasks.h"
 
 #include "ErrorReport.h"
-#include "frmEditList.h"
 #include "Globals.h"
-#include "frmLists.h"
+#include "frmEditList.h"
 #include "frmPastTests.h"
 #include "frmTest.h"
 #include "frmTestSetup.h"
+
+namespace {
+// Loads a test window, fills TestOptions with chooseSettings and begins the test; the
+// window shows only when a test runs (Start otherwise closes it and returns to the lists).
+template <class ChooseSettings>
+void BeginTest(ChooseSettings chooseSettings)
+{
+    auto* test = new frmTest;
+    chooseSettings(*test);
+    if (test->Start(Globals::SelectedListID))
+        test->show();
+}
+} // namespace
 
 void OpenListEditor(int32_t listId)
 {
@@ -38,15 +50,21 @@ void OpenTestSetup()
 
 void StartTest(bool useCustomSettings)
 {
-    auto* test = new frmTest;
-    if (useCustomSettings)
-        test->LoadCustomOptions();
-    else
-        test->LoadDefaultOptions();
-    // Start closes the window and shows the main window again when no test runs.
-    if (test->Start(Globals::SelectedListID))
-        test->show();
+    BeginTest([useCustomSettings](frmTest& test) {
+        auto* setup = frmTestSetup::instance();
+        if (useCustomSettings && setup)
+            test.LoadCustomOptions(setup->ChosenSettings());
+        else if (!useCustomSettings)
+            test.LoadDefaultOptions();
+    });
 }
+
+void StartTestAgain()
+{
+    BeginTest([](frmTest& test) { test.UsePreviousTestOptions(); });
+}
+
+bool TestRunning() { return frmTest::instance() != nullptr; }
 
 void OpenPastTests(int32_t listId, QWidget* owner)
 {

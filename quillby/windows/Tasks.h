@@ -4,8 +4,9 @@
 class QWidget;
 
 // The list-level tasks the main window starts. Each runs in its own modeless window while the
-// main window stays hidden; the task's window shows the main window again (frmLists::SetFocusHere)
-// when it ends. The main window checks the selection before calling these.
+// main window stays hidden; the task's window says when it ends (ReturnToLists, TaskNotices.h)
+// and the main window, which listens, shows itself again. The main window checks the
+// selection before calling these.
 
 // Loads the list editor, sets its ListID and shows it.
 void OpenListEditor(int32_t listId);
@@ -14,5 +15,9 @@ void OpenTestSetup();
 // Opens the practice-test window on Globals::SelectedListID: with the settings of the set-up
 // window when useCustomSettings, else with the stored test defaults.
 void StartTest(bool useCustomSettings);
+// Another test on Globals::SelectedListID with the settings of the test just finished.
+void StartTestAgain();
+// Whether a practice-test window is open.
+bool TestRunning();
 // Loads the past-tests window for a list, owned by owner, and shows it.
 void OpenPastTests(int32_t listId, QWidget* owner);

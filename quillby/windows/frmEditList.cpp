@@ -12,7 +12,8 @@
 #include "TestGrids.h"
 #include "Twips.h"
 #include "WavFiles.h"
-#include "frmLists.h"
+#include "frmEditWord.h"
+#include "TaskNotices.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -30,6 +31,7 @@
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <exception>
 
 namespace {
 frmEditList* g_instance = nullptr;
@@ -322,11 +324,29 @@ void frmEditList::OpenWordEditor(int32_t wordId)
     editor->SetListID(listId_);
     if (!Guarded([&] { editor->SetWordID(wordId); }))
         return;
-    editor->SetCallingForm(this);
+    ListenTo(editor);
     editor->show();
     editor->raise();
     editor->activateWindow();
     editor->txtWord->setFocus();
+}
+
+// The word editor's notices come after the word is stored: a failure to show the word here
+// is not reported, as the save itself went through.
+void frmEditList::ListenTo(frmEditWord* editor)
+{
+    editor->disconnect(this);
+    const auto quietly = [](auto&& show) {
+        try {
+            show();
+        } catch (const std::exception&) {
+        }
+    };
+    connect(editor, &frmEditWord::NewWordSaved, this,
+            [this, quietly](int32_t id) { quietly([&] { TakeInNewWord(id); }); });
+    connect(editor, &frmEditWord::WordUpdated, this,
+            [this, quietly](int32_t id) { quietly([&] { TakeInUpdatedWord(id); }); });
+    connect(editor, &frmEditWord::Closed, this, &frmEditList::SetFoucsHere);
 }
 
 void frmEditList::cmdDeleteWord_Click()
@@ -359,7 +379,7 @@ void frmEditList::cmdPronounce_Click()
         PlayWave(wav);
 }
 
-void frmEditList::TakeInNewWord(int32_t& wordId)
+void frmEditList::TakeInNewWord(int32_t wordId)
 {
     const int row = AddWordRow(wordId, GetWordText(wordId));
     {
@@ -371,7 +391,7 @@ void frmEditList::TakeInNewWord(int32_t& wordId)
 
 // Updates the row of that word (which need not be the selected one: the parent may have
 // moved the selection while the word editor was open) and selects it.
-void frmEditList::TakeInUpdatedWord(int32_t& wordId)
+void frmEditList::TakeInUpdatedWord(int32_t wordId)
 {
     const QString text = GetWordText(wordId);
     int row = RowOfWord(wordId);
@@ -434,11 +454,12 @@ void frmEditList::closeEvent(QCloseEvent* event)
 {
     if (g_instance == this)
         g_instance = nullptr;
-    if (auto* editor = frmEditWord::instance())
+    // The word editor closes with the list editor; this window takes no more notices.
+    if (auto* editor = frmEditWord::instance()) {
+        editor->disconnect(this);
         editor->close();
-    event->accept();
-    if (auto* main = frmLists::instance()) {
-        Guarded([&] { main->UpdateList(listId_); });
-        main->SetFocusHere();
     }
+    event->accept();
+    ListChanged(listId_);
+    ReturnToLists();
 }

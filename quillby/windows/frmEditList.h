@@ -1,9 +1,8 @@
 #pragma once
-#include "frmEditWord.h"
-
 #include <QMainWindow>
 #include <cstdint>
 
+class frmEditWord;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -17,7 +16,7 @@ class QTableWidget;
 // of the selected word, and the commands that add, edit, delete and pronounce words.
 // Modeless; set ListID, then show it. Closing refreshes the list's row in the main window
 // and shows the main window again.
-class frmEditList : public QMainWindow, public WordEditorCaller {
+class frmEditList : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmEditList(QWidget* parent = nullptr);
@@ -31,8 +30,9 @@ public:
     void SetListID(int32_t listId);
     int32_t ListTestCount() const { return listTestCount_; }
 
-    void TakeInNewWord(int32_t& wordId) override;
-    void TakeInUpdatedWord(int32_t& wordId) override;
+    // The word editor's notices: a new word saved, an existing word saved.
+    void TakeInNewWord(int32_t wordId);
+    void TakeInUpdatedWord(int32_t wordId);
     // Brings the window to the front with the focus in the grid.
     void SetFoucsHere();
 
@@ -75,6 +75,7 @@ private:
     void cmdDeleteWord_Click();
     void cmdPronounce_Click();
     void OpenWordEditor(int32_t wordId);
+    void ListenTo(frmEditWord* editor);
     void FirstActivation();
     void GridMouseDown(QMouseEvent* event);
 

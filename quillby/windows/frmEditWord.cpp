@@ -12,7 +12,6 @@
 #include "Twips.h"
 #include "SoundFolder.h"
 #include "WavFiles.h"
-#include "frmEditList.h"
 #include "frmMessage.h"
 
 #include <QCheckBox>
@@ -469,12 +468,10 @@ void frmEditWord::AfterSave(bool created, bool recordingStored)
     int32_t id = wordId_;
     try {
         ShowTempMessage(QStringLiteral("Word Saved"), txtWord->text());
-        if (callingForm_) {
-            if (created)
-                callingForm_->TakeInNewWord(id);
-            else
-                callingForm_->TakeInUpdatedWord(id);
-        }
+        if (created)
+            emit NewWordSaved(id);
+        else
+            emit WordUpdated(id);
     } catch (...) {
     }
     // A recording that could not be written stays in the editor for another Save.
@@ -539,6 +536,5 @@ void frmEditWord::closeEvent(QCloseEvent* event)
     if (g_instance == this)
         g_instance = nullptr;
     event->accept();
-    if (auto* list = frmEditList::instance())
-        list->SetFoucsHere();
+    emit Closed();
 }

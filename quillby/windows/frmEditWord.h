@@ -20,19 +20,9 @@ QString WordRowStatement(int32_t wordId);
 // A multi-line box named by its label (the label's buddy); Tab leaves it.
 QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label);
 
-// A window that opens the word editor and wants to hear about saved words (the list editor).
-class WordEditorCaller {
-public:
-    virtual ~WordEditorCaller() = default;
-    // A new word was stored with this id.
-    virtual void TakeInNewWord(int32_t& wordId) = 0;
-    // An existing word was stored; the editor is still open and holds the saved text.
-    virtual void TakeInUpdatedWord(int32_t& wordId) = 0;
-};
-
 // The word editor: one word with its definition, context sentence, case flag and recording.
-// Modeless, owned by the window that opens it. Set ListID, then WordID (0 for a new word),
-// then CallingForm, then show it.
+// Modeless, owned by the window that opens it, which listens to its signals. Set ListID, then
+// WordID (0 for a new word), then show it.
 class frmEditWord : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,8 +38,6 @@ public:
     // Below 1: an empty new word (the word box keeps its text). Otherwise loads that word.
     // Throws DbError when the database fails.
     void SetWordID(int32_t wordId);
-    WordEditorCaller* CallingForm() const { return callingForm_; }
-    void SetCallingForm(WordEditorCaller* caller) { callingForm_ = caller; }
 
     // Fills the window from the stored row of WordID and copies its recording to Temp.wav.
     void LoadWordDetails();
@@ -87,6 +75,14 @@ public:
     // The indicator's current fill colour.
     QColor IndicatorColor() const;
 
+signals:
+    // A new word was stored with this id.
+    void NewWordSaved(int32_t wordId);
+    // An existing word was stored; the editor is still open and holds the saved text.
+    void WordUpdated(int32_t wordId);
+    // The editor has closed.
+    void Closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -123,7 +119,6 @@ private:
 
     int32_t listId_ = 0;
     int32_t wordId_ = 0;
-    WordEditorCaller* callingForm_ = nullptr;
     bool newRecording_ = false;
     QColor indicatorColor_;
 };

@@ -13,6 +13,7 @@
 #include "SoundFolder.h"
 #include "Startup.h"
 #include "Statements.h"
+#include "TaskNotices.h"
 #include "Tasks.h"
 #include "Twips.h"
 #include "frmAbout.h"
@@ -52,7 +53,17 @@ frmLists::frmLists(QWidget* parent) : QMainWindow(parent)
     ConnectCommands();
     ClearGrid();
     RefreshListCommands();
+    ListenToTasks();
     openMainWindow = this;
+}
+
+// The task windows say when a list's counts change and when they end.
+void frmLists::ListenToTasks()
+{
+    TaskNoticeBoard& tasks = TaskNotices();
+    connect(&tasks, &TaskNoticeBoard::ListChanged, this, &frmLists::UpdateList);
+    connect(&tasks, &TaskNoticeBoard::TestStored, this, &frmLists::IncrementListTests);
+    connect(&tasks, &TaskNoticeBoard::TaskEnded, this, &frmLists::SetFocusHere);
 }
 
 frmLists::~frmLists()

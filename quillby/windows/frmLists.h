@@ -57,6 +57,7 @@ private:
     void BuildControls();
     void BuildMenus();
     void ConnectCommands();
+    void ListenToTasks();
     void RefreshListCommands();
     bool ListSelected() const;
     int32_t CurrentListID() const;

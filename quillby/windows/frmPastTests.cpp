@@ -8,7 +8,7 @@
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
-#include "frmLists.h"
+#include "TaskNotices.h"
 #include "frmTestResults.h"
 
 #include <QAction>
@@ -153,6 +153,7 @@ void frmPastTests::RowSelected()
     } else {
         results = new frmTestResults(this);
         results->SetParentForm(QStringLiteral("frmPastTests"));
+        connect(results, &frmTestResults::ClosedToPastTests, this, &frmPastTests::SetFocusHere);
     }
     Guarded([&] {
         results->SetTestID(testId);
@@ -183,6 +184,5 @@ void frmPastTests::closeEvent(QCloseEvent* event)
     event->accept();
     if (g_instance == this)
         g_instance = nullptr;
-    if (auto* main = frmLists::instance())
-        main->SetFocusHere();
+    ReturnToLists();
 }

@@ -3,7 +3,6 @@
 #include "FormHelpers.h"
 #include "MsgBox.h"
 #include "TestGrids.h"
-#include "TestOptions.h"
 #include "frmMessage.h"
 
 #include <QGridLayout>
@@ -12,10 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-const QString kMustRetype = QStringLiteral("You must type the word correctly before moving on");
-}
 
 frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
 {
@@ -51,72 +46,40 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const bool echo = TestOptions.ForceEcho;
-    lblTypeIt->setVisible(echo);
-    txtEcho->setVisible(echo);
-    (echo ? static_cast<QWidget*>(txtEcho) : cmdOK)->setFocus();
-
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
 }
 
-void frmRevealAnswer::TakeInWordDetails(const QString& word, bool caseSensitive)
+void frmRevealAnswer::TakeInWordDetails(const RevealedWord& word)
 {
-    lblWord->setText(word.trimmed());
-    caseSensitive_ = caseSensitive;
+    word_ = word;
+    lblWord->setText(word.Text());
+    const bool echo = word.RetypingRequired();
+    lblTypeIt->setVisible(echo);
+    txtEcho->setVisible(echo);
+    (echo ? static_cast<QWidget*>(txtEcho) : cmdOK)->setFocus();
 }
-
-bool frmRevealAnswer::RetypingRequired() const { return !txtEcho->isHidden() && !retyped_; }
 
 void frmRevealAnswer::cmdOK_Click()
 {
-    if (txtEcho->isHidden()) {
-        retyped_ = true;
-        accept();
-        return;
-    }
-    txtEcho->setText(txtEcho->text().trimmed());
-    const QString typed = txtEcho->text();
-    const QString word = lblWord->text();
-    bool correct = false;
-    if (caseSensitive_) {
-        correct = typed == word;
-        if (!correct && typed.toUpper() == word.toUpper()) {
-            MsgBox(QStringLiteral("This word is case sensitive.\rPlease tray again."),
-                   MsgButtons::OK, MsgIcon::None, this);
-            txtEcho->setFocus();
-            return;
-        }
-    } else {
-        correct = typed.toUpper() == word.toUpper();
-        if (!correct && typed.isEmpty()) {
-            MsgBox(kMustRetype, MsgButtons::OK, MsgIcon::None, this);
-            txtEcho->setFocus();
-            return;
-        }
-    }
-    if (correct) {
-        ShowTempMessage(QStringLiteral("Correct"), QString());
-        retyped_ = true;
-        accept();
-        return;
-    }
-    ShowTempMessage(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
-    if (TestOptions.ClearWrongAnswer)
+    if (!txtEcho->isHidden())
+        txtEcho->setText(txtEcho->text().trimmed());
+    Follow(word_.Judge(txtEcho->text()));
+}
+
+void frmRevealAnswer::reject() { Follow(word_.CloseRequested()); }
+
+// Shows what the revealed word said of the retyping; closes when the student may go on.
+void frmRevealAnswer::Follow(const RetypeVerdict& verdict)
+{
+    if (!verdict.message.isEmpty())
+        MsgBox(verdict.message, MsgButtons::OK, MsgIcon::None, this);
+    else if (!verdict.feedbackTop.isEmpty())
+        ShowTempMessage(verdict.feedbackTop, verdict.feedbackBottom);
+    if (verdict.clearTyping)
         txtEcho->clear();
-    txtEcho->setFocus();
-}
-
-void frmRevealAnswer::RemindToRetype()
-{
-    MsgBox(kMustRetype, MsgButtons::OK, MsgIcon::None, this);
-    txtEcho->setFocus();
-}
-
-void frmRevealAnswer::reject()
-{
-    if (RetypingRequired()) {
-        RemindToRetype();
+    if (verdict.accepted) {
+        accept();
         return;
     }
-    QDialog::reject();
+    txtEcho->setFocus();
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "RevealedWord.h"
+
 #include <QDialog>
 
 class QLabel;
@@ -6,14 +8,14 @@ class QLineEdit;
 class QPushButton;
 
 // Shows the correct spelling after the last allowed miss and, when the test requires it,
-// waits until the student has typed it correctly. Stores nothing and plays nothing.
+// waits until the student has typed it correctly; the revealed word judges each retyping.
 class frmRevealAnswer : public QDialog {
     Q_OBJECT
 public:
     explicit frmRevealAnswer(QWidget* parent = nullptr);
 
-    // The word (trimmed) and whether its letter case counts.
-    void TakeInWordDetails(const QString& word, bool caseSensitive);
+    // The word to show and the rules of retyping it.
+    void TakeInWordDetails(const RevealedWord& word);
 
     QLabel* Label1;
     QLabel* lblWord;
@@ -28,9 +30,7 @@ public slots:
 
 private:
     void cmdOK_Click();
-    bool RetypingRequired() const;
-    void RemindToRetype();
+    void Follow(const RetypeVerdict& verdict);
 
-    bool caseSensitive_ = false;
-    bool retyped_ = false;
+    RevealedWord word_{QString(), false, TestSettings()};
 };

@@ -1,6 +1,7 @@
 #pragma once
-#include <QDateTime>
-#include <QStringList>
+#include "PracticeSession.h"
+#include "PracticeView.h"
+
 #include <QWidget>
 #include <cstdint>
 
@@ -11,9 +12,9 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-// The running practice test: asks every word of one list once, in the chosen order, shows the
-// clues the settings allow, judges and stores each answer, and ends with the results window.
-class frmTest : public QWidget {
+// The window of a running practice test: shows what its session says (the clues of each
+// word, the feedback, the revealed word) and hands it the student's answers and clicks.
+class frmTest : public QWidget, private PracticeView {
     Q_OBJECT
 public:
     explicit frmTest(QWidget* parent = nullptr);
@@ -23,26 +24,24 @@ public:
     static frmTest* instance();
 
     // Exactly one of these fills TestOptions before Start.
-    void LoadCustomOptions();
+    void LoadCustomOptions(const TestSettings& chosen);
     void LoadDefaultOptions();
     void UsePreviousTestOptions();
 
-    // Begins a test on a list. Returns false when no test runs: the list has no words (said to
-    // the user) or the test could not begin; the window has then closed and the main window
-    // is shown again.
+    // Begins a test on a list with TestOptions. Returns false when no test runs: the list has
+    // no words (said to the user) or the test could not begin; the window has then closed and
+    // the main window is shown again.
     bool Start(int32_t listId);
-    void NextWord();
-    void EndTest();
-    void CheckAnswer();
 
-    // The WORD_ID texts of the words in asking order.
-    const QStringList& TestWords() const { return testWords_; }
-    int32_t TestID() const { return testId_; }
-    int32_t ListID() const { return listId_; }
-    bool TestComplete() const { return testComplete_; }
-    QString CurrentWord() const { return currentWord_; }
-    int32_t CurrentIndex() const { return currentIndex_; }
-    int32_t AttemptCount() const { return attemptCount_; }
+    const PracticeSession& Session() const { return session_; }
+    // What the window shows, as its session holds it.
+    const QStringList& TestWords() const { return session_.TestWords(); }
+    int32_t TestID() const { return session_.TestID(); }
+    int32_t ListID() const { return session_.ListID(); }
+    bool TestComplete() const { return session_.TestComplete(); }
+    QString CurrentWord() const { return session_.CurrentWord(); }
+    int32_t CurrentIndex() const { return session_.CurrentIndex(); }
+    int32_t AttemptCount() const { return session_.AttemptCount(); }
 
     QFrame* frameMain;
     QGroupBox* frameDefinition;
@@ -63,22 +62,25 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // What the session tells the window.
+    void ArrangeClues(const TestSettings& settings) override;
+    void ShowWord(const WordClues& clues) override;
+    void ShowAnswer(const QString& answer) override;
+    void ClearAnswer() override;
+    void KeepAnswerForCorrection() override;
+    void FocusAnswer() override;
+    void Play(const QString& wavFile) override;
+    void ShowFeedback(const QString& top, const QString& bottom) override;
+    void Reveal(const RevealedWord& word) override;
+    void Tell(const QString& message) override;
+    bool Ask(const QString& question) override;
+    void ReportError(const QString& what) override;
+    void Ended(bool stored) override;
+
     void BuildControls();
-    void LoadTestWords();
-    void ShuffleWords();
-    void ArrangeFrames();
     void CentreFrame();
     QRect ScreenArea() const;
     void FitFrameToScreen();
-    bool PresentWord(const QString& wordId);
-    void SaveTest();
-    // Saves the finished test, asking to try again while it fails; false when given up.
-    bool SaveTestOrGiveUp();
-    void StoreAttempt(const QString& result);
-    void AnswerCorrect();
-    void AnswerIncorrect();
-    void PronounceWord();
-    void FocusAnswerBox();
     void cmdNext_Click();
     void CloseByProgram();
     void DeleteWhenIdle();
@@ -92,16 +94,6 @@ private:
     };
     int busy_ = 0;
     bool closed_ = false;
-
-    int32_t testId_ = 0;
-    int32_t listId_ = 0;
-    int32_t currentIndex_ = -1;
-    int32_t attemptCount_ = 0;
-    QString currentWord_;
-    int32_t currentWordId_ = 0;
-    bool caseSensitive_ = false;
-    bool testComplete_ = false;
     bool closingByProgram_ = false;
-    QDateTime startTime_;
-    QStringList testWords_;
+    PracticeSession session_;
 };

@@ -9,9 +9,8 @@
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
-#include "frmLists.h"
-#include "frmPastTests.h"
-#include "frmTest.h"
+#include "TaskNotices.h"
+#include "Tasks.h"
 #include "frmTestWordDetails.h"
 
 #include <QAction>
@@ -277,16 +276,11 @@ void frmTestResults::closeEvent(QCloseEvent* event)
         g_instance = nullptr;
     if (parentForm_ == QLatin1String("frmTest")) {
         hide();
-        if (MsgBox(QStringLiteral("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes) {
-            auto* test = new frmTest;
-            test->UsePreviousTestOptions();
-            if (test->Start(Globals::SelectedListID))
-                test->show();
-        } else if (auto* main = frmLists::instance()) {
-            main->SetFocusHere();
-        }
+        if (MsgBox(QStringLiteral("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes)
+            StartTestAgain();
+        else
+            ReturnToLists();
     } else if (parentForm_ == QLatin1String("frmPastTests")) {
-        if (auto* past = frmPastTests::instance())
-            past->SetFocusHere();
+        emit ClosedToPastTests();
     }
 }

@@ -47,6 +47,10 @@ public:
     QPushButton* cmdExit;
     QAction* mnuExit;
 
+signals:
+    // Results opened from the past tests have closed: the focus goes back there.
+    void ClosedToPastTests();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void PlaceCompanion() override;

@@ -8,10 +8,9 @@
 #include "Options.h"
 #include "Recordset.h"
 #include "Statements.h"
+#include "TaskNotices.h"
 #include "Tasks.h"
-#include "frmLists.h"
 #include "frmMessage.h"
-#include "frmTest.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -203,7 +202,7 @@ void frmTestSetup::closeEvent(QCloseEvent* event)
     event->accept();
     if (g_instance == this)
         g_instance = nullptr;
-    if (!frmTest::instance())
-        if (auto* main = frmLists::instance())
-            main->SetFocusHere();
+    // After Continue the test runs and the main window stays hidden.
+    if (!TestRunning())
+        ReturnToLists();
 }

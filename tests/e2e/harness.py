@@ -23,6 +23,15 @@ Writing a journey:
         app.exit_through(main.find("push button", "Exit"))   # exit status must be 0
         rows = journey.query("SELECT * FROM TESTS")
 
+More tools: App.choose (an item of a drop-down box), App.close_window (the title bar's
+close box), App.key, App.mouse_click, App.dismiss_notice, App.wait_closed, Node.cells (a
+table's texts), Node.checked, Journey.execute (seed the database before the program starts),
+Journey.screenshot, dump_tree.
+
+A journey of another program (Setup, for instance) copies other files into its folder:
+Journey("install", files=("Setup", "Support"), fresh_database=False, message_title="...",
+source_dir=...). To add a journey to CTest, add its name to tests/e2e/CMakeLists.txt.
+
 Controls are found by role and accessible name (a label's text or a caption), never by
 objectName. Every App operation checks that the program is still running before and after it
 acts, so a program that ends by itself fails the step it ended in. When the body of the `with`
@@ -53,8 +62,8 @@ Atspi.init()
 # How long a window or control may take to appear; a busy 2-core machine needs slack.
 DEFAULT_TIMEOUT = 15.0
 POLL = 0.05
-# An action that opens a modal window does not answer until that window closes; the
-# harness does not wait for its answer longer than this.
+# An action whose handler opens a modal window may not be answered until that window
+# closes; the harness does not wait for the answer longer than this.
 ACTION_TIMEOUT_MS = 400
 CALL_TIMEOUT_MS = 10000
 
@@ -62,7 +71,7 @@ CALL_TIMEOUT_MS = 10000
 # a cell or an item.
 _CONTAINERS = {"table", "list", "tree table", "tree"}
 _CELL_ROLES = {"table cell", "list item", "table column header", "table row header", "table row"}
-# Roles that are top-level windows of an application.
+# Roles of a message box's window.
 _MESSAGE_ROLES = {"alert", "dialog"}
 
 
@@ -468,9 +477,10 @@ class App:
                 raise
         return text
 
-    def dismiss_notice(self, expect_top=None, timeout=DEFAULT_TIMEOUT):
-        """Closes Quillby's temporary notice ("Message...") with Enter; returns its two lines."""
-        notice = self.window("Message...", timeout=timeout)
+    def dismiss_notice(self, expect_top=None, caption="Message...", timeout=DEFAULT_TIMEOUT):
+        """Closes a temporary notice (Quillby's "Message..." window) with Enter, as a person
+        who does not wait for it would; returns the lines it showed."""
+        notice = self.window(caption, timeout=timeout)
         lines = notice.description.split("\n")
         if expect_top is not None and lines[0] != expect_top:
             raise JourneyFailure(f"the notice says {lines!r}, not {expect_top!r} first")
@@ -576,9 +586,13 @@ class Journey:
     # The files of the built programs' folder that a journey's copy holds.
     PROGRAM_FILES = ("Quillby", "Sound_*.wav", "*.ico")
 
-    def __init__(self, name, files=PROGRAM_FILES, fresh_database=True, message_title="Quillby"):
+    def __init__(self, name, files=PROGRAM_FILES, fresh_database=True, message_title="Quillby",
+                 source_dir=None):
+        """files: name patterns (files or folders) copied from source_dir, by default the
+        built programs' folder; fresh_database: put the shipped, empty Quillby.mdb beside
+        them; message_title: the title of the program's message boxes."""
         self.name = name
-        self.bin_dir = os.environ.get("QUILLBY_E2E_BIN", "build/bin")
+        self.bin_dir = source_dir or os.environ.get("QUILLBY_E2E_BIN", "build/bin")
         self.out_dir = os.environ.get("QUILLBY_E2E_OUT", os.path.join("build", "e2e", name))
         self.message_title = message_title
         self.apps = []
@@ -672,7 +686,8 @@ class Journey:
         app = App(self, program, process, log_path)
         self.apps.append(app)
         app.step(f"start {program}")
-        app.wait_until(lambda: app.windows(), DEFAULT_TIMEOUT * 2, f"a window of {program}")
+        app.wait_until(lambda: app.windows(), DEFAULT_TIMEOUT * 2,
+                       f"a window of {program} on the accessibility bus (at-spi2-core)")
         return app
 
     # Evidence and data.

@@ -63,6 +63,7 @@ with Journey("first_list") as journey:
 
     app.step("first test: because is misspelled, revealed and retyped")
     app.window("Test")
+    expect(not app.has_window("Quillby", role="frame"), "the main window hides during a test")
     expect_equal(clue(app, "Definition"), "for the reason that", "the first word's clue")
     answer_word(app, "becuase", "Incorrect", "")
     reveal = app.window("The Correct Answer Is...")

@@ -3,7 +3,9 @@
 # D-Bus session (which starts its own accessibility bus), with a private runtime folder:
 #   tests/e2e/run_journey.sh tests/e2e/journey_first_list.py
 # Xvfb picks a free display number itself (-displayfd): on a machine shared with other
-# virtual screens a number chosen beforehand may already be taken. The screen is set before
+# virtual screens a number chosen beforehand may already be taken. -noreset: a server resets
+# when its last client leaves (the accessibility bus's launcher only looks in briefly), and a
+# program that connects during the reset cannot open the display. The screen is set before
 # the session starts, so the accessibility bus knows it. Debian's own python3 has the
 # GObject bindings (python3-gi).
 set -u
@@ -18,7 +20,7 @@ trap cleanup EXIT
 trap 'exit 130' INT
 trap 'exit 143' TERM
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$runtime/display" \
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$runtime/display" \
     >"$runtime/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 1 100); do

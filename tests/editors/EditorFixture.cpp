@@ -22,9 +22,16 @@
 
 #include <functional>
 
-void CallerSpy::TakeInNewWord(int32_t& wordId) { added.push_back(wordId); }
+void CallerSpy::Listen(frmEditWord* editor)
+{
+    editor->disconnect(this);
+    QObject::connect(editor, &frmEditWord::NewWordSaved, this, &CallerSpy::TakeInNewWord);
+    QObject::connect(editor, &frmEditWord::WordUpdated, this, &CallerSpy::TakeInUpdatedWord);
+}
 
-void CallerSpy::TakeInUpdatedWord(int32_t& wordId)
+void CallerSpy::TakeInNewWord(int32_t wordId) { added.push_back(wordId); }
+
+void CallerSpy::TakeInUpdatedWord(int32_t wordId)
 {
     updated.push_back(wordId);
     auto* editor = frmEditWord::instance();
@@ -142,14 +149,15 @@ QStringList EditorTest::WavFolderEntries() const
         .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 }
 
-frmEditWord* EditorTest::OpenWordEditor(int32_t listId, int32_t wordId, WordEditorCaller* caller)
+frmEditWord* EditorTest::OpenWordEditor(int32_t listId, int32_t wordId, CallerSpy* spy)
 {
     auto* editor = frmEditWord::instance();
     if (!editor)
         editor = new frmEditWord;
     editor->SetListID(listId);
     editor->SetWordID(wordId);
-    editor->SetCallingForm(caller);
+    if (spy)
+        spy->Listen(editor);
     editor->show();
     QCoreApplication::processEvents();
     return editor;

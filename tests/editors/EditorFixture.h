@@ -15,10 +15,12 @@
 #include <vector>
 
 // Stands in for the list editor where a test looks only at the word editor's notices.
-class CallerSpy : public WordEditorCaller {
+class CallerSpy : public QObject {
 public:
-    void TakeInNewWord(int32_t& wordId) override;
-    void TakeInUpdatedWord(int32_t& wordId) override;
+    // Hears the editor's notices from now on (until the spy goes).
+    void Listen(frmEditWord* editor);
+    void TakeInNewWord(int32_t wordId);
+    void TakeInUpdatedWord(int32_t wordId);
 
     std::vector<int32_t> added;
     std::vector<int32_t> updated;
@@ -49,8 +51,8 @@ protected:
     QString Wav(const QString& upperName) const; // WavPath/<name>.wav
     QStringList WavFolderEntries() const;
 
-    // A word editor as the list editor opens it; shown, with spy as its caller.
-    frmEditWord* OpenWordEditor(int32_t listId, int32_t wordId, WordEditorCaller* caller);
+    // A word editor as the list editor opens it; shown, with spy (when given) listening.
+    frmEditWord* OpenWordEditor(int32_t listId, int32_t wordId, CallerSpy* spy);
     frmEditList* OpenListEditor(int32_t listId);
     // Record and Stop, then the recording the microphone would have given.
     // Returns the bytes of the working file.

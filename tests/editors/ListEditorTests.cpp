@@ -76,7 +76,7 @@ TEST_F(ListEditor, ANewListGoesStraightToTheWordEditor)
     EXPECT_TRUE(word->isVisible());
     EXPECT_EQ(word->windowTitle(), "New Word");
     EXPECT_EQ(word->ListID(), list);
-    EXPECT_EQ(word->CallingForm(), editorList);
+    EXPECT_EQ(word->parentWidget(), editorList) << "owned by the list editor, which hears its saves";
 
     // Saving adds the word at the end of the grid and selects it.
     Type(word, "kite", "a toy that flies");

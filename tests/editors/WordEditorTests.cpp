@@ -513,7 +513,7 @@ TEST_P(WordEditorOddTexts, AreSavedAndShownUnchanged)
         EXPECT_TRUE(name == "Wavs" || name.startsWith("Quillby.mdb")) << name.toStdString();
 
     // Opened again, the editor shows the text as typed.
-    auto* again = OpenWordEditor(list, id, listEditor);
+    auto* again = OpenWordEditor(list, id, nullptr);
     EXPECT_EQ(again->txtWord->text(), odd.text);
     EXPECT_EQ(again->windowTitle(), "Edit Word " + odd.text);
 }

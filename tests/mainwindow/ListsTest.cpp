@@ -1,4 +1,5 @@
 #include "GuiTestUtil.h"
+#include "TaskNotices.h"
 
 #include "Globals.h"
 #include "Startup.h"
@@ -174,6 +175,24 @@ TEST_F(MainWindow, CountsOfOneListAreRefreshedAndIncrementedInPlace)
     window.IncrementListTests(3);
     EXPECT_EQ(Cell(0, 2), "3");
     EXPECT_EQ(window.ListRowCount(), 3);
+}
+
+// The task windows do not know the main window: they post their notices and it listens.
+TEST_F(MainWindow, TaskNoticesRefreshCountAndBringTheWindowBack)
+{
+    FillLists();
+    Start();
+    AddWord(4, 1, QStringLiteral("owl"));
+    AddTest(4, 1);
+    ListChanged(1);
+    EXPECT_EQ(Cell(2, 1), "3");
+    EXPECT_EQ(Cell(2, 2), "2");
+    EXPECT_EQ(Cell(0, 2), "2");
+    TestStored(3);
+    EXPECT_EQ(Cell(0, 2), "3");
+    window.hide();
+    ReturnToLists();
+    EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(MainWindow, ListTasksHideTheWindowAndTheTaskBringsItBack)

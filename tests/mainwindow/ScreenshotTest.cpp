@@ -1,6 +1,7 @@
 #include "GuiTestUtil.h"
 
 #include "Globals.h"
+#include "GuiTestSupport.h"
 #include "Startup.h"
 #include "TestDb.h"
 #include "frmAbout.h"
@@ -34,6 +35,7 @@ TEST(Screenshots, EveryWindowOfTheMainProgram)
     if (ShotsFolder().isEmpty())
         GTEST_SKIP() << "QUILLBY_SHOTS not set";
     QDir().mkpath(ShotsFolder());
+    UseDarkPaletteIfAsked();
     TestAppFolder folder;
     AddOptionsRow(0, QStringLiteral("FALSE"));
     {

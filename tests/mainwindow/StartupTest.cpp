@@ -259,3 +259,19 @@ TEST(StartSequenceFailure, StaleAndForeignLocksAreTakenOverOrRespected)
     EXPECT_TRUE(LockDatabase(taken, path)) << "that computer no longer uses it";
     SetMsgBoxHook({});
 }
+
+// A test date that holds no date is never past: the database orders numbers before any text,
+// so a date stored as the number 20300103 once passed for a day long gone.
+TEST_F(StartSequence, ATestDateThatIsNoDateIsNeverOffered)
+{
+    AddOptionsRow(0);
+    AddList(1, today.addDays(-1));
+    AddList(2, today.addDays(-1));
+    AddList(3, today.addDays(-1));
+    Exec(QStringLiteral("UPDATE LISTS SET TEST_DATE = 20300103 WHERE LIST_ID = 2"));
+    Exec(QStringLiteral("UPDATE LISTS SET TEST_DATE = 'soon' WHERE LIST_ID = 3"));
+    frmLists window;
+    const StartResult started = StartProgram(window, folder.path());
+    ASSERT_TRUE(started.loaded);
+    EXPECT_EQ(started.offered, (std::vector<int32_t>{1}));
+}

@@ -3,6 +3,7 @@
 #include "PracticeFixture.h"
 
 #include "Globals.h"
+#include "GuiTestSupport.h"
 #include "Sound.h"
 #include "Options.h"
 #include "Tasks.h"
@@ -91,7 +92,7 @@ TEST_F(Shots, Windows)
 
     TestOptions.ForceEcho = true;
     frmRevealAnswer reveal;
-    reveal.TakeInWordDetails(QStringLiteral("Wednesday"), true);
+    reveal.TakeInWordDetails(RevealedWord(QStringLiteral("Wednesday"), true, TestOptions));
     reveal.txtEcho->setText(QStringLiteral("wednesday"));
     reveal.show();
     SaveWindow(&reveal, "practice-reveal");
@@ -123,6 +124,7 @@ int main(int argc, char** argv)
 {
     InitSound();
     QApplication app(argc, argv);
+    UseDarkPaletteIfAsked();
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QStringLiteral(".");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

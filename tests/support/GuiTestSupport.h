@@ -17,3 +17,7 @@ class QWidget;
 class QString;
 // What a screen reader announces as the control's name.
 QString SpokenName(QWidget* control);
+
+// With QUILLBY_SHOTS_DARK set: the Fusion style with a dark palette, to look at the windows as
+// a user of a dark desktop sees them.
+void UseDarkPaletteIfAsked();

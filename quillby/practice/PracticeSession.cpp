@@ -1,0 +1,288 @@
+#include "PracticeSession.h"
+
+#include "AppFunctions.h"
+#include "Connection.h"
+#include "DbError.h"
+#include "Globals.h"
+#include "Ids.h"
+#include "PracticeView.h"
+#include "Recordset.h"
+#include "RunningTests.h"
+#include "RevealedWord.h"
+#include "Statements.h"
+#include "WavFiles.h"
+
+#include <QFileInfo>
+#include <QScopedValueRollback>
+
+namespace {
+const QString kCorrect = QStringLiteral("CORRECT");
+const QString kIncorrect = QStringLiteral("INCORRECT");
+
+QString Number(int32_t value) { return QString::number(value); }
+} // namespace
+
+PracticeSession::PracticeSession(PracticeView& view) : view_(view) {}
+
+// A failed step is told to the student once; the caller decides how the test goes on.
+template <class F>
+bool PracticeSession::Guard(F&& step)
+{
+    return RunReported(std::forward<F>(step),
+                       [this](const QString& what) { view_.ReportError(what); });
+}
+
+bool PracticeSession::Start(int32_t listId, const TestSettings& settings)
+{
+    settings_ = settings;
+    listId_ = listId;
+    // The words are read before an identifier is taken, so that a list without words
+    // neither starts a test nor uses up an identifier.
+    bool ok = Guard([&] { LoadTestWords(); });
+    if (ok && testWords_.isEmpty()) {
+        view_.Tell(QStringLiteral("This list has no words yet.\r"
+                                  "Please add words to the list before taking a test."));
+        ok = false;
+    }
+    ok = ok && Guard([&] {
+        testId_ = GetNextID(QLatin1String(IdCode::TEST_ID));
+        MarkTestRunning(testId_);
+    });
+    if (!ok) {
+        view_.Ended(false);
+        return false;
+    }
+    view_.ArrangeClues(settings_);
+    testComplete_ = false;
+    const QDateTime now = QDateTime::currentDateTime();
+    startTime_ = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(),
+                                             now.time().second()));
+    currentIndex_ = -1;
+    NextWord();
+    return !testComplete_;
+}
+
+void PracticeSession::LoadTestWords()
+{
+    const WordOrder order = OrderOf(settings_.TestOrder);
+    QString sql = QLatin1String(Sql::SELECT_WORDS_NO_LEADING_BLANK) + Sql::WHERE_LIST_ID +
+                  Number(listId_) + Sql::VALUE_END;
+    if (order == WordOrder::Created)
+        sql += QLatin1String(Sql::ORDER_BY_WORD_ID);
+    else if (order == WordOrder::Alphabetical)
+        sql += QLatin1String(Sql::ORDER_BY_WORD);
+    testWords_.clear();
+    Recordset rs(sql, Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext())
+        testWords_.append(rs.Field(QStringLiteral("WORD_ID")).toText());
+    rs.Close();
+    if (order == WordOrder::Random)
+        ShuffleWords();
+}
+
+// Between 32 and 51 exchanges of two randomly drawn positions.
+void PracticeSession::ShuffleWords()
+{
+    if (testWords_.isEmpty())
+        return;
+    const int32_t last = static_cast<int32_t>(testWords_.size()) - 1;
+    int32_t rounds = 0;
+    while (rounds <= 30)
+        rounds = RandomNumber(50);
+    for (int32_t i = 0; i <= rounds; ++i) {
+        const int32_t a = RandomNumber(last);
+        const int32_t b = RandomNumber(last);
+        testWords_.swapItemsAt(a, b);
+    }
+}
+
+// Asks the next word, or ends the test when none is left.
+void PracticeSession::NextWord()
+{
+    attemptCount_ = 0;
+    if (currentIndex_ >= static_cast<int32_t>(testWords_.size()) - 1) {
+        EndTest();
+        return;
+    }
+    ++currentIndex_;
+    // A word that cannot be read is reported; like a word deleted meanwhile, it ends the
+    // test with what has been answered so far, rather than judging answers against the
+    // previous word.
+    std::optional<WordClues> clues;
+    Guard([&] { clues = ReadWord(testWords_.at(currentIndex_)); });
+    if (!clues) {
+        EndTest();
+        return;
+    }
+    view_.ShowWord(*clues);
+    PronounceIfAllowed();
+}
+
+// Makes a stored word the current one; nothing when it is no longer stored.
+std::optional<WordClues> PracticeSession::ReadWord(const QString& wordId)
+{
+    Recordset rs(QLatin1String(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + wordId + Sql::VALUE_END,
+                 Globals::DbConnection());
+    if (rs.Eof())
+        return std::nullopt;
+    WordClues clues;
+    currentWordId_ = rs.Field(QStringLiteral("WORD_ID")).toLong();
+    currentWord_ = rs.Field(QStringLiteral("WORD")).toText();
+    clues.definition = rs.Field(QStringLiteral("DEFINITION")).toText();
+    clues.sentence = rs.Field(QStringLiteral("SENTENCE")).toText();
+    const QString wav = WordWavFile(currentWord_);
+    canPronounce_ = !wav.isEmpty() && QFileInfo::exists(wav);
+    clues.canPronounce = canPronounce_;
+    caseSensitive_ = TextToBoolean(rs.Field(QStringLiteral("CASE_SENSITIVE")).toText());
+    return clues;
+}
+
+void PracticeSession::Pronounce()
+{
+    const QString wav = WordWavFile(currentWord_);
+    if (!wav.isEmpty())
+        view_.Play(wav);
+}
+
+void PracticeSession::PronounceIfAllowed()
+{
+    if (canPronounce_ && settings_.Pronounce)
+        Pronounce();
+}
+
+void PracticeSession::Answer(const QString& typed)
+{
+    // An answer that arrives while one is being handled (pending window events run while
+    // the test is stored) must not be judged again or store the test twice.
+    if (testComplete_ || answering_)
+        return;
+    const QScopedValueRollback<bool> busy(answering_, true);
+    const QString answer = typed.trimmed();
+    view_.ShowAnswer(answer);
+    if (answer.isEmpty()) {
+        view_.FocusAnswer();
+        return;
+    }
+    Guard([&] { CheckAnswer(answer); });
+}
+
+// Letter case counts only for a case-sensitive word; nothing else is normalised.
+void PracticeSession::CheckAnswer(const QString& answer)
+{
+    const bool correct = caseSensitive_ ? answer == currentWord_
+                                        : answer.toUpper() == currentWord_.toUpper();
+    ++attemptCount_;
+    if (correct)
+        AnswerCorrect(answer);
+    else
+        AnswerIncorrect(answer);
+}
+
+void PracticeSession::AnswerCorrect(const QString& answer)
+{
+    StoreAttempt(answer, kCorrect);
+    if (settings_.PlayCorrectSound)
+        view_.Play(Globals::CorrectSoundPath);
+    view_.ShowFeedback(QStringLiteral("Correct"), currentWord_);
+    NextWord();
+}
+
+// After a miss the same word is asked again until MoveOnAfter misses; the last allowed miss
+// may reveal the word (and have it retyped) before the test moves on.
+void PracticeSession::AnswerIncorrect(const QString& answer)
+{
+    StoreAttempt(answer, kIncorrect);
+    if (settings_.PlayIncorrectSound)
+        view_.Play(Globals::IncorrectSoundPath);
+    if (attemptCount_ < settings_.MoveOnAfter) {
+        view_.ShowFeedback(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+        if (settings_.ClearWrongAnswer)
+            view_.ClearAnswer();
+        else
+            view_.KeepAnswerForCorrection();
+        PronounceIfAllowed();
+        view_.FocusAnswer();
+        return;
+    }
+    view_.ShowFeedback(QStringLiteral("Incorrect"), QString());
+    if (settings_.RevealAnswers)
+        view_.Reveal(RevealedWord(currentWord_, caseSensitive_, settings_));
+    NextWord();
+}
+
+// An answer counts as an attempt only once it is stored: when storing fails the error
+// reaches the student and the same word is asked again with the same attempt number.
+void PracticeSession::StoreAttempt(const QString& answer, const QString& result)
+{
+    try {
+        RecordAttempt(testId_, listId_, currentWordId_, answer, result, attemptCount_);
+    } catch (...) {
+        --attemptCount_;
+        view_.FocusAnswer();
+        throw;
+    }
+}
+
+void PracticeSession::EndTest()
+{
+    testComplete_ = true;
+    view_.Ended(SaveTestOrGiveUp());
+}
+
+bool PracticeSession::SaveTestOrGiveUp()
+{
+    // A finished test is not thrown away at the first refusal: a full disk can be cleared.
+    QString problem;
+    const auto remember = [&](const QString& what) { problem = what; };
+    while (!RunReported([&] { SaveTest(); }, remember)) {
+        if (!view_.Ask(QStringLiteral("The test could not be saved.\r") + problem +
+                       QStringLiteral("\rYour answers are kept. Try to save the test again?")))
+            return GiveUp();
+    }
+    return true;
+}
+
+bool PracticeSession::GiveUp()
+{
+    // Its answers go now; a clean-up that fails is said, never silent (the next start
+    // removes what is left, as for a test that never finished).
+    Guard([&] {
+        DeleteTest(testId_);
+        MarkTestEnded(testId_);
+    });
+    return false;
+}
+
+void PracticeSession::SaveTest()
+{
+    // The row and the end of the running mark go together: a crash between them can neither
+    // lose a stored test's answers nor leave answers counted for ever.
+    Transaction transaction(Globals::DbConnection());
+    Recordset rs(QLatin1String(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Number(testId_) +
+                     Sql::VALUE_END,
+                 Globals::DbConnection());
+    rs.AddNew();
+    rs.SetField(QStringLiteral("TEST_ID"), Variant(testId_));
+    rs.SetField(QStringLiteral("LIST_ID"), Variant(listId_));
+    rs.SetField(QStringLiteral("MOVE_ON_AFTER"), Variant(settings_.MoveOnAfter));
+    rs.SetField(QStringLiteral("START_TIME"), Variant(startTime_));
+    rs.SetField(QStringLiteral("END_TIME"), Variant(QDateTime::currentDateTime()));
+    rs.Update();
+    rs.Close();
+    MarkTestEnded(testId_);
+    transaction.Commit();
+    ProcessEvents(3);
+}
+
+bool PracticeSession::Quit()
+{
+    if (testComplete_)
+        return true;
+    if (!view_.Ask(QStringLiteral("You have not completed the test.\r"
+                                  "Do you really want to quit?"))) {
+        view_.FocusAnswer();
+        return false;
+    }
+    GiveUp();
+    return true;
+}

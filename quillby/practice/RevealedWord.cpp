@@ -1,0 +1,67 @@
+#include "RevealedWord.h"
+
+namespace {
+RetypeVerdict Feedback(bool accepted, const QString& top, const QString& bottom)
+{
+    RetypeVerdict v;
+    v.accepted = accepted;
+    v.feedbackTop = top;
+    v.feedbackBottom = bottom;
+    return v;
+}
+
+RetypeVerdict Message(const QString& text)
+{
+    RetypeVerdict v;
+    v.message = text;
+    return v;
+}
+} // namespace
+
+RevealedWord::RevealedWord(const QString& word, bool caseSensitive, const TestSettings& settings)
+    : word_(word.trimmed()),
+      caseSensitive_(caseSensitive),
+      retypingRequired_(settings.ForceEcho),
+      clearWrongRetyping_(settings.ClearWrongAnswer)
+{
+}
+
+const QString& RevealedWord::MustRetypeMessage()
+{
+    static const QString text =
+        QStringLiteral("You must type the word correctly before moving on");
+    return text;
+}
+
+const QString& RevealedWord::CaseSensitiveMessage()
+{
+    static const QString text = QStringLiteral("This word is case sensitive.\rPlease tray again.");
+    return text;
+}
+
+// A case-sensitive word typed in the wrong case is named as such; an empty retyping of any
+// other word is asked for again; every other miss is "Incorrect".
+RetypeVerdict RevealedWord::Judge(const QString& typed) const
+{
+    if (!retypingRequired_)
+        return Feedback(true, {}, {});
+    const QString text = typed.trimmed();
+    const bool sameInUpperCase = text.toUpper() == word_.toUpper();
+    const bool correct = caseSensitive_ ? text == word_ : sameInUpperCase;
+    if (correct)
+        return Feedback(true, QStringLiteral("Correct"), {});
+    if (caseSensitive_ && sameInUpperCase)
+        return Message(CaseSensitiveMessage());
+    if (!caseSensitive_ && text.isEmpty())
+        return Message(MustRetypeMessage());
+    RetypeVerdict miss = Feedback(false, QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+    miss.clearTyping = clearWrongRetyping_;
+    return miss;
+}
+
+RetypeVerdict RevealedWord::CloseRequested() const
+{
+    if (!retypingRequired_)
+        return Feedback(true, {}, {});
+    return Message(MustRetypeMessage());
+}
