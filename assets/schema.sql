@@ -1,6 +1,9 @@
 -- The Quillby database: six tables, no declared relations (the program keeps them).
 -- Dates are ISO text: DATE 'yyyy-mm-dd', DATETIME 'yyyy-mm-dd hh:mm:ss'.
 -- Text compares and sorts without regard to letter case.
+-- Every index here is also made, when missing, in an existing database when the program opens
+-- it; an index that is no longer wanted is dropped there too (the program's list of retired
+-- indexes), so a file made by any earlier version gets this shape without losing a row.
 
 CREATE TABLE LISTS (
     LIST_ID      INTEGER,
@@ -11,7 +14,8 @@ CREATE TABLE LISTS (
     STATUS       TEXT COLLATE NOCASE
 );
 CREATE UNIQUE INDEX LISTS_LIST_ID ON LISTS (LIST_ID);
-CREATE INDEX LISTS_TEST_DATE ON LISTS (TEST_DATE);
+-- The lists still to be offered as old ones: those not ignored, by test date.
+CREATE INDEX LISTS_PAST_DUE ON LISTS (TEST_DATE) WHERE STATUS <> 'IGNORED';
 
 CREATE TABLE WORDS (
     WORD_ID        INTEGER,
@@ -23,6 +27,8 @@ CREATE TABLE WORDS (
 );
 CREATE UNIQUE INDEX WORDS_WORD_ID ON WORDS (WORD_ID);
 CREATE INDEX WORDS_LIST_ID ON WORDS (LIST_ID);
+-- Whether another word (in any letter case) still plays a recording.
+CREATE INDEX WORDS_WORD ON WORDS (WORD);
 
 CREATE TABLE TESTS (
     TEST_ID       INTEGER,
@@ -43,7 +49,8 @@ CREATE TABLE WORD_ATTEMPTS (
     ATTEMPT_NUMBER INTEGER
 );
 CREATE INDEX WORD_ATTEMPTS_TEST ON WORD_ATTEMPTS (TEST_ID, ATTEMPT_NUMBER, RESULT);
-CREATE INDEX WORD_ATTEMPTS_WORD_ID ON WORD_ATTEMPTS (WORD_ID);
+-- A word's attempts, and its attempts in one test, counted from the index alone.
+CREATE INDEX WORD_ATTEMPTS_WORD ON WORD_ATTEMPTS (WORD_ID, TEST_ID, RESULT, ATTEMPT_NUMBER);
 CREATE INDEX WORD_ATTEMPTS_LIST_ID ON WORD_ATTEMPTS (LIST_ID);
 
 CREATE TABLE OPTIONS (

@@ -74,14 +74,14 @@ void Fill(sqlite3* db, const SeedSize& size)
             const QString day = Iso(testDate.addDays(-(t % 4)));
             test.Int(1, testId).Int(2, l).Text(3, day + QStringLiteral(" 16:00:00"))
                 .Text(4, day + QStringLiteral(" 16:06:00")).Run();
-            for (int w = 0; w < size.wordsPerList; ++w) {
+            for (int w = 0; size.attempts && w < size.wordsPerList; ++w) {
                 const bool right = (w + t) % 5 != 0;
                 attempt.Int(1, testId).Int(2, l).Int(3, firstWord + w)
                     .Text(4, right ? QStringLiteral("word") : QStringLiteral("wrod"))
                     .Text(5, right ? QStringLiteral("CORRECT") : QStringLiteral("INCORRECT"))
                     .Int(6, 1).Run();
             }
-            for (int e = 0; e < size.extraAttemptsPerTest; ++e) {
+            for (int e = 0; size.attempts && e < size.extraAttemptsPerTest; ++e) {
                 attempt.Int(1, testId).Int(2, l).Int(3, firstWord + e % size.wordsPerList)
                     .Text(4, QStringLiteral("word")).Text(5, QStringLiteral("CORRECT")).Int(6, 2).Run();
             }
@@ -98,12 +98,19 @@ void Fill(sqlite3* db, const SeedSize& size)
           "options");
 }
 
-QString CacheFile()
+QString CacheFile(const SeedSize& size)
 {
     QFile schema(QStringLiteral(QUILLBY_SCHEMA_PATH));
     schema.open(QIODevice::ReadOnly);
+    const QByteArray shape = QStringLiteral("seed-v2 %1 %2 %3 %4 %5")
+                                 .arg(size.lists)
+                                 .arg(size.wordsPerList)
+                                 .arg(size.testsPerList)
+                                 .arg(size.extraAttemptsPerTest)
+                                 .arg(size.attempts)
+                                 .toLatin1();
     const QByteArray hash =
-        QCryptographicHash::hash(schema.readAll() + "seed-v1", QCryptographicHash::Sha1).toHex();
+        QCryptographicHash::hash(schema.readAll() + shape, QCryptographicHash::Sha1).toHex();
     return QStringLiteral(QUILLBY_BENCH_CACHE_DIR) + QStringLiteral("/Quillby-large-") +
            QString::fromLatin1(hash.left(10)) + QStringLiteral(".mdb");
 }
@@ -124,7 +131,7 @@ QString SeedLargeDatabase(const QString& folder, const SeedSize& size)
                                nullptr, nullptr, nullptr),
               "begin");
         Fill(db, size);
-        Check(db, sqlite3_exec(db, "COMMIT; ANALYZE", nullptr, nullptr, nullptr), "commit");
+        Check(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), "commit");
     } catch (...) {
         sqlite3_close(db);
         QFile::remove(path);
@@ -134,14 +141,14 @@ QString SeedLargeDatabase(const QString& folder, const SeedSize& size)
     return path;
 }
 
-QString CopyLargeDatabase(const QString& folder)
+QString CopyLargeDatabase(const QString& folder, const SeedSize& size)
 {
-    const QString cache = CacheFile();
+    const QString cache = CacheFile(size);
     if (!QFile::exists(cache)) {
         const QString work = QStringLiteral(QUILLBY_BENCH_CACHE_DIR) + QStringLiteral("/seeding");
         QDir(work).removeRecursively();
         QDir().mkpath(work);
-        const QString seeded = SeedLargeDatabase(work);
+        const QString seeded = SeedLargeDatabase(work, size);
         if (!QFile::rename(seeded, cache))
             throw std::runtime_error("cannot keep the seeded database in " + cache.toStdString());
         QDir(work).removeRecursively();

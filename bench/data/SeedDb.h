@@ -7,6 +7,7 @@ struct SeedSize {
     int wordsPerList = 20;
     int testsPerList = 30;
     int extraAttemptsPerTest = 5; // second tries on top of one first attempt per word
+    bool attempts = true;         // false: tests without any stored answer
 };
 
 // The seeded content, so benchmarks can pick rows that exist:
@@ -15,11 +16,13 @@ struct SeedSize {
 // four in five "CORRECT") plus extraAttemptsPerTest second attempts. Every list is "IGNORED"
 // with a past test date, so no old-list prompt appears; the OPTIONS row holds the defaults and
 // IDS the last identifiers handed out. 1,000 x 20 x 30 gives 750,000 attempts.
+// Like every user's file, the database is never analysed: the query planner has no
+// statistics until the program gathers them.
 
 // Writes folder/Quillby.mdb (made from the schema, replacing nothing: the file must not exist)
 // and returns its path. Throws std::runtime_error on failure.
 QString SeedLargeDatabase(const QString& folder, const SeedSize& size = {});
 
-// Same content, fast: seeds once into a cache in the build folder, then copies the cached
-// file to folder/Quillby.mdb (replacing an earlier copy there). Returns the path.
-QString CopyLargeDatabase(const QString& folder);
+// Same content, fast: seeds once per size into a cache in the build folder, then copies the
+// cached file to folder/Quillby.mdb (replacing an earlier copy there). Returns the path.
+QString CopyLargeDatabase(const QString& folder, const SeedSize& size = {});

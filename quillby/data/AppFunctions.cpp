@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QLocale>
-#include <QSet>
 #include <QTime>
 #include <random>
 
@@ -31,31 +30,27 @@ int32_t Count(const QString& sql)
     return static_cast<int32_t>(Globals::DbConnection().CountRows(sql));
 }
 
-// The sound files that words still stored in the database use.
-QSet<QString> RecordingsInUse()
+// True when a word still stored plays the recording of `word`: its text in any letter case.
+// The words' collation folds ASCII letters; the upper and lower forms of the text also find
+// the words that differ from it in the case of other letters (café, CAFÉ). One indexed
+// lookup, however many words the database holds.
+bool RecordingInUse(const QString& word)
 {
-    QSet<QString> inUse;
-    Recordset rs(QStringLiteral("SELECT WORD FROM WORDS"), Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext())
-        inUse.insert(WordWavFile(rs.Field(QStringLiteral("WORD")).toText()));
-    return inUse;
+    return Globals::DbConnection().AnyRow(
+        QStringLiteral("SELECT 1 FROM WORDS WHERE WORD IN (?, ?, ?) LIMIT 1"),
+        {word, word.toUpper(), word.toLower()});
 }
 
-// Deletes the recordings of removed words unless a remaining word of the same text
-// (in any letter case) still plays them.
+// Deletes the recordings of removed words unless a remaining word still plays them.
 void DeleteUnusedRecordings(const QStringList& removedWords)
 {
     QStringList files;
     for (const QString& word : removedWords) {
         const QString file = WordWavFile(word);
-        if (!file.isEmpty() && !files.contains(file))
-            files << file;
-    }
-    if (files.isEmpty())
-        return;
-    const QSet<QString> inUse = RecordingsInUse();
-    for (const QString& file : files) {
-        if (!inUse.contains(file))
+        if (file.isEmpty() || files.contains(file))
+            continue;
+        files << file;
+        if (!RecordingInUse(word))
             DeleteFileQuietly(file);
     }
 }
@@ -113,9 +108,12 @@ int32_t GetTestScore(int32_t testId)
     ProcessEvents(6);
     const int32_t correct = Count(Where(Sql::SELECT_WORD_ATTEMPTS, Sql::WHERE_TEST_ID, testId) +
                                   S(Sql::AND_FIRST_ATTEMPT) + S(Sql::AND_CORRECT));
-    if (correct == 0)
-        return 0;
-    return ScorePercent(correct, words);
+    return TestScore(correct, words);
+}
+
+int32_t TestScore(int64_t firstTryCorrect, int64_t listWords)
+{
+    return firstTryCorrect == 0 ? 0 : ScorePercent(firstTryCorrect, listWords);
 }
 
 int64_t DivideHalfEven(int64_t numerator, int64_t denominator)
@@ -138,8 +136,9 @@ int32_t ScorePercent(int64_t firstTryCorrect, int64_t listWords)
 void RecordAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,
                    const QString& result, int32_t attemptNumber)
 {
-    Recordset rs(Where(Sql::SELECT_WORD_ATTEMPTS, Sql::WHERE_WORD_ID, wordId),
-                 Globals::DbConnection());
+    Recordset rs;
+    rs.OpenToAppend(Where(Sql::SELECT_WORD_ATTEMPTS, Sql::WHERE_WORD_ID, wordId),
+                    Globals::DbConnection());
     rs.AddNew();
     rs.SetField(QStringLiteral("TEST_ID"), testId);
     rs.SetField(QStringLiteral("LIST_ID"), listId);

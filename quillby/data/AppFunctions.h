@@ -19,6 +19,8 @@ int64_t DivideHalfEven(int64_t numerator, int64_t denominator);
 // A test's score as the results and the past tests show it: first-try hits as a whole per
 // cent of the list's words; 100 for a list without words.
 int32_t ScorePercent(int64_t firstTryCorrect, int64_t listWords);
+// GetTestScore's rule from its two counts: 0 without first-try hits, else ScorePercent.
+int32_t TestScore(int64_t firstTryCorrect, int64_t listWords);
 void RecordAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,
                    const QString& result, int32_t attemptNumber);
 void DeleteWord(int32_t wordId);

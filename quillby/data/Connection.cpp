@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "DbError.h"
+#include "SchemaText.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -66,6 +67,29 @@ int RunAll(sqlite3* db, const QByteArray& utf8)
     }
     return SQLITE_OK;
 }
+
+// Indexes of earlier versions that the schema no longer has: a wider one took their place.
+const char* const kRetiredIndexes[] = {"LISTS_TEST_DATE", "WORD_ATTEMPTS_WORD_ID"};
+
+// Name -> CREATE statement of every index in the built-in schema.
+std::vector<std::pair<QString, QString>> SchemaIndexes()
+{
+    QString text = QString::fromUtf8(kQuillbySchemaText);
+    text.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
+    static const QRegularExpression create(
+        QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX\s+(\w+)\s+ON\s[^;]*)"),
+        QRegularExpression::CaseInsensitiveOption);
+    std::vector<std::pair<QString, QString>> indexes;
+    for (auto it = create.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        indexes.emplace_back(m.captured(1).toUpper(), m.captured(0).simplified());
+    }
+    return indexes;
+}
+
+// Lets the query planner estimate rows from a bounded sample (a few milliseconds on any size
+// of file) whenever it (re)gathers its statistics.
+constexpr const char* kAnalysisLimit = "PRAGMA analysis_limit = 400;";
 
 constexpr size_t kMaxCachedStatements = 64;
 
@@ -212,6 +236,11 @@ void Connection::Open(const QString& connectionString)
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
         VerifyQuillbyDatabase();
         Configure();
+        UpgradeSchema();
+        // Newer SQLite versions also check every table's statistics when the connection
+        // opens, as they recommend for long-lived connections (older ones ignore the flag).
+        RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize = 0x10002;");
+        ready_ = true;
     } catch (...) {
         Close();
         throw;
@@ -253,11 +282,52 @@ void Connection::Configure()
                                      .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
+QStringList Connection::IndexNames() const
+{
+    QStringList names;
+    StatementGuard guard;
+    if (sqlite3_prepare_v2(db_, "SELECT name FROM sqlite_master WHERE type = 'index'", -1,
+                           &guard.stmt, nullptr) != SQLITE_OK)
+        return names;
+    while (sqlite3_step(guard.stmt) == SQLITE_ROW)
+        names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(guard.stmt, 0)))
+                     .toUpper();
+    return names;
+}
+
+void Connection::UpgradeSchema()
+{
+    const QStringList present = IndexNames();
+    QStringList changes;
+    for (const auto& [name, create] : SchemaIndexes())
+        if (!present.contains(name))
+            changes << create;
+    for (const char* retired : kRetiredIndexes)
+        if (present.contains(QString::fromLatin1(retired)))
+            changes << QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(retired));
+    if (changes.isEmpty())
+        return;
+    // Indexes only make lookups faster: a file where one cannot be made (an old file with
+    // duplicate keys, a full disk) still opens, and the next start tries again.
+    if (RunAll(db_, "BEGIN IMMEDIATE") != SQLITE_OK)
+        return;
+    for (const QString& change : changes)
+        RunAll(db_, change.toUtf8());
+    if (RunAll(db_, "COMMIT") != SQLITE_OK)
+        RunAll(db_, "ROLLBACK");
+}
+
 void Connection::Close()
 {
     for (auto& entry : cache_)
         sqlite3_finalize(entry.second);
     cache_.clear();
+    if (db_ && ready_) {
+        // Years of lists are never analysed by anyone else: the planner's statistics are
+        // refreshed here for the tables this run used, when they are missing or out of date.
+        RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize;");
+    }
+    ready_ = false;
     if (db_) {
         sqlite3_close_v2(db_);
         db_ = nullptr;
@@ -294,6 +364,21 @@ long long Connection::CountRows(const QString& sql)
     if (sqlite3_step(query.get()) != SQLITE_ROW)
         throw DbError(sql, Describe(db_, path_));
     return sqlite3_column_int64(query.get(), 0);
+}
+
+bool Connection::AnyRow(const QString& sql, const QStringList& texts)
+{
+    RequireOpen(sql);
+    NotifyStatement(sql);
+    const Query query = Prepare(sql, sql);
+    for (int i = 0; i < texts.size(); ++i) {
+        const QByteArray utf8 = texts[i].toUtf8();
+        sqlite3_bind_text(query.get(), i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+    }
+    const int rc = sqlite3_step(query.get());
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        throw DbError(sql, Describe(db_, path_));
+    return rc == SQLITE_ROW;
 }
 
 Connection::Query::~Query()

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <string>
 #include <unordered_map>
@@ -18,7 +19,10 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
+    // Also gives a file made by an earlier version the indexes of the current schema.
     void Open(const QString& connectionString);
+    // Refreshes the query planner's statistics where this run found them missing or stale
+    // (PRAGMA optimize), then closes.
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
     QString FilePath() const { return path_; }
@@ -30,6 +34,10 @@ public:
     // The number of rows a SELECT returns, counted by SQLite without building a snapshot.
     // The statement is sent exactly as given, wrapped in "SELECT COUNT(*) FROM (...)".
     long long CountRows(const QString& sql);
+
+    // True when the statement returns a row, with its "?" parameters bound to the texts in
+    // order (no text is spliced into SQL).
+    bool AnyRow(const QString& sql, const QStringList& texts);
 
     sqlite3* Handle() const { return db_; }
 
@@ -78,8 +86,12 @@ public:
 private:
     void Configure();
     void VerifyQuillbyDatabase();
+    // Makes the indexes of the built-in schema that the file lacks and drops retired ones.
+    void UpgradeSchema();
+    QStringList IndexNames() const; // upper case
 
     sqlite3* db_ = nullptr;
+    bool ready_ = false; // opened, checked and configured
     QString path_;
     StatementListener listener_;
     std::unordered_map<std::string, sqlite3_stmt*> cache_;

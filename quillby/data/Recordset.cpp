@@ -96,6 +96,16 @@ QString Quoted(const QString& name)
 
 void Recordset::Open(const QString& sql, Connection& connection)
 {
+    Load(sql, connection, true);
+}
+
+void Recordset::OpenToAppend(const QString& sql, Connection& connection)
+{
+    Load(sql, connection, false);
+}
+
+void Recordset::Load(const QString& sql, Connection& connection, bool fetchRows)
+{
     Close();
     connection.RequireOpen(sql);
     connection.NotifyStatement(sql);
@@ -125,8 +135,8 @@ void Recordset::Open(const QString& sql, Connection& connection)
         kinds.push_back(KindOf(sqlite3_column_decltype(stmt, i)));
     }
     std::vector<Row> rows;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+    int rc = SQLITE_DONE;
+    while (fetchRows && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row row;
         row.rowid = first ? sqlite3_column_int64(stmt, 0) : 0;
         row.values.reserve(columns.size());

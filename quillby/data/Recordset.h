@@ -19,6 +19,9 @@ public:
 
     // Only "SELECT * FROM <table> ..." snapshots can be changed; others are read-only.
     void Open(const QString& sql, Connection& connection); // throws DbError
+    // For AddNew only: the statement is checked and names the table, but its rows are not
+    // read, so appending costs the same however many rows it selects.
+    void OpenToAppend(const QString& sql, Connection& connection); // throws DbError
     void Close(); // changes not yet written by Update are dropped
     bool IsOpen() const { return connection_ != nullptr; }
 
@@ -42,6 +45,7 @@ public:
     enum class ColumnKind { Plain, Date, DateTime };
 
 private:
+    void Load(const QString& sql, Connection& connection, bool fetchRows);
     int ColumnIndex(const QString& column) const;
 
     struct Row {

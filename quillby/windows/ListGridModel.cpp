@@ -7,16 +7,16 @@
 #include "Recordset.h"
 #include "Statements.h"
 
-#include <QStringList>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
-#include <utility>
+#include <iterator>
+#include <limits>
 
 namespace {
-// Rows whose counts are read together: more than a screenful, so that showing the grid or
-// scrolling one page costs one statement.
-constexpr int kCountBlock = 64;
+// Rows read together: more than a screenful, so that showing the grid or scrolling one page
+// costs one statement.
+constexpr int kBlockRows = 64;
 
 bool errorReportPending = false;
 
@@ -33,6 +33,31 @@ void ReportLater(const QString& what)
         errorReportPending = false;
     });
 }
+
+// The rows a grid statement returns, in its order.
+template <class Row>
+std::vector<Row> ReadRows(const QString& sql)
+{
+    std::vector<Row> rows;
+    Recordset rs(sql, Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        Row row;
+        row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
+        row.dateText = ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
+        row.words = rs.Field(QStringLiteral("WORD_COUNT")).toText();
+        row.tests = rs.Field(QStringLiteral("TEST_COUNT")).toText();
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+int32_t ReadNumber(const QString& sql, const QString& column)
+{
+    Recordset rs(sql, Globals::DbConnection());
+    if (rs.Eof() || rs.Field(column).isNull())
+        return 0; // MAX of no rows
+    return rs.Field(column).toLong();
+}
 } // namespace
 
 ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -40,28 +65,26 @@ ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 void ListGridModel::Load()
 {
     beginResetModel();
-    rows_.clear();
+    stored_.clear();
+    appended_.clear();
+    more_ = false;
     try {
-        Recordset rs(QString::fromLatin1(Sql::SELECT_LIST_GRID), Globals::DbConnection());
-        rows_.reserve(static_cast<size_t>(rs.RecordCount()));
-        for (; !rs.Eof(); rs.MoveNext()) {
-            Row row;
-            row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
-            row.testDate = rs.Field(QStringLiteral("TEST_DATE"));
-            rows_.push_back(std::move(row));
-        }
+        newestListId_ = ReadNumber(QString::fromLatin1(Sql::MAX_LIST_ID), QStringLiteral("LAST_ID"));
     } catch (...) {
-        rows_.clear();
         endResetModel();
         throw;
     }
+    more_ = true;
     endResetModel();
+    FetchBlock();
 }
 
 void ListGridModel::Clear()
 {
     beginResetModel();
-    rows_.clear();
+    stored_.clear();
+    appended_.clear();
+    more_ = false;
     endResetModel();
 }
 
@@ -69,43 +92,108 @@ int ListGridModel::AppendList(int32_t listId, const QString& dateText)
 {
     const int row = rowCount();
     beginInsertRows(QModelIndex(), row, row);
-    Row added;
-    added.listId = listId;
-    added.dateText = dateText;
-    added.dateFormatted = true;
-    added.words = 0;
-    added.tests = 0;
-    rows_.push_back(std::move(added));
+    appended_.push_back({listId, dateText, QStringLiteral("0"), QStringLiteral("0")});
     endInsertRows();
     return row;
 }
 
+bool ListGridModel::canFetchMore(const QModelIndex& parent) const
+{
+    return !parent.isValid() && more_;
+}
+
+void ListGridModel::fetchMore(const QModelIndex& parent)
+{
+    if (canFetchMore(parent))
+        FetchBlock();
+}
+
+void ListGridModel::FetchBlock()
+{
+    // The next lists below the last one read, through the key index (no OFFSET to walk).
+    const QString below = stored_.empty()
+                              ? Sql::WHERE_LIST_ID_UP_TO + QString::number(newestListId_)
+                              : Sql::WHERE_LIST_ID_BELOW + QString::number(stored_.back().listId);
+    const QString block = below + Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC +
+                          QStringLiteral(" LIMIT %1").arg(kBlockRows);
+    std::vector<Row> rows;
+    bool read = false;
+    // When the counts cannot be read, the lists still show, with blank counts.
+    for (const char* select : {Sql::SELECT_LIST_GRID_ROWS, Sql::SELECT_LIST_GRID_ROWS_UNCOUNTED}) {
+        try {
+            rows = ReadRows<Row>(QString::fromLatin1(select) + block);
+            read = true;
+            break;
+        } catch (const DbError& e) {
+            LogDbError(e);
+            ReportLater(e.message());
+        } catch (const std::exception& e) {
+            ReportLater(QString::fromLocal8Bit(e.what()));
+        }
+    }
+    more_ = read && rows.size() == static_cast<size_t>(kBlockRows);
+    if (rows.empty())
+        return;
+    const int first = static_cast<int>(stored_.size());
+    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
+    stored_.insert(stored_.end(), std::make_move_iterator(rows.begin()),
+                   std::make_move_iterator(rows.end()));
+    endInsertRows();
+}
+
+void ListGridModel::FetchThrough(int row) const
+{
+    auto* self = const_cast<ListGridModel*>(this);
+    while (more_ && row >= static_cast<int>(stored_.size()))
+        self->FetchBlock();
+}
+
+int ListGridModel::AllRowCount() const
+{
+    FetchThrough(std::numeric_limits<int>::max());
+    return rowCount();
+}
+
+ListGridModel::Row& ListGridModel::At(int row)
+{
+    const auto stored = static_cast<int>(stored_.size());
+    return row < stored ? stored_[static_cast<size_t>(row)]
+                        : appended_[static_cast<size_t>(row - stored)];
+}
+
 int32_t ListGridModel::ListID(int row) const
 {
-    return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)].listId : 0;
+    return row >= 0 && row < rowCount() ? const_cast<ListGridModel*>(this)->At(row).listId : 0;
 }
 
 int ListGridModel::RowOf(int32_t listId) const
 {
-    for (size_t r = 0; r < rows_.size(); ++r)
-        if (rows_[r].listId == listId)
+    for (size_t r = 0; r < stored_.size(); ++r)
+        if (stored_[r].listId == listId)
             return static_cast<int>(r);
+    for (size_t r = 0; r < appended_.size(); ++r)
+        if (appended_[r].listId == listId)
+            return static_cast<int>(stored_.size() + r);
     return -1;
 }
 
 QString ListGridModel::CellText(int row, int column) const
 {
-    if (row < 0 || row >= rowCount())
+    if (row < 0)
         return QString();
+    FetchThrough(row);
+    if (row >= rowCount())
+        return QString();
+    const Row& shown = const_cast<ListGridModel*>(this)->At(row);
     switch (column) {
     case DateColumn:
-        return DateText(row);
+        return shown.dateText;
     case WordsColumn:
-        return CountText(row, &Row::words);
+        return shown.words;
     case TestsColumn:
-        return CountText(row, &Row::tests);
+        return shown.tests;
     case KeyColumn:
-        return QString::number(rows_[static_cast<size_t>(row)].listId);
+        return QString::number(shown.listId);
     default:
         return QString();
     }
@@ -115,15 +203,13 @@ void ListGridModel::Recount(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    Row& counted = rows_[static_cast<size_t>(row)];
-    counted.words = kUnread;
-    counted.tests = kUnread;
-    try {
-        ReadCountsOf({row});
-    } catch (...) {
-        emit dataChanged(index(row, WordsColumn), index(row, TestsColumn));
-        throw;
-    }
+    Row& counted = At(row);
+    const std::vector<Row> fresh = ReadRows<Row>(QString::fromLatin1(Sql::SELECT_LIST_GRID_ROWS) +
+                                                 Sql::WHERE_LIST_ID +
+                                                 QString::number(counted.listId) + Sql::VALUE_END);
+    // A list deleted meanwhile has nothing left to count.
+    counted.words = fresh.empty() ? QStringLiteral("0") : fresh.front().words;
+    counted.tests = fresh.empty() ? QStringLiteral("0") : fresh.front().tests;
     emit dataChanged(index(row, WordsColumn), index(row, TestsColumn));
 }
 
@@ -131,17 +217,18 @@ void ListGridModel::IncrementTests(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    // A count not read yet will be read from the database, which already holds the new test.
-    Row& counted = rows_[static_cast<size_t>(row)];
-    if (counted.tests < 0)
-        return;
-    ++counted.tests;
+    Row& counted = At(row);
+    bool ok = false;
+    const int tests = counted.tests.toInt(&ok);
+    if (!ok)
+        return; // a count that could not be read stays blank
+    counted.tests = QString::number(tests + 1);
     emit dataChanged(index(row, TestsColumn), index(row, TestsColumn));
 }
 
 int ListGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(stored_.size() + appended_.size());
 }
 
 int ListGridModel::columnCount(const QModelIndex& parent) const
@@ -170,77 +257,4 @@ QVariant ListGridModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant();
     static const char* const kHeadings[ColumnCount] = {"School Test Date", "Words", "Tests", ""};
     return section >= 0 && section < ColumnCount ? QString::fromLatin1(kHeadings[section]) : QString();
-}
-
-QString ListGridModel::DateText(int row) const
-{
-    Row& shown = rows_[static_cast<size_t>(row)];
-    if (!shown.dateFormatted) {
-        shown.dateText = ShortDateText(shown.testDate);
-        shown.dateFormatted = true;
-    }
-    return shown.dateText;
-}
-
-QString ListGridModel::CountText(int row, int32_t Row::*count) const
-{
-    if (rows_[static_cast<size_t>(row)].*count == kUnread)
-        ReadCounts(row);
-    const int32_t value = rows_[static_cast<size_t>(row)].*count;
-    return value < 0 ? QString() : QString::number(value);
-}
-
-void ListGridModel::ReadCounts(int row) const
-{
-    std::vector<int> unread;
-    const int first = row - row % kCountBlock;
-    const int end = std::min(first + kCountBlock, rowCount());
-    for (int r = first; r < end; ++r) {
-        const Row& candidate = rows_[static_cast<size_t>(r)];
-        if (candidate.words == kUnread || candidate.tests == kUnread)
-            unread.push_back(r);
-    }
-    try {
-        ReadCountsOf(unread);
-    } catch (const DbError& e) {
-        LogDbError(e);
-        ReportLater(e.message());
-    } catch (const std::exception& e) {
-        ReportLater(QString::fromLocal8Bit(e.what()));
-    }
-}
-
-void ListGridModel::ReadCountsOf(const std::vector<int>& rowNumbers) const
-{
-    if (rowNumbers.empty())
-        return;
-    // Until the statement has answered, these counts are unreadable: a failure leaves them
-    // blank instead of asking the database again at every repaint.
-    QStringList ids;
-    for (int r : rowNumbers) {
-        Row& row = rows_[static_cast<size_t>(r)];
-        ids << QString::number(row.listId);
-        row.words = kUnreadable;
-        row.tests = kUnreadable;
-    }
-    Recordset rs(QString::fromLatin1(Sql::SELECT_LIST_COUNTS) + QLatin1Char('(') +
-                     ids.join(QLatin1Char(',')) + QLatin1Char(')'),
-                 Globals::DbConnection());
-    std::vector<std::pair<int32_t, std::pair<int32_t, int32_t>>> counts;
-    for (; !rs.Eof(); rs.MoveNext())
-        counts.push_back({rs.Field(QStringLiteral("LIST_ID")).toLong(),
-                          {rs.Field(QStringLiteral("WORD_COUNT")).toLong(),
-                           rs.Field(QStringLiteral("TEST_COUNT")).toLong()}});
-    for (int r : rowNumbers) {
-        Row& row = rows_[static_cast<size_t>(r)];
-        // A list deleted meanwhile gives no row back: it has nothing left to count.
-        row.words = 0;
-        row.tests = 0;
-        for (const auto& [listId, wordsAndTests] : counts) {
-            if (listId == row.listId) {
-                row.words = wordsAndTests.first;
-                row.tests = wordsAndTests.second;
-            }
-        }
-    }
 }

@@ -1,6 +1,4 @@
 #pragma once
-#include "Variant.h"
-
 #include <QAbstractTableModel>
 #include <QString>
 #include <cstdint>
@@ -8,26 +6,31 @@
 
 // The rows of the main window's grid: every word list, newest first, with its test date, its
 // word and test counts and its key (LIST_ID, in a column the window hides).
-// Only the list keys and dates are read when the grid is filled; a row's date is formatted
-// and its counts are read (a block of rows in one statement) when the view first asks for
-// them, so the grid fills at once however many lists the database holds.
+// Rows are read a block at a time as the view scrolls down to them (fetchMore), each block
+// found through the list key index, so filling the grid and showing it cost the same whether
+// the database holds one list or 100,000.
 class ListGridModel : public QAbstractTableModel {
 public:
     enum Column { DateColumn, WordsColumn, TestsColumn, KeyColumn, ColumnCount };
 
     explicit ListGridModel(QObject* parent = nullptr);
 
-    // Re-reads every list. Throws DbError; the grid is empty then.
+    // Starts again from the newest list and reads the first block. Throws DbError; the grid
+    // is empty then.
     void Load();
     void Clear();
     // Adds a list whose counts are known to be 0 at the bottom; returns its row.
     int AppendList(int32_t listId, const QString& dateText);
 
+    // 0 for a row that is not a list.
     int32_t ListID(int row) const;
-    // The row showing that list, or -1.
+    // The row showing that list among the rows read so far (a row not read yet will show the
+    // database's values when it is), or -1.
     int RowOf(int32_t listId) const;
-    // The text the grid shows in one cell ("" outside the rows).
+    // The text the grid shows in one cell ("" outside the rows); reads down to that row.
     QString CellText(int row, int column) const;
+    // Every row, read to the end of the stored lists.
+    int AllRowCount() const;
 
     // Reads that row's counts again. Throws DbError.
     void Recount(int row);
@@ -38,28 +41,29 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool canFetchMore(const QModelIndex& parent) const override;
+    void fetchMore(const QModelIndex& parent) override;
 
 private:
-    // A count not read yet, or one that could not be read.
-    static constexpr int32_t kUnread = -1;
-    static constexpr int32_t kUnreadable = -2;
-
     struct Row {
         int32_t listId = 0;
-        Variant testDate;
-        QString dateText; // formatted on first use
-        bool dateFormatted = false;
-        int32_t words = kUnread;
-        int32_t tests = kUnread;
+        QString dateText;
+        QString words; // blank when the counts could not be read
+        QString tests;
     };
 
-    // Reads the counts of the unread rows in row's block. A failure marks them unreadable
-    // and is reported once, after the view has finished painting.
-    void ReadCounts(int row) const;
-    void ReadCountsOf(const std::vector<int>& rowNumbers) const;
-    QString CountText(int row, int32_t Row::*count) const;
-    QString DateText(int row) const;
+    Row& At(int row);
+    // Reads the next block of stored lists, inserted above the lists added since. A failure
+    // ends the reading and is reported once, after the view has finished painting.
+    void FetchBlock();
+    // Reads blocks until the row exists or the stored lists end.
+    void FetchThrough(int row) const;
 
-    // Filled in lazily by the const readers above.
-    mutable std::vector<Row> rows_;
+    // The stored lists read so far, newest first, and whether there are more. Lists created
+    // after Load (LIST_ID above newestListId_) are not among them.
+    std::vector<Row> stored_;
+    bool more_ = false;
+    int32_t newestListId_ = 0;
+    // Lists created since, at the bottom until the next Load.
+    std::vector<Row> appended_;
 };

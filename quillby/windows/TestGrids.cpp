@@ -2,7 +2,7 @@
 
 #include "FormHelpers.h"
 #include "Globals.h"
-#include "Recordset.h"
+#include "Connection.h"
 #include "Twips.h"
 
 #include <QAction>
@@ -129,17 +129,26 @@ void ResetGrid(QTableWidget* grid, const QStringList& headings,
 
 int AddGridRow(QTableWidget* grid, const QStringList& cells)
 {
-    const int row = grid->rowCount();
-    grid->insertRow(row);
+    return AddGridRows(grid, {cells});
+}
+
+int AddGridRows(QTableWidget* grid, const std::vector<QStringList>& rows)
+{
+    const int first = grid->rowCount();
+    // All rows in one insertion: the view does its bookkeeping once, not once per row.
+    grid->setRowCount(first + static_cast<int>(rows.size()));
     const QVariantList alignments = grid->property("columnAlignments").toList();
-    for (int column = 0; column < cells.size(); ++column) {
-        auto* item = new QTableWidgetItem(cells.at(column));
-        item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
-        if (column < alignments.size())
-            item->setTextAlignment(Qt::Alignment(alignments.at(column).toInt()));
-        grid->setItem(row, column, item);
+    for (size_t r = 0; r < rows.size(); ++r) {
+        const QStringList& cells = rows[r];
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells.at(column));
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            if (column < alignments.size())
+                item->setTextAlignment(Qt::Alignment(alignments.at(column).toInt()));
+            grid->setItem(first + static_cast<int>(r), column, item);
+        }
     }
-    return row;
+    return first;
 }
 
 QString PercentText(int score) { return QString::number(score) + QStringLiteral(" %"); }
@@ -152,12 +161,7 @@ void PlaceBeside(QWidget* window, const QWidget* of, int top)
 
 int CountRows(const QString& sql)
 {
-    Recordset rs(sql, Globals::DbConnection());
-    int count = 0;
-    for (; !rs.Eof(); rs.MoveNext())
-        ++count;
-    rs.Close();
-    return count;
+    return static_cast<int>(Globals::DbConnection().CountRows(sql));
 }
 
 void CompanionWindow::moveEvent(QMoveEvent* event)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
+#include <vector>
 
 class QAction;
 class QFormLayout;
@@ -34,11 +35,13 @@ void ResetGrid(QTableWidget* grid, const QStringList& headings,
 void KeepColoursWhenSelected(QTableWidget* grid);
 // Appends a row of texts with the columns' alignments; returns its index.
 int AddGridRow(QTableWidget* grid, const QStringList& cells);
+// Appends rows of texts the same way, in one insertion; returns the first one's index.
+int AddGridRows(QTableWidget* grid, const std::vector<QStringList>& rows);
 // A whole-number score as shown: "75 %".
 QString PercentText(int score);
 // Moves a window to the right of another, with its top at the given height.
 void PlaceBeside(QWidget* window, const QWidget* of, int top);
-// Counts the rows a statement returns.
+// The number of rows a statement returns, counted by the database.
 int CountRows(const QString& sql);
 
 // A window with a companion window beside it (the results beside the past tests, the word

@@ -236,7 +236,7 @@ void frmLists::LoadWordLists()
     RefreshListCommands(); // also when there is no row to select
 }
 
-int frmLists::ListRowCount() const { return gridRows->rowCount(); }
+int frmLists::ListRowCount() const { return gridRows->AllRowCount(); }
 
 QString frmLists::CellText(int dataRow, int column) const
 {
@@ -249,8 +249,7 @@ int frmLists::CurrentRow() const { return MSFlexGrid1->currentIndex().row(); }
 
 bool frmLists::ListSelected() const
 {
-    const int row = CurrentRow();
-    return row >= 0 && row < gridRows->rowCount();
+    return CurrentListID() != 0;
 }
 
 int32_t frmLists::CurrentListID() const { return gridRows->ListID(CurrentRow()); }

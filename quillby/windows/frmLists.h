@@ -39,8 +39,8 @@ public:
     // Runs the new-list window and continues with the list editor.
     void LaunchNewList();
 
-    // The grid's data rows (heading not counted), the text of one cell, the key column's
-    // text of one row, and the current row (-1 for none).
+    // The grid's data rows (heading not counted; all of them, read to the end), the text of
+    // one cell, the key column's text of one row, and the current row (-1 for none).
     int ListRowCount() const;
     QString CellText(int dataRow, int column) const;
     QString RowKey(int dataRow) const;

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace {
 frmPastTests* g_instance = nullptr;
@@ -98,19 +99,30 @@ void frmPastTests::LoadPastTests()
               {1400, 1400, 1},
               {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter,
                Qt::AlignLeft | Qt::AlignVCenter});
-    Recordset rs(QLatin1String(Sql::SELECT_TESTS) + Sql::WHERE_LIST_ID + QString::number(listId_) +
-                     Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
+    // Every test's score by GetTestScore's rule, with the counts read in two statements
+    // whatever the number of tests.
+    const int32_t words = CountListWords(listId_);
+    Recordset rs(QLatin1String(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID +
+                     QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
                  Globals::DbConnection());
     long long sum = 0;
+    std::vector<QStringList> rows;
+    rows.reserve(static_cast<size_t>(rs.RecordCount()));
+    QDate lastDate;
+    QString lastDateText; // tests of one day follow one another: formatted once
     for (; !rs.Eof(); rs.MoveNext()) {
         const int32_t testId = rs.Field(QStringLiteral("TEST_ID")).toLong();
-        const int score = GetTestScore(testId);
+        const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(), words);
         sum += score;
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
-        AddGridRow(MSFlexGrid1, {UsDateText(date),
-                                 PercentText(score), QString::number(testId)});
+        if (date != lastDate || lastDateText.isEmpty()) {
+            lastDate = date;
+            lastDateText = UsDateText(date);
+        }
+        rows.push_back({lastDateText, PercentText(score), QString::number(testId)});
     }
     rs.Close();
+    AddGridRows(MSFlexGrid1, rows);
     filling_ = false;
 
     const int total = MSFlexGrid1->rowCount();

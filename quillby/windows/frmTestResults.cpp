@@ -193,12 +193,14 @@ void frmTestResults::FillWordGrid()
 {
     gridReady_ = false;
     ResetResultsGrid();
-    Recordset rs(QLatin1String(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID +
-                     QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_WORD,
+    // The words with their misses in this test, in one statement whatever the number of tests.
+    Recordset rs(QLatin1String(Sql::SELECT_WORDS_WITH_MISSES) + QString::number(testId_) +
+                     Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID + QString::number(listId_) +
+                     Sql::VALUE_END + Sql::ORDER_BY_WORD,
                  Globals::DbConnection());
     for (; !rs.Eof(); rs.MoveNext()) {
         const QString wordId = rs.Field(QStringLiteral("WORD_ID")).toText();
-        const int misses = CountWordMisses(wordId);
+        const int misses = rs.Field(QStringLiteral("MISSES")).toLong();
         int attempts = 1;
         QColor colour = kWhite;
         if (misses >= moveOnAfter_ && misses > 0) {
@@ -220,13 +222,6 @@ void frmTestResults::FillWordGrid()
     if (MSFlexGrid1->rowCount() > 0)
         MSFlexGrid1->setCurrentCell(0, 0);
     gridReady_ = true;
-}
-
-int frmTestResults::CountWordMisses(const QString& wordId) const
-{
-    return CountRows(QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_WORD_ID + wordId +
-                     Sql::VALUE_END + Sql::AND_TEST_ID + QString::number(testId_) +
-                     Sql::VALUE_END + Sql::AND_INCORRECT);
 }
 
 QString frmTestResults::SelectedWord() const

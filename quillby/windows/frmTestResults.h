@@ -61,7 +61,6 @@ private:
     void LoadResults();
     void ResetResultsGrid();
     void FillWordGrid();
-    int CountWordMisses(const QString& wordId) const;
     void SelectRow(int row);
     void RowSelected();
 

@@ -10,6 +10,9 @@
 #include <QSet>
 
 namespace {
+// Whether another word still plays a recording: one indexed lookup.
+const QString kInUse = QStringLiteral("SELECT 1 FROM WORDS WHERE WORD IN (?, ?, ?) LIMIT 1");
+
 void TouchWav(const QString& word)
 {
     QFile f(WordWavFile(word));
@@ -155,7 +158,8 @@ TEST(DeleteList, EmptiesAllFourTablesAndTheRecordings)
                            " DELETE FROM LISTS  WHERE LIST_ID = 1 ",
                            " DELETE FROM TESTS  WHERE LIST_ID = 1 ",
                            " DELETE FROM WORD_ATTEMPTS  WHERE LIST_ID = 1 ",
-                           "SELECT WORD FROM WORDS"})) << "the last: which recordings are still used";
+                           kInUse, kInUse, kInUse}))
+        << "then, for each recording of the list: is it still used";
     for (const char* table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS"}) {
         EXPECT_EQ(RawCount(QStringLiteral("SELECT * FROM %1 WHERE LIST_ID = 1").arg(table)), 0)
             << table;
@@ -205,8 +209,7 @@ TEST(DeleteWord, RemovesTheWordItsAttemptsAndItsRecording)
     EXPECT_EQ(log.statements,
               (QStringList{" SELECT * FROM WORDS  WHERE WORD_ID = 101 ",
                            " DELETE FROM WORDS  WHERE WORD_ID = 101 ",
-                           " DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 101 ",
-                           "SELECT WORD FROM WORDS"}));
+                           " DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 101 ", kInUse}));
     EXPECT_EQ(Raw("SELECT WORD_ID FROM WORD_ATTEMPTS"), QStringList{"102"});
     EXPECT_EQ(RawCount("SELECT * FROM WORDS WHERE WORD_ID = 101"), 0);
     EXPECT_FALSE(WavExists("word1x1"));

@@ -1,0 +1,200 @@
+// The shape of the database file over the versions, and how the statements that run while
+// the user works find their rows: through indexes, on files nobody ever analysed.
+#include "AppFunctions.h"
+#include "DataFixtures.h"
+#include "Statements.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+// The indexes a file made by the previous version carries.
+const char* const kPreviousIndexes =
+    "CREATE UNIQUE INDEX LISTS_LIST_ID ON LISTS (LIST_ID);"
+    "CREATE INDEX LISTS_TEST_DATE ON LISTS (TEST_DATE);"
+    "CREATE UNIQUE INDEX WORDS_WORD_ID ON WORDS (WORD_ID);"
+    "CREATE INDEX WORDS_LIST_ID ON WORDS (LIST_ID);"
+    "CREATE UNIQUE INDEX TESTS_TEST_ID ON TESTS (TEST_ID);"
+    "CREATE INDEX TESTS_LIST_ID ON TESTS (LIST_ID);"
+    "CREATE INDEX WORD_ATTEMPTS_TEST ON WORD_ATTEMPTS (TEST_ID, ATTEMPT_NUMBER, RESULT);"
+    "CREATE INDEX WORD_ATTEMPTS_WORD_ID ON WORD_ATTEMPTS (WORD_ID);"
+    "CREATE INDEX WORD_ATTEMPTS_LIST_ID ON WORD_ATTEMPTS (LIST_ID);"
+    "CREATE UNIQUE INDEX IDS_CODE ON IDS (CODE);";
+
+const char* const kOldRows =
+    "INSERT INTO LISTS VALUES (1, '2004-05-31', '2004-06-04', '2004-06-04', "
+    "'2004-05-30 18:30:05', 'CREATED');"
+    "INSERT INTO LISTS VALUES (2, '2004-06-07', '2004-06-11', '2004-06-11', "
+    "'2004-06-06 18:30:05', 'IGNORED');"
+    "INSERT INTO WORDS VALUES (11, 1, 'their', 'belonging to them', '', 'FALSE');"
+    "INSERT INTO WORDS VALUES (12, 1, 'rhythm', '', 'Keep the rhythm.', 'TRUE');"
+    "INSERT INTO WORDS VALUES (21, 2, 'THEIR', '', '', 'FALSE');"
+    "INSERT INTO TESTS VALUES (100, 1, 3, '2004-06-03 16:00:00', '2004-06-03 16:05:00');"
+    "INSERT INTO WORD_ATTEMPTS VALUES (100, 1, 11, 'thier', 'INCORRECT', 1);"
+    "INSERT INTO WORD_ATTEMPTS VALUES (100, 1, 11, 'their', 'CORRECT', 2);"
+    "INSERT INTO WORD_ATTEMPTS VALUES (100, 1, 12, 'rhythm', 'CORRECT', 1);"
+    "INSERT INTO IDS VALUES ('LIST_ID', 2);";
+
+QString ReadSchema()
+{
+    QFile file(SchemaPath());
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    return QString::fromUtf8(file.readAll()).remove(QRegularExpression(QStringLiteral("--[^\\n]*")));
+}
+
+// The names of the indexes the schema declares, sorted.
+QStringList SchemaIndexNames()
+{
+    QStringList names;
+    static const QRegularExpression index(QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX\s+(\w+))"));
+    for (auto it = index.globalMatch(ReadSchema()); it.hasNext();)
+        names << it.next().captured(1);
+    names.sort();
+    return names;
+}
+
+QStringList FileIndexNames()
+{
+    return Raw("SELECT name FROM sqlite_master WHERE type = 'index' ORDER BY name");
+}
+
+// Every row of the four list tables, as stored.
+QStringList AllRows()
+{
+    QStringList rows;
+    for (const char* table : {"LISTS", "WORDS", "TESTS", "WORD_ATTEMPTS", "IDS"})
+        rows << Raw(QStringLiteral("SELECT * FROM %1 ORDER BY rowid").arg(table));
+    return rows;
+}
+
+// A file of the previous version's shape with a few rows, made straight through SQLite.
+void MakePreviousVersionFile(const QString& folder)
+{
+    QString tables = ReadSchema();
+    tables.remove(QRegularExpression(QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX[^;]*;)")));
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((folder + "/Quillby.mdb").toUtf8().constData(), &db), SQLITE_OK);
+    const QByteArray script = tables.toUtf8() + kPreviousIndexes + kOldRows;
+    EXPECT_EQ(sqlite3_exec(db, script.constData(), nullptr, nullptr, nullptr), SQLITE_OK)
+        << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+// The query plan of a statement as the data layer sends it, one step per line.
+QStringList Plan(const QString& sql)
+{
+    QStringList steps;
+    for (const QString& row : Raw("EXPLAIN QUERY PLAN " + Connection::RewriteDateLiterals(sql)))
+        steps << row.section('|', 3);
+    return steps;
+}
+} // namespace
+
+TEST(SchemaUpgrade, AFileOfThePreviousVersionGetsTheNewIndexesWithoutLosingARow)
+{
+    QTemporaryDir dir;
+    MakePreviousVersionFile(dir.path());
+    {
+        InitApplication(dir.path());
+        EXPECT_EQ(FileIndexNames(), SchemaIndexNames());
+        const QStringList rows = AllRows();
+        EXPECT_EQ(rows.size(), 2 + 3 + 1 + 3 + 1);
+        EXPECT_TRUE(rows.contains("12|1|rhythm||Keep the rhythm.|TRUE")) << rows.join('\n').toStdString();
+        EXPECT_EQ(CountListWords(1), 2);
+        EXPECT_EQ(GetTestScore(100), 50);
+        Db().Close();
+
+        // Opening again changes nothing.
+        InitApplication(dir.path());
+        EXPECT_EQ(FileIndexNames(), SchemaIndexNames());
+        EXPECT_EQ(AllRows(), rows);
+        Db().Close();
+    }
+
+    // A fresh file from the schema (as the shipped one is made) has the same indexes.
+    QTemporaryDir fresh;
+    InitTestApp(fresh.path());
+    EXPECT_EQ(FileIndexNames(), SchemaIndexNames());
+    Db().Close();
+}
+
+TEST(SchemaUpgrade, AFileWhoseRowsBreakAUniqueIndexStillOpensWithAllItsRows)
+{
+    QTemporaryDir dir;
+    MakePreviousVersionFile(dir.path());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open((dir.path() + "/Quillby.mdb").toUtf8().constData(), &db), SQLITE_OK);
+    // An older file without the word-key index, holding the same key twice.
+    ASSERT_EQ(sqlite3_exec(db,
+                           "DROP INDEX WORDS_WORD_ID; "
+                           "INSERT INTO WORDS VALUES (11, 2, 'twice', '', '', 'FALSE');",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    ASSERT_NO_THROW(InitApplication(dir.path()));
+    EXPECT_EQ(RawCount("SELECT * FROM WORDS"), 4);
+    QStringList expected = SchemaIndexNames();
+    expected.removeAll("WORDS_WORD_ID");
+    EXPECT_EQ(FileIndexNames(), expected) << "the other indexes are made";
+    Db().Close();
+}
+
+TEST(PlannerStatistics, AreGatheredWhenTheConnectionClosesForTheTablesTheRunUsed)
+{
+    TestAppFolder app;
+    AddList(1, QDate(2004, 6, 4));
+    AddWord(1, 1, "cat");
+    AddWord(2, 1, "dog");
+    EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE name = 'sqlite_stat1'"), 0);
+    EXPECT_EQ(CountListWords(1), 2);
+    Db().Close();
+    InitApplication(app.path());
+    EXPECT_GT(RawCount("SELECT * FROM sqlite_stat1 WHERE tbl = 'WORDS'"), 0);
+}
+
+// Every statement that runs while the user works, on a file that was never analysed: each
+// finds its rows through an index, so its cost does not grow with the database.
+TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
+{
+    TestAppFolder app;
+    const QString attempts = QStringLiteral(" SELECT * FROM WORD_ATTEMPTS ");
+    const QStringList statements = {
+        " SELECT * FROM LISTS  WHERE TEST_DATE < #6/4/2004#  AND STATUS <> 'IGNORED' ",
+        "SELECT 1 FROM WORDS WHERE WORD IN ('a', 'A', 'a') LIMIT 1",
+        QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID_UP_TO + "900 " +
+            Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 64",
+        QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID_BELOW + "836 " +
+            Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 64",
+        QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID + "7 ",
+        QString(Sql::MAX_LIST_ID),
+        QString(Sql::SELECT_WORDS_WITH_MISSES) + "15" + Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID +
+            "1 " + Sql::ORDER_BY_WORD,
+        QString(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID + "1 " +
+            Sql::ORDER_BY_START_TIME,
+        attempts + " WHERE WORD_ID = 5  AND TEST_ID = 7  AND RESULT = 'INCORRECT'  ORDER BY ATTEMPT_NUMBER ",
+        attempts + " WHERE WORD_ID = 5  AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ",
+        attempts + " WHERE WORD_ID = 5  AND RESULT = 'INCORRECT' ",
+        attempts + " WHERE TEST_ID = 7  AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ",
+        attempts + " WHERE TEST_ID = 7  AND ATTEMPT_NUMBER = 3  AND RESULT = 'INCORRECT' ",
+        " SELECT * FROM WORDS  WHERE LIST_ID = 1  ORDER BY WORD ",
+        " SELECT * FROM WORDS  WHERE WORD_ID = 5 ",
+        " SELECT * FROM TESTS  WHERE LIST_ID = 1 ",
+        " SELECT * FROM TESTS  WHERE TEST_ID = 1 ",
+        " DELETE FROM WORDS  WHERE WORD_ID = 5 ",
+        " DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 5 ",
+        " DELETE FROM WORDS  WHERE LIST_ID = 1 ",
+        " DELETE FROM LISTS  WHERE LIST_ID = 1 ",
+        " DELETE FROM TESTS  WHERE LIST_ID = 1 ",
+        " DELETE FROM WORD_ATTEMPTS  WHERE LIST_ID = 1 ",
+        " DELETE FROM TESTS  WHERE TEST_ID = 7 ",
+        " DELETE FROM WORD_ATTEMPTS  WHERE TEST_ID = 7 "};
+    static const QRegularExpression wholeTable(QStringLiteral(R"(^SCAN )"));
+    for (const QString& sql : statements) {
+        const QStringList plan = Plan(sql);
+        ASSERT_FALSE(plan.isEmpty()) << sql.toStdString();
+        for (const QString& step : plan)
+            EXPECT_FALSE(wholeTable.match(step).hasMatch())
+                << sql.toStdString() << "\n  " << plan.join("\n  ").toStdString();
+    }
+}
