@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "Globals.h"
 #include "Recordset.h"
+#include "SoundFolder.h"
 #include "Statements.h"
 #include "Variant.h"
 #include "WavFiles.h"
@@ -30,17 +31,36 @@ int32_t Count(const QString& sql)
     return static_cast<int32_t>(Globals::DbConnection().CountRows(sql));
 }
 
-// True when a word still stored plays the recording of `word`: its text in any letter case.
-// The words' collation folds ASCII letters; the upper and lower forms of the text also find
-// the words that differ from it in the case of other letters (café, CAFÉ). One indexed
-// lookup, however many words the database holds.
-bool RecordingInUse(const QString& word)
+} // namespace
+
+bool WordTextInUse(const QString& text, int32_t exceptWordId)
 {
-    return Globals::DbConnection().AnyRow(
-        QStringLiteral("SELECT 1 FROM WORDS WHERE WORD IN (?, ?, ?) LIMIT 1"),
-        {word, word.toUpper(), word.toLower()});
+    // The words' collation folds ASCII letters: one indexed lookup of the text, its upper and
+    // its lower form settles every text of ASCII letters and most others (café, CAFÉ).
+    const QString except = QString::number(exceptWordId);
+    if (Globals::DbConnection().AnyRow(
+            QStringLiteral("SELECT 1 FROM WORDS WHERE WORD IN (?, ?, ?) "
+                           "AND (WORD_ID IS NULL OR WORD_ID <> ?) LIMIT 1"),
+            {text, text.toUpper(), text.toLower(), except}))
+        return true;
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii)
+        return false;
+    // Other letters in mixed case (Ångström, ÅNGSTRÖM; straße, STRASSE) are compared as the
+    // file names are made. Rare, and a recording kept is worth reading the words.
+    Recordset rs(QStringLiteral("SELECT WORD FROM WORDS WHERE WORD_ID IS NULL OR WORD_ID <> ") +
+                     except,
+                 Globals::DbConnection());
+    const QString upper = text.toUpper();
+    for (; !rs.Eof(); rs.MoveNext())
+        if (rs.Field(QStringLiteral("WORD")).toText().toUpper() == upper)
+            return true;
+    return false;
 }
 
+namespace {
 // Deletes the recordings of removed words unless a remaining word still plays them.
 void DeleteUnusedRecordings(const QStringList& removedWords)
 {
@@ -50,7 +70,7 @@ void DeleteUnusedRecordings(const QStringList& removedWords)
         if (file.isEmpty() || files.contains(file))
             continue;
         files << file;
-        if (!RecordingInUse(word))
+        if (!WordTextInUse(word))
             DeleteFileQuietly(file);
     }
 }
@@ -154,6 +174,7 @@ void DeleteWord(int32_t wordId)
 {
     const QString word = GetWordText(wordId); // read before anything is deleted
     Connection& db = Globals::DbConnection();
+    SoundChangeMark mark; // a crash before the recording goes leaves it to the next start
     {
         Transaction transaction(db);
         db.Execute(Where(Sql::DELETE_WORDS, Sql::WHERE_WORD_ID, wordId));
@@ -172,7 +193,9 @@ void DeleteList(int32_t listId)
         for (; !rs.Eof(); rs.MoveNext())
             words << rs.Field(QStringLiteral("WORD")).toText();
     }
-    // The rows go first: when the database refuses, no recording has been lost.
+    // The rows go first: when the database refuses, no recording has been lost. A crash
+    // before the recordings go leaves them to the next start.
+    SoundChangeMark mark;
     {
         Transaction transaction(db);
         for (const char* table : {Sql::DELETE_WORDS, Sql::DELETE_LISTS, Sql::DELETE_TESTS,

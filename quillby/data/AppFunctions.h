@@ -23,6 +23,9 @@ int32_t ScorePercent(int64_t firstTryCorrect, int64_t listWords);
 int32_t TestScore(int64_t firstTryCorrect, int64_t listWords);
 void RecordAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,
                    const QString& result, int32_t attemptNumber);
+// Whether a word (other than exceptWordId) has this text in any letter case, and so plays the
+// recording of that text.
+bool WordTextInUse(const QString& text, int32_t exceptWordId = 0);
 void DeleteWord(int32_t wordId);
 void DeleteList(int32_t listId);
 void DeleteTest(int32_t testId);

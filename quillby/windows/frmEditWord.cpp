@@ -62,19 +62,6 @@ bool CopyReplacing(const QString& from, const QString& to)
     return true;
 }
 
-// Whether a word other than exceptId has this text in any letter case, and so shares its
-// recording.
-bool OtherWordHasText(const QString& text, int32_t exceptId)
-{
-    Recordset rs(Sql::SELECT_WORDS, Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        if (rs.Field("WORD_ID").toLong() != exceptId &&
-            rs.Field("WORD").toText().toUpper() == text.toUpper())
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 QString WordRowStatement(int32_t wordId)
@@ -414,7 +401,7 @@ bool frmEditWord::StoreWordRow()
         WriteWordRow(id);
     } catch (...) {
         // The row keeps the old text: the copy made for the new one goes again.
-        if (copied && !OtherWordHasText(txtWord->text(), id))
+        if (copied && !WordTextInUse(txtWord->text(), id))
             DeleteFileQuietly(WordWavFile(txtWord->text()));
         throw;
     }
@@ -524,7 +511,7 @@ bool frmEditWord::CopyRecording(const QString& oldText, const QString& newText)
 void frmEditWord::RemoveRecordingIfUnused(const QString& oldText)
 {
     // Another word of the old text still plays the old file.
-    if (!OtherWordHasText(oldText, wordId_))
+    if (!WordTextInUse(oldText, wordId_))
         DeleteFileQuietly(WordWavFile(oldText));
 }
 

@@ -11,7 +11,8 @@
 
 namespace {
 // Whether another word still plays a recording: one indexed lookup.
-const QString kInUse = QStringLiteral("SELECT 1 FROM WORDS WHERE WORD IN (?, ?, ?) LIMIT 1");
+const QString kInUse = QStringLiteral("SELECT 1 FROM WORDS WHERE WORD IN (?, ?, ?) "
+                                      "AND (WORD_ID IS NULL OR WORD_ID <> ?) LIMIT 1");
 
 void TouchWav(const QString& word)
 {
@@ -218,6 +219,18 @@ TEST(DeleteWord, RemovesTheWordItsAttemptsAndItsRecording)
     EXPECT_TRUE(WavExists("café")) << "CAFÉ in list 2 still uses CAFÉ.wav";
     DeleteWord(250);
     EXPECT_FALSE(WavExists("café"));
+
+    // Letters beyond ASCII in mixed case: the indexed lookup misses them, the file names do not.
+    AddWord(160, 1, "ångström");
+    AddWord(260, 2, "Ångström");
+    AddWord(270, 2, "STRASSE");
+    AddWord(170, 1, "straße");
+    TouchWav("ångström");
+    TouchWav("STRASSE");
+    DeleteWord(160);
+    EXPECT_TRUE(WavExists("Ångström")) << "Ångström still plays ÅNGSTRÖM.wav";
+    DeleteWord(170);
+    EXPECT_TRUE(WavExists("STRASSE")) << "straße is STRASSE.wav, which STRASSE still plays";
 
     // No such word: nothing else in the sound folder is touched.
     QFile stray(Globals::WavPath + "/.wav");
