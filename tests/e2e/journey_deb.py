@@ -104,13 +104,13 @@ with DebJourney() as journey:
         test_date = first_list(journey, app)
         app.exit_through(main_window(app).find("push button", "Exit"))
 
-        lists = journey.query("SELECT LIST_ID, TEST_DATE FROM LISTS")
-        expect_equal([row["TEST_DATE"] for row in lists], [iso_date(test_date)],
-                     "the lists in the per-user database")
         expect_equal(os.stat(journey.database).st_mode & 0o777, 0o600,
                      "the per-user database's permissions")
         expect_equal(sorted(os.listdir(journey.data_dir)), ["Quillby.mdb", "Wavs"],
                      "the per-user data folder after Exit")
+        lists = journey.query("SELECT LIST_ID, TEST_DATE FROM LISTS")
+        expect_equal([row["TEST_DATE"] for row in lists], [iso_date(test_date)],
+                     "the lists in the per-user database")
         expect_equal(snapshot(journey.program_dir), shipped, "the program folder after Exit")
         database_file = os.stat(journey.database).st_ino
 
