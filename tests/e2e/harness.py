@@ -26,7 +26,8 @@ Writing a journey:
 More tools: App.choose (an item of a drop-down box), App.close_window (the title bar's
 close box), App.key, App.mouse_click, App.dismiss_notice, App.wait_closed, Node.cells (a
 table's texts), Node.checked, Journey.execute (seed the database before the program starts),
-Journey.screenshot, dump_tree.
+Journey.screenshot, App.open_files, read_only (a folder the program must not write into),
+dump_tree.
 
 A journey of another program (Setup, for instance) copies other files into its folder:
 Journey("install", files=("Setup", "Support"), fresh_database=False, message_title="...",
@@ -40,6 +41,7 @@ and a copy of the database in its output folder and prints where they are. Wait 
 condition with App.wait_until (short polls), never with a fixed sleep.
 """
 
+import contextlib
 import ctypes
 import glob
 import os
@@ -276,6 +278,17 @@ class App:
         except subprocess.TimeoutExpired:
             raise JourneyFailure(f"{self.program} did not end within {timeout:.0f} s "
                                  f"(step: {self.step_name})") from None
+
+    def open_files(self):
+        """The paths of the files the process holds open."""
+        paths = set()
+        fd_dir = f"/proc/{self.process.pid}/fd"
+        for fd in os.listdir(fd_dir):
+            try:
+                paths.add(os.readlink(os.path.join(fd_dir, fd)))
+            except OSError:
+                pass
+        return paths
 
     def kill(self):
         if self.process.poll() is None:
@@ -730,3 +743,19 @@ def expect(condition, message):
 def expect_equal(actual, expected, what):
     if actual != expected:
         raise JourneyFailure(f"{what}: expected {expected!r}, got {actual!r}")
+
+
+@contextlib.contextmanager
+def read_only(folder):
+    """The folder is read-only in the scope: for the super-user, who ignores permissions,
+    also immutable."""
+    mode = os.stat(folder).st_mode
+    os.chmod(folder, 0o555)
+    immutable = os.geteuid() == 0 and subprocess.run(["chattr", "+i", folder]).returncode == 0
+    expect(os.geteuid() != 0 or immutable, f"{folder} can be made read-only for the super-user")
+    try:
+        yield
+    finally:
+        if immutable:
+            subprocess.run(["chattr", "-i", folder], check=True)
+        os.chmod(folder, mode)

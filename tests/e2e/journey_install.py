@@ -11,14 +11,13 @@ installation folder alone and leaves nothing in the temporary folder. Every proc
 those the programs start for themselves, ends with exit status 0.
 """
 
-import contextlib
 import ctypes
 import os
 import shutil
 import subprocess
 import time
 
-from harness import App, Journey, JourneyFailure, expect, expect_equal
+from harness import App, Journey, JourneyFailure, expect, expect_equal, read_only
 from quillby_steps import list_rows, main_window, seed_list
 
 PR_SET_CHILD_SUBREAPER = 36
@@ -144,22 +143,6 @@ def shortcuts(journey):
             os.path.join(journey.home, "Desktop", "Quillby.desktop")]
 
 
-@contextlib.contextmanager
-def read_only(folder):
-    """The folder is read-only in the scope: for the super-user, who ignores permissions,
-    also immutable."""
-    mode = os.stat(folder).st_mode
-    os.chmod(folder, 0o555)
-    immutable = os.geteuid() == 0 and subprocess.run(["chattr", "+i", folder]).returncode == 0
-    expect(os.geteuid() != 0 or immutable, f"{folder} can be made read-only for the super-user")
-    try:
-        yield
-    finally:
-        if immutable:
-            subprocess.run(["chattr", "-i", folder], check=True)
-        os.chmod(folder, mode)
-
-
 def choose_folder(setup, page, folder):
     """The installation folder typed into the browse window and accepted."""
     setup.click(page.find("push button", "Browse"))
@@ -234,15 +217,10 @@ def expect_quillby_on_installed_database(journey, quillby, rows):
     quillby.step("the installed Quillby shows its lists")
     main = main_window(quillby)
     expect_equal(list_rows(quillby), rows, "the lists in the main window")
-    pid = quillby.process.pid
-    open_files = set()
-    for fd in os.listdir(f"/proc/{pid}/fd"):
-        try:
-            open_files.add(os.readlink(f"/proc/{pid}/fd/{fd}"))
-        except OSError:
-            pass
-    expect(journey.database in open_files, f"Quillby holds {journey.database} open ({open_files})")
-    expect_equal(os.readlink(f"/proc/{pid}/cwd"), journey.install, "Quillby's working folder")
+    expect(journey.database in quillby.open_files(),
+           f"Quillby holds {journey.database} open ({quillby.open_files()})")
+    expect_equal(os.readlink(f"/proc/{quillby.process.pid}/cwd"), journey.install,
+                 "Quillby's working folder")
     quillby.exit_through(main.find("push button", "Exit"))
 
 
