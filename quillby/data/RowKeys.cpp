@@ -22,7 +22,11 @@ std::optional<int32_t> RowKey(const Recordset& rs, const QString& column)
 
 void SkippedRows::Add(const QString& table, const Recordset& rs)
 {
-    rows_ << QStringLiteral("%1 row %2").arg(table).arg(rs.RowId());
+    // Snapshots of "SELECT * FROM" carry their rowid; others select it as ROW_NUMBER.
+    long long row = rs.RowId();
+    if (row == 0 && rs.Columns().contains(QStringLiteral("ROW_NUMBER")))
+        row = static_cast<long long>(rs.Field(QStringLiteral("ROW_NUMBER")).toDouble());
+    rows_ << QStringLiteral("%1 row %2").arg(table).arg(row);
 }
 
 QString SkippedRows::Message() const

@@ -13,7 +13,8 @@ class Recordset;
 // The column of the current row as a key: a whole number from 1 up; nothing when damaged.
 std::optional<int32_t> RowKey(const Recordset& rs, const QString& column);
 
-// The rows a view left out, named by table and rowid.
+// The rows a view left out, named by table and rowid (a statement other than "SELECT * FROM"
+// selects it as ROW_NUMBER).
 class SkippedRows {
 public:
     void Add(const QString& table, const Recordset& rs);

@@ -47,28 +47,32 @@ inline constexpr const char* SET_STATUS_IGNORED = " SET STATUS = 'IGNORED' ";
 // rows, by WHERE_LIST_ID_UP_TO + the newest LIST_ID the grid shows (the first block) or
 // WHERE_LIST_ID_BELOW + the last LIST_ID read, then " " + " ORDER BY LIST_ID DESC " + LIMIT.
 inline constexpr const char* SELECT_LIST_GRID_ROWS =
-    " SELECT LIST_ID, TEST_DATE,"
+    " SELECT _rowid_ AS ROW_NUMBER, LIST_ID, TEST_DATE,"
     " (SELECT COUNT(*) FROM WORDS WHERE WORDS.LIST_ID = LISTS.LIST_ID) AS WORD_COUNT,"
     " (SELECT COUNT(*) FROM TESTS WHERE TESTS.LIST_ID = LISTS.LIST_ID) AS TEST_COUNT"
     " FROM LISTS ";
 // The same rows without their counts (they show blank), when the counts cannot be read.
 inline constexpr const char* SELECT_LIST_GRID_ROWS_UNCOUNTED =
-    " SELECT LIST_ID, TEST_DATE, NULL AS WORD_COUNT, NULL AS TEST_COUNT FROM LISTS ";
+    " SELECT _rowid_ AS ROW_NUMBER, LIST_ID, TEST_DATE, NULL AS WORD_COUNT, NULL AS TEST_COUNT"
+    " FROM LISTS ";
 inline constexpr const char* WHERE_LIST_ID_UP_TO = " WHERE LIST_ID <= ";
 inline constexpr const char* WHERE_LIST_ID_BELOW = " WHERE LIST_ID < ";
-inline constexpr const char* MAX_LIST_ID = " SELECT MAX(LIST_ID) AS LAST_ID FROM LISTS ";
+// The newest usable key: a damaged LIST_ID (text, too large) is never the start of the grid.
+inline constexpr const char* MAX_LIST_ID =
+    " SELECT LIST_ID AS LAST_ID FROM LISTS  WHERE LIST_ID BETWEEN 1 AND 2147483647 "
+    " ORDER BY LIST_ID DESC LIMIT 1 ";
 
 // The tests of a list with each one's first-try hits (GetTestScore's count), in one statement.
 // Followed by " WHERE LIST_ID = " + id + " " + " ORDER BY START_TIME ".
 inline constexpr const char* SELECT_TESTS_WITH_FIRST_TRY =
-    " SELECT TEST_ID, START_TIME,"
+    " SELECT _rowid_ AS ROW_NUMBER, TEST_ID, START_TIME,"
     " (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ATTEMPTS.TEST_ID = TESTS.TEST_ID "
     " AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ) AS FIRST_TRY FROM TESTS ";
 
 // The words of a list with each one's wrong answers in one test, in one statement. Followed
 // by the TEST_ID, CLOSE_MISSES, then " WHERE LIST_ID = " + id + " " + " ORDER BY WORD ".
 inline constexpr const char* SELECT_WORDS_WITH_MISSES =
-    " SELECT WORD_ID, WORD,"
+    " SELECT _rowid_ AS ROW_NUMBER, WORD_ID, WORD,"
     " (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ATTEMPTS.WORD_ID = WORDS.WORD_ID "
     " AND TEST_ID = ";
 inline constexpr const char* CLOSE_MISSES = "  AND RESULT = 'INCORRECT' ) AS MISSES FROM WORDS ";

@@ -5,6 +5,7 @@
 #include "ErrorReport.h"
 #include "Globals.h"
 #include "Recordset.h"
+#include "RowKeys.h"
 #include "Statements.h"
 
 #include <QTimer>
@@ -34,15 +35,27 @@ void ReportLater(const QString& what)
     });
 }
 
-// The rows a grid statement returns, in its order.
+// The rows a grid statement returns, in its order. A row whose key is damaged is left out
+// and named in `skipped`; `lastKey` is the key of the last row returned, damaged or not, as
+// a number for the next block's statement.
 template <class Row>
-std::vector<Row> ReadRows(const QString& sql)
+std::vector<Row> ReadRows(const QString& sql, SkippedRows& skipped, QString* lastKey = nullptr,
+                          int* returned = nullptr)
 {
     std::vector<Row> rows;
     Recordset rs(sql, Globals::DbConnection());
     for (; !rs.Eof(); rs.MoveNext()) {
+        if (returned)
+            ++*returned;
+        if (lastKey)
+            *lastKey = QString::number(rs.Field(QStringLiteral("LIST_ID")).toDouble(), 'g', 17);
+        const auto key = RowKey(rs, QStringLiteral("LIST_ID"));
+        if (!key) {
+            skipped.Add(QStringLiteral("LISTS"), rs);
+            continue;
+        }
         Row row;
-        row.listId = rs.Field(QStringLiteral("LIST_ID")).toLong();
+        row.listId = *key;
         row.dateText = ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
         row.words = rs.Field(QStringLiteral("WORD_COUNT")).toText();
         row.tests = rs.Field(QStringLiteral("TEST_COUNT")).toText();
@@ -67,6 +80,7 @@ void ListGridModel::Load()
     beginResetModel();
     stored_.clear();
     appended_.clear();
+    lastKey_.clear();
     more_ = false;
     try {
         newestListId_ = ReadNumber(QString::fromLatin1(Sql::MAX_LIST_ID), QStringLiteral("LAST_ID"));
@@ -84,6 +98,7 @@ void ListGridModel::Clear()
     beginResetModel();
     stored_.clear();
     appended_.clear();
+    lastKey_.clear();
     more_ = false;
     endResetModel();
 }
@@ -111,17 +126,21 @@ void ListGridModel::fetchMore(const QModelIndex& parent)
 void ListGridModel::FetchBlock()
 {
     // The next lists below the last one read, through the key index (no OFFSET to walk).
-    const QString below = stored_.empty()
+    const QString below = lastKey_.isEmpty()
                               ? Sql::WHERE_LIST_ID_UP_TO + QString::number(newestListId_)
-                              : Sql::WHERE_LIST_ID_BELOW + QString::number(stored_.back().listId);
+                              : Sql::WHERE_LIST_ID_BELOW + lastKey_;
     const QString block = below + Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC +
                           QStringLiteral(" LIMIT %1").arg(kBlockRows);
     std::vector<Row> rows;
     bool read = false;
+    int returned = 0;
+    SkippedRows skipped;
     // When the counts cannot be read, the lists still show, with blank counts.
     for (const char* select : {Sql::SELECT_LIST_GRID_ROWS, Sql::SELECT_LIST_GRID_ROWS_UNCOUNTED}) {
         try {
-            rows = ReadRows<Row>(QString::fromLatin1(select) + block);
+            returned = 0;
+            skipped = SkippedRows();
+            rows = ReadRows<Row>(QString::fromLatin1(select) + block, skipped, &lastKey_, &returned);
             read = true;
             break;
         } catch (const DbError& e) {
@@ -131,7 +150,9 @@ void ListGridModel::FetchBlock()
             ReportLater(QString::fromLocal8Bit(e.what()));
         }
     }
-    more_ = read && rows.size() == static_cast<size_t>(kBlockRows);
+    if (!skipped.empty())
+        ReportLater(skipped.Message());
+    more_ = read && returned == kBlockRows;
     if (rows.empty())
         return;
     const int first = static_cast<int>(stored_.size());
@@ -204,9 +225,12 @@ void ListGridModel::Recount(int row)
     if (row < 0 || row >= rowCount())
         return;
     Row& counted = At(row);
+    SkippedRows skipped;
     const std::vector<Row> fresh = ReadRows<Row>(QString::fromLatin1(Sql::SELECT_LIST_GRID_ROWS) +
-                                                 Sql::WHERE_LIST_ID +
-                                                 QString::number(counted.listId) + Sql::VALUE_END);
+                                                     Sql::WHERE_LIST_ID +
+                                                     QString::number(counted.listId) +
+                                                     Sql::VALUE_END,
+                                                 skipped);
     // A list deleted meanwhile has nothing left to count.
     counted.words = fresh.empty() ? QStringLiteral("0") : fresh.front().words;
     counted.tests = fresh.empty() ? QStringLiteral("0") : fresh.front().tests;

@@ -64,6 +64,7 @@ private:
     std::vector<Row> stored_;
     bool more_ = false;
     int32_t newestListId_ = 0;
+    QString lastKey_; // LIST_ID of the last row read, damaged or not; "" before the first block
     // Lists created since, at the bottom until the next Load.
     std::vector<Row> appended_;
 };

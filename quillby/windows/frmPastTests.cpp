@@ -4,7 +4,9 @@
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"
+#include "MsgBox.h"
 #include "Recordset.h"
+#include "RowKeys.h"
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
@@ -110,8 +112,14 @@ void frmPastTests::LoadPastTests()
     rows.reserve(static_cast<size_t>(rs.RecordCount()));
     QDate lastDate;
     QString lastDateText; // tests of one day follow one another: formatted once
+    SkippedRows skipped;
     for (; !rs.Eof(); rs.MoveNext()) {
-        const int32_t testId = rs.Field(QStringLiteral("TEST_ID")).toLong();
+        const auto key = RowKey(rs, QStringLiteral("TEST_ID"));
+        if (!key) {
+            skipped.Add(QStringLiteral("TESTS"), rs);
+            continue;
+        }
+        const int32_t testId = *key;
         const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(), words);
         sum += score;
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
@@ -124,6 +132,8 @@ void frmPastTests::LoadPastTests()
     rs.Close();
     AddGridRows(MSFlexGrid1, rows);
     filling_ = false;
+    if (!skipped.empty())
+        MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
 
     const int total = MSFlexGrid1->rowCount();
     txtTotalTests->setText(QString::number(total));

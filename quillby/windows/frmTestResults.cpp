@@ -6,6 +6,7 @@
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Recordset.h"
+#include "RowKeys.h"
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
@@ -198,8 +199,14 @@ void frmTestResults::FillWordGrid()
                      Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID + QString::number(listId_) +
                      Sql::VALUE_END + Sql::ORDER_BY_WORD,
                  Globals::DbConnection());
+    SkippedRows skipped;
     for (; !rs.Eof(); rs.MoveNext()) {
-        const QString wordId = rs.Field(QStringLiteral("WORD_ID")).toText();
+        const auto key = RowKey(rs, QStringLiteral("WORD_ID"));
+        if (!key) {
+            skipped.Add(QStringLiteral("WORDS"), rs);
+            continue;
+        }
+        const QString wordId = QString::number(*key);
         const int misses = rs.Field(QStringLiteral("MISSES")).toLong();
         int attempts = 1;
         QColor colour = kWhite;
@@ -219,6 +226,8 @@ void frmTestResults::FillWordGrid()
         }
     }
     rs.Close();
+    if (!skipped.empty())
+        MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
     if (MSFlexGrid1->rowCount() > 0)
         MSFlexGrid1->setCurrentCell(0, 0);
     gridReady_ = true;

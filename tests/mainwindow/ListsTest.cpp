@@ -352,3 +352,26 @@ TEST_F(MainWindow, CountsThatCannotBeReadStayBlankWithOneMessage)
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(Child<QPushButton>(&window, "cmdTest")->isEnabled());
 }
+
+// Damaged list rows (a key that is empty, text, too large, negative or broken), one in the
+// middle of a long grid's first block and others beyond it, hide no good list: each good list
+// shows, and one message names the rows left out.
+TEST_F(MainWindow, DamagedListRowsAreLeftOutAndNamedOnce)
+{
+    Exec(QStringLiteral("BEGIN"));
+    for (int id = 1; id <= 100; ++id)
+        AddList(id, QDate(2004, 1, 1).addDays(id));
+    for (const char* key : {"NULL", "'abc'", "99999999999", "-3", "50.5"})
+        Exec(QStringLiteral("INSERT INTO LISTS (LIST_ID, TEST_DATE) VALUES (%1, '2004-06-04')")
+                 .arg(QString::fromLatin1(key)));
+    Exec(QStringLiteral("COMMIT"));
+    MsgBoxRecorder boxes(MsgResult::OK);
+    Start();
+    ASSERT_EQ(window.ListRowCount(), 100);
+    EXPECT_EQ(Cell(0, 3), "100");
+    EXPECT_EQ(Cell(99, 3), "1");
+    QTest::qWait(50); // the message comes after painting
+    ASSERT_EQ(boxes.texts.size(), 1) << boxes.texts.join("|").toStdString();
+    EXPECT_TRUE(boxes.texts[0].contains("damaged")) << boxes.texts[0].toStdString();
+    EXPECT_TRUE(boxes.texts[0].contains("LISTS row ")) << boxes.texts[0].toStdString();
+}

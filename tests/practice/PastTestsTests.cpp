@@ -1,6 +1,9 @@
 // The history of tests of a list.
 #include "PracticeFixture.h"
 
+#include "Connection.h"
+#include "Globals.h"
+
 #include "Twips.h"
 
 #include "frmPastTests.h"
@@ -159,4 +162,26 @@ TEST_F(PastTests, WordsAddedLaterLowerTheScore)
     for (int i = 0; i < 5; ++i)
         AddWord(list, QStringLiteral("extra%1").arg(i));
     EXPECT_EQ(Open()->MSFlexGrid1->item(0, 1)->text(), QStringLiteral("80 %"));
+}
+
+// A damaged test row (no TEST_ID) or word row (a broken WORD_ID) hides nothing else: the past
+// tests and the results show every good row, and each view names what it left out once.
+TEST_F(PastTests, DamagedRowsAreLeftOutAndNamedOnce)
+{
+    const int32_t good = StoredTest(Day(2, 10), 15);
+    Globals::DbConnection().Execute(QStringLiteral(
+        "INSERT INTO TESTS (TEST_ID, LIST_ID, START_TIME) VALUES (NULL, %1, '2026-11-03 10:00:00')")
+                                        .arg(list));
+    Globals::DbConnection().Execute(
+        QStringLiteral("INSERT INTO WORDS (WORD_ID, LIST_ID, WORD) VALUES ('1 OR 1=1', %1, 'x')")
+            .arg(list));
+    frmPastTests* past = Open();
+    ASSERT_EQ(past->MSFlexGrid1->rowCount(), 1);
+    EXPECT_EQ(past->MSFlexGrid1->item(0, 2)->text(), QString::number(good));
+    ASSERT_EQ(messages.size(), 2) << messages.join("|").toStdString();
+    EXPECT_TRUE(messages[0].contains("TESTS row ")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[1].contains("WORDS row ")) << messages[1].toStdString();
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->MSFlexGrid1->rowCount(), 20) << "the 20 good words";
 }
