@@ -1,6 +1,7 @@
 #include "Connection.h"
 
 #include "DbError.h"
+#include "SchemaUpgrade.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -198,6 +199,7 @@ void Connection::Open(const QString& connectionString)
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
         VerifyQuillbyDatabase();
         Configure();
+        AddMissingColumns(db_);
     } catch (...) {
         Close();
         throw;

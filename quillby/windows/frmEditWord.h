@@ -76,6 +76,8 @@ public:
     QPushButton* cmdStop = nullptr;
     QPushButton* cmdPlay = nullptr;
     QPushButton* cmdDeleteWav = nullptr;
+    // Says the word in the word box as a test will: its recording, else the computer's voice.
+    QPushButton* cmdSpeak = nullptr;
     QFrame* Shape1 = nullptr;
     QTimer* Timer1 = nullptr;
     QPushButton* cmdSaveWord = nullptr;
@@ -100,6 +102,8 @@ private:
     void cmdStop_Click();
     void cmdPlay_Click();
     void cmdDeleteWav_Click();
+    void cmdSpeak_Click();
+    void UpdateSpeakButton();
     void cmdSaveWord_Click();
     void Timer1_Timer();
     bool ValidateForSave();
@@ -125,5 +129,6 @@ private:
     int32_t wordId_ = 0;
     WordEditorCaller* callingForm_ = nullptr;
     bool newRecording_ = false;
+    bool speechOn_ = false; // words without a recording are spoken (read per word shown)
     QColor indicatorColor_;
 };

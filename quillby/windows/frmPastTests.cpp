@@ -4,6 +4,8 @@
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"
+#include "ListProgress.h"
+#include "ListProgressPanel.h"
 #include "Recordset.h"
 #include "Statements.h"
 #include "TestGrids.h"
@@ -64,6 +66,7 @@ void frmPastTests::BuildControls()
         AddReadOnlyField(totals, central, "Label3", QStringLiteral("Average Score:"), "txtAverageScore",
                  QStringLiteral("Average score of all tests taken for this word list"));
     cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"));
+    progress = new ListProgressPanel(central);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -72,8 +75,9 @@ void frmPastTests::BuildControls()
     layout->addWidget(Label1);
     layout->addWidget(MSFlexGrid1, 1);
     layout->addLayout(totals);
+    layout->addWidget(progress, 2);
     layout->addLayout(buttons);
-    resize(Twips(3600), Twips(5200));
+    resize(Twips(5600), Twips(10400));
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
@@ -83,6 +87,7 @@ void frmPastTests::BuildControls()
                 if (row != previousRow && !filling_)
                     RowSelected();
             });
+    connect(progress, &ListProgressPanel::WordChosen, this, &frmPastTests::ShowWordInResults);
 }
 
 void frmPastTests::SetListID(int32_t listId)
@@ -102,10 +107,12 @@ void frmPastTests::LoadPastTests()
                      Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
                  Globals::DbConnection());
     long long sum = 0;
+    QList<int> scores;
     for (; !rs.Eof(); rs.MoveNext()) {
         const int32_t testId = rs.Field(QStringLiteral("TEST_ID")).toLong();
         const int score = GetTestScore(testId);
         sum += score;
+        scores << score;
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
         AddGridRow(MSFlexGrid1, {UsDateText(date),
                                  PercentText(score), QString::number(testId)});
@@ -117,6 +124,7 @@ void frmPastTests::LoadPastTests()
     txtTotalTests->setText(QString::number(total));
     const int average = sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, total));
     txtAverageScore->setText(PercentText(average));
+    progress->ShowProgress(scores, total == 0 ? std::vector<HardWord>{} : HardestWords(listId_));
     if (total == 0)
         return;
     // The oldest test's results open at once.
@@ -150,6 +158,16 @@ void frmPastTests::RowSelected()
     results->show();
     ProcessEvents(6);
     MSFlexGrid1->setFocus();
+}
+
+void frmPastTests::ShowWordInResults(const QString& word)
+{
+    if (!frmTestResults::instance())
+        RowSelected();
+    if (auto* results = frmTestResults::instance()) {
+        Guarded([&] { results->SetFocusToWord(word); });
+        results->raise();
+    }
 }
 
 void frmPastTests::PlaceCompanion()
