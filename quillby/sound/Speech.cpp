@@ -5,7 +5,8 @@
 #include "Sound.h"
 
 #include <QCoreApplication>
-#include <QPointer>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QTextToSpeech>
 #include <QTimer>
 
@@ -15,10 +16,17 @@ namespace {
 // installed engine is taken when it is missing.
 constexpr const char* kPreferredEngine = "flite";
 
+// After the engine's last sign of work its synthesis thread may still be finishing a word
+// that was cut off; the engine counts as idle only once it has been quiet this long.
+constexpr qint64 kQuietMs = 400;
+constexpr qint64 kMaxWaitForQuietMs = 2000;
+
 struct Speaker {
-    QPointer<QTextToSpeech> engine;
-    bool failed = false;
+    QTextToSpeech* engine = nullptr;
+    bool failed = false;   // speech is off for the session; a failed engine is kept idle
     bool speaking = false;
+    bool spoke = false;    // the engine has begun a word at least once
+    qint64 lastActivityMs = 0;
     bool engineChosen = false; // set by the test hook
     QString chosenEngine;
 };
@@ -29,14 +37,16 @@ Speaker& TheSpeaker()
     return speaker;
 }
 
+qint64 NowMs()
+{
+    return QDeadlineTimer::current().deadline();
+}
+
 void Fail()
 {
     Speaker& s = TheSpeaker();
     s.failed = true;
     s.speaking = false;
-    if (s.engine)
-        s.engine->deleteLater();
-    s.engine = nullptr;
 }
 
 QString EngineName()
@@ -53,11 +63,14 @@ QString EngineName()
 void OnStateChanged(QTextToSpeech::State state)
 {
     Speaker& s = TheSpeaker();
-    if (state == QTextToSpeech::Error) {
-        Fail();
-        return;
-    }
+    s.lastActivityMs = NowMs();
     s.speaking = state == QTextToSpeech::Speaking;
+    s.spoke = s.spoke || s.speaking;
+    // Once a word has been heard, an error (a word cut off, a hiccup of the sound server)
+    // spoils that word only. An engine that fails before its first word (no output device,
+    // no voice) would fail every word. (The engine's own error reason is not reliable here.)
+    if (state == QTextToSpeech::Error && !s.spoke)
+        Fail();
 }
 
 // The engine, started when needed; nullptr when speech is off for the session.
@@ -74,15 +87,31 @@ QTextToSpeech* Engine()
         return nullptr;
     }
     InitSound(); // the engine plays through Qt Multimedia, which must be set up first
-    auto* engine = new QTextToSpeech(name);
-    if (engine->state() == QTextToSpeech::Error) {
-        delete engine;
+    s.engine = new QTextToSpeech(name);
+    s.lastActivityMs = NowMs();
+    if (s.engine->state() == QTextToSpeech::Error) {
         s.failed = true;
         return nullptr;
     }
-    QObject::connect(engine, &QTextToSpeech::stateChanged, engine, &OnStateChanged);
-    s.engine = engine;
-    return engine;
+    QObject::connect(s.engine, &QTextToSpeech::stateChanged, s.engine, &OnStateChanged);
+    return s.engine;
+}
+
+// Stops the word being spoken and lets the engine go quiet, for at most a moment.
+void WaitUntilQuiet()
+{
+    Speaker& s = TheSpeaker();
+    if (s.engine->state() == QTextToSpeech::Speaking)
+        s.engine->stop();
+    const qint64 deadline = NowMs() + kMaxWaitForQuietMs;
+    auto quiet = [&s] {
+        return s.engine->state() != QTextToSpeech::Speaking &&
+               NowMs() - s.lastActivityMs >= kQuietMs;
+    };
+    while (!quiet() && NowMs() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(10);
+    }
 }
 
 } // namespace
@@ -92,10 +121,19 @@ void ReleaseSpeech()
     Speaker& s = TheSpeaker();
     if (!s.engine)
         return;
-    s.engine->disconnect();
-    delete s.engine.data();
+    // The engine is only ever let go of, never deleted: deleting it, even idle, lets the
+    // sound server call into its freed output stream, and the process crashes. It is stopped
+    // and given time to go quiet, because ending the process while it synthesises aborts in
+    // the sound library; an idle engine left to the process's end is harmless.
+    QTextToSpeech* engine = s.engine;
+    engine->disconnect();
+    QObject::connect(engine, &QTextToSpeech::stateChanged, engine,
+                     [](QTextToSpeech::State) { TheSpeaker().lastActivityMs = NowMs(); });
+    WaitUntilQuiet();
+    engine->disconnect();
     s.engine = nullptr;
     s.speaking = false;
+    s.spoke = false;
     NoteStreamClosed();
 }
 
@@ -108,8 +146,8 @@ void SpeakWord(const QString& text)
     if (!engine)
         return;
     StopPlaying(); // one sound at a time, as with recordings
-    engine->stop();
-    engine->say(word);
+    TheSpeaker().lastActivityMs = NowMs();
+    engine->say(word); // cuts off a word still being spoken
 }
 
 bool SpeechAvailable()
@@ -135,7 +173,7 @@ void WarmUpSpeech()
 void StopSpeaking()
 {
     Speaker& s = TheSpeaker();
-    if (s.engine)
+    if (s.engine && s.engine->state() == QTextToSpeech::Speaking)
         s.engine->stop();
     s.speaking = false;
 }
