@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTextToSpeech>
 #include <QTimer>
+#include <utility>
 
 namespace {
 
@@ -20,11 +21,15 @@ constexpr const char* kPreferredEngine = "flite";
 // that was cut off; the engine counts as idle only once it has been quiet this long.
 constexpr qint64 kQuietMs = 400;
 constexpr qint64 kMaxWaitForQuietMs = 2000;
+// A word the engine has taken but never reported on counts as done after this long.
+constexpr qint64 kLostWordMs = 5000;
 
 struct Speaker {
     QTextToSpeech* engine = nullptr;
     bool failed = false;   // speech is off for the session; a failed engine is kept idle
     bool speaking = false;
+    bool busy = false;     // a word was handed over and has not ended yet
+    QString pending;       // the word to say when the one being spoken ends
     bool spoke = false;    // the engine has begun a word at least once
     qint64 lastActivityMs = 0;
     bool engineChosen = false; // set by the test hook
@@ -60,17 +65,39 @@ QString EngineName()
     return installed.value(0);
 }
 
+// Hands a word to the engine. The engine is never interrupted: stopping or replacing a word
+// while it is being synthesised crashes the engine now and then, so a new word waits for the
+// current one (a word lasts about a second) and only the newest waiting word is said.
+void Say(const QString& word)
+{
+    Speaker& s = TheSpeaker();
+    s.busy = true;
+    s.lastActivityMs = NowMs();
+    s.engine->say(word);
+}
+
+bool Busy()
+{
+    const Speaker& s = TheSpeaker();
+    return s.busy && NowMs() - s.lastActivityMs < kLostWordMs;
+}
+
 void OnStateChanged(QTextToSpeech::State state)
 {
     Speaker& s = TheSpeaker();
     s.lastActivityMs = NowMs();
     s.speaking = state == QTextToSpeech::Speaking;
     s.spoke = s.spoke || s.speaking;
-    // Once a word has been heard, an error (a word cut off, a hiccup of the sound server)
-    // spoils that word only. An engine that fails before its first word (no output device,
-    // no voice) would fail every word. (The engine's own error reason is not reliable here.)
+    // Once a word has been heard, an error (a hiccup of the sound server) spoils that word
+    // only. An engine that fails before its first word (no output device, no voice) would
+    // fail every word. (The engine's own error reason is not reliable here.)
     if (state == QTextToSpeech::Error && !s.spoke)
         Fail();
+    if (state == QTextToSpeech::Speaking)
+        return;
+    s.busy = false;
+    if (!s.failed && !s.pending.isEmpty())
+        Say(std::exchange(s.pending, QString()));
 }
 
 // The engine, started when needed; nullptr when speech is off for the session.
@@ -97,15 +124,14 @@ QTextToSpeech* Engine()
     return s.engine;
 }
 
-// Stops the word being spoken and lets the engine go quiet, for at most a moment.
+// Drops the waiting word and lets the engine finish its word, for at most a moment.
 void WaitUntilQuiet()
 {
     Speaker& s = TheSpeaker();
-    if (s.engine->state() == QTextToSpeech::Speaking)
-        s.engine->stop();
+    s.pending.clear();
     const qint64 deadline = NowMs() + kMaxWaitForQuietMs;
     auto quiet = [&s] {
-        return s.engine->state() != QTextToSpeech::Speaking &&
+        return !Busy() && s.engine->state() != QTextToSpeech::Speaking &&
                NowMs() - s.lastActivityMs >= kQuietMs;
     };
     while (!quiet() && NowMs() < deadline) {
@@ -122,17 +148,14 @@ void ReleaseSpeech()
     if (!s.engine)
         return;
     // The engine is only ever let go of, never deleted: deleting it, even idle, lets the
-    // sound server call into its freed output stream, and the process crashes. It is stopped
-    // and given time to go quiet, because ending the process while it synthesises aborts in
-    // the sound library; an idle engine left to the process's end is harmless.
-    QTextToSpeech* engine = s.engine;
-    engine->disconnect();
-    QObject::connect(engine, &QTextToSpeech::stateChanged, engine,
-                     [](QTextToSpeech::State) { TheSpeaker().lastActivityMs = NowMs(); });
+    // sound server call into its freed output stream, and the process crashes. It is given
+    // time to finish its word, because ending the process while it synthesises aborts in the
+    // sound library; an idle engine left to the process's end is harmless.
     WaitUntilQuiet();
-    engine->disconnect();
+    s.engine->disconnect();
     s.engine = nullptr;
     s.speaking = false;
+    s.busy = false;
     s.spoke = false;
     NoteStreamClosed();
 }
@@ -146,8 +169,10 @@ void SpeakWord(const QString& text)
     if (!engine)
         return;
     StopPlaying(); // one sound at a time, as with recordings
-    TheSpeaker().lastActivityMs = NowMs();
-    engine->say(word); // cuts off a word still being spoken
+    if (Busy())
+        TheSpeaker().pending = word;
+    else
+        Say(word);
 }
 
 bool SpeechAvailable()
@@ -172,10 +197,8 @@ void WarmUpSpeech()
 
 void StopSpeaking()
 {
-    Speaker& s = TheSpeaker();
-    if (s.engine && s.engine->state() == QTextToSpeech::Speaking)
-        s.engine->stop();
-    s.speaking = false;
+    // The word being spoken is left to end by itself (see Say); the waiting one is dropped.
+    TheSpeaker().pending.clear();
 }
 
 bool IsSpeaking()

@@ -109,8 +109,9 @@ void ListProgressPanel::ShowScores(const QList<int>& scores)
     line_->replace(points);
     dots_->replace(points);
     const qsizetype count = scores.size();
-    // One test still gets an axis of some width, with its point in the middle.
-    axisTests_->setRange(count > 1 ? 1.0 : 0.0, count > 1 ? double(count) : 2.0);
+    // A quarter of a test's room at each end keeps the first and last points whole; one
+    // test still gets an axis of some width, with its point in the middle.
+    axisTests_->setRange(count > 1 ? 0.75 : 0.0, count > 1 ? double(count) + 0.25 : 2.0);
     axisTests_->setTickInterval(std::max<qsizetype>(1, (count + 9) / 10));
     chart_->setTitle(scores.isEmpty() ? kNoTests : QStringLiteral("Scores of the tests"));
     // What the chart shows, for a screen reader.
@@ -130,6 +131,7 @@ void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)
     for (const HardWord& word : words)
         AddGridRow(gridHardestWords,
                    {word.word, QString::number(word.testsMissed), SpellingsText(word.spellings)});
+    gridHardestWords->resizeColumnToContents(1); // its heading is wider than its numbers
     gridHardestWords->setCurrentCell(-1, -1);
     filling_ = false;
 }
@@ -154,5 +156,7 @@ void ListProgressPanel::FollowPalette()
         axis->setLabelsBrush(palette().brush(QPalette::Text));
         axis->setTitleBrush(palette().brush(QPalette::Text));
     }
+    dots_->setColor(line_->color());
+    dots_->setBorderColor(line_->color());
     chart_->setTitle(title);
 }
