@@ -72,9 +72,12 @@ void ListProgressPanel::BuildChart()
     axisTests_->setTickAnchor(1);
     axisScores_ = new QValueAxis;
     axisScores_->setTitleText(QStringLiteral("Score (%)"));
-    axisScores_->setRange(0, 100);
+    // A little room beyond 0 and 100 keeps the points of those scores whole.
+    axisScores_->setRange(-4, 104);
     axisScores_->setLabelFormat(QStringLiteral("%d"));
-    axisScores_->setTickCount(5);
+    axisScores_->setTickType(QValueAxis::TicksDynamic);
+    axisScores_->setTickAnchor(0);
+    axisScores_->setTickInterval(25);
     chart_->addAxis(axisTests_, Qt::AlignBottom);
     chart_->addAxis(axisScores_, Qt::AlignLeft);
     for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line_),
