@@ -6,13 +6,14 @@
 // fails to start or reports an error turns speech off for the rest of the session, silently:
 // the calls below then do nothing and SpeechAvailable answers false.
 
-// Starts speaking text and returns at once; a new word stops the one being spoken.
+// Starts speaking text and returns at once. A word asked for while another is being spoken
+// follows it (words are short); of several waiting, only the newest is said.
 void SpeakWord(const QString& text);
 // False once the engine is known to be missing or broken, or when no engine is installed.
 bool SpeechAvailable();
 // Starts the engine a moment later, from the event loop, so that the first word is quick.
 void WarmUpSpeech();
-// Stops the word being spoken, if any.
+// Drops the word waiting to be spoken; the word being spoken ends by itself.
 void StopSpeaking();
 // True from SpeakWord until the engine has finished or stopped the word.
 bool IsSpeaking();
