@@ -93,7 +93,7 @@ void Fill(sqlite3* db, const SeedSize& size)
     ids.Text(1, QStringLiteral("TEST_ID")).Int(2, (long long)size.lists * size.testsPerList).Run();
     Check(db, sqlite3_exec(db, "INSERT INTO OPTIONS VALUES ('FALSE', 'TRUE', 'TRUE', 'TRUE', "
                                "'Alphabetical', 3, 'TRUE', 'TRUE', 'FALSE', 'TRUE', 'TRUE', 6, "
-                               "'Fridays', 'TRUE')",
+                               "'Fridays', 'TRUE', 'TRUE')",
                            nullptr, nullptr, nullptr),
           "options");
 }

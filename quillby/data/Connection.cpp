@@ -2,6 +2,7 @@
 
 #include "DbError.h"
 #include "SchemaText.h"
+#include "SchemaUpgrade.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -237,6 +238,7 @@ void Connection::Open(const QString& connectionString)
         VerifyQuillbyDatabase();
         Configure();
         UpgradeSchema();
+        AddMissingColumns(db_);
         // Newer SQLite versions also check every table's statistics when the connection
         // opens, as they recommend for long-lived connections (older ones ignore the flag).
         RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize = 0x10002;");

@@ -1,9 +1,14 @@
 #include "Options.h"
 
+#include "AppFunctions.h"
+#include "Globals.h"
+#include "Recordset.h"
+#include "Statements.h"
 #include "Variant.h"
 
 #include <QLocale>
 #include <cmath>
+#include <exception>
 #include <limits>
 
 int TimeComboValue(const QString& choiceText)
@@ -38,4 +43,17 @@ QString TimeComboText(int messageTime)
     if (messageTime == 2)
         return QStringLiteral("1 Second");
     return QLocale::c().toString(messageTime / 2.0, 'g', 15) + QStringLiteral(" Seconds");
+}
+
+bool SpeakWordsSetting()
+{
+    try {
+        Recordset rs(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
+        if (rs.Eof() || !rs.Columns().contains(QLatin1String(Opt::SPEAK_WORDS), Qt::CaseInsensitive))
+            return true;
+        const Variant value = rs.Field(QString::fromLatin1(Opt::SPEAK_WORDS));
+        return value.isNull() || TextToBoolean(value.toText());
+    } catch (const std::exception&) {
+        return true;
+    }
 }

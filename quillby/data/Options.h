@@ -19,6 +19,8 @@ inline constexpr const char* SKIP_TEST_SETUP = "SKIP_TEST_SETUP";
 inline constexpr const char* MESSAGE_TIME = "MESSAGE_TIME";
 inline constexpr const char* TEST_DAY = "TEST_DAY";
 inline constexpr const char* PROMPT_TO_DELETE_LISTS = "PROMPT_TO_DELETE_LISTS";
+// Speak a word that has no recording with the desktop's text-to-speech.
+inline constexpr const char* SPEAK_WORDS = "SPEAK_WORDS";
 
 // Flag texts
 inline constexpr const char* TRUE_TEXT = "TRUE";
@@ -52,6 +54,7 @@ inline constexpr const char* DEFAULT_SKIP_TEST_SETUP = "FALSE";
 inline constexpr int DEFAULT_MESSAGE_TIME = 6;
 inline constexpr const char* DEFAULT_TEST_DAY = "Fridays";
 inline constexpr const char* DEFAULT_PROMPT_TO_DELETE_LISTS = "TRUE";
+inline constexpr const char* DEFAULT_SPEAK_WORDS = "TRUE";
 
 // MESSAGE_TIME values with a meaning of their own (half-seconds otherwise).
 inline constexpr int MESSAGE_TIME_NONE = 0;
@@ -64,3 +67,8 @@ int TimeComboValue(const QString& choiceText);
 // The choice text shown for a stored MESSAGE_TIME: 0 "None", 9999 "Indefinately", 2 "1 Second",
 // any other v the text of v / 2 and " Seconds" (6 "3 Seconds", 5 "2.5 Seconds").
 QString TimeComboText(int messageTime);
+
+// The stored SPEAK_WORDS flag, read afresh from the settings row so a saved change counts at
+// once. On (its default) when there is no row, no such column (a database the program could
+// not upgrade) or the row cannot be read; "TRUE" in any letter case is on, anything else off.
+bool SpeakWordsSetting();

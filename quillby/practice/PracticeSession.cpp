@@ -138,8 +138,7 @@ std::optional<WordClues> PracticeSession::ReadWord(const QString& wordId)
     currentWord_ = rs.Field(QStringLiteral("WORD")).toText();
     clues.definition = rs.Field(QStringLiteral("DEFINITION")).toText();
     clues.sentence = rs.Field(QStringLiteral("SENTENCE")).toText();
-    const QString wav = WordWavFile(currentWord_);
-    canPronounce_ = !wav.isEmpty() && QFileInfo::exists(wav);
+    canPronounce_ = view_.CanSayWord(currentWord_);
     clues.canPronounce = canPronounce_;
     caseSensitive_ = TextToBoolean(rs.Field(QStringLiteral("CASE_SENSITIVE")).toText());
     return clues;
@@ -147,9 +146,7 @@ std::optional<WordClues> PracticeSession::ReadWord(const QString& wordId)
 
 void PracticeSession::Pronounce()
 {
-    const QString wav = WordWavFile(currentWord_);
-    if (!wav.isEmpty())
-        view_.Play(wav);
+    view_.SayWord(currentWord_);
 }
 
 void PracticeSession::PronounceIfAllowed()

@@ -8,7 +8,7 @@ struct TestSettings;
 struct WordClues {
     QString definition;
     QString sentence;
-    bool canPronounce = false; // the word has a recording
+    bool canPronounce = false; // the word can be heard: a recording, or the desktop's voice
 };
 
 // The screen a practice session runs on. The session decides what happens; its front end
@@ -33,6 +33,10 @@ public:
 
     // Starts playing a sound file and returns at once.
     virtual void Play(const QString& wavFile) = 0;
+    // Whether the word can be heard (its recording, or a voice where the desktop has one),
+    // and saying it: the recording always wins. Returns at once.
+    virtual bool CanSayWord(const QString& word) = 0;
+    virtual void SayWord(const QString& word) = 0;
     // The short feedback message of two lines.
     virtual void ShowFeedback(const QString& top, const QString& bottom) = 0;
     // Shows the correct spelling; returns once the student may go on.

@@ -14,6 +14,7 @@ QAudioFormat FormatForDevice(const QAudioDevice& device, const QAudioFormat& wan
 // Sound.cpp).
 void NoteStreamClosed();
 
-// Releases the recorder and the player; run before the application object goes away.
+// Releases the recorder, the player and the speech engine; run before the application object goes away.
 void ReleaseRecorder();
 void ReleasePlayer();
+void ReleaseSpeech();

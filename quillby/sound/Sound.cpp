@@ -27,6 +27,7 @@ void ReleaseAudio()
 {
     ReleaseRecorder();
     ReleasePlayer();
+    ReleaseSpeech();
     const qint64 closed = LastStreamClosedMs().load();
     const qint64 elapsed = QDeadlineTimer::current().deadline() - closed;
     if (closed >= 0 && elapsed < kServerSettleMs)

@@ -6,9 +6,12 @@
 #include "FormHelpers.h"
 #include "Globals.h"
 #include "MsgBox.h"
+#include "Options.h"
+#include "Pronounce.h"
 #include "Recordset.h"
 #include "RowKeys.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
@@ -17,7 +20,6 @@
 #include "TaskNotices.h"
 
 #include <QCloseEvent>
-#include <QFile>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -310,8 +312,7 @@ void frmEditList::ShowWordDetails(int32_t wordId)
     txtTests->setText(QString::number(listTestCount_));
     txtCorrect->setText(QString::number(CountFirstTryCorrect(wordId)));
     txtIncorrect->setText(QString::number(CountIncorrect(wordId)));
-    const QString wav = WordWavFile(txtWord->text());
-    cmdPronounce->setEnabled(!wav.isEmpty() && QFile::exists(wav));
+    cmdPronounce->setEnabled(CanPlayOrSpeakWord(txtWord->text()));
 }
 
 void frmEditList::cmdAddWord_Click() { OpenWordEditor(0); }
@@ -382,9 +383,9 @@ void frmEditList::cmdDeleteWord_Click()
 
 void frmEditList::cmdPronounce_Click()
 {
-    const QString wav = WordWavFile(txtWord->text());
-    if (!wav.isEmpty())
-        PlayWave(wav);
+    PlayOrSpeakWord(txtWord->text());
+    // An engine that has just failed turns speech off: the button shows it.
+    cmdPronounce->setEnabled(CanPlayOrSpeakWord(txtWord->text()));
 }
 
 void frmEditList::TakeInNewWord(int32_t wordId)
@@ -426,6 +427,9 @@ void frmEditList::showEvent(QShowEvent* event)
     if (!firstActivation_)
         return;
     firstActivation_ = false;
+    // The voice gets ready while the parent looks at the list, so Pronounce answers at once.
+    if (SpeakWordsSetting())
+        WarmUpSpeech();
     // Once the window is up: a list without words goes straight to the word editor.
     QTimer::singleShot(0, this, &frmEditList::FirstActivation);
 }

@@ -6,8 +6,10 @@
 #include "Globals.h"
 #include "Ids.h"
 #include "MsgBox.h"
+#include "Pronounce.h"
 #include "Recordset.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "Statements.h"
 #include "Twips.h"
 #include "SoundFolder.h"
@@ -92,6 +94,9 @@ frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner)
     // Loading: no working copy from an earlier session may pass for a recording.
     DeleteFileQuietly(TempWavPath());
     newRecording_ = false;
+    UpdateSpeakButton();
+    if (speechOn_)
+        WarmUpSpeech();
 }
 
 frmEditWord::~frmEditWord()
@@ -160,6 +165,8 @@ void frmEditWord::BuildControls()
 
     connect(cmdSaveWord, &QPushButton::clicked, this, &frmEditWord::cmdSaveWord_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
+    connect(txtWord, &QLineEdit::textChanged, this,
+            [this] { cmdSpeak->setEnabled(speechOn_ && !WordText().isEmpty()); });
 }
 
 QWidget* frmEditWord::BuildWavFrame()
@@ -175,6 +182,9 @@ QWidget* frmEditWord::BuildWavFrame()
                          QStringLiteral("Hear the current recording"));
     cmdDeleteWav = MakeButton(nullptr, "cmdDeleteWav", QStringLiteral("Delete"),
                               QStringLiteral("Clear the current recording"));
+    cmdSpeak = MakeButton(nullptr, "cmdSpeak", QStringLiteral("Speak"),
+                          QStringLiteral("Hear the word as a practice test will say it: its "
+                                         "recording, or else the computer's voice"));
 
     // The recording indicator: a round lamp that blinks while the microphone is open.
     Shape1 = new QFrame;
@@ -195,11 +205,13 @@ QWidget* frmEditWord::BuildWavFrame()
     row->addStretch();
     row->addWidget(cmdPlay);
     row->addWidget(cmdDeleteWav);
+    row->addWidget(cmdSpeak);
 
     connect(cmdRecord, &QPushButton::clicked, this, &frmEditWord::cmdRecord_Click);
     connect(cmdStop, &QPushButton::clicked, this, &frmEditWord::cmdStop_Click);
     connect(cmdPlay, &QPushButton::clicked, this, &frmEditWord::cmdPlay_Click);
     connect(cmdDeleteWav, &QPushButton::clicked, this, &frmEditWord::cmdDeleteWav_Click);
+    connect(cmdSpeak, &QPushButton::clicked, this, &frmEditWord::cmdSpeak_Click);
     connect(Timer1, &QTimer::timeout, this, &frmEditWord::Timer1_Timer);
     return frameWav;
 }
@@ -219,7 +231,7 @@ void frmEditWord::BuildMenu()
 void frmEditWord::SetTabOrder()
 {
     QWidget* order[] = {txtWord, chkCaseSensitive, txtDefinition, txtSentence, cmdSaveWord,
-                        cmdCancel, cmdRecord, cmdStop, cmdPlay, cmdDeleteWav};
+                        cmdCancel, cmdRecord, cmdStop, cmdPlay, cmdDeleteWav, cmdSpeak};
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
@@ -266,6 +278,7 @@ void frmEditWord::SetWordID(int32_t wordId)
 {
     DiscardRecording();
     wordId_ = wordId;
+    UpdateSpeakButton();
     if (wordId < 1) {
         setWindowTitle(QStringLiteral("New Word"));
         SetWavButtonsEnabled(false);
@@ -333,6 +346,16 @@ void frmEditWord::Timer1_Timer()
 void frmEditWord::cmdPlay_Click() { PlayWave(TempWavPath()); }
 
 void frmEditWord::cmdDeleteWav_Click() { DeleteFileQuietly(TempWavPath()); }
+
+// The working copy is what the word will keep when it is saved, so it is what a test plays.
+void frmEditWord::cmdSpeak_Click() { PlayOrSpeakWord(WordText(), TempWavPath()); }
+
+// Speak stays off while speech is off: then it would only repeat Play.
+void frmEditWord::UpdateSpeakButton()
+{
+    speechOn_ = WillSpeakWords();
+    cmdSpeak->setEnabled(speechOn_ && !WordText().isEmpty());
+}
 
 void frmEditWord::cmdSaveWord_Click()
 {

@@ -64,6 +64,8 @@ public:
     QPushButton* cmdStop = nullptr;
     QPushButton* cmdPlay = nullptr;
     QPushButton* cmdDeleteWav = nullptr;
+    // Says the word in the word box as a test will: its recording, else the computer's voice.
+    QPushButton* cmdSpeak = nullptr;
     QFrame* Shape1 = nullptr;
     QTimer* Timer1 = nullptr;
     QPushButton* cmdSaveWord = nullptr;
@@ -96,6 +98,8 @@ private:
     void cmdStop_Click();
     void cmdPlay_Click();
     void cmdDeleteWav_Click();
+    void cmdSpeak_Click();
+    void UpdateSpeakButton();
     void cmdSaveWord_Click();
     void Timer1_Timer();
     bool ValidateForSave();
@@ -120,5 +124,6 @@ private:
     int32_t listId_ = 0;
     int32_t wordId_ = 0;
     bool newRecording_ = false;
+    bool speechOn_ = false; // words without a recording are spoken (read per word shown)
     QColor indicatorColor_;
 };

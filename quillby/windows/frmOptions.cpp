@@ -131,6 +131,11 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
         page, "chkPromptToDeleteOldTests",
         QStringLiteral("Prompt me to delete word lists after thier test dates"),
         QStringLiteral("Alerts you when lists are past thier scheduled school test date"));
+    chkSpeakWords = MakeCheckBox(
+        page, "chkSpeakWords", QStringLiteral("Speak words that have no recording"),
+        QStringLiteral("The computer's voice says a word that has no recording of its own, in "
+                       "practice tests and when a word is pronounced in the word lists"));
+    chkSpeakWords->setChecked(true);
     auto* timeLabel = MakeLabel(page, "lblTempMessages", QStringLiteral("Temporary Messages"));
     txtTempMessages = MakeChoiceBox(page, "txtTempMessages", timeLabel, TimeChoices(),
                                     QStringLiteral("The amount of time to display messages"), true);
@@ -143,9 +148,10 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
     grid->addWidget(dayLabel, 0, 0);
     grid->addWidget(txtTestDay, 0, 1);
     grid->addWidget(chkPromptToDeleteOldTests, 1, 0, 1, 3);
-    grid->addWidget(timeLabel, 2, 0);
-    grid->addWidget(txtTempMessages, 2, 1);
-    grid->addWidget(cmdTestMessageTime, 2, 2);
+    grid->addWidget(chkSpeakWords, 2, 0, 1, 3);
+    grid->addWidget(timeLabel, 3, 0);
+    grid->addWidget(txtTempMessages, 3, 1);
+    grid->addWidget(cmdTestMessageTime, 3, 2);
     grid->setColumnStretch(3, 1);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(grid);
@@ -193,6 +199,7 @@ void frmOptions::LoadOptions()
         text(txtTestDay, Opt::TEST_DAY);
         check(chkPromptToDeleteOldTests, Opt::PROMPT_TO_DELETE_LISTS);
         rs.Close();
+        chkSpeakWords->setChecked(SpeakWordsSetting());
     });
 }
 
@@ -207,6 +214,9 @@ void frmOptions::SaveOptions()
                 Variant(static_cast<int32_t>(TimeComboValue(txtTempMessages->currentText()))));
     rs.SetField(Col(Opt::TEST_DAY), Variant(txtTestDay->currentText()));
     rs.SetField(Col(Opt::PROMPT_TO_DELETE_LISTS), CheckText(chkPromptToDeleteOldTests));
+    // A database that could not gain the column keeps speaking words, its default.
+    if (rs.Columns().contains(Col(Opt::SPEAK_WORDS), Qt::CaseInsensitive))
+        rs.SetField(Col(Opt::SPEAK_WORDS), CheckText(chkSpeakWords));
     rs.Update();
     rs.Close();
 }
@@ -219,6 +229,7 @@ void frmOptions::RestoreDefaults()
     cmbMoveOn->setCurrentText(QString::fromLatin1(Opt::DEFAULT_MOVE_ON_AFTER));
     txtTestDay->setCurrentText(QString::fromLatin1(Opt::DEFAULT_TEST_DAY));
     chkPromptToDeleteOldTests->setChecked(true);
+    chkSpeakWords->setChecked(true);
     SetTimeCombo(Opt::DEFAULT_MESSAGE_TIME);
     txtTestOrder->setCurrentText(QString::fromLatin1(Opt::DEFAULT_TEST_ORDER));
     chkSkipIndividualTestSetup->setChecked(false);

@@ -48,6 +48,7 @@ private:
 
     QComboBox* txtTestDay;
     QCheckBox* chkPromptToDeleteOldTests;
+    QCheckBox* chkSpeakWords;
     QComboBox* txtTempMessages;
     QPushButton* cmdTestMessageTime;
 

@@ -5,6 +5,8 @@
 #include "FormHelpers.h"
 #include "Globals.h"
 #include "MsgBox.h"
+#include "ListProgress.h"
+#include "ListProgressPanel.h"
 #include "Recordset.h"
 #include "RowKeys.h"
 #include "Statements.h"
@@ -67,6 +69,7 @@ void frmPastTests::BuildControls()
         AddReadOnlyField(totals, central, "Label3", QStringLiteral("Average Score:"), "txtAverageScore",
                  QStringLiteral("Average score of all tests taken for this word list"));
     cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"));
+    progress = new ListProgressPanel(central);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -75,8 +78,9 @@ void frmPastTests::BuildControls()
     layout->addWidget(Label1);
     layout->addWidget(MSFlexGrid1, 1);
     layout->addLayout(totals);
+    layout->addWidget(progress, 2);
     layout->addLayout(buttons);
-    resize(Twips(3600), Twips(5200));
+    resize(Twips(5600), Twips(10400));
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
@@ -86,6 +90,7 @@ void frmPastTests::BuildControls()
                 if (row != previousRow && !filling_)
                     RowSelected();
             });
+    connect(progress, &ListProgressPanel::WordChosen, this, &frmPastTests::ShowWordInResults);
 }
 
 void frmPastTests::SetListID(int32_t listId)
@@ -113,6 +118,7 @@ void frmPastTests::LoadPastTests()
     QDate lastDate;
     QString lastDateText; // tests of one day follow one another: formatted once
     SkippedRows skipped;
+    QList<int> scores;
     for (; !rs.Eof(); rs.MoveNext()) {
         const auto key = RowKey(rs, QStringLiteral("TEST_ID"));
         if (!key) {
@@ -122,6 +128,7 @@ void frmPastTests::LoadPastTests()
         const int32_t testId = *key;
         const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(), words);
         sum += score;
+        scores << score;
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
         if (date != lastDate || lastDateText.isEmpty()) {
             lastDate = date;
@@ -139,6 +146,7 @@ void frmPastTests::LoadPastTests()
     txtTotalTests->setText(QString::number(total));
     const int average = sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, total));
     txtAverageScore->setText(PercentText(average));
+    progress->ShowProgress(scores, total == 0 ? std::vector<HardWord>{} : HardestWords(listId_));
     if (total == 0)
         return;
     // The oldest test's results open at once.
@@ -173,6 +181,16 @@ void frmPastTests::RowSelected()
     results->show();
     ProcessEvents(6);
     MSFlexGrid1->setFocus();
+}
+
+void frmPastTests::ShowWordInResults(const QString& word)
+{
+    if (!frmTestResults::instance())
+        RowSelected();
+    if (auto* results = frmTestResults::instance()) {
+        Guarded([&] { results->SetFocusToWord(word); });
+        results->raise();
+    }
 }
 
 void frmPastTests::PlaceCompanion()

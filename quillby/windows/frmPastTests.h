@@ -2,6 +2,7 @@
 #include "TestGrids.h"
 #include <cstdint>
 
+class ListProgressPanel;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -9,7 +10,8 @@ class QPushButton;
 class QTableWidget;
 
 // Every stored test of one list, oldest first, with its score, the number of tests and their
-// average; the selected test's results open beside it.
+// average, a chart of the scores and the list's hardest words; the selected test's results
+// open beside it.
 class frmPastTests : public CompanionWindow {
     Q_OBJECT
 public:
@@ -31,6 +33,8 @@ public:
     QLineEdit* txtAverageScore;
     QPushButton* cmdExit;
     QAction* mnuExit;
+    // The chart of the scores and the hardest words, below the totals.
+    ListProgressPanel* progress;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,6 +44,8 @@ private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
+    // Selects a word in the results, opening the results of the selected test when closed.
+    void ShowWordInResults(const QString& word);
 
     int32_t listId_ = 0;
     bool filling_ = false;

@@ -3,6 +3,7 @@
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "MsgBox.h"
+#include "Pronounce.h"
 #include "RevealedWord.h"
 #include "Sound.h"
 #include "TaskNotices.h"
@@ -251,6 +252,8 @@ void frmTest::FocusAnswer()
 }
 
 void frmTest::Play(const QString& wavFile) { PlayWave(wavFile); }
+bool frmTest::CanSayWord(const QString& word) { return CanPlayOrSpeakWord(word); }
+void frmTest::SayWord(const QString& word) { PlayOrSpeakWord(word); }
 
 void frmTest::ShowFeedback(const QString& top, const QString& bottom)
 {

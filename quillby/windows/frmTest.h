@@ -70,6 +70,8 @@ private:
     void KeepAnswerForCorrection() override;
     void FocusAnswer() override;
     void Play(const QString& wavFile) override;
+    bool CanSayWord(const QString& word) override;
+    void SayWord(const QString& word) override;
     void ShowFeedback(const QString& top, const QString& bottom) override;
     void Reveal(const RevealedWord& word) override;
     void Tell(const QString& message) override;

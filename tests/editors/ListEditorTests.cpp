@@ -4,7 +4,9 @@
 #include "Connection.h"
 
 #include "AppFunctions.h"
+#include "Connection.h"
 #include "Globals.h"
+#include "Speech.h"
 #include "Tasks.h"
 #include "frmLists.h"
 #include "WavFiles.h"
@@ -259,19 +261,71 @@ TEST_F(ListEditor, RightClickOnAWordSelectsItAndOffersEditAndDelete)
     EXPECT_EQ(frmEditWord::instance()->WordID(), second);
 }
 
-TEST_F(ListEditor, PronounceIsOfferedOnlyForAWordWithARecording)
+// Pronounce, for a word with and a word without a recording, with the setting "Speak words
+// that have no recording" on and off and with a speech engine and without one.
+namespace {
+struct SpeechCase {
+    const char* name;
+    const char* setting; // the stored SPEAK_WORDS
+    QString engine;      // "" the installed engine, else one that does not exist
+    bool speaks;         // a word without a recording can be pronounced
+};
+void PrintTo(const SpeechCase& c, std::ostream* os) { *os << c.name; }
+
+class PronounceWithSpeech : public EditorTest, public testing::WithParamInterface<SpeechCase> {
+protected:
+    void SetUp() override
+    {
+        EditorTest::SetUp();
+        if (GetParam().engine.isEmpty() && !SpeechAvailable())
+            GTEST_SKIP() << "no text-to-speech engine is installed";
+        SetSpeechEngineForTesting(GetParam().engine);
+        Globals::DbConnection().Execute(
+            QStringLiteral("INSERT INTO OPTIONS (SPEAK_WORDS) VALUES ('%1')").arg(GetParam().setting));
+    }
+    void TearDown() override
+    {
+        EditorTest::TearDown();
+        SetSpeechEngineForTesting(QString());
+    }
+};
+} // namespace
+
+TEST_P(PronounceWithSpeech, ListEditorOffersPronounceForARecordingOrAVoice)
 {
     const int32_t list = AddList();
     AddWord(list, "quiet");
     AddWord(list, "Loud");
     WriteRecording(Wav("LOUD"), Samples(200, 30));
     auto* editor = OpenListEditor(list);
-    EXPECT_FALSE(editor->cmdPronounce->isEnabled());
+    EXPECT_EQ(editor->cmdPronounce->isEnabled(), GetParam().speaks);
     EXPECT_EQ(editor->cmdPronounce->toolTip(), "Hear the current recording");
-    editor->MSFlexGrid1->setCurrentCell(1, 0);
-    EXPECT_TRUE(editor->cmdPronounce->isEnabled());
     editor->cmdPronounce->click(); // returns at once, with or without a sound device
+    editor->MSFlexGrid1->setCurrentCell(1, 0);
+    EXPECT_TRUE(editor->cmdPronounce->isEnabled()) << "a recording is always played";
+    editor->cmdPronounce->click();
 }
+
+TEST_P(PronounceWithSpeech, WordEditorSpeaksTheTypedWordOnlyWhenSpeechIsOn)
+{
+    const int32_t list = AddList();
+    frmEditWord* editor = OpenWordEditor(list, 0, nullptr);
+    EXPECT_EQ(editor->cmdSpeak->accessibleName(), "Speak");
+    EXPECT_FALSE(editor->cmdSpeak->isEnabled()) << "nothing typed yet";
+    editor->txtWord->setText(QStringLiteral("elephant"));
+    EXPECT_EQ(editor->cmdSpeak->isEnabled(), GetParam().speaks);
+    editor->cmdSpeak->click();
+    editor->txtWord->setText(QStringLiteral("  "));
+    EXPECT_FALSE(editor->cmdSpeak->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Speech, PronounceWithSpeech,
+    testing::Values(SpeechCase{"OnWithEngine", "TRUE", QString(), true},
+                    SpeechCase{"OffWithEngine", "FALSE", QString(), false},
+                    SpeechCase{"OnWithoutEngine", "TRUE", QStringLiteral("no-such-engine"), false},
+                    SpeechCase{"OffWithoutEngine", "FALSE", QStringLiteral("no-such-engine"), false}),
+    [](const testing::TestParamInfo<SpeechCase>& info) { return std::string(info.param.name); });
 
 TEST_F(ListEditor, FileMenuAddsAWordAndCloses)
 {

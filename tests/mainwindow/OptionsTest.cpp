@@ -157,3 +157,44 @@ TEST_F(OptionsWindow, TheMessageTimeTestUsesTheBoxAndPutsTheSettingBack)
     EXPECT_EQ(Globals::MessageTime, 0);
     EXPECT_EQ(OptionText(Opt::MESSAGE_TIME), "0"); // nothing saved
 }
+
+// "Speak words that have no recording": on by default, saved and shown again, restored; a
+// database that could not gain its column still saves everything else.
+TEST_F(OptionsWindow, SpeakWordsIsSavedShownAgainAndRestored)
+{
+    {
+        frmOptions window;
+        QCheckBox* speak = Check(window, "chkSpeakWords");
+        EXPECT_EQ(speak->text(), "Speak words that have no recording");
+        EXPECT_EQ(speak->accessibleName(), "Speak words that have no recording");
+        EXPECT_TRUE(speak->isChecked()) << "an older settings row reads as on";
+        speak->setChecked(false);
+        ClickButton(&window, "cmdSave");
+    }
+    EXPECT_EQ(OptionText(Opt::SPEAK_WORDS), "FALSE");
+    EXPECT_FALSE(SpeakWordsSetting());
+    {
+        frmOptions window;
+        EXPECT_FALSE(Check(window, "chkSpeakWords")->isChecked());
+        MsgBoxRecorder boxes(MsgResult::Yes);
+        ClickButton(&window, "cmdRestoreDefaults");
+        EXPECT_TRUE(Check(window, "chkSpeakWords")->isChecked());
+        ClickButton(&window, "cmdCancel");
+    }
+    EXPECT_EQ(OptionText(Opt::SPEAK_WORDS), "TRUE");
+}
+
+TEST_F(OptionsWindow, ADatabaseWithoutTheSpeechColumnStillSaves)
+{
+    Exec(QStringLiteral("ALTER TABLE OPTIONS DROP COLUMN SPEAK_WORDS"));
+    {
+        frmOptions window;
+        EXPECT_TRUE(Check(window, "chkSpeakWords")->isChecked());
+        Check(window, "chkSpeakWords")->setChecked(false);
+        Combo(window, "txtTestDay")->setCurrentText(QStringLiteral("Mondays"));
+        ClickButton(&window, "cmdSave");
+        EXPECT_FALSE(window.isVisible()) << "saved and closed";
+    }
+    EXPECT_EQ(OptionText(Opt::TEST_DAY), "Mondays");
+    EXPECT_TRUE(SpeakWordsSetting()) << "without the column words are spoken, the default";
+}

@@ -6,11 +6,13 @@
 
 #include "Twips.h"
 
+#include "ListProgressPanel.h"
 #include "frmPastTests.h"
 #include "frmTestResults.h"
 #include "frmTestWordDetails.h"
 
 #include <QApplication>
+#include <QChartView>
 #include <QFrame>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -184,4 +186,75 @@ TEST_F(PastTests, DamagedRowsAreLeftOutAndNamedOnce)
     frmTestResults* results = frmTestResults::instance();
     ASSERT_NE(results, nullptr);
     EXPECT_EQ(results->MSFlexGrid1->rowCount(), 20) << "the 20 good words";
+}
+
+// The progress of the list beside the history: the chart of the scores and the hardest words.
+TEST_F(PastTests, WithoutTestsTheChartAndTheHardestWordsAreEmptyAndSaySo)
+{
+    frmPastTests* past = Open();
+    EXPECT_TRUE(past->progress->ScorePoints().isEmpty());
+    EXPECT_TRUE(past->progress->chartScores->accessibleDescription().startsWith("No tests yet"));
+    EXPECT_EQ(past->progress->gridHardestWords->rowCount(), 0);
+    EXPECT_TRUE(past->progress->lblNoMisses->isVisible());
+    EXPECT_TRUE(past->progress->lblNoMisses->text().startsWith("No tests yet"));
+}
+
+TEST_F(PastTests, TheChartShowsExactlyTheGridsScoresInOrder)
+{
+    StoredTest(Day(3, 9), 18); // 90
+    StoredTest(Day(1, 9), 3);  // 15, the oldest
+    StoredTest(Day(2, 9), 11); // 55
+    AddWord(list, QStringLiteral("late")); // every score now divides by 21
+    frmPastTests* past = Open();
+    const QList<QPointF> points = past->progress->ScorePoints();
+    ASSERT_EQ(points.size(), past->MSFlexGrid1->rowCount());
+    for (int row = 0; row < points.size(); ++row) {
+        EXPECT_EQ(points[row].x(), row + 1);
+        EXPECT_EQ(QStringLiteral("%1 %").arg(points[row].y()),
+                  past->MSFlexGrid1->item(row, 1)->text())
+            << "row " << row;
+    }
+    EXPECT_EQ(points[0].y(), 14) << "3 of 21 words";
+    EXPECT_EQ(past->progress->chartScores->accessibleDescription(),
+              QStringLiteral("test 1: 14 %, test 2: 52 %, test 3: 86 %"));
+}
+
+TEST_F(PastTests, HardestWordsComeFirstAndChoosingOneSelectsItInTheResults)
+{
+    StoredTest(Day(1, 9), 18); // word19 and word20 missed
+    StoredTest(Day(2, 9), 17); // word18 to word20
+    StoredTest(Day(3, 9), 19); // word20
+    frmPastTests* past = Open();
+    QTableWidget* hardest = past->progress->gridHardestWords;
+    ASSERT_EQ(hardest->rowCount(), 3);
+    const QStringList expected[] = {{"word20", "3", "wrd (3)"},
+                                    {"word19", "2", "wrd (2)"},
+                                    {"word18", "1", "wrd"}};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            EXPECT_EQ(hardest->item(row, column)->text(), expected[row][column]);
+    EXPECT_FALSE(past->progress->lblNoMisses->isVisible());
+
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    hardest->setCurrentCell(1, 0);
+    EXPECT_EQ(results->SelectedWord(), QStringLiteral("word19"));
+    EXPECT_EQ(results->WordDetails()->lblWord->text(), QStringLiteral("word19"));
+
+    // With the results closed, choosing a word opens them again on the selected test.
+    results->close();
+    QApplication::processEvents();
+    hardest->setCurrentCell(2, 0);
+    ASSERT_NE(frmTestResults::instance(), nullptr);
+    EXPECT_EQ(frmTestResults::instance()->SelectedWord(), QStringLiteral("word18"));
+}
+
+TEST_F(PastTests, TestsWithoutAMissLeaveTheHardestWordsEmptyAndSaySo)
+{
+    StoredTest(Day(1, 9), 20);
+    frmPastTests* past = Open();
+    EXPECT_EQ(past->progress->ScorePoints(), QList<QPointF>{QPointF(1, 100)});
+    EXPECT_EQ(past->progress->gridHardestWords->rowCount(), 0);
+    EXPECT_EQ(past->progress->lblNoMisses->text(),
+              QStringLiteral("No word has been missed on a test yet."));
 }

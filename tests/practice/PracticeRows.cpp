@@ -29,6 +29,8 @@ void PracticeRows::OpenFolder()
     folder = std::make_unique<TestAppFolder>();
     Globals::MessageTime = 0;
     SetSetting(Opt::PRONOUNCE, QStringLiteral("TRUE"));
+    // The desktop's voice is for the tests about it; the others hear recordings only.
+    SetSetting(Opt::SPEAK_WORDS, QStringLiteral("FALSE"));
 }
 
 void PracticeRows::CloseFolder() { folder.reset(); }

@@ -7,6 +7,8 @@
 #include "Statements.h"
 #include "WavFiles.h"
 #include "GuiTestSupport.h"
+#include "Options.h"
+#include "Speech.h"
 #include "frmRevealAnswer.h"
 #include "frmTest.h"
 #include "frmTestResults.h"
@@ -266,6 +268,16 @@ TEST_F(RunningTest, CluesAndPronounceFollowTheSettings)
     Answer(test, QStringLiteral("echo"));
     EXPECT_FALSE(test->cmdPronounce->isEnabled()) << "fox has none";
     CloseTestWindows();
+
+    // With the desktop's voice on, a word without a recording can be heard too.
+    SetSetting(Opt::SPEAK_WORDS, QStringLiteral("TRUE"));
+    if (SpeechAvailable()) {
+        test = Begin(list, s);
+        Answer(test, QStringLiteral("echo"));
+        EXPECT_TRUE(test->cmdPronounce->isEnabled()) << "fox can be spoken";
+        CloseTestWindows();
+    }
+    SetSetting(Opt::SPEAK_WORDS, QStringLiteral("FALSE"));
 
     s.ShowDefinition = false;
     s.ShowContext = false;

@@ -1,5 +1,7 @@
 #include "SessionFixture.h"
 
+#include "WavFiles.h"
+
 #include <QFileInfo>
 #include <utility>
 
@@ -17,6 +19,19 @@ void RecordingView::ClearAnswer()
 }
 
 void RecordingView::Play(const QString& wavFile) { plays << QFileInfo(wavFile).fileName(); }
+
+bool RecordingView::CanSayWord(const QString& word)
+{
+    const QString wav = WordWavFile(word);
+    return !wav.isEmpty() && QFileInfo::exists(wav);
+}
+
+void RecordingView::SayWord(const QString& word)
+{
+    const QString wav = WordWavFile(word);
+    if (!wav.isEmpty())
+        Play(wav);
+}
 
 void RecordingView::ShowFeedback(const QString& top, const QString& bottom)
 {

@@ -41,6 +41,9 @@ public:
     void KeepAnswerForCorrection() override { told << QStringLiteral("keep"); }
     void FocusAnswer() override {}
     void Play(const QString& wavFile) override;
+    // A word is heard when its recording exists, as on a desktop without a voice.
+    bool CanSayWord(const QString& word) override;
+    void SayWord(const QString& word) override;
     void ShowFeedback(const QString& top, const QString& bottom) override;
     void Reveal(const RevealedWord& word) override;
     void Tell(const QString& message) override;

@@ -8,6 +8,7 @@
 #include "Options.h"
 #include "Tasks.h"
 #include "WavFiles.h"
+#include "frmOptions.h"
 #include "frmPastTests.h"
 #include "frmRevealAnswer.h"
 #include "frmTest.h"
@@ -22,10 +23,13 @@
 #include <QLineEdit>
 #include <QTableWidget>
 #include <QScreen>
+#include <QTabWidget>
+#include <QPalette>
 #include <QTest>
 
 namespace {
 QString g_folder;
+QString g_suffix; // "-dark" for the pictures in a dark palette
 
 void Settle()
 {
@@ -118,6 +122,35 @@ TEST_F(Shots, Windows)
                   QDateTime(QDate(2026, 12, 8), QTime(17, 6)));
     OpenPastTests(list, nullptr);
     SaveScreen("practice-past-tests");
+    CloseTestWindows();
+}
+
+// Past Tests with its chart and hardest words, and the options window's general tab.
+TEST_F(Shots, ProgressAndOptions)
+{
+    const int32_t list = FillList();
+    const char* guesses[][3] = {{"necesary", "Wensday", "beutiful"},
+                                {"neccesary", nullptr, "beautifull"},
+                                {"necesary", "wednesday", nullptr},
+                                {nullptr, nullptr, nullptr}};
+    for (int day = 0; day < 4; ++day) {
+        const QDateTime start(QDate(2026, 12, 1 + day), QTime(16, 0));
+        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(360));
+        for (int32_t word = 1; word <= 3; ++word) {
+            const char* wrong = guesses[day][word - 1];
+            if (wrong)
+                AddAttempt(test, list, word, QString::fromLatin1(wrong), false, 1);
+            AddAttempt(test, list, word, QStringLiteral("right"), true, wrong ? 2 : 1);
+        }
+    }
+    OpenPastTests(list, nullptr);
+    SaveScreen(QStringLiteral("progress-past-tests") + g_suffix);
+    CloseTestWindows();
+
+    frmOptions options;
+    options.show();
+    options.findChild<QTabWidget*>(QStringLiteral("Tab1"))->setCurrentIndex(1);
+    SaveWindow(&options, QStringLiteral("progress-options") + g_suffix);
 }
 
 int main(int argc, char** argv)
@@ -125,6 +158,8 @@ int main(int argc, char** argv)
     InitSound();
     QApplication app(argc, argv);
     UseDarkPaletteIfAsked();
+    if (qEnvironmentVariableIsSet("QUILLBY_SHOTS_DARK"))
+        g_suffix = QStringLiteral("-dark");
     g_folder = argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QStringLiteral(".");
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,0 +1,165 @@
+#include "ListProgressPanel.h"
+
+#include "FormHelpers.h"
+#include "TestGrids.h"
+#include "Twips.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QScatterSeries>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+namespace {
+const QString kNoTests = QStringLiteral("No tests yet: the scores appear here after the first "
+                                        "test.");
+const QString kNoMisses = QStringLiteral("No word has been missed on a test yet.");
+
+// Whether the palette is a dark one: its window colour is darker than its text.
+bool IsDark(const QPalette& palette)
+{
+    return palette.color(QPalette::Window).lightness() <
+           palette.color(QPalette::WindowText).lightness();
+}
+} // namespace
+
+ListProgressPanel::ListProgressPanel(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ListProgressPanel"));
+    BuildChart();
+
+    lblHardestWords = MakeLabel(this, "lblHardestWords", QStringLiteral("Hardest words"));
+    gridHardestWords = MakeGrid(this, QStringLiteral("Hardest words"), 2);
+    gridHardestWords->setObjectName(QStringLiteral("gridHardestWords"));
+    lblHardestWords->setBuddy(gridHardestWords);
+    lblNoMisses = MakeLabel(this, "lblNoMisses", kNoTests);
+    lblNoMisses->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(chartScores, 3);
+    layout->addWidget(lblHardestWords);
+    layout->addWidget(gridHardestWords, 2);
+    layout->addWidget(lblNoMisses);
+
+    connect(gridHardestWords, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int previousRow, int) {
+                if (row >= 0 && row != previousRow && !filling_)
+                    emit WordChosen(gridHardestWords->item(row, 0)->text());
+            });
+    ShowProgress({}, {});
+}
+
+void ListProgressPanel::BuildChart()
+{
+    chart_ = new QChart;
+    chart_->legend()->hide();
+    chart_->setMargins(QMargins(4, 4, 4, 4));
+    line_ = new QLineSeries;
+    dots_ = new QScatterSeries;
+    dots_->setMarkerSize(8);
+    chart_->addSeries(line_);
+    chart_->addSeries(dots_);
+    axisTests_ = new QValueAxis;
+    axisTests_->setTitleText(QStringLiteral("Test"));
+    axisTests_->setLabelFormat(QStringLiteral("%d"));
+    axisTests_->setTickType(QValueAxis::TicksDynamic);
+    axisTests_->setTickAnchor(1);
+    axisScores_ = new QValueAxis;
+    axisScores_->setTitleText(QStringLiteral("Score (%)"));
+    // A little room beyond 0 and 100 keeps the points of those scores whole.
+    axisScores_->setRange(-4, 104);
+    axisScores_->setLabelFormat(QStringLiteral("%d"));
+    axisScores_->setTickType(QValueAxis::TicksDynamic);
+    axisScores_->setTickAnchor(0);
+    axisScores_->setTickInterval(25);
+    chart_->addAxis(axisTests_, Qt::AlignBottom);
+    chart_->addAxis(axisScores_, Qt::AlignLeft);
+    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line_),
+                                    static_cast<QAbstractSeries*>(dots_)}) {
+        series->attachAxis(axisTests_);
+        series->attachAxis(axisScores_);
+    }
+    chartScores = new QChartView(chart_, this);
+    chartScores->setObjectName(QStringLiteral("chartScores"));
+    chartScores->setAccessibleName(QStringLiteral("Scores"));
+    chartScores->setRenderHint(QPainter::Antialiasing);
+    chartScores->setMinimumHeight(Twips(2700));
+    FollowPalette();
+}
+
+void ListProgressPanel::ShowProgress(const QList<int>& scores, const std::vector<HardWord>& words)
+{
+    ShowScores(scores);
+    ShowHardestWords(words);
+    lblNoMisses->setText(scores.isEmpty() ? kNoTests : kNoMisses);
+    lblNoMisses->setVisible(words.empty());
+}
+
+void ListProgressPanel::ShowScores(const QList<int>& scores)
+{
+    QList<QPointF> points;
+    QStringList spoken;
+    for (qsizetype i = 0; i < scores.size(); ++i) {
+        points << QPointF(double(i + 1), double(scores[i]));
+        spoken << QStringLiteral("test %1: %2").arg(i + 1).arg(PercentText(scores[i]));
+    }
+    line_->replace(points);
+    dots_->replace(points);
+    const qsizetype count = scores.size();
+    // A quarter of a test's room at each end keeps the first and last points whole; one
+    // test still gets an axis of some width, with its point in the middle.
+    axisTests_->setRange(count > 1 ? 0.75 : 0.0, count > 1 ? double(count) + 0.25 : 2.0);
+    axisTests_->setTickInterval(std::max<qsizetype>(1, (count + 9) / 10));
+    chart_->setTitle(scores.isEmpty() ? kNoTests : QStringLiteral("Scores of the tests"));
+    // What the chart shows, for a screen reader.
+    chartScores->setAccessibleDescription(scores.isEmpty() ? kNoTests
+                                                           : spoken.join(QStringLiteral(", ")));
+}
+
+void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)
+{
+    filling_ = true;
+    ResetGrid(gridHardestWords,
+              {QStringLiteral("Word"), QStringLiteral("Tests missed"),
+               QStringLiteral("Wrong spellings")},
+              {1400, 1100, 2000},
+              {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
+               Qt::AlignLeft | Qt::AlignVCenter});
+    for (const HardWord& word : words)
+        AddGridRow(gridHardestWords,
+                   {word.word, QString::number(word.testsMissed), SpellingsText(word.spellings)});
+    gridHardestWords->resizeColumnToContents(1); // its heading is wider than its numbers
+    gridHardestWords->setCurrentCell(-1, -1);
+    filling_ = false;
+}
+
+QList<QPointF> ListProgressPanel::ScorePoints() const { return line_->points(); }
+
+void ListProgressPanel::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        FollowPalette();
+}
+
+// The chart draws with a theme of its own; it follows the desktop's light or dark palette.
+void ListProgressPanel::FollowPalette()
+{
+    const QString title = chart_->title();
+    chart_->setTheme(IsDark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight);
+    chart_->setBackgroundBrush(palette().brush(QPalette::Base));
+    chart_->setTitleBrush(palette().brush(QPalette::WindowText));
+    for (QValueAxis* axis : {axisTests_, axisScores_}) {
+        axis->setLabelsBrush(palette().brush(QPalette::Text));
+        axis->setTitleBrush(palette().brush(QPalette::Text));
+    }
+    dots_->setColor(line_->color());
+    dots_->setBorderColor(line_->color());
+    chart_->setTitle(title);
+}
