@@ -5,7 +5,7 @@ with a wrong answer, the revealed spelling retyped; the results with the word's 
 
 from harness import Journey, expect, expect_equal
 from quillby_steps import (answer_word, clue, expect_window_absent, field, iso_date,
-                           list_rows, main_window, results_summary)
+                           list_rows, main_window, results_summary, retype_revealed)
 
 with Journey("first_list") as journey:
     app = journey.start("Quillby")
@@ -66,12 +66,7 @@ with Journey("first_list") as journey:
     expect(not app.has_window("Quillby", role="frame"), "the main window hides during a test")
     expect_equal(clue(app, "Definition"), "for the reason that", "the first word's clue")
     answer_word(app, "becuase", "Incorrect", "")
-    reveal = app.window("The Correct Answer Is...")
-    expect_equal(reveal.find("label", "because").text, "because", "the revealed word")
-    app.type_into(reveal.find("text", "Type it:"), "because")
-    app.key("Return")
-    app.dismiss_notice("Correct")
-    app.wait_closed("The Correct Answer Is...")
+    retype_revealed(app, "because")
 
     app.step("first test: friend is right at once, and the test ends with its results")
     expect_equal(clue(app, "Context Sentence"), "My friend came to play.", "the second clue")

@@ -4,6 +4,7 @@ reading a results window. Built on harness.py."""
 from harness import JourneyFailure, expect_equal
 
 MAIN = "Quillby"
+REVEAL = "The Correct Answer Is..."
 
 
 def seed_list(journey, list_id, test_date, words, status="CREATED"):
@@ -54,6 +55,23 @@ def answer_word(app, answer, notice_top, notice_bottom=None):
     lines = app.dismiss_notice(notice_top)
     if notice_bottom is not None:
         expect_equal(lines[1], notice_bottom, f"the notice after answering {answer!r}")
+
+
+def retype_revealed(app, word, wrong_first=None):
+    """The reveal window shows word; it is retyped (after the wrong retyping wrong_first, when
+    given) and the window closes."""
+    reveal = app.window(REVEAL)
+    expect_equal(reveal.find("label", word).text, word, "the revealed word")
+    box = reveal.find("text", "Type it:")
+    if wrong_first is not None:
+        app.type_into(box, wrong_first)
+        app.key("Return")
+        expect_equal(app.dismiss_notice("Incorrect")[1], "Try Again",
+                     f"the notice after retyping {wrong_first!r}")
+    app.type_into(box, word)
+    app.key("Return")
+    app.dismiss_notice("Correct")
+    app.wait_closed(REVEAL)
 
 
 def clue(app, frame_caption):
