@@ -675,6 +675,10 @@ class Journey:
         if os.path.exists(self.database):
             database_copy = os.path.join(self.out_dir, "Quillby.mdb")
             shutil.copy2(self.database, database_copy)
+            # A running program keeps recent rows in the write-ahead log beside the file.
+            for suffix in ("-wal", "-shm"):
+                if os.path.exists(self.database + suffix):
+                    shutil.copy2(self.database + suffix, database_copy + suffix)
         print(f"journey {self.name} failed: {error}", file=sys.stderr)
         print(f"  screenshot: {shot}", file=sys.stderr)
         print(f"  window tree: {tree_path}", file=sys.stderr)
