@@ -46,12 +46,12 @@ QFont BoldFont(const QFont& base, double points)
 
 frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
 {
-    InitModalDialog(this, "frmMessage", QStringLiteral("Message..."));
+    InitModalDialog(this, "frmMessage", tr("Message..."));
     setAttribute(Qt::WA_QuitOnClose, false); // a notice never ends the program
 
     lblTop = MakeLabel(this, "lblTop", QString());
     lblTop->setFont(BoldFont(font(), 13.5));
-    lblBottom = MakeLabel(this, "lblBottom", QStringLiteral("Bottom"));
+    lblBottom = MakeLabel(this, "lblBottom", tr("Bottom"));
     lblBottom->setFont(BoldFont(font(), 12));
     for (QLabel* line : {lblTop, lblBottom}) {
         line->setAlignment(Qt::AlignCenter);
