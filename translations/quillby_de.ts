@@ -407,6 +407,10 @@
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Hard Version:</source>
+        <translation>Programmversion:</translation>
+    </message>
 </context>
 <context>
     <name>frmDeleteOldList</name>
@@ -465,6 +469,10 @@
     <message>
         <source>You will not be prompted to delete this list again.</source>
         <translation>Sie werden nicht wieder nach dem Löschen dieser Liste gefragt.</translation>
+    </message>
+    <message>
+        <source>Words of the list</source>
+        <translation>Wörter der Liste</translation>
     </message>
 </context>
 <context>
@@ -580,6 +588,18 @@
     <message>
         <source>Delete %1?</source>
         <translation>%1 löschen?</translation>
+    </message>
+    <message>
+        <source>PopUp</source>
+        <translation>Kontextmenü</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
     </message>
 </context>
 <context>
@@ -977,6 +997,10 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <source>Bottom</source>
         <translation>Unten</translation>
     </message>
+    <message>
+        <source>Close message</source>
+        <translation>Meldung schließen</translation>
+    </message>
 </context>
 <context>
     <name>frmNewList</name>
@@ -1216,6 +1240,14 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     <message>
         <source>Type it:</source>
         <translation>Schreib es ab:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Nächstes Wort</translation>
     </message>
 </context>
 <context>

@@ -84,7 +84,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     lblAppName = MakeLabel(this, "lblAppName", kProgram);
     Label3 = MakeLabel(this, "Label3", tr("Virtual Version:"));
     lblVirtualVersion = MakeLabel(this, "lblVirtualVersion", QStringLiteral("1.0"));
-    Label5 = MakeLabel(this, "Label5", QStringLiteral("Hard Version:"));
+    Label5 = MakeLabel(this, "Label5", tr("Hard Version:"));
     lblHardVersion = MakeLabel(this, "lblHardVersion", QStringLiteral(QUILLBY_VERSION));
     Label7 = MakeLabel(this, "Label7", tr("Corvale Website:"));
     lblWebsite = MakeLabel(this, "lblWebsite", WebsiteAddress());

@@ -43,7 +43,7 @@ frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
         box->setMaximumWidth(Twips(1800));
     }
     List1 = new QListWidget(this);
-    NameControl(List1, "List1", QStringLiteral("Words of the list"));
+    NameControl(List1, "List1", tr("Words of the list"));
     List1->setMinimumSize(Twips(2600), Twips(2200));
 
     cmdDelete = MakeButton(this, "cmdDelete", tr("Delete"),

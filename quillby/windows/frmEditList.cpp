@@ -201,7 +201,7 @@ void frmEditList::BuildMenus()
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 
     // The pop-up menu of the grid; it is not part of the menu bar.
-    mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
+    mnuPopUp = new QMenu(tr("PopUp"), this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
     mnuEdit = mnuPopUp->addAction(tr("Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
@@ -306,8 +306,8 @@ void frmEditList::ShowWordDetails(int32_t wordId)
     txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
     txtSentence->setPlainText(rs.Field("SENTENCE").toText());
     txtCaseSensitive->setText(TextToBoolean(rs.Field("CASE_SENSITIVE").toText())
-                                  ? QStringLiteral("YES")
-                                  : QStringLiteral("NO"));
+                                  ? tr("YES")
+                                  : tr("NO"));
     rs.Close();
     txtTests->setText(QString::number(listTestCount_));
     txtCorrect->setText(QString::number(CountFirstTryCorrect(wordId)));

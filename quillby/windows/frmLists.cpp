@@ -86,7 +86,7 @@ void frmLists::BuildControls()
     MSFlexGrid1 = new QTableView(central);
     gridRows = new ListGridModel(this);
     MSFlexGrid1->setModel(gridRows);
-    NameControl(MSFlexGrid1, "MSFlexGrid1", QStringLiteral("Existing Word Lists"));
+    NameControl(MSFlexGrid1, "MSFlexGrid1", tr("Existing Word Lists"));
     Label1->setBuddy(MSFlexGrid1);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -70,7 +70,7 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
     // Only receives the keyboard focus so that Enter and Space reach the window; it sits
     // outside the visible area.
     txtDummy = new QLineEdit(this);
-    NameControl(txtDummy, "txtDummy", QStringLiteral("Close message"));
+    NameControl(txtDummy, "txtDummy", tr("Close message"));
     txtDummy->setGeometry(-Twips(3000), -Twips(3000), Twips(600), Twips(300));
     txtDummy->installEventFilter(this);
 

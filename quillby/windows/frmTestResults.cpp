@@ -3,6 +3,7 @@
 #include "AppFunctions.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "Translation.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Recordset.h"
@@ -166,7 +167,9 @@ void frmTestResults::LoadResults()
     txtTotalTime->setText(QString::number(MinutesBetween(start, end)));
     moveOnAfter_ = rs.Field(QStringLiteral("MOVE_ON_AFTER")).toLong();
     txtDate->setText(DisplayDateText(start.date()));
-    txtStartTime->setText(QLocale::c().toString(start.time(), QStringLiteral("h:mm AP")));
+    txtStartTime->setText(TranslationInForce()
+                              ? QLocale().toString(start.time(), QLocale::ShortFormat)
+                              : QLocale::c().toString(start.time(), QStringLiteral("h:mm AP")));
     rs.Close();
     ProcessEvents(2);
 
