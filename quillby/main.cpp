@@ -2,6 +2,7 @@
 #include "ProgramIdentity.h"
 #include "Sound.h"
 #include "Startup.h"
+#include "Translation.h"
 #include "frmLists.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     SetProgramIdentity(QStringLiteral("Quillby"), QStringLiteral("quillby"));
+    InstallTranslations(app, "quillby");
     // The main window hides while a task runs, so the last visible window often closes before
     // the next one shows (end of a test, its results, the editors). Only the main window's own
     // Exit paths end the program.
@@ -34,7 +36,7 @@ int main(int argc, char* argv[])
     const QString lockPath = DatabaseLockPath(appFolder);
     QLockFile lock(lockPath);
     if (!LockDatabase(lock, lockPath)) {
-        MsgBox(QStringLiteral("Quillby is already running."));
+        MsgBox(QCoreApplication::translate("main", "Quillby is already running."));
         return 0;
     }
 

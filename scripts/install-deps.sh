@@ -13,6 +13,9 @@ PACKAGES=(
     # speaking words without a recording and the chart of a list's scores; Debian's
     # TextToSpeech CMake files need Qt Quick's (qt6-declarative-dev) without depending on it
     qt6-speech-dev qt6-declarative-dev qt6-charts-dev
+    # translations: lupdate and lrelease with Qt's CMake functions for them; Qt's own
+    # catalogues of the standard buttons (loaded when present, not needed to run)
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # run: libqt6multimedia6 carries Qt's GStreamer backend; these are its WAV reader,
     # its PulseAudio sink and the sound server itself
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio

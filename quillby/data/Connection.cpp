@@ -4,6 +4,7 @@
 #include "SchemaText.h"
 #include "SchemaUpgrade.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -31,14 +32,14 @@ QString Describe(sqlite3* db, const QString& path)
         code = SQLITE_FULL;
     switch (code) {
     case SQLITE_FULL:
-        return QStringLiteral("The disk is full, so nothing more could be stored in the "
+        return QCoreApplication::translate("Connection", "The disk is full, so nothing more could be stored in the "
                               "database %1. Make some room on the disk and try again.")
             .arg(path);
     case SQLITE_IOERR:
-        return QStringLiteral("The disk could not read or write the database %1 (%2).")
+        return QCoreApplication::translate("Connection", "The disk could not read or write the database %1 (%2).")
             .arg(path, reported);
     default:
-        return QStringLiteral("The database %1 reported: %2").arg(path, reported);
+        return QCoreApplication::translate("Connection", "The database %1 reported: %2").arg(path, reported);
     }
 }
 
@@ -211,19 +212,19 @@ void Connection::Open(const QString& connectionString)
     Close();
     const QString path = DataSource(connectionString);
     if (path.isEmpty())
-        throw DbError(QString(), QStringLiteral("The connection string names no database file: %1")
+        throw DbError(QString(), QCoreApplication::translate("Connection", "The connection string names no database file: %1")
                                      .arg(connectionString));
     const QFileInfo info(path);
     if (!info.exists())
-        throw DbError(QString(), QStringLiteral("The database file %1 does not exist.").arg(path));
+        throw DbError(QString(), QCoreApplication::translate("Connection", "The database file %1 does not exist.").arg(path));
     if (info.isDir())
-        throw DbError(QString(), QStringLiteral("%1 is a folder, not a database file.").arg(path));
+        throw DbError(QString(), QCoreApplication::translate("Connection", "%1 is a folder, not a database file.").arg(path));
 
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? Describe(db, path)
-                                   : QStringLiteral("The database %1 cannot be opened.").arg(path);
+                                   : QCoreApplication::translate("Connection", "The database %1 cannot be opened.").arg(path);
         sqlite3_close(db);
         throw DbError(QString(), message);
     }
@@ -231,7 +232,7 @@ void Connection::Open(const QString& connectionString)
     path_ = path;
     try {
         if (sqlite3_db_readonly(db_, "main") == 1)
-            throw DbError(QString(), QStringLiteral("The database file %1 is read-only: nothing "
+            throw DbError(QString(), QCoreApplication::translate("Connection", "The database file %1 is read-only: nothing "
                                                     "could be stored in it.")
                                          .arg(path));
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
@@ -261,13 +262,13 @@ void Connection::VerifyQuillbyDatabase()
                 reinterpret_cast<const char*>(sqlite3_column_text(guard.stmt, 0)));
     }
     if (rc != SQLITE_DONE) {
-        throw DbError(QString(), QStringLiteral("The file %1 cannot be read as a Quillby database "
+        throw DbError(QString(), QCoreApplication::translate("Connection", "The file %1 cannot be read as a Quillby database "
                                                 "(%2).")
                                      .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
     }
     for (const QString& table : QuillbyTables()) {
         if (!found.contains(table, Qt::CaseInsensitive))
-            throw DbError(QString(), QStringLiteral("The file %1 is not a Quillby database: it "
+            throw DbError(QString(), QCoreApplication::translate("Connection", "The file %1 is not a Quillby database: it "
                                                     "has no table %2.")
                                          .arg(path_, table));
     }
@@ -279,7 +280,7 @@ void Connection::Configure()
     // returns, at the cost of one sync per change.
     const QByteArray pragmas = "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL;";
     if (RunAll(db_, pragmas) != SQLITE_OK)
-        throw DbError(QString(), QStringLiteral("The database %1 cannot be made ready for writing; "
+        throw DbError(QString(), QCoreApplication::translate("Connection", "The database %1 cannot be made ready for writing; "
                                                 "its folder may be read-only, full or in use (%2).")
                                      .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
@@ -340,7 +341,7 @@ void Connection::Close()
 void Connection::RequireOpen(const QString& sql) const
 {
     if (!db_)
-        throw DbError(sql, QStringLiteral("The database is not open."));
+        throw DbError(sql, QCoreApplication::translate("Connection", "The database is not open."));
 }
 
 QString Connection::LastError() const

@@ -6,6 +6,7 @@
 #include "Recordset.h"
 #include "Statements.h"
 
+#include <QCoreApplication>
 #include <limits>
 #include <stdexcept>
 
@@ -20,7 +21,7 @@ int32_t GetNextID(Connection& connection, const QString& code)
                         code + QString::fromLatin1(Sql::CODE_END);
     // Codes are the program's own names; one with a quote would change the statement.
     if (code.contains(QLatin1Char('\'')))
-        throw DbError(sql, QStringLiteral("The counter code %1 is not a valid code.").arg(code));
+        throw DbError(sql, QCoreApplication::translate("Ids", "The counter code %1 is not a valid code.").arg(code));
 
     // Read and advance in one write transaction: two programs reaching one file through
     // different paths must never both hand out the same number.
@@ -36,16 +37,16 @@ int32_t GetNextID(Connection& connection, const QString& code)
         try {
             last = rs.Field(QStringLiteral("VALUE")).toLong();
         } catch (const std::logic_error& e) { // unreadable or out-of-range stored value
-            throw DbError(sql, QStringLiteral("The counter %1 holds no usable number: %2")
+            throw DbError(sql, QCoreApplication::translate("Ids", "The counter %1 holds no usable number: %2")
                                    .arg(code, QString::fromStdString(e.what())));
         }
         if (last < 0)
-            throw DbError(sql, QStringLiteral("The counter %1 holds %2, which is not a "
+            throw DbError(sql, QCoreApplication::translate("Ids", "The counter %1 holds %2, which is not a "
                                               "positive whole number.")
                                    .arg(code)
                                    .arg(last));
         if (last == std::numeric_limits<int32_t>::max())
-            throw DbError(sql, QStringLiteral("The counter %1 is at its largest value %2 and "
+            throw DbError(sql, QCoreApplication::translate("Ids", "The counter %1 is at its largest value %2 and "
                                               "cannot hand out another identifier.")
                                    .arg(code)
                                    .arg(last));

@@ -26,17 +26,21 @@ inline constexpr const char* SPEAK_WORDS = "SPEAK_WORDS";
 inline constexpr const char* TRUE_TEXT = "TRUE";
 inline constexpr const char* FALSE_TEXT = "FALSE";
 
+// Test order and test day: texts stored in English, shown translated (context "Opt").
 // Test order: the stored texts and the upper-case forms readers compare with.
-inline constexpr const char* ORDER_ALPHABETICAL = "Alphabetical";
-inline constexpr const char* ORDER_CREATED = "Order Created";
-inline constexpr const char* ORDER_RANDOM = "Random";
+inline constexpr const char* ORDER_ALPHABETICAL = QT_TRANSLATE_NOOP("Opt", "Alphabetical");
+inline constexpr const char* ORDER_CREATED = QT_TRANSLATE_NOOP("Opt", "Order Created");
+inline constexpr const char* ORDER_RANDOM = QT_TRANSLATE_NOOP("Opt", "Random");
 inline constexpr const char* ORDER_ALPHABETICAL_UC = "ALPHABETICAL";
 inline constexpr const char* ORDER_CREATED_UC = "ORDER CREATED";
 inline constexpr const char* ORDER_RANDOM_UC = "RANDOM";
 
 // Weekday texts of TEST_DAY, Sunday first.
-inline constexpr const char* TEST_DAYS[7] = {"Sundays", "Mondays", "Tuesdays", "Wednesdays",
-                                            "Thursdays", "Fridays", "Saturdays"};
+inline constexpr const char* TEST_DAYS[7] = {
+    QT_TRANSLATE_NOOP("Opt", "Sundays"),   QT_TRANSLATE_NOOP("Opt", "Mondays"),
+    QT_TRANSLATE_NOOP("Opt", "Tuesdays"),  QT_TRANSLATE_NOOP("Opt", "Wednesdays"),
+    QT_TRANSLATE_NOOP("Opt", "Thursdays"), QT_TRANSLATE_NOOP("Opt", "Fridays"),
+    QT_TRANSLATE_NOOP("Opt", "Saturdays")};
 
 // Defaults of the settings row
 inline constexpr const char* DEFAULT_PRONOUNCE = "TRUE";

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "DbError.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <limits>
@@ -183,7 +184,7 @@ bool Recordset::Eof() const
 void Recordset::MoveNext()
 {
     if (!IsOpen() || Eof())
-        throw DbError(sql_, QStringLiteral("There is no current record to move from."));
+        throw DbError(sql_, QCoreApplication::translate("Recordset", "There is no current record to move from."));
     Update(); // like the old record sets: leaving a changed row stores it
     ++current_;
 }
@@ -191,7 +192,7 @@ void Recordset::MoveNext()
 void Recordset::MoveFirst()
 {
     if (!IsOpen())
-        throw DbError(sql_, QStringLiteral("The record set is not open."));
+        throw DbError(sql_, QCoreApplication::translate("Recordset", "The record set is not open."));
     Update();
     current_ = 0;
 }
@@ -211,20 +212,20 @@ int Recordset::ColumnIndex(const QString& column) const
         if (columns_[i].compare(column, Qt::CaseInsensitive) == 0)
             return i;
     }
-    throw DbError(sql_, QStringLiteral("The record set has no column %1.").arg(column));
+    throw DbError(sql_, QCoreApplication::translate("Recordset", "The record set has no column %1.").arg(column));
 }
 
 Variant Recordset::Field(const QString& column) const
 {
     if (!IsOpen() || Eof())
-        throw DbError(sql_, QStringLiteral("There is no current record to read %1 from.").arg(column));
+        throw DbError(sql_, QCoreApplication::translate("Recordset", "There is no current record to read %1 from.").arg(column));
     return rows_[current_].values[ColumnIndex(column)];
 }
 
 void Recordset::SetField(const QString& column, const Variant& value)
 {
     if (!IsOpen() || Eof())
-        throw DbError(sql_, QStringLiteral("There is no current record to write %1 to.").arg(column));
+        throw DbError(sql_, QCoreApplication::translate("Recordset", "There is no current record to write %1 to.").arg(column));
     const int index = ColumnIndex(column);
     Row& row = rows_[current_];
     row.values[index] = value;
@@ -234,9 +235,9 @@ void Recordset::SetField(const QString& column, const Variant& value)
 void Recordset::AddNew()
 {
     if (!IsOpen())
-        throw DbError(sql_, QStringLiteral("The record set is not open."));
+        throw DbError(sql_, QCoreApplication::translate("Recordset", "The record set is not open."));
     if (table_.isEmpty())
-        throw DbError(sql_, QStringLiteral("Rows cannot be added through this statement."));
+        throw DbError(sql_, QCoreApplication::translate("Recordset", "Rows cannot be added through this statement."));
     Update();
     Row row;
     row.values.resize(columns_.size());
@@ -255,7 +256,7 @@ void Recordset::Update()
     if (!adding_ && !changed)
         return;
     if (table_.isEmpty())
-        throw DbError(sql_, QStringLiteral("Rows cannot be changed through this statement."));
+        throw DbError(sql_, QCoreApplication::translate("Recordset", "Rows cannot be changed through this statement."));
 
     QStringList names;
     std::vector<int> indexes;
@@ -290,7 +291,7 @@ void Recordset::Update()
     if (adding_) {
         row.rowid = sqlite3_last_insert_rowid(db);
     } else if (sqlite3_changes(db) == 0) {
-        throw DbError(statement, QStringLiteral("The row to change no longer exists in %1.")
+        throw DbError(statement, QCoreApplication::translate("Recordset", "The row to change no longer exists in %1.")
                                      .arg(connection_->FilePath()));
     }
     row.dirty.assign(columns_.size(), false);

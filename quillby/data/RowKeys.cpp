@@ -2,6 +2,7 @@
 
 #include "Recordset.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 std::optional<int32_t> RowKey(const Recordset& rs, const QString& column)
@@ -26,13 +27,14 @@ void SkippedRows::Add(const QString& table, const Recordset& rs)
     long long row = rs.RowId();
     if (row == 0 && rs.Columns().contains(QStringLiteral("ROW_NUMBER")))
         row = static_cast<long long>(rs.Field(QStringLiteral("ROW_NUMBER")).toDouble());
-    rows_ << QStringLiteral("%1 row %2").arg(table).arg(row);
+    rows_ << QCoreApplication::translate("RowKeys", "%1 row %2").arg(table).arg(row);
 }
 
 QString SkippedRows::Message() const
 {
     if (rows_.isEmpty())
         return {};
-    return QStringLiteral("Some rows of the database are damaged and were left out: ") +
-           rows_.join(QStringLiteral(", ")) + QStringLiteral(".");
+    return QCoreApplication::translate("RowKeys",
+                                       "Some rows of the database are damaged and were left out: %1.")
+        .arg(rows_.join(QStringLiteral(", ")));
 }

@@ -13,6 +13,7 @@
 #include "Statements.h"
 #include "WavFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QScopedValueRollback>
 
@@ -41,7 +42,7 @@ bool PracticeSession::Start(int32_t listId, const TestSettings& settings)
     // neither starts a test nor uses up an identifier.
     bool ok = Guard([&] { LoadTestWords(); });
     if (ok && testWords_.isEmpty()) {
-        view_.Tell(QStringLiteral("This list has no words yet.\r"
+        view_.Tell(tr("This list has no words yet.\r"
                                   "Please add words to the list before taking a test."));
         ok = false;
     }
@@ -188,7 +189,7 @@ void PracticeSession::AnswerCorrect(const QString& answer)
     StoreAttempt(answer, kCorrect);
     if (settings_.PlayCorrectSound)
         view_.Play(Globals::CorrectSoundPath);
-    view_.ShowFeedback(QStringLiteral("Correct"), currentWord_);
+    view_.ShowFeedback(tr("Correct"), currentWord_);
     NextWord();
 }
 
@@ -200,7 +201,7 @@ void PracticeSession::AnswerIncorrect(const QString& answer)
     if (settings_.PlayIncorrectSound)
         view_.Play(Globals::IncorrectSoundPath);
     if (attemptCount_ < settings_.MoveOnAfter) {
-        view_.ShowFeedback(QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+        view_.ShowFeedback(tr("Incorrect"), tr("Try Again"));
         if (settings_.ClearWrongAnswer)
             view_.ClearAnswer();
         else
@@ -209,7 +210,7 @@ void PracticeSession::AnswerIncorrect(const QString& answer)
         view_.FocusAnswer();
         return;
     }
-    view_.ShowFeedback(QStringLiteral("Incorrect"), QString());
+    view_.ShowFeedback(tr("Incorrect"), QString());
     if (settings_.RevealAnswers)
         view_.Reveal(RevealedWord(currentWord_, caseSensitive_, settings_));
     NextWord();
@@ -240,8 +241,8 @@ bool PracticeSession::SaveTestOrGiveUp()
     QString problem;
     const auto remember = [&](const QString& what) { problem = what; };
     while (!RunReported([&] { SaveTest(); }, remember)) {
-        if (!view_.Ask(QStringLiteral("The test could not be saved.\r") + problem +
-                       QStringLiteral("\rYour answers are kept. Try to save the test again?")))
+        if (!view_.Ask(tr("The test could not be saved.\r%1\rYour answers are kept. Try to save "
+                            "the test again?").arg(problem)))
             return GiveUp();
     }
     return true;
@@ -283,7 +284,7 @@ bool PracticeSession::Quit()
 {
     if (testComplete_)
         return true;
-    if (!view_.Ask(QStringLiteral("You have not completed the test.\r"
+    if (!view_.Ask(tr("You have not completed the test.\r"
                                   "Do you really want to quit?"))) {
         view_.FocusAnswer();
         return false;

@@ -1,6 +1,7 @@
 #pragma once
 #include "TestOptions.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ struct WordClues;
 // The attempts of a test are stored while it runs, before its TESTS row: a test that ends
 // gets its row; a test given up through the quit question loses its attempts.
 class PracticeSession {
+    Q_DECLARE_TR_FUNCTIONS(PracticeSession)
+
 public:
     explicit PracticeSession(PracticeView& view);
 

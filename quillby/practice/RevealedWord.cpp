@@ -1,5 +1,7 @@
 #include "RevealedWord.h"
 
+#include <QCoreApplication>
+
 namespace {
 RetypeVerdict Feedback(bool accepted, const QString& top, const QString& bottom)
 {
@@ -26,17 +28,16 @@ RevealedWord::RevealedWord(const QString& word, bool caseSensitive, const TestSe
 {
 }
 
-const QString& RevealedWord::MustRetypeMessage()
+QString RevealedWord::MustRetypeMessage()
 {
-    static const QString text =
-        QStringLiteral("You must type the word correctly before moving on");
-    return text;
+    return QCoreApplication::translate("RevealedWord",
+                                       "You must type the word correctly before moving on");
 }
 
-const QString& RevealedWord::CaseSensitiveMessage()
+QString RevealedWord::CaseSensitiveMessage()
 {
-    static const QString text = QStringLiteral("This word is case sensitive.\rPlease tray again.");
-    return text;
+    return QCoreApplication::translate("RevealedWord",
+                                       "This word is case sensitive.\rPlease tray again.");
 }
 
 // A case-sensitive word typed in the wrong case is named as such; an empty retyping of any
@@ -49,12 +50,13 @@ RetypeVerdict RevealedWord::Judge(const QString& typed) const
     const bool sameInUpperCase = text.toUpper() == word_.toUpper();
     const bool correct = caseSensitive_ ? text == word_ : sameInUpperCase;
     if (correct)
-        return Feedback(true, QStringLiteral("Correct"), {});
+        return Feedback(true, QCoreApplication::translate("PracticeSession", "Correct"), {});
     if (caseSensitive_ && sameInUpperCase)
         return Message(CaseSensitiveMessage());
     if (!caseSensitive_ && text.isEmpty())
         return Message(MustRetypeMessage());
-    RetypeVerdict miss = Feedback(false, QStringLiteral("Incorrect"), QStringLiteral("Try Again"));
+    RetypeVerdict miss = Feedback(false, QCoreApplication::translate("PracticeSession", "Incorrect"),
+                                  QCoreApplication::translate("PracticeSession", "Try Again"));
     miss.clearTyping = clearWrongRetyping_;
     return miss;
 }

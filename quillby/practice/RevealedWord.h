@@ -29,8 +29,8 @@ public:
     // The window's close box or Escape: they do not skip a required retyping.
     RetypeVerdict CloseRequested() const;
 
-    static const QString& MustRetypeMessage();
-    static const QString& CaseSensitiveMessage();
+    static QString MustRetypeMessage();
+    static QString CaseSensitiveMessage();
 
 private:
     QString word_;

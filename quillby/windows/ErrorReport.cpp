@@ -1,7 +1,9 @@
 #include "ErrorReport.h"
 
+#include <QCoreApplication>
+
 void ReportOperationError(const QString& what)
 {
-    MsgBox(QStringLiteral("The operation could not be completed:\r") + what, MsgButtons::OK,
+    MsgBox(QCoreApplication::translate("ErrorReport", "The operation could not be completed:\r%1").arg(what), MsgButtons::OK,
            MsgIcon::Critical);
 }

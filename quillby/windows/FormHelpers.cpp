@@ -3,10 +3,12 @@
 #include "AppFunctions.h"
 #include "Options.h"
 #include "Recordset.h"
+#include "Translation.h"
 #include "Variant.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -89,9 +91,39 @@ QString UsDateText(const QDate& date)
     return date.isValid() ? date.toString(QStringLiteral("M/d/yyyy")) : QString();
 }
 
+QString DisplayDateText(const QDate& date)
+{
+    if (!TranslationInForce() || !date.isValid())
+        return UsDateText(date);
+    return QLocale().toString(date, QLocale::ShortFormat);
+}
+
+namespace {
+// A date in the locale's short form, its year with two digits or four.
+QDate ParseLocaleDate(const QString& text)
+{
+    const QString shortForm = QLocale().dateFormat(QLocale::ShortFormat);
+    QString longYear = shortForm;
+    if (!longYear.contains(QStringLiteral("yyyy")))
+        longYear.replace(QStringLiteral("yy"), QStringLiteral("yyyy"));
+    QDate date = QDate::fromString(text, longYear);
+    if (!date.isValid()) {
+        date = QDate::fromString(text, shortForm);
+        if (date.isValid() && date.year() < 1950)
+            date = date.addYears(100); // two-digit years mean this century
+    }
+    return date;
+}
+} // namespace
+
 QDate ParseDateText(const QString& text)
 {
     const QString t = text.trimmed();
+    if (TranslationInForce()) {
+        const QDate date = ParseLocaleDate(t);
+        if (date.isValid())
+            return date;
+    }
     QDate date = QDate::fromString(t, QStringLiteral("M/d/yyyy"));
     if (!date.isValid()) {
         date = QDate::fromString(t, QStringLiteral("M/d/yy"));
@@ -116,6 +148,31 @@ QComboBox* MakeChoiceBox(QWidget* parent, const char* name, QLabel* label,
     return box;
 }
 
+void AddStoredChoice(QComboBox* box, const QString& shown, const QString& stored)
+{
+    box->addItem(shown, stored);
+}
+
+QString StoredChoiceName(const char* stored) { return QCoreApplication::translate("Opt", stored); }
+
+QString StoredChoice(const QComboBox* box)
+{
+    const int index = box->currentIndex();
+    const QVariant stored = index >= 0 ? box->itemData(index) : QVariant();
+    if (stored.isValid() && box->itemText(index) == box->currentText())
+        return stored.toString();
+    return box->currentText();
+}
+
+void ShowStoredChoice(QComboBox* box, const QString& stored, const QString& shownOtherwise)
+{
+    const int index = box->findData(stored);
+    if (index >= 0 && box->itemText(index) != stored)
+        box->setCurrentIndex(index);
+    else
+        box->setCurrentText(index < 0 && !shownOtherwise.isEmpty() ? shownOtherwise : stored);
+}
+
 QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption)
 {
     QAction* item = menu->addAction(caption);
@@ -132,6 +189,11 @@ void InitModalDialog(QDialog* dialog, const char* name, const QString& title)
 }
 
 namespace {
+// The texts of the test-default frames, translated as one group.
+struct TestDefaults {
+    Q_DECLARE_TR_FUNCTIONS(TestDefaults)
+};
+
 QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption)
 {
     auto* frame = new QGroupBox(caption, parent);
@@ -142,21 +204,22 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption)
 void BuildDisplayFrame(QWidget* parent, TestDefaultControls& c, const QString& scope,
                        bool editableChoices)
 {
-    c.frameDisplay = MakeFrame(parent, "frameDisplay", QStringLiteral("Display"));
+    c.frameDisplay = MakeFrame(parent, "frameDisplay", TestDefaults::tr("Display"));
     QWidget* frame = c.frameDisplay;
     // Created in the order they are shown, which is also the Tab order.
-    c.chkPronounce = MakeCheckBox(frame, "chkPronounce", QStringLiteral("Pronounce"),
-                                  QStringLiteral("The word will be pronounced during ") + scope);
-    c.chkDefinition = MakeCheckBox(frame, "chkDefinition", QStringLiteral("Show Definition"),
-                                   QStringLiteral("The definition will be displayed during ") + scope);
-    c.chkSentence = MakeCheckBox(frame, "chkSentence", QStringLiteral("Show Context Sentence"),
-                                 QStringLiteral("The context sentence will be show during ") + scope);
-    auto* label5 = MakeLabel(frame, "Label5", QStringLiteral("Word Order"));
+    c.chkPronounce = MakeCheckBox(frame, "chkPronounce", TestDefaults::tr("Pronounce"),
+                                  TestDefaults::tr("The word will be pronounced during %1").arg(scope));
+    c.chkDefinition = MakeCheckBox(frame, "chkDefinition", TestDefaults::tr("Show Definition"),
+                                   TestDefaults::tr("The definition will be displayed during %1").arg(scope));
+    c.chkSentence = MakeCheckBox(frame, "chkSentence", TestDefaults::tr("Show Context Sentence"),
+                                 TestDefaults::tr("The context sentence will be show during %1").arg(scope));
+    auto* label5 = MakeLabel(frame, "Label5", TestDefaults::tr("Word Order"));
     c.txtTestOrder = MakeChoiceBox(
         frame, "txtTestOrder", label5,
-        {QString::fromLatin1(Opt::ORDER_ALPHABETICAL), QString::fromLatin1(Opt::ORDER_CREATED),
-         QString::fromLatin1(Opt::ORDER_RANDOM)},
-        QStringLiteral("The order that the words will appear on ") + scope, editableChoices);
+        {},
+        TestDefaults::tr("The order that the words will appear on %1").arg(scope), editableChoices);
+    for (const char* order : {Opt::ORDER_ALPHABETICAL, Opt::ORDER_CREATED, Opt::ORDER_RANDOM})
+        AddStoredChoice(c.txtTestOrder, StoredChoiceName(order), QString::fromLatin1(order));
     auto* layout = new QGridLayout(frame);
     layout->addWidget(c.chkPronounce, 0, 0);
     layout->addWidget(c.chkDefinition, 1, 0);
@@ -168,31 +231,31 @@ void BuildDisplayFrame(QWidget* parent, TestDefaultControls& c, const QString& s
 
 void BuildWrongAnswerFrame(QWidget* parent, TestDefaultControls& c, bool editableChoices)
 {
-    c.frameWrong = MakeFrame(parent, "frameWrong", QStringLiteral("Incorrect Answer Behavior"));
+    c.frameWrong = MakeFrame(parent, "frameWrong", TestDefaults::tr("Incorrect Answer Behavior"));
     QWidget* frame = c.frameWrong;
-    auto* label1 = MakeLabel(frame, "Label1", QStringLiteral("Go to the next word after"));
+    auto* label1 = MakeLabel(frame, "Label1", TestDefaults::tr("Go to the next word after"));
     QStringList counts;
     for (int n = 1; n <= 10; ++n)
         counts << QString::number(n);
     c.cmbMoveOn = MakeChoiceBox(
         frame, "cmbMoveOn", label1, counts,
-        QStringLiteral("The number of chances given to spell a word correctly before moving on "
+        TestDefaults::tr("The number of chances given to spell a word correctly before moving on "
                        "to the next word"),
         editableChoices);
-    c.cmbMoveOn->setAccessibleName(QStringLiteral("Go to the next word after incorrect answers"));
+    c.cmbMoveOn->setAccessibleName(TestDefaults::tr("Go to the next word after incorrect answers"));
     c.cmbMoveOn->setMinimumContentsLength(3);
-    auto* label2 = MakeLabel(frame, "Label2", QStringLiteral("incorrect answers"));
+    auto* label2 = MakeLabel(frame, "Label2", TestDefaults::tr("incorrect answers"));
     c.chkRevealAnswers = MakeCheckBox(
-        frame, "chkRevealAnswers", QStringLiteral("Reveal answers before moving on"),
-        QStringLiteral("Show the correct answer if the word is not spelled correctly after the "
+        frame, "chkRevealAnswers", TestDefaults::tr("Reveal answers before moving on"),
+        TestDefaults::tr("Show the correct answer if the word is not spelled correctly after the "
                        "specified number of chances"));
     c.chkForceEcho = MakeCheckBox(
         frame, "chkForceEcho",
-        QStringLiteral("Require the student to type the correct answer after it is revealed"),
-        QStringLiteral("Require the student to correctly spell the word after it is show"));
+        TestDefaults::tr("Require the student to type the correct answer after it is revealed"),
+        TestDefaults::tr("Require the student to correctly spell the word after it is show"));
     c.chkClearWrongAnswer = MakeCheckBox(
-        frame, "chkClearWrongAnswer", QStringLiteral("Clear Incorrect Answers"),
-        QStringLiteral("Clear the entire mispelled when an answer is incorrect"));
+        frame, "chkClearWrongAnswer", TestDefaults::tr("Clear Incorrect Answers"),
+        TestDefaults::tr("Clear the entire mispelled when an answer is incorrect"));
     auto* moveOn = new QHBoxLayout;
     moveOn->addWidget(label1);
     moveOn->addWidget(c.cmbMoveOn);
@@ -215,13 +278,13 @@ void BuildWrongAnswerFrame(QWidget* parent, TestDefaultControls& c, bool editabl
 
 void BuildSoundsFrame(QWidget* parent, TestDefaultControls& c)
 {
-    c.frameSounds = MakeFrame(parent, "frameSounds", QStringLiteral("Sounds"));
+    c.frameSounds = MakeFrame(parent, "frameSounds", TestDefaults::tr("Sounds"));
     c.chkPlayRight = MakeCheckBox(c.frameSounds, "chkPlayRight",
-                                  QStringLiteral("Play Sound After Correct Answers"),
-                                  QStringLiteral("Play a notification sound when a word is spelled correctly"));
+                                  TestDefaults::tr("Play Sound After Correct Answers"),
+                                  TestDefaults::tr("Play a notification sound when a word is spelled correctly"));
     c.chkPlayWrong = MakeCheckBox(c.frameSounds, "chkPlayWrong",
-                                  QStringLiteral("Play Sound After Incorrect Answers"),
-                                  QStringLiteral("Play a notification sound when a word is spelled incorrectly"));
+                                  TestDefaults::tr("Play Sound After Incorrect Answers"),
+                                  TestDefaults::tr("Play a notification sound when a word is spelled incorrectly"));
     auto* layout = new QVBoxLayout(c.frameSounds);
     layout->addWidget(c.chkPlayRight);
     layout->addWidget(c.chkPlayWrong);
@@ -243,7 +306,7 @@ bool AnyClueChecked(const TestDefaultControls& c)
 
 QString MissingClueMessage(const QString& leadText)
 {
-    return leadText + QStringLiteral("\r\r    1. Pronounce\r    2. Definition\r    3. Context Sentence");
+    return leadText + TestDefaults::tr("\r\r    1. Pronounce\r    2. Definition\r    3. Context Sentence");
 }
 
 void SetCheckFromText(QCheckBox* box, const QString& stored)
@@ -262,7 +325,7 @@ void WriteTestDefaults(const TestDefaultControls& c, Recordset& rs)
     set(Opt::PRONOUNCE, flag(c.chkPronounce));
     set(Opt::SHOW_DEFINITION, flag(c.chkDefinition));
     set(Opt::SHOW_CONTEXT, flag(c.chkSentence));
-    set(Opt::TEST_ORDER, Variant(c.txtTestOrder->currentText()));
+    set(Opt::TEST_ORDER, Variant(StoredChoice(c.txtTestOrder)));
     set(Opt::MOVE_ON_AFTER, Variant(c.cmbMoveOn->currentText()));
     set(Opt::REVEAL_ANSWERS, flag(c.chkRevealAnswers));
     set(Opt::REQUIRE_ECHO, flag(c.chkForceEcho));

@@ -41,8 +41,19 @@ QString PlainLabelText(const QString& text);
 
 // A date as "m/d/yyyy" (month and day without leading zeros).
 QString UsDateText(const QDate& date);
-// Reads a date typed as "m/d/yyyy" (also "m/d/yy" and "yyyy-mm-dd"); invalid when it is none.
+// A date as the user sees it: "m/d/yyyy" in English, the locale's short form under a translation.
+QString DisplayDateText(const QDate& date);
+// Reads a date typed as "m/d/yyyy" (also "m/d/yy" and "yyyy-mm-dd"; under a translation the
+// locale's short form first); invalid when it is none.
 QDate ParseDateText(const QString& text);
+
+// Drop-down choices stored in English: the item shows its translation and keeps the stored
+// text as its data. StoredChoice is the stored text of the current choice, or what the user
+// typed; ShowStoredChoice selects the item of a stored text (or shows the text itself).
+void AddStoredChoice(QComboBox* box, const QString& shown, const QString& stored);
+QString StoredChoiceName(const char* stored); // the shown text of a stored option text
+QString StoredChoice(const QComboBox* box);
+void ShowStoredChoice(QComboBox* box, const QString& stored, const QString& shownOtherwise = {});
 
 // A menu item whose objectName is its control name.
 QAction* MakeMenuItem(QMenu* menu, const char* name, const QString& caption);

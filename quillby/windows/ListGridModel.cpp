@@ -8,6 +8,7 @@
 #include "RowKeys.h"
 #include "Statements.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
 #include <exception>
@@ -279,6 +280,10 @@ QVariant ListGridModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     if (role != Qt::DisplayRole)
         return QVariant();
-    static const char* const kHeadings[ColumnCount] = {"School Test Date", "Words", "Tests", ""};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(kHeadings[section]) : QString();
+    static const char* const kHeadings[ColumnCount] = {QT_TRANSLATE_NOOP("frmLists", "School Test Date"),
+                                                       QT_TRANSLATE_NOOP("frmLists", "Words"),
+                                                       QT_TRANSLATE_NOOP("frmLists", "Tests"), ""};
+    if (section < 0 || section >= ColumnCount || !*kHeadings[section])
+        return QString();
+    return QCoreApplication::translate("frmLists", kHeadings[section]);
 }

@@ -16,9 +16,9 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kNoTests = QStringLiteral("No tests yet: the scores appear here after the first "
+const char* const kNoTests = QT_TRANSLATE_NOOP("ListProgressPanel", "No tests yet: the scores appear here after the first "
                                         "test.");
-const QString kNoMisses = QStringLiteral("No word has been missed on a test yet.");
+const char* const kNoMisses = QT_TRANSLATE_NOOP("ListProgressPanel", "No word has been missed on a test yet.");
 
 // Whether the palette is a dark one: its window colour is darker than its text.
 bool IsDark(const QPalette& palette)
@@ -33,11 +33,11 @@ ListProgressPanel::ListProgressPanel(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("ListProgressPanel"));
     BuildChart();
 
-    lblHardestWords = MakeLabel(this, "lblHardestWords", QStringLiteral("Hardest words"));
-    gridHardestWords = MakeGrid(this, QStringLiteral("Hardest words"), 2);
+    lblHardestWords = MakeLabel(this, "lblHardestWords", tr("Hardest words"));
+    gridHardestWords = MakeGrid(this, tr("Hardest words"), 2);
     gridHardestWords->setObjectName(QStringLiteral("gridHardestWords"));
     lblHardestWords->setBuddy(gridHardestWords);
-    lblNoMisses = MakeLabel(this, "lblNoMisses", kNoTests);
+    lblNoMisses = MakeLabel(this, "lblNoMisses", tr(kNoTests));
     lblNoMisses->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
@@ -66,12 +66,12 @@ void ListProgressPanel::BuildChart()
     chart_->addSeries(line_);
     chart_->addSeries(dots_);
     axisTests_ = new QValueAxis;
-    axisTests_->setTitleText(QStringLiteral("Test"));
+    axisTests_->setTitleText(tr("Test"));
     axisTests_->setLabelFormat(QStringLiteral("%d"));
     axisTests_->setTickType(QValueAxis::TicksDynamic);
     axisTests_->setTickAnchor(1);
     axisScores_ = new QValueAxis;
-    axisScores_->setTitleText(QStringLiteral("Score (%)"));
+    axisScores_->setTitleText(tr("Score (%)"));
     // A little room beyond 0 and 100 keeps the points of those scores whole.
     axisScores_->setRange(-4, 104);
     axisScores_->setLabelFormat(QStringLiteral("%d"));
@@ -87,7 +87,7 @@ void ListProgressPanel::BuildChart()
     }
     chartScores = new QChartView(chart_, this);
     chartScores->setObjectName(QStringLiteral("chartScores"));
-    chartScores->setAccessibleName(QStringLiteral("Scores"));
+    chartScores->setAccessibleName(tr("Scores"));
     chartScores->setRenderHint(QPainter::Antialiasing);
     chartScores->setMinimumHeight(Twips(2700));
     FollowPalette();
@@ -97,7 +97,7 @@ void ListProgressPanel::ShowProgress(const QList<int>& scores, const std::vector
 {
     ShowScores(scores);
     ShowHardestWords(words);
-    lblNoMisses->setText(scores.isEmpty() ? kNoTests : kNoMisses);
+    lblNoMisses->setText(scores.isEmpty() ? tr(kNoTests) : tr(kNoMisses));
     lblNoMisses->setVisible(words.empty());
 }
 
@@ -107,7 +107,7 @@ void ListProgressPanel::ShowScores(const QList<int>& scores)
     QStringList spoken;
     for (qsizetype i = 0; i < scores.size(); ++i) {
         points << QPointF(double(i + 1), double(scores[i]));
-        spoken << QStringLiteral("test %1: %2").arg(i + 1).arg(PercentText(scores[i]));
+        spoken << tr("test %1: %2").arg(i + 1).arg(PercentText(scores[i]));
     }
     line_->replace(points);
     dots_->replace(points);
@@ -116,9 +116,9 @@ void ListProgressPanel::ShowScores(const QList<int>& scores)
     // test still gets an axis of some width, with its point in the middle.
     axisTests_->setRange(count > 1 ? 0.75 : 0.0, count > 1 ? double(count) + 0.25 : 2.0);
     axisTests_->setTickInterval(std::max<qsizetype>(1, (count + 9) / 10));
-    chart_->setTitle(scores.isEmpty() ? kNoTests : QStringLiteral("Scores of the tests"));
+    chart_->setTitle(scores.isEmpty() ? tr(kNoTests) : tr("Scores of the tests"));
     // What the chart shows, for a screen reader.
-    chartScores->setAccessibleDescription(scores.isEmpty() ? kNoTests
+    chartScores->setAccessibleDescription(scores.isEmpty() ? tr(kNoTests)
                                                            : spoken.join(QStringLiteral(", ")));
 }
 
@@ -126,8 +126,8 @@ void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)
 {
     filling_ = true;
     ResetGrid(gridHardestWords,
-              {QStringLiteral("Word"), QStringLiteral("Tests missed"),
-               QStringLiteral("Wrong spellings")},
+              {tr("Word"), tr("Tests missed"),
+               tr("Wrong spellings")},
               {1400, 1100, 2000},
               {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
                Qt::AlignLeft | Qt::AlignVCenter});

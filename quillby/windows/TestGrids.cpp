@@ -5,6 +5,7 @@
 #include "Connection.h"
 #include "Twips.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -56,9 +57,9 @@ QLabel* MakeWordLabel(QWidget* parent, const char* name, double scale)
 
 QAction* AddFileMenu(QMainWindow* window)
 {
-    auto* mnuFile = window->menuBar()->addMenu(QStringLiteral("&File"));
+    auto* mnuFile = window->menuBar()->addMenu(QCoreApplication::translate("TestGrids", "&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    QAction* mnuExit = mnuFile->addAction(QCoreApplication::translate("TestGrids", "E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     QObject::connect(mnuExit, &QAction::triggered, window, &QWidget::close);
     AddCloseKeys(window);

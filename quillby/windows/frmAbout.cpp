@@ -58,7 +58,7 @@ QString frmAbout::SupportMailLink()
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
-    InitModalDialog(this, "frmAbout", QStringLiteral("About ") + kProgram + QStringLiteral("..."));
+    InitModalDialog(this, "frmAbout", tr("About %1...").arg(kProgram));
     setMouseTracking(true);
     setAutoFillBackground(true);
     QPalette palette = this->palette();
@@ -74,23 +74,23 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     const QIcon icon(Globals::AppPath + QStringLiteral("/Robot.ico"));
     if (!icon.isNull())
         Image1->setPixmap(icon.pixmap(64, 64));
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Corvale Software"));
+    Label1 = MakeLabel(this, "Label1", tr("Corvale Software"));
     QFont title = labelFont;
     title.setPointSizeF(16);
     title.setBold(true);
     Label1->setFont(title);
 
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Program Title:"));
+    Label2 = MakeLabel(this, "Label2", tr("Program Title:"));
     lblAppName = MakeLabel(this, "lblAppName", kProgram);
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Virtual Version:"));
+    Label3 = MakeLabel(this, "Label3", tr("Virtual Version:"));
     lblVirtualVersion = MakeLabel(this, "lblVirtualVersion", QStringLiteral("1.0"));
-    Label5 = MakeLabel(this, "Label5", QStringLiteral("Hard Version:"));
+    Label5 = MakeLabel(this, "Label5", tr("Hard Version:"));
     lblHardVersion = MakeLabel(this, "lblHardVersion", QStringLiteral(QUILLBY_VERSION));
-    Label7 = MakeLabel(this, "Label7", QStringLiteral("Corvale Website:"));
+    Label7 = MakeLabel(this, "Label7", tr("Corvale Website:"));
     lblWebsite = MakeLabel(this, "lblWebsite", WebsiteAddress());
-    Label9 = MakeLabel(this, "Label9", QStringLiteral("Questions, Comments, Tech Support:"));
+    Label9 = MakeLabel(this, "Label9", tr("Questions, Comments, Tech Support:"));
     lblEmail = MakeLabel(this, "lblEmail", SupportAddress());
-    cmdClose = MakeButton(this, "cmdClose", QStringLiteral("Close"));
+    cmdClose = MakeButton(this, "cmdClose", tr("Close"));
     cmdClose->setDefault(true);
 
     auto* details = new QGridLayout;

@@ -20,21 +20,21 @@
 
 frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
 {
-    InitModalDialog(this, "frmDeleteOldList", QStringLiteral("Delete Old List..."));
+    InitModalDialog(this, "frmDeleteOldList", tr("Delete Old List..."));
     // Shown before the main window exists on screen: closing it must not end the program.
     setAttribute(Qt::WA_QuitOnClose, false);
 
     Label4 = MakeLabel(this, "Label4",
-                       QStringLiteral("It is now past the scheduled test date of this word list.  "
+                       tr("It is now past the scheduled test date of this word list.  "
                                       "Would you like to delete this list?"));
     Label4->setWordWrap(true);
     QFont bold = Label4->font();
     bold.setBold(true);
     Label4->setFont(bold);
 
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Created:"));
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("Test Date:"));
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Words:"));
+    Label1 = MakeLabel(this, "Label1", tr("Created:"));
+    Label2 = MakeLabel(this, "Label2", tr("Test Date:"));
+    Label3 = MakeLabel(this, "Label3", tr("Words:"));
     txtCreated = MakeTextBox(this, "txtCreated", Label1);
     txtTestDate = MakeTextBox(this, "txtTestDate", Label2);
     txtTotalWords = MakeTextBox(this, "txtTotalWords", Label3);
@@ -43,16 +43,16 @@ frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
         box->setMaximumWidth(Twips(1800));
     }
     List1 = new QListWidget(this);
-    NameControl(List1, "List1", QStringLiteral("Words of the list"));
+    NameControl(List1, "List1", tr("Words of the list"));
     List1->setMinimumSize(Twips(2600), Twips(2200));
 
-    cmdDelete = MakeButton(this, "cmdDelete", QStringLiteral("Delete"),
-                           QStringLiteral("Delete this list"));
+    cmdDelete = MakeButton(this, "cmdDelete", tr("Delete"),
+                           tr("Delete this list"));
     cmdIgnore = MakeButton(
-        this, "cmdIgnore", QStringLiteral("Ignore"),
-        QStringLiteral("Does not delete this list, and you won't be prompted to delete this list again"));
-    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"),
-                           QStringLiteral("Do not delete this list"));
+        this, "cmdIgnore", tr("Ignore"),
+        tr("Does not delete this list, and you won't be prompted to delete this list again"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"),
+                           tr("Do not delete this list"));
 
     auto* details = new QFormLayout;
     details->addRow(Label1, txtCreated);
@@ -101,7 +101,7 @@ void frmDeleteOldList::LoadListDetails()
     Recordset list(QString::fromLatin1(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + id + Sql::VALUE_END,
                    Globals::DbConnection());
     if (!list.Eof()) {
-        txtCreated->setText(UsDateText(list.Field(QStringLiteral("CREATED_DATE")).toDate()));
+        txtCreated->setText(DisplayDateText(list.Field(QStringLiteral("CREATED_DATE")).toDate()));
         txtTestDate->setText(ShortDateText(list.Field(QStringLiteral("TEST_DATE"))));
     }
     list.Close();
@@ -120,7 +120,7 @@ void frmDeleteOldList::DeleteClicked()
 {
     Guarded([this] {
         DeleteList(listId_);
-        ShowTempMessage(QStringLiteral("List Deleted"), QString());
+        ShowTempMessage(tr("List Deleted"), QString());
         accept();
     });
 }
@@ -131,8 +131,8 @@ void frmDeleteOldList::IgnoreClicked()
         Globals::DbConnection().Execute(QString::fromLatin1(Sql::UPDATE_LISTS) +
                                         Sql::SET_STATUS_IGNORED + Sql::WHERE_LIST_ID +
                                         QString::number(listId_) + Sql::VALUE_END);
-        ShowTempMessage(QStringLiteral("List Ignored"),
-                        QStringLiteral("You will not be prompted to delete this list again."));
+        ShowTempMessage(tr("List Ignored"),
+                        tr("You will not be prompted to delete this list again."));
         accept();
     });
 }

@@ -78,7 +78,7 @@ frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmEditList"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Edit Word List"));
+    setWindowTitle(tr("Edit Word List"));
     AddCloseKeys(this);
     g_instance = this;
 
@@ -106,20 +106,20 @@ QWidget* frmEditList::BuildGridAndButtons()
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
 
-    MSFlexGrid1 = MakeGrid(nullptr, QStringLiteral("Words"), 0);
+    MSFlexGrid1 = MakeGrid(nullptr, tr("Words"), 0);
     MSFlexGrid1->setMinimumWidth(Twips(5000) + MSFlexGrid1->frameWidth() * 2);
     MSFlexGrid1->viewport()->installEventFilter(this);
     connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
             [this] { Guarded([&] { EnterCell(); }); });
     column->addWidget(MSFlexGrid1, 1);
 
-    cmdAddWord = MakeButton(nullptr, "cmdAddWord", QStringLiteral("Add a word"),
-                            QStringLiteral("Add a word to this list"));
+    cmdAddWord = MakeButton(nullptr, "cmdAddWord", tr("Add a word"),
+                            tr("Add a word to this list"));
     cmdEditWord = MakeButton(
-        nullptr, "cmdEditWord", QStringLiteral("Edit a word"),
-        QStringLiteral("Make changes to the definition, the context sentence, or pronounciation"));
-    cmdDeleteWord = MakeButton(nullptr, "cmdDeleteWord", QStringLiteral("Delete a word"),
-                               QStringLiteral("Delete the selected word from this list"));
+        nullptr, "cmdEditWord", tr("Edit a word"),
+        tr("Make changes to the definition, the context sentence, or pronounciation"));
+    cmdDeleteWord = MakeButton(nullptr, "cmdDeleteWord", tr("Delete a word"),
+                               tr("Delete the selected word from this list"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddWord);
     buttons->addWidget(cmdEditWord);
@@ -134,21 +134,21 @@ QWidget* frmEditList::BuildGridAndButtons()
 
 QWidget* frmEditList::BuildDetails()
 {
-    frameDetails = new QGroupBox(QStringLiteral("Word Details"));
+    frameDetails = new QGroupBox(tr("Word Details"));
     frameDetails->setObjectName(QStringLiteral("frameDetails"));
     frameDetails->setMinimumWidth(Twips(4800));
     auto* grid = new QGridLayout(frameDetails);
 
-    auto* wordLabel = new QLabel(QStringLiteral("Word"));
-    auto* definitionLabel = new QLabel(QStringLiteral("Definition"));
-    auto* sentenceLabel = new QLabel(QStringLiteral("Context Sentence"));
-    auto* caseLabel = new QLabel(QStringLiteral("Case Sensitive"));
+    auto* wordLabel = new QLabel(tr("Word"));
+    auto* definitionLabel = new QLabel(tr("Definition"));
+    auto* sentenceLabel = new QLabel(tr("Context Sentence"));
+    auto* caseLabel = new QLabel(tr("Case Sensitive"));
     txtWord = ReadOnlyBox("txtWord", wordLabel);
     txtDefinition = ReadOnlyText("txtDefinition", definitionLabel);
     txtSentence = ReadOnlyText("txtSentence", sentenceLabel);
     txtCaseSensitive = ReadOnlyBox("txtCaseSensitive", caseLabel);
-    cmdPronounce = MakeButton(nullptr, "cmdPronounce", QStringLiteral("Pronounce"),
-                              QStringLiteral("Hear the current recording"));
+    cmdPronounce = MakeButton(nullptr, "cmdPronounce", tr("Pronounce"),
+                              tr("Hear the current recording"));
     cmdPronounce->setEnabled(false);
     connect(cmdPronounce, &QPushButton::clicked, this, &frmEditList::cmdPronounce_Click);
 
@@ -166,7 +166,7 @@ QWidget* frmEditList::BuildDetails()
     txtCaseSensitive->setMaximumWidth(Twips(900));
     grid->addLayout(caseRow, 6, 0, 1, 2);
 
-    framePastTests = new QGroupBox(QStringLiteral("Test Totals"));
+    framePastTests = new QGroupBox(tr("Test Totals"));
     framePastTests->setObjectName(QStringLiteral("framePastTests"));
     auto* totals = new QFormLayout(framePastTests);
     const auto addTotal = [totals](const char* name, const QString& label, const QString& tip) {
@@ -176,14 +176,14 @@ QWidget* frmEditList::BuildDetails()
         totals->addRow(caption, box);
         return box;
     };
-    txtTests = addTotal("txtTests", QStringLiteral("Total Tests"),
-                        QStringLiteral("The number of times this word has appeared on a Quillby "
+    txtTests = addTotal("txtTests", tr("Total Tests"),
+                        tr("The number of times this word has appeared on a Quillby "
                                        "test"));
-    txtCorrect = addTotal("txtCorrect", QStringLiteral("Correct on first attempt"),
-                          QStringLiteral("The number of times this word was spelled correctly on "
+    txtCorrect = addTotal("txtCorrect", tr("Correct on first attempt"),
+                          tr("The number of times this word was spelled correctly on "
                                          "the first attempt on a test"));
-    txtIncorrect = addTotal("txtIncorrect", QStringLiteral("Incorrect Guesses"),
-                            QStringLiteral("The number of times this word has been misspelled on "
+    txtIncorrect = addTotal("txtIncorrect", tr("Incorrect Guesses"),
+                            tr("The number of times this word has been misspelled on "
                                            "a test"));
     grid->addWidget(framePastTests, 7, 0, 1, 2);
     return frameDetails;
@@ -191,21 +191,21 @@ QWidget* frmEditList::BuildDetails()
 
 void frmEditList::BuildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuNewWord = mnuFile->addAction(QStringLiteral("&New Word..."));
+    mnuNewWord = mnuFile->addAction(tr("&New Word..."));
     mnuNewWord->setObjectName(QStringLiteral("mnuNewWord"));
-    mnuExit = mnuFile->addAction(QStringLiteral("&Close"));
+    mnuExit = mnuFile->addAction(tr("&Close"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuNewWord, &QAction::triggered, this, &frmEditList::cmdAddWord_Click);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
 
     // The pop-up menu of the grid; it is not part of the menu bar.
-    mnuPopUp = new QMenu(QStringLiteral("PopUp"), this);
+    mnuPopUp = new QMenu(tr("PopUp"), this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
-    mnuEdit = mnuPopUp->addAction(QStringLiteral("Edit"));
+    mnuEdit = mnuPopUp->addAction(tr("Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuDelete = mnuPopUp->addAction(QStringLiteral("Delete"));
+    mnuDelete = mnuPopUp->addAction(tr("Delete"));
     mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
     connect(mnuEdit, &QAction::triggered, this, &frmEditList::cmdEditWord_Click);
     connect(mnuDelete, &QAction::triggered, this, &frmEditList::cmdDeleteWord_Click);
@@ -221,7 +221,7 @@ void frmEditList::SetListID(int32_t listId)
 void frmEditList::ResetWordGrid()
 {
     const QSignalBlocker blocker(MSFlexGrid1);
-    ResetGrid(MSFlexGrid1, {QStringLiteral("Word")}, {5000}, {Qt::AlignLeft | Qt::AlignVCenter});
+    ResetGrid(MSFlexGrid1, {tr("Word")}, {5000}, {Qt::AlignLeft | Qt::AlignVCenter});
 }
 
 void frmEditList::LoadWords()
@@ -306,8 +306,8 @@ void frmEditList::ShowWordDetails(int32_t wordId)
     txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
     txtSentence->setPlainText(rs.Field("SENTENCE").toText());
     txtCaseSensitive->setText(TextToBoolean(rs.Field("CASE_SENSITIVE").toText())
-                                  ? QStringLiteral("YES")
-                                  : QStringLiteral("NO"));
+                                  ? tr("YES")
+                                  : tr("NO"));
     rs.Close();
     txtTests->setText(QString::number(listTestCount_));
     txtCorrect->setText(QString::number(CountFirstTryCorrect(wordId)));
@@ -365,7 +365,7 @@ void frmEditList::cmdDeleteWord_Click()
     if (wordId <= 0)
         return;
     const QString text = MSFlexGrid1->item(row, 0)->text();
-    if (MsgBox(QStringLiteral("Delete ") + text + QStringLiteral("?"), MsgButtons::YesNo,
+    if (MsgBox(tr("Delete %1?").arg(text), MsgButtons::YesNo,
                MsgIcon::None, this) != MsgResult::Yes)
         return;
     if (!Guarded([&] { DeleteWord(wordId); }))

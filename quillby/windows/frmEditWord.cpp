@@ -89,7 +89,7 @@ frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner)
     BuildControls();
     BuildMenu();
     SetTabOrder();
-    setWindowTitle(QStringLiteral("New Word"));
+    setWindowTitle(tr("New Word"));
     AddCloseKeys(this, false); // Escape would drop what was typed
     // Loading: no working copy from an earlier session may pass for a recording.
     DeleteFileQuietly(TempWavPath());
@@ -111,7 +111,7 @@ frmEditWord* frmEditWord::instance() { return g_instance; }
 
 QString frmEditWord::NoRecordingMessage()
 {
-    return QStringLiteral(
+    return tr(
         "This word can not have a recording: its text can not be used as the name of a sound "
         "file (it holds a character such as / or \\, or it is too long).\r"
         "The word can still be saved without a recording.");
@@ -119,7 +119,7 @@ QString frmEditWord::NoRecordingMessage()
 
 QString frmEditWord::RecordingNotStoredMessage(const QString& path)
 {
-    return QStringLiteral("The word was saved, but its recording could not be written to\r%1\r"
+    return tr("The word was saved, but its recording could not be written to\r%1\r"
                           "(the disk may be full or read-only). Any earlier recording is kept, "
                           "and the new recording stays here until you save again or close "
                           "this window.")
@@ -131,20 +131,20 @@ void frmEditWord::BuildControls()
     auto* central = new QWidget;
     auto* grid = new QGridLayout(central);
 
-    Label1 = MakeLabel(nullptr, "Label1", QStringLiteral("Word"));
+    Label1 = MakeLabel(nullptr, "Label1", tr("Word"));
     txtWord = MakeTextBox(nullptr, "txtWord", Label1);
     chkCaseSensitive = MakeCheckBox(
-        nullptr, "chkCaseSensitive", QStringLiteral("Case Sensitive"),
-        QStringLiteral("Case sensitive indicates that the word must be typed exactly as it "
+        nullptr, "chkCaseSensitive", tr("Case Sensitive"),
+        tr("Case sensitive indicates that the word must be typed exactly as it "
                        "appears to be counted as correct"));
-    Label2 = MakeLabel(nullptr, "Label2", QStringLiteral("Definition"));
+    Label2 = MakeLabel(nullptr, "Label2", tr("Definition"));
     txtDefinition = MakeMultiLineBox("txtDefinition", Label2);
-    Label3 = MakeLabel(nullptr, "Label3", QStringLiteral("Context Sentence"));
+    Label3 = MakeLabel(nullptr, "Label3", tr("Context Sentence"));
     txtSentence = MakeMultiLineBox("txtSentence", Label3);
-    cmdSaveWord = MakeButton(nullptr, "cmdSaveWord", QStringLiteral("Save"),
-                             QStringLiteral("Save this word"));
-    cmdCancel = MakeButton(nullptr, "cmdCancel", QStringLiteral("Cancel"),
-                           QStringLiteral("Do not save changes"));
+    cmdSaveWord = MakeButton(nullptr, "cmdSaveWord", tr("Save"),
+                             tr("Save this word"));
+    cmdCancel = MakeButton(nullptr, "cmdCancel", tr("Cancel"),
+                           tr("Do not save changes"));
 
     grid->addWidget(Label1, 0, 0);
     grid->addWidget(txtWord, 1, 0);
@@ -171,27 +171,27 @@ void frmEditWord::BuildControls()
 
 QWidget* frmEditWord::BuildWavFrame()
 {
-    frameWav = new QGroupBox(QStringLiteral("Pronounciation"));
+    frameWav = new QGroupBox(tr("Pronounciation"));
     frameWav->setObjectName(QStringLiteral("frameWav"));
-    cmdRecord = MakeButton(nullptr, "cmdRecord", QStringLiteral("Record"),
-                           QStringLiteral("Record the pronounciation"));
-    cmdStop = MakeButton(nullptr, "cmdStop", QStringLiteral("Stop"),
-                         QStringLiteral("Stop recording"));
+    cmdRecord = MakeButton(nullptr, "cmdRecord", tr("Record"),
+                           tr("Record the pronounciation"));
+    cmdStop = MakeButton(nullptr, "cmdStop", tr("Stop"),
+                         tr("Stop recording"));
     cmdStop->hide();
-    cmdPlay = MakeButton(nullptr, "cmdPlay", QStringLiteral("Play"),
-                         QStringLiteral("Hear the current recording"));
-    cmdDeleteWav = MakeButton(nullptr, "cmdDeleteWav", QStringLiteral("Delete"),
-                              QStringLiteral("Clear the current recording"));
-    cmdSpeak = MakeButton(nullptr, "cmdSpeak", QStringLiteral("Speak"),
-                          QStringLiteral("Hear the word as a practice test will say it: its "
+    cmdPlay = MakeButton(nullptr, "cmdPlay", tr("Play"),
+                         tr("Hear the current recording"));
+    cmdDeleteWav = MakeButton(nullptr, "cmdDeleteWav", tr("Delete"),
+                              tr("Clear the current recording"));
+    cmdSpeak = MakeButton(nullptr, "cmdSpeak", tr("Speak"),
+                          tr("Hear the word as a practice test will say it: its "
                                          "recording, or else the computer's voice"));
 
     // The recording indicator: a round lamp that blinks while the microphone is open.
     Shape1 = new QFrame;
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFixedSize(Twips(300), Twips(300));
-    Shape1->setAccessibleName(QStringLiteral("Recording"));
-    Shape1->setToolTip(QStringLiteral("Recording"));
+    Shape1->setAccessibleName(tr("Recording"));
+    Shape1->setToolTip(tr("Recording"));
     SetIndicatorColor(kRed);
     Shape1->hide();
     Timer1 = new QTimer(this);
@@ -218,11 +218,11 @@ QWidget* frmEditWord::BuildWavFrame()
 
 void frmEditWord::BuildMenu()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = mnuFile->addAction(QStringLiteral("&Save"));
+    mnuSave = mnuFile->addAction(tr("&Save"));
     mnuSave->setObjectName(QStringLiteral("mnuSave"));
-    mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
+    mnuExit = mnuFile->addAction(tr("E&xit"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuSave, &QAction::triggered, this, &frmEditWord::cmdSaveWord_Click);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
@@ -280,7 +280,7 @@ void frmEditWord::SetWordID(int32_t wordId)
     wordId_ = wordId;
     UpdateSpeakButton();
     if (wordId < 1) {
-        setWindowTitle(QStringLiteral("New Word"));
+        setWindowTitle(tr("New Word"));
         SetWavButtonsEnabled(false);
         chkCaseSensitive->setChecked(false);
         txtDefinition->clear();
@@ -289,7 +289,7 @@ void frmEditWord::SetWordID(int32_t wordId)
         DeleteFileQuietly(TempWavPath());
         return;
     }
-    setWindowTitle(QStringLiteral("Edit Word ") + GetWordText(wordId));
+    setWindowTitle(tr("Edit Word %1").arg(GetWordText(wordId)));
     LoadWordDetails();
 }
 
@@ -374,7 +374,7 @@ void frmEditWord::cmdSaveWord_Click()
 bool frmEditWord::ValidateForSave()
 {
     if (txtWord->text().isEmpty()) {
-        MsgBox(QStringLiteral(
+        MsgBox(tr(
                    "Can not save a blank word.  Please type the word in the box provided."),
                MsgButtons::OK, MsgIcon::None, this);
         txtWord->setFocus();
@@ -386,7 +386,7 @@ bool frmEditWord::ValidateForSave()
         MsgBox(NoRecordingMessage(), MsgButtons::OK, MsgIcon::None, this);
     if (txtDefinition->toPlainText().isEmpty() && txtSentence->toPlainText().isEmpty() &&
         !canKeepRecording) {
-        MsgBox(QStringLiteral("At least one of the following items must be provided:\r"
+        MsgBox(tr("At least one of the following items must be provided:\r"
                               "   1. A Definition\r"
                               "   2. A Context Sentence\r"
                               "or 3. A Recording of the word"),
@@ -477,7 +477,7 @@ void frmEditWord::AfterSave(bool created, bool recordingStored)
     // From here on nothing may undo the save: failures of the notices are ignored.
     int32_t id = wordId_;
     try {
-        ShowTempMessage(QStringLiteral("Word Saved"), txtWord->text());
+        ShowTempMessage(tr("Word Saved"), txtWord->text());
         if (created)
             emit NewWordSaved(id);
         else
@@ -486,7 +486,7 @@ void frmEditWord::AfterSave(bool created, bool recordingStored)
     }
     // A recording that could not be written stays in the editor for another Save.
     if (!recordingStored) {
-        setWindowTitle(QStringLiteral("Edit Word ") + txtWord->text());
+        setWindowTitle(tr("Edit Word %1").arg(txtWord->text()));
         return;
     }
     if (!created) {

@@ -4,83 +4,82 @@
 #include "Twips.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 namespace {
-const QString kBreak = QStringLiteral("\r\n");
-
+// The topics in the order of the drop-down box. Each text is one message, so that a
+// translation can word a whole topic freely.
 struct Topic {
-    QString name;
-    QString text;
+    const char* name;
+    const char* text;
 };
 
 const std::vector<Topic>& Topics()
 {
     static const std::vector<Topic> topics{
-        {QStringLiteral("Introduction"),
-         QStringLiteral("Quillby is a great way for children to leantheir weekly spelling words.  When")
-             + QStringLiteral(" your child gets their spelling words from the teacher at the beginning of the week,")
-             + QStringLiteral(" use the 'Create a New List' feature in Quillby to input each spelling word")
-             + QStringLiteral(" into the program.  You can also enter the word's definition, a context sentence, and record the")
-             + QStringLiteral(" pronounciation.  Once all the words are entered, your child can go through as many 'Practice Tests'")
-             + QStringLiteral(" as they need all week long to help get them ready for the school test.")},
-        {QStringLiteral("Create a Word List"),
-         QStringLiteral("On the main screen, there are several buttons.  To create a new Word List, click the 'New List'")
-             + QStringLiteral(" button. Two new screens will open, a large one in the background, and a smaller one in the foreground. ")
-             + QStringLiteral(" The smaller window is the 'New Word' window, where you can type the word, it's definition, a context sentence, ")
-             + QStringLiteral(" and record the word in your voice.  When you have entered all the information, click the 'Save' button.  The word")
-             + QStringLiteral(" will be added to the list in the large background window, and you can enter then next word into the smaller window. ")
-             + QStringLiteral(" When you have entered all the words, close the 'New Word' window.  The large window will still be visible.  From this")
-             + QStringLiteral(" window, you can review the words in the list, and make changes to any of them, or add new ones.")},
-        {QStringLiteral("Take a Practice Test"),
-         QStringLiteral("Once you have created a word list, you can take a 'Practice Test' at any time by selecting the proper 'Word List', and clicking the 'Test' button")
-             + QStringLiteral(" on the Main screen.  You may need to preform a 'Test Setup' to set some options for the test, such as how many incorrect answers to accept")
-             + QStringLiteral(" before moving on to the next word.  Once you have completed the test setup, the 'Practice Test' will begin.")
-             + kBreak + kBreak
-             + QStringLiteral("The on-screen clues will tell your child which word to type into the answer box. ")
-             + QStringLiteral(" If your child types it correctly, the next word will be given.  If your child answers incorrectly, they will be notified, and")
-             + QStringLiteral(" and will be given another chance.  'Test Setup' options will determine exactly what happens when an incorrect answer is given.")
-             + kBreak + kBreak
-             + QStringLiteral("When the test has been completed, the result will be show to you automatically.")},
-        {QStringLiteral("Test History"),
-         QStringLiteral("To view the test history for any word list, select the word list on the main screen, and click the 'Past Tests' button. ")
-             + QStringLiteral(" A list of all past tests for the selected Word List will appear, and you will be able to see which words have been giving your child difficulty.")
-             + QStringLiteral(" The incorrect answers your child has given for each word on each test can be displayed.")},
-        {QStringLiteral("Options (Test Defaults)"),
-         QStringLiteral("Skip Individual Test Setup -- If this option is checked, all Practice Tests will use the default settings automatically.  If it is")
-             + QStringLiteral(" not checked, then you will be prompted to preform the 'Test Setup' each time.")
-             + kBreak + kBreak
-             + QStringLiteral("Pronounce -- Use this option to enable the Practice Tests to speak the word to your child.")
-             + kBreak + kBreak
-             + QStringLiteral("Show Definition -- Use this option to display the word's definition on Practice Tests")
-             + kBreak + kBreak
-             + QStringLiteral("Show Context Sentence -- Use this option to display the word's context sentence on Practice Tests")
-             + kBreak + kBreak
-             + QStringLiteral("Show Definition -- Use this option to determine the order in which the words on a Practice Test are given")
-             + kBreak + kBreak
-             + QStringLiteral("Incorrect Answer Behavior -- Use these options to determine how to respond to incorrect answers on Practice Tests")
-             + kBreak + kBreak
-             + QStringLiteral("Sounds -- Use these options to enable or disable sounds on Practice Tests")},
-        {QStringLiteral("Options (General)"),
-         QStringLiteral("Tempory Messages -- Temporary messages are notifications that Quillby periodically shows to the user.  These")
-             + QStringLiteral(" messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.")
-             + kBreak + kBreak
-             + QStringLiteral("School Tests On -- Use this option to determine when a school test date is based on the date the word list is created.")
-             + kBreak + kBreak
-             + QStringLiteral("Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has past it's school test date, so it can be deleted.")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Introduction"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "Quillby is a great way for children to leantheir weekly spelling words.  When"
+             " your child gets their spelling words from the teacher at the beginning of the week,"
+             " use the 'Create a New List' feature in Quillby to input each spelling word"
+             " into the program.  You can also enter the word's definition, a context sentence, and record the"
+             " pronounciation.  Once all the words are entered, your child can go through as many 'Practice Tests'"
+             " as they need all week long to help get them ready for the school test.")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Create a Word List"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "On the main screen, there are several buttons.  To create a new Word List, click the 'New List'"
+             " button. Two new screens will open, a large one in the background, and a smaller one in the foreground. "
+             " The smaller window is the 'New Word' window, where you can type the word, it's definition, a context sentence, "
+             " and record the word in your voice.  When you have entered all the information, click the 'Save' button.  The word"
+             " will be added to the list in the large background window, and you can enter then next word into the smaller window. "
+             " When you have entered all the words, close the 'New Word' window.  The large window will still be visible.  From this"
+             " window, you can review the words in the list, and make changes to any of them, or add new ones.")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Take a Practice Test"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "Once you have created a word list, you can take a 'Practice Test' at any time by selecting the proper 'Word List', and clicking the 'Test' button"
+             " on the Main screen.  You may need to preform a 'Test Setup' to set some options for the test, such as how many incorrect answers to accept"
+             " before moving on to the next word.  Once you have completed the test setup, the 'Practice Test' will begin.\r\n\r\n"
+             "The on-screen clues will tell your child which word to type into the answer box. "
+             " If your child types it correctly, the next word will be given.  If your child answers incorrectly, they will be notified, and"
+             " and will be given another chance.  'Test Setup' options will determine exactly what happens when an incorrect answer is given.\r\n\r\n"
+             "When the test has been completed, the result will be show to you automatically.")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Test History"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "To view the test history for any word list, select the word list on the main screen, and click the 'Past Tests' button. "
+             " A list of all past tests for the selected Word List will appear, and you will be able to see which words have been giving your child difficulty."
+             " The incorrect answers your child has given for each word on each test can be displayed.")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Options (Test Defaults)"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "Skip Individual Test Setup -- If this option is checked, all Practice Tests will use the default settings automatically.  If it is"
+             " not checked, then you will be prompted to preform the 'Test Setup' each time.\r\n\r\n"
+             "Pronounce -- Use this option to enable the Practice Tests to speak the word to your child.\r\n\r\n"
+             "Show Definition -- Use this option to display the word's definition on Practice Tests\r\n\r\n"
+             "Show Context Sentence -- Use this option to display the word's context sentence on Practice Tests\r\n\r\n"
+             "Show Definition -- Use this option to determine the order in which the words on a Practice Test are given\r\n\r\n"
+             "Incorrect Answer Behavior -- Use these options to determine how to respond to incorrect answers on Practice Tests\r\n\r\n"
+             "Sounds -- Use these options to enable or disable sounds on Practice Tests")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Options (General)"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "Tempory Messages -- Temporary messages are notifications that Quillby periodically shows to the user.  These"
+             " messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.\r\n\r\n"
+             "School Tests On -- Use this option to determine when a school test date is based on the date the word list is created.\r\n\r\n"
+             "Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has past it's school test date, so it can be deleted.")},
     };
     return topics;
 }
+
+QString Translated(const char* text) { return QCoreApplication::translate("frmHelp", text); }
 } // namespace
 
 QStringList HelpTopicNames()
 {
     QStringList names;
     for (const Topic& topic : Topics())
-        names << topic.name;
+        names << Translated(topic.name);
     return names;
 }
 
@@ -88,24 +87,24 @@ QString HelpTopicText(const QString& topicName)
 {
     const QString wanted = topicName.toUpper();
     for (const Topic& topic : Topics())
-        if (topic.name.toUpper() == wanted)
-            return topic.text;
+        if (Translated(topic.name).toUpper() == wanted || QString::fromLatin1(topic.name).toUpper() == wanted)
+            return Translated(topic.text);
     return {};
 }
 
 frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
     AddCloseKeys(this);
     setAccessibleName(windowTitle());
 
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Help Topic:"));
+    Label1 = MakeLabel(this, "Label1", tr("Help Topic:"));
     txtTopic = new QComboBox(this);
-    NameControl(txtTopic, "txtTopic", QStringLiteral("Help Topic"));
+    NameControl(txtTopic, "txtTopic", tr("Help Topic"));
     Label1->setBuddy(txtTopic);
     txtHelp = new QPlainTextEdit(this);
-    NameControl(txtHelp, "txtHelp", QStringLiteral("Help text"));
+    NameControl(txtHelp, "txtHelp", tr("Help text"));
     txtHelp->setReadOnly(true);
     txtHelp->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
@@ -130,6 +129,6 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window)
 void frmHelp::ShowTopic(const QString& topicName)
 {
     QString text = HelpTopicText(topicName);
-    text.replace(kBreak, QStringLiteral("\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtHelp->setPlainText(text);
 }

@@ -46,7 +46,7 @@ constexpr int kColumnWidths[ListGridModel::ColumnCount] = {2100, 1800, 1800, 1};
 frmLists::frmLists(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmLists"));
-    setWindowTitle(QStringLiteral("Quillby"));
+    setWindowTitle(tr("Quillby"));
     setAccessibleName(windowTitle());
     BuildControls();
     BuildMenus();
@@ -78,7 +78,7 @@ void frmLists::BuildControls()
 {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("centralWidget"));
-    Label1 = MakeLabel(central, "Label1", QStringLiteral("Existing Word Lists"));
+    Label1 = MakeLabel(central, "Label1", tr("Existing Word Lists"));
     QFont heading = Label1->font();
     heading.setBold(true);
     Label1->setFont(heading);
@@ -86,7 +86,7 @@ void frmLists::BuildControls()
     MSFlexGrid1 = new QTableView(central);
     gridRows = new ListGridModel(this);
     MSFlexGrid1->setModel(gridRows);
-    NameControl(MSFlexGrid1, "MSFlexGrid1", QStringLiteral("Existing Word Lists"));
+    NameControl(MSFlexGrid1, "MSFlexGrid1", tr("Existing Word Lists"));
     Label1->setBuddy(MSFlexGrid1);
     MSFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     MSFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -105,19 +105,19 @@ void frmLists::BuildControls()
         gridWidth += Twips(kColumnWidths[column]);
     MSFlexGrid1->setMinimumSize(gridWidth, Twips(3600));
 
-    cmdNewList = MakeButton(central, "cmdNewList", QStringLiteral("New List"),
-                            QStringLiteral("Create a new word list"));
-    cmdEditList = MakeButton(central, "cmdEditList", QStringLiteral("Edit List"),
-                             QStringLiteral("Edit an existing word list"));
-    cmdTest = MakeButton(central, "cmdTest", QStringLiteral("Test"),
-                         QStringLiteral("Start a practice test"));
-    cmdPastTests = MakeButton(central, "cmdPastTests", QStringLiteral("Past Tests"),
-                              QStringLiteral("View details of previous tests"));
-    cmdDeleteList = MakeButton(central, "cmdDeleteList", QStringLiteral("Delete List"),
-                               QStringLiteral("Delete the selected word list"));
-    cmdOptions = MakeButton(central, "cmdOptions", QStringLiteral("Options"),
-                            QStringLiteral("Change configurations, settings, and defaults"));
-    cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Exit"), QStringLiteral("Exit Quillby"));
+    cmdNewList = MakeButton(central, "cmdNewList", tr("New List"),
+                            tr("Create a new word list"));
+    cmdEditList = MakeButton(central, "cmdEditList", tr("Edit List"),
+                             tr("Edit an existing word list"));
+    cmdTest = MakeButton(central, "cmdTest", tr("Test"),
+                         tr("Start a practice test"));
+    cmdPastTests = MakeButton(central, "cmdPastTests", tr("Past Tests"),
+                              tr("View details of previous tests"));
+    cmdDeleteList = MakeButton(central, "cmdDeleteList", tr("Delete List"),
+                               tr("Delete the selected word list"));
+    cmdOptions = MakeButton(central, "cmdOptions", tr("Options"),
+                            tr("Change configurations, settings, and defaults"));
+    cmdExit = MakeButton(central, "cmdExit", tr("Exit"), tr("Exit Quillby"));
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
@@ -149,28 +149,28 @@ void frmLists::BuildControls()
 
 void frmLists::BuildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuLists = mnuFile->addMenu(QStringLiteral("&Lists"));
+    mnuLists = mnuFile->addMenu(tr("&Lists"));
     mnuLists->setObjectName(QStringLiteral("mnuLists"));
-    mnuNewList = MakeMenuItem(mnuLists, "mnuNewList", QStringLiteral("&New List"));
-    mnuEditList = MakeMenuItem(mnuLists, "mnuEditList", QStringLiteral("&Edit List"));
-    mnuTest = MakeMenuItem(mnuLists, "mnuTest", QStringLiteral("&Test"));
-    mnuPastTests = MakeMenuItem(mnuLists, "mnuPastTests", QStringLiteral("&Past Tests"));
-    mnuDeleteList = MakeMenuItem(mnuLists, "mnuDeleteList", QStringLiteral("&Delete List"));
-    mnuOptions = MakeMenuItem(mnuLists, "mnuOptions", QStringLiteral("&Options"));
-    mnuExit = MakeMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuNewList = MakeMenuItem(mnuLists, "mnuNewList", tr("&New List"));
+    mnuEditList = MakeMenuItem(mnuLists, "mnuEditList", tr("&Edit List"));
+    mnuTest = MakeMenuItem(mnuLists, "mnuTest", tr("&Test"));
+    mnuPastTests = MakeMenuItem(mnuLists, "mnuPastTests", tr("&Past Tests"));
+    mnuDeleteList = MakeMenuItem(mnuLists, "mnuDeleteList", tr("&Delete List"));
+    mnuOptions = MakeMenuItem(mnuLists, "mnuOptions", tr("&Options"));
+    mnuExit = MakeMenuItem(mnuFile, "mnuExit", tr("E&xit"));
     // Ctrl+N and Ctrl+Q on every desktop (the platform's Quit binding is empty on some).
     mnuNewList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     mnuExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    mnuH = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuH = menuBar()->addMenu(tr("&Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
-    mnuHelp = MakeMenuItem(mnuH, "mnuHelp", QStringLiteral("Show Help"));
+    mnuHelp = MakeMenuItem(mnuH, "mnuHelp", tr("Show Help"));
     mnuHelp->setShortcut(QKeySequence::HelpContents);
     mnuD2 = mnuH->addSeparator();
     mnuD2->setObjectName(QStringLiteral("mnuD2"));
-    mnuAbout = MakeMenuItem(mnuH, "mnuAbout", QStringLiteral("About"));
+    mnuAbout = MakeMenuItem(mnuH, "mnuAbout", tr("About"));
 }
 
 void frmLists::ConnectCommands()
@@ -199,10 +199,9 @@ bool frmLists::LoadForm(const QString& appFolder)
     try {
         InitApplication(appFolder);
     } catch (const DbError& e) {
-        MsgBox(QStringLiteral("Quillby cannot open its database ") +
-                   Connection::DataSource(ConnectionStringFor(Globals::DataPath)) +
-                   QStringLiteral(".\r") +
-                   e.message(),
+        MsgBox(tr("Quillby cannot open its database %1.\r%2")
+                   .arg(Connection::DataSource(ConnectionStringFor(Globals::DataPath)),
+                        e.message()),
                MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
@@ -301,7 +300,7 @@ void frmLists::LaunchNewList()
 void frmLists::EditListClicked()
 {
     if (!ListSelected()) {
-        MsgBox(QStringLiteral("Please select a list to edit."), MsgButtons::OK, MsgIcon::None, this);
+        MsgBox(tr("Please select a list to edit."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
     RunHiddenTask([this] {
@@ -313,7 +312,7 @@ void frmLists::EditListClicked()
 void frmLists::TestClicked()
 {
     if (!ListSelected()) {
-        MsgBox(QStringLiteral("Please select a list to test."), MsgButtons::OK, MsgIcon::None, this);
+        MsgBox(tr("Please select a list to test."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
     RunHiddenTask([] {
@@ -327,7 +326,7 @@ void frmLists::TestClicked()
 void frmLists::PastTestsClicked()
 {
     if (!ListSelected()) {
-        MsgBox(QStringLiteral("Please select a list."), MsgButtons::OK, MsgIcon::None, this);
+        MsgBox(tr("Please select a list."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
     RunHiddenTask([this] { OpenPastTests(CurrentListID(), this); });
@@ -336,10 +335,10 @@ void frmLists::PastTestsClicked()
 void frmLists::DeleteListClicked()
 {
     if (!ListSelected()) {
-        MsgBox(QStringLiteral("Please select a list to delete."), MsgButtons::OK, MsgIcon::None, this);
+        MsgBox(tr("Please select a list to delete."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
-    if (MsgBox(QStringLiteral("Do you want to delete this list and all of it's words?"),
+    if (MsgBox(tr("Do you want to delete this list and all of it's words?"),
                MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes)
         return;
     const int32_t listId = CurrentListID();

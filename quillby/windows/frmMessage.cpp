@@ -46,12 +46,12 @@ QFont BoldFont(const QFont& base, double points)
 
 frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
 {
-    InitModalDialog(this, "frmMessage", QStringLiteral("Message..."));
+    InitModalDialog(this, "frmMessage", tr("Message..."));
     setAttribute(Qt::WA_QuitOnClose, false); // a notice never ends the program
 
     lblTop = MakeLabel(this, "lblTop", QString());
     lblTop->setFont(BoldFont(font(), 13.5));
-    lblBottom = MakeLabel(this, "lblBottom", QStringLiteral("Bottom"));
+    lblBottom = MakeLabel(this, "lblBottom", tr("Bottom"));
     lblBottom->setFont(BoldFont(font(), 12));
     for (QLabel* line : {lblTop, lblBottom}) {
         line->setAlignment(Qt::AlignCenter);
@@ -70,7 +70,7 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
     // Only receives the keyboard focus so that Enter and Space reach the window; it sits
     // outside the visible area.
     txtDummy = new QLineEdit(this);
-    NameControl(txtDummy, "txtDummy", QStringLiteral("Close message"));
+    NameControl(txtDummy, "txtDummy", tr("Close message"));
     txtDummy->setGeometry(-Twips(3000), -Twips(3000), Twips(600), Twips(300));
     txtDummy->installEventFilter(this);
 

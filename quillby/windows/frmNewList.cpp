@@ -8,6 +8,7 @@
 #include "Recordset.h"
 #include "Startup.h"
 #include "Statements.h"
+#include "Translation.h"
 #include "Twips.h"
 
 #include <QDateTime>
@@ -53,27 +54,28 @@ QDate StartMonday(const QDate& today) { return today.addDays(1 - today.dayOfWeek
 
 QString WeekdayName(const QDate& date)
 {
-    return QLocale::c().dayName(date.dayOfWeek(), QLocale::LongFormat);
+    const QLocale locale = TranslationInForce() ? QLocale() : QLocale::c();
+    return locale.dayName(date.dayOfWeek(), QLocale::LongFormat);
 }
 
 frmNewList::frmNewList(QWidget* parent) : QDialog(parent)
 {
-    InitModalDialog(this, "frmNewList", QStringLiteral("New Word List"));
+    InitModalDialog(this, "frmNewList", tr("New Word List"));
 
     lblToday = MakeLabel(this, "lblToday", QString());
     QFont bold = lblToday->font();
     bold.setBold(true);
     lblToday->setFont(bold);
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Start of week"));
-    Label2 = MakeLabel(this, "Label2", QStringLiteral("End of week"));
-    Label3 = MakeLabel(this, "Label3", QStringLiteral("Date of test"));
+    Label1 = MakeLabel(this, "Label1", tr("Start of week"));
+    Label2 = MakeLabel(this, "Label2", tr("End of week"));
+    Label3 = MakeLabel(this, "Label3", tr("Date of test"));
     txtStart = MakeTextBox(this, "txtStart", Label1);
     txtEnd = MakeTextBox(this, "txtEnd", Label2);
     txtTestDate = MakeTextBox(this, "txtTestDate", Label3);
-    cmdCreate = MakeButton(this, "cmdCreate", QStringLiteral("Create"),
-                           QStringLiteral("Create a new word list"));
-    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"),
-                           QStringLiteral("Do not create a new list"));
+    cmdCreate = MakeButton(this, "cmdCreate", tr("Create"),
+                           tr("Create a new word list"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"),
+                           tr("Do not create a new list"));
 
     auto* dates = new QGridLayout;
     int row = 0;
@@ -106,8 +108,7 @@ frmNewList::frmNewList(QWidget* parent) : QDialog(parent)
 
     Globals::NewListCreated = false;
     const QDate today = AppToday();
-    lblToday->setText(QStringLiteral("Today is ") + WeekdayName(today) + QChar(' ') +
-                      UsDateText(today));
+    lblToday->setText(tr("Today is %1 %2").arg(WeekdayName(today), DisplayDateText(today)));
     lblToday->setAccessibleName(lblToday->text());
     Guarded([this] { LoadDefaultDates(); });
     txtStart->setFocus();
@@ -115,10 +116,10 @@ frmNewList::frmNewList(QWidget* parent) : QDialog(parent)
 
 QString frmNewList::ComputeTestDate(const QString& day) const
 {
-    return UsDateText(::ComputeTestDate(day, AppToday()));
+    return DisplayDateText(::ComputeTestDate(day, AppToday()));
 }
 
-void frmNewList::SetStartMonday() { txtStart->setText(UsDateText(StartMonday(AppToday()))); }
+void frmNewList::SetStartMonday() { txtStart->setText(DisplayDateText(StartMonday(AppToday()))); }
 
 void frmNewList::LoadDefaultDates()
 {
@@ -138,7 +139,7 @@ void frmNewList::LoadDefaultDates()
 void frmNewList::CreateClicked()
 {
     if (!ParseDateText(txtStart->text()).isValid())
-        txtStart->setText(UsDateText(AppToday()));
+        txtStart->setText(DisplayDateText(AppToday()));
     if (!ParseDateText(txtTestDate->text()).isValid())
         txtTestDate->setText(ComputeTestDate(kFridays));
     if (!ParseDateText(txtEnd->text()).isValid())

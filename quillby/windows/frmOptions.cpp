@@ -17,6 +17,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
@@ -36,41 +37,51 @@ void IgnoringErrors(F&& read)
     }
 }
 
-QStringList TimeChoices()
+// The shown text of a message time; its stored form (TimeComboText) is the English one.
+QString TimeChoiceName(int messageTime)
 {
-    QStringList items{QStringLiteral("None"), QStringLiteral("Indefinately"),
-                      QStringLiteral("1 Second")};
-    for (int s = 2; s <= 10; ++s)
-        items << QString::number(s) + QStringLiteral(" Seconds");
-    items << QStringLiteral("15 Seconds");
-    return items;
+    switch (messageTime) {
+    case Opt::MESSAGE_TIME_NONE:
+        return frmOptions::tr("None");
+    case Opt::MESSAGE_TIME_INDEFINITE:
+        return frmOptions::tr("Indefinately");
+    case 2:
+        return frmOptions::tr("1 Second");
+    default:
+        return frmOptions::tr("%1 Seconds").arg(QLocale::c().toString(messageTime / 2.0, 'g', 15));
+    }
 }
 
-QStringList TestDayChoices()
+void AddTimeChoices(QComboBox* box)
 {
-    QStringList items;
+    for (int time : {Opt::MESSAGE_TIME_NONE, Opt::MESSAGE_TIME_INDEFINITE, 2, 4, 6, 8, 10, 12, 14,
+                     16, 18, 20, 30})
+        AddStoredChoice(box, TimeChoiceName(time), TimeComboText(time));
+}
+
+void AddTestDayChoices(QComboBox* box)
+{
     for (const char* day : Opt::TEST_DAYS)
-        items << QString::fromLatin1(day);
-    return items;
+        AddStoredChoice(box, StoredChoiceName(day), QString::fromLatin1(day));
 }
 } // namespace
 
 frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
 {
-    InitModalDialog(this, "frmOptions", QStringLiteral("Options"));
+    InitModalDialog(this, "frmOptions", tr("Options"));
 
     BuildMenu();
     Tab1 = new QTabWidget(this);
-    NameControl(Tab1, "Tab1", QStringLiteral("Options"));
-    Tab1->addTab(BuildTestDefaultsTab(), QStringLiteral("Test Defaults"));
-    Tab1->addTab(BuildGeneralDefaultsTab(), QStringLiteral("General Defaults"));
+    NameControl(Tab1, "Tab1", tr("Options"));
+    Tab1->addTab(BuildTestDefaultsTab(), tr("Test Defaults"));
+    Tab1->addTab(BuildGeneralDefaultsTab(), tr("General Defaults"));
 
-    cmdSave = MakeButton(this, "cmdSave", QStringLiteral("Save Settings"),
-                         QStringLiteral("Save these settings"));
-    cmdRestoreDefaults = MakeButton(this, "cmdRestoreDefaults", QStringLiteral("Restore Defaults"),
-                                    QStringLiteral("Restore all settings to thier defaults"));
-    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"),
-                           QStringLiteral("Do not save changes"));
+    cmdSave = MakeButton(this, "cmdSave", tr("Save Settings"),
+                         tr("Save these settings"));
+    cmdRestoreDefaults = MakeButton(this, "cmdRestoreDefaults", tr("Restore Defaults"),
+                                    tr("Restore all settings to thier defaults"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"),
+                           tr("Do not save changes"));
     cmdSave->setDefault(true);
     setTabOrder(cmdRestoreDefaults, cmdSave); // left to right, as they stand
     setTabOrder(cmdSave, cmdCancel);
@@ -94,20 +105,20 @@ void frmOptions::BuildMenu()
 {
     menuBar_ = new QMenuBar(this);
     menuBar_->setObjectName(QStringLiteral("menuBar"));
-    mnuFile = menuBar_->addMenu(QStringLiteral("&File"));
+    mnuFile = menuBar_->addMenu(tr("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    mnuSave = MakeMenuItem(mnuFile, "mnuSave", QStringLiteral("&Save Settings"));
-    mnuExit = MakeMenuItem(mnuFile, "mnuExit", QStringLiteral("E&xit"));
+    mnuSave = MakeMenuItem(mnuFile, "mnuSave", tr("&Save Settings"));
+    mnuExit = MakeMenuItem(mnuFile, "mnuExit", tr("E&xit"));
 }
 
 QWidget* frmOptions::BuildTestDefaultsTab()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabTestDefaults"));
-    BuildTestDefaultFrames(page, *this, QStringLiteral("practice tests"), true);
+    BuildTestDefaultFrames(page, *this, tr("practice tests"), true);
     chkSkipIndividualTestSetup = MakeCheckBox(
-        page, "chkSkipIndividualTestSetup", QStringLiteral("Skip Individual Test Setup"),
-        QStringLiteral("Always use these defaults when starting a practice test"));
+        page, "chkSkipIndividualTestSetup", tr("Skip Individual Test Setup"),
+        tr("Always use these defaults when starting a practice test"));
 
     auto* layout = new QVBoxLayout(page);
     for (QWidget* part : {static_cast<QWidget*>(frameDisplay), static_cast<QWidget*>(frameWrong),
@@ -122,25 +133,27 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
 {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("tabGeneralDefaults"));
-    auto* dayLabel = MakeLabel(page, "lblTestDay", QStringLiteral("School tests are normally on"));
+    auto* dayLabel = MakeLabel(page, "lblTestDay", tr("School tests are normally on"));
     txtTestDay = MakeChoiceBox(
-        page, "txtTestDay", dayLabel, TestDayChoices(),
-        QStringLiteral("The day of the week that the student normally has spelling tests at school"),
+        page, "txtTestDay", dayLabel, {},
+        tr("The day of the week that the student normally has spelling tests at school"),
         true);
+    AddTestDayChoices(txtTestDay);
     chkPromptToDeleteOldTests = MakeCheckBox(
         page, "chkPromptToDeleteOldTests",
-        QStringLiteral("Prompt me to delete word lists after thier test dates"),
-        QStringLiteral("Alerts you when lists are past thier scheduled school test date"));
+        tr("Prompt me to delete word lists after thier test dates"),
+        tr("Alerts you when lists are past thier scheduled school test date"));
     chkSpeakWords = MakeCheckBox(
-        page, "chkSpeakWords", QStringLiteral("Speak words that have no recording"),
-        QStringLiteral("The computer's voice says a word that has no recording of its own, in "
+        page, "chkSpeakWords", tr("Speak words that have no recording"),
+        tr("The computer's voice says a word that has no recording of its own, in "
                        "practice tests and when a word is pronounced in the word lists"));
     chkSpeakWords->setChecked(true);
-    auto* timeLabel = MakeLabel(page, "lblTempMessages", QStringLiteral("Temporary Messages"));
-    txtTempMessages = MakeChoiceBox(page, "txtTempMessages", timeLabel, TimeChoices(),
-                                    QStringLiteral("The amount of time to display messages"), true);
-    cmdTestMessageTime = MakeButton(page, "cmdTestMessageTime", QStringLiteral("Test"),
-                                    QStringLiteral("Test the selected message time"));
+    auto* timeLabel = MakeLabel(page, "lblTempMessages", tr("Temporary Messages"));
+    txtTempMessages = MakeChoiceBox(page, "txtTempMessages", timeLabel, {},
+                                    tr("The amount of time to display messages"), true);
+    AddTimeChoices(txtTempMessages);
+    cmdTestMessageTime = MakeButton(page, "cmdTestMessageTime", tr("Test"),
+                                    tr("Test the selected message time"));
     cmdTestMessageTime->setAutoDefault(false);
 
     // Shown, and reached by Tab, in the order the controls were made.
@@ -182,7 +195,7 @@ void frmOptions::LoadOptions()
             IgnoringErrors([&] { SetCheckFromText(box, rs.Field(Col(column)).toText()); });
         };
         auto text = [&rs](QComboBox* box, const char* column) {
-            IgnoringErrors([&] { box->setCurrentText(rs.Field(Col(column)).toText()); });
+            IgnoringErrors([&] { ShowStoredChoice(box, rs.Field(Col(column)).toText()); });
         };
         check(chkSkipIndividualTestSetup, Opt::SKIP_TEST_SETUP);
         check(chkPronounce, Opt::PRONOUNCE);
@@ -211,8 +224,8 @@ void frmOptions::SaveOptions()
     rs.SetField(Col(Opt::SKIP_TEST_SETUP), CheckText(chkSkipIndividualTestSetup));
     WriteTestDefaults(*this, rs);
     rs.SetField(Col(Opt::MESSAGE_TIME),
-                Variant(static_cast<int32_t>(TimeComboValue(txtTempMessages->currentText()))));
-    rs.SetField(Col(Opt::TEST_DAY), Variant(txtTestDay->currentText()));
+                Variant(static_cast<int32_t>(TimeComboValue(StoredChoice(txtTempMessages)))));
+    rs.SetField(Col(Opt::TEST_DAY), Variant(StoredChoice(txtTestDay)));
     rs.SetField(Col(Opt::PROMPT_TO_DELETE_LISTS), CheckText(chkPromptToDeleteOldTests));
     // A database that could not gain the column keeps speaking words, its default.
     if (rs.Columns().contains(Col(Opt::SPEAK_WORDS), Qt::CaseInsensitive))
@@ -227,11 +240,11 @@ void frmOptions::RestoreDefaults()
     chkDefinition->setChecked(true);
     chkSentence->setChecked(true);
     cmbMoveOn->setCurrentText(QString::fromLatin1(Opt::DEFAULT_MOVE_ON_AFTER));
-    txtTestDay->setCurrentText(QString::fromLatin1(Opt::DEFAULT_TEST_DAY));
+    ShowStoredChoice(txtTestDay, QString::fromLatin1(Opt::DEFAULT_TEST_DAY));
     chkPromptToDeleteOldTests->setChecked(true);
     chkSpeakWords->setChecked(true);
     SetTimeCombo(Opt::DEFAULT_MESSAGE_TIME);
-    txtTestOrder->setCurrentText(QString::fromLatin1(Opt::DEFAULT_TEST_ORDER));
+    ShowStoredChoice(txtTestOrder, QString::fromLatin1(Opt::DEFAULT_TEST_ORDER));
     chkSkipIndividualTestSetup->setChecked(false);
     chkRevealAnswers->setChecked(true);
     chkForceEcho->setChecked(true);
@@ -243,14 +256,14 @@ void frmOptions::RestoreDefaults()
 
 void frmOptions::SetTimeCombo(int messageTime)
 {
-    txtTempMessages->setCurrentText(TimeComboText(messageTime));
+    ShowStoredChoice(txtTempMessages, TimeComboText(messageTime), TimeChoiceName(messageTime));
 }
 
 void frmOptions::SaveClicked()
 {
     if (!AnyClueChecked(*this)) {
         Tab1->setCurrentIndex(0);
-        MsgBox(MissingClueMessage(QStringLiteral(
+        MsgBox(MissingClueMessage(tr(
                    "You must check at least one of the following boxes to save these defaults:")),
                MsgButtons::OK, MsgIcon::None, this);
         chkPronounce->setFocus();
@@ -258,26 +271,26 @@ void frmOptions::SaveClicked()
     }
     Guarded([this] {
         SaveOptions();
-        ShowTempMessage(QStringLiteral("Settings Saved"), QString());
+        ShowTempMessage(tr("Settings Saved"), QString());
         accept();
     });
 }
 
 void frmOptions::RestoreDefaultsClicked()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to restore all defaults?"), MsgButtons::YesNo,
+    if (MsgBox(tr("Are you sure you want to restore all defaults?"), MsgButtons::YesNo,
                MsgIcon::None, this) != MsgResult::Yes)
         return;
     Guarded([this] {
         RestoreDefaults();
-        ShowTempMessage(QStringLiteral("Defaults Restored"), QString());
+        ShowTempMessage(tr("Defaults Restored"), QString());
     });
 }
 
 void frmOptions::TestMessageTimeClicked()
 {
     const int32_t remembered = Globals::MessageTime;
-    Globals::MessageTime = TimeComboValue(txtTempMessages->currentText());
-    ShowTempMessage(QStringLiteral("Testing"), QStringLiteral("Click To Close"));
+    Globals::MessageTime = TimeComboValue(StoredChoice(txtTempMessages));
+    ShowTempMessage(tr("Testing"), tr("Click To Close"));
     Globals::MessageTime = remembered;
 }

@@ -38,7 +38,7 @@ frmPastTests::frmPastTests(QWidget* parent) : CompanionWindow(parent, Qt::Window
 {
     setObjectName(QStringLiteral("frmPastTests"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Past Tests"));
+    setWindowTitle(tr("Past Tests"));
     g_instance = this;
     BuildControls();
     move(Twips(100), Twips(600));
@@ -58,17 +58,17 @@ void frmPastTests::BuildControls()
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
-    Label1 = MakeLabel(central, "Label1", QStringLiteral("Select a test..."));
-    MSFlexGrid1 = MakeGrid(central, QStringLiteral("Select a test..."), 1);
+    Label1 = MakeLabel(central, "Label1", tr("Select a test..."));
+    MSFlexGrid1 = MakeGrid(central, tr("Select a test..."), 1);
     MSFlexGrid1->setMinimumWidth(Twips(2800) + 30);
     Label1->setBuddy(MSFlexGrid1);
     auto* totals = new QFormLayout;
-    txtTotalTests = AddReadOnlyField(totals, central, "Label2", QStringLiteral("Total Tests:"),
-                             "txtTotalTests", QStringLiteral("Total tests for this word list"));
+    txtTotalTests = AddReadOnlyField(totals, central, "Label2", tr("Total Tests:"),
+                             "txtTotalTests", tr("Total tests for this word list"));
     txtAverageScore =
-        AddReadOnlyField(totals, central, "Label3", QStringLiteral("Average Score:"), "txtAverageScore",
-                 QStringLiteral("Average score of all tests taken for this word list"));
-    cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"));
+        AddReadOnlyField(totals, central, "Label3", tr("Average Score:"), "txtAverageScore",
+                 tr("Average score of all tests taken for this word list"));
+    cmdExit = MakeButton(central, "cmdExit", tr("Close"));
     progress = new ListProgressPanel(central);
 
     auto* buttons = new QHBoxLayout;
@@ -102,7 +102,7 @@ void frmPastTests::SetListID(int32_t listId)
 void frmPastTests::LoadPastTests()
 {
     filling_ = true;
-    ResetGrid(MSFlexGrid1, {QStringLiteral("Date"), QStringLiteral("Score"), QString()},
+    ResetGrid(MSFlexGrid1, {tr("Date"), tr("Score"), QString()},
               {1400, 1400, 1},
               {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter,
                Qt::AlignLeft | Qt::AlignVCenter});
@@ -132,7 +132,7 @@ void frmPastTests::LoadPastTests()
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
         if (date != lastDate || lastDateText.isEmpty()) {
             lastDate = date;
-            lastDateText = UsDateText(date);
+            lastDateText = DisplayDateText(date);
         }
         rows.push_back({lastDateText, PercentText(score), QString::number(testId)});
     }

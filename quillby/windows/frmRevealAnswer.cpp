@@ -15,21 +15,21 @@
 frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmRevealAnswer"));
-    setWindowTitle(QStringLiteral("The Correct Answer Is..."));
+    setWindowTitle(tr("The Correct Answer Is..."));
     setModal(true);
 
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Correct Spelling:"));
+    Label1 = MakeLabel(this, "Label1", tr("Correct Spelling:"));
     lblWord = MakeWordLabel(this, "lblWord", 2);
-    lblWord->setAccessibleDescription(QStringLiteral("Correct Spelling"));
-    lblTypeIt = MakeLabel(this, "lblTypeIt", QStringLiteral("Type it:"));
+    lblWord->setAccessibleDescription(tr("Correct Spelling"));
+    lblTypeIt = MakeLabel(this, "lblTypeIt", tr("Type it:"));
     txtEcho = new QLineEdit(this);
     txtEcho->setObjectName(QStringLiteral("txtEcho"));
-    txtEcho->setAccessibleName(QStringLiteral("Type it:"));
+    txtEcho->setAccessibleName(tr("Type it:"));
     QFont typed = txtEcho->font();
     typed.setPointSizeF(typed.pointSizeF() * 1.6);
     txtEcho->setFont(typed);
     lblTypeIt->setBuddy(txtEcho);
-    cmdOK = MakeButton(this, "cmdOK", QStringLiteral("OK"), QStringLiteral("Next word"));
+    cmdOK = MakeButton(this, "cmdOK", tr("OK"), tr("Next word"));
     cmdOK->setDefault(true); // Enter in txtEcho acts as OK
 
     auto* grid = new QGridLayout;

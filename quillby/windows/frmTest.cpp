@@ -50,7 +50,7 @@ QPlainTextEdit* MakeClueBox(QGroupBox* frame, const char* name)
 frmTest::frmTest(QWidget* parent) : QWidget(parent, Qt::Window), session_(*this)
 {
     setObjectName(QStringLiteral("frmTest"));
-    setWindowTitle(QStringLiteral("Test"));
+    setWindowTitle(tr("Test"));
     g_instance = this;
     BuildControls();
 
@@ -101,19 +101,19 @@ void frmTest::BuildControls()
     large.setPointSizeF(large.pointSizeF() * 1.6);
     frameMain->setFont(large);
 
-    frameDefinition = new QGroupBox(QStringLiteral("Definition"), frameMain);
+    frameDefinition = new QGroupBox(tr("Definition"), frameMain);
     frameDefinition->setObjectName(QStringLiteral("frameDefinition"));
     txtDefinition = MakeClueBox(frameDefinition, "txtDefinition");
-    frameContext = new QGroupBox(QStringLiteral("Context Sentence"), frameMain);
+    frameContext = new QGroupBox(tr("Context Sentence"), frameMain);
     frameContext->setObjectName(QStringLiteral("frameContext"));
     txtContext = MakeClueBox(frameContext, "txtContext");
 
     frameBottom = new QFrame(frameMain);
     frameBottom->setObjectName(QStringLiteral("frameBottom"));
-    lblWord = MakeLabel(frameBottom, "lblWord", QStringLiteral("Word"));
+    lblWord = MakeLabel(frameBottom, "lblWord", tr("Word"));
     txtWord = new QLineEdit(frameBottom);
     txtWord->setObjectName(QStringLiteral("txtWord"));
-    txtWord->setAccessibleName(QStringLiteral("Word"));
+    txtWord->setAccessibleName(tr("Word"));
     lblWord->setBuddy(txtWord);
     // The answer is the one thing the child types: large letters in a tall box, with the
     // label and buttons beside it of the same height.
@@ -123,8 +123,8 @@ void frmTest::BuildControls()
     QFont wordLabelFont = large;
     wordLabelFont.setBold(true);
     lblWord->setFont(wordLabelFont);
-    cmdNext = MakeButton(frameBottom, "cmdNext", QStringLiteral("Next"), QStringLiteral("Next word"));
-    cmdPronounce = MakeButton(frameBottom, "cmdPronounce", QStringLiteral("Pronounce"), QStringLiteral("Pronounce the current word"));
+    cmdNext = MakeButton(frameBottom, "cmdNext", tr("Next"), tr("Next word"));
+    cmdPronounce = MakeButton(frameBottom, "cmdPronounce", tr("Pronounce"), tr("Pronounce the current word"));
     for (QPushButton* button : {cmdNext, cmdPronounce})
         button->setMinimumHeight(txtWord->sizeHint().height());
     auto* bottom = new QHBoxLayout(frameBottom);
@@ -134,7 +134,7 @@ void frmTest::BuildControls()
     bottom->addWidget(cmdPronounce);
     // A visible way out of the full-screen test besides the title bar's close box: it asks
     // the same question before the test is given up.
-    cmdQuit = MakeButton(this, "cmdQuit", QStringLiteral("Quit"), QStringLiteral("Quit this test"));
+    cmdQuit = MakeButton(this, "cmdQuit", tr("Quit"), tr("Quit this test"));
     cmdQuit->setFont(large);
     setTabOrder(txtWord, cmdNext);
     setTabOrder(cmdNext, cmdPronounce);

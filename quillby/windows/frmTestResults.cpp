@@ -3,6 +3,7 @@
 #include "AppFunctions.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "Translation.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Recordset.h"
@@ -50,7 +51,7 @@ frmTestResults::frmTestResults(QWidget* parent) : CompanionWindow(parent, Qt::Wi
 {
     setObjectName(QStringLiteral("frmTestResults"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Test Results"));
+    setWindowTitle(tr("Test Results"));
     g_instance = this;
     BuildControls();
     move(Twips(300), Twips(500));
@@ -71,32 +72,32 @@ void frmTestResults::BuildControls()
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* when = new QFormLayout;
-    txtDate = AddReadOnlyField(when, central, "Label5", QStringLiteral("Date:"), "txtDate");
-    txtStartTime = AddReadOnlyField(when, central, "Label7", QStringLiteral("Time:"), "txtStartTime");
+    txtDate = AddReadOnlyField(when, central, "Label5", tr("Date:"), "txtDate");
+    txtStartTime = AddReadOnlyField(when, central, "Label7", tr("Time:"), "txtStartTime");
 
-    frameSummary = new QGroupBox(QStringLiteral("Summary"), central);
+    frameSummary = new QGroupBox(tr("Summary"), central);
     frameSummary->setObjectName(QStringLiteral("frameSummary"));
     auto* summary = new QFormLayout(frameSummary);
-    txtScore = AddReadOnlyField(summary, frameSummary, "Label3", QStringLiteral("Score:"), "txtScore",
-                        QStringLiteral("The score for this test"));
+    txtScore = AddReadOnlyField(summary, frameSummary, "Label3", tr("Score:"), "txtScore",
+                        tr("The score for this test"));
     txtCorrectOnFirstTry = AddReadOnlyField(
-        summary, frameSummary, "Label2", QStringLiteral("First Try:"), "txtCorrectOnFirstTry",
-        QStringLiteral("The number of words spelled correctly on the first attempt"));
-    txtTotalWords = AddReadOnlyField(summary, frameSummary, "Label4", QStringLiteral("Words on Test:"),
-                             "txtTotalWords", QStringLiteral("The number of words on the test"));
-    txtMovedOn = AddReadOnlyField(summary, frameSummary, "Label6", QStringLiteral("Moved on:"),
+        summary, frameSummary, "Label2", tr("First Try:"), "txtCorrectOnFirstTry",
+        tr("The number of words spelled correctly on the first attempt"));
+    txtTotalWords = AddReadOnlyField(summary, frameSummary, "Label4", tr("Words on Test:"),
+                             "txtTotalWords", tr("The number of words on the test"));
+    txtMovedOn = AddReadOnlyField(summary, frameSummary, "Label6", tr("Moved on:"),
                           "txtMovedOn",
-                          QStringLiteral("The number of words that were not spelled correctly in "
+                          tr("The number of words that were not spelled correctly in "
                                          "the allotted number of attempts"));
-    txtTotalTime = AddReadOnlyField(summary, frameSummary, "Label1", QStringLiteral("Minutes:"),
+    txtTotalTime = AddReadOnlyField(summary, frameSummary, "Label1", tr("Minutes:"),
                             "txtTotalTime",
-                            QStringLiteral("The total time in minutes this test took"));
+                            tr("The total time in minutes this test took"));
 
-    MSFlexGrid1 = MakeGrid(central, QStringLiteral("Words"), 0);
+    MSFlexGrid1 = MakeGrid(central, tr("Words"), 0);
     KeepColoursWhenSelected(MSFlexGrid1);
     MSFlexGrid1->setMinimumWidth(Twips(2500 + 1200) + 30);
-    Label8 = MakeLabel(central, "Label8", QStringLiteral("Click on a word to view the details"));
-    cmdExit = MakeButton(central, "cmdExit", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+    Label8 = MakeLabel(central, "Label8", tr("Click on a word to view the details"));
+    cmdExit = MakeButton(central, "cmdExit", tr("Close"), tr("Close this screen"));
 
     auto* left = new QVBoxLayout;
     left->addLayout(when);
@@ -165,8 +166,10 @@ void frmTestResults::LoadResults()
     const QDateTime end = rs.Field(QStringLiteral("END_TIME")).toDateTime();
     txtTotalTime->setText(QString::number(MinutesBetween(start, end)));
     moveOnAfter_ = rs.Field(QStringLiteral("MOVE_ON_AFTER")).toLong();
-    txtDate->setText(UsDateText(start.date()));
-    txtStartTime->setText(QLocale::c().toString(start.time(), QStringLiteral("h:mm AP")));
+    txtDate->setText(DisplayDateText(start.date()));
+    txtStartTime->setText(TranslationInForce()
+                              ? QLocale().toString(start.time(), QLocale::ShortFormat)
+                              : QLocale::c().toString(start.time(), QStringLiteral("h:mm AP")));
     rs.Close();
     ProcessEvents(2);
 
@@ -184,7 +187,7 @@ void frmTestResults::LoadResults()
 
 void frmTestResults::ResetResultsGrid()
 {
-    ResetGrid(MSFlexGrid1, {QStringLiteral("Word"), QStringLiteral("Attempts"), QString()},
+    ResetGrid(MSFlexGrid1, {tr("Word"), tr("Attempts"), QString()},
               {2500, 1200, 1},
               {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignRight | Qt::AlignVCenter,
                Qt::AlignLeft | Qt::AlignVCenter});
@@ -285,7 +288,7 @@ void frmTestResults::closeEvent(QCloseEvent* event)
         g_instance = nullptr;
     if (parentForm_ == QLatin1String("frmTest")) {
         hide();
-        if (MsgBox(QStringLiteral("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes)
+        if (MsgBox(tr("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes)
             StartTestAgain();
         else
             ReturnToLists();

@@ -32,7 +32,7 @@ frmTestSetup::frmTestSetup(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmTestSetup"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Test Setup"));
+    setWindowTitle(tr("Test Setup"));
     setAccessibleName(windowTitle());
     g_instance = this;
     BuildControls();
@@ -55,12 +55,12 @@ frmTestSetup* frmTestSetup::instance() { return g_instance; }
 
 void frmTestSetup::BuildControls()
 {
-    BuildTestDefaultFrames(this, *this, QStringLiteral("this test"), false);
-    cmdSetAsDefault = MakeButton(this, "cmdSetAsDefault", QStringLiteral("Set as Default"),
-                                 QStringLiteral("Save these settings as the defaults settings for "
+    BuildTestDefaultFrames(this, *this, tr("this test"), false);
+    cmdSetAsDefault = MakeButton(this, "cmdSetAsDefault", tr("Set as Default"),
+                                 tr("Save these settings as the defaults settings for "
                                                 "all practice tests"));
-    cmdCancel = MakeButton(this, "cmdCancel", QStringLiteral("Cancel"));
-    cmdContinue = MakeButton(this, "cmdContinue", QStringLiteral("Continue"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"));
+    cmdContinue = MakeButton(this, "cmdContinue", tr("Continue"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdSetAsDefault);
     buttons->addStretch();
@@ -89,7 +89,7 @@ void frmTestSetup::PresetControls()
 // A stored order that is none of the three choices runs alphabetically, so it shows as such.
 void frmTestSetup::SetOrderText(const QString& stored)
 {
-    const int index = txtTestOrder->findText(stored, Qt::MatchFixedString);
+    const int index = txtTestOrder->findData(stored, Qt::UserRole, Qt::MatchFixedString);
     txtTestOrder->setCurrentIndex(index >= 0 ? index : 0);
 }
 
@@ -114,7 +114,7 @@ void frmTestSetup::LoadDefaults()
     Recordset rs(Sql::SELECT_OPTIONS, Globals::DbConnection());
     if (rs.Eof()) {
         rs.Close();
-        MsgBox(QStringLiteral("There was a problem loading the default settings.\r"
+        MsgBox(tr("There was a problem loading the default settings.\r"
                               "Please use the Options screen to set defaults."));
         return;
     }
@@ -137,7 +137,7 @@ TestSettings frmTestSetup::ChosenSettings() const
     s.Pronounce = chkPronounce->isChecked();
     s.ShowDefinition = chkDefinition->isChecked();
     s.ShowContext = chkSentence->isChecked();
-    s.TestOrder = txtTestOrder->currentText().toUpper();
+    s.TestOrder = StoredChoice(txtTestOrder).toUpper();
     s.MoveOnAfter = cmbMoveOn->currentText().toInt();
     s.RevealAnswers = chkRevealAnswers->isChecked();
     s.ForceEcho = chkForceEcho->isChecked();
@@ -162,7 +162,7 @@ bool frmTestSetup::SaveDefaults()
     Recordset rs(Sql::SELECT_OPTIONS, Globals::DbConnection());
     if (rs.Eof()) {
         rs.Close();
-        MsgBox(QStringLiteral("There was a problem saving these settings.\r"
+        MsgBox(tr("There was a problem saving these settings.\r"
                               "Please use the Options screen to set defaults."));
         return false;
     }
@@ -174,7 +174,7 @@ bool frmTestSetup::SaveDefaults()
 
 void frmTestSetup::cmdContinue_Click()
 {
-    if (!CluesChosen(QStringLiteral("You must check at least one of the following boxes to "
+    if (!CluesChosen(tr("You must check at least one of the following boxes to "
                                     "proceed with the test:")))
         return;
     StartTest(true);
@@ -183,7 +183,7 @@ void frmTestSetup::cmdContinue_Click()
 
 void frmTestSetup::cmdSetAsDefault_Click()
 {
-    if (!CluesChosen(QStringLiteral("You must check at least one of the following boxes to "
+    if (!CluesChosen(tr("You must check at least one of the following boxes to "
                                     "save these defaults:")))
         return;
     // Without a settings row nothing was stored: say so once and go no further.
@@ -191,8 +191,8 @@ void frmTestSetup::cmdSetAsDefault_Click()
     Guarded([&] { saved = SaveDefaults(); });
     if (!saved)
         return;
-    ShowTempMessage(QStringLiteral("Settings Saved"), QString());
-    if (MsgBox(QStringLiteral("Start the test now?"), MsgButtons::YesNo, MsgIcon::None, this) ==
+    ShowTempMessage(tr("Settings Saved"), QString());
+    if (MsgBox(tr("Start the test now?"), MsgButtons::YesNo, MsgIcon::None, this) ==
         MsgResult::Yes)
         cmdContinue_Click();
 }

@@ -16,18 +16,18 @@ frmTestWordDetails::frmTestWordDetails(QWidget* parent) : QWidget(parent, Qt::Wi
 {
     setObjectName(QStringLiteral("frmTestWordDetails"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Word Attempts"));
+    setWindowTitle(tr("Word Attempts"));
     AddCloseKeys(this);
 
     lblWord = MakeWordLabel(this, "lblWord", 1.5);
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Attempts"));
+    Label1 = MakeLabel(this, "Label1", tr("Attempts"));
     List1 = new QListWidget(this);
     List1->setObjectName(QStringLiteral("List1"));
-    List1->setAccessibleName(QStringLiteral("Attempts"));
+    List1->setAccessibleName(tr("Attempts"));
     Label1->setBuddy(List1);
     lblResult = MakeLabel(this, "lblResult", QString());
     lblResult->setWordWrap(true);
-    Command1 = MakeButton(this, "Command1", QStringLiteral("Close"), QStringLiteral("Close this screen"));
+    Command1 = MakeButton(this, "Command1", tr("Close"), tr("Close this screen"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -58,17 +58,15 @@ void frmTestWordDetails::LoadWordDetails(int32_t testId, const QString& word,
 
     const int misses = List1->count();
     if (misses >= moveOnAfter) {
-        lblResult->setText(QStringLiteral("Not correct after ") + QString::number(misses) +
-                           QStringLiteral(" attempts"));
+        lblResult->setText(tr("Not correct after %1 attempts").arg(misses));
         return;
     }
     List1->addItem(word);
     const int count = List1->count();
     if (count == 1)
-        lblResult->setText(QStringLiteral("Correct on the first attempt"));
+        lblResult->setText(tr("Correct on the first attempt"));
     else if (count == 2)
-        lblResult->setText(QStringLiteral("Correct on 2nd attempt"));
+        lblResult->setText(tr("Correct on 2nd attempt"));
     else
-        lblResult->setText(QStringLiteral("Correct after ") + QString::number(count - 1) +
-                           QStringLiteral(" incorrect attempts"));
+        lblResult->setText(tr("Correct after %1 incorrect attempts").arg(count - 1));
 }

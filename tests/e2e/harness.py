@@ -695,6 +695,9 @@ class Journey:
         log_path = os.path.join(self.out_dir, f"{program}-{len(self.apps) + 1}.log")
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1")
+        # The journeys read English captions: the program's language is English unless a
+        # journey asks for another (env), whatever the desktop of the person running them.
+        environment.update(LC_MESSAGES="C", LANGUAGE="", LC_ALL="")
         environment.update(env or {})
         with open(log_path, "w") as log:
             process = subprocess.Popen([os.path.join(folder, program), *args],

@@ -4,6 +4,7 @@
 #include "GuiTestSupport.h"
 #include "Startup.h"
 #include "TestDb.h"
+#include "Translation.h"
 #include "frmAbout.h"
 #include "frmDeleteOldList.h"
 #include "frmHelp.h"
@@ -12,6 +13,7 @@
 #include "frmNewList.h"
 #include "frmOptions.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
@@ -35,6 +37,7 @@ TEST(Screenshots, EveryWindowOfTheMainProgram)
     if (ShotsFolder().isEmpty())
         GTEST_SKIP() << "QUILLBY_SHOTS not set";
     QDir().mkpath(ShotsFolder());
+    InstallTranslations(*qApp, "quillby"); // the desktop's language, as the program shows it
     UseDarkPaletteIfAsked();
     TestAppFolder folder;
     AddOptionsRow(0, QStringLiteral("FALSE"));

@@ -7,6 +7,7 @@
 #include "Sound.h"
 #include "Options.h"
 #include "Tasks.h"
+#include "Translation.h"
 #include "WavFiles.h"
 #include "frmOptions.h"
 #include "frmPastTests.h"
@@ -157,6 +158,7 @@ int main(int argc, char** argv)
 {
     InitSound();
     QApplication app(argc, argv);
+    InstallTranslations(app, "quillby"); // the desktop's language, as the program shows it
     UseDarkPaletteIfAsked();
     if (qEnvironmentVariableIsSet("QUILLBY_SHOTS_DARK"))
         g_suffix = QStringLiteral("-dark");

@@ -1,0 +1,60 @@
+"""A parent on a German desktop (LANG=de_DE.UTF-8): the main window, its menus and two windows
+speak German, Qt's own buttons too, dates take the German short form, the stored settings stay
+English, and the German Exit ends the program with status 0."""
+
+import re
+
+from harness import Journey, expect, expect_equal
+from quillby_steps import seed_list
+
+GERMAN = {"LANG": "de_DE.UTF-8", "LC_MESSAGES": "", "LC_ALL": "", "LANGUAGE": ""}
+
+with Journey("german") as journey:
+    seed_list(journey, 1, "2099-06-11", [(1, "Drachen", "er fliegt an einer Schnur")])
+    app = journey.start("Quillby", env=GERMAN)
+
+    app.step("the main window's buttons, menus and grid are German")
+    main = app.window("Quillby", role="frame")
+    for caption in ("Neue Liste", "Liste bearbeiten", "Test", "Frühere Tests", "Liste löschen",
+                    "Optionen", "Beenden"):
+        main.find("push button", caption)
+    for menu in ("Datei", "Hilfe"):
+        main.find("menu item", menu)
+    for item in ("Listen", "Neue Liste", "Liste löschen", "Beenden", "Hilfe anzeigen"):
+        expect(main.find_all("menu item", item, showing=False), f"the menu item {item!r}")
+    grid = main.find("table", "Vorhandene Wörterlisten")
+    expect_equal(grid.cells()[0][0], "11.06.99", "the test date in the German short form")
+
+    app.step("Qt's own buttons: the delete question offers Ja and Nein")
+    app.click(main.find("push button", "Liste löschen"))
+    app.answer_message("Nein", expect="Möchten Sie diese Liste mit allen ihren Wörtern löschen?")
+    expect_equal(len(journey.query("SELECT LIST_ID FROM LISTS")), 1, "the list after Nein")
+
+    app.step("the options window in German; the saved day stays English in the database")
+    app.click(main.find("push button", "Optionen"))
+    options = app.window("Optionen", role="dialog")
+    options.find("check box", "Testeinstellung überspringen")
+    options.find("combo box", "Reihenfolge der Wörter")
+    app.click(options.find("page tab", "Allgemein"))
+    expect_equal(options.find("combo box", "Kurzmeldungen").text, "3 Sekunden",
+                 "the default message time")
+    day = options.find("combo box", "Schultests sind meistens")
+    expect_equal(day.text, "freitags", "the default test day")
+    app.choose(day, "mittwochs")
+    app.click(options.find("push button", "Einstellungen speichern"))
+    app.dismiss_notice("Einstellungen gespeichert", caption="Meldung...")
+    app.wait_closed("Optionen")
+    row = journey.query("SELECT TEST_DAY, TEST_ORDER, MESSAGE_TIME FROM OPTIONS")
+    expect_equal([tuple(r.values()) for r in row], [("Wednesdays", "Alphabetical", 6)],
+                 "the stored settings, in English")
+
+    app.step("the new-list window: German captions, dates in the German short form")
+    app.click(main.find("push button", "Neue Liste"))
+    new_list = app.window("Neue Wörterliste", role="dialog")
+    test_date = new_list.find("text", "Testtag").text
+    expect(re.fullmatch(r"\d\d\.\d\d\.\d\d", test_date), f"a German date, not {test_date!r}")
+    expect(new_list.find("label", re.compile(r"Heute ist \w+, der .*")), "the day in German")
+    app.click(new_list.find("push button", "Abbrechen"))
+    app.wait_closed("Neue Wörterliste")
+
+    app.exit_through(main.find("push button", "Beenden"))

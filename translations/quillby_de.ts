@@ -1,0 +1,1476 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>Connection</name>
+    <message>
+        <source>The disk is full, so nothing more could be stored in the database %1. Make some room on the disk and try again.</source>
+        <translation>Der Datenträger ist voll, deshalb konnte in der Datenbank %1 nichts mehr gespeichert werden. Bitte schaffen Sie Platz auf dem Datenträger und versuchen Sie es noch einmal.</translation>
+    </message>
+    <message>
+        <source>The disk could not read or write the database %1 (%2).</source>
+        <translation>Die Datenbank %1 konnte auf dem Datenträger nicht gelesen oder geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>The database %1 reported: %2</source>
+        <translation>Die Datenbank %1 meldet: %2</translation>
+    </message>
+    <message>
+        <source>The connection string names no database file: %1</source>
+        <translation>Die Verbindungsangabe nennt keine Datenbankdatei: %1</translation>
+    </message>
+    <message>
+        <source>The database file %1 does not exist.</source>
+        <translation>Die Datenbankdatei %1 gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder, not a database file.</source>
+        <translation>%1 ist ein Ordner und keine Datenbankdatei.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be opened.</source>
+        <translation>Die Datenbank %1 kann nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The database file %1 is read-only: nothing could be stored in it.</source>
+        <translation>Die Datenbankdatei %1 ist schreibgeschützt: Es kann nichts darin gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The file %1 cannot be read as a Quillby database (%2).</source>
+        <translation>Die Datei %1 kann nicht als Quillby-Datenbank gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The file %1 is not a Quillby database: it has no table %2.</source>
+        <translation>Die Datei %1 ist keine Quillby-Datenbank: Ihr fehlt die Tabelle %2.</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be made ready for writing; its folder may be read-only, full or in use (%2).</source>
+        <translation>Die Datenbank %1 kann nicht zum Schreiben vorbereitet werden; ihr Ordner ist vielleicht schreibgeschützt, voll oder in Benutzung (%2).</translation>
+    </message>
+    <message>
+        <source>The database is not open.</source>
+        <translation>Die Datenbank ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>The operation could not be completed:<byte value="xd"/>%1</source>
+        <translation>Der Vorgang konnte nicht abgeschlossen werden:<byte value="xd"/>%1</translation>
+    </message>
+</context>
+<context>
+    <name>Ids</name>
+    <message>
+        <source>The counter code %1 is not a valid code.</source>
+        <translation>Der Zählername %1 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The counter %1 holds no usable number: %2</source>
+        <translation>Der Zähler %1 enthält keine brauchbare Zahl: %2</translation>
+    </message>
+    <message>
+        <source>The counter %1 holds %2, which is not a positive whole number.</source>
+        <translation>Der Zähler %1 enthält %2, und das ist keine positive ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>The counter %1 is at its largest value %2 and cannot hand out another identifier.</source>
+        <translation>Der Zähler %1 steht auf seinem Höchstwert %2 und kann keine weitere Nummer vergeben.</translation>
+    </message>
+</context>
+<context>
+    <name>ListProgressPanel</name>
+    <message>
+        <source>No tests yet: the scores appear here after the first test.</source>
+        <translation>Noch keine Tests: Die Ergebnisse erscheinen hier nach dem ersten Test.</translation>
+    </message>
+    <message>
+        <source>No word has been missed on a test yet.</source>
+        <translation>Bisher wurde in keinem Test ein Wort falsch geschrieben.</translation>
+    </message>
+    <message>
+        <source>Hardest words</source>
+        <translation>Schwierigste Wörter</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Score (%)</source>
+        <translation>Ergebnis (%)</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>test %1: %2</source>
+        <translation>Test %1: %2</translation>
+    </message>
+    <message>
+        <source>Scores of the tests</source>
+        <translation>Ergebnisse der Tests</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Tests missed</source>
+        <translation>Tests mit Fehler</translation>
+    </message>
+    <message>
+        <source>Wrong spellings</source>
+        <translation>Falsche Schreibweisen</translation>
+    </message>
+</context>
+<context>
+    <name>Opt</name>
+    <message>
+        <source>Alphabetical</source>
+        <translation>Alphabetisch</translation>
+    </message>
+    <message>
+        <source>Order Created</source>
+        <translation>Reihenfolge der Eingabe</translation>
+    </message>
+    <message>
+        <source>Random</source>
+        <translation>Zufällig</translation>
+    </message>
+    <message>
+        <source>Sundays</source>
+        <translation>sonntags</translation>
+    </message>
+    <message>
+        <source>Mondays</source>
+        <translation>montags</translation>
+    </message>
+    <message>
+        <source>Tuesdays</source>
+        <translation>dienstags</translation>
+    </message>
+    <message>
+        <source>Wednesdays</source>
+        <translation>mittwochs</translation>
+    </message>
+    <message>
+        <source>Thursdays</source>
+        <translation>donnerstags</translation>
+    </message>
+    <message>
+        <source>Fridays</source>
+        <translation>freitags</translation>
+    </message>
+    <message>
+        <source>Saturdays</source>
+        <translation>samstags</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeSession</name>
+    <message>
+        <source>This list has no words yet.<byte value="xd"/>Please add words to the list before taking a test.</source>
+        <translation>Diese Liste enthält noch keine Wörter.<byte value="xd"/>Bitte füge Wörter hinzu, bevor du einen Test machst.</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig!</translation>
+    </message>
+    <message>
+        <source>Incorrect</source>
+        <translation>Leider falsch</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Versuch es noch einmal</translation>
+    </message>
+    <message>
+        <source>The test could not be saved.<byte value="xd"/>%1<byte value="xd"/>Your answers are kept. Try to save the test again?</source>
+        <translation>Der Test konnte nicht gespeichert werden.<byte value="xd"/>%1<byte value="xd"/>Deine Antworten bleiben erhalten. Soll der Test noch einmal gespeichert werden?</translation>
+    </message>
+    <message>
+        <source>You have not completed the test.<byte value="xd"/>Do you really want to quit?</source>
+        <translation>Du hast den Test noch nicht beendet.<byte value="xd"/>Möchtest du wirklich aufhören?</translation>
+    </message>
+</context>
+<context>
+    <name>Recordset</name>
+    <message>
+        <source>There is no current record to move from.</source>
+        <translation>Es gibt keinen aktuellen Datensatz, von dem aus weitergegangen werden kann.</translation>
+    </message>
+    <message>
+        <source>The record set is not open.</source>
+        <translation>Die Datensatzgruppe ist nicht geöffnet.</translation>
+    </message>
+    <message>
+        <source>The record set has no column %1.</source>
+        <translation>Die Datensatzgruppe hat keine Spalte %1.</translation>
+    </message>
+    <message>
+        <source>There is no current record to read %1 from.</source>
+        <translation>Es gibt keinen aktuellen Datensatz, aus dem %1 gelesen werden kann.</translation>
+    </message>
+    <message>
+        <source>There is no current record to write %1 to.</source>
+        <translation>Es gibt keinen aktuellen Datensatz, in den %1 geschrieben werden kann.</translation>
+    </message>
+    <message>
+        <source>Rows cannot be added through this statement.</source>
+        <translation>Über diese Abfrage können keine Zeilen hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>Rows cannot be changed through this statement.</source>
+        <translation>Über diese Abfrage können keine Zeilen geändert werden.</translation>
+    </message>
+    <message>
+        <source>The row to change no longer exists in %1.</source>
+        <translation>Die zu ändernde Zeile gibt es in %1 nicht mehr.</translation>
+    </message>
+</context>
+<context>
+    <name>RevealedWord</name>
+    <message>
+        <source>You must type the word correctly before moving on</source>
+        <translation>Schreib das Wort richtig ab, dann geht es weiter</translation>
+    </message>
+    <message>
+        <source>This word is case sensitive.<byte value="xd"/>Please tray again.</source>
+        <translation>Achte bei diesem Wort auf Groß- und Kleinschreibung.<byte value="xd"/>Versuch es bitte noch einmal.</translation>
+    </message>
+</context>
+<context>
+    <name>RowKeys</name>
+    <message>
+        <source>%1 row %2</source>
+        <translation>%1 Zeile %2</translation>
+    </message>
+    <message>
+        <source>Some rows of the database are damaged and were left out: %1.</source>
+        <translation>Einige Zeilen der Datenbank sind beschädigt und wurden ausgelassen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>The database is marked as in use by Quillby on the computer &quot;%1&quot;.<byte value="xd"/>Is that computer still using it?</source>
+        <translation>Die Datenbank ist als von Quillby auf dem Computer „%1“ benutzt markiert.<byte value="xd"/>Wird sie auf diesem Computer noch benutzt?</translation>
+    </message>
+</context>
+<context>
+    <name>TestDefaults</name>
+    <message>
+        <source>Display</source>
+        <translation>Anzeige</translation>
+    </message>
+    <message>
+        <source>Pronounce</source>
+        <translation>Vorsprechen</translation>
+    </message>
+    <message>
+        <source>The word will be pronounced during %1</source>
+        <translation>Das Wort wird bei %1 vorgesprochen</translation>
+    </message>
+    <message>
+        <source>Show Definition</source>
+        <translation>Bedeutung anzeigen</translation>
+    </message>
+    <message>
+        <source>The definition will be displayed during %1</source>
+        <translation>Die Bedeutung wird bei %1 angezeigt</translation>
+    </message>
+    <message>
+        <source>Show Context Sentence</source>
+        <translation>Beispielsatz anzeigen</translation>
+    </message>
+    <message>
+        <source>The context sentence will be show during %1</source>
+        <translation>Der Beispielsatz wird bei %1 angezeigt</translation>
+    </message>
+    <message>
+        <source>Word Order</source>
+        <translation>Reihenfolge der Wörter</translation>
+    </message>
+    <message>
+        <source>The order that the words will appear on %1</source>
+        <translation>Die Reihenfolge, in der die Wörter bei %1 drankommen</translation>
+    </message>
+    <message>
+        <source>Incorrect Answer Behavior</source>
+        <translation>Bei falschen Antworten</translation>
+    </message>
+    <message>
+        <source>Go to the next word after</source>
+        <translation>Weiter zum nächsten Wort nach</translation>
+    </message>
+    <message>
+        <source>The number of chances given to spell a word correctly before moving on to the next word</source>
+        <translation>Wie viele Versuche es gibt, ein Wort richtig zu schreiben, bevor das nächste Wort drankommt</translation>
+    </message>
+    <message>
+        <source>Go to the next word after incorrect answers</source>
+        <translation>Weiter zum nächsten Wort nach falschen Antworten</translation>
+    </message>
+    <message>
+        <source>incorrect answers</source>
+        <translation>falschen Antworten</translation>
+    </message>
+    <message>
+        <source>Reveal answers before moving on</source>
+        <translation>Vor dem Weitergehen die Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Show the correct answer if the word is not spelled correctly after the specified number of chances</source>
+        <translation>Die richtige Schreibweise zeigen, wenn das Wort nach der angegebenen Zahl von Versuchen noch nicht richtig geschrieben ist</translation>
+    </message>
+    <message>
+        <source>Require the student to type the correct answer after it is revealed</source>
+        <translation>Das Kind muss die gezeigte Lösung richtig abschreiben</translation>
+    </message>
+    <message>
+        <source>Require the student to correctly spell the word after it is show</source>
+        <translation>Das Kind muss das Wort richtig schreiben, nachdem es gezeigt wurde</translation>
+    </message>
+    <message>
+        <source>Clear Incorrect Answers</source>
+        <translation>Falsche Antworten löschen</translation>
+    </message>
+    <message>
+        <source>Clear the entire mispelled when an answer is incorrect</source>
+        <translation>Eine falsche Antwort wird ganz gelöscht</translation>
+    </message>
+    <message>
+        <source>Sounds</source>
+        <translation>Töne</translation>
+    </message>
+    <message>
+        <source>Play Sound After Correct Answers</source>
+        <translation>Ton nach richtigen Antworten</translation>
+    </message>
+    <message>
+        <source>Play a notification sound when a word is spelled correctly</source>
+        <translation>Einen Ton abspielen, wenn ein Wort richtig geschrieben ist</translation>
+    </message>
+    <message>
+        <source>Play Sound After Incorrect Answers</source>
+        <translation>Ton nach falschen Antworten</translation>
+    </message>
+    <message>
+        <source>Play a notification sound when a word is spelled incorrectly</source>
+        <translation>Einen Ton abspielen, wenn ein Wort falsch geschrieben ist</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/><byte value="xd"/>    1. Pronounce<byte value="xd"/>    2. Definition<byte value="xd"/>    3. Context Sentence</source>
+        <translation><byte value="xd"/><byte value="xd"/>    1. Vorsprechen<byte value="xd"/>    2. Bedeutung<byte value="xd"/>    3. Beispielsatz</translation>
+    </message>
+</context>
+<context>
+    <name>TestGrids</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>About %1...</source>
+        <translation>Über %1...</translation>
+    </message>
+    <message>
+        <source>Corvale Software</source>
+        <translation>Corvale Software</translation>
+    </message>
+    <message>
+        <source>Program Title:</source>
+        <translation>Programmname:</translation>
+    </message>
+    <message>
+        <source>Virtual Version:</source>
+        <translation>Virtuelle Version:</translation>
+    </message>
+    <message>
+        <source>Corvale Website:</source>
+        <translation>Corvale im Internet:</translation>
+    </message>
+    <message>
+        <source>Questions, Comments, Tech Support:</source>
+        <translation>Fragen, Anregungen, technische Hilfe:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Hard Version:</source>
+        <translation>Programmversion:</translation>
+    </message>
+</context>
+<context>
+    <name>frmDeleteOldList</name>
+    <message>
+        <source>Delete Old List...</source>
+        <translation>Alte Liste löschen...</translation>
+    </message>
+    <message>
+        <source>It is now past the scheduled test date of this word list.  Would you like to delete this list?</source>
+        <translation>Der geplante Testtag dieser Wörterliste ist vorbei.  Möchten Sie die Liste löschen?</translation>
+    </message>
+    <message>
+        <source>Created:</source>
+        <translation>Angelegt:</translation>
+    </message>
+    <message>
+        <source>Test Date:</source>
+        <translation>Testtag:</translation>
+    </message>
+    <message>
+        <source>Words:</source>
+        <translation>Wörter:</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete this list</source>
+        <translation>Diese Liste löschen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
+    </message>
+    <message>
+        <source>Does not delete this list, and you won&apos;t be prompted to delete this list again</source>
+        <translation>Die Liste wird nicht gelöscht, und Sie werden nicht wieder nach dem Löschen dieser Liste gefragt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Do not delete this list</source>
+        <translation>Diese Liste nicht löschen</translation>
+    </message>
+    <message>
+        <source>List Deleted</source>
+        <translation>Liste gelöscht</translation>
+    </message>
+    <message>
+        <source>List Ignored</source>
+        <translation>Liste ignoriert</translation>
+    </message>
+    <message>
+        <source>You will not be prompted to delete this list again.</source>
+        <translation>Sie werden nicht wieder nach dem Löschen dieser Liste gefragt.</translation>
+    </message>
+    <message>
+        <source>Words of the list</source>
+        <translation>Wörter der Liste</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditList</name>
+    <message>
+        <source>Edit Word List</source>
+        <translation>Wörterliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Add a word</source>
+        <translation>Wort hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a word to this list</source>
+        <translation>Ein Wort zu dieser Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit a word</source>
+        <translation>Wort bearbeiten</translation>
+    </message>
+    <message>
+        <source>Make changes to the definition, the context sentence, or pronounciation</source>
+        <translation>Bedeutung, Beispielsatz oder Aussprache ändern</translation>
+    </message>
+    <message>
+        <source>Delete a word</source>
+        <translation>Wort löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected word from this list</source>
+        <translation>Das ausgewählte Wort aus dieser Liste löschen</translation>
+    </message>
+    <message>
+        <source>Word Details</source>
+        <translation>Angaben zum Wort</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>Context Sentence</source>
+        <translation>Beispielsatz</translation>
+    </message>
+    <message>
+        <source>Case Sensitive</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Pronounce</source>
+        <translation>Vorsprechen</translation>
+    </message>
+    <message>
+        <source>Hear the current recording</source>
+        <translation>Die aktuelle Aufnahme anhören</translation>
+    </message>
+    <message>
+        <source>Test Totals</source>
+        <translation>Testübersicht</translation>
+    </message>
+    <message>
+        <source>Total Tests</source>
+        <translation>Tests insgesamt</translation>
+    </message>
+    <message>
+        <source>The number of times this word has appeared on a Quillby test</source>
+        <translation>Wie oft dieses Wort in einem Quillby-Test vorkam</translation>
+    </message>
+    <message>
+        <source>Correct on first attempt</source>
+        <translation>Beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>The number of times this word was spelled correctly on the first attempt on a test</source>
+        <translation>Wie oft dieses Wort in einem Test beim ersten Versuch richtig geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>Incorrect Guesses</source>
+        <translation>Falsche Versuche</translation>
+    </message>
+    <message>
+        <source>The number of times this word has been misspelled on a test</source>
+        <translation>Wie oft dieses Wort in einem Test falsch geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;New Word...</source>
+        <translation>&amp;Neues Wort...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+    <message>
+        <source>PopUp</source>
+        <translation>Kontextmenü</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
+    </message>
+</context>
+<context>
+    <name>frmEditWord</name>
+    <message>
+        <source>New Word</source>
+        <translation>Neues Wort</translation>
+    </message>
+    <message>
+        <source>This word can not have a recording: its text can not be used as the name of a sound file (it holds a character such as / or \, or it is too long).<byte value="xd"/>The word can still be saved without a recording.</source>
+        <translation>Zu diesem Wort kann keine Aufnahme gespeichert werden: Sein Text taugt nicht als Name einer Tondatei (er enthält ein Zeichen wie / oder \ oder ist zu lang).<byte value="xd"/>Das Wort kann trotzdem ohne Aufnahme gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The word was saved, but its recording could not be written to<byte value="xd"/>%1<byte value="xd"/>(the disk may be full or read-only). Any earlier recording is kept, and the new recording stays here until you save again or close this window.</source>
+        <translation>Das Wort wurde gespeichert, aber seine Aufnahme konnte nicht geschrieben werden nach<byte value="xd"/>%1<byte value="xd"/>(der Datenträger ist vielleicht voll oder schreibgeschützt). Eine frühere Aufnahme bleibt erhalten, und die neue Aufnahme bleibt hier, bis Sie erneut speichern oder dieses Fenster schließen.</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Case Sensitive</source>
+        <translation>Groß-/Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct</source>
+        <translation>Das Wort zählt nur als richtig, wenn Groß- und Kleinbuchstaben genau stimmen</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>Context Sentence</source>
+        <translation>Beispielsatz</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save this word</source>
+        <translation>Dieses Wort speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Do not save changes</source>
+        <translation>Änderungen nicht speichern</translation>
+    </message>
+    <message>
+        <source>Pronounciation</source>
+        <translation>Aussprache</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Record the pronounciation</source>
+        <translation>Die Aussprache aufnehmen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop recording</source>
+        <translation>Aufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message>
+        <source>Hear the current recording</source>
+        <translation>Die aktuelle Aufnahme anhören</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Clear the current recording</source>
+        <translation>Die aktuelle Aufnahme löschen</translation>
+    </message>
+    <message>
+        <source>Speak</source>
+        <translation>Sprechen</translation>
+    </message>
+    <message>
+        <source>Hear the word as a practice test will say it: its recording, or else the computer&apos;s voice</source>
+        <translation>Das Wort so anhören, wie ein Übungstest es sagt: seine Aufnahme oder sonst die Stimme des Computers</translation>
+    </message>
+    <message>
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Edit Word %1</source>
+        <translation>Wort bearbeiten: %1</translation>
+    </message>
+    <message>
+        <source>Can not save a blank word.  Please type the word in the box provided.</source>
+        <translation>Ein leeres Wort kann nicht gespeichert werden.  Bitte geben Sie das Wort in das Feld ein.</translation>
+    </message>
+    <message>
+        <source>At least one of the following items must be provided:<byte value="xd"/>   1. A Definition<byte value="xd"/>   2. A Context Sentence<byte value="xd"/>or 3. A Recording of the word</source>
+        <translation>Mindestens eines der folgenden Dinge muss angegeben werden:<byte value="xd"/>   1. Eine Bedeutung<byte value="xd"/>   2. Ein Beispielsatz<byte value="xd"/>oder 3. Eine Aufnahme des Wortes</translation>
+    </message>
+    <message>
+        <source>Word Saved</source>
+        <translation>Wort gespeichert</translation>
+    </message>
+</context>
+<context>
+    <name>frmHelp</name>
+    <message>
+        <source>Introduction</source>
+        <translation>Einführung</translation>
+    </message>
+    <message>
+        <source>Quillby is a great way for children to leantheir weekly spelling words.  When your child gets their spelling words from the teacher at the beginning of the week, use the &apos;Create a New List&apos; feature in Quillby to input each spelling word into the program.  You can also enter the word&apos;s definition, a context sentence, and record the pronounciation.  Once all the words are entered, your child can go through as many &apos;Practice Tests&apos; as they need all week long to help get them ready for the school test.</source>
+        <translation>Mit Quillby lernen Kinder ganz einfach ihre Lernwörter der Woche.  Wenn Ihr Kind zu Wochenbeginn die neuen Lernwörter von der Lehrerin oder dem Lehrer bekommt, geben Sie jedes Wort mit &apos;Neue Liste&apos; in Quillby ein.  Zu jedem Wort können Sie auch die Bedeutung und einen Beispielsatz eingeben und die Aussprache aufnehmen.  Sobald alle Wörter eingegeben sind, kann Ihr Kind die ganze Woche über so viele Übungstests machen, wie es braucht, um für den Test in der Schule gut vorbereitet zu sein.</translation>
+    </message>
+    <message>
+        <source>Create a Word List</source>
+        <translation>Eine Wörterliste anlegen</translation>
+    </message>
+    <message>
+        <source>On the main screen, there are several buttons.  To create a new Word List, click the &apos;New List&apos; button. Two new screens will open, a large one in the background, and a smaller one in the foreground.  The smaller window is the &apos;New Word&apos; window, where you can type the word, it&apos;s definition, a context sentence,  and record the word in your voice.  When you have entered all the information, click the &apos;Save&apos; button.  The word will be added to the list in the large background window, and you can enter then next word into the smaller window.  When you have entered all the words, close the &apos;New Word&apos; window.  The large window will still be visible.  From this window, you can review the words in the list, and make changes to any of them, or add new ones.</source>
+        <translation>Im Hauptfenster gibt es mehrere Schaltflächen.  Um eine neue Wörterliste anzulegen, klicken Sie auf &apos;Neue Liste&apos;.  Zwei neue Fenster öffnen sich: ein großes im Hintergrund und ein kleineres im Vordergrund.  Das kleinere ist das Fenster &apos;Neues Wort&apos;.  Dort geben Sie das Wort, seine Bedeutung und einen Beispielsatz ein und können das Wort mit Ihrer eigenen Stimme aufnehmen.  Wenn alles eingegeben ist, klicken Sie auf &apos;Speichern&apos;.  Das Wort erscheint dann in der Liste im großen Fenster, und Sie können im kleinen Fenster das nächste Wort eingeben.  Wenn alle Wörter eingegeben sind, schließen Sie das Fenster &apos;Neues Wort&apos;.  Das große Fenster bleibt offen.  Dort sehen Sie alle Wörter der Liste, können jedes davon ändern oder neue hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Take a Practice Test</source>
+        <translation>Einen Übungstest machen</translation>
+    </message>
+    <message>
+        <source>Once you have created a word list, you can take a &apos;Practice Test&apos; at any time by selecting the proper &apos;Word List&apos;, and clicking the &apos;Test&apos; button on the Main screen.  You may need to preform a &apos;Test Setup&apos; to set some options for the test, such as how many incorrect answers to accept before moving on to the next word.  Once you have completed the test setup, the &apos;Practice Test&apos; will begin.<byte value="xd"/>
+<byte value="xd"/>
+The on-screen clues will tell your child which word to type into the answer box.  If your child types it correctly, the next word will be given.  If your child answers incorrectly, they will be notified, and and will be given another chance.  &apos;Test Setup&apos; options will determine exactly what happens when an incorrect answer is given.<byte value="xd"/>
+<byte value="xd"/>
+When the test has been completed, the result will be show to you automatically.</source>
+        <translation>Sobald eine Wörterliste angelegt ist, kann Ihr Kind jederzeit einen Übungstest machen: Wählen Sie im Hauptfenster die passende Wörterliste aus und klicken Sie auf &apos;Test&apos;.  Eventuell erscheint zuerst die &apos;Testeinstellung&apos;, in der Sie einige Dinge für den Test festlegen, zum Beispiel wie viele falsche Antworten es geben darf, bevor das nächste Wort drankommt.  Danach beginnt der Übungstest.<byte value="xd"/>
+<byte value="xd"/>
+Die Hinweise auf dem Bildschirm sagen Ihrem Kind, welches Wort es in das Antwortfeld schreiben soll.  Schreibt es das Wort richtig, kommt das nächste Wort.  Ist die Antwort falsch, erfährt Ihr Kind das und bekommt noch eine Chance.  Was bei einer falschen Antwort genau passiert, legen Sie in der &apos;Testeinstellung&apos; fest.<byte value="xd"/>
+<byte value="xd"/>
+Wenn der Test fertig ist, wird das Ergebnis automatisch angezeigt.</translation>
+    </message>
+    <message>
+        <source>Test History</source>
+        <translation>Frühere Tests</translation>
+    </message>
+    <message>
+        <source>To view the test history for any word list, select the word list on the main screen, and click the &apos;Past Tests&apos; button.  A list of all past tests for the selected Word List will appear, and you will be able to see which words have been giving your child difficulty. The incorrect answers your child has given for each word on each test can be displayed.</source>
+        <translation>Um die früheren Tests einer Wörterliste anzusehen, wählen Sie die Liste im Hauptfenster aus und klicken auf &apos;Frühere Tests&apos;.  Es erscheint eine Übersicht aller bisherigen Tests dieser Liste, und Sie sehen, welche Wörter Ihrem Kind Schwierigkeiten machen.  Für jedes Wort jedes Tests lassen sich die falschen Antworten Ihres Kindes anzeigen.</translation>
+    </message>
+    <message>
+        <source>Options (Test Defaults)</source>
+        <translation>Optionen (Testvorgaben)</translation>
+    </message>
+    <message>
+        <source>Skip Individual Test Setup -- If this option is checked, all Practice Tests will use the default settings automatically.  If it is not checked, then you will be prompted to preform the &apos;Test Setup&apos; each time.<byte value="xd"/>
+<byte value="xd"/>
+Pronounce -- Use this option to enable the Practice Tests to speak the word to your child.<byte value="xd"/>
+<byte value="xd"/>
+Show Definition -- Use this option to display the word&apos;s definition on Practice Tests<byte value="xd"/>
+<byte value="xd"/>
+Show Context Sentence -- Use this option to display the word&apos;s context sentence on Practice Tests<byte value="xd"/>
+<byte value="xd"/>
+Show Definition -- Use this option to determine the order in which the words on a Practice Test are given<byte value="xd"/>
+<byte value="xd"/>
+Incorrect Answer Behavior -- Use these options to determine how to respond to incorrect answers on Practice Tests<byte value="xd"/>
+<byte value="xd"/>
+Sounds -- Use these options to enable or disable sounds on Practice Tests</source>
+        <translation>Testeinstellung überspringen -- Ist diese Option angekreuzt, verwenden alle Übungstests automatisch die Voreinstellungen.  Ist sie nicht angekreuzt, erscheint vor jedem Test die &apos;Testeinstellung&apos;.<byte value="xd"/>
+<byte value="xd"/>
+Vorsprechen -- Mit dieser Option sprechen die Übungstests Ihrem Kind das Wort vor.<byte value="xd"/>
+<byte value="xd"/>
+Bedeutung anzeigen -- Mit dieser Option zeigen die Übungstests die Bedeutung des Wortes an.<byte value="xd"/>
+<byte value="xd"/>
+Beispielsatz anzeigen -- Mit dieser Option zeigen die Übungstests den Beispielsatz zum Wort an.<byte value="xd"/>
+<byte value="xd"/>
+Reihenfolge der Wörter -- Hier legen Sie fest, in welcher Reihenfolge die Wörter im Übungstest drankommen.<byte value="xd"/>
+<byte value="xd"/>
+Bei falschen Antworten -- Hier legen Sie fest, was im Übungstest nach einer falschen Antwort geschieht.<byte value="xd"/>
+<byte value="xd"/>
+Töne -- Hier schalten Sie die Töne der Übungstests ein oder aus.</translation>
+    </message>
+    <message>
+        <source>Options (General)</source>
+        <translation>Optionen (Allgemein)</translation>
+    </message>
+    <message>
+        <source>Tempory Messages -- Temporary messages are notifications that Quillby periodically shows to the user.  These messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.<byte value="xd"/>
+<byte value="xd"/>
+School Tests On -- Use this option to determine when a school test date is based on the date the word list is created.<byte value="xd"/>
+<byte value="xd"/>
+Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has past it&apos;s school test date, so it can be deleted.</source>
+        <translation>Kurzmeldungen -- Kurzmeldungen sind Hinweise, die Quillby von Zeit zu Zeit anzeigt.  Sie erscheinen für kurze Zeit und verschwinden dann von selbst.  Hier legen Sie fest, wie lange sie zu sehen sind.<byte value="xd"/>
+<byte value="xd"/>
+Schultests sind -- Hier legen Sie fest, an welchem Wochentag der Test in der Schule meist ist; danach richtet sich der Testtag einer neu angelegten Wörterliste.<byte value="xd"/>
+<byte value="xd"/>
+Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinnert, wenn der Schultest einer Wörterliste vorbei ist, damit Sie die Liste löschen können.</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Help Topic:</source>
+        <translation>Hilfethema:</translation>
+    </message>
+    <message>
+        <source>Help Topic</source>
+        <translation>Hilfethema</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+</context>
+<context>
+    <name>frmLists</name>
+    <message>
+        <source>Quillby</source>
+        <translation>Quillby</translation>
+    </message>
+    <message>
+        <source>Existing Word Lists</source>
+        <translation>Vorhandene Wörterlisten</translation>
+    </message>
+    <message>
+        <source>New List</source>
+        <translation>Neue Liste</translation>
+    </message>
+    <message>
+        <source>Create a new word list</source>
+        <translation>Eine neue Wörterliste anlegen</translation>
+    </message>
+    <message>
+        <source>Edit List</source>
+        <translation>Liste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit an existing word list</source>
+        <translation>Eine vorhandene Wörterliste bearbeiten</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Start a practice test</source>
+        <translation>Einen Übungstest beginnen</translation>
+    </message>
+    <message>
+        <source>Past Tests</source>
+        <translation>Frühere Tests</translation>
+    </message>
+    <message>
+        <source>View details of previous tests</source>
+        <translation>Einzelheiten früherer Tests ansehen</translation>
+    </message>
+    <message>
+        <source>Delete List</source>
+        <translation>Liste löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected word list</source>
+        <translation>Die ausgewählte Wörterliste löschen</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Change configurations, settings, and defaults</source>
+        <translation>Einstellungen und Voreinstellungen ändern</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Exit Quillby</source>
+        <translation>Quillby beenden</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Lists</source>
+        <translation>&amp;Listen</translation>
+    </message>
+    <message>
+        <source>&amp;New List</source>
+        <translation>&amp;Neue Liste</translation>
+    </message>
+    <message>
+        <source>&amp;Edit List</source>
+        <translation>Liste &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Test</source>
+        <translation>&amp;Test</translation>
+    </message>
+    <message>
+        <source>&amp;Past Tests</source>
+        <translation>&amp;Frühere Tests</translation>
+    </message>
+    <message>
+        <source>&amp;Delete List</source>
+        <translation>Liste &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>Show Help</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über Quillby</translation>
+    </message>
+    <message>
+        <source>Quillby cannot open its database %1.<byte value="xd"/>%2</source>
+        <translation>Quillby kann seine Datenbank %1 nicht öffnen.<byte value="xd"/>%2</translation>
+    </message>
+    <message>
+        <source>Please select a list to edit.</source>
+        <translation>Bitte wählen Sie eine Liste zum Bearbeiten aus.</translation>
+    </message>
+    <message>
+        <source>Please select a list to test.</source>
+        <translation>Bitte wählen Sie eine Liste für den Test aus.</translation>
+    </message>
+    <message>
+        <source>Please select a list.</source>
+        <translation>Bitte wählen Sie eine Liste aus.</translation>
+    </message>
+    <message>
+        <source>Please select a list to delete.</source>
+        <translation>Bitte wählen Sie eine Liste zum Löschen aus.</translation>
+    </message>
+    <message>
+        <source>Do you want to delete this list and all of it&apos;s words?</source>
+        <translation>Möchten Sie diese Liste mit allen ihren Wörtern löschen?</translation>
+    </message>
+    <message>
+        <source>School Test Date</source>
+        <translation>Testtag in der Schule</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Tests</translation>
+    </message>
+</context>
+<context>
+    <name>frmMessage</name>
+    <message>
+        <source>Message...</source>
+        <translation>Meldung...</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Close message</source>
+        <translation>Meldung schließen</translation>
+    </message>
+</context>
+<context>
+    <name>frmNewList</name>
+    <message>
+        <source>New Word List</source>
+        <translation>Neue Wörterliste</translation>
+    </message>
+    <message>
+        <source>Start of week</source>
+        <translation>Wochenbeginn</translation>
+    </message>
+    <message>
+        <source>End of week</source>
+        <translation>Wochenende</translation>
+    </message>
+    <message>
+        <source>Date of test</source>
+        <translation>Testtag</translation>
+    </message>
+    <message>
+        <source>Create</source>
+        <translation>Anlegen</translation>
+    </message>
+    <message>
+        <source>Create a new word list</source>
+        <translation>Eine neue Wörterliste anlegen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Do not create a new list</source>
+        <translation>Keine neue Liste anlegen</translation>
+    </message>
+    <message>
+        <source>Today is %1 %2</source>
+        <translation>Heute ist %1, der %2</translation>
+    </message>
+</context>
+<context>
+    <name>frmOptions</name>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>Indefinately</source>
+        <translation>Unbegrenzt</translation>
+    </message>
+    <message>
+        <source>1 Second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 Seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Test Defaults</source>
+        <translation>Testvorgaben</translation>
+    </message>
+    <message>
+        <source>General Defaults</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Save Settings</source>
+        <translation>Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Save these settings</source>
+        <translation>Diese Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Restore Defaults</source>
+        <translation>Voreinstellungen</translation>
+    </message>
+    <message>
+        <source>Restore all settings to thier defaults</source>
+        <translation>Alle Einstellungen auf ihre Voreinstellung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Do not save changes</source>
+        <translation>Änderungen nicht speichern</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Save Settings</source>
+        <translation>&amp;Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>practice tests</source>
+        <translation>Übungstests</translation>
+    </message>
+    <message>
+        <source>Skip Individual Test Setup</source>
+        <translation>Testeinstellung überspringen</translation>
+    </message>
+    <message>
+        <source>Always use these defaults when starting a practice test</source>
+        <translation>Übungstests immer mit diesen Vorgaben beginnen</translation>
+    </message>
+    <message>
+        <source>School tests are normally on</source>
+        <translation>Schultests sind meistens</translation>
+    </message>
+    <message>
+        <source>The day of the week that the student normally has spelling tests at school</source>
+        <translation>Der Wochentag, an dem das Kind in der Schule meist den Rechtschreibtest schreibt</translation>
+    </message>
+    <message>
+        <source>Prompt me to delete word lists after thier test dates</source>
+        <translation>Nach dem Testtag zum Löschen der Wörterliste auffordern</translation>
+    </message>
+    <message>
+        <source>Alerts you when lists are past thier scheduled school test date</source>
+        <translation>Erinnert Sie, wenn der geplante Schultest einer Liste vorbei ist</translation>
+    </message>
+    <message>
+        <source>Speak words that have no recording</source>
+        <translation>Wörter ohne Aufnahme vorlesen</translation>
+    </message>
+    <message>
+        <source>The computer&apos;s voice says a word that has no recording of its own, in practice tests and when a word is pronounced in the word lists</source>
+        <translation>Die Stimme des Computers spricht ein Wort ohne eigene Aufnahme, in Übungstests und beim Vorsprechen in den Wörterlisten</translation>
+    </message>
+    <message>
+        <source>Temporary Messages</source>
+        <translation>Kurzmeldungen</translation>
+    </message>
+    <message>
+        <source>The amount of time to display messages</source>
+        <translation>Wie lange Meldungen zu sehen sind</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Test the selected message time</source>
+        <translation>Die gewählte Anzeigedauer ausprobieren</translation>
+    </message>
+    <message>
+        <source>You must check at least one of the following boxes to save these defaults:</source>
+        <translation>Damit diese Voreinstellungen gespeichert werden können, muss mindestens eines der folgenden Kästchen angekreuzt sein:</translation>
+    </message>
+    <message>
+        <source>Settings Saved</source>
+        <translation>Einstellungen gespeichert</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to restore all defaults?</source>
+        <translation>Möchten Sie wirklich alle Voreinstellungen wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Defaults Restored</source>
+        <translation>Voreinstellungen wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>Testing</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>Click To Close</source>
+        <translation>Zum Schließen klicken</translation>
+    </message>
+</context>
+<context>
+    <name>frmPastTests</name>
+    <message>
+        <source>Past Tests</source>
+        <translation>Frühere Tests</translation>
+    </message>
+    <message>
+        <source>Select a test...</source>
+        <translation>Wählen Sie einen Test...</translation>
+    </message>
+    <message>
+        <source>Total Tests:</source>
+        <translation>Tests insgesamt:</translation>
+    </message>
+    <message>
+        <source>Total tests for this word list</source>
+        <translation>Alle Tests dieser Wörterliste</translation>
+    </message>
+    <message>
+        <source>Average Score:</source>
+        <translation>Durchschnitt:</translation>
+    </message>
+    <message>
+        <source>Average score of all tests taken for this word list</source>
+        <translation>Durchschnittliches Ergebnis aller Tests dieser Wörterliste</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>frmRevealAnswer</name>
+    <message>
+        <source>The Correct Answer Is...</source>
+        <translation>Die richtige Antwort ist...</translation>
+    </message>
+    <message>
+        <source>Correct Spelling:</source>
+        <translation>Richtige Schreibweise:</translation>
+    </message>
+    <message>
+        <source>Correct Spelling</source>
+        <translation>Richtige Schreibweise</translation>
+    </message>
+    <message>
+        <source>Type it:</source>
+        <translation>Schreib es ab:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Nächstes Wort</translation>
+    </message>
+</context>
+<context>
+    <name>frmTest</name>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Bedeutung</translation>
+    </message>
+    <message>
+        <source>Context Sentence</source>
+        <translation>Beispielsatz</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Next word</source>
+        <translation>Nächstes Wort</translation>
+    </message>
+    <message>
+        <source>Pronounce</source>
+        <translation>Vorsprechen</translation>
+    </message>
+    <message>
+        <source>Pronounce the current word</source>
+        <translation>Das aktuelle Wort vorsprechen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Aufhören</translation>
+    </message>
+    <message>
+        <source>Quit this test</source>
+        <translation>Diesen Test beenden</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestResults</name>
+    <message>
+        <source>Test Results</source>
+        <translation>Testergebnis</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Ergebnis:</translation>
+    </message>
+    <message>
+        <source>The score for this test</source>
+        <translation>Das Ergebnis dieses Tests</translation>
+    </message>
+    <message>
+        <source>First Try:</source>
+        <translation>Beim 1. Versuch:</translation>
+    </message>
+    <message>
+        <source>The number of words spelled correctly on the first attempt</source>
+        <translation>Wie viele Wörter beim ersten Versuch richtig geschrieben wurden</translation>
+    </message>
+    <message>
+        <source>Words on Test:</source>
+        <translation>Wörter im Test:</translation>
+    </message>
+    <message>
+        <source>The number of words on the test</source>
+        <translation>Wie viele Wörter im Test vorkamen</translation>
+    </message>
+    <message>
+        <source>Moved on:</source>
+        <translation>Übersprungen:</translation>
+    </message>
+    <message>
+        <source>The number of words that were not spelled correctly in the allotted number of attempts</source>
+        <translation>Wie viele Wörter in der erlaubten Zahl von Versuchen nicht richtig geschrieben wurden</translation>
+    </message>
+    <message>
+        <source>Minutes:</source>
+        <translation>Minuten:</translation>
+    </message>
+    <message>
+        <source>The total time in minutes this test took</source>
+        <translation>Wie viele Minuten der Test insgesamt gedauert hat</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Click on a word to view the details</source>
+        <translation>Klicke auf ein Wort, um Einzelheiten zu sehen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close this screen</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Test Again?</source>
+        <translation>Noch einmal testen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestSetup</name>
+    <message>
+        <source>Test Setup</source>
+        <translation>Testeinstellung</translation>
+    </message>
+    <message>
+        <source>this test</source>
+        <translation>diesem Test</translation>
+    </message>
+    <message>
+        <source>Set as Default</source>
+        <translation>Als Vorgabe speichern</translation>
+    </message>
+    <message>
+        <source>Save these settings as the defaults settings for all practice tests</source>
+        <translation>Diese Einstellungen als Vorgabe für alle Übungstests speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Continue</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>There was a problem loading the default settings.<byte value="xd"/>Please use the Options screen to set defaults.</source>
+        <translation>Die Voreinstellungen konnten nicht geladen werden.<byte value="xd"/>Bitte legen Sie die Vorgaben im Fenster Optionen fest.</translation>
+    </message>
+    <message>
+        <source>There was a problem saving these settings.<byte value="xd"/>Please use the Options screen to set defaults.</source>
+        <translation>Diese Einstellungen konnten nicht gespeichert werden.<byte value="xd"/>Bitte legen Sie die Vorgaben im Fenster Optionen fest.</translation>
+    </message>
+    <message>
+        <source>You must check at least one of the following boxes to proceed with the test:</source>
+        <translation>Damit der Test beginnen kann, muss mindestens eines der folgenden Kästchen angekreuzt sein:</translation>
+    </message>
+    <message>
+        <source>You must check at least one of the following boxes to save these defaults:</source>
+        <translation>Damit diese Voreinstellungen gespeichert werden können, muss mindestens eines der folgenden Kästchen angekreuzt sein:</translation>
+    </message>
+    <message>
+        <source>Settings Saved</source>
+        <translation>Einstellungen gespeichert</translation>
+    </message>
+    <message>
+        <source>Start the test now?</source>
+        <translation>Den Test jetzt beginnen?</translation>
+    </message>
+</context>
+<context>
+    <name>frmTestWordDetails</name>
+    <message>
+        <source>Word Attempts</source>
+        <translation>Versuche zum Wort</translation>
+    </message>
+    <message>
+        <source>Attempts</source>
+        <translation>Versuche</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Close this screen</source>
+        <translation>Dieses Fenster schließen</translation>
+    </message>
+    <message>
+        <source>Not correct after %1 attempts</source>
+        <translation>Nach %1 Versuchen nicht richtig</translation>
+    </message>
+    <message>
+        <source>Correct on the first attempt</source>
+        <translation>Beim ersten Versuch richtig</translation>
+    </message>
+    <message>
+        <source>Correct on 2nd attempt</source>
+        <translation>Beim 2. Versuch richtig</translation>
+    </message>
+    <message>
+        <source>Correct after %1 incorrect attempts</source>
+        <translation>Richtig nach %1 falschen Versuchen</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Quillby is already running.</source>
+        <translation>Quillby läuft bereits.</translation>
+    </message>
+</context>
+</TS>
