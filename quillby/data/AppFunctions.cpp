@@ -83,8 +83,12 @@ int32_t CountListWords(int32_t listId)
 
 int32_t CountListTests(int32_t listId)
 {
-    return Count(Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId) +
-                 S(Sql::AND_WHOLE_LIST_TEST));
+    // Practice rounds of missed words are stored among the list's tests but are none of them.
+    Recordset rs(Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId), Globals::DbConnection());
+    int32_t tests = 0;
+    for (; !rs.Eof(); rs.MoveNext())
+        tests += rs.Field(QStringLiteral("PRACTICE_OF")).isNull() ? 1 : 0;
+    return tests;
 }
 
 int32_t CountWordsAsked(int32_t testId)

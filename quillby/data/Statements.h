@@ -83,7 +83,6 @@ inline constexpr const char* SELECT_WORDS_WITH_MISSES =
 inline constexpr const char* CLOSE_MISSES = "  AND RESULT = 'INCORRECT' ) AS MISSES FROM WORDS ";
 // Practice rounds of missed words (TESTS.PRACTICE_OF names the test practised). A list's
 // history, its test count and its averages are those of its whole-list tests only.
-inline constexpr const char* AND_WHOLE_LIST_TEST = " AND PRACTICE_OF IS NULL ";
 // The words of a test that were not right at the first attempt; + test id + CLOSE_SUBQUERY.
 inline constexpr const char* AND_MISSED_IN_TEST =
     " AND WORD_ID IN (SELECT WORD_ID FROM WORD_ATTEMPTS WHERE ATTEMPT_NUMBER = 1 "
