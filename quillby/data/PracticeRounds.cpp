@@ -4,6 +4,9 @@
 #include "Recordset.h"
 #include "RowKeys.h"
 
+#include <QStringList>
+#include <set>
+
 std::optional<int32_t> PractisedTest(const Recordset& rs)
 {
     if (rs.Field(QStringLiteral("PRACTICE_OF")).isNull())
@@ -47,4 +50,32 @@ TestPlace PlaceOfTest(int32_t testId)
     const auto places = TestPlaces(tests);
     const auto found = places.find(testId);
     return found == places.end() ? TestPlace{} : found->second;
+}
+
+int32_t CountWholeListAttempts(const QString& attemptsSql)
+{
+    std::vector<int32_t> tests; // the TEST_ID of each row; 0 when damaged (counted)
+    std::set<int32_t> distinct;
+    Recordset rs(attemptsSql, Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        tests.push_back(RowKey(rs, QStringLiteral("TEST_ID")).value_or(0));
+        distinct.insert(tests.back());
+    }
+    rs.Close();
+    if (tests.empty())
+        return 0;
+    QStringList ids;
+    for (const int32_t id : distinct)
+        ids << QString::number(id);
+    std::set<int32_t> rounds;
+    Recordset found(QStringLiteral("SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NOT NULL "
+                                   "AND TEST_ID IN (%1)")
+                        .arg(ids.join(QLatin1Char(','))),
+                    Globals::DbConnection());
+    for (; !found.Eof(); found.MoveNext())
+        rounds.insert(RowKey(found, QStringLiteral("TEST_ID")).value_or(0));
+    int32_t count = 0;
+    for (const int32_t test : tests)
+        count += rounds.count(test) == 0 ? 1 : 0;
+    return count;
 }

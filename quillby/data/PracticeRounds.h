@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -33,3 +34,8 @@ std::map<int32_t, TestPlace> TestPlaces(const std::vector<ListTest>& tests);
 
 // The place of one stored test among the tests of its list. Throws DbError.
 TestPlace PlaceOfTest(int32_t testId);
+
+// The rows of a statement over WORD_ATTEMPTS that belong to no practice round: a word's
+// statistics in the list editor count its whole-list tests, as its "Total Tests" does.
+// Throws DbError.
+int32_t CountWholeListAttempts(const QString& attemptsSql);

@@ -204,6 +204,12 @@ TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
             "1 " + Sql::ORDER_BY_WORD,
         QString(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID + "1 " +
             Sql::ORDER_BY_START_TIME,
+        // A practice round: its words, its results' words, its number of words.
+        QString(Sql::SELECT_WORDS_NO_LEADING_BLANK) + Sql::WHERE_LIST_ID + "1 " +
+            Sql::AND_MISSED_IN_TEST + "15" + Sql::CLOSE_SUBQUERY + Sql::ORDER_BY_WORD,
+        QString(Sql::SELECT_WORDS_WITH_MISSES) + "16" + Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID +
+            "1 " + Sql::AND_ASKED_IN_TEST + "16" + Sql::CLOSE_SUBQUERY + Sql::ORDER_BY_WORD,
+        QString(Sql::SELECT_WORDS_ASKED) + "16 ",
         attempts + " WHERE WORD_ID = 5  AND TEST_ID = 7  AND RESULT = 'INCORRECT'  ORDER BY ATTEMPT_NUMBER ",
         attempts + " WHERE WORD_ID = 5  AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ",
         attempts + " WHERE WORD_ID = 5  AND RESULT = 'INCORRECT' ",
