@@ -59,6 +59,20 @@ protected:
         QApplication::processEvents();
         return results;
     }
+    // A test of a new list of these words from the main window's selection: order of
+    // creation, two tries, nothing revealed.
+    frmTest* BeginTwoTriesInCreatedOrder(const QStringList& words)
+    {
+        list = AddList();
+        for (const QString& word : words)
+            AddWord(list, word);
+        Globals::SelectedListID = list;
+        TestSettings s;
+        s.TestOrder = QStringLiteral("Order Created");
+        s.MoveOnAfter = 2;
+        s.RevealAnswers = s.ForceEcho = false;
+        return Begin(list, s);
+    }
     int32_t list = 0;
 };
 
@@ -203,15 +217,7 @@ TEST_F(Results, ATestWithoutItsRowShowsAnEmptyWindow)
 
 TEST_F(Results, ClosingAfterATestOffersAnotherWithTheSameSettings)
 {
-    list = AddList();
-    AddWord(list, QStringLiteral("sun"));
-    AddWord(list, QStringLiteral("moon"));
-    Globals::SelectedListID = list;
-    TestSettings s;
-    s.TestOrder = QStringLiteral("Order Created");
-    s.MoveOnAfter = 2;
-    s.RevealAnswers = s.ForceEcho = false;
-    frmTest* test = Begin(list, s);
+    frmTest* test = BeginTwoTriesInCreatedOrder({"sun", "moon"});
     Answer(test, QStringLiteral("sun"));
     Answer(test, QStringLiteral("moon"));
     QApplication::processEvents();
@@ -244,15 +250,7 @@ TEST_F(Results, ClosingAfterATestOffersAnotherWithTheSameSettings)
 // list still counts one test, and "Test Again?" then tests the whole list.
 TEST_F(Results, PractisingTheMissedWordsRunsARoundOnThemWithTheSameSettings)
 {
-    list = AddList();
-    for (const char* word : {"sun", "moon", "star", "comet"})
-        AddWord(list, QString::fromLatin1(word));
-    Globals::SelectedListID = list;
-    TestSettings s;
-    s.TestOrder = QStringLiteral("Order Created");
-    s.MoveOnAfter = 2;
-    s.RevealAnswers = s.ForceEcho = false;
-    frmTest* test = Begin(list, s);
+    frmTest* test = BeginTwoTriesInCreatedOrder({"sun", "moon", "star", "comet"});
     for (const char* answer : {"sun", "mon", "moon", "star", "comit", "comt"})
         Answer(test, QString::fromLatin1(answer));
     QApplication::processEvents();
