@@ -35,7 +35,10 @@ CREATE TABLE TESTS (
     LIST_ID       INTEGER,
     MOVE_ON_AFTER INTEGER,
     START_TIME    DATETIME,
-    END_TIME      DATETIME
+    END_TIME      DATETIME,
+    -- A practice round of the missed words: the TEST_ID of the test whose missed words it
+    -- asked. NULL for a test of the whole list, the only kind that counts in a list's history.
+    PRACTICE_OF   INTEGER
 );
 CREATE UNIQUE INDEX TESTS_TEST_ID ON TESTS (TEST_ID);
 CREATE INDEX TESTS_LIST_ID ON TESTS (LIST_ID);

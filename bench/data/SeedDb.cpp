@@ -55,7 +55,8 @@ void Fill(sqlite3* db, const SeedSize& size)
 {
     Insert list(db, "INSERT INTO LISTS VALUES (?, ?, ?, ?, ?, 'IGNORED')");
     Insert word(db, "INSERT INTO WORDS VALUES (?, ?, ?, ?, ?, 'FALSE')");
-    Insert test(db, "INSERT INTO TESTS VALUES (?, ?, 3, ?, ?)");
+    Insert test(db, "INSERT INTO TESTS (TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, END_TIME) "
+                    "VALUES (?, ?, 3, ?, ?)");
     Insert attempt(db, "INSERT INTO WORD_ATTEMPTS VALUES (?, ?, ?, ?, ?, ?)");
     const QDate firstFriday(2004, 6, 4);
     for (int l = 1; l <= size.lists; ++l) {

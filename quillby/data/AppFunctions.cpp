@@ -83,7 +83,17 @@ int32_t CountListWords(int32_t listId)
 
 int32_t CountListTests(int32_t listId)
 {
-    return Count(Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId));
+    // Practice rounds of missed words are stored among the list's tests but are none of them.
+    Recordset rs(Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId), Globals::DbConnection());
+    int32_t tests = 0;
+    for (; !rs.Eof(); rs.MoveNext())
+        tests += rs.Field(QStringLiteral("PRACTICE_OF")).isNull() ? 1 : 0;
+    return tests;
+}
+
+int32_t CountWordsAsked(int32_t testId)
+{
+    return Count(S(Sql::SELECT_WORDS_ASKED) + QString::number(testId) + S(Sql::VALUE_END));
 }
 
 QString GetWordText(int32_t wordId)
@@ -122,8 +132,11 @@ int32_t GetTestScore(int32_t testId)
     int32_t words = 0;
     {
         Recordset rs(Where(Sql::SELECT_TESTS, Sql::WHERE_TEST_ID, testId), Globals::DbConnection());
+        // A practice round is scored on the words it asked, a whole-list test on the list.
         if (!rs.Eof())
-            words = CountListWords(rs.Field(QStringLiteral("LIST_ID")).toLong());
+            words = rs.Field(QStringLiteral("PRACTICE_OF")).isNull()
+                        ? CountListWords(rs.Field(QStringLiteral("LIST_ID")).toLong())
+                        : CountWordsAsked(testId);
     }
     ProcessEvents(6);
     const int32_t correct = Count(Where(Sql::SELECT_WORD_ATTEMPTS, Sql::WHERE_TEST_ID, testId) +

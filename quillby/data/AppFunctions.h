@@ -8,10 +8,12 @@
 // and Globals::WavPath; database failures raise DbError to the calling operation.
 
 int32_t CountListWords(int32_t listId);
-int32_t CountListTests(int32_t listId);
+int32_t CountListTests(int32_t listId);    // whole-list tests: practice rounds do not count
+int32_t CountWordsAsked(int32_t testId);   // the words a test stored answers for
 QString GetWordText(int32_t wordId);      // "" when there is no such word
 QString GetListTestDate(int32_t listId);  // short date text, "" when there is no such list
 int32_t GetTestScore(int32_t testId);     // per cent right at the first attempt, halves to even
+                                          // (of the words asked, for a practice round)
 
 // numerator / denominator (both >= 0, denominator > 0) rounded to the nearest whole number,
 // halves to the even neighbour, computed exactly in whole numbers.

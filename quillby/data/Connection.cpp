@@ -239,7 +239,10 @@ void Connection::Open(const QString& connectionString)
         VerifyQuillbyDatabase();
         Configure();
         UpgradeSchema();
-        AddMissingColumns(db_);
+        if (!AddMissingColumns(db_))
+            throw DbError(QString(), QStringLiteral("The database %1 could not be brought up "
+                                                    "to date (%2).")
+                                         .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
         // Newer SQLite versions also check every table's statistics when the connection
         // opens, as they recommend for long-lived connections (older ones ignore the flag).
         RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize = 0x10002;");

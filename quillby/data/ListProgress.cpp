@@ -17,6 +17,7 @@ QString MissedWordsSql(int32_t listId)
                " JOIN WORD_ATTEMPTS A ON A.WORD_ID = W.WORD_ID"
                " JOIN TESTS T ON T.TEST_ID = A.TEST_ID"
                " WHERE W.LIST_ID = %1 AND T.LIST_ID = %1 AND A.RESULT = 'INCORRECT'"
+               " AND T.PRACTICE_OF IS NULL"
                " GROUP BY W.WORD_ID"
                " ORDER BY TESTS_MISSED DESC, MISSES DESC, W.WORD, W.WORD_ID")
         .arg(id);
@@ -31,7 +32,7 @@ QString SpellingsSql(int32_t listId, int maxSpellings)
                " COUNT(*) AS TIMES, ROW_NUMBER() OVER (PARTITION BY A.WORD_ID"
                " ORDER BY COUNT(*) DESC, A.GUESS COLLATE BINARY) AS RANKING"
                " FROM WORD_ATTEMPTS A JOIN TESTS T ON T.TEST_ID = A.TEST_ID"
-               " WHERE T.LIST_ID = %1 AND A.RESULT = 'INCORRECT'"
+               " WHERE T.LIST_ID = %1 AND A.RESULT = 'INCORRECT' AND T.PRACTICE_OF IS NULL"
                " GROUP BY A.WORD_ID, A.GUESS COLLATE BINARY)"
                " WHERE RANKING <= %2 ORDER BY WORD_ID, RANKING")
         .arg(listId)

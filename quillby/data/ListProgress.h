@@ -18,7 +18,8 @@ struct HardWord {
     std::vector<WrongSpelling> spellings; // the most tried wrong spellings, most often first
 };
 
-// The list's words that were missed in at least one of its tests (TESTS rows of the list),
+// The list's words that were missed in at least one of its whole-list tests (TESTS rows of the
+// list; practice rounds of missed words would count a word's misses twice),
 // hardest first: more tests missed, then more wrong attempts, then the word alphabetically,
 // then creation order. Each carries up to maxSpellings wrong spellings, most often tried
 // first (ties alphabetically; spellings that differ in letter case count apart). Computed by

@@ -49,7 +49,8 @@ inline constexpr const char* SET_STATUS_IGNORED = " SET STATUS = 'IGNORED' ";
 inline constexpr const char* SELECT_LIST_GRID_ROWS =
     " SELECT _rowid_ AS ROW_NUMBER, LIST_ID, TEST_DATE,"
     " (SELECT COUNT(*) FROM WORDS WHERE WORDS.LIST_ID = LISTS.LIST_ID) AS WORD_COUNT,"
-    " (SELECT COUNT(*) FROM TESTS WHERE TESTS.LIST_ID = LISTS.LIST_ID) AS TEST_COUNT"
+    " (SELECT COUNT(*) FROM TESTS WHERE TESTS.LIST_ID = LISTS.LIST_ID"
+    " AND TESTS.PRACTICE_OF IS NULL) AS TEST_COUNT"
     " FROM LISTS ";
 // The same rows without their counts (they show blank), when the counts cannot be read.
 inline constexpr const char* SELECT_LIST_GRID_ROWS_UNCOUNTED =
@@ -62,12 +63,16 @@ inline constexpr const char* MAX_LIST_ID =
     " SELECT LIST_ID AS LAST_ID FROM LISTS  WHERE LIST_ID BETWEEN 1 AND 2147483647 "
     " ORDER BY LIST_ID DESC LIMIT 1 ";
 
-// The tests of a list with each one's first-try hits (GetTestScore's count), in one statement.
+// The tests of a list with each one's first-try hits (GetTestScore's count), in one statement;
+// for a practice round also the test it practised and the number of words it asked.
 // Followed by " WHERE LIST_ID = " + id + " " + " ORDER BY START_TIME ".
 inline constexpr const char* SELECT_TESTS_WITH_FIRST_TRY =
     " SELECT _rowid_ AS ROW_NUMBER, TEST_ID, START_TIME,"
     " (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ATTEMPTS.TEST_ID = TESTS.TEST_ID "
-    " AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ) AS FIRST_TRY FROM TESTS ";
+    " AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ) AS FIRST_TRY,"
+    " PRACTICE_OF, CASE WHEN PRACTICE_OF IS NULL THEN NULL ELSE"
+    " (SELECT COUNT(DISTINCT WORD_ID) FROM WORD_ATTEMPTS WHERE WORD_ATTEMPTS.TEST_ID ="
+    " TESTS.TEST_ID) END AS WORDS_ASKED FROM TESTS ";
 
 // The words of a list with each one's wrong answers in one test, in one statement. Followed
 // by the TEST_ID, CLOSE_MISSES, then " WHERE LIST_ID = " + id + " " + " ORDER BY WORD ".
@@ -76,4 +81,17 @@ inline constexpr const char* SELECT_WORDS_WITH_MISSES =
     " (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ATTEMPTS.WORD_ID = WORDS.WORD_ID "
     " AND TEST_ID = ";
 inline constexpr const char* CLOSE_MISSES = "  AND RESULT = 'INCORRECT' ) AS MISSES FROM WORDS ";
+// Practice rounds of missed words (TESTS.PRACTICE_OF names the test practised). A list's
+// history, its test count and its averages are those of its whole-list tests only.
+// The words of a test that were not right at the first attempt; + test id + CLOSE_SUBQUERY.
+inline constexpr const char* AND_MISSED_IN_TEST =
+    " AND WORD_ID IN (SELECT WORD_ID FROM WORD_ATTEMPTS WHERE ATTEMPT_NUMBER = 1 "
+    " AND RESULT = 'INCORRECT'  AND TEST_ID = ";
+// The words a test asked; + test id + CLOSE_SUBQUERY.
+inline constexpr const char* AND_ASKED_IN_TEST =
+    " AND WORD_ID IN (SELECT WORD_ID FROM WORD_ATTEMPTS WHERE TEST_ID = ";
+inline constexpr const char* CLOSE_SUBQUERY = " ) ";
+// The number of words a test asked: + test id + " ".
+inline constexpr const char* SELECT_WORDS_ASKED =
+    " SELECT DISTINCT WORD_ID FROM WORD_ATTEMPTS  WHERE TEST_ID = ";
 } // namespace Sql

@@ -34,7 +34,20 @@ bool PracticeSession::Guard(F&& step)
                        [this](const QString& what) { view_.ReportError(what); });
 }
 
+bool PracticeSession::StartPractice(int32_t listId, int32_t practisedTestId,
+                                    const TestSettings& settings)
+{
+    practiceOf_ = practisedTestId;
+    return Begin(listId, settings);
+}
+
 bool PracticeSession::Start(int32_t listId, const TestSettings& settings)
+{
+    practiceOf_ = 0;
+    return Begin(listId, settings);
+}
+
+bool PracticeSession::Begin(int32_t listId, const TestSettings& settings)
 {
     settings_ = settings;
     listId_ = listId;
@@ -42,8 +55,9 @@ bool PracticeSession::Start(int32_t listId, const TestSettings& settings)
     // neither starts a test nor uses up an identifier.
     bool ok = Guard([&] { LoadTestWords(); });
     if (ok && testWords_.isEmpty()) {
-        view_.Tell(tr("This list has no words yet.\r"
-                                  "Please add words to the list before taking a test."));
+        view_.Tell(practiceOf_ != 0 ? tr("There are no missed words to practise.")
+                                    : tr("This list has no words yet.\r"
+                                         "Please add words to the list before taking a test."));
         ok = false;
     }
     ok = ok && Guard([&] {
@@ -69,6 +83,8 @@ void PracticeSession::LoadTestWords()
     const WordOrder order = OrderOf(settings_.TestOrder);
     QString sql = QLatin1String(Sql::SELECT_WORDS_NO_LEADING_BLANK) + Sql::WHERE_LIST_ID +
                   Number(listId_) + Sql::VALUE_END;
+    if (practiceOf_ != 0)
+        sql += QLatin1String(Sql::AND_MISSED_IN_TEST) + Number(practiceOf_) + Sql::CLOSE_SUBQUERY;
     if (order == WordOrder::Created)
         sql += QLatin1String(Sql::ORDER_BY_WORD_ID);
     else if (order == WordOrder::Alphabetical)
@@ -273,6 +289,8 @@ void PracticeSession::SaveTest()
     rs.SetField(QStringLiteral("MOVE_ON_AFTER"), Variant(settings_.MoveOnAfter));
     rs.SetField(QStringLiteral("START_TIME"), Variant(startTime_));
     rs.SetField(QStringLiteral("END_TIME"), Variant(QDateTime::currentDateTime()));
+    if (practiceOf_ != 0)
+        rs.SetField(QStringLiteral("PRACTICE_OF"), Variant(practiceOf_));
     rs.Update();
     rs.Close();
     MarkTestEnded(testId_);

@@ -27,6 +27,10 @@ public:
     // list has no words (said to the student) or the test could not begin; the view has
     // then been told it ended.
     bool Start(int32_t listId, const TestSettings& settings);
+    // Begins a practice round on the words of a stored test of the list that were not right
+    // at the first attempt, in the order the settings choose; stored like any test, marked as
+    // practising that test. Returns false as Start does (no missed word is left to ask).
+    bool StartPractice(int32_t listId, int32_t practisedTestId, const TestSettings& settings);
     // The student's answer (Enter or Next). A blank answer is neither judged nor counted.
     void Answer(const QString& typed);
     // Plays the recording of the word being asked.
@@ -37,6 +41,8 @@ public:
 
     int32_t TestID() const { return testId_; }
     int32_t ListID() const { return listId_; }
+    // The test a practice round practises; 0 for a whole-list test.
+    int32_t PracticeOf() const { return practiceOf_; }
     // The WORD_ID texts of the words in asking order.
     const QStringList& TestWords() const { return testWords_; }
     int32_t CurrentIndex() const { return currentIndex_; }
@@ -46,6 +52,7 @@ public:
     bool TestComplete() const { return testComplete_; }
 
 private:
+    bool Begin(int32_t listId, const TestSettings& settings);
     void LoadTestWords();
     void ShuffleWords();
     void NextWord();
@@ -68,6 +75,7 @@ private:
     TestSettings settings_;
     int32_t testId_ = 0;
     int32_t listId_ = 0;
+    int32_t practiceOf_ = 0;
     QStringList testWords_;
     int32_t currentIndex_ = -1;
     int32_t attemptCount_ = 0;

@@ -11,11 +11,12 @@ namespace {
 // Loads a test window, fills TestOptions with chooseSettings and begins the test; the
 // window shows only when a test runs (Start otherwise closes it and returns to the lists).
 template <class ChooseSettings>
-void BeginTest(ChooseSettings chooseSettings)
+void BeginTest(ChooseSettings chooseSettings, int32_t practisedTestId = 0)
 {
     auto* test = new frmTest;
     chooseSettings(*test);
-    if (test->Start(Globals::SelectedListID))
+    if (practisedTestId != 0 ? test->StartPractice(Globals::SelectedListID, practisedTestId)
+                             : test->Start(Globals::SelectedListID))
         test->show();
 }
 } // namespace
@@ -62,6 +63,11 @@ void StartTest(bool useCustomSettings)
 void StartTestAgain()
 {
     BeginTest([](frmTest& test) { test.UsePreviousTestOptions(); });
+}
+
+void PractiseMissedWords(int32_t testId)
+{
+    BeginTest([](frmTest& test) { test.UsePreviousTestOptions(); }, testId);
 }
 
 bool TestRunning() { return frmTest::instance() != nullptr; }

@@ -17,6 +17,9 @@ void OpenTestSetup();
 void StartTest(bool useCustomSettings);
 // Another test on Globals::SelectedListID with the settings of the test just finished.
 void StartTestAgain();
+// A practice round on Globals::SelectedListID with the settings of the test just finished,
+// asking only the words of that test (testId) that were not right at the first attempt.
+void PractiseMissedWords(int32_t testId);
 // Whether a practice-test window is open.
 bool TestRunning();
 // Loads the past-tests window for a list, owned by owner, and shows it.

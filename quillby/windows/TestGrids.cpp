@@ -3,10 +3,12 @@
 #include "FormHelpers.h"
 #include "Globals.h"
 #include "Connection.h"
+#include "PracticeRounds.h"
 #include "Twips.h"
 
 #include <QCoreApplication>
 #include <QAction>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -150,6 +152,17 @@ int AddGridRows(QTableWidget* grid, const std::vector<QStringList>& rows)
         }
     }
     return first;
+}
+
+QString PracticeRoundText(const TestPlace& place)
+{
+    if (place.number == 0)
+        return QCoreApplication::translate("TestGrids", "Missed words of an earlier test");
+    if (place.round <= 1)
+        return QCoreApplication::translate("TestGrids", "Missed words of test %1").arg(place.number);
+    return QCoreApplication::translate("TestGrids", "Missed words of test %1, round %2")
+        .arg(place.number)
+        .arg(place.round);
 }
 
 QString PercentText(int score) { return QString::number(score) + QStringLiteral(" %"); }

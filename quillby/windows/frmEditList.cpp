@@ -12,6 +12,7 @@
 #include "RowKeys.h"
 #include "Sound.h"
 #include "Speech.h"
+#include "PracticeRounds.h"
 #include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
@@ -62,16 +63,16 @@ QPlainTextEdit* ReadOnlyText(const char* name, QLabel* label)
 }
 } // namespace
 
+// Practice rounds of missed words are no tests of the list: their answers count nowhere here.
 int32_t CountFirstTryCorrect(int32_t wordId)
 {
-    return int32_t(Globals::DbConnection().CountRows(AttemptsOfWord(wordId) +
-                                                    Sql::AND_FIRST_ATTEMPT + Sql::AND_CORRECT));
+    return CountWholeListAttempts(AttemptsOfWord(wordId) + Sql::AND_FIRST_ATTEMPT +
+                                  Sql::AND_CORRECT);
 }
 
 int32_t CountIncorrect(int32_t wordId)
 {
-    return int32_t(
-        Globals::DbConnection().CountRows(AttemptsOfWord(wordId) + Sql::AND_INCORRECT));
+    return CountWholeListAttempts(AttemptsOfWord(wordId) + Sql::AND_INCORRECT);
 }
 
 frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)

@@ -5,6 +5,7 @@
 #include "FormHelpers.h"
 #include "Globals.h"
 #include "MsgBox.h"
+#include "PracticeRounds.h"
 #include "ListProgress.h"
 #include "ListProgressPanel.h"
 #include "Recordset.h"
@@ -102,10 +103,10 @@ void frmPastTests::SetListID(int32_t listId)
 void frmPastTests::LoadPastTests()
 {
     filling_ = true;
-    ResetGrid(MSFlexGrid1, {tr("Date"), tr("Score"), QString()},
-              {1400, 1400, 1},
+    ResetGrid(MSFlexGrid1, {tr("Date"), tr("Score"), QString(), tr("Test")},
+              {1400, 1400, 1, 1},
               {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter,
-               Qt::AlignLeft | Qt::AlignVCenter});
+               Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter});
     // Every test's score by GetTestScore's rule, with the counts read in two statements
     // whatever the number of tests.
     const int32_t words = CountListWords(listId_);
@@ -119,6 +120,7 @@ void frmPastTests::LoadPastTests()
     QString lastDateText; // tests of one day follow one another: formatted once
     SkippedRows skipped;
     QList<int> scores;
+    std::vector<ListTest> tests;
     for (; !rs.Eof(); rs.MoveNext()) {
         const auto key = RowKey(rs, QStringLiteral("TEST_ID"));
         if (!key) {
@@ -126,9 +128,15 @@ void frmPastTests::LoadPastTests()
             continue;
         }
         const int32_t testId = *key;
-        const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(), words);
-        sum += score;
-        scores << score;
+        // A practice round is scored on the words it asked and stays out of the totals.
+        tests.emplace_back(testId, PractisedTest(rs));
+        const bool wholeList = !tests.back().second;
+        const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(),
+                                    wholeList ? words : rs.Field(QStringLiteral("WORDS_ASKED")).toLong());
+        if (wholeList) {
+            sum += score;
+            scores << score;
+        }
         const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
         if (date != lastDate || lastDateText.isEmpty()) {
             lastDate = date;
@@ -137,17 +145,21 @@ void frmPastTests::LoadPastTests()
         rows.push_back({lastDateText, PercentText(score), QString::number(testId)});
     }
     rs.Close();
+    const bool practised = ShowTestPlaces(tests, rows);
     AddGridRows(MSFlexGrid1, rows);
+    MSFlexGrid1->setColumnHidden(3, !practised);
+    if (practised)
+        MSFlexGrid1->resizeColumnToContents(3);
     filling_ = false;
     if (!skipped.empty())
         MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
 
-    const int total = MSFlexGrid1->rowCount();
+    const int total = static_cast<int>(scores.size());
     txtTotalTests->setText(QString::number(total));
     const int average = sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, total));
     txtAverageScore->setText(PercentText(average));
     progress->ShowProgress(scores, total == 0 ? std::vector<HardWord>{} : HardestWords(listId_));
-    if (total == 0)
+    if (MSFlexGrid1->rowCount() == 0)
         return;
     // The oldest test's results open at once.
     filling_ = true;
@@ -156,6 +168,21 @@ void frmPastTests::LoadPastTests()
     RowSelected();
     ProcessEvents(3);
     MSFlexGrid1->setFocus();
+}
+
+// The Test column: whole-list tests by number, practice rounds by the test they practised.
+// Returns whether there is a practice round; without one the column stays hidden.
+bool frmPastTests::ShowTestPlaces(const std::vector<ListTest>& tests,
+                                  std::vector<QStringList>& rows)
+{
+    const auto places = TestPlaces(tests);
+    bool practised = false;
+    for (size_t i = 0; i < tests.size(); ++i) {
+        const TestPlace& place = places.at(tests[i].first);
+        practised = practised || place.round > 0;
+        rows[i] << (place.round > 0 ? PracticeRoundText(place) : QString::number(place.number));
+    }
+    return practised;
 }
 
 void frmPastTests::RowSelected()

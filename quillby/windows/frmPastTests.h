@@ -1,6 +1,9 @@
 #pragma once
+#include "PracticeRounds.h"
 #include "TestGrids.h"
+#include <QStringList>
 #include <cstdint>
+#include <vector>
 
 class ListProgressPanel;
 class QAction;
@@ -11,7 +14,8 @@ class QTableWidget;
 
 // Every stored test of one list, oldest first, with its score, the number of tests and their
 // average, a chart of the scores and the list's hardest words; the selected test's results
-// open beside it.
+// open beside it. Practice rounds of missed words are listed, marked as such, but the totals,
+// the chart and the hardest words are those of the whole-list tests.
 class frmPastTests : public CompanionWindow {
     Q_OBJECT
 public:
@@ -44,6 +48,7 @@ private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
+    bool ShowTestPlaces(const std::vector<ListTest>& tests, std::vector<QStringList>& rows);
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);
 

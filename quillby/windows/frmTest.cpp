@@ -173,6 +173,12 @@ bool frmTest::Start(int32_t listId)
     return session_.Start(listId, TestOptions);
 }
 
+bool frmTest::StartPractice(int32_t listId, int32_t practisedTestId)
+{
+    Busy busy(this);
+    return session_.StartPractice(listId, practisedTestId, TestOptions);
+}
+
 void frmTest::ArrangeClues(const TestSettings& settings)
 {
     const int innerWidth = Twips(kFrameWidth - 2 * kInnerLeft);
@@ -279,8 +285,8 @@ bool frmTest::Ask(const QString& question)
 
 void frmTest::ReportError(const QString& what) { ReportOperationError(what); }
 
-// A stored test counts on the main window and opens its results; otherwise the user is
-// back at the lists.
+// A stored test counts on the main window (a practice round does not) and opens its
+// results; otherwise the user is back at the lists.
 void frmTest::Ended(bool stored)
 {
     if (!stored) {
@@ -288,7 +294,8 @@ void frmTest::Ended(bool stored)
         ReturnToLists();
         return;
     }
-    TestStored(session_.ListID());
+    if (session_.PracticeOf() == 0)
+        TestStored(session_.ListID());
     CloseByProgram();
     auto* results = new frmTestResults;
     Guarded([&] { results->SetTestID(session_.TestID()); });

@@ -32,6 +32,8 @@ public:
     // no words (said to the user) or the test could not begin; the window has then closed and
     // the main window is shown again.
     bool Start(int32_t listId);
+    // Begins a practice round on the missed words of a stored test of the list, likewise.
+    bool StartPractice(int32_t listId, int32_t practisedTestId);
 
     const PracticeSession& Session() const { return session_; }
     // What the window shows, as its session holds it.

@@ -6,6 +6,7 @@
 #include "Translation.h"
 #include "Globals.h"
 #include "MsgBox.h"
+#include "PracticeRounds.h"
 #include "Recordset.h"
 #include "RowKeys.h"
 #include "Statements.h"
@@ -98,9 +99,17 @@ void frmTestResults::BuildControls()
     MSFlexGrid1->setMinimumWidth(Twips(2500 + 1200) + 30);
     Label8 = MakeLabel(central, "Label8", tr("Click on a word to view the details"));
     cmdExit = MakeButton(central, "cmdExit", tr("Close"), tr("Close this screen"));
+    cmdPractiseMissed =
+        MakeButton(central, "cmdPractiseMissed", tr("Practise &Missed Words"),
+                   tr("Practise only the words that were not right at the first attempt"));
+    lblPracticeRound = MakeLabel(central, "lblPracticeRound", QString());
+    lblPracticeRound->setWordWrap(true);
+    lblPracticeRound->hide();
+    cmdPractiseMissed->hide();
 
     auto* left = new QVBoxLayout;
     left->addLayout(when);
+    left->addWidget(lblPracticeRound);
     left->addWidget(frameSummary);
     left->addStretch();
     auto* right = new QVBoxLayout;
@@ -111,6 +120,7 @@ void frmTestResults::BuildControls()
     top->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(cmdPractiseMissed);
     buttons->addWidget(cmdExit);
     auto* layout = new QVBoxLayout(central);
     layout->addLayout(top, 1);
@@ -121,6 +131,10 @@ void frmTestResults::BuildControls()
     ResetResultsGrid();
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdPractiseMissed, &QPushButton::clicked, this, [this] {
+        practiseChosen_ = true;
+        close();
+    });
     // A row chosen by mouse or keyboard shows that word's attempts.
     connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int previousRow, int) {
@@ -156,11 +170,16 @@ void frmTestResults::LoadResults()
         ClearSummary();
         listId_ = 0;
         gridReady_ = false;
+        practiceRound_ = false;
+        missedWords_ = 0;
         MSFlexGrid1->setRowCount(0);
+        ShowPractiseCommand();
         return;
     }
     listId_ = rs.Field(QStringLiteral("LIST_ID")).toLong();
-    const int32_t totalWords = CountListWords(listId_);
+    // A practice round is scored on the words it asked, a whole-list test on the list.
+    practiceRound_ = !rs.Field(QStringLiteral("PRACTICE_OF")).isNull();
+    const int32_t totalWords = practiceRound_ ? CountWordsAsked(testId_) : CountListWords(listId_);
     txtTotalWords->setText(QString::number(totalWords));
     const QDateTime start = rs.Field(QStringLiteral("START_TIME")).toDateTime();
     const QDateTime end = rs.Field(QStringLiteral("END_TIME")).toDateTime();
@@ -182,7 +201,17 @@ void frmTestResults::LoadResults()
                                   Sql::AND_INCORRECT);
     txtMovedOn->setText(QString::number(movedOn));
     txtScore->setText(PercentText(ScorePercent(firstTry, totalWords)));
+    lblPracticeRound->setText(practiceRound_ ? PracticeRoundText(PlaceOfTest(testId_)) : QString());
+    lblPracticeRound->setVisible(practiceRound_);
     FillWordGrid();
+    ShowPractiseCommand();
+}
+
+// Offered after a test (not from the past tests), usable when the test missed a word.
+void frmTestResults::ShowPractiseCommand()
+{
+    cmdPractiseMissed->setVisible(parentForm_ == QLatin1String("frmTest"));
+    cmdPractiseMissed->setEnabled(missedWords_ > 0);
 }
 
 void frmTestResults::ResetResultsGrid()
@@ -197,10 +226,15 @@ void frmTestResults::FillWordGrid()
 {
     gridReady_ = false;
     ResetResultsGrid();
-    // The words with their misses in this test, in one statement whatever the number of tests.
+    missedWords_ = 0;
+    // The words with their misses in this test, in one statement whatever the number of tests;
+    // a practice round shows only the words it asked.
+    const QString asked = practiceRound_ ? QLatin1String(Sql::AND_ASKED_IN_TEST) +
+                                               QString::number(testId_) + Sql::CLOSE_SUBQUERY
+                                         : QString();
     Recordset rs(QLatin1String(Sql::SELECT_WORDS_WITH_MISSES) + QString::number(testId_) +
                      Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID + QString::number(listId_) +
-                     Sql::VALUE_END + Sql::ORDER_BY_WORD,
+                     Sql::VALUE_END + asked + Sql::ORDER_BY_WORD,
                  Globals::DbConnection());
     SkippedRows skipped;
     for (; !rs.Eof(); rs.MoveNext()) {
@@ -211,6 +245,7 @@ void frmTestResults::FillWordGrid()
         }
         const QString wordId = QString::number(*key);
         const int misses = rs.Field(QStringLiteral("MISSES")).toLong();
+        missedWords_ += misses > 0 ? 1 : 0;
         int attempts = 1;
         QColor colour = kWhite;
         if (misses >= moveOnAfter_ && misses > 0) {
@@ -288,7 +323,9 @@ void frmTestResults::closeEvent(QCloseEvent* event)
         g_instance = nullptr;
     if (parentForm_ == QLatin1String("frmTest")) {
         hide();
-        if (MsgBox(tr("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes)
+        if (practiseChosen_)
+            PractiseMissedWords(testId_);
+        else if (MsgBox(tr("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes)
             StartTestAgain();
         else
             ReturnToLists();

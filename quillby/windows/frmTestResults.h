@@ -27,7 +27,13 @@ public:
     void SetTestID(int32_t testId);
     int32_t TestID() const { return testId_; }
     // "frmTest" or "frmPastTests": where closing the results leads.
-    void SetParentForm(const QString& name) { parentForm_ = name; }
+    void SetParentForm(const QString& name)
+    {
+        parentForm_ = name;
+        ShowPractiseCommand();
+    }
+    // Whether the test shown is a practice round of missed words.
+    bool PracticeRound() const { return practiceRound_; }
     // The word of the selected row; "" when none.
     QString SelectedWord() const;
     // Selects every row whose word is exactly this one (the last match stays selected).
@@ -46,6 +52,10 @@ public:
     QLabel* Label8;
     QPushButton* cmdExit;
     QAction* mnuExit;
+    // After a test: a practice round on the words it missed (closes the results, no question).
+    QPushButton* cmdPractiseMissed;
+    // For a practice round: whose missed words it asked.
+    QLabel* lblPracticeRound;
 
 signals:
     // Results opened from the past tests have closed: the focus goes back there.
@@ -63,8 +73,12 @@ private:
     void FillWordGrid();
     void SelectRow(int row);
     void RowSelected();
+    void ShowPractiseCommand();
 
     int32_t testId_ = 0;
+    bool practiceRound_ = false;
+    int missedWords_ = 0;
+    bool practiseChosen_ = false;
     int32_t listId_ = 0;
     int32_t moveOnAfter_ = 0;
     bool gridReady_ = false;

@@ -1,8 +1,10 @@
 // The speech setting of the settings row, the upgrade of older databases that lack it, and the
 // hardest words of a list.
+#include "AppFunctions.h"
 #include "DataFixtures.h"
 #include "ListProgress.h"
 #include "Options.h"
+#include "PracticeRounds.h"
 #include "Statements.h"
 
 #include <QDir>
@@ -213,4 +215,49 @@ TEST_F(HardestWordsTest, TwoStatementsWhateverTheNumberOfAnswers)
     const std::vector<HardWord> words = HardestWords(1);
     EXPECT_EQ(words.size(), 6u);
     EXPECT_EQ(log.statements.size(), 2);
+}
+
+// A practice round of missed words is stored like a test, but the list's test count (the main
+// grid's and the list editor's), its hardest words and its tests' scores stay those of its
+// whole-list tests; the round itself is scored on the words it asked.
+TEST_F(HardestWordsTest, PracticeRoundsStayOutOfTheListsFigures)
+{
+    Miss(1, 2, "freind");
+    Miss(1, 3, "thier");
+    AddTest(5, 1);
+    Db().Execute("UPDATE TESTS SET PRACTICE_OF = 1 WHERE TEST_ID = 5");
+    Miss(5, 2, "frend");
+    Miss(5, 2, "frind", 2);
+    Recordset rs(" SELECT * FROM WORD_ATTEMPTS  WHERE TEST_ID = 0 ", Db());
+    rs.AddNew();
+    rs.SetField("TEST_ID", 5);
+    rs.SetField("LIST_ID", 1);
+    rs.SetField("WORD_ID", 3);
+    rs.SetField("GUESS", "their");
+    rs.SetField("RESULT", "CORRECT");
+    rs.SetField("ATTEMPT_NUMBER", 1);
+    rs.Update();
+
+    EXPECT_EQ(Rows(HardestWords(1)), QStringList({"friend 1/1 freind", "their 1/1 thier"}));
+    EXPECT_EQ(CountListTests(1), 3);
+    Recordset grid(QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID + "1 ", Db());
+    EXPECT_EQ(grid.Field("TEST_COUNT").toLong(), 3);
+    EXPECT_EQ(CountWordsAsked(5), 2);
+    EXPECT_EQ(GetTestScore(5), 50) << "1 of the 2 words it asked";
+}
+
+// Whole-list tests are numbered oldest first; a round carries the number of the test its
+// chain began with, and its round.
+TEST(TestPlaces, NumberWholeListTestsAndNameRoundsByTheTestTheyBeganWith)
+{
+    const auto places = TestPlaces({{10, std::nullopt}, {11, 10}, {12, 11}, {13, std::nullopt},
+                                    {14, 13}, {15, 99}, {16, 0}});
+    const std::vector<std::pair<int32_t, std::pair<int, int>>> expected = {
+        {10, {1, 0}}, {11, {1, 1}}, {12, {1, 2}}, {13, {2, 0}}, {14, {2, 1}}, {15, {0, 1}},
+        {16, {0, 1}}};
+    ASSERT_EQ(places.size(), expected.size());
+    for (const auto& [test, place] : expected) {
+        EXPECT_EQ(places.at(test).number, place.first) << test;
+        EXPECT_EQ(places.at(test).round, place.second) << test;
+    }
 }

@@ -2,6 +2,7 @@
 // the user works find their rows: through indexes, on files nobody ever analysed.
 #include "AppFunctions.h"
 #include "DataFixtures.h"
+#include "DbError.h"
 #include "Statements.h"
 
 #include <QFile>
@@ -73,6 +74,7 @@ void MakePreviousVersionFile(const QString& folder)
 {
     QString tables = ReadSchema();
     tables.remove(QRegularExpression(QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX[^;]*;)")));
+    tables.remove(QRegularExpression(QStringLiteral(R"(,\s*PRACTICE_OF\s+INTEGER)")));
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open((folder + "/Quillby.mdb").toUtf8().constData(), &db), SQLITE_OK);
     const QByteArray script = tables.toUtf8() + kPreviousIndexes + kOldRows;
@@ -103,6 +105,9 @@ TEST(SchemaUpgrade, AFileOfThePreviousVersionGetsTheNewIndexesWithoutLosingARow)
         EXPECT_TRUE(rows.contains("12|1|rhythm||Keep the rhythm.|TRUE")) << rows.join('\n').toStdString();
         EXPECT_EQ(CountListWords(1), 2);
         EXPECT_EQ(GetTestScore(100), 50);
+        // Its test gains the practice mark empty: a test of the whole list, counted as before.
+        EXPECT_EQ(Raw("SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL"), QStringList{"100"});
+        EXPECT_EQ(CountListTests(1), 1);
         Db().Close();
 
         // Opening again changes nothing.
@@ -140,6 +145,32 @@ TEST(SchemaUpgrade, AFileWhoseRowsBreakAUniqueIndexStillOpensWithAllItsRows)
     Db().Close();
 }
 
+// The statements that count tests need the practice mark: a file that cannot gain it while
+// it opens (locked by another program) is refused with a message naming it, and opens later.
+TEST(SchemaUpgrade, AFileThatCannotGainThePracticeMarkIsRefusedUntilItCan)
+{
+    QTemporaryDir dir;
+    MakePreviousVersionFile(dir.path());
+    const QString path = dir.path() + "/Quillby.mdb";
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "PRAGMA journal_mode = WAL; BEGIN IMMEDIATE;"
+                                  " INSERT INTO IDS VALUES ('X', 1);",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    try {
+        InitApplication(dir.path());
+        ADD_FAILURE() << "the file opened without the column";
+    } catch (const DbError& e) {
+        EXPECT_TRUE(QString(e.what()).contains(path)) << e.what();
+    }
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    InitApplication(dir.path());
+    EXPECT_EQ(CountListTests(1), 1);
+    Db().Close();
+}
+
 TEST(PlannerStatistics, AreGatheredWhenTheConnectionClosesForTheTablesTheRunUsed)
 {
     TestAppFolder app;
@@ -173,6 +204,12 @@ TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
             "1 " + Sql::ORDER_BY_WORD,
         QString(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID + "1 " +
             Sql::ORDER_BY_START_TIME,
+        // A practice round: its words, its results' words, its number of words.
+        QString(Sql::SELECT_WORDS_NO_LEADING_BLANK) + Sql::WHERE_LIST_ID + "1 " +
+            Sql::AND_MISSED_IN_TEST + "15" + Sql::CLOSE_SUBQUERY + Sql::ORDER_BY_WORD,
+        QString(Sql::SELECT_WORDS_WITH_MISSES) + "16" + Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID +
+            "1 " + Sql::AND_ASKED_IN_TEST + "16" + Sql::CLOSE_SUBQUERY + Sql::ORDER_BY_WORD,
+        QString(Sql::SELECT_WORDS_ASKED) + "16 ",
         attempts + " WHERE WORD_ID = 5  AND TEST_ID = 7  AND RESULT = 'INCORRECT'  ORDER BY ATTEMPT_NUMBER ",
         attempts + " WHERE WORD_ID = 5  AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ",
         attempts + " WHERE WORD_ID = 5  AND RESULT = 'INCORRECT' ",

@@ -126,6 +126,13 @@ TEST_F(ListEditor, StatisticsCountTestsFirstTriesAndEveryMiss)
     RecordAttempt(test2, list, hard, "rhythm", "CORRECT", 2);
     RecordAttempt(test1, list, easy, "cat", "CORRECT", 1);
     RecordAttempt(test2, list, easy, "cat", "CORRECT", 1);
+    // A practice round of the first test's missed word is none of the list's tests.
+    const int32_t round = AddTest(list);
+    Globals::DbConnection().Execute(
+        QStringLiteral("UPDATE TESTS SET PRACTICE_OF = %1 WHERE TEST_ID = %2").arg(test1).arg(round));
+    RecordAttempt(round, list, hard, "rythm", "INCORRECT", 1);
+    RecordAttempt(round, list, hard, "rhythm", "CORRECT", 2);
+    RecordAttempt(round, list, easy, "cat", "CORRECT", 1);
     const int32_t late = AddWord(list, "late"); // added after both tests
 
     auto* editor = OpenListEditor(list);

@@ -27,7 +27,8 @@ void AddWord(int32_t wordId, int32_t listId, const QString& word)
 
 void AddTest(int32_t testId, int32_t listId)
 {
-    Exec(QStringLiteral("INSERT INTO TESTS VALUES (%1, %2, 3, '2004-06-08 10:00:00', "
+    Exec(QStringLiteral("INSERT INTO TESTS (TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, END_TIME) "
+                        "VALUES (%1, %2, 3, '2004-06-08 10:00:00', "
                         "'2004-06-08 10:05:00')")
              .arg(testId)
              .arg(listId));

@@ -1,6 +1,7 @@
 // The history of tests of a list.
 #include "PracticeFixture.h"
 
+#include "AppFunctions.h"
 #include "Connection.h"
 #include "Globals.h"
 
@@ -16,6 +17,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableWidget>
@@ -257,4 +259,56 @@ TEST_F(PastTests, TestsWithoutAMissLeaveTheHardestWordsEmptyAndSaySo)
     EXPECT_EQ(past->progress->gridHardestWords->rowCount(), 0);
     EXPECT_EQ(past->progress->lblNoMisses->text(),
               QStringLiteral("No word has been missed on a test yet."));
+}
+
+// Practice rounds of missed words are listed in their place, marked and scored on the words
+// they asked; the totals, the average, the chart and the hardest words stay the whole-list
+// tests' own.
+TEST_F(PastTests, PracticeRoundsAreMarkedAndLeaveTheListsFiguresAlone)
+{
+    const int32_t first = StoredTest(Day(1, 9), 14); // 70: word15 to word20 missed
+    const auto round = [this](const QDateTime& start, int32_t of, int from, int firstTry) {
+        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(120));
+        Globals::DbConnection().Execute(
+            QStringLiteral("UPDATE TESTS SET PRACTICE_OF = %1 WHERE TEST_ID = %2").arg(of).arg(test));
+        for (int i = from; i < 20; ++i) {
+            if (i >= from + firstTry)
+                AddAttempt(test, list, words[i], QStringLiteral("wrd"), false, 1);
+            AddAttempt(test, list, words[i], QStringLiteral("word"), true, i < from + firstTry ? 1 : 2);
+        }
+        return test;
+    };
+    const int32_t practice = round(Day(1, 10), first, 14, 3); // 3 of 6: 50
+    round(Day(1, 11), practice, 17, 3);                       // 3 of 3: 100
+    StoredTest(Day(2, 9), 15);                                // 75
+    frmPastTests* past = Open();
+    QTableWidget* grid = past->MSFlexGrid1;
+    ASSERT_EQ(grid->rowCount(), 4);
+    EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), QStringLiteral("Test"));
+    EXPECT_FALSE(grid->isColumnHidden(3));
+    const QStringList scores = {"70 %", "50 %", "100 %", "75 %"};
+    const QStringList marks = {"1", "Missed words of test 1", "Missed words of test 1, round 2", "2"};
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(grid->item(row, 1)->text(), scores[row]) << row;
+        EXPECT_EQ(grid->item(row, 3)->text(), marks[row]) << row;
+    }
+    EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("2"));
+    EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("72 %"));
+    EXPECT_EQ(past->progress->ScorePoints(), (QList<QPointF>{QPointF(1, 70), QPointF(2, 75)}));
+    // word18 to word20 were missed again in the first round: they count the two tests alone.
+    QTableWidget* hardest = past->progress->gridHardestWords;
+    ASSERT_EQ(hardest->rowCount(), 6);
+    EXPECT_EQ(hardest->item(0, 0)->text(), QStringLiteral("word16"));
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(hardest->item(row, 1)->text(), QStringLiteral("2")) << row;
+    EXPECT_EQ(GetTestScore(practice), 50);
+    EXPECT_EQ(CountListTests(list), 2);
+
+    grid->setCurrentCell(1, 0);
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("6"));
+    EXPECT_EQ(results->txtScore->text(), QStringLiteral("50 %"));
+    EXPECT_EQ(results->lblPracticeRound->text(), QStringLiteral("Missed words of test 1"));
+    EXPECT_FALSE(results->cmdPractiseMissed->isVisible()) << "offered only after a test";
 }

@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
+#include <QTest>
 #include <QTableWidget>
 
 namespace {
@@ -56,6 +58,20 @@ protected:
         results->show();
         QApplication::processEvents();
         return results;
+    }
+    // A test of a new list of these words from the main window's selection: order of
+    // creation, two tries, nothing revealed.
+    frmTest* BeginTwoTriesInCreatedOrder(const QStringList& words)
+    {
+        list = AddList();
+        for (const QString& word : words)
+            AddWord(list, word);
+        Globals::SelectedListID = list;
+        TestSettings s;
+        s.TestOrder = QStringLiteral("Order Created");
+        s.MoveOnAfter = 2;
+        s.RevealAnswers = s.ForceEcho = false;
+        return Begin(list, s);
     }
     int32_t list = 0;
 };
@@ -201,15 +217,7 @@ TEST_F(Results, ATestWithoutItsRowShowsAnEmptyWindow)
 
 TEST_F(Results, ClosingAfterATestOffersAnotherWithTheSameSettings)
 {
-    list = AddList();
-    AddWord(list, QStringLiteral("sun"));
-    AddWord(list, QStringLiteral("moon"));
-    Globals::SelectedListID = list;
-    TestSettings s;
-    s.TestOrder = QStringLiteral("Order Created");
-    s.MoveOnAfter = 2;
-    s.RevealAnswers = s.ForceEcho = false;
-    frmTest* test = Begin(list, s);
+    frmTest* test = BeginTwoTriesInCreatedOrder({"sun", "moon"});
     Answer(test, QStringLiteral("sun"));
     Answer(test, QStringLiteral("moon"));
     QApplication::processEvents();
@@ -235,4 +243,78 @@ TEST_F(Results, ClosingAfterATestOffersAnotherWithTheSameSettings)
     QApplication::processEvents();
     EXPECT_EQ(frmTest::instance(), nullptr);
     EXPECT_EQ(CountListTests(list), 2);
+}
+
+// After a test that missed words, Alt+M practises those words alone with the same settings;
+// the round's results are scored on its words, marked, and offer its own misses again. The
+// list still counts one test, and "Test Again?" then tests the whole list.
+TEST_F(Results, PractisingTheMissedWordsRunsARoundOnThemWithTheSameSettings)
+{
+    frmTest* test = BeginTwoTriesInCreatedOrder({"sun", "moon", "star", "comet"});
+    for (const char* answer : {"sun", "mon", "moon", "star", "comit", "comt"})
+        Answer(test, QString::fromLatin1(answer));
+    QApplication::processEvents();
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    EXPECT_TRUE(results->cmdPractiseMissed->isVisible());
+    EXPECT_TRUE(results->cmdPractiseMissed->isEnabled());
+    EXPECT_FALSE(results->lblPracticeRound->isVisible());
+
+    QApplication::setActiveWindow(results);
+    QTest::keyClick(results, Qt::Key_M, Qt::AltModifier);
+    // The access key presses the button as a click does, once its press has shown.
+    for (int i = 0; i < 50 && !frmTest::instance(); ++i)
+        QTest::qWait(10);
+    EXPECT_FALSE(messages.contains(QStringLiteral("Test Again?"))) << "no question on the way";
+    frmTest* round = frmTest::instance();
+    ASSERT_NE(round, nullptr);
+    EXPECT_TRUE(round->isVisible());
+    EXPECT_EQ(round->TestWords().size(), 2);
+    EXPECT_EQ(round->CurrentWord(), QStringLiteral("moon")) << "order of creation kept";
+    for (const char* answer : {"moon", "comt", "comt"})
+        Answer(round, QString::fromLatin1(answer));
+    EXPECT_EQ(round->CurrentWord(), QStringLiteral("comet")) << "moved on after 2 misses";
+    QApplication::processEvents();
+
+    results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("2"));
+    EXPECT_EQ(results->txtScore->text(), QStringLiteral("50 %"));
+    EXPECT_EQ(results->txtMovedOn->text(), QStringLiteral("1"));
+    ASSERT_EQ(results->MSFlexGrid1->rowCount(), 2) << "only the words it asked";
+    EXPECT_EQ(results->MSFlexGrid1->item(0, 0)->text(), QStringLiteral("comet"));
+    EXPECT_EQ(results->MSFlexGrid1->item(1, 0)->text(), QStringLiteral("moon"));
+    EXPECT_TRUE(results->lblPracticeRound->isVisible());
+    EXPECT_EQ(SpokenName(results->lblPracticeRound), QStringLiteral("Missed words of test 1"));
+    EXPECT_TRUE(results->cmdPractiseMissed->isEnabled()) << "comet was missed again";
+    EXPECT_EQ(CountListTests(list), 1);
+
+    answers = {MsgResult::Yes};
+    results->close();
+    QApplication::processEvents();
+    EXPECT_EQ(messages.last(), QStringLiteral("Test Again?"));
+    ASSERT_NE(frmTest::instance(), nullptr);
+    EXPECT_EQ(frmTest::instance()->TestWords().size(), 4) << "the whole list again";
+    EXPECT_EQ(frmTest::instance()->Session().PracticeOf(), 0);
+}
+
+// The command is offered after a test, usable only when a word was missed, and not from the
+// past tests (their results lead back there).
+TEST_F(Results, PractiseMissedWordsIsOfferedAfterATestThatMissedAWord)
+{
+    struct Case {
+        const char* opener;
+        int firstTry;
+        bool visible, enabled;
+    };
+    for (const Case c : {Case{"frmTest", 2, true, true}, Case{"frmTest", 3, true, false},
+                         Case{"frmPastTests", 2, false, true}}) {
+        SCOPED_TRACE(std::string(c.opener) + " " + std::to_string(c.firstTry));
+        frmTestResults* results = Open(TestWithFirstTries(3, c.firstTry));
+        results->SetParentForm(QString::fromLatin1(c.opener));
+        EXPECT_EQ(results->cmdPractiseMissed->isVisible(), c.visible);
+        EXPECT_EQ(results->cmdPractiseMissed->isEnabled(), c.enabled);
+        EXPECT_EQ(SpokenName(results->cmdPractiseMissed), QStringLiteral("Practise Missed Words"));
+        delete results;
+    }
 }

@@ -120,10 +120,10 @@ std::vector<AttemptRow> SessionTest::Rows(const std::vector<RowSpec>& rows) cons
     return out;
 }
 
-QStringList SessionTest::Asked() const
+QStringList SessionTest::AskedIn(const RecordingView& told)
 {
     QStringList asked;
-    for (const QString& entry : view.told)
+    for (const QString& entry : told.told)
         if (entry.startsWith(QLatin1String("ask ")))
             asked << entry.mid(4);
     return asked;

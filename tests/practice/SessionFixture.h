@@ -83,7 +83,8 @@ protected:
     std::vector<AttemptRow> Stored() const { return Attempts(session.TestID()); }
     std::vector<AttemptRow> Rows(const std::vector<RowSpec>& rows) const;
     // The words in the order the session asked them.
-    QStringList Asked() const;
+    QStringList Asked() const { return AskedIn(view); }
+    static QStringList AskedIn(const RecordingView& told);
 
     RecordingView view;
     PracticeSession session{view};

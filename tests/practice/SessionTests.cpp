@@ -514,3 +514,96 @@ TEST_F(SessionTest, DamagedWordRowsAreLeftOutOfTheTest)
     EXPECT_EQ(Asked(), (QStringList{"able", "baker"}));
     EXPECT_EQ(Stored(), Rows({{"able", "able", "CORRECT", 1}, {"baker", "baker", "CORRECT", 1}}));
 }
+
+// ---- Practising the missed words of a test --------------------------------------------------
+
+struct PracticeCase {
+    const char* rule;
+    int moveOnAfter;
+    const char* order;
+    std::vector<WordSpec> words;
+    std::vector<QStringList> answers; // the whole-list test, then each practice round
+    std::vector<QStringList> asked;   // the words each practice round asked; none: not started
+    std::vector<RowSpec> lastRows;    // what the last round stored
+    int lastScore;                    // its score, of the words it asked
+};
+
+void PrintTo(const PracticeCase& c, std::ostream* os) { *os << c.rule; }
+
+class SessionPractice : public SessionTest, public ::testing::WithParamInterface<PracticeCase> {};
+
+TEST_P(SessionPractice, AsksTheWordsMissedAtTheFirstTryAndStoresAMarkedRound)
+{
+    const PracticeCase& c = GetParam();
+    MakeList(c.words);
+    const TestSettings settings = Quiet(c.moveOnAfter, QString::fromLatin1(c.order));
+    ASSERT_TRUE(Start(settings));
+    AnswerEach(c.answers[0]);
+    ASSERT_EQ(view.told.last(), QStringLiteral("ended stored"));
+    int32_t practised = session.TestID();
+    for (size_t round = 1; round < c.answers.size(); ++round) {
+        SCOPED_TRACE(round);
+        RecordingView roundView;
+        PracticeSession practice(roundView);
+        roundView.session = &practice;
+        const bool started = practice.StartPractice(list, practised, settings);
+        for (const QString& answer : c.answers[round])
+            practice.Answer(answer);
+        EXPECT_EQ(AskedIn(roundView), c.asked[round - 1]);
+        if (c.asked[round - 1].isEmpty()) {
+            EXPECT_FALSE(started);
+            EXPECT_EQ(roundView.told, (QStringList{"message: There are no missed words to practise.",
+                                                   "ended not stored"}));
+            EXPECT_EQ(CountRows("SELECT * FROM TESTS"), static_cast<int>(round));
+            return;
+        }
+        EXPECT_EQ(roundView.told.last(), QStringLiteral("ended stored"));
+        EXPECT_EQ(CountRows(QStringLiteral("SELECT * FROM TESTS WHERE TEST_ID = %1 AND "
+                                           "PRACTICE_OF = %2 AND LIST_ID = %3")
+                                .arg(practice.TestID())
+                                .arg(practised)
+                                .arg(list)),
+                  1)
+            << "the round names the test it practised";
+        practised = practice.TestID();
+    }
+    EXPECT_EQ(Attempts(practised), Rows(c.lastRows));
+    EXPECT_EQ(GetTestScore(practised), c.lastScore);
+    EXPECT_EQ(CountListTests(list), 1) << "practice rounds are no tests of the list";
+    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Practice, SessionPractice,
+    ::testing::Values(
+        PracticeCase{"words_missed_once_or_moved_on_alphabetically",
+                     3, "Alphabetical",
+                     {{"pear"}, {"Apple"}, {"zebra"}, {"mango"}},
+                     {{"Apple", "mngo", "mango", "pear", "zbra", "zebr", "zeba"},
+                      {"mango", "zebr", "zebra"}},
+                     {{"mango", "zebra"}},
+                     {{"mango", "mango", "CORRECT", 1}, {"zebra", "zebr", "INCORRECT", 1},
+                      {"zebra", "zebra", "CORRECT", 2}},
+                     50},
+        PracticeCase{"in_the_order_of_creation_with_the_same_tries",
+                     1, "Order Created",
+                     {{"pear"}, {"Apple"}, {"zebra"}, {"mango"}},
+                     {{"per", "Apple", "zbra", "mango"}, {"pear", "zbr"}},
+                     {{"pear", "zebra"}},
+                     {{"pear", "pear", "CORRECT", 1}, {"zebra", "zbr", "INCORRECT", 1}},
+                     50},
+        PracticeCase{"a_second_round_asks_what_the_first_missed",
+                     1, "Alphabetical",
+                     {{"able"}, {"baker"}, {"charlie"}},
+                     {{"abel", "bakr", "charlie"}, {"able", "bakr"}, {"baker"}},
+                     {{"able", "baker"}, {"baker"}},
+                     {{"baker", "baker", "CORRECT", 1}},
+                     100},
+        PracticeCase{"nothing_missed_starts_nothing",
+                     3, "Alphabetical",
+                     {{"one"}, {"two"}},
+                     {{"one", "two"}, {}},
+                     {{}},
+                     {},
+                     0}),
+    [](const auto& info) { return std::string(info.param.rule); });

@@ -2,6 +2,7 @@
 //   xvfb-run -a -s "-screen 0 1280x1024x24" practice_shots <folder>
 #include "PracticeFixture.h"
 
+#include "Connection.h"
 #include "Globals.h"
 #include "GuiTestSupport.h"
 #include "Sound.h"
@@ -123,6 +124,42 @@ TEST_F(Shots, Windows)
                   QDateTime(QDate(2026, 12, 8), QTime(17, 6)));
     OpenPastTests(list, nullptr);
     SaveScreen("practice-past-tests");
+    CloseTestWindows();
+}
+
+// The results after a test with misses, offering to practise them, and Past Tests with a
+// practice round of the missed words selected.
+TEST_F(Shots, MissedWords)
+{
+    const int32_t list = FillList();
+    Globals::SelectedListID = list;
+    const int32_t necessary = 1, wednesday = 2, beautiful = 3; // in the order FillList adds
+    const QDateTime start(QDate(2026, 12, 7), QTime(16, 2, 10));
+    const int32_t test = AddStoredTest(list, 3, start, start.addSecs(420));
+    AddAttempt(test, list, necessary, "necesary", false, 1);
+    AddAttempt(test, list, necessary, "necessary", true, 2);
+    AddAttempt(test, list, wednesday, "Wednesday", true, 1);
+    for (int32_t n = 1; n <= 3; ++n)
+        AddAttempt(test, list, beautiful, "beutiful", false, n);
+    auto* results = new frmTestResults;
+    results->SetTestID(test);
+    results->SetParentForm(QStringLiteral("frmTest"));
+    results->show();
+    SaveScreen(QStringLiteral("missed-results") + g_suffix);
+    CloseTestWindows();
+
+    const int32_t round = AddStoredTest(list, 3, start.addSecs(600), start.addSecs(780));
+    Globals::DbConnection().Execute(
+        QStringLiteral("UPDATE TESTS SET PRACTICE_OF = %1 WHERE TEST_ID = %2").arg(test).arg(round));
+    AddAttempt(round, list, necessary, "necessary", true, 1);
+    AddAttempt(round, list, beautiful, "beautifull", false, 1);
+    AddAttempt(round, list, beautiful, "beautiful", true, 2);
+    const int32_t next = AddStoredTest(list, 3, start.addDays(1), start.addDays(1).addSecs(300));
+    for (int32_t word : {necessary, wednesday, beautiful})
+        AddAttempt(next, list, word, "right", true, 1);
+    OpenPastTests(list, nullptr);
+    frmPastTests::instance()->MSFlexGrid1->setCurrentCell(1, 0);
+    SaveScreen(QStringLiteral("missed-past-tests") + g_suffix);
     CloseTestWindows();
 }
 
