@@ -194,6 +194,10 @@
         <source>You have not completed the test.<byte value="xd"/>Do you really want to quit?</source>
         <translation>Du hast den Test noch nicht beendet.<byte value="xd"/>Möchtest du wirklich aufhören?</translation>
     </message>
+    <message>
+        <source>There are no missed words to practise.</source>
+        <translation>Es gibt keine falschen Wörter zum Üben.</translation>
+    </message>
 </context>
 <context>
     <name>Recordset</name>
@@ -375,6 +379,18 @@
     <message>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Missed words of an earlier test</source>
+        <translation>Falsche Wörter eines früheren Tests</translation>
+    </message>
+    <message>
+        <source>Missed words of test %1</source>
+        <translation>Falsche Wörter von Test %1</translation>
+    </message>
+    <message>
+        <source>Missed words of test %1, round %2</source>
+        <translation>Falsche Wörter von Test %1, Runde %2</translation>
     </message>
 </context>
 <context>
@@ -1222,6 +1238,10 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <source>Score</source>
         <translation>Ergebnis</translation>
     </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
 </context>
 <context>
     <name>frmRevealAnswer</name>
@@ -1378,6 +1398,14 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     <message>
         <source>Test Again?</source>
         <translation>Noch einmal testen?</translation>
+    </message>
+    <message>
+        <source>Practise &amp;Missed Words</source>
+        <translation>&amp;Falsche Wörter üben</translation>
+    </message>
+    <message>
+        <source>Practise only the words that were not right at the first attempt</source>
+        <translation>Nur die Wörter üben, die beim ersten Versuch nicht richtig waren</translation>
     </message>
 </context>
 <context>
