@@ -13,11 +13,11 @@ namespace setup {
 
 frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
 {
-    NameWindow(this, QStringLiteral("frmMessage"), QStringLiteral("Complete..."));
+    NameWindow(this, "frmMessage", tr("Complete..."));
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(40, 40));
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Installation Complete"), false);
+    Label1 = MakeLabel(this, "Label1", tr("Installation Complete"), false);
     MakeHeading(Label1);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -1,8 +1,16 @@
 #include "WindowDriver.h"
 
+#include "Translation.h"
+
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLocale>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTranslator>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QPointer>
@@ -117,4 +125,56 @@ QStringList AccessibilityFaults(QWidget* window)
                           + label->text() + QLatin1Char('"');
     }
     return faults;
+}
+
+namespace {
+// How much room a control's text needs (width, or height for a wrapped label); 0 when it
+// shows no text that could be cut off.
+QSize NeededForText(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+        if (!label->wordWrap())
+            return {label->sizeHint().width(), 0};
+        return {0, label->heightForWidth(label->width())};
+    }
+    if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
+        return {widget->sizeHint().width(), 0};
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        // The text and the button's margins; a style's least button width is no text.
+        const int margins = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin)
+                                 + button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
+        return {button->fontMetrics().horizontalAdvance(button->text()) + margins, 0};
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(widget))
+        return {frame->minimumSizeHint().width(), 0}; // its title and what it holds
+    return {};
+}
+} // namespace
+
+QStringList ClippedTexts(QWidget* window)
+{
+    QStringList clipped;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        const QSize needed = NeededForText(widget);
+        if (widget->isVisible() && (needed.width() > widget->width() || needed.height() > widget->height()))
+            clipped << QStringLiteral("%1/%2 needs %3x%4, has %5x%6")
+                           .arg(window->objectName(), widget->objectName())
+                           .arg(needed.width()).arg(needed.height()).arg(widget->width()).arg(widget->height());
+    }
+    return clipped;
+}
+
+ShownLanguage::ShownLanguage(const char* locale, const char* program)
+{
+    QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+    translated_ = InstallTranslations(*qApp, program);
+}
+
+ShownLanguage::~ShownLanguage()
+{
+    for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    QLocale::setDefault(QLocale::system());
 }
