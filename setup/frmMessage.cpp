@@ -30,7 +30,8 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
     layout->setSpacing(16);
     layout->addWidget(Picture1);
     layout->addWidget(Label1, 1);
-    setFixedSize(320, 100);
+    // A translation's longer text widens the window rather than being cut off.
+    setFixedSize(QSize(320, 100).expandedTo(layout->totalMinimumSize()));
 }
 
 void frmMessage::showEvent(QShowEvent* event)

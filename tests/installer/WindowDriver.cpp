@@ -137,16 +137,20 @@ QSize NeededForText(QWidget* widget)
             return {label->sizeHint().width(), 0};
         return {0, label->heightForWidth(label->width())};
     }
-    if (qobject_cast<QCheckBox*>(widget) || qobject_cast<QRadioButton*>(widget))
-        return {widget->sizeHint().width(), 0};
-    if (auto* button = qobject_cast<QPushButton*>(widget)) {
-        // The text and the button's margins; a style's least button width is no text.
-        const int margins = 2 * (button->style()->pixelMetric(QStyle::PM_ButtonMargin)
-                                 + button->style()->pixelMetric(QStyle::PM_DefaultFrameWidth));
-        return {button->fontMetrics().horizontalAdvance(button->text()) + margins, 0};
-    }
+    const QStyle* style = widget->style();
+    const auto textWidth = [widget](const QString& text) { return widget->fontMetrics().horizontalAdvance(text); };
+    if (auto* option = qobject_cast<QRadioButton*>(widget))
+        return {style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
+                    + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + textWidth(option->text()), 0};
+    if (auto* box = qobject_cast<QCheckBox*>(widget))
+        return {style->pixelMetric(QStyle::PM_IndicatorWidth)
+                    + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + textWidth(box->text()), 0};
+    // A button's text and its margins (a style's least button width is no text); a frame's title.
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        return {textWidth(button->text())
+                    + 2 * (style->pixelMetric(QStyle::PM_ButtonMargin) + style->pixelMetric(QStyle::PM_DefaultFrameWidth)), 0};
     if (auto* frame = qobject_cast<QGroupBox*>(widget))
-        return {frame->minimumSizeHint().width(), 0}; // its title and what it holds
+        return {textWidth(frame->title()) + 2 * style->pixelMetric(QStyle::PM_LayoutLeftMargin), 0};
     return {};
 }
 } // namespace
