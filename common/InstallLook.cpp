@@ -10,43 +10,43 @@
 
 namespace install {
 
-void NameWindow(QWidget* window, const QString& objectName, const QString& caption)
+void NameWindow(QWidget* window, const char* objectName, const QString& caption)
 {
-    window->setObjectName(objectName);
+    window->setObjectName(QLatin1String(objectName));
     window->setWindowTitle(caption);
     window->setAccessibleName(caption);
 }
 
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption)
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
+    button->setObjectName(QLatin1String(name));
     button->setAccessibleName(caption);
     button->setMinimumWidth(100);
     return button;
 }
 
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption, bool wrap)
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, bool wrap)
 {
     auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
+    label->setObjectName(QLatin1String(name));
     // No accessible name: assistive technology reads the label's text, also once it changes.
     label->setWordWrap(wrap);
     return label;
 }
 
-QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption)
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption)
 {
     auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(name);
+    option->setObjectName(QLatin1String(name));
     option->setAccessibleName(caption);
     return option;
 }
 
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption)
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption)
 {
     auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(name);
+    frame->setObjectName(QLatin1String(name));
     frame->setAccessibleName(caption);
     return frame;
 }

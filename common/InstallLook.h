@@ -9,15 +9,16 @@ class QRadioButton;
 class QWidget;
 
 // The controls of the installer's and the uninstaller's windows: each gets its name as
-// objectName and its caption as accessible name; a label is read by its text.
+// objectName and its caption (translated by the caller) as accessible name; a label is read
+// by its text.
 namespace install {
 
-void NameWindow(QWidget* window, const QString& objectName, const QString& caption);
-QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption);
-QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption,
+void NameWindow(QWidget* window, const char* objectName, const QString& caption);
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption);
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption,
                   bool wrap = true);
-QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& caption);
-QGroupBox* MakeFrame(QWidget* parent, const QString& name, const QString& caption);
+QRadioButton* MakeOption(QWidget* parent, const char* name, const QString& caption);
+QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption);
 
 // The buttons at the bottom right of a window; a null button is left out.
 QBoxLayout* ButtonRow(QPushButton* left, QPushButton* right);

@@ -159,13 +159,15 @@ bool CheckWriteRights()
         return true;
 
     const QString cr = QStringLiteral("\r");
-    MsgBox(QStringLiteral("Invalid Installation Scenerio.") + cr + cr
-               + QStringLiteral("If you are attempting to perform this installation from a CD or other ")
-               + QStringLiteral("write-protected drive, please move the installation package to the root folder ")
-               + QStringLiteral("of the computer.  This is usually the C:\\") + cr + cr
-               + QStringLiteral("If the package is already on the local drive, make sure your computer administrator ")
-               + QStringLiteral("has given you rights to create, edit, and delete files, as well as install programs ")
-               + QStringLiteral("and register .dll and .ocx files"),
+    MsgBox(QCoreApplication::translate("SetupFunctions", "Invalid Installation Scenerio.") + cr + cr
+               + QCoreApplication::translate("SetupFunctions",
+                     "If you are attempting to perform this installation from a CD or other "
+                     "write-protected drive, please move the installation package to the root folder "
+                     "of the computer.  This is usually the C:\\") + cr + cr
+               + QCoreApplication::translate("SetupFunctions",
+                     "If the package is already on the local drive, make sure your computer administrator "
+                     "has given you rights to create, edit, and delete files, as well as install programs "
+                     "and register .dll and .ocx files"),
            MsgButtons::OK);
     EndInstaller();
     return false;

@@ -14,12 +14,12 @@ namespace {
 const QColor PanelColour(0x2B, 0x4C, 0x7E);
 } // namespace
 
-QFrame* MakeSidePanel(QWidget* parent, const QString& frameName, const QString& imageName,
+QFrame* MakeSidePanel(QWidget* parent, const char* frameName, const char* imageName,
                       const QString& iconFile, const QString& caption, QLabel** image,
                       QLabel** label)
 {
     auto* frame = new QFrame(parent);
-    frame->setObjectName(frameName);
+    frame->setObjectName(QLatin1String(frameName));
     frame->setAccessibleName(caption);
     frame->setFixedWidth(150);
     QPalette palette = frame->palette();
@@ -29,14 +29,14 @@ QFrame* MakeSidePanel(QWidget* parent, const QString& frameName, const QString& 
     frame->setAutoFillBackground(true);
 
     *image = new QLabel(frame);
-    (*image)->setObjectName(imageName);
+    (*image)->setObjectName(QLatin1String(imageName));
     (*image)->setAlignment(Qt::AlignCenter);
     QPixmap picture(Globals::SupportPath + QLatin1Char('/') + iconFile);
     if (picture.isNull())
         picture = parent->style()->standardIcon(QStyle::SP_ComputerIcon).pixmap(64, 64);
     (*image)->setPixmap(picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
-    *label = MakeLabel(frame, QStringLiteral("Label1"), caption);
+    *label = MakeLabel(frame, "Label1", caption);
     (*label)->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     QFont small = (*label)->font();
     small.setPointSizeF(small.pointSizeF() * 0.9);

@@ -17,7 +17,7 @@ using install::MakeOption;
 
 // The look the installer's pages share: a coloured side panel with a picture and a caption,
 // a heading font and the buttons at the bottom right.
-QFrame* MakeSidePanel(QWidget* parent, const QString& frameName, const QString& imageName,
+QFrame* MakeSidePanel(QWidget* parent, const char* frameName, const char* imageName,
                       const QString& iconFile, const QString& caption, QLabel** image,
                       QLabel** label);
 void MakeHeading(QLabel* label);

@@ -45,9 +45,9 @@ QStringList MountedVolumes()
 
 frmBrowseFolders::frmBrowseFolders(frmSecond* owner) : QDialog(owner), m_Owner(owner)
 {
-    NameWindow(this, QStringLiteral("frmBrowseFolders"), QStringLiteral("Locate Folder"));
+    NameWindow(this, "frmBrowseFolders", tr("Locate Folder"));
     setAttribute(Qt::WA_DeleteOnClose);
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Install Folder"), false);
+    Label1 = MakeLabel(this, "Label1", tr("Install Folder"), false);
     txtFolder = new QLineEdit(this);
     txtFolder->setObjectName(QStringLiteral("txtFolder"));
     txtFolder->setAccessibleName(Label1->text());
@@ -55,7 +55,7 @@ frmBrowseFolders::frmBrowseFolders(frmSecond* owner) : QDialog(owner), m_Owner(o
 
     Drive1 = new QComboBox(this);
     Drive1->setObjectName(QStringLiteral("Drive1"));
-    Drive1->setAccessibleName(QStringLiteral("Drive"));
+    Drive1->setAccessibleName(tr("Drive"));
     Drive1->addItems(MountedVolumes());
 
     m_Folders = new QFileSystemModel(this);
@@ -63,19 +63,19 @@ frmBrowseFolders::frmBrowseFolders(frmSecond* owner) : QDialog(owner), m_Owner(o
     m_Folders->setRootPath(QStringLiteral("/"));
     Dir1 = new QTreeView(this);
     Dir1->setObjectName(QStringLiteral("Dir1"));
-    Dir1->setAccessibleName(QStringLiteral("Folder"));
+    Dir1->setAccessibleName(tr("Folder"));
     Dir1->setModel(m_Folders);
     for (int column = 1; column < m_Folders->columnCount(); ++column)
         Dir1->hideColumn(column);
     Dir1->header()->hide();
     Dir1->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    cmdAccept = MakeButton(this, QStringLiteral("cmdAccept"), QStringLiteral("Accept"));
-    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdAccept = MakeButton(this, "cmdAccept", tr("Accept"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"));
     cmdAccept->setDefault(true);
     mnuPopUp = new QMenu(this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
-    mnuAccept = mnuPopUp->addAction(QStringLiteral("Accept Folder"));
+    mnuAccept = mnuPopUp->addAction(tr("Accept Folder"));
     mnuAccept->setObjectName(QStringLiteral("mnuAccept"));
 
     auto* layout = new QVBoxLayout(this);

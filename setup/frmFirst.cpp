@@ -16,23 +16,23 @@ namespace setup {
 
 frmFirst::frmFirst(QWidget* parent) : QWidget(parent)
 {
-    NameWindow(this, QStringLiteral("frmFirst"), QStringLiteral("Corvale Installer"));
+    NameWindow(this, "frmFirst", tr("Corvale Installer"));
     setAttribute(Qt::WA_DeleteOnClose);
     if (Globals::SetupFolder.isEmpty())
         SetSetupFolder(QCoreApplication::applicationDirPath());
     Globals::InstalledItems.clear();
     Globals::WaitTimer();
 
-    Frame1 = MakeSidePanel(this, QStringLiteral("Frame1"), QStringLiteral("Image1"),
+    Frame1 = MakeSidePanel(this, "Frame1", "Image1",
                            QStringLiteral("Robot.ico"),
-                           QStringLiteral("Install Powered By Corvale Software"), &Image1, &Label1);
-    lblMain = MakeLabel(this, QStringLiteral("lblMain"), QStringLiteral("You are about to install ") + AppName);
+                           tr("Install Powered By Corvale Software"), &Image1, &Label1);
+    lblMain = MakeLabel(this, "lblMain", tr("You are about to install %1").arg(AppName));
     MakeHeading(lblMain);
-    lblWizzard = MakeLabel(this, QStringLiteral("lblWizzard"),
-                           QStringLiteral("This wizzard will guide you through the installation."));
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("An Internet connection may be required."));
-    cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue >"));
-    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    lblWizzard = MakeLabel(this, "lblWizzard",
+                           tr("This wizzard will guide you through the installation."));
+    Label2 = MakeLabel(this, "Label2", tr("An Internet connection may be required."));
+    cmdContinue = MakeButton(this, "cmdContinue", tr("Continue >"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"));
     cmdContinue->setDefault(true);
 
     auto* text = new QVBoxLayout;

@@ -13,11 +13,11 @@ namespace setup {
 
 frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
 {
-    NameWindow(this, QStringLiteral("frmMessage"), QStringLiteral("Complete..."));
+    NameWindow(this, "frmMessage", tr("Complete..."));
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(style()->standardIcon(QStyle::SP_DialogApplyButton).pixmap(40, 40));
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Installation Complete"), false);
+    Label1 = MakeLabel(this, "Label1", tr("Installation Complete"), false);
     MakeHeading(Label1);
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -30,7 +30,8 @@ frmMessage::frmMessage(QWidget* parent) : QDialog(parent)
     layout->setSpacing(16);
     layout->addWidget(Picture1);
     layout->addWidget(Label1, 1);
-    setFixedSize(320, 100);
+    // A translation's longer text widens the window rather than being cut off.
+    setFixedSize(QSize(320, 100).expandedTo(layout->totalMinimumSize()));
 }
 
 void frmMessage::showEvent(QShowEvent* event)

@@ -16,17 +16,17 @@ namespace setup {
 
 frmPromptADO::frmPromptADO(QWidget* parent) : QDialog(parent)
 {
-    NameWindow(this, QStringLiteral("frmPromptADO"), QStringLiteral("Installation"));
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Required Component Missing"));
+    NameWindow(this, "frmPromptADO", tr("Installation"));
+    Label1 = MakeLabel(this, "Label1", tr("Required Component Missing"));
     MakeHeading(Label1);
-    Label2 = MakeLabel(this, QStringLiteral("Label2"),
-                       QStringLiteral("In order for this program to function correctly, your computer must have Microsoft MDAC 2.5 or higher installed.  This is a free component available from Microsoft.  Broadband users can usually download the required file in under 2 minutes. Dial-Up connections may take as long as 20 minutes."));
-    Frame1 = MakeFrame(this, QStringLiteral("Frame1"), QStringLiteral("Please Make A Selection"));
-    optInstall = MakeOption(Frame1, QStringLiteral("optInstall"), QStringLiteral("Install MDAC 2.5   (Recommended)"));
-    optSkip = MakeOption(Frame1, QStringLiteral("optSkip"),
-                         QStringLiteral("Continue the installation without MDAC, and install MDAC manually later"));
-    optAbort = MakeOption(Frame1, QStringLiteral("optAbort"), QStringLiteral("Abort the installation"));
-    cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("OK"));
+    Label2 = MakeLabel(this, "Label2",
+                       tr("In order for this program to function correctly, your computer must have Microsoft MDAC 2.5 or higher installed.  This is a free component available from Microsoft.  Broadband users can usually download the required file in under 2 minutes. Dial-Up connections may take as long as 20 minutes."));
+    Frame1 = MakeFrame(this, "Frame1", tr("Please Make A Selection"));
+    optInstall = MakeOption(Frame1, "optInstall", tr("Install MDAC 2.5   (Recommended)"));
+    optSkip = MakeOption(Frame1, "optSkip",
+                         tr("Continue the installation without MDAC, and install MDAC manually later"));
+    optAbort = MakeOption(Frame1, "optAbort", tr("Abort the installation"));
+    cmdContinue = MakeButton(this, "cmdContinue", tr("OK"));
     cmdContinue->setDefault(true);
 
     auto* options = new QVBoxLayout(Frame1);
@@ -59,15 +59,15 @@ void frmPromptADO::cmdContinue_Click()
         LaunchInstallLink();
     } else if (optSkip->isChecked()) {
         const MsgResult answer = MsgBox(
-            QStringLiteral("Skipping the MDAC installation is not recommended.  This program may not function correctly. ")
-                + QStringLiteral("\r\r") + QStringLiteral("Are you sure you want to skip the MDAC installation?"),
+            tr("Skipping the MDAC installation is not recommended.  This program may not function correctly. ")
+                + QStringLiteral("\r\r") + tr("Are you sure you want to skip the MDAC installation?"),
             MsgButtons::YesNo, MsgIcon::None, this);
         if (answer == MsgResult::Yes) {
             m_Skipped = true;
             done(QDialog::Accepted);
         }
     } else if (optAbort->isChecked()) {
-        if (MsgBox(QStringLiteral("Are you sure you want to abort the entire installation?"),
+        if (MsgBox(tr("Are you sure you want to abort the entire installation?"),
                    MsgButtons::YesNo, MsgIcon::None, this) == MsgResult::Yes)
             EndInstaller();
     }
@@ -80,8 +80,8 @@ QString frmPromptADO::InstallLinkAddress()
 
 void frmPromptADO::LaunchInstallLink()
 {
-    MsgBox(QStringLiteral("PLEASE NOTE:") + QStringLiteral("\r") + QStringLiteral("You will need to restart the ")
-               + AppName + QStringLiteral(" installation after MDAC has been installed."),
+    MsgBox(tr("PLEASE NOTE:") + QStringLiteral("\r")
+               + tr("You will need to restart the %1 installation after MDAC has been installed.").arg(AppName),
            MsgButtons::OK, MsgIcon::Information, this);
     OpenInternet(InstallLinkAddress(), 1);
     EndInstaller();

@@ -40,10 +40,10 @@ void PreselectFirstEnabled(std::initializer_list<QRadioButton*> options)
 
 frmSecond::frmSecond(QWidget* parent) : QWidget(parent)
 {
-    NameWindow(this, QStringLiteral("frmSecond"), QStringLiteral("Corvale Installer"));
+    NameWindow(this, "frmSecond", tr("Corvale Installer"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    frameInstallPath = MakeFrame(this, QStringLiteral("frameInstallPath"), QStringLiteral("Installation Folder"));
+    frameInstallPath = MakeFrame(this, "frameInstallPath", tr("Installation Folder"));
     txtInstallPath = new QLineEdit(frameInstallPath);
     txtInstallPath->setObjectName(QStringLiteral("txtInstallPath"));
     txtInstallPath->setAccessibleName(frameInstallPath->title());
@@ -51,22 +51,22 @@ frmSecond::frmSecond(QWidget* parent) : QWidget(parent)
     QPalette palette = txtInstallPath->palette();
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     txtInstallPath->setPalette(palette);
-    cmdBrowse = MakeButton(frameInstallPath, QStringLiteral("cmdBrowse"), QStringLiteral("..."));
-    cmdBrowse->setAccessibleName(QStringLiteral("Browse"));
+    cmdBrowse = MakeButton(frameInstallPath, "cmdBrowse", QStringLiteral("..."));
+    cmdBrowse->setAccessibleName(tr("Browse"));
     cmdBrowse->setMinimumWidth(0);
     cmdBrowse->setFixedWidth(36);
     auto* pathRow = new QHBoxLayout(frameInstallPath);
     pathRow->addWidget(txtInstallPath, 1);
     pathRow->addWidget(cmdBrowse);
 
-    frameStartMenu = MakeFrame(this, QStringLiteral("frameStartMenu"), QStringLiteral("Add to Start Menu"));
-    optStartAllUsers = MakeOption(frameStartMenu, QStringLiteral("optStartAllUsers"), QStringLiteral("All Users"));
-    optStartThisUser = MakeOption(frameStartMenu, QStringLiteral("optStartThisUser"), QStringLiteral("This User Only"));
-    optStartNone = MakeOption(frameStartMenu, QStringLiteral("optStartNone"), QStringLiteral("Do not add to the Start Menu"));
-    frameDesktop = MakeFrame(this, QStringLiteral("frameDesktop"), QStringLiteral("Create Desktop Icon"));
-    optIconAllUsers = MakeOption(frameDesktop, QStringLiteral("optIconAllUsers"), QStringLiteral("All Users"));
-    optIconThisUser = MakeOption(frameDesktop, QStringLiteral("optIconThisUser"), QStringLiteral("This User Only"));
-    optIconNone = MakeOption(frameDesktop, QStringLiteral("optIconNone"), QStringLiteral("Do not add a Desktop Icon"));
+    frameStartMenu = MakeFrame(this, "frameStartMenu", tr("Add to Start Menu"));
+    optStartAllUsers = MakeOption(frameStartMenu, "optStartAllUsers", tr("All Users"));
+    optStartThisUser = MakeOption(frameStartMenu, "optStartThisUser", tr("This User Only"));
+    optStartNone = MakeOption(frameStartMenu, "optStartNone", tr("Do not add to the Start Menu"));
+    frameDesktop = MakeFrame(this, "frameDesktop", tr("Create Desktop Icon"));
+    optIconAllUsers = MakeOption(frameDesktop, "optIconAllUsers", tr("All Users"));
+    optIconThisUser = MakeOption(frameDesktop, "optIconThisUser", tr("This User Only"));
+    optIconNone = MakeOption(frameDesktop, "optIconNone", tr("Do not add a Desktop Icon"));
     for (auto [frame, options] : {std::pair{frameStartMenu, std::array{optStartAllUsers, optStartThisUser, optStartNone}},
                                   std::pair{frameDesktop, std::array{optIconAllUsers, optIconThisUser, optIconNone}}}) {
         auto* column = new QVBoxLayout(frame);
@@ -74,8 +74,8 @@ frmSecond::frmSecond(QWidget* parent) : QWidget(parent)
             column->addWidget(option);
     }
 
-    cmdContinue = MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue >"));
-    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdContinue = MakeButton(this, "cmdContinue", tr("Continue >"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"));
     cmdContinue->setDefault(true);
 
     auto* shortcuts = new QHBoxLayout;
@@ -158,9 +158,9 @@ void frmSecond::closeEvent(QCloseEvent* event)
 
 bool frmSecond::MakeWritableFolder(const QString& folder)
 {
-    const QString again = QStringLiteral("\r") + QStringLiteral("Please select another folder");
-    const QString cannotCreate = QStringLiteral("The folder ") + folder + QStringLiteral(" could not be created.") + again;
-    const QString cannotWrite = QStringLiteral("Setup cannot write into the folder ") + folder + QStringLiteral(".") + again;
+    const QString again = QStringLiteral("\r") + tr("Please select another folder");
+    const QString cannotCreate = tr("The folder %1 could not be created.").arg(folder) + again;
+    const QString cannotWrite = tr("Setup cannot write into the folder %1.").arg(folder) + again;
     // Nothing is made where Setup could not write: it checks the folder, or the folder above
     // it where it would start to make folders.
     const QString existing = NearestExistingPath(folder);
@@ -185,7 +185,7 @@ void frmSecond::cmdContinue_Click()
     txtInstallPath->setText(txtInstallPath->text().trimmed());
     QString folder = txtInstallPath->text();
     if (folder.isEmpty()) {
-        MsgBox(QStringLiteral("Please select an Installation Folder"), MsgButtons::OK, MsgIcon::None, this);
+        MsgBox(tr("Please select an Installation Folder"), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
     if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))

@@ -18,8 +18,8 @@ namespace setup {
 
 frmTestADO::frmTestADO(QWidget* parent) : QDialog(parent)
 {
-    NameWindow(this, QStringLiteral("frmTestADO"), QStringLiteral("ADO Test"));
-    Label1 = MakeLabel(this, QStringLiteral("Label1"), QStringLiteral("Checking For ADO Components..."), false);
+    NameWindow(this, "frmTestADO", tr("ADO Test"));
+    Label1 = MakeLabel(this, "Label1", tr("Checking For ADO Components..."), false);
     auto* busy = new QProgressBar(this);
     busy->setObjectName(QStringLiteral("barBusy"));
     busy->setAccessibleName(Label1->text());
@@ -66,7 +66,7 @@ void frmTestADO::FirstActivation()
         return;
     DoEvents(); // painted before the test starts
     m_Activated = true;
-    setWindowTitle(QStringLiteral("ADO Test"));
+    setWindowTitle(tr("ADO Test"));
     Timer1->stop();
     Timer1->setInterval(1000);
     m_TickCount = 0;

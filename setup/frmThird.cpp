@@ -36,14 +36,14 @@ QStringList InstalledFileNames()
 
 frmThird::frmThird(QWidget* parent) : QWidget(parent)
 {
-    NameWindow(this, QStringLiteral("frmThird"), QStringLiteral("Corvale Installer"));
+    NameWindow(this, "frmThird", tr("Corvale Installer"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    frameStatus = MakeFrame(this, QStringLiteral("frameStatus"), QStringLiteral("Status"));
-    lblStatus = MakeLabel(frameStatus, QStringLiteral("lblStatus"), QStringLiteral("Initalizing..."), false);
+    frameStatus = MakeFrame(this, "frameStatus", tr("Status"));
+    lblStatus = MakeLabel(frameStatus, "lblStatus", tr("Initalizing..."), false);
     (new QVBoxLayout(frameStatus))->addWidget(lblStatus);
 
-    frameProgress = MakeFrame(this, QStringLiteral("frameProgress"), QStringLiteral("Progress"));
+    frameProgress = MakeFrame(this, "frameProgress", tr("Progress"));
     Picture1 = new QFrame(frameProgress);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(frameProgress->title());
@@ -107,21 +107,21 @@ void frmThird::StartInstall()
     m_Running = true;
     setCursor(Qt::WaitCursor);
     struct Stage {
-        const char* status;
+        const char* status; // the English text, translated when shown
         std::function<bool()> work; // false when the installation cannot be completed
         int percent;
     };
     const Stage stages[] = {
-        {"Creating Folders...", {}, 10}, // the folder page has made the folder
-        {"Regestering Dlls...", [this] { RegisterComponents(); return true; }, 15},
-        {"Copying Files...", [this] { CopyFiles(); return true; }, 30},
-        {"Verifying Files...", [this] { return VerifyFiles(); }, 50},
-        {"Verifying Files...", {}, 60},
-        {"Creating Icons...", [this] { return CreateIcons(); }, 75},
-        {"Wiriting Install Log...", [this] { return WriteLog(); }, 85},
+        {QT_TR_NOOP("Creating Folders..."), {}, 10}, // the folder page has made the folder
+        {QT_TR_NOOP("Regestering Dlls..."), [this] { RegisterComponents(); return true; }, 15},
+        {QT_TR_NOOP("Copying Files..."), [this] { CopyFiles(); return true; }, 30},
+        {QT_TR_NOOP("Verifying Files..."), [this] { return VerifyFiles(); }, 50},
+        {QT_TR_NOOP("Verifying Files..."), {}, 60},
+        {QT_TR_NOOP("Creating Icons..."), [this] { return CreateIcons(); }, 75},
+        {QT_TR_NOOP("Wiriting Install Log..."), [this] { return WriteLog(); }, 85},
     };
     for (const Stage& stage : stages) {
-        SetStatus(QString::fromLatin1(stage.status));
+        SetStatus(tr(stage.status));
         if (stage.work && !stage.work()) {
             FailInstall();
             return;
@@ -129,10 +129,10 @@ void frmThird::StartInstall()
         Pause(600);
         SetScrollBarPercent(stage.percent);
     }
-    SetStatus(QStringLiteral("Cleaning Up..."));
+    SetStatus(tr("Cleaning Up..."));
     FinishScrollingProgressBar();
     SetScrollBarPercent(100);
-    SetStatus(QStringLiteral("Installation Complete"));
+    SetStatus(tr("Installation Complete"));
     hide();
     DoEvents();
     frmMessage message(this);
@@ -148,7 +148,7 @@ void frmThird::FailInstall()
     RemoveItemsMadeSince(0);
     hide();
     DoEvents();
-    MsgBox(m_Failure + QStringLiteral("\r\r") + QStringLiteral("Setup removed the files, folders and shortcuts it had made. ")
+    MsgBox(m_Failure + QStringLiteral("\r\r") + tr("Setup removed the files, folders and shortcuts it had made. ")
                + m_Advice,
            MsgButtons::OK, MsgIcon::Exclamation);
     m_Running = false;
@@ -188,8 +188,8 @@ bool frmThird::VerifyFiles()
     }
     // A package without all its files must not end with "Installation Complete".
     if (!missing.isEmpty())
-        SetFailure(QStringLiteral("These files could not be installed:"), missing,
-                   QStringLiteral("Please copy the whole installation package, with its Support folder, and run Setup again."));
+        SetFailure(tr("These files could not be installed:"), missing,
+                   tr("Please copy the whole installation package, with its Support folder, and run Setup again."));
     return missing.isEmpty();
 }
 
@@ -213,8 +213,8 @@ bool frmThird::CreateIcons()
         FormatAndCreateIcon(Globals::DesktopPath, MainLinkName, QStringLiteral("Quillby"),
                             QStringLiteral("Quillby"), QStringLiteral("Robot.ico"));
     if (!m_FailedShortcuts.isEmpty())
-        SetFailure(QStringLiteral("These shortcuts could not be created:"), m_FailedShortcuts,
-                   QStringLiteral("Please run Setup again and choose other shortcuts."));
+        SetFailure(tr("These shortcuts could not be created:"), m_FailedShortcuts,
+                   tr("Please run Setup again and choose other shortcuts."));
     return m_FailedShortcuts.isEmpty();
 }
 
@@ -222,8 +222,8 @@ bool frmThird::WriteLog()
 {
     if (WriteInstallLog())
         return true;
-    SetFailure(QStringLiteral("The install log could not be written:"), {InstallLogPath(Globals::InstallPath)},
-               QStringLiteral("Please run Setup again and choose another folder."));
+    SetFailure(tr("The install log could not be written:"), {InstallLogPath(Globals::InstallPath)},
+               tr("Please run Setup again and choose another folder."));
     return false;
 }
 
@@ -245,7 +245,7 @@ void frmThird::FormatAndCreateIcon(const QString& m_TargetFolder, const QString&
 void frmThird::FinishScrollingProgressBar()
 {
     int p = ScrollBarPercent();
-    SetStatus(QStringLiteral("Verifing Installation..."));
+    SetStatus(tr("Verifing Installation..."));
     while (p < 100) {
         Pause(200);
         p += 2;

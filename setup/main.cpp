@@ -1,6 +1,7 @@
 #include "MsgBox.h"
 #include "ProgramIdentity.h"
 #include "SetupFunctions.h"
+#include "Translation.h"
 #include "frmLicense.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     SetProgramIdentity(QStringLiteral("Setup"));
+    InstallTranslations(app, "setup");
     // Quillby's own picture: from the theme where a Quillby package installed it, else the
     // copy in the Support folder that Setup installs.
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"),

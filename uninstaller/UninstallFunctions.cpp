@@ -149,7 +149,8 @@ void RelaunchFromTemp()
     const bool logCopied = install::CopyReplacing(Globals::LogPath, logCopy);
     Pause(300);
     if (!logCopied) {
-        MsgBox(QStringLiteral("Unable to copy log to temp folder.") + CR + logCopy);
+        MsgBox(QCoreApplication::translate("UninstallFunctions", "Unable to copy log to temp folder.")
+               + CR + logCopy);
         EndProgram();
         return;
     }
@@ -159,7 +160,8 @@ void RelaunchFromTemp()
     const bool programCopied = install::CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle), programCopy);
     Pause(1000);
     if (!programCopied) {
-        MsgBox(QStringLiteral("Unable to copy uninstaller to temp folder.") + CR + programCopy);
+        MsgBox(QCoreApplication::translate("UninstallFunctions", "Unable to copy uninstaller to temp folder.")
+               + CR + programCopy);
         EndProgram();
         return;
     }
@@ -171,7 +173,8 @@ void RemoveInstallation()
 {
     QFile log(Globals::LogPath);
     if (!log.open(QIODevice::ReadOnly)) {
-        MsgBox(QStringLiteral("Unable to read the install log.") + CR + Globals::LogPath);
+        MsgBox(QCoreApplication::translate("UninstallFunctions", "Unable to read the install log.")
+               + CR + Globals::LogPath);
         EndProgram();
         return;
     }
@@ -224,8 +227,9 @@ void RemoveInstallation()
         window->hide();
     DoEvents();
     install::RestoreNormalPointer();
-    MsgBox(AppName + QStringLiteral(" was successfully uninstalled.") + CR + CR
-           + QStringLiteral("You may need to restart your computer before all changes take effect."));
+    MsgBox(QCoreApplication::translate("UninstallFunctions", "%1 was successfully uninstalled.").arg(AppName) + CR + CR
+           + QCoreApplication::translate("UninstallFunctions", "You may need to restart your computer before all "
+                                                "changes take effect."));
     DoEvents();
     if (!Globals::AcceptedInstallPath.isEmpty())
         DeleteFolderForced(Globals::AcceptedInstallPath);
@@ -365,16 +369,19 @@ bool CheckInstallLog()
     const QString named = LoggedInstallPath(Globals::LogPath);
     QString problem;
     if (named.isEmpty())
-        problem = QStringLiteral("The install log ") + StartedLogPath()
-                  + QStringLiteral(" is damaged: it does not name the installation folder.");
+        problem = QCoreApplication::translate("UninstallFunctions", "The install log %1 is damaged: it does not name "
+                                                                  "the installation folder.")
+                      .arg(StartedLogPath());
     else if (RealPath(named) != RealPath(Globals::StartFolder))
-        problem = QStringLiteral("The install log ") + StartedLogPath() + QStringLiteral(" names the folder ") + named
-                  + QStringLiteral(", not the folder the uninstaller was started from.");
+        problem = QCoreApplication::translate("UninstallFunctions", "The install log %1 names the folder %2, not the folder the "
+                                                                  "uninstaller was started from.")
+                      .arg(StartedLogPath(), named);
     else if (!IsStartedInstallation(named))
-        problem = QStringLiteral("The folder ") + named + QStringLiteral(" is not a Quillby installation folder.");
+        problem = QCoreApplication::translate("UninstallFunctions", "The folder %1 is not a Quillby installation folder.")
+                      .arg(named);
     if (problem.isEmpty())
         return true;
-    MsgBox(problem + CR + QStringLiteral("Nothing was removed."));
+    MsgBox(problem + CR + QCoreApplication::translate("UninstallFunctions", "Nothing was removed."));
     return false;
 }
 

@@ -28,7 +28,7 @@ bool SameFolder(const QString& a, const QString& b)
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent)
 {
-    install::NameWindow(this, QStringLiteral("frmMain"), QStringLiteral("Uninstall..."));
+    install::NameWindow(this, "frmMain", tr("Uninstall..."));
     setAttribute(Qt::WA_DeleteOnClose);
 
     Image1 = new QLabel(this);
@@ -46,10 +46,10 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent)
     heading.setBold(true);
     heading.setPointSizeF(heading.pointSizeF() * 1.15);
     lblMessage->setFont(heading);
-    lblWorking = install::MakeLabel(this, QStringLiteral("lblWorking"), QStringLiteral("Working..."), false);
+    lblWorking = install::MakeLabel(this, "lblWorking", tr("Working..."), false);
     lblWorking->hide();
-    cmdContinue = install::MakeButton(this, QStringLiteral("cmdContinue"), QStringLiteral("Continue"));
-    cmdCancel = install::MakeButton(this, QStringLiteral("cmdCancel"), QStringLiteral("Cancel"));
+    cmdContinue = install::MakeButton(this, "cmdContinue", tr("Continue"));
+    cmdCancel = install::MakeButton(this, "cmdCancel", tr("Cancel"));
     cmdContinue->setDefault(true);
     // A text box that no procedure reads; it stays hidden.
     txtDummy = new QLineEdit(this);
@@ -85,7 +85,7 @@ frmMain::~frmMain()
 void frmMain::Load()
 {
     show();
-    lblMessage->setText(QStringLiteral("This process will uninstall ") + AppName + QStringLiteral("..."));
+    lblMessage->setText(tr("This process will uninstall %1...").arg(AppName));
     setCursor(Qt::WaitCursor);
     cmdContinue->setEnabled(false);
     DoEvents();
@@ -93,8 +93,8 @@ void frmMain::Load()
     Globals::WaitTimer();
     Globals::LogPath = QDir(Globals::OwnFolder).filePath(LogFileName);
     if (!QFileInfo::exists(Globals::LogPath)) {
-        MsgBox(QStringLiteral("No Install Log Found.") + QStringLiteral("\r") + QStringLiteral("Expected location: ")
-                   + Globals::LogPath + QStringLiteral("\r") + QStringLiteral("The uninstallation can not continue."),
+        MsgBox(tr("No Install Log Found.") + QStringLiteral("\r") + tr("Expected location: %1").arg(Globals::LogPath)
+                   + QStringLiteral("\r") + tr("The uninstallation can not continue."),
                MsgButtons::OK, MsgIcon::None, this);
         EndProgram();
         return;
@@ -134,7 +134,7 @@ void frmMain::closeEvent(QCloseEvent* event)
 
 void frmMain::cmdContinue_Click()
 {
-    if (MsgBox(QStringLiteral("Are you sure you want to uninstall ") + AppName + QStringLiteral("?"),
+    if (MsgBox(tr("Are you sure you want to uninstall %1?").arg(AppName),
                MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes) {
         EndProgram();
         return;

@@ -1,5 +1,6 @@
 #include "MsgBox.h"
 #include "ProgramIdentity.h"
+#include "Translation.h"
 #include "UninstallFunctions.h"
 #include "frmMain.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     SetProgramIdentity(uninstaller::ProgramTitle);
+    InstallTranslations(app, "uninstaller");
     app.setQuitOnLastWindowClosed(false); // the program ends through EndProgram only
     SetMsgBoxTitle(uninstaller::ProgramTitle);
     // The copy in the temporary folder is given the folder the first start was made from.

@@ -64,6 +64,9 @@ Atspi.init()
 # How long a window or control may take to appear; a busy 2-core machine needs slack.
 DEFAULT_TIMEOUT = 15.0
 POLL = 0.05
+# The journeys read English captions: the programs' language is English unless a journey asks
+# for another, whatever the desktop of the person running them.
+ENGLISH = {"LC_MESSAGES": "C", "LANGUAGE": "", "LC_ALL": ""}
 # An action whose handler opens a modal window may not be answered until that window
 # closes; the harness does not wait for the answer longer than this.
 ACTION_TIMEOUT_MS = 400
@@ -695,9 +698,7 @@ class Journey:
         log_path = os.path.join(self.out_dir, f"{program}-{len(self.apps) + 1}.log")
         environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QT_QPA_PLATFORM="xcb", QT_ACCESSIBILITY="1")
-        # The journeys read English captions: the program's language is English unless a
-        # journey asks for another (env), whatever the desktop of the person running them.
-        environment.update(LC_MESSAGES="C", LANGUAGE="", LC_ALL="")
+        environment.update(ENGLISH)
         environment.update(env or {})
         with open(log_path, "w") as log:
             process = subprocess.Popen([os.path.join(folder, program), *args],

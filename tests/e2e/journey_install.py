@@ -17,7 +17,7 @@ import shutil
 import subprocess
 import time
 
-from harness import App, Journey, JourneyFailure, expect, expect_equal, read_only
+from harness import ENGLISH, App, Journey, JourneyFailure, expect, expect_equal, read_only
 from quillby_steps import list_rows, main_window, seed_list
 
 PR_SET_CHILD_SUBREAPER = 36
@@ -258,7 +258,7 @@ def uninstall(journey):
     # Its first window may close before it could be looked at: only its exit status counts.
     log_path = os.path.join(journey.out_dir, "QuillbyUninstaller-1.log")
     env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb",
-               QT_ACCESSIBILITY="1", **journey.environment())
+               QT_ACCESSIBILITY="1", **ENGLISH, **journey.environment())
     with open(log_path, "w") as log:
         first = subprocess.Popen([os.path.join(journey.install, "QuillbyUninstaller")],
                                  cwd=journey.install, env=env, stdout=log, stderr=subprocess.STDOUT)

@@ -359,6 +359,25 @@ TEST_F(UninstallTest, AnsweringNoEndsWithoutRemovingAnythingAndKeepsTheCopies)
     EXPECT_TRUE(QFile::exists(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt")));
 }
 
+TEST_F(UninstallTest, OnAGermanDesktopTheWindowAndItsQuestionAreGermanAndFit)
+{
+    ShownLanguage german("de_DE", "uninstaller");
+    ASSERT_TRUE(german.Translated());
+    QFile::copy(install + QStringLiteral("/QUILLBY-InstallLog.txt"), Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"));
+    Globals::Reset(Temp(), install);
+    MessageAnswers answers;
+    answers.Expect(QStringLiteral("Möchten Sie"), MsgResult::No);
+    auto* window = new frmMain;
+    window->Load();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Deinstallieren..."));
+    EXPECT_EQ(ClippedTexts(window), QStringList());
+    if (const QString shots = qEnvironmentVariable("QUILLBY_SHOTS"); !shots.isEmpty())
+        window->grab().save(shots + QStringLiteral("/uninstaller-de_DE.png"));
+    ClickChild(window, QStringLiteral("cmdContinue"));
+    EXPECT_EQ(answers.texts, QStringList{QStringLiteral("Möchten Sie Quillby wirklich deinstallieren?")});
+    EXPECT_TRUE(QFile::exists(install + QStringLiteral("/Quillby.mdb")));
+}
+
 TEST_F(UninstallTest, TheCopyShowsTheSamePictureIsReadAsShownAndLeavesNoCopyBehind)
 {
     QImage skull(32, 32, QImage::Format_ARGB32);

@@ -1,15 +1,16 @@
-"""Checks that every text Quillby shows is translated in each shipped catalogue.
+"""Checks that every text the three programs show is translated in each shipped catalogue.
 
     check_translations.py LUPDATE SOURCE_DIR
 
-1. lupdate reads the program's sources into a copy of each shipped translations/quillby_*.ts:
+1. lupdate reads each program's sources (CATALOGUES) into a copy of each of its shipped
+   catalogues, translations/<catalogue>_*.ts:
    every source text must be there, translated (none "unfinished"), and keep the
    placeholders (%1, %2) and the number of access keys (&) of its English text.
 2. A scan of the sources for texts that reach the screen without tr(): a string literal
    (QStringLiteral, QLatin1String, QString::fromLatin1, QString("..."), or a bare "...") among
    the arguments of a call that shows text (setText, setWindowTitle, MsgBox, a button or label
    made with Make..., QLabel, addAction, ...). Texts that are the same in every language
-   (the program's name, its version, its addresses) are listed in ALLOWED.
+   (the program's name, its version, its addresses, file names) are listed in ALLOWED.
 Prints what is wrong and ends with the count of problems, exiting non-zero when any."""
 
 import glob
@@ -27,6 +28,7 @@ SHOWING_CALLS = (
     "addAction", "addMenu", "addTab", "addItem", "addItems", "setHorizontalHeaderLabels",
     "MsgBox", "ShowTempMessage", "SetLines", "Tell", "Ask", "ShowFeedback", "InitModalDialog",
     "MakeButton", "MakeLabel", "MakeCheckBox", "MakeMenuItem", "MakeFrame", "MakeGrid",
+    "MakeOption", "MakeSidePanel", "NameWindow", "SetStatus", "SetFailure",
     "AddReadOnlyField", "NameControl", "ResetGrid", "ReportOperationError",
     "QLabel", "QPushButton", "QCheckBox", "QGroupBox", "QAction", "QMenu", "QRadioButton",
 )
@@ -35,7 +37,15 @@ ALLOWED = {
     ("frmAbout.cpp", "1.0"),                       # the version numbers
     ("frmAbout.cpp", "Quillby"),                   # the program's name
     ("frmTestResults.cpp", "h:mm AP"),             # the English time form (a translation takes the locale's)
+    ("frmFirst.cpp", "Robot.ico"),                 # the side panel's picture file
+    ("frmMain.cpp", "txtDummy"),                   # a hidden text box
 }
+# Each catalogue (translations/<name>_*.ts), the source folders it is made from, and the
+# least number of texts they hold (fewer means lupdate did not read them).
+CATALOGUES = (("quillby", ("quillby",), 100), ("setup", ("setup",), 50),
+              ("uninstaller", ("uninstaller",), 10))
+# The folders whose shown texts must go through tr().
+SCANNED = ("quillby", "setup", "uninstaller", "common")
 LITERAL = re.compile(r'(?:QStringLiteral|QLatin1String|QString::fromLatin1|QString|u8?)?\(?\s*"((?:[^"\\]|\\.)*)"')
 # Calls whose texts are translated, or are no text shown (database column names).
 TRANSLATED = re.compile(r'(?:\btr|translate|QT_TRANSLATE_NOOP|QT_TR_NOOP|\bField)\s*\(')
@@ -50,18 +60,18 @@ def text_of(element):
     return "".join(parts)
 
 
-def check_catalogues(lupdate, source_dir):
+def check_catalogues(lupdate, source_dir, catalogue, folders, least):
     problems = []
-    catalogues = sorted(glob.glob(os.path.join(source_dir, "translations", "quillby_*.ts")))
+    catalogues = sorted(glob.glob(os.path.join(source_dir, "translations", f"{catalogue}_*.ts")))
     if not catalogues:
-        return ["no catalogue translations/quillby_*.ts"]
+        return [f"no catalogue translations/{catalogue}_*.ts"]
     with tempfile.TemporaryDirectory() as work:
         for shipped in catalogues:
             name = os.path.basename(shipped)
             fresh = os.path.join(work, name)
             shutil.copy(shipped, fresh)
             run = subprocess.run([lupdate, "-locations", "none", "-no-obsolete",
-                                  os.path.join(source_dir, "quillby"), "-ts", fresh],
+                                  *(os.path.join(source_dir, f) for f in folders), "-ts", fresh],
                                  capture_output=True, text=True)
             if run.returncode != 0:
                 problems.append(f"{name}: lupdate failed: {run.stdout}{run.stderr}")
@@ -81,7 +91,7 @@ def check_catalogues(lupdate, source_dir):
                         problems.append(f"{name}: {where}: placeholders differ: {source!r}")
                     if source.replace("&&", "").count("&") != text.replace("&&", "").count("&"):
                         problems.append(f"{name}: {where}: access keys differ: {source!r}")
-            if messages < 100:
+            if messages < least:
                 problems.append(f"{name}: only {messages} texts found: did lupdate read the sources?")
             print(f"{name}: {messages} texts checked")
     return problems
@@ -124,7 +134,8 @@ def without_translated(arguments):
 def scan_sources(source_dir):
     problems = []
     calls = re.compile(r"\b(" + "|".join(SHOWING_CALLS) + r")\s*\(")
-    files = sorted(glob.glob(os.path.join(source_dir, "quillby", "**", "*.cpp"), recursive=True))
+    files = sorted(path for folder in SCANNED
+                   for path in glob.glob(os.path.join(source_dir, folder, "**", "*.cpp"), recursive=True))
     for path in files:
         name = os.path.basename(path)
         text = re.sub(r"//[^\n]*", "", open(path, encoding="utf-8").read())
@@ -134,7 +145,8 @@ def scan_sources(source_dir):
                 value = literal.group(1)
                 bare = not literal.group(0).startswith(("Q", "u", "("))
                 # A bare "name" is an object name (the Make... helpers take one as const char*).
-                if bare and match.group(1).startswith(("Make", "AddReadOnlyField", "NameControl", "InitModalDialog")):
+                if bare and match.group(1).startswith(("Make", "AddReadOnlyField", "NameControl", "InitModalDialog",
+                                                       "NameWindow")):
                     continue
                 if not re.search(r"[A-Za-z]{2}", value) or (name, value) in ALLOWED:
                     continue
@@ -147,7 +159,9 @@ def scan_sources(source_dir):
 
 def main():
     lupdate, source_dir = sys.argv[1], sys.argv[2]
-    problems = check_catalogues(lupdate, source_dir) + scan_sources(source_dir)
+    problems = [problem for catalogue in CATALOGUES
+                for problem in check_catalogues(lupdate, source_dir, *catalogue)]
+    problems += scan_sources(source_dir)
     for problem in problems:
         print(problem)
     print(f"{len(problems)} problems")
