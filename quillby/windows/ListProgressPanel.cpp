@@ -8,7 +8,9 @@
 #include <QChartView>
 #include <QEvent>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QLineSeries>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -18,6 +20,21 @@ namespace {
 const QString kNoTests = QStringLiteral("No tests yet: the scores appear here after the first "
                                         "test.");
 const QString kNoMisses = QStringLiteral("No word has been missed on a test yet.");
+
+constexpr int kDotPixels = 8;
+
+// A dot of the chart, drawn once: each point then costs an image copy, not a round shape.
+QImage Dot(const QColor& colour)
+{
+    QImage dot(kDotPixels, kDotPixels, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0, 0, kDotPixels, kDotPixels));
+    return dot;
+}
 
 // Whether the palette is a dark one: its window colour is darker than its text.
 bool IsDark(const QPalette& palette)
@@ -63,7 +80,7 @@ void ListProgressPanel::BuildChart()
     // paint, so hundreds of tests cost little more than a few.
     line_ = new QLineSeries;
     line_->setPointsVisible(true);
-    line_->setMarkerSize(4); // a radius here: dots 8 pixels across
+    line_->setMarkerSize(kDotPixels);
     chart_->addSeries(line_);
     axisTests_ = new QValueAxis;
     axisTests_->setTitleText(QStringLiteral("Test"));
@@ -155,5 +172,6 @@ void ListProgressPanel::FollowPalette()
         axis->setLabelsBrush(palette().brush(QPalette::Text));
         axis->setTitleBrush(palette().brush(QPalette::Text));
     }
+    line_->setLightMarker(Dot(line_->color()));
     chart_->setTitle(title);
 }
