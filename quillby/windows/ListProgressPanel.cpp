@@ -23,16 +23,18 @@ const QString kNoMisses = QStringLiteral("No word has been missed on a test yet.
 
 constexpr int kDotPixels = 8;
 
-// A dot of the chart, drawn once: each point then costs an image copy, not a round shape.
-QImage Dot(const QColor& colour)
+// A dot of the chart, drawn once at the screen's pixel density: each point then costs an
+// image copy, not a round shape.
+QImage Dot(const QColor& colour, qreal pixelRatio)
 {
-    QImage dot(kDotPixels, kDotPixels, QImage::Format_ARGB32_Premultiplied);
+    const int side = qRound(kDotPixels * pixelRatio);
+    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
     dot.fill(Qt::transparent);
     QPainter painter(&dot);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    painter.drawEllipse(QRectF(0, 0, kDotPixels, kDotPixels));
+    painter.drawEllipse(QRectF(0, 0, side, side));
     return dot;
 }
 
@@ -172,6 +174,6 @@ void ListProgressPanel::FollowPalette()
         axis->setLabelsBrush(palette().brush(QPalette::Text));
         axis->setTitleBrush(palette().brush(QPalette::Text));
     }
-    line_->setLightMarker(Dot(line_->color()));
+    line_->setLightMarker(Dot(line_->color(), devicePixelRatioF()));
     chart_->setTitle(title);
 }
