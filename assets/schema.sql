@@ -55,6 +55,10 @@ CREATE INDEX WORD_ATTEMPTS_TEST ON WORD_ATTEMPTS (TEST_ID, ATTEMPT_NUMBER, RESUL
 -- A word's attempts, and its attempts in one test, counted from the index alone.
 CREATE INDEX WORD_ATTEMPTS_WORD ON WORD_ATTEMPTS (WORD_ID, TEST_ID, RESULT, ATTEMPT_NUMBER);
 CREATE INDEX WORD_ATTEMPTS_LIST_ID ON WORD_ATTEMPTS (LIST_ID);
+-- The wrong answers alone, by word: a list's hardest words and their misspellings are
+-- counted from this index without reading the right answers or the rows.
+CREATE INDEX WORD_ATTEMPTS_MISSES ON WORD_ATTEMPTS (WORD_ID, RESULT, GUESS COLLATE BINARY, TEST_ID)
+    WHERE RESULT = 'INCORRECT';
 
 CREATE TABLE OPTIONS (
     SKIP_TEST_SETUP        TEXT COLLATE NOCASE,

@@ -32,16 +32,19 @@ int main(int argc, char* argv[])
     InitSound();
 
     // One Quillby per database: two programs on one file would hand out the same identifiers.
+    // The lock is taken while the main window is built (nothing in it reads the database
+    // before LoadForm), and the window shows only once the lock is held.
     const QString appFolder = QCoreApplication::applicationDirPath();
     const QString lockPath = DatabaseLockPath(appFolder);
     QLockFile lock(lockPath);
-    if (!LockDatabase(lock, lockPath)) {
+    DatabaseLockAttempt locking(lock, lockPath);
+
+    frmLists mainWindow;
+    if (!locking.Taken()) {
         MsgBox(QCoreApplication::translate("main", "Quillby is already running."));
         return 0;
     }
-
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
-    frmLists mainWindow;
     if (!mainWindow.LoadForm(appFolder))
         return 1;
     // A list editor left open keeps the program running; closing it shows the main window again.

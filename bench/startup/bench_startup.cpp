@@ -95,9 +95,10 @@ int ChildQuillby(int argc, char** argv, const QString& folder)
     InitSound();
     const QString lockPath = DatabaseLockPath(folder);
     QLockFile lock(lockPath);
-    if (!LockDatabase(lock, lockPath))
-        return 2;
+    DatabaseLockAttempt locking(lock, lockPath);
     frmLists mainWindow;
+    if (!locking.Taken())
+        return 2;
     if (!mainWindow.LoadForm(folder))
         return 1;
     mainWindow.show();

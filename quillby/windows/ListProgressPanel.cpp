@@ -8,9 +8,10 @@
 #include <QChartView>
 #include <QEvent>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QLineSeries>
-#include <QScatterSeries>
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -19,6 +20,23 @@ namespace {
 const char* const kNoTests = QT_TRANSLATE_NOOP("ListProgressPanel", "No tests yet: the scores appear here after the first "
                                         "test.");
 const char* const kNoMisses = QT_TRANSLATE_NOOP("ListProgressPanel", "No word has been missed on a test yet.");
+
+constexpr int kDotPixels = 8;
+
+// A dot of the chart, drawn once at the screen's pixel density: each point then costs an
+// image copy, not a round shape.
+QImage Dot(const QColor& colour, qreal pixelRatio)
+{
+    const int side = qRound(kDotPixels * pixelRatio);
+    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
+    dot.fill(Qt::transparent);
+    QPainter painter(&dot);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawEllipse(QRectF(0, 0, side, side));
+    return dot;
+}
 
 // Whether the palette is a dark one: its window colour is darker than its text.
 bool IsDark(const QPalette& palette)
@@ -60,11 +78,12 @@ void ListProgressPanel::BuildChart()
     chart_ = new QChart;
     chart_->legend()->hide();
     chart_->setMargins(QMargins(4, 4, 4, 4));
+    // The line draws its own points: one series, with no item per point to lay out and
+    // paint, so hundreds of tests cost little more than a few.
     line_ = new QLineSeries;
-    dots_ = new QScatterSeries;
-    dots_->setMarkerSize(8);
+    line_->setPointsVisible(true);
+    line_->setMarkerSize(kDotPixels);
     chart_->addSeries(line_);
-    chart_->addSeries(dots_);
     axisTests_ = new QValueAxis;
     axisTests_->setTitleText(tr("Test"));
     axisTests_->setLabelFormat(QStringLiteral("%d"));
@@ -80,11 +99,8 @@ void ListProgressPanel::BuildChart()
     axisScores_->setTickInterval(25);
     chart_->addAxis(axisTests_, Qt::AlignBottom);
     chart_->addAxis(axisScores_, Qt::AlignLeft);
-    for (QAbstractSeries* series : {static_cast<QAbstractSeries*>(line_),
-                                    static_cast<QAbstractSeries*>(dots_)}) {
-        series->attachAxis(axisTests_);
-        series->attachAxis(axisScores_);
-    }
+    line_->attachAxis(axisTests_);
+    line_->attachAxis(axisScores_);
     chartScores = new QChartView(chart_, this);
     chartScores->setObjectName(QStringLiteral("chartScores"));
     chartScores->setAccessibleName(tr("Scores"));
@@ -110,7 +126,6 @@ void ListProgressPanel::ShowScores(const QList<int>& scores)
         spoken << tr("test %1: %2").arg(i + 1).arg(PercentText(scores[i]));
     }
     line_->replace(points);
-    dots_->replace(points);
     const qsizetype count = scores.size();
     // A quarter of a test's room at each end keeps the first and last points whole; one
     // test still gets an axis of some width, with its point in the middle.
@@ -159,7 +174,6 @@ void ListProgressPanel::FollowPalette()
         axis->setLabelsBrush(palette().brush(QPalette::Text));
         axis->setTitleBrush(palette().brush(QPalette::Text));
     }
-    dots_->setColor(line_->color());
-    dots_->setBorderColor(line_->color());
+    line_->setLightMarker(Dot(line_->color(), devicePixelRatioF()));
     chart_->setTitle(title);
 }

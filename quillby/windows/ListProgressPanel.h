@@ -10,7 +10,6 @@ class QChart;
 class QChartView;
 class QLabel;
 class QLineSeries;
-class QScatterSeries;
 class QTableWidget;
 class QValueAxis;
 
@@ -47,7 +46,6 @@ private:
 
     QChart* chart_ = nullptr;
     QLineSeries* line_ = nullptr;
-    QScatterSeries* dots_ = nullptr;
     QValueAxis* axisTests_ = nullptr;
     QValueAxis* axisScores_ = nullptr;
     bool filling_ = false;

@@ -83,14 +83,25 @@ bool ClearStaleLock(QLockFile& lock, const QString& path)
 
 bool LockDatabase(QLockFile& lock, const QString& path)
 {
-    lock.setStaleLockTime(0); // stale only when its program is gone, never by age
-    if (lock.tryLock(0))
+    return DatabaseLockAttempt(lock, path).Taken();
+}
+
+DatabaseLockAttempt::DatabaseLockAttempt(QLockFile& lock, const QString& path)
+    : lock_(lock), path_(path)
+{
+    lock_.setStaleLockTime(0); // stale only when its program is gone, never by age
+    first_ = std::async(std::launch::async, [&lock] { return lock.tryLock(0); });
+}
+
+bool DatabaseLockAttempt::Taken()
+{
+    if (first_.get())
         return true;
-    if (lock.error() != QLockFile::LockFailedError)
+    if (lock_.error() != QLockFile::LockFailedError)
         return true;
-    if (!ClearStaleLock(lock, path))
+    if (!ClearStaleLock(lock_, path_))
         return false;
-    return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError;
+    return lock_.tryLock(0) || lock_.error() != QLockFile::LockFailedError;
 }
 
 QDate AppToday() { return pinnedToday.isValid() ? pinnedToday : QDate::currentDate(); }

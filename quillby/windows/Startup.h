@@ -1,6 +1,7 @@
 #pragma once
 #include <QDate>
 #include <QString>
+#include <future>
 
 class QLockFile;
 class QWidget;
@@ -13,6 +14,21 @@ QString DatabaseLockPath(const QString& appFolder);
 // computer is taken over when the user says that computer no longer uses the database. A
 // folder where no lock can be written is left to the database's own messages.
 bool LockDatabase(QLockFile& lock, const QString& path);
+
+// LockDatabase with its first attempt started at once on another thread: that attempt writes
+// the lock file and waits for the disk to keep it, about as long as building the main window
+// takes, so the window is built meanwhile. Taken() waits for it and finishes as LockDatabase
+// does, messages included, on the calling thread; it is called once.
+class DatabaseLockAttempt {
+public:
+    DatabaseLockAttempt(QLockFile& lock, const QString& path);
+    bool Taken();
+
+private:
+    QLockFile& lock_;
+    QString path_;
+    std::future<bool> first_;
+};
 
 // The start sequence of the main program, run by the main window while it loads.
 

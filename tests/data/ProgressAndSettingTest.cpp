@@ -206,7 +206,9 @@ TEST_F(HardestWordsTest, NoMissesOrNoTestsGiveNothing)
     EXPECT_TRUE(HardestWords(99).empty());
 }
 
-// The counting is done by the database in two grouped statements, however many answers.
+// The counting is done by the database in two grouped statements, however many answers,
+// each reading the wrong answers from their own index alone (never the right answers, the
+// answer rows or a TESTS row per answer), on a file that was never analysed.
 TEST_F(HardestWordsTest, TwoStatementsWhateverTheNumberOfAnswers)
 {
     for (int i = 0; i < 200; ++i)
@@ -214,7 +216,12 @@ TEST_F(HardestWordsTest, TwoStatementsWhateverTheNumberOfAnswers)
     StatementLog log;
     const std::vector<HardWord> words = HardestWords(1);
     EXPECT_EQ(words.size(), 6u);
-    EXPECT_EQ(log.statements.size(), 2);
+    ASSERT_EQ(log.statements.size(), 2);
+    for (const QString& sql : log.statements) {
+        const QString plan = Raw("EXPLAIN QUERY PLAN " + sql).join('\n');
+        EXPECT_TRUE(plan.contains("COVERING INDEX WORD_ATTEMPTS_MISSES")) << plan.toStdString();
+        EXPECT_FALSE(plan.contains("TESTS_TEST_ID")) << plan.toStdString();
+    }
 }
 
 // A practice round of missed words is stored like a test, but the list's test count (the main

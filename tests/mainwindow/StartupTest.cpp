@@ -191,6 +191,15 @@ TEST(StartSequenceFailure, ASecondProgramOnTheSameDatabaseIsRefusedUntilTheFirst
     EXPECT_FALSE(LockDatabase(second, path));
     first.unlock();
     EXPECT_TRUE(LockDatabase(second, path));
+
+    // Started before the main window is built and finished after, as the program does.
+    QLockFile third(path);
+    DatabaseLockAttempt refused(third, path);
+    EXPECT_FALSE(refused.Taken());
+    second.unlock();
+    DatabaseLockAttempt taken(third, path);
+    EXPECT_TRUE(taken.Taken());
+    EXPECT_TRUE(third.isLocked());
 }
 
 // A folder whose Quillby.mdb links to another folder's database shares that database's lock.
