@@ -50,8 +50,8 @@ bool CopyReplacing(const QString& from, const QString& to)
 
 QString UserMenuFolder()
 {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return data.isEmpty() ? QString() : WithoutTrailingSeparator(data) + QStringLiteral("/applications");
+    const QString data = UserDataFolder();
+    return data.isEmpty() ? QString() : data + QStringLiteral("/applications");
 }
 
 QString SharedMenuFolder()
@@ -78,6 +78,40 @@ QStringList ShortcutFolders()
     if (!DesktopFolder().isEmpty())
         folders << DesktopFolder();
     return folders;
+}
+
+QString UserDataFolder()
+{
+    return WithoutTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+QString SharedDataFolder()
+{
+    return QStringLiteral("/usr/local/share");
+}
+
+QString IconThemeFolder(const QString& dataFolder)
+{
+    return dataFolder + QStringLiteral("/icons/hicolor");
+}
+
+QStringList ThemeIconFiles()
+{
+    QStringList files;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        files << QStringLiteral("%1x%1/apps/").arg(size) + ThemeIconName + QStringLiteral(".png");
+    files << QStringLiteral("scalable/apps/") + ThemeIconName + QStringLiteral(".svg");
+    return files;
+}
+
+QStringList ThemeIconPaths()
+{
+    QStringList paths;
+    for (const QString& data : {UserDataFolder(), SharedDataFolder()})
+        if (!data.isEmpty())
+            for (const QString& file : ThemeIconFiles())
+                paths << IconThemeFolder(data) + QLatin1Char('/') + file;
+    return paths;
 }
 
 bool IsShortcutName(const QString& fileName)

@@ -54,6 +54,22 @@ QString MenuEntriesFolder(const QString& menuFolder);
 // Every folder the installer may write a shortcut into.
 QStringList ShortcutFolders();
 
+// --- Quillby's icon in the hicolor icon theme -------------------------------------------
+
+// The name Quillby's shortcuts give their icon when its theme files are installed.
+inline const QString ThemeIconName = QStringLiteral("quillby");
+// The data folders the installer puts the theme icon into: the user's ($XDG_DATA_HOME), and
+// for all users /usr/local/share (the one under /usr belongs to the system's packages).
+QString UserDataFolder();
+QString SharedDataFolder();
+// The hicolor theme folder inside a data folder.
+QString IconThemeFolder(const QString& dataFolder);
+// The theme icon's files relative to the theme folder: "<size>/apps/quillby.png" for each
+// size and "scalable/apps/quillby.svg".
+QStringList ThemeIconFiles();
+// Every path one of those files has in the data folders the installer uses.
+QStringList ThemeIconPaths();
+
 // --- Shortcuts --------------------------------------------------------------------------
 
 // True for the file names of the shortcuts the installer makes.

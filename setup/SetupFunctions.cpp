@@ -14,7 +14,9 @@
 #include <QTemporaryFile>
 #include <QWidget>
 #include <algorithm>
+#include <fcntl.h>
 #include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace setup {
@@ -28,7 +30,7 @@ install::RunEnd& InstallerEnd()
 
 QString DataHome()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return install::UserDataFolder();
 }
 
 // The applications folder shared by all users, offered only where this user may write.
@@ -284,6 +286,50 @@ void DeleteFileQuietly(const QString& path)
     QFile::remove(path);
 }
 
+namespace {
+// The entries of the log an earlier installation into this folder wrote; none without one.
+QStringList EarlierLogLines()
+{
+    QFile file(InstallLogPath(Globals::InstallPath));
+    QStringList lines;
+    if (file.open(QIODevice::ReadOnly))
+        while (!file.atEnd())
+            lines << QString::fromUtf8(file.readLine()).trimmed();
+    return lines;
+}
+
+// Copies one theme icon file; a file already there is replaced only when it is our own.
+bool InstallThemeIconFile(const QString& source, const QString& target, const QStringList& ours)
+{
+    const QFileInfo existing(target);
+    const bool existed = existing.exists() || existing.isSymLink();
+    if ((existed && !ours.contains(target)) || !CreateFolderPath(existing.absolutePath())
+        || !install::CopyReplacing(source, target))
+        return false;
+    AddInstalledItem(target, ItemKind::File, !existed);
+    return true;
+}
+} // namespace
+
+bool InstallThemeIcons(const QString& dataFolder)
+{
+    if (dataFolder.isEmpty())
+        return false;
+    const QString theme = install::IconThemeFolder(dataFolder);
+    const QString shipped = Globals::SupportPath + QStringLiteral("/icons/hicolor/");
+    const QStringList ours = EarlierLogLines();
+    const int first = int(Globals::InstalledItems.size());
+    for (const QString& file : install::ThemeIconFiles()) {
+        if (!InstallThemeIconFile(shipped + file, theme + QLatin1Char('/') + file, ours)) {
+            RemoveItemsMadeSince(first);
+            return false;
+        }
+    }
+    // A newer theme folder tells the desktop that a cached index of it is out of date.
+    utimensat(AT_FDCWD, QFile::encodeName(theme).constData(), nullptr, 0);
+    return true;
+}
+
 QString InstallLogPath(const QString& installFolder)
 {
     return installFolder + QLatin1Char('/') + LogFileName;
@@ -307,7 +353,8 @@ bool IsListed(const QString& path)
 }
 
 // What an entry of an earlier log still is, when it still belongs to this installation: a
-// folder that still exists, or a shortcut that still starts this installation.
+// folder that still exists, a shortcut that still starts this installation, or one of the
+// theme icon files.
 std::optional<ItemKind> EarlierItemKind(const QString& line)
 {
     const QFileInfo entry(line);
@@ -317,6 +364,8 @@ std::optional<ItemKind> EarlierItemKind(const QString& line)
         return ItemKind::Folder;
     if (install::IsShortcutName(entry.fileName()) && install::ShortcutBelongsTo(line, Globals::InstallPath))
         return ItemKind::Shortcut;
+    if (entry.isFile() && install::ThemeIconPaths().contains(QDir::cleanPath(line)))
+        return ItemKind::File;
     return std::nullopt;
 }
 

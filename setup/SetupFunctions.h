@@ -69,6 +69,12 @@ bool MakeShortcut(QString linkPath, const QString& description, const QString& t
 
 void DeleteFileQuietly(const QString& path);
 
+// Installs Quillby's theme icon from Support/icons/hicolor into the hicolor theme of the data
+// folder, making and recording the folders and files it needs. A file that is there already
+// is replaced only when the earlier log of this installation folder names it. True when every
+// file is in place; otherwise what this call made is taken back and false returned.
+bool InstallThemeIcons(const QString& dataFolder);
+
 // The installation log of a folder, and its lines as WriteInstallLog writes them.
 QString InstallLogPath(const QString& installFolder);
 QStringList InstallLogLines();

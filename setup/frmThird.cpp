@@ -24,6 +24,14 @@ void Pause(int milliSeconds)
 {
     Globals::WaitTimer().Wait(milliSeconds);
 }
+
+// The icon of Quillby's shortcuts of one scope: the theme's name once the theme files are
+// installed into that scope's data folder, else the icon file of the installation.
+QString ShortcutIcon(bool shortcutsWanted, const QString& dataFolder)
+{
+    return shortcutsWanted && InstallThemeIcons(dataFolder) ? install::ThemeIconName
+                                                            : QStringLiteral("Robot.ico");
+}
 } // namespace
 
 QStringList InstalledFileNames()
@@ -196,22 +204,26 @@ bool frmThird::VerifyFiles()
 bool frmThird::CreateIcons()
 {
     m_FailedShortcuts.clear();
-    auto menuShortcuts = [this](const QString& folder) {
+    const QString userIcon = ShortcutIcon(Globals::StartMenuThisUser || Globals::DesktopThisUser,
+                                          install::UserDataFolder());
+    const QString sharedIcon = ShortcutIcon(Globals::StartMenuAllUsers || Globals::DesktopAllUsers,
+                                            install::SharedDataFolder());
+    auto menuShortcuts = [this](const QString& folder, const QString& icon) {
         FormatAndCreateIcon(folder, MainLinkName, QStringLiteral("Quillby"), QStringLiteral("Quillby"),
-                            QStringLiteral("Robot.ico"));
+                            icon);
         FormatAndCreateIcon(folder, UninstallLinkName, QStringLiteral("QuillbyUninstaller"),
                             QStringLiteral("Uninstaller"), QStringLiteral("Skull.ico"));
     };
     if (Globals::StartMenuAllUsers)
-        menuShortcuts(install::MenuEntriesFolder(Globals::CommonProgramsMenuPath));
+        menuShortcuts(install::MenuEntriesFolder(Globals::CommonProgramsMenuPath), sharedIcon);
     if (Globals::StartMenuThisUser)
-        menuShortcuts(install::MenuEntriesFolder(Globals::ProgramsMenuPath));
+        menuShortcuts(install::MenuEntriesFolder(Globals::ProgramsMenuPath), userIcon);
     if (Globals::DesktopAllUsers)
         FormatAndCreateIcon(Globals::CommonDesktopPath, MainLinkName, QStringLiteral("Quillby"),
-                            QStringLiteral("Quillby"), QStringLiteral("Robot.ico"));
+                            QStringLiteral("Quillby"), sharedIcon);
     if (Globals::DesktopThisUser)
         FormatAndCreateIcon(Globals::DesktopPath, MainLinkName, QStringLiteral("Quillby"),
-                            QStringLiteral("Quillby"), QStringLiteral("Robot.ico"));
+                            QStringLiteral("Quillby"), userIcon);
     if (!m_FailedShortcuts.isEmpty())
         SetFailure(tr("These shortcuts could not be created:"), m_FailedShortcuts,
                    tr("Please run Setup again and choose other shortcuts."));
@@ -235,8 +247,10 @@ void frmThird::FormatAndCreateIcon(const QString& m_TargetFolder, const QString&
     const QString link = m_TargetFolder + QLatin1Char('/') + m_LinkName;
     const QString folder = Globals::InstallPath;
     const bool existed = QFileInfo::exists(link);
+    // A theme icon name stays a name; an icon file of the installation is named by its path.
+    const QString icon = m_IconName == install::ThemeIconName ? m_IconName : folder + QLatin1Char('/') + m_IconName;
     const bool written = MakeShortcut(link, m_Description, folder + QLatin1Char('/') + m_SourceFileName,
-                                      folder + QLatin1Char('/') + m_IconName, folder);
+                                      icon, folder);
     AddInstalledItem(link, ItemKind::Shortcut, written && !existed);
     if (!written)
         m_FailedShortcuts << link;

@@ -130,6 +130,26 @@ bool LiesInShortcutFolder(const QFileInfo& link)
     return std::any_of(shortcutFolders.cbegin(), shortcutFolders.cend(),
                        [&](const QString& allowed) { return RealPath(allowed) == folder; });
 }
+
+// One of Quillby's theme icon files in the hicolor theme of a data folder Setup uses.
+bool IsThemeIconFile(const QFileInfo& file)
+{
+    const QString folder = RealPath(file.absolutePath());
+    const QStringList icons = install::ThemeIconPaths();
+    return std::any_of(icons.cbegin(), icons.cend(), [&](const QString& icon) {
+        const QFileInfo allowed(icon);
+        return allowed.fileName() == file.fileName() && RealPath(allowed.absolutePath()) == folder;
+    });
+}
+
+// The folders of those files.
+QStringList ThemeIconFolders()
+{
+    QStringList folders;
+    for (const QString& icon : install::ThemeIconPaths())
+        folders << QFileInfo(icon).absolutePath();
+    return folders;
+}
 } // namespace
 
 QString PicturePath(const QString& folder)
@@ -412,6 +432,8 @@ bool MayDeleteListedFile(const QString& path)
         return LiesInShortcutFolder(info)
                && (install::ShortcutBelongsTo(path, Globals::InstallPath)
                    || (!accepted.isEmpty() && install::ShortcutBelongsTo(path, accepted)));
+    if (IsThemeIconFile(info))
+        return true;
     return !accepted.isEmpty() && IsSameOrInside(RealPath(info.absolutePath()), accepted);
 }
 
@@ -420,9 +442,9 @@ bool MayRemoveListedFolder(const QString& folder)
     const QFileInfo info(folder);
     if (!QDir::isAbsolutePath(folder) || !info.isDir() || info.isSymLink() || IsProtectedFolder(folder))
         return false;
-    // Setup makes folders only on the way to the installation folder and to the folders it
-    // puts shortcuts into.
-    QStringList madeFor = install::ShortcutFolders();
+    // Setup makes folders only on the way to the installation folder, to the folders it puts
+    // shortcuts into and to those of the theme icon files.
+    QStringList madeFor = install::ShortcutFolders() + ThemeIconFolders();
     if (!Globals::AcceptedInstallPath.isEmpty())
         madeFor << Globals::AcceptedInstallPath;
     const QString real = RealPath(folder);

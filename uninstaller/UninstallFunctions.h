@@ -71,11 +71,12 @@ bool IsProtectedFolder(const QString& folder);
 bool IsInstallationFolder(const QString& folder);
 // A listed file may go when it lies inside the accepted installation folder, or is one of the
 // shortcut files the installer makes, lies in a folder the installer puts shortcuts into and
-// still starts the installation the log names.
+// still starts the installation the log names, or is one of Quillby's theme icon files where
+// the installer puts them (quillby.png or quillby.svg in <data folder>/icons/hicolor/<size>/apps).
 bool MayDeleteListedFile(const QString& path);
 // A listed folder is considered for removal (when empty) when it is or holds the accepted
-// installation folder or a folder the installer puts shortcuts into; never when it is
-// protected or a link.
+// installation folder, a folder the installer puts shortcuts into or one of the theme icon
+// files' folders; never when it is protected or a link.
 bool MayRemoveListedFolder(const QString& folder);
 
 // --- Ending and starting ----------------------------------------------------------------

@@ -7,8 +7,10 @@ database; the installed uninstaller, copied into another folder named like an in
 with a hand-made log, refuses and removes nothing; a list stored between the installations
 is still shown after the second one; the uninstaller restarts from the temporary folder and removes
 the installation with every shortcut either installation made, leaves a file beside the
-installation folder alone and leaves nothing in the temporary folder. Every process, also
-those the programs start for themselves, ends with exit status 0.
+installation folder alone and leaves nothing in the temporary folder. Quillby's icon goes into
+the user's hicolor icon theme and its shortcuts name it by its theme name; the uninstaller
+removes those files and the folders Setup made for them, but not a file of the user's beside
+them. Every process, also those the programs start for themselves, ends with exit status 0.
 """
 
 import ctypes
@@ -141,6 +143,40 @@ def shortcuts(journey):
     menu = os.path.join(journey.home, ".local", "share", "applications", "Quillby")
     return [os.path.join(menu, "Quillby.desktop"), os.path.join(menu, "Uninstall Quillby.desktop"),
             os.path.join(journey.home, "Desktop", "Quillby.desktop")]
+
+
+ICON_SIZES = ("16x16", "32x32", "48x48", "64x64", "128x128", "256x256")
+
+
+def theme_folder(journey):
+    return os.path.join(journey.home, ".local", "share", "icons", "hicolor")
+
+
+def theme_icons(journey):
+    """Quillby's icon files in the user's hicolor theme, as Setup installs them."""
+    theme = theme_folder(journey)
+    return [os.path.join(theme, size, "apps", "quillby.png") for size in ICON_SIZES] + \
+        [os.path.join(theme, "scalable", "apps", "quillby.svg")]
+
+
+def icon_entry(shortcut):
+    with open(shortcut) as entry:
+        return next((line[len("Icon="):] for line in entry.read().splitlines()
+                     if line.startswith("Icon=")), None)
+
+
+def expect_themed_shortcuts(journey):
+    """The icon files are installed as shipped; Quillby's shortcuts name the theme icon, the
+    uninstaller's names its own picture."""
+    shipped = os.path.join(journey.folder, "Support", "icons", "hicolor")
+    for icon in theme_icons(journey):
+        with open(icon, "rb") as installed, \
+                open(os.path.join(shipped, os.path.relpath(icon, theme_folder(journey))), "rb") as source:
+            expect(installed.read() == source.read(), f"{icon} is the shipped file")
+    for shortcut in shortcuts(journey):
+        expect_equal(icon_entry(shortcut),
+                     os.path.join(journey.install, "Skull.ico") if "Uninstall" in shortcut else "quillby",
+                     f"the icon of {shortcut}")
 
 
 def choose_folder(setup, page, folder):
@@ -282,6 +318,7 @@ with InstallJourney() as journey:
     expect_quillby_on_installed_database(journey, quillby, [])
     for shortcut in shortcuts(journey):
         expect(os.path.isfile(shortcut), f"{shortcut} was made")
+    expect_themed_shortcuts(journey)
     journey.reap_the_rest()
 
     # A list stored between the installations; the second one makes no shortcuts.
@@ -293,11 +330,15 @@ with InstallJourney() as journey:
     refused_logs(journey)
     for shortcut in shortcuts(journey):
         expect(os.path.isfile(shortcut), f"{shortcut} is still there")
+    expect_themed_shortcuts(journey)
 
-    # The user keeps a file beside the installation folder.
+    # The user keeps a file beside the installation folder, and an icon beside Quillby's.
     beside = os.path.join(journey.apps_folder, "notes.txt")
     with open(beside, "w") as note:
         note.write("mine")
+    own_icon = os.path.join(theme_folder(journey), "48x48", "apps", "other.png")
+    with open(own_icon, "wb") as icon:
+        icon.write(b"mine")
     uninstall(journey)
     wait_for(lambda: not os.listdir(journey.temp), 15,
                  f"the temporary folder to empty (it holds {os.listdir(journey.temp)})")
@@ -308,5 +349,12 @@ with InstallJourney() as journey:
         expect(not os.path.exists(shortcut), f"{shortcut} is gone")
     expect(not os.path.exists(os.path.dirname(shortcuts(journey)[0])), "the menu folder is gone")
     expect_equal(os.listdir(journey.apps_folder), ["notes.txt"], "what is left beside the installation")
+    for icon in theme_icons(journey):
+        expect(not os.path.exists(icon), f"{icon} is gone")
+    left = sorted(os.path.relpath(os.path.join(top, name), os.path.dirname(theme_folder(journey)))
+                  for top, dirs, files in os.walk(os.path.dirname(theme_folder(journey)))
+                  for name in dirs + files)
+    expect_equal(left, ["hicolor", "hicolor/48x48", "hicolor/48x48/apps", "hicolor/48x48/apps/other.png"],
+                 "what is left of the icon folders Setup made")
     with open(beside) as note:
         expect_equal(note.read(), "mine", "the file beside the installation")

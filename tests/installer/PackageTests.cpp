@@ -29,6 +29,20 @@ QString Home() { return QDir::homePath(); }
 QString DataHome() { return Home() + QStringLiteral("/.local/share"); }
 QString InstallDir() { return Home() + QStringLiteral("/Apps/Quillby"); }
 QString MenuDir() { return DataHome() + QStringLiteral("/applications/Quillby"); }
+QString IconsDir() { return DataHome() + QStringLiteral("/icons"); }
+QString ThemeDir() { return IconsDir() + QStringLiteral("/hicolor"); }
+
+// The folders a first installation makes: on the way to the installation, the theme icon's
+// folders parent first, then the menu folder.
+QStringList FoldersMade()
+{
+    QStringList folders{Home() + QStringLiteral("/Apps"), InstallDir(), IconsDir(), ThemeDir()};
+    for (const QString& file : install::ThemeIconFiles()) {
+        const QString size = ThemeDir() + QLatin1Char('/') + file.section(QLatin1Char('/'), 0, 0);
+        folders << size << size + QStringLiteral("/apps");
+    }
+    return folders << MenuDir();
+}
 
 QByteArray ReadFile(const QString& path)
 {
@@ -209,11 +223,17 @@ bool AddList(const QString& database)
     return ok;
 }
 
-QStringList ExpectedLog(const QStringList& folders)
+// The log's lines; theme icon files that a reinstallation carried over from the earlier log
+// come before the files it installed.
+QStringList ExpectedLog(const QStringList& folders, bool iconsCarriedOver = false)
 {
-    QStringList lines{QStringLiteral("INSTALLPATH=") + InstallDir()};
+    QStringList files, icons;
     for (const QString& name : setup::InstalledFileNames())
-        lines << InstallDir() + QLatin1Char('/') + name;
+        files << InstallDir() + QLatin1Char('/') + name;
+    for (const QString& file : install::ThemeIconFiles())
+        icons << ThemeDir() + QLatin1Char('/') + file;
+    QStringList lines = QStringList{QStringLiteral("INSTALLPATH=") + InstallDir()}
+                        + (iconsCarriedOver ? icons + files : files + icons);
     lines << MenuDir() + QStringLiteral("/Quillby.desktop") << MenuDir() + QStringLiteral("/Uninstall Quillby.desktop")
           << Home() + QStringLiteral("/Desktop/Quillby.desktop");
     return lines + folders;
@@ -229,6 +249,9 @@ void ExpectInstallation(const QString& support, const QStringList& folders)
     }
     for (const QString& program : {QStringLiteral("Quillby"), QStringLiteral("QuillbyUninstaller")})
         EXPECT_TRUE(QFileInfo(InstallDir() + QLatin1Char('/') + program).isExecutable());
+    for (const QString& file : install::ThemeIconFiles())
+        EXPECT_EQ(ReadFile(ThemeDir() + QLatin1Char('/') + file), ReadFile(support + QStringLiteral("/icons/hicolor/") + file))
+            << file.toStdString();
 
     const QStringList shortcuts{MenuDir() + QStringLiteral("/Quillby.desktop"),
                                 MenuDir() + QStringLiteral("/Uninstall Quillby.desktop"),
@@ -238,7 +261,8 @@ void ExpectInstallation(const QString& support, const QStringList& folders)
         const QString entry = QString::fromUtf8(ReadFile(shortcut));
         const bool uninstall = shortcut.contains(QStringLiteral("Uninstall"));
         const QString target = InstallDir() + (uninstall ? QStringLiteral("/QuillbyUninstaller") : QStringLiteral("/Quillby"));
-        const QString icon = InstallDir() + (uninstall ? QStringLiteral("/Skull.ico") : QStringLiteral("/Robot.ico"));
+        // Quillby's own shortcuts name the installed theme icon; the uninstaller has none.
+        const QString icon = uninstall ? InstallDir() + QStringLiteral("/Skull.ico") : QStringLiteral("quillby");
         EXPECT_TRUE(entry.contains(QStringLiteral("\nExec=\"") + target + QStringLiteral("\"\n"))) << entry.toStdString();
         EXPECT_TRUE(entry.contains(QStringLiteral("\nIcon=") + icon + QStringLiteral("\n")));
         EXPECT_TRUE(entry.contains(QStringLiteral("\nPath=") + InstallDir() + QStringLiteral("\n")));
@@ -267,7 +291,7 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     QStringList messages;
     RunInstaller(package, {}, &messages);
     EXPECT_TRUE(messages.isEmpty()) << messages.join(QStringLiteral(" | ")).toStdString();
-    const QStringList folders{Home() + QStringLiteral("/Apps"), InstallDir(), MenuDir()};
+    const QStringList folders = FoldersMade();
     ExpectInstallation(support, folders);
     ExpectInstalledProgramRuns();
 
@@ -297,6 +321,7 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
 
     EXPECT_FALSE(QFileInfo::exists(InstallDir()));
     EXPECT_FALSE(QFileInfo::exists(MenuDir()));
+    EXPECT_FALSE(QFileInfo::exists(IconsDir()));
     EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Desktop/Quillby.desktop")));
     EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/Desktop")).isDir());
     EXPECT_TRUE(QFileInfo(DataHome() + QStringLiteral("/applications")).isDir());
@@ -376,11 +401,12 @@ TEST(Package, ReinstallingWithoutShortcutsStillUninstallsTheEarlierOnes)
     StopStartedProgram();
     const QStringList log = QString::fromUtf8(ReadFile(InstallDir() + QStringLiteral("/QUILLBY-InstallLog.txt")))
                                 .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    EXPECT_EQ(log, ExpectedLog({Home() + QStringLiteral("/Apps"), InstallDir(), MenuDir()}));
+    EXPECT_EQ(log, ExpectedLog(FoldersMade(), true));
 
     RunUninstaller(InstallDir(), &messages);
     for (const QString& shortcut : shortcuts)
         EXPECT_FALSE(QFile::exists(shortcut)) << shortcut.toStdString();
     EXPECT_FALSE(QFileInfo::exists(MenuDir()));
+    EXPECT_FALSE(QFileInfo::exists(IconsDir()));
     EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Apps")));
 }

@@ -735,3 +735,106 @@ TEST_F(SetupTest, AFailedInstallationTakesBackWhatItMadeAndStartsNothing)
     ASSERT_TRUE(database.open(QIODevice::ReadOnly));
     EXPECT_EQ(database.readAll(), QByteArray("our lists"));
 }
+
+// --- Quillby's icon in the icon theme ---------------------------------------------------
+
+namespace {
+// The Icon= value of each shortcut, in order ("" for a file that is missing).
+QStringList IconEntries(const QStringList& shortcuts)
+{
+    QStringList icons;
+    for (const QString& shortcut : shortcuts) {
+        QFile file(shortcut);
+        const QString text = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        icons << QRegularExpression(QStringLiteral("^Icon=(.*)$"), QRegularExpression::MultilineOption)
+                     .match(text).captured(1);
+    }
+    return icons;
+}
+
+QStringList LogLines(const QString& installFolder)
+{
+    QFile log(InstallLogPath(installFolder));
+    return log.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(log.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+               : QStringList();
+}
+} // namespace
+
+TEST_F(SetupTest, QuillbysShortcutsNameTheThemeIconOnlyWhereItsFilesCouldBeInstalled)
+{
+    // This user's data folder; its icons folder does not exist yet.
+    FreshAccount account(Path(QStringLiteral("home")), Path(QStringLiteral("data")));
+    const QString icons = Path(QStringLiteral("data/icons"));
+    const QString theme = install::IconThemeFolder(install::UserDataFolder());
+    ASSERT_EQ(theme, icons + QStringLiteral("/hicolor"));
+    const QString menu = Path(QStringLiteral("menu"));
+    const QString desk = Path(QStringLiteral("desk"));
+    for (const QString& name : InstalledFileNames())
+        WriteFile(Globals::SupportPath + QLatin1Char('/') + name, "shipped");
+    const QString shipped = Globals::SupportPath + QStringLiteral("/icons/hicolor/");
+    for (const QString& file : install::ThemeIconFiles()) {
+        QDir().mkpath(QFileInfo(shipped + file).absolutePath());
+        WriteFile(shipped + file, file.toUtf8());
+    }
+    auto installInto = [&](const QString& folder) {
+        Globals::Reset();
+        ResetInstallerEnded();
+        OfferShortcutFolders(menu, desk);
+        MessageAnswers answers;
+        ContinueInto(folder);
+        EXPECT_TRUE(InstallerEnded());
+        EXPECT_EQ(answers.texts, QStringList());
+        return IconEntries({menu + QStringLiteral("/Quillby/Quillby.desktop"), desk + QStringLiteral("/Quillby.desktop"),
+                            menu + QStringLiteral("/Quillby/Uninstall Quillby.desktop")});
+    };
+
+    // A package that lacks one of the files installs none: what was made for them goes again.
+    QFile::rename(shipped + QStringLiteral("scalable/apps/quillby.svg"), Path(QStringLiteral("quillby.svg")));
+    Globals::InstallPath = Path(QStringLiteral("Apps/Quillby"));
+    EXPECT_FALSE(InstallThemeIcons(install::UserDataFolder()));
+    EXPECT_FALSE(QFileInfo::exists(icons));
+    EXPECT_TRUE(Globals::InstalledItems.isEmpty());
+    QFile::rename(Path(QStringLiteral("quillby.svg")), shipped + QStringLiteral("scalable/apps/quillby.svg"));
+
+    // A file of that name that no installation into this folder made stays as it is, and the
+    // shortcuts name the icon files of the installation.
+    const QString foreign = theme + QStringLiteral("/48x48/apps/quillby.png");
+    QDir().mkpath(QFileInfo(foreign).absolutePath());
+    WriteFile(foreign, "someone else's");
+    const QString first = Path(QStringLiteral("Apps/Quillby"));
+    EXPECT_EQ(installInto(first), (QStringList{first + QStringLiteral("/Robot.ico"), first + QStringLiteral("/Robot.ico"),
+                                               first + QStringLiteral("/Skull.ico")}));
+    EXPECT_EQ(FilesBelow(icons), QStringList{QStringLiteral("hicolor/48x48/apps/quillby.png")});
+    QFile kept(foreign);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), QByteArray("someone else's"));
+    EXPECT_FALSE(LogLines(first).join(QLatin1Char('\n')).contains(icons));
+
+    // Without it every file is installed and logged with the folders made for it, parent
+    // first; Quillby's shortcuts name the theme icon, the uninstaller's keeps its picture.
+    QDir(icons).removeRecursively();
+    const QString second = Path(QStringLiteral("Other/Quillby"));
+    EXPECT_EQ(installInto(second), (QStringList{QStringLiteral("quillby"), QStringLiteral("quillby"),
+                                                second + QStringLiteral("/Skull.ico")}));
+    QStringList files = install::ThemeIconFiles();
+    files.sort();
+    EXPECT_EQ(FilesBelow(theme), files);
+    for (const QString& file : files) {
+        QFile installed(theme + QLatin1Char('/') + file);
+        ASSERT_TRUE(installed.open(QIODevice::ReadOnly));
+        EXPECT_EQ(installed.readAll(), file.toUtf8());
+    }
+    QStringList loggedFiles, loggedFolders, expectedFiles, expectedFolders{icons, theme};
+    for (const QString& line : LogLines(second))
+        if (line == icons || line.startsWith(icons + QLatin1Char('/')))
+            (QFileInfo(line).isDir() ? loggedFolders : loggedFiles) << line;
+    for (const QString& file : install::ThemeIconFiles()) {
+        expectedFiles << theme + QLatin1Char('/') + file;
+        const QString size = theme + QLatin1Char('/') + file.section(QLatin1Char('/'), 0, 0);
+        expectedFolders << size << size + QStringLiteral("/apps");
+    }
+    EXPECT_EQ(loggedFiles, expectedFiles);
+    EXPECT_EQ(loggedFolders, expectedFolders);
+    EXPECT_EQ(ValidateDesktopFile(desk + QStringLiteral("/Quillby.desktop")), QString());
+}

@@ -223,6 +223,42 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     EXPECT_TRUE(ProgramEnded());
 }
 
+TEST_F(UninstallTest, ThemeIconFilesGoOnlyWhereSetupPutsThemAndTheirFoldersOnlyWhenEmpty)
+{
+    const QString icons = Home() + QStringLiteral("/.local/share/icons");
+    const QString theme = icons + QStringLiteral("/hicolor");
+    const QStringList ours{theme + QStringLiteral("/48x48/apps/quillby.png"), theme + QStringLiteral("/256x256/apps/quillby.png"),
+                           theme + QStringLiteral("/scalable/apps/quillby.svg")};
+    // Other files in those folders, and files named like ours outside them.
+    const QStringList others{theme + QStringLiteral("/48x48/apps/other.png"),
+                             theme + QStringLiteral("/48x48/apps/quillby.svg"),
+                             theme + QStringLiteral("/48x48/quillby.png"),
+                             theme + QStringLiteral("/48x48/apps/extra/quillby.png"),
+                             icons + QStringLiteral("/Other/48x48/apps/quillby.png"),
+                             icons + QStringLiteral("/quillby.png"),
+                             Home() + QStringLiteral("/Documents/quillby.png")};
+    for (const QString& path : ours + others)
+        WriteFile(path);
+    QStringList folders{icons, theme};
+    for (const QString& size : {QStringLiteral("48x48"), QStringLiteral("256x256"), QStringLiteral("scalable")})
+        folders << theme + QLatin1Char('/') + size << theme + QLatin1Char('/') + size + QStringLiteral("/apps");
+    WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"),
+             QStringList{QStringLiteral("INSTALLPATH=") + install} + ours + others + folders
+                 + QStringList{icons + QStringLiteral("/Other"), Home() + QStringLiteral("/Documents")});
+    MessageAnswers answers;
+    RemoveInstallation();
+
+    for (const QString& path : ours)
+        EXPECT_FALSE(QFileInfo::exists(path)) << path.toStdString();
+    for (const QString& path : others)
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    // Folders go once empty; one that holds another file stays, and so do those above it.
+    for (const QString& gone : {QStringLiteral("/256x256"), QStringLiteral("/scalable")})
+        EXPECT_FALSE(QFileInfo::exists(theme + gone)) << gone.toStdString();
+    EXPECT_TRUE(QFileInfo(theme + QStringLiteral("/48x48/apps")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(install));
+}
+
 TEST_F(UninstallTest, ALogThatNamesNoFolderOrAnotherOneRemovesNothing)
 {
     const QString lookalike = Home() + QStringLiteral("/Other/Quillby");
