@@ -70,6 +70,12 @@ void PractiseMissedWords(int32_t testId)
     BeginTest([](frmTest& test) { test.UsePreviousTestOptions(); }, testId);
 }
 
+void PractisePastMissedWords(int32_t listId, int32_t testId)
+{
+    Globals::SelectedListID = listId; // "Test Again?" after the round tests this list
+    BeginTest([](frmTest& test) { test.LoadDefaultOptions(); }, testId);
+}
+
 bool TestRunning() { return frmTest::instance() != nullptr; }
 
 void OpenPastTests(int32_t listId, QWidget* owner)

@@ -20,6 +20,9 @@ void StartTestAgain();
 // A practice round on Globals::SelectedListID with the settings of the test just finished,
 // asking only the words of that test (testId) that were not right at the first attempt.
 void PractiseMissedWords(int32_t testId);
+// A practice round on the missed words of a past test (testId) of listId, which becomes
+// Globals::SelectedListID, with the stored test defaults, as a plain test takes them.
+void PractisePastMissedWords(int32_t listId, int32_t testId);
 // Whether a practice-test window is open.
 bool TestRunning();
 // Loads the past-tests window for a list, owned by owner, and shows it.

@@ -14,6 +14,7 @@
 #include "TestGrids.h"
 #include "Twips.h"
 #include "TaskNotices.h"
+#include "Tasks.h"
 #include "frmTestResults.h"
 
 #include <QAction>
@@ -199,6 +200,7 @@ void frmPastTests::RowSelected()
         results = new frmTestResults(this);
         results->SetParentForm(QStringLiteral("frmPastTests"));
         connect(results, &frmTestResults::ClosedToPastTests, this, &frmPastTests::SetFocusHere);
+        connect(results, &frmTestResults::PractiseChosen, this, &frmPastTests::HandOverToPractice);
     }
     Guarded([&] {
         results->SetTestID(testId);
@@ -227,6 +229,13 @@ void frmPastTests::PlaceCompanion()
         PlaceBeside(results, this, y());
 }
 
+void frmPastTests::HandOverToPractice(int32_t testId)
+{
+    handingOver_ = true;
+    close();
+    PractisePastMissedWords(listId_, testId);
+}
+
 void frmPastTests::SetFocusHere()
 {
     raise();
@@ -239,5 +248,6 @@ void frmPastTests::closeEvent(QCloseEvent* event)
     event->accept();
     if (g_instance == this)
         g_instance = nullptr;
-    ReturnToLists();
+    if (!handingOver_)
+        ReturnToLists();
 }

@@ -51,7 +51,10 @@ private:
     bool ShowTestPlaces(const std::vector<ListTest>& tests, std::vector<QStringList>& rows);
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);
+    // Closes with the results and runs a practice round of a test's missed words.
+    void HandOverToPractice(int32_t testId);
 
     int32_t listId_ = 0;
     bool filling_ = false;
+    bool handingOver_ = false; // closing for a practice round: the main window stays hidden
 };

@@ -207,10 +207,11 @@ void frmTestResults::LoadResults()
     ShowPractiseCommand();
 }
 
-// Offered after a test (not from the past tests), usable when the test missed a word.
+// Offered after a test and from the past tests, usable when the test missed a word.
 void frmTestResults::ShowPractiseCommand()
 {
-    cmdPractiseMissed->setVisible(parentForm_ == QLatin1String("frmTest"));
+    cmdPractiseMissed->setVisible(parentForm_ == QLatin1String("frmTest") ||
+                                  parentForm_ == QLatin1String("frmPastTests"));
     cmdPractiseMissed->setEnabled(missedWords_ > 0);
 }
 
@@ -330,6 +331,9 @@ void frmTestResults::closeEvent(QCloseEvent* event)
         else
             ReturnToLists();
     } else if (parentForm_ == QLatin1String("frmPastTests")) {
-        emit ClosedToPastTests();
+        if (practiseChosen_)
+            emit PractiseChosen(testId_);
+        else
+            emit ClosedToPastTests();
     }
 }

@@ -52,7 +52,8 @@ public:
     QLabel* Label8;
     QPushButton* cmdExit;
     QAction* mnuExit;
-    // After a test: a practice round on the words it missed (closes the results, no question).
+    // A practice round on the words the test missed (closes the results, no question; from
+    // the past tests it closes them too).
     QPushButton* cmdPractiseMissed;
     // For a practice round: whose missed words it asked.
     QLabel* lblPracticeRound;
@@ -60,6 +61,8 @@ public:
 signals:
     // Results opened from the past tests have closed: the focus goes back there.
     void ClosedToPastTests();
+    // Results opened from the past tests have closed to practise the missed words of testId.
+    void PractiseChosen(int32_t testId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

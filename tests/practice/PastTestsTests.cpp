@@ -8,7 +8,9 @@
 #include "Twips.h"
 
 #include "ListProgressPanel.h"
+#include "TaskNotices.h"
 #include "frmPastTests.h"
+#include "frmTest.h"
 #include "frmTestResults.h"
 #include "frmTestWordDetails.h"
 
@@ -19,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QLineEdit>
 #include <QTableWidget>
 
@@ -310,5 +313,44 @@ TEST_F(PastTests, PracticeRoundsAreMarkedAndLeaveTheListsFiguresAlone)
     EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("6"));
     EXPECT_EQ(results->txtScore->text(), QStringLiteral("50 %"));
     EXPECT_EQ(results->lblPracticeRound->text(), QStringLiteral("Missed words of test 1"));
-    EXPECT_FALSE(results->cmdPractiseMissed->isVisible()) << "offered only after a test";
+    EXPECT_TRUE(results->cmdPractiseMissed->isVisible());
+    EXPECT_TRUE(results->cmdPractiseMissed->isEnabled()) << "word18 to word20 were missed again";
+}
+
+// The results of a past test offer its missed words; choosing them closes Past Tests and
+// its results without showing the main window and runs the round with the stored defaults,
+// not the settings of the last test taken.
+TEST_F(PastTests, PractisingAPastTestsMissedWordsRunsARoundWithTheDefaults)
+{
+    const int32_t first = StoredTest(Day(1, 9), 17); // word18 to word20 missed
+    StoredTest(Day(2, 9), 20);                       // none missed
+    Globals::DbConnection().Execute(
+        QStringLiteral("UPDATE OPTIONS SET MOVE_ON_AFTER = 2, REVEAL_ANSWERS = 'TRUE'"));
+    TestOptions = Quiet(1); // the settings of a test taken before
+    QSignalSpy returned(&TaskNotices(), &TaskNoticeBoard::TaskEnded);
+    frmPastTests* past = Open();
+    frmTestResults* results = frmTestResults::instance();
+    ASSERT_NE(results, nullptr);
+    past->MSFlexGrid1->setCurrentCell(1, 0);
+    EXPECT_TRUE(results->cmdPractiseMissed->isVisible());
+    EXPECT_FALSE(results->cmdPractiseMissed->isEnabled()) << "the second test missed nothing";
+    past->MSFlexGrid1->setCurrentCell(0, 0);
+    ASSERT_TRUE(results->cmdPractiseMissed->isEnabled());
+
+    results->cmdPractiseMissed->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+    EXPECT_EQ(frmPastTests::instance(), nullptr);
+    EXPECT_EQ(frmTestResults::instance(), nullptr);
+    EXPECT_EQ(returned.count(), 0) << "the main window stays hidden during the hand-over";
+    frmTest* round = frmTest::instance();
+    ASSERT_NE(round, nullptr);
+    EXPECT_TRUE(round->isVisible());
+    EXPECT_EQ(round->TestWords(), (QStringList{QString::number(words[17]), QString::number(words[18]),
+                                               QString::number(words[19])}));
+    EXPECT_EQ(round->CurrentWord(), QStringLiteral("word18"));
+    EXPECT_EQ(round->Session().PracticeOf(), first);
+    EXPECT_EQ(TestOptions.MoveOnAfter, 2);
+    EXPECT_TRUE(TestOptions.RevealAnswers);
+    EXPECT_EQ(Globals::SelectedListID, list);
 }

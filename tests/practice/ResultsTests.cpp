@@ -298,8 +298,8 @@ TEST_F(Results, PractisingTheMissedWordsRunsARoundOnThemWithTheSameSettings)
     EXPECT_EQ(frmTest::instance()->Session().PracticeOf(), 0);
 }
 
-// The command is offered after a test, usable only when a word was missed, and not from the
-// past tests (their results lead back there).
+// The command is offered after a test and from the past tests, usable only when a word was
+// missed.
 TEST_F(Results, PractiseMissedWordsIsOfferedAfterATestThatMissedAWord)
 {
     struct Case {
@@ -308,7 +308,8 @@ TEST_F(Results, PractiseMissedWordsIsOfferedAfterATestThatMissedAWord)
         bool visible, enabled;
     };
     for (const Case c : {Case{"frmTest", 2, true, true}, Case{"frmTest", 3, true, false},
-                         Case{"frmPastTests", 2, false, true}}) {
+                         Case{"frmPastTests", 2, true, true}, Case{"frmPastTests", 3, true, false},
+                         Case{"frmTestResults", 2, false, true}}) {
         SCOPED_TRACE(std::string(c.opener) + " " + std::to_string(c.firstTry));
         frmTestResults* results = Open(TestWithFirstTries(3, c.firstTry));
         results->SetParentForm(QString::fromLatin1(c.opener));
