@@ -6,6 +6,7 @@ and the voice reaches the sound server's speaker. Runs under scripts/with-audio.
 import os
 import struct
 import subprocess
+import threading
 import time
 
 from harness import Journey, expect, expect_equal
@@ -45,6 +46,41 @@ def peak(raw):
     return max((abs(s) for s in samples), default=0)
 
 
+class SpeakerMonitor:
+    """Records the speaker's monitor from the moment it starts. parec can take a while to
+    connect on a busy machine, so the journey waits until samples arrive before it speaks."""
+
+    def __init__(self):
+        self.process = subprocess.Popen(["parec", "-d", "spk.monitor", "--raw", "--format=s16le",
+                                         "--rate=11025", "--channels=1"], stdout=subprocess.PIPE)
+        self.heard = bytearray()
+        self.lock = threading.Lock()
+        self.reader = threading.Thread(target=self._read, daemon=True)
+        self.reader.start()
+
+    def _read(self):
+        while chunk := self.process.stdout.read1(4096):
+            with self.lock:
+                self.heard += chunk
+
+    def recording(self):
+        with self.lock:
+            return len(self.heard) > 0
+
+    def peak(self):
+        with self.lock:
+            return peak(bytes(self.heard))
+
+    def seconds(self):
+        with self.lock:
+            return len(self.heard) / 2 / 11025
+
+    def stop(self):
+        self.process.terminate()
+        self.process.wait(timeout=10)
+        self.reader.join(timeout=10)
+
+
 with Journey("speech") as journey:
     expect(os.environ.get("PULSE_SERVER"), "the journey runs under scripts/with-audio.sh")
     seed_list(journey, 1, "2099-06-11", [(1, "giraffe", "a tall animal")])
@@ -76,22 +112,22 @@ with Journey("speech") as journey:
     pronounce = editor.find("push button", "Pronounce")
     app.wait_until(lambda: pronounce.enabled, 5, "Pronounce to be offered")
     time.sleep(1.0)  # the voice gets ready while the list editor is open
-    listener = subprocess.Popen(["parec", "-d", "spk.monitor", "--raw", "--format=s16le",
-                                 "--rate=11025", "--channels=1"], stdout=subprocess.PIPE)
+    monitor = SpeakerMonitor()
     try:
-        time.sleep(0.3)
+        app.wait_until(monitor.recording, 10, "the speaker's monitor to record")
         before = len(sink_inputs())
         clicked = time.monotonic()
         app.click(pronounce)
         app.wait_until(lambda: len(sink_inputs()) > before, 5, "the voice to start playing")
         started = (time.monotonic() - clicked) * 1000
         print(f"journey speech: the voice started {started:.0f} ms after Pronounce", flush=True)
-        # The word lasts about a second; the monitor records it all.
-        app.wait_until(lambda: time.monotonic() - clicked > 2.5, 5, "the word to be spoken")
+        # The word lasts about a second; it must be heard within a few.
+        app.wait_until(lambda: monitor.peak() > 300 or time.monotonic() - clicked > 4, 6,
+                       "the word to be spoken")
     finally:
-        listener.terminate()
-        heard = listener.communicate(timeout=10)[0]
-    expect(peak(heard) > 300, f"the word was heard on the speaker (peak {peak(heard)})")
+        monitor.stop()
+    expect(monitor.peak() > 300, f"the word was heard on the speaker (peak {monitor.peak()} in "
+           f"{monitor.seconds():.1f} s recorded)")
     app.close_window(editor)
     app.wait_closed("Edit Word List")
     app.exit_through(main_window(app).find("push button", "Exit"))
