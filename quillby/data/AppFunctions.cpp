@@ -83,12 +83,10 @@ int32_t CountListWords(int32_t listId)
 
 int32_t CountListTests(int32_t listId)
 {
-    // Practice rounds of missed words are stored among the list's tests but are none of them.
-    Recordset rs(Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId), Globals::DbConnection());
-    int32_t tests = 0;
-    for (; !rs.Eof(); rs.MoveNext())
-        tests += rs.Field(QStringLiteral("PRACTICE_OF")).isNull() ? 1 : 0;
-    return tests;
+    // Practice rounds of missed words are stored among the list's tests but are none of them;
+    // SQLite counts the others.
+    return static_cast<int32_t>(Globals::DbConnection().CountRows(
+        Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId), QStringLiteral("PRACTICE_OF IS NULL")));
 }
 
 int32_t CountWordsAsked(int32_t testId)

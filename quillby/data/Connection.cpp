@@ -364,13 +364,14 @@ void Connection::Execute(const QString& sql)
         throw DbError(sql, Describe(db_, path_));
 }
 
-long long Connection::CountRows(const QString& sql)
+long long Connection::CountRows(const QString& sql, const QString& filter)
 {
     RequireOpen(sql);
     NotifyStatement(sql);
-    const Query query = Prepare(
-        QStringLiteral("SELECT COUNT(*) FROM (") + RewriteDateLiterals(sql) + QStringLiteral(")"),
-        sql);
+    QString count = QStringLiteral("SELECT COUNT(*) FROM (") + RewriteDateLiterals(sql) + QStringLiteral(")");
+    if (!filter.isEmpty())
+        count += QStringLiteral(" WHERE ") + filter;
+    const Query query = Prepare(count, sql);
     if (sqlite3_step(query.get()) != SQLITE_ROW)
         throw DbError(sql, Describe(db_, path_));
     return sqlite3_column_int64(query.get(), 0);

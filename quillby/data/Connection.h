@@ -33,7 +33,9 @@ public:
 
     // The number of rows a SELECT returns, counted by SQLite without building a snapshot.
     // The statement is sent exactly as given, wrapped in "SELECT COUNT(*) FROM (...)".
-    long long CountRows(const QString& sql);
+    // filter, when given, is a condition on the statement's rows counted by SQLite as well;
+    // the statement itself is what observers are told.
+    long long CountRows(const QString& sql, const QString& filter = QString());
 
     // True when the statement returns a row, with its "?" parameters bound to the texts in
     // order (no text is spliced into SQL).
