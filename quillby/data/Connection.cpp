@@ -238,11 +238,16 @@ void Connection::Open(const QString& connectionString)
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
         VerifyQuillbyDatabase();
         Configure();
-        UpgradeSchema();
+        std::string error;
         if (!AddMissingColumns(db_))
+            error = sqlite3_errmsg(db_);
+        else
+            AddMissingTallies(db_, error); // sets the error when it fails
+        if (!error.empty())
             throw DbError(QString(), QStringLiteral("The database %1 could not be brought up "
                                                     "to date (%2).")
-                                         .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+                                         .arg(path_, QString::fromStdString(error)));
+        UpgradeSchema();
         // Newer SQLite versions also check every table's statistics when the connection
         // opens, as they recommend for long-lived connections (older ones ignore the flag).
         RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize = 0x10002;");

@@ -7,49 +7,32 @@
 
 namespace {
 
-// The wrong answers at the list's words, read from the index of wrong answers alone
-// (WORD_ATTEMPTS_MISSES) word after word in key order, so that they arrive grouped by word and
-// spelling with no sorting. Each one's test is looked up among the list's whole-list tests
-// (practice rounds of missed words stay out of its figures), gathered once,
-// rather than in the TESTS table row by row; an answer belongs to at most one test (TEST_ID is
-// unique), so the counts are those of a join on TESTS.
-QString ListMissesWhere(const QString& id)
-{
-    // The unary plus keeps the planner from walking the list's tests inside each word.
-    return QStringLiteral(" FROM WORD_ATTEMPTS A"
-                          " WHERE A.WORD_ID IN (SELECT WORD_ID FROM WORDS WHERE LIST_ID = %1)"
-                          " AND A.RESULT = 'INCORRECT'"
-                          " AND +A.TEST_ID IN (SELECT TEST_ID FROM TESTS WHERE LIST_ID = %1"
-                          " AND PRACTICE_OF IS NULL)")
-        .arg(id);
-}
-
+// The words of the list with their tallies of wrong answers in whole-list tests, which the
+// database keeps as answers and tests come and go: a row per word, whatever the number of
+// answers behind it.
 QString MissedWordsSql(int32_t listId)
 {
-    const QString id = QString::number(listId);
     return QStringLiteral(
                "SELECT W.WORD_ID AS WORD_ID, W.WORD AS WORD,"
-               " M.TESTS_MISSED AS TESTS_MISSED, M.MISSES AS MISSES FROM ("
-               " SELECT A.WORD_ID AS WORD_ID,"
-               " COUNT(DISTINCT A.TEST_ID) AS TESTS_MISSED, COUNT(*) AS MISSES"
-               "%2 GROUP BY A.WORD_ID) M"
-               " JOIN WORDS W ON W.WORD_ID = M.WORD_ID WHERE W.LIST_ID = %1"
+               " T.TESTS_MISSED AS TESTS_MISSED, T.MISSES AS MISSES"
+               " FROM WORDS W JOIN WORD_TALLIES T ON T.WORD_ID = W.WORD_ID"
+               " WHERE W.LIST_ID = %1 AND T.MISSES > 0"
                " ORDER BY TESTS_MISSED DESC, MISSES DESC, W.WORD, W.WORD_ID")
-        .arg(id, ListMissesWhere(id));
+        .arg(listId);
 }
 
-// The most tried wrong spellings of each word of the list, ranked inside the word by the
-// database.
+// The most often typed wrong spellings of each word of the list, read from the ranking index
+// of the spelling tallies a few at a time per word.
 QString SpellingsSql(int32_t listId, int maxSpellings)
 {
     return QStringLiteral(
-               "SELECT WORD_ID, GUESS, TIMES FROM ("
-               " SELECT A.WORD_ID AS WORD_ID, A.GUESS COLLATE BINARY AS GUESS,"
-               " COUNT(*) AS TIMES, ROW_NUMBER() OVER (PARTITION BY A.WORD_ID"
-               " ORDER BY COUNT(*) DESC, A.GUESS COLLATE BINARY) AS RANKING"
-               "%1 GROUP BY A.WORD_ID, A.GUESS COLLATE BINARY)"
-               " WHERE RANKING <= %2 ORDER BY WORD_ID, RANKING")
-        .arg(ListMissesWhere(QString::number(listId)), QString::number(maxSpellings));
+               "SELECT W.WORD_ID AS WORD_ID, G.GUESS AS GUESS, G.TIMES AS TIMES"
+               " FROM WORDS W JOIN GUESS_TALLIES G ON G.WORD_ID = W.WORD_ID"
+               " WHERE W.LIST_ID = %1 AND G.TIMES > 0 AND G.GUESS IN"
+               " (SELECT R.GUESS FROM GUESS_TALLIES R WHERE R.WORD_ID = W.WORD_ID"
+               " AND R.TIMES > 0 ORDER BY R.TIMES DESC, R.GUESS LIMIT %2)"
+               " ORDER BY W.WORD_ID, G.TIMES DESC, G.GUESS")
+        .arg(QString::number(listId), QString::number(maxSpellings));
 }
 
 } // namespace

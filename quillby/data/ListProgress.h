@@ -22,8 +22,8 @@ struct HardWord {
 // list; practice rounds of missed words would count a word's misses twice),
 // hardest first: more tests missed, then more wrong attempts, then the word alphabetically,
 // then creation order. Each carries up to maxSpellings wrong spellings, most often tried
-// first (ties alphabetically; spellings that differ in letter case count apart). Computed by
-// the database with grouped counts. Throws DbError.
+// first (ties alphabetically; spellings that differ in letter case count apart). Read from the
+// tallies the database keeps, a row per word and per spelling. Throws DbError.
 std::vector<HardWord> HardestWords(int32_t listId, int maxSpellings = 3);
 
 // The spellings as shown: "becuase (3), becase": a count only for one tried more than once.

@@ -1,7 +1,11 @@
 #include "SchemaUpgrade.h"
 
+#include "SchemaText.h"
+
+#include <regex>
 #include <sqlite3.h>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -20,7 +24,92 @@ bool HasColumn(sqlite3* db, const char* table, const char* column)
     return found;
 }
 
+bool Exists(sqlite3* db, const std::string& name)
+{
+    sqlite3_stmt* stmt = nullptr;
+    bool found = false;
+    if (sqlite3_prepare_v2(db, "SELECT 1 FROM sqlite_master WHERE name = ? COLLATE NOCASE", -1,
+                           &stmt, nullptr) == SQLITE_OK) {
+        sqlite3_bind_text(stmt, 1, name.c_str(), -1, SQLITE_TRANSIENT);
+        found = sqlite3_step(stmt) == SQLITE_ROW;
+    }
+    sqlite3_finalize(stmt);
+    return found;
+}
+
+// The statements of the schema, comments left out, each whole (a trigger with its body).
+std::vector<std::string> SchemaStatements()
+{
+    const std::string text =
+        std::regex_replace(std::string(kQuillbySchemaText), std::regex("--[^\n]*"), "");
+    std::vector<std::string> statements;
+    std::string current;
+    for (const char c : text) {
+        current += c;
+        if (c == ';' && sqlite3_complete(current.c_str())) {
+            statements.push_back(current);
+            current.clear();
+        }
+    }
+    return statements;
+}
+
+struct TallyPart {
+    std::vector<std::string> statements;        // everything that names a tally, in order
+    std::vector<std::pair<std::string, std::string>> objects; // kind, name of what they make
+};
+
+const TallyPart& Tallies()
+{
+    static const TallyPart part = [] {
+        TallyPart p;
+        const std::regex create(R"(CREATE\s+(TABLE|INDEX|TRIGGER)\s+(\w+))");
+        for (const std::string& statement : SchemaStatements()) {
+            if (statement.find("_TALL") == std::string::npos)
+                continue;
+            p.statements.push_back(statement);
+            std::smatch m;
+            if (std::regex_search(statement, m, create))
+                p.objects.emplace_back(m[1].str(), m[2].str());
+        }
+        return p;
+    }();
+    return part;
+}
+
+bool Run(sqlite3* db, const std::string& sql)
+{
+    return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+}
+
 } // namespace
+
+bool AddMissingTallies(sqlite3* db, std::string& error)
+{
+    const TallyPart& part = Tallies();
+    bool complete = true;
+    for (const auto& object : part.objects)
+        complete = complete && Exists(db, object.second);
+    if (complete)
+        return true;
+    // Made whole again from the rows, in one transaction: counts that were partly kept (an
+    // object dropped by hand) are never trusted.
+    if (!Run(db, "BEGIN IMMEDIATE")) {
+        error = sqlite3_errmsg(db);
+        return false;
+    }
+    bool ok = true;
+    for (auto it = part.objects.rbegin(); ok && it != part.objects.rend(); ++it)
+        if (it->first != "INDEX")
+            ok = Run(db, "DROP " + it->first + " IF EXISTS " + it->second);
+    for (size_t i = 0; ok && i < part.statements.size(); ++i)
+        ok = Run(db, part.statements[i]);
+    if (ok && Run(db, "COMMIT"))
+        return true;
+    error = sqlite3_errmsg(db);
+    Run(db, "ROLLBACK");
+    return false;
+}
 
 bool AddMissingColumns(sqlite3* db)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 struct sqlite3;
 
 // Brings a database made by an older Quillby up to the current schema when it opens: adds
@@ -9,3 +11,8 @@ struct sqlite3;
 // (readers treat it as on); false when TESTS.PRACTICE_OF is missing and cannot be added,
 // since the statements that count tests need it.
 bool AddMissingColumns(sqlite3* db);
+
+// Gives a file that lacks them the tallies of stored answers (tables, their index and the
+// triggers that keep them), counted from its rows in one transaction. False when they cannot
+// be made; the past tests and a list's hardest words are read from them.
+bool AddMissingTallies(sqlite3* db, std::string& error);

@@ -63,16 +63,14 @@ inline constexpr const char* MAX_LIST_ID =
     " SELECT LIST_ID AS LAST_ID FROM LISTS  WHERE LIST_ID BETWEEN 1 AND 2147483647 "
     " ORDER BY LIST_ID DESC LIMIT 1 ";
 
-// The tests of a list with each one's first-try hits (GetTestScore's count), in one statement;
-// for a practice round also the test it practised and the number of words it asked.
+// The tests of a list with each one's first-try hits (GetTestScore's count) and the number of
+// words it asked, from the tallies the database keeps, and the test a practice round practised.
 // Followed by " WHERE LIST_ID = " + id + " " + " ORDER BY START_TIME ".
 inline constexpr const char* SELECT_TESTS_WITH_FIRST_TRY =
-    " SELECT _rowid_ AS ROW_NUMBER, TEST_ID, START_TIME,"
-    " (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ATTEMPTS.TEST_ID = TESTS.TEST_ID "
-    " AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ) AS FIRST_TRY,"
-    " PRACTICE_OF, CASE WHEN PRACTICE_OF IS NULL THEN NULL ELSE"
-    " (SELECT COUNT(DISTINCT WORD_ID) FROM WORD_ATTEMPTS WHERE WORD_ATTEMPTS.TEST_ID ="
-    " TESTS.TEST_ID) END AS WORDS_ASKED FROM TESTS ";
+    " SELECT TESTS._rowid_ AS ROW_NUMBER, TESTS.TEST_ID AS TEST_ID, START_TIME,"
+    " IFNULL(TEST_TALLIES.FIRST_TRY, 0) AS FIRST_TRY, PRACTICE_OF,"
+    " IFNULL(TEST_TALLIES.WORDS_ASKED, 0) AS WORDS_ASKED"
+    " FROM TESTS LEFT JOIN TEST_TALLIES ON TEST_TALLIES.TEST_ID = TESTS.TEST_ID ";
 
 // The words of a list with each one's wrong answers in one test, in one statement. Followed
 // by the TEST_ID, CLOSE_MISSES, then " WHERE LIST_ID = " + id + " " + " ORDER BY WORD ".

@@ -108,8 +108,7 @@ void frmPastTests::LoadPastTests()
               {1400, 1400, 1, 1},
               {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter,
                Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter});
-    // Every test's score by GetTestScore's rule, with the counts read in two statements
-    // whatever the number of tests.
+    // Every test's score by GetTestScore's rule, from a tally row per test.
     const int32_t words = CountListWords(listId_);
     Recordset rs(QLatin1String(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID +
                      QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_START_TIME,

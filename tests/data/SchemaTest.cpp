@@ -73,6 +73,7 @@ QStringList AllRows()
 void MakePreviousVersionFile(const QString& folder)
 {
     QString tables = ReadSchema();
+    tables.truncate(tables.indexOf("CREATE TABLE TEST_TALLIES")); // the tallies came later
     tables.remove(QRegularExpression(QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX[^;]*;)")));
     tables.remove(QRegularExpression(QStringLiteral(R"(,\s*PRACTICE_OF\s+INTEGER)")));
     sqlite3* db = nullptr;
@@ -100,20 +101,28 @@ TEST(SchemaUpgrade, AFileOfThePreviousVersionGetsTheNewIndexesWithoutLosingARow)
     {
         InitApplication(dir.path());
         EXPECT_EQ(FileIndexNames(), SchemaIndexNames());
-        const QStringList rows = AllRows();
+        QStringList rows = AllRows();
         EXPECT_EQ(rows.size(), 2 + 3 + 1 + 3 + 1);
         EXPECT_TRUE(rows.contains("12|1|rhythm||Keep the rhythm.|TRUE")) << rows.join('\n').toStdString();
+        EXPECT_TRUE(rows.contains("100|1|12|rhythm|CORRECT|1"));
         EXPECT_EQ(CountListWords(1), 2);
         EXPECT_EQ(GetTestScore(100), 50);
         // Its test gains the practice mark empty: a test of the whole list, counted as before.
         EXPECT_EQ(Raw("SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL"), QStringList{"100"});
         EXPECT_EQ(CountListTests(1), 1);
+        // The tallies are counted from the rows already there, and kept from then on.
+        EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|1|2"});
+        EXPECT_EQ(Raw("SELECT * FROM GUESS_TALLIES"), QStringList{"11|thier|1"});
+        Db().Execute(" DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 12 ");
+        EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|0|1"});
         Db().Close();
 
         // Opening again changes nothing.
         InitApplication(dir.path());
         EXPECT_EQ(FileIndexNames(), SchemaIndexNames());
+        rows.removeAll("100|1|12|rhythm|CORRECT|1");
         EXPECT_EQ(AllRows(), rows);
+        EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|0|1"});
         Db().Close();
     }
 

@@ -1,0 +1,132 @@
+// The tallies the database keeps of stored answers must always equal a fresh count of the rows,
+// whatever order rows come and go in: answers before their test (as a test runs) or after it,
+// practice rounds, the program's deletions, a finished test's lost answers and changes in place.
+#include "AppFunctions.h"
+#include "DataFixtures.h"
+#include "RunningTests.h"
+
+#include <QRandomGenerator>
+
+namespace {
+// What each tally table should hold, counted from the rows.
+const char* const kRecount[] = {
+    "SELECT T.TEST_ID, (SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID"
+    " AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT'), (SELECT COUNT(DISTINCT A.WORD_ID)"
+    " FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID) FROM (SELECT DISTINCT TEST_ID FROM TESTS) T"
+    " ORDER BY 1",
+    "SELECT WORD_ID, COUNT(DISTINCT TEST_ID), COUNT(*) FROM WORD_ATTEMPTS WHERE RESULT = "
+    "'INCORRECT' AND TEST_ID IN (SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL)"
+    " GROUP BY WORD_ID ORDER BY 1",
+    "SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY, COUNT(*) FROM WORD_ATTEMPTS WHERE RESULT ="
+    " 'INCORRECT' AND TEST_ID IN (SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL)"
+    " GROUP BY 1, 2 ORDER BY 1, 2"};
+const char* const kKept[] = {
+    "SELECT TEST_ID, FIRST_TRY, WORDS_ASKED FROM TEST_TALLIES ORDER BY 1",
+    "SELECT WORD_ID, TESTS_MISSED, MISSES FROM WORD_TALLIES WHERE MISSES > 0 ORDER BY 1",
+    "SELECT WORD_ID, GUESS, TIMES FROM GUESS_TALLIES WHERE TIMES > 0 ORDER BY 1, 2"};
+
+void ExpectTalliesMatchTheRows(const std::string& after)
+{
+    for (int i = 0; i < 3; ++i)
+        ASSERT_EQ(Raw(kKept[i]), Raw(kRecount[i])) << "after " << after;
+}
+
+// A random mix of what happens to a database over the years, checked after every step.
+class TallyHistory {
+public:
+    explicit TallyHistory(quint32 seed) : random_(seed)
+    {
+        for (int list = 1; list <= 2; ++list) {
+            AddList(list, QDate(2026, 11, 6 + 7 * list));
+            for (int w = 1; w <= 4; ++w)
+                AddWord(++words_, list, QStringLiteral("word%1").arg(words_));
+        }
+    }
+
+    void Step()
+    {
+        const int action = Pick(10);
+        if (action < 4)
+            TakeTest();
+        else if (action == 4)
+            DeleteTest(Pick(nextTest_ + 1));
+        else if (action == 5)
+            DeleteWord(1 + Pick(words_));
+        else if (action == 6)
+            Db().Execute(QStringLiteral(" DELETE FROM WORD_ATTEMPTS  WHERE TEST_ID = %1  AND WORD_ID = %2 ")
+                             .arg(Pick(nextTest_ + 1))
+                             .arg(1 + Pick(words_)));
+        else if (action == 7)
+            Db().Execute(QStringLiteral("UPDATE WORD_ATTEMPTS SET RESULT = '%1', GUESS = 'Wrod'"
+                                        " WHERE rowid IN (SELECT rowid FROM WORD_ATTEMPTS"
+                                        " ORDER BY random() LIMIT 2)")
+                             .arg(Pick(2) ? "CORRECT" : "INCORRECT"));
+        else if (action == 8)
+            Db().Execute(QStringLiteral("UPDATE TESTS SET PRACTICE_OF = CASE WHEN PRACTICE_OF IS"
+                                        " NULL THEN 1 END WHERE TEST_ID = %1")
+                             .arg(Pick(nextTest_ + 1)));
+        else if (Pick(4) == 0)
+            DeleteList(1 + Pick(2));
+        else
+            AbandonTest();
+        ExpectTalliesMatchTheRows(std::to_string(action));
+    }
+
+private:
+    int Pick(int below) { return static_cast<int>(random_.bounded(below)); }
+
+    // Answers as a test stores them, tried up to three times, in any letter case.
+    void Answer(int test, int list)
+    {
+        static const char* const guesses[] = {"wrod", "Wrod", "", "word"};
+        const int word = (list - 1) * 4 + 1 + Pick(4);
+        for (int attempt = 1; attempt <= 1 + Pick(3); ++attempt)
+            RecordAttempt(test, list, word, guesses[Pick(4)],
+                          Pick(2) ? "CORRECT" : (Pick(2) ? "INCORRECT" : "incorrect"), attempt);
+    }
+
+    // A test or practice round: its answers, then its row; now and then a late answer too.
+    void TakeTest()
+    {
+        const int test = ++nextTest_;
+        const int list = 1 + Pick(2);
+        MarkTestRunning(test);
+        for (int i = Pick(6); i > 0; --i)
+            Answer(test, list);
+        AddTest(test, list);
+        if (Pick(3) == 0)
+            Db().Execute(QStringLiteral("UPDATE TESTS SET PRACTICE_OF = %1 WHERE TEST_ID = %2")
+                             .arg(test - 1)
+                             .arg(test));
+        MarkTestEnded(test);
+        if (Pick(4) == 0)
+            Answer(test, list);
+    }
+
+    // A test the program never finished: its answers go at the next start.
+    void AbandonTest()
+    {
+        const int test = ++nextTest_;
+        MarkTestRunning(test);
+        Answer(test, 1);
+        RemoveUnfinishedTests();
+    }
+
+    QRandomGenerator random_;
+    int words_ = 0;
+    int nextTest_ = 0;
+};
+} // namespace
+
+TEST(Tallies, AlwaysEqualACountOfTheRowsWhateverChangesThem)
+{
+    for (const quint32 seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        TestAppFolder app;
+        TallyHistory history(seed);
+        for (int step = 0; step < 150 && !::testing::Test::HasFatalFailure(); ++step)
+            history.Step();
+        EXPECT_GT(RawCount("SELECT * FROM WORD_TALLIES"), 0) << "the history missed words";
+        Db().Close();
+    }
+}
