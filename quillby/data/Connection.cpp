@@ -221,7 +221,10 @@ void Connection::Open(const QString& connectionString)
         throw DbError(QString(), QCoreApplication::translate("Connection", "%1 is a folder, not a database file.").arg(path));
 
     sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // A connection is only ever used by the thread that opened it, so SQLite need not lock it
+    // for every value read.
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? Describe(db, path)
                                    : QCoreApplication::translate("Connection", "The database %1 cannot be opened.").arg(path);

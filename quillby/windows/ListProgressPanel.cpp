@@ -15,6 +15,7 @@
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 const char* const kNoTests = QT_TRANSLATE_NOOP("ListProgressPanel", "No tests yet: the scores appear here after the first "
@@ -22,6 +23,35 @@ const char* const kNoTests = QT_TRANSLATE_NOOP("ListProgressPanel", "No tests ye
 const char* const kNoMisses = QT_TRANSLATE_NOOP("ListProgressPanel", "No word has been missed on a test yet.");
 
 constexpr int kDotPixels = 8;
+// The most tests the chart draws one by one; beyond them points would overlap anyway.
+constexpr qsizetype kMostPoints = 400;
+
+// The points of the scores, test 1 at x = 1. More tests than the chart has room for are drawn
+// as the lowest and the highest score of each group of neighbouring tests, in their order: the
+// line covers the same pixels, and laying it out and painting it costs the same for 2,000
+// tests as for 400.
+QList<QPointF> ChartPoints(const QList<int>& scores)
+{
+    const qsizetype count = scores.size();
+    const qsizetype group = count <= kMostPoints ? 1 : (count + kMostPoints / 2 - 1) / (kMostPoints / 2);
+    QList<QPointF> points;
+    points.reserve(count <= kMostPoints ? count : kMostPoints);
+    const auto add = [&](qsizetype i) { points << QPointF(double(i + 1), double(scores[i])); };
+    for (qsizetype first = 0; first < count; first += group) {
+        qsizetype low = first;
+        qsizetype high = first;
+        for (qsizetype i = first + 1; i < std::min(count, first + group); ++i) {
+            if (scores[i] < scores[low])
+                low = i;
+            if (scores[i] > scores[high])
+                high = i;
+        }
+        add(std::min(low, high));
+        if (low != high)
+            add(std::max(low, high));
+    }
+    return points;
+}
 
 // A dot of the chart, drawn once at the screen's pixel density: each point then costs an
 // image copy, not a round shape.
@@ -81,7 +111,6 @@ void ListProgressPanel::BuildChart()
     // The line draws its own points: one series, with no item per point to lay out and
     // paint, so hundreds of tests cost little more than a few.
     line_ = new QLineSeries;
-    line_->setPointsVisible(true);
     line_->setMarkerSize(kDotPixels);
     chart_->addSeries(line_);
     axisTests_ = new QValueAxis;
@@ -119,14 +148,15 @@ void ListProgressPanel::ShowProgress(const QList<int>& scores, const std::vector
 
 void ListProgressPanel::ShowScores(const QList<int>& scores)
 {
-    QList<QPointF> points;
+    const QString pattern = tr("test %1: %2");
     QStringList spoken;
-    for (qsizetype i = 0; i < scores.size(); ++i) {
-        points << QPointF(double(i + 1), double(scores[i]));
-        spoken << tr("test %1: %2").arg(i + 1).arg(PercentText(scores[i]));
-    }
-    line_->replace(points);
+    spoken.reserve(scores.size());
+    for (qsizetype i = 0; i < scores.size(); ++i)
+        spoken << pattern.arg(QString::number(i + 1), PercentText(scores[i]));
     const qsizetype count = scores.size();
+    if ((count <= kMostPoints) != dots_)
+        ShowDots(!dots_);
+    line_->replace(ChartPoints(scores));
     // A quarter of a test's room at each end keeps the first and last points whole; one
     // test still gets an axis of some width, with its point in the middle.
     axisTests_->setRange(count > 1 ? 0.75 : 0.0, count > 1 ? double(count) + 0.25 : 2.0);
@@ -156,6 +186,11 @@ void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)
 
 QList<QPointF> ListProgressPanel::ScorePoints() const { return line_->points(); }
 
+bool ListProgressPanel::DotsShown() const
+{
+    return line_->pointsVisible() && !line_->lightMarker().isNull();
+}
+
 void ListProgressPanel::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
@@ -174,6 +209,13 @@ void ListProgressPanel::FollowPalette()
         axis->setLabelsBrush(palette().brush(QPalette::Text));
         axis->setTitleBrush(palette().brush(QPalette::Text));
     }
-    line_->setLightMarker(Dot(line_->color(), devicePixelRatioF()));
+    ShowDots(dots_);
     chart_->setTitle(title);
+}
+
+void ListProgressPanel::ShowDots(bool dots)
+{
+    dots_ = dots;
+    line_->setPointsVisible(dots);
+    line_->setLightMarker(dots ? Dot(line_->color(), devicePixelRatioF()) : QImage());
 }

@@ -25,6 +25,8 @@ public:
 
     // The chart's points: x the test's place (1 for the oldest), y its score.
     QList<QPointF> ScorePoints() const;
+    // Whether each point has its dot (a thinned line of years of tests has none).
+    bool DotsShown() const;
 
     QChartView* chartScores = nullptr;
     QLabel* lblHardestWords = nullptr;
@@ -43,10 +45,13 @@ private:
     void ShowScores(const QList<int>& scores);
     void ShowHardestWords(const std::vector<HardWord>& words);
     void FollowPalette();
+    // Draws a dot on each point where each point is a test, none on a thinned line.
+    void ShowDots(bool dots);
 
     QChart* chart_ = nullptr;
     QLineSeries* line_ = nullptr;
     QValueAxis* axisTests_ = nullptr;
     QValueAxis* axisScores_ = nullptr;
     bool filling_ = false;
+    bool dots_ = true;
 };

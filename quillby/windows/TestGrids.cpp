@@ -6,7 +6,6 @@
 #include "PracticeRounds.h"
 #include "Twips.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QCoreApplication>
 #include <QFormLayout>
@@ -83,6 +82,12 @@ QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labe
 QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stretchingColumn)
 {
     auto* grid = new QTableWidget(parent);
+    ConfigureGrid(grid, accessibleName, stretchingColumn);
+    return grid;
+}
+
+void ConfigureGrid(QTableView* grid, const QString& accessibleName, int stretchingColumn)
+{
     grid->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid->setAccessibleName(accessibleName);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -90,7 +95,6 @@ QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stret
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
     grid->setProperty("stretchingColumn", stretchingColumn);
-    return grid;
 }
 
 void KeepColoursWhenSelected(QTableWidget* grid)

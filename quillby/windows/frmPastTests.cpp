@@ -27,8 +27,9 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -61,7 +62,11 @@ void frmPastTests::BuildControls()
     auto* central = new QWidget(this);
     setCentralWidget(central);
     Label1 = MakeLabel(central, "Label1", tr("Select a test..."));
-    MSFlexGrid1 = MakeGrid(central, tr("Select a test..."), 1);
+    MSFlexGrid1 = new QTableView(central);
+    ConfigureGrid(MSFlexGrid1, tr("Select a test..."), PastTestsModel::ScoreColumn);
+    tests_ = new PastTestsModel(MSFlexGrid1);
+    MSFlexGrid1->setModel(tests_);
+    ShowRows({});
     MSFlexGrid1->setMinimumWidth(Twips(2800) + 30);
     Label1->setBuddy(MSFlexGrid1);
     auto* totals = new QFormLayout;
@@ -87,9 +92,9 @@ void frmPastTests::BuildControls()
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     // A test chosen by mouse or keyboard shows its results.
-    connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
-            [this](int row, int, int previousRow, int) {
-                if (row != previousRow && !filling_)
+    connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] {
+                if (!filling_)
                     RowSelected();
             });
     connect(progress, &ListProgressPanel::WordChosen, this, &frmPastTests::ShowWordInResults);
@@ -104,20 +109,14 @@ void frmPastTests::SetListID(int32_t listId)
 void frmPastTests::LoadPastTests()
 {
     filling_ = true;
-    ResetGrid(MSFlexGrid1, {tr("Date"), tr("Score"), QString(), tr("Test")},
-              {1400, 1400, 1, 1},
-              {Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter,
-               Qt::AlignLeft | Qt::AlignVCenter, Qt::AlignLeft | Qt::AlignVCenter});
     // Every test's score by GetTestScore's rule, from a tally row per test.
     const int32_t words = CountListWords(listId_);
     Recordset rs(QLatin1String(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID +
                      QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
                  Globals::DbConnection());
     long long sum = 0;
-    std::vector<QStringList> rows;
+    std::vector<PastTestsModel::Row> rows;
     rows.reserve(static_cast<size_t>(rs.RecordCount()));
-    QDate lastDate;
-    QString lastDateText; // tests of one day follow one another: formatted once
     SkippedRows skipped;
     QList<int> scores;
     std::vector<ListTest> tests;
@@ -127,9 +126,8 @@ void frmPastTests::LoadPastTests()
             skipped.Add(QStringLiteral("TESTS"), rs);
             continue;
         }
-        const int32_t testId = *key;
         // A practice round is scored on the words it asked and stays out of the totals.
-        tests.emplace_back(testId, PractisedTest(rs));
+        tests.emplace_back(*key, PractisedTest(rs));
         const bool wholeList = !tests.back().second;
         const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(),
                                     wholeList ? words : rs.Field(QStringLiteral("WORDS_ASKED")).toLong());
@@ -137,19 +135,12 @@ void frmPastTests::LoadPastTests()
             sum += score;
             scores << score;
         }
-        const QDate date = rs.Field(QStringLiteral("START_TIME")).toDateTime().date();
-        if (date != lastDate || lastDateText.isEmpty()) {
-            lastDate = date;
-            lastDateText = DisplayDateText(date);
-        }
-        rows.push_back({lastDateText, PercentText(score), QString::number(testId)});
+        rows.push_back({*key, rs.Field(QStringLiteral("START_TIME")).toDate(), score,
+                        TestPlace{static_cast<int>(scores.size()), wholeList ? 0 : 1}});
     }
     rs.Close();
-    const bool practised = ShowTestPlaces(tests, rows);
-    AddGridRows(MSFlexGrid1, rows);
-    MSFlexGrid1->setColumnHidden(3, !practised);
-    if (practised)
-        MSFlexGrid1->resizeColumnToContents(3);
+    PlaceRounds(tests, rows);
+    ShowRows(std::move(rows));
     filling_ = false;
     if (!skipped.empty())
         MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
@@ -159,38 +150,54 @@ void frmPastTests::LoadPastTests()
     const int average = sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, total));
     txtAverageScore->setText(PercentText(average));
     progress->ShowProgress(scores, total == 0 ? std::vector<HardWord>{} : HardestWords(listId_));
-    if (MSFlexGrid1->rowCount() == 0)
+    if (tests_->rowCount() == 0)
         return;
     // The oldest test's results open at once.
     filling_ = true;
-    MSFlexGrid1->setCurrentCell(0, 0);
+    MSFlexGrid1->setCurrentIndex(tests_->index(0, PastTestsModel::DateColumn));
     filling_ = false;
     RowSelected();
     ProcessEvents(3);
     MSFlexGrid1->setFocus();
 }
 
-// The Test column: whole-list tests by number, practice rounds by the test they practised.
-// Returns whether there is a practice round; without one the column stays hidden.
-bool frmPastTests::ShowTestPlaces(const std::vector<ListTest>& tests,
-                                  std::vector<QStringList>& rows)
+// Whole-list tests are numbered in order as they are read; a practice round is named by the
+// test it practised and its round, which only the list's whole order tells.
+void frmPastTests::PlaceRounds(const std::vector<ListTest>& tests,
+                               std::vector<PastTestsModel::Row>& rows)
 {
+    const bool practised = std::any_of(rows.begin(), rows.end(),
+                                       [](const PastTestsModel::Row& r) { return r.place.round > 0; });
+    if (!practised)
+        return;
     const auto places = TestPlaces(tests);
-    bool practised = false;
-    for (size_t i = 0; i < tests.size(); ++i) {
-        const TestPlace& place = places.at(tests[i].first);
-        practised = practised || place.round > 0;
-        rows[i] << (place.round > 0 ? PracticeRoundText(place) : QString::number(place.number));
-    }
-    return practised;
+    for (size_t i = 0; i < tests.size(); ++i)
+        rows[i].place = places.at(tests[i].first);
+}
+
+// The rows in the grid, with the Test column shown only when there is a practice round. The
+// columns are shaped after the rows are in, as a new set of rows resets the grid's header.
+void frmPastTests::ShowRows(std::vector<PastTestsModel::Row> rows)
+{
+    tests_->SetRows(std::move(rows));
+    MSFlexGrid1->setColumnWidth(PastTestsModel::DateColumn, Twips(1400));
+    MSFlexGrid1->setColumnWidth(PastTestsModel::ScoreColumn, Twips(1400));
+    // The Score column is at least its set width and takes what the others leave.
+    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(PastTestsModel::ScoreColumn,
+                                                          QHeaderView::Stretch);
+    MSFlexGrid1->setColumnHidden(PastTestsModel::KeyColumn, true);
+    const bool practised = tests_->AnyPracticeRound();
+    MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
+    if (practised)
+        MSFlexGrid1->resizeColumnToContents(PastTestsModel::TestColumn);
 }
 
 void frmPastTests::RowSelected()
 {
-    const int row = MSFlexGrid1->currentRow();
+    const int row = MSFlexGrid1->currentIndex().row();
     if (row < 0)
         return;
-    const int32_t testId = MSFlexGrid1->item(row, 2)->text().toInt();
+    const int32_t testId = tests_->TestID(row);
     auto* results = frmTestResults::instance();
     QString word;
     if (results) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "PastTestsModel.h"
 #include "PracticeRounds.h"
 #include "TestGrids.h"
 #include <QStringList>
@@ -10,7 +11,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 // Every stored test of one list, oldest first, with its score, the number of tests and their
 // average, a chart of the scores and the list's hardest words; the selected test's results
@@ -32,7 +33,7 @@ public:
     void SetFocusHere();
 
     QLabel* Label1;
-    QTableWidget* MSFlexGrid1;
+    QTableView* MSFlexGrid1;
     QLineEdit* txtTotalTests;
     QLineEdit* txtAverageScore;
     QPushButton* cmdExit;
@@ -48,12 +49,14 @@ private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
-    bool ShowTestPlaces(const std::vector<ListTest>& tests, std::vector<QStringList>& rows);
+    void PlaceRounds(const std::vector<ListTest>& tests, std::vector<PastTestsModel::Row>& rows);
+    void ShowRows(std::vector<PastTestsModel::Row> rows);
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);
     // Closes with the results and runs a practice round of a test's missed words.
     void HandOverToPractice(int32_t testId);
 
+    PastTestsModel* tests_ = nullptr;
     int32_t listId_ = 0;
     bool filling_ = false;
     bool handingOver_ = false; // closing for a practice round: the main window stays hidden

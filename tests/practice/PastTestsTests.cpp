@@ -62,7 +62,7 @@ protected:
 TEST_F(PastTests, NeverTestedListShowsZeros)
 {
     frmPastTests* past = Open();
-    EXPECT_EQ(past->MSFlexGrid1->rowCount(), 0);
+    EXPECT_EQ(RowCount(past->MSFlexGrid1), 0);
     EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("0"));
     EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("0 %"));
     EXPECT_EQ(frmTestResults::instance(), nullptr);
@@ -75,8 +75,8 @@ TEST_F(PastTests, AveragesRoundHalvesToEven)
     frmPastTests* past = Open();
     EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("2"));
     EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("72 %"));
-    EXPECT_EQ(past->MSFlexGrid1->item(0, 1)->text(), QStringLiteral("70 %"));
-    EXPECT_EQ(past->MSFlexGrid1->item(1, 1)->text(), QStringLiteral("75 %"));
+    EXPECT_EQ(CellText(past->MSFlexGrid1, 0, 1), QStringLiteral("70 %"));
+    EXPECT_EQ(CellText(past->MSFlexGrid1, 1, 1), QStringLiteral("75 %"));
     CloseTestWindows();
 
     StoredTest(Day(4, 9), 16); // 80: 70, 75, 80 average 75
@@ -106,13 +106,13 @@ TEST_F(PastTests, OldestFirstAndItsResultsOpenBeside)
     const int32_t morning = StoredTest(Day(5, 8), 10);
     const int32_t oldest = StoredTest(Day(1, 12), 5);
     frmPastTests* past = Open();
-    QTableWidget* grid = past->MSFlexGrid1;
-    ASSERT_EQ(grid->rowCount(), 3);
-    EXPECT_EQ(grid->item(0, 0)->text(), QStringLiteral("11/1/2026"));
-    EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("11/5/2026"));
-    EXPECT_EQ(grid->item(2, 0)->text(), QStringLiteral("11/5/2026"));
-    EXPECT_EQ(grid->item(1, 2)->text().toInt(), morning);
-    EXPECT_EQ(grid->item(2, 2)->text().toInt(), later);
+    QTableView* grid = past->MSFlexGrid1;
+    ASSERT_EQ(RowCount(grid), 3);
+    EXPECT_EQ(CellText(grid, 0, 0), QStringLiteral("11/1/2026"));
+    EXPECT_EQ(CellText(grid, 1, 0), QStringLiteral("11/5/2026"));
+    EXPECT_EQ(CellText(grid, 2, 0), QStringLiteral("11/5/2026"));
+    EXPECT_EQ(CellText(grid, 1, 2).toInt(), morning);
+    EXPECT_EQ(CellText(grid, 2, 2).toInt(), later);
     EXPECT_TRUE(grid->isColumnHidden(2));
 
     frmTestResults* results = frmTestResults::instance();
@@ -130,7 +130,7 @@ TEST_F(PastTests, GridColumnsFillTheirGrids)
     frmPastTests* past = Open();
     frmTestResults* results = frmTestResults::instance();
     ASSERT_NE(results, nullptr);
-    for (QTableWidget* grid : {past->MSFlexGrid1, results->MSFlexGrid1}) {
+    for (QTableView* grid : std::initializer_list<QTableView*>{past->MSFlexGrid1, results->MSFlexGrid1}) {
         const int filled = grid->columnWidth(0) + grid->columnWidth(1);
         EXPECT_NEAR(filled, grid->viewport()->width(), 2) << grid->window()->objectName().toStdString();
     }
@@ -148,7 +148,7 @@ TEST_F(PastTests, TheSelectedWordStaysFromTestToTest)
     results->MSFlexGrid1->setCurrentCell(11, 0); // word12: missed once in both tests
     EXPECT_EQ(results->SelectedWord(), QStringLiteral("word12"));
 
-    past->MSFlexGrid1->setCurrentCell(1, 0);
+    SelectRow(past->MSFlexGrid1, 1);
     EXPECT_EQ(frmTestResults::instance(), results) << "the same results window is refilled";
     EXPECT_EQ(results->TestID(), second);
     EXPECT_EQ(results->SelectedWord(), QStringLiteral("word12"));
@@ -168,7 +168,7 @@ TEST_F(PastTests, WordsAddedLaterLowerTheScore)
     StoredTest(Day(1, 9), 20);
     for (int i = 0; i < 5; ++i)
         AddWord(list, QStringLiteral("extra%1").arg(i));
-    EXPECT_EQ(Open()->MSFlexGrid1->item(0, 1)->text(), QStringLiteral("80 %"));
+    EXPECT_EQ(CellText(Open()->MSFlexGrid1, 0, 1), QStringLiteral("80 %"));
 }
 
 // A damaged test row (no TEST_ID) or word row (a broken WORD_ID) hides nothing else: the past
@@ -183,8 +183,8 @@ TEST_F(PastTests, DamagedRowsAreLeftOutAndNamedOnce)
         QStringLiteral("INSERT INTO WORDS (WORD_ID, LIST_ID, WORD) VALUES ('1 OR 1=1', %1, 'x')")
             .arg(list));
     frmPastTests* past = Open();
-    ASSERT_EQ(past->MSFlexGrid1->rowCount(), 1);
-    EXPECT_EQ(past->MSFlexGrid1->item(0, 2)->text(), QString::number(good));
+    ASSERT_EQ(RowCount(past->MSFlexGrid1), 1);
+    EXPECT_EQ(CellText(past->MSFlexGrid1, 0, 2), QString::number(good));
     ASSERT_EQ(messages.size(), 2) << messages.join("|").toStdString();
     EXPECT_TRUE(messages[0].contains("TESTS row ")) << messages[0].toStdString();
     EXPECT_TRUE(messages[1].contains("WORDS row ")) << messages[1].toStdString();
@@ -212,16 +212,46 @@ TEST_F(PastTests, TheChartShowsExactlyTheGridsScoresInOrder)
     AddWord(list, QStringLiteral("late")); // every score now divides by 21
     frmPastTests* past = Open();
     const QList<QPointF> points = past->progress->ScorePoints();
-    ASSERT_EQ(points.size(), past->MSFlexGrid1->rowCount());
+    ASSERT_EQ(points.size(), RowCount(past->MSFlexGrid1));
     for (int row = 0; row < points.size(); ++row) {
         EXPECT_EQ(points[row].x(), row + 1);
         EXPECT_EQ(QStringLiteral("%1 %").arg(points[row].y()),
-                  past->MSFlexGrid1->item(row, 1)->text())
+                  CellText(past->MSFlexGrid1, row, 1))
             << "row " << row;
     }
     EXPECT_EQ(points[0].y(), 14) << "3 of 21 words";
     EXPECT_EQ(past->progress->chartScores->accessibleDescription(),
               QStringLiteral("test 1: 14 %, test 2: 52 %, test 3: 86 %"));
+}
+
+// Years of tests: past 400 the chart draws each group of neighbouring tests by its lowest and
+// highest score, so no dip or peak is lost, and a screen reader still hears every test.
+TEST_F(PastTests, AChartOfThousandsOfTestsKeepsEveryLowAndHigh)
+{
+    ListProgressPanel panel;
+    for (const int count : {400, 401, 2000, 2017, 3}) {
+        QList<int> scores;
+        for (int i = 0; i < count; ++i)
+            scores << 40 + (i * 37) % 50;
+        scores[count / 3] = 0;
+        scores[count - 1] = 100;
+        panel.ShowProgress(scores, {});
+        const QList<QPointF> points = panel.ScorePoints();
+        ASSERT_LE(points.size(), 400) << count;
+        // A dot stands for a test: a thinned line has none.
+        EXPECT_EQ(panel.DotsShown(), count <= 400) << count;
+        if (count <= 400)
+            EXPECT_EQ(points.size(), count);
+        for (qsizetype i = 1; i < points.size(); ++i)
+            ASSERT_LT(points[i - 1].x(), points[i].x()) << count << " point " << i;
+        for (const QPointF& p : points)
+            ASSERT_EQ(p.y(), scores[qsizetype(p.x()) - 1]) << count << " test " << p.x();
+        EXPECT_TRUE(points.contains(QPointF(count / 3 + 1, 0))) << count;
+        EXPECT_EQ(points.last(), QPointF(count, 100)) << count;
+        const QString spoken = panel.chartScores->accessibleDescription();
+        EXPECT_EQ(spoken.count(QStringLiteral("test ")), count);
+        EXPECT_TRUE(spoken.endsWith(QStringLiteral("test %1: 100 %").arg(count))) << count;
+    }
 }
 
 TEST_F(PastTests, HardestWordsComeFirstAndChoosingOneSelectsItInTheResults)
@@ -285,15 +315,15 @@ TEST_F(PastTests, PracticeRoundsAreMarkedAndLeaveTheListsFiguresAlone)
     round(Day(1, 11), practice, 17, 3);                       // 3 of 3: 100
     StoredTest(Day(2, 9), 15);                                // 75
     frmPastTests* past = Open();
-    QTableWidget* grid = past->MSFlexGrid1;
-    ASSERT_EQ(grid->rowCount(), 4);
-    EXPECT_EQ(grid->horizontalHeaderItem(3)->text(), QStringLiteral("Test"));
+    QTableView* grid = past->MSFlexGrid1;
+    ASSERT_EQ(RowCount(grid), 4);
+    EXPECT_EQ(grid->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("Test"));
     EXPECT_FALSE(grid->isColumnHidden(3));
     const QStringList scores = {"70 %", "50 %", "100 %", "75 %"};
     const QStringList marks = {"1", "Missed words of test 1", "Missed words of test 1, round 2", "2"};
     for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(grid->item(row, 1)->text(), scores[row]) << row;
-        EXPECT_EQ(grid->item(row, 3)->text(), marks[row]) << row;
+        EXPECT_EQ(CellText(grid, row, 1), scores[row]) << row;
+        EXPECT_EQ(CellText(grid, row, 3), marks[row]) << row;
     }
     EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("2"));
     EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("72 %"));
@@ -307,7 +337,7 @@ TEST_F(PastTests, PracticeRoundsAreMarkedAndLeaveTheListsFiguresAlone)
     EXPECT_EQ(GetTestScore(practice), 50);
     EXPECT_EQ(CountListTests(list), 2);
 
-    grid->setCurrentCell(1, 0);
+    SelectRow(grid, 1);
     frmTestResults* results = frmTestResults::instance();
     ASSERT_NE(results, nullptr);
     EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("6"));
@@ -331,10 +361,10 @@ TEST_F(PastTests, PractisingAPastTestsMissedWordsRunsARoundWithTheDefaults)
     frmPastTests* past = Open();
     frmTestResults* results = frmTestResults::instance();
     ASSERT_NE(results, nullptr);
-    past->MSFlexGrid1->setCurrentCell(1, 0);
+    SelectRow(past->MSFlexGrid1, 1);
     EXPECT_TRUE(results->cmdPractiseMissed->isVisible());
     EXPECT_FALSE(results->cmdPractiseMissed->isEnabled()) << "the second test missed nothing";
-    past->MSFlexGrid1->setCurrentCell(0, 0);
+    SelectRow(past->MSFlexGrid1, 0);
     ASSERT_TRUE(results->cmdPractiseMissed->isEnabled());
 
     results->cmdPractiseMissed->click();

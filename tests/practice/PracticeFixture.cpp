@@ -8,6 +8,7 @@
 #include "frmTestResults.h"
 #include "frmTestSetup.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,4 +95,16 @@ void PracticeTest::Answer(frmTest* test, const QString& text)
 {
     test->txtWord->setText(text);
     QTest::keyClick(test->txtWord, Qt::Key_Return);
+}
+
+QString CellText(const QAbstractItemView* grid, int row, int column)
+{
+    return grid->model()->index(row, column).data().toString();
+}
+
+int RowCount(const QAbstractItemView* grid) { return grid->model()->rowCount(); }
+
+void SelectRow(QAbstractItemView* grid, int row)
+{
+    grid->setCurrentIndex(grid->model()->index(row, 0));
 }

@@ -11,6 +11,7 @@
 #include <deque>
 #include <functional>
 
+class QAbstractItemView;
 class frmRevealAnswer;
 class frmTest;
 
@@ -44,3 +45,8 @@ private:
 
 // Closes every window the practice test opened and lets their deletion run.
 void CloseTestWindows();
+
+// A grid read and driven through its model, the way a view shows it and a click moves in it.
+QString CellText(const QAbstractItemView* grid, int row, int column);
+int RowCount(const QAbstractItemView* grid);
+void SelectRow(QAbstractItemView* grid, int row);

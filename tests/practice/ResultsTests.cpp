@@ -106,8 +106,8 @@ TEST_F(Results, ResultsPastTestsAndGetTestScoreAgree)
         CloseTestWindows();
         auto* past = new frmPastTests;
         past->SetListID(list);
-        ASSERT_EQ(past->MSFlexGrid1->rowCount(), 1);
-        EXPECT_EQ(past->MSFlexGrid1->item(0, 1)->text(), shown) << c.firstTry << "/" << c.words;
+        ASSERT_EQ(RowCount(past->MSFlexGrid1), 1);
+        EXPECT_EQ(CellText(past->MSFlexGrid1, 0, 1), shown) << c.firstTry << "/" << c.words;
         EXPECT_EQ(past->txtAverageScore->text(), shown);
         CloseTestWindows(); // deletes the past-tests window too
     }
@@ -142,12 +142,12 @@ TEST_F(Results, RowsAreColouredByMissesAndShowTheirAttempts)
     QTableWidget* grid = results->MSFlexGrid1;
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("Word"));
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QStringLiteral("Attempts"));
-    ASSERT_EQ(grid->rowCount(), 4);
+    ASSERT_EQ(RowCount(grid), 4);
     const QStringList attempts = {"1", "2", "3", "3"};
     const QList<QColor> colours = {QColor(255, 255, 255), QColor(255, 255, 0),
                                    QColor(255, 255, 0), QColor(255, 0, 0)};
     for (int row = 0; row < 4; ++row) {
-        EXPECT_EQ(grid->item(row, 1)->text(), attempts[row]) << row;
+        EXPECT_EQ(CellText(grid, row, 1), attempts[row]) << row;
         for (int column = 0; column < 3; ++column) {
             EXPECT_EQ(grid->item(row, column)->background().color(), colours[row]) << row;
             EXPECT_EQ(grid->item(row, column)->foreground().color(), QColor(Qt::black))
@@ -166,16 +166,16 @@ TEST_F(Results, RowsAreColouredByMissesAndShowTheirAttempts)
     EXPECT_EQ(Items(details->List1), QStringList{"ant"});
     EXPECT_EQ(details->lblResult->text(), QStringLiteral("Correct on the first attempt"));
 
-    grid->setCurrentCell(1, 0);
+    SelectRow(grid, 1);
     EXPECT_EQ(Items(details->List1), (QStringList{"be", "bee"}));
     EXPECT_EQ(details->lblResult->text(), QStringLiteral("Correct on 2nd attempt"));
-    grid->setCurrentCell(2, 0);
+    SelectRow(grid, 2);
     EXPECT_EQ(Items(details->List1), (QStringList{"co", "kow", "cow"}));
     EXPECT_EQ(details->lblResult->text(), QStringLiteral("Correct after 2 incorrect attempts"));
     // Screen readers read the word and the outcome themselves, not the labels' names.
     EXPECT_EQ(SpokenName(details->lblWord), QStringLiteral("cow"));
     EXPECT_EQ(SpokenName(details->lblResult), QStringLiteral("Correct after 2 incorrect attempts"));
-    grid->setCurrentCell(3, 0);
+    SelectRow(grid, 3);
     EXPECT_EQ(Items(details->List1), (QStringList{"dg", "dgo", "dogg"}));
     EXPECT_EQ(details->lblResult->text(), QStringLiteral("Not correct after 3 attempts"));
     EXPECT_EQ(results->SelectedWord(), QStringLiteral("dog"));

@@ -158,7 +158,7 @@ TEST_F(Shots, MissedWords)
     for (int32_t word : {necessary, wednesday, beautiful})
         AddAttempt(next, list, word, "right", true, 1);
     OpenPastTests(list, nullptr);
-    frmPastTests::instance()->MSFlexGrid1->setCurrentCell(1, 0);
+    SelectRow(frmPastTests::instance()->MSFlexGrid1, 1);
     SaveScreen(QStringLiteral("missed-past-tests") + g_suffix);
     CloseTestWindows();
 }
@@ -189,6 +189,28 @@ TEST_F(Shots, ProgressAndOptions)
     options.show();
     options.findChild<QTabWidget*>(QStringLiteral("Tab1"))->setCurrentIndex(1);
     SaveWindow(&options, QStringLiteral("progress-options") + g_suffix);
+}
+
+// Past Tests of a list tested twice a week for years: the chart thins its points, the grid
+// scrolls.
+TEST_F(Shots, YearsOfPastTests)
+{
+    const int32_t list = FillList();
+    Transaction batch(Globals::DbConnection());
+    for (int day = 0; day < 1000; ++day) {
+        const QDateTime start = QDateTime(QDate(2020, 1, 1), QTime(16, 0)).addDays(day * 3);
+        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(300));
+        for (int32_t word = 1; word <= 3; ++word) {
+            const bool missed = (day * 7 + word * 5) % (3 + day / 150) == 0;
+            if (missed)
+                AddAttempt(test, list, word, QStringLiteral("wrong"), false, 1);
+            AddAttempt(test, list, word, QStringLiteral("right"), true, missed ? 2 : 1);
+        }
+    }
+    batch.Commit();
+    OpenPastTests(list, nullptr);
+    SaveScreen(QStringLiteral("progress-past-tests-years") + g_suffix);
+    CloseTestWindows();
 }
 
 int main(int argc, char** argv)
