@@ -123,6 +123,9 @@ CREATE TABLE GUESS_TALLIES (
     PRIMARY KEY (WORD_ID, GUESS)
 ) WITHOUT ROWID;
 CREATE INDEX GUESS_TALLIES_RANK ON GUESS_TALLIES (WORD_ID, TIMES DESC, GUESS);
+-- Rows whose count has run out, about to be deleted: found without reading the others.
+CREATE INDEX WORD_TALLIES_SPENT ON WORD_TALLIES (WORD_ID) WHERE MISSES <= 0;
+CREATE INDEX GUESS_TALLIES_SPENT ON GUESS_TALLIES (WORD_ID, GUESS) WHERE TIMES <= 0;
 
 -- A test stored: its tally from the answers it already has, and a whole-list test's wrong
 -- answers added to its words'.
@@ -149,28 +152,29 @@ BEGIN
 END;
 
 -- A test deleted: its tally goes, and a whole-list test's wrong answers still stored are
--- taken off its words' (answers deleted before their test were taken off one by one).
+-- taken off its words' (answers deleted before their test were taken off one by one). The
+-- answers are counted in one pass per tally, adding negative counts, and what is spent goes
+-- through the indexes of spent rows: a list of years of tests is deleted without a temporary
+-- table per test.
 CREATE TRIGGER TESTS_TALLY_REMOVE AFTER DELETE ON TESTS WHEN OLD.TEST_ID IS NOT NULL
 BEGIN
     DELETE FROM TEST_TALLIES WHERE TEST_ID = OLD.TEST_ID
         AND NOT EXISTS (SELECT 1 FROM TESTS WHERE TEST_ID = OLD.TEST_ID);
-    UPDATE WORD_TALLIES SET TESTS_MISSED = TESTS_MISSED - 1, MISSES = MISSES - M.N
-        FROM (SELECT WORD_ID, COUNT(*) AS N FROM WORD_ATTEMPTS
-              WHERE OLD.PRACTICE_OF IS NULL AND TEST_ID = OLD.TEST_ID
-                AND RESULT = 'INCORRECT' AND WORD_ID IS NOT NULL
-              GROUP BY WORD_ID) AS M
-        WHERE WORD_TALLIES.WORD_ID = M.WORD_ID;
-    UPDATE GUESS_TALLIES SET TIMES = TIMES - M.N
-        FROM (SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY AS GUESS, COUNT(*) AS N
-              FROM WORD_ATTEMPTS
-              WHERE OLD.PRACTICE_OF IS NULL AND TEST_ID = OLD.TEST_ID
-                AND RESULT = 'INCORRECT' AND WORD_ID IS NOT NULL
-              GROUP BY 1, 2) AS M
-        WHERE GUESS_TALLIES.WORD_ID = M.WORD_ID AND GUESS_TALLIES.GUESS = M.GUESS;
-    DELETE FROM WORD_TALLIES WHERE MISSES <= 0 AND WORD_ID IN
-        (SELECT WORD_ID FROM WORD_ATTEMPTS WHERE TEST_ID = OLD.TEST_ID);
-    DELETE FROM GUESS_TALLIES WHERE TIMES <= 0 AND WORD_ID IN
-        (SELECT WORD_ID FROM WORD_ATTEMPTS WHERE TEST_ID = OLD.TEST_ID);
+    INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)
+        SELECT WORD_ID, -1, -COUNT(*) FROM WORD_ATTEMPTS
+        WHERE OLD.PRACTICE_OF IS NULL AND TEST_ID = OLD.TEST_ID AND RESULT = 'INCORRECT'
+          AND WORD_ID IS NOT NULL
+        GROUP BY WORD_ID
+        ON CONFLICT (WORD_ID) DO UPDATE SET TESTS_MISSED = TESTS_MISSED + excluded.TESTS_MISSED,
+            MISSES = MISSES + excluded.MISSES;
+    INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES)
+        SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY, -COUNT(*) FROM WORD_ATTEMPTS
+        WHERE OLD.PRACTICE_OF IS NULL AND TEST_ID = OLD.TEST_ID AND RESULT = 'INCORRECT'
+          AND WORD_ID IS NOT NULL
+        GROUP BY 1, 2
+        ON CONFLICT (WORD_ID, GUESS) DO UPDATE SET TIMES = TIMES + excluded.TIMES;
+    DELETE FROM WORD_TALLIES WHERE MISSES <= 0;
+    DELETE FROM GUESS_TALLIES WHERE TIMES <= 0;
 END;
 
 -- An answer stored to a test already stored.

@@ -22,8 +22,8 @@ const char* const kRecount[] = {
     " GROUP BY 1, 2 ORDER BY 1, 2"};
 const char* const kKept[] = {
     "SELECT TEST_ID, FIRST_TRY, WORDS_ASKED FROM TEST_TALLIES ORDER BY 1",
-    "SELECT WORD_ID, TESTS_MISSED, MISSES FROM WORD_TALLIES WHERE MISSES > 0 ORDER BY 1",
-    "SELECT WORD_ID, GUESS, TIMES FROM GUESS_TALLIES WHERE TIMES > 0 ORDER BY 1, 2"};
+    "SELECT WORD_ID, TESTS_MISSED, MISSES FROM WORD_TALLIES ORDER BY 1",
+    "SELECT WORD_ID, GUESS, TIMES FROM GUESS_TALLIES ORDER BY 1, 2"};
 
 void ExpectTalliesMatchTheRows(const std::string& after)
 {
@@ -129,4 +129,26 @@ TEST(Tallies, AlwaysEqualACountOfTheRowsWhateverChangesThem)
         EXPECT_GT(RawCount("SELECT * FROM WORD_TALLIES"), 0) << "the history missed words";
         Db().Close();
     }
+}
+
+// A file whose tallies were kept by an earlier version of the triggers: on opening it gets
+// today's triggers and indexes, and counts it may have kept wrongly are counted again.
+TEST(Tallies, AFileWithEarlierTalliesGetsTodaysTriggersAndIsCountedAgain)
+{
+    TestAppFolder app;
+    TallyHistory history(7);
+    for (int step = 0; step < 40; ++step)
+        history.Step();
+    Db().Execute(" DROP INDEX WORD_TALLIES_SPENT; DROP INDEX GUESS_TALLIES_SPENT;"
+                 " DROP TRIGGER TESTS_TALLY_REMOVE;"
+                 " CREATE TRIGGER TESTS_TALLY_REMOVE AFTER DELETE ON TESTS BEGIN SELECT 1; END;"
+                 " UPDATE WORD_TALLIES SET MISSES = MISSES + 9; ");
+    Db().Close();
+
+    InitApplication(app.path());
+    EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE name LIKE '%TALLIES_SPENT'"), 2);
+    ExpectTalliesMatchTheRows("opening");
+    for (int step = 0; step < 40 && !::testing::Test::HasFatalFailure(); ++step)
+        history.Step();
+    Db().Close();
 }
