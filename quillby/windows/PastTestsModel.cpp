@@ -4,7 +4,6 @@
 #include "TestGrids.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 
 void PastTestsModel::SetRows(std::vector<Row> rows)
 {
@@ -16,11 +15,6 @@ void PastTestsModel::SetRows(std::vector<Row> rows)
 int32_t PastTestsModel::TestID(int row) const
 {
     return row >= 0 && row < rowCount() ? rows_[static_cast<size_t>(row)].testId : 0;
-}
-
-bool PastTestsModel::AnyPracticeRound() const
-{
-    return std::any_of(rows_.begin(), rows_.end(), [](const Row& r) { return r.place.round > 0; });
 }
 
 int PastTestsModel::rowCount(const QModelIndex& parent) const

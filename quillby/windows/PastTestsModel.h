@@ -26,8 +26,6 @@ public:
     void SetRows(std::vector<Row> rows);
     // 0 outside the rows.
     int32_t TestID(int row) const;
-    // Whether a row is a practice round; the Test column is only of use then.
-    bool AnyPracticeRound() const;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

@@ -82,11 +82,12 @@ QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labe
 QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stretchingColumn)
 {
     auto* grid = new QTableWidget(parent);
-    ConfigureGrid(grid, accessibleName, stretchingColumn);
+    ConfigureGrid(grid, accessibleName);
+    grid->setProperty("stretchingColumn", stretchingColumn); // for ResetGrid
     return grid;
 }
 
-void ConfigureGrid(QTableView* grid, const QString& accessibleName, int stretchingColumn)
+void ConfigureGrid(QTableView* grid, const QString& accessibleName)
 {
     grid->setObjectName(QStringLiteral("MSFlexGrid1"));
     grid->setAccessibleName(accessibleName);
@@ -94,7 +95,6 @@ void ConfigureGrid(QTableView* grid, const QString& accessibleName, int stretchi
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
-    grid->setProperty("stretchingColumn", stretchingColumn);
 }
 
 void KeepColoursWhenSelected(QTableWidget* grid)

@@ -26,9 +26,8 @@ QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labe
 // The grid MSFlexGrid1: whole rows selected one at a time, no editing, no row numbers. The
 // stretching column takes the width the others leave, so the columns fill the grid.
 QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stretchingColumn);
-// The same settings for a view over a model of its own (the stretching column is then the
-// caller's to set on the header).
-void ConfigureGrid(QTableView* grid, const QString& accessibleName, int stretchingColumn);
+// The same settings for a view over a model of its own, whose columns its window sets.
+void ConfigureGrid(QTableView* grid, const QString& accessibleName);
 
 // Empties a grid and sets its headings, column widths (twips) and alignments. A column of
 // width 1 holds a key and is hidden.

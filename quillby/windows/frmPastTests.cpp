@@ -63,10 +63,16 @@ void frmPastTests::BuildControls()
     setCentralWidget(central);
     Label1 = MakeLabel(central, "Label1", tr("Select a test..."));
     MSFlexGrid1 = new QTableView(central);
-    ConfigureGrid(MSFlexGrid1, tr("Select a test..."), PastTestsModel::ScoreColumn);
+    ConfigureGrid(MSFlexGrid1, tr("Select a test..."));
     tests_ = new PastTestsModel(MSFlexGrid1);
     MSFlexGrid1->setModel(tests_);
-    ShowRows({});
+    MSFlexGrid1->setColumnWidth(PastTestsModel::DateColumn, Twips(1400));
+    MSFlexGrid1->setColumnWidth(PastTestsModel::ScoreColumn, Twips(1400));
+    // The Score column is at least its set width and takes what the others leave.
+    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(PastTestsModel::ScoreColumn,
+                                                          QHeaderView::Stretch);
+    MSFlexGrid1->setColumnHidden(PastTestsModel::KeyColumn, true);
+    MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, true);
     MSFlexGrid1->setMinimumWidth(Twips(2800) + 30);
     Label1->setBuddy(MSFlexGrid1);
     auto* totals = new QFormLayout;
@@ -135,12 +141,13 @@ void frmPastTests::LoadPastTests()
             sum += score;
             scores << score;
         }
+        // Numbered as a whole-list test; PlaceRounds places the rounds.
         rows.push_back({*key, rs.Field(QStringLiteral("START_TIME")).toDate(), score,
-                        TestPlace{static_cast<int>(scores.size()), wholeList ? 0 : 1}});
+                        TestPlace{static_cast<int>(scores.size()), 0}});
     }
     rs.Close();
-    PlaceRounds(tests, rows);
-    ShowRows(std::move(rows));
+    const bool practised = PlaceRounds(tests, rows);
+    ShowRows(std::move(rows), practised);
     filling_ = false;
     if (!skipped.empty())
         MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
@@ -162,31 +169,25 @@ void frmPastTests::LoadPastTests()
 }
 
 // Whole-list tests are numbered in order as they are read; a practice round is named by the
-// test it practised and its round, which only the list's whole order tells.
-void frmPastTests::PlaceRounds(const std::vector<ListTest>& tests,
+// test it practised and its round, which only the list's whole order tells. Returns whether
+// there is a practice round.
+bool frmPastTests::PlaceRounds(const std::vector<ListTest>& tests,
                                std::vector<PastTestsModel::Row>& rows)
 {
-    const bool practised = std::any_of(rows.begin(), rows.end(),
-                                       [](const PastTestsModel::Row& r) { return r.place.round > 0; });
+    const bool practised = std::any_of(tests.begin(), tests.end(),
+                                       [](const ListTest& test) { return test.second.has_value(); });
     if (!practised)
-        return;
+        return false;
     const auto places = TestPlaces(tests);
     for (size_t i = 0; i < tests.size(); ++i)
         rows[i].place = places.at(tests[i].first);
+    return true;
 }
 
-// The rows in the grid, with the Test column shown only when there is a practice round. The
-// columns are shaped after the rows are in, as a new set of rows resets the grid's header.
-void frmPastTests::ShowRows(std::vector<PastTestsModel::Row> rows)
+// The rows in the grid, with the Test column shown only when there is a practice round.
+void frmPastTests::ShowRows(std::vector<PastTestsModel::Row> rows, bool practised)
 {
     tests_->SetRows(std::move(rows));
-    MSFlexGrid1->setColumnWidth(PastTestsModel::DateColumn, Twips(1400));
-    MSFlexGrid1->setColumnWidth(PastTestsModel::ScoreColumn, Twips(1400));
-    // The Score column is at least its set width and takes what the others leave.
-    MSFlexGrid1->horizontalHeader()->setSectionResizeMode(PastTestsModel::ScoreColumn,
-                                                          QHeaderView::Stretch);
-    MSFlexGrid1->setColumnHidden(PastTestsModel::KeyColumn, true);
-    const bool practised = tests_->AnyPracticeRound();
     MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
     if (practised)
         MSFlexGrid1->resizeColumnToContents(PastTestsModel::TestColumn);

@@ -49,8 +49,8 @@ private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
-    void PlaceRounds(const std::vector<ListTest>& tests, std::vector<PastTestsModel::Row>& rows);
-    void ShowRows(std::vector<PastTestsModel::Row> rows);
+    bool PlaceRounds(const std::vector<ListTest>& tests, std::vector<PastTestsModel::Row>& rows);
+    void ShowRows(std::vector<PastTestsModel::Row> rows, bool practised);
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);
     // Closes with the results and runs a practice round of a test's missed words.
