@@ -1,9 +1,9 @@
 """Past Tests of a list with three tests: beside the history, a chart of the three scores in
 order and the hardest words, the most missed first with the wrong spellings tried. Choosing
-a hard word selects it in the test's results."""
+a test by mouse or keyboard shows its results; choosing a hard word selects it there."""
 
 from harness import Journey, expect, expect_equal
-from quillby_steps import main_window, seed_list
+from quillby_steps import field, main_window, results_summary, seed_list
 
 WORDS = [(1, "because", "for the reason that"), (2, "friend", "a person you like"),
          (3, "said", "spoke"), (4, "their", "of them")]
@@ -41,6 +41,16 @@ with Journey("progress") as journey:
     expect_equal(hardest, [["because", "3", "becuase (2), becase"], ["friend", "1", "freind"],
                            ["said", "1", "sed"]], "the hardest words")
     journey.screenshot("past_tests")
+
+    app.step("choosing another test, by mouse and then by keyboard, shows its results")
+    expect_equal(results_summary(app)["Score"], "50 %", "the oldest test's results")
+    grid = past.find("table", "Select a test...")
+    app.mouse_click(grid.find_all("table cell", "75 %")[0])
+    app.wait_until(lambda: results_summary(app)["Score"] == "75 %",
+                   what="the third test's results")
+    app.key("Up")
+    app.wait_until(lambda: field(app.window("Test Results"), "Date") == "11/2/2026",
+                   what="the second test's results")
 
     app.step("choosing a hard word selects it in the results")
     app.window("Test Results")
