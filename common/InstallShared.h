@@ -14,6 +14,9 @@ inline const QString LogFileName = QStringLiteral("QUILLBY-InstallLog.txt");
 inline const QString InstallPathKey = QStringLiteral("INSTALLPATH=");
 inline const QString MainLinkName = QStringLiteral("Quillby.desktop");
 inline const QString UninstallLinkName = QStringLiteral("Uninstall Quillby.desktop");
+// Quillby's database in its folder, and the folder of its recordings beside it.
+inline const QString DatabaseName = QStringLiteral("Quillby.mdb");
+inline const QString RecordingsFolderName = QStringLiteral("Wavs");
 
 // --- The end of a run -------------------------------------------------------------------
 

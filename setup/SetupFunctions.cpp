@@ -103,7 +103,8 @@ QString GetSpecialFolder(int folderNumber)
 
 namespace {
 // Creates each missing folder of the path for this user alone, as the base-directory rules
-// ask of a program that is about to write there.
+// ask of a program that is about to write there. Each one made is recorded, so that an
+// installer that ends without installing, and the uninstaller, take it back when empty.
 void CreateUserFolder(const QString& path)
 {
     if (!QDir::isAbsolutePath(path))
@@ -112,8 +113,9 @@ void CreateUserFolder(const QString& path)
     QString prefix;
     for (const QString& piece : pieces) {
         prefix += QLatin1Char('/') + piece;
-        if (!QFileInfo(prefix).isDir())
-            QDir().mkdir(prefix, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        if (!QFileInfo(prefix).isDir()
+            && QDir().mkdir(prefix, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+            AddInstalledItem(prefix, ItemKind::Folder, true);
     }
 }
 
@@ -203,6 +205,13 @@ QString NearestExistingPath(const QString& path)
         at = above;
     }
     return at;
+}
+
+bool HoldsOtherContent(const QString& folder)
+{
+    const QDir dir(folder);
+    return !QFileInfo(InstallLogPath(folder)).isFile()
+           && !dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
 }
 
 void RemoveItemsMadeSince(int first)
@@ -353,8 +362,8 @@ bool IsListed(const QString& path)
 }
 
 // What an entry of an earlier log still is, when it still belongs to this installation: a
-// folder that still exists, a shortcut that still starts this installation, or one of the
-// theme icon files.
+// folder that still exists, a shortcut that still starts this installation, one of the
+// theme icon files, or the database an earlier run made (this run kept it).
 std::optional<ItemKind> EarlierItemKind(const QString& line)
 {
     const QFileInfo entry(line);
@@ -364,7 +373,10 @@ std::optional<ItemKind> EarlierItemKind(const QString& line)
         return ItemKind::Folder;
     if (install::IsShortcutName(entry.fileName()) && install::ShortcutBelongsTo(line, Globals::InstallPath))
         return ItemKind::Shortcut;
-    if (entry.isFile() && install::ThemeIconPaths().contains(QDir::cleanPath(line)))
+    const QString path = QDir::cleanPath(line);
+    if (entry.isFile() && (install::ThemeIconPaths().contains(path)
+                           || path == QDir::cleanPath(Globals::InstallPath + QLatin1Char('/')
+                                                      + install::DatabaseName)))
         return ItemKind::File;
     return std::nullopt;
 }
@@ -401,7 +413,8 @@ bool WriteInstallLog()
         return false;
     for (const QString& line : InstallLogLines())
         file.write((line + QStringLiteral("\r\n")).toUtf8());
-    return file.commit();
+    Globals::InstallLogWritten = file.commit();
+    return Globals::InstallLogWritten;
 }
 
 bool StartProgram(const QString& path)
@@ -414,6 +427,10 @@ bool StartProgram(const QString& path)
 
 void EndInstaller()
 {
+    // What no log names could never be uninstalled: an installer that ends without having
+    // written its log takes back what it made, such as the folders of a fresh account.
+    if (!Globals::InstallLogWritten)
+        RemoveItemsMadeSince(0);
     InstallerEnd().End([] {
         for (QWidget* window : QApplication::topLevelWidgets())
             if (window->objectName().startsWith(QStringLiteral("frm")))

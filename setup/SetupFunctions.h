@@ -49,6 +49,9 @@ void AddInstalledItem(const QString& item, ItemKind kind, bool made = false);
 bool CanWriteInto(const QString& folder);
 // The path itself when it exists, else the nearest folder above it that exists; "" when none.
 QString NearestExistingPath(const QString& path);
+// True when the folder holds anything but is not the folder of an earlier installation
+// (which holds its log): what is there is the user's, or another Quillby's lists.
+bool HoldsOtherContent(const QString& folder);
 // Takes back what this run made from entry `first` of InstalledItems on, last made first:
 // files and shortcuts are deleted, folders removed when empty. Their entries leave the list.
 void RemoveItemsMadeSince(int first);

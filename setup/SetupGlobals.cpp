@@ -18,6 +18,7 @@ bool StartMenuThisUser = false;
 bool DesktopAllUsers = false;
 bool DesktopThisUser = false;
 qint64 StartedProgramPid = 0;
+bool InstallLogWritten = false;
 
 clsWaitableTimer& WaitTimer()
 {
@@ -37,5 +38,6 @@ void Reset()
     InstallPath.clear();
     StartMenuAllUsers = StartMenuThisUser = DesktopAllUsers = DesktopThisUser = false;
     StartedProgramPid = 0;
+    InstallLogWritten = false;
 }
 } // namespace setup::Globals

@@ -34,6 +34,7 @@ extern bool StartMenuThisUser;
 extern bool DesktopAllUsers;
 extern bool DesktopThisUser;
 extern qint64 StartedProgramPid;       // process id of the started Quillby, 0 when none
+extern bool InstallLogWritten;         // this run wrote its installation log
 
 clsWaitableTimer& WaitTimer();         // the installer's one pause object
 

@@ -180,6 +180,19 @@ bool frmSecond::MakeWritableFolder(const QString& folder)
     return false;
 }
 
+bool frmSecond::ConfirmFolderWithContents(const QString& folder)
+{
+    if (!HoldsOtherContent(folder))
+        return true;
+    const QString cr = QStringLiteral("\r");
+    const QString question =
+        tr("The folder %1 is not empty.").arg(folder) + cr
+        + tr("Setup keeps what is in it and adds Quillby's files. Uninstalling Quillby later "
+             "removes only the files Setup added.")
+        + cr + cr + tr("Install Quillby into this folder?");
+    return MsgBox(question, MsgButtons::YesNo, MsgIcon::Exclamation, this) == MsgResult::Yes;
+}
+
 void frmSecond::cmdContinue_Click()
 {
     txtInstallPath->setText(txtInstallPath->text().trimmed());
@@ -190,7 +203,7 @@ void frmSecond::cmdContinue_Click()
     }
     if (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
         folder.chop(1);
-    if (!MakeWritableFolder(folder))
+    if (!MakeWritableFolder(folder) || !ConfirmFolderWithContents(folder))
         return;
     Globals::InstallPath = folder;
     ReadShortcutOptions();

@@ -34,6 +34,9 @@ private:
     void cmdContinue_Click();
     // Makes the folder path and checks it can be written; says why not and returns false.
     bool MakeWritableFolder(const QString& folder);
+    // A folder that already holds things: says what Setup and the uninstaller will do with
+    // them and asks. True to install there.
+    bool ConfirmFolderWithContents(const QString& folder);
 
     QGroupBox* frameInstallPath;
     QLineEdit* txtInstallPath;

@@ -18,7 +18,7 @@
 namespace setup {
 
 namespace {
-const QString DatabaseName = QStringLiteral("Quillby.mdb");
+using install::DatabaseName;
 
 void Pause(int milliSeconds)
 {
@@ -179,10 +179,13 @@ void frmThird::CopyFiles()
     for (const QString& name : InstalledFileNames()) {
         const QString target = Globals::InstallPath + QLatin1Char('/') + name;
         const bool existed = QFileInfo::exists(target);
-        // An existing database holds the family's lists and test history: it is kept.
-        const bool copied = !(name == DatabaseName && existed)
-                            && install::CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target);
-        AddInstalledItem(target, ItemKind::File, copied && !existed);
+        // An existing database holds the family's lists and test history: it is kept, and
+        // left out of the log so that the uninstaller leaves it too.
+        if (name == DatabaseName && existed)
+            continue;
+        // Only what Setup wrote is logged: the uninstaller removes what the log names.
+        if (install::CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target))
+            AddInstalledItem(target, ItemKind::File, !existed);
     }
 }
 

@@ -317,6 +317,18 @@
         <source>Please select an Installation Folder</source>
         <translation>Bitte wählen Sie einen Installationsordner</translation>
     </message>
+    <message>
+        <source>The folder %1 is not empty.</source>
+        <translation>Der Ordner %1 ist nicht leer.</translation>
+    </message>
+    <message>
+        <source>Setup keeps what is in it and adds Quillby&apos;s files. Uninstalling Quillby later removes only the files Setup added.</source>
+        <translation>Setup behält, was darin ist, und fügt die Dateien von Quillby hinzu. Eine spätere Deinstallation von Quillby entfernt nur die Dateien, die Setup hinzugefügt hat.</translation>
+    </message>
+    <message>
+        <source>Install Quillby into this folder?</source>
+        <translation>Quillby in diesen Ordner installieren?</translation>
+    </message>
 </context>
 <context>
     <name>setup::frmTestADO</name>

@@ -142,6 +142,35 @@ bool IsThemeIconFile(const QFileInfo& file)
     });
 }
 
+// Quillby keeps beside its database the files named after it (its lock, the side files of
+// the database), the word editor's working copy and the recordings folder. They go with a
+// database that Setup made; a database Setup found there is not in the log and keeps them.
+void RemoveDatabaseCompanions(const QString& folder)
+{
+    const QDir dir(folder);
+    const QDir::Filters files = QDir::Files | QDir::Hidden | QDir::System;
+    for (const QString& name : dir.entryList({install::DatabaseName + QLatin1Char('*')}, files))
+        DeleteFileForced(dir.filePath(name));
+    for (const QString& name : {QStringLiteral("Temp.wav"), QStringLiteral(".copying.part")})
+        DeleteFileForced(dir.filePath(name));
+    const QString recordings = dir.filePath(install::RecordingsFolderName);
+    if (!QFileInfo(recordings).isDir() || QFileInfo(recordings).isSymLink())
+        return;
+    // Only the names Quillby gives the files there: anything else keeps the folder.
+    const QDir wavs(recordings);
+    for (const QString& name : wavs.entryList(files))
+        if (name.endsWith(QStringLiteral(".wav")) || name == QStringLiteral(".changing")
+            || name == QStringLiteral(".copying.part"))
+            DeleteFileForced(wavs.filePath(name));
+    QDir().rmdir(recordings);
+}
+
+bool IsAcceptedDatabase(const QFileInfo& file)
+{
+    return !Globals::AcceptedInstallPath.isEmpty() && file.fileName() == install::DatabaseName
+           && RealPath(file.absolutePath()) == Globals::AcceptedInstallPath;
+}
+
 // The folders of those files.
 QStringList ThemeIconFolders()
 {
@@ -222,6 +251,8 @@ void RemoveInstallation()
                 folders << line;
         } else if (MayDeleteListedFile(line)) {
             DeleteFileForced(line);
+            if (IsAcceptedDatabase(entry))
+                RemoveDatabaseCompanions(Globals::AcceptedInstallPath);
         }
     }
     log.close();
@@ -251,8 +282,10 @@ void RemoveInstallation()
            + QCoreApplication::translate("UninstallFunctions", "You may need to restart your computer before all "
                                                 "changes take effect."));
     DoEvents();
-    if (!Globals::AcceptedInstallPath.isEmpty())
-        DeleteFolderForced(Globals::AcceptedInstallPath);
+    // A last look, for what a closing Quillby left: still only listed folders, when empty.
+    for (const QString& folder : folders)
+        if (IsFolderEmpty(folder))
+            DeleteFolderForced(folder);
     RemoveSelf();
 }
 
@@ -263,11 +296,12 @@ void RemoveInstallFolder(const QString& line)
     path = path.trimmed();
     if (!IsStartedInstallation(path))
         return;
+    // Only what the log names goes, and the folder itself only when it is then empty: what
+    // was in it before Setup ran, or was put there since, is the user's.
     Globals::AcceptedInstallPath = RealPath(path);
     const QString logThere = JoinPath(Globals::AcceptedInstallPath, LogFileName);
     if (RealPath(logThere) != RealPath(Globals::LogPath))
         DeleteFileForced(logThere);
-    RemoveTree(Globals::AcceptedInstallPath);
 }
 
 bool IsFolderEmpty(const QString& folder)

@@ -686,6 +686,7 @@ TEST_F(SetupTest, AFailedInstallationTakesBackWhatItMadeAndStartsNothing)
         ResetInstallerEnded();
         OfferShortcutFolders(menu, desk);
         MessageAnswers answers;
+        answers.Expect(QStringLiteral("The folder "), MsgResult::Yes); // one that is not empty
         ContinueInto(folder);
         EXPECT_TRUE(InstallerEnded());
         EXPECT_EQ(Globals::StartedProgramPid, 0) << "no program is started after a failure";
@@ -727,6 +728,9 @@ TEST_F(SetupTest, AFailedInstallationTakesBackWhatItMadeAndStartsNothing)
     QDir().mkpath(install + QStringLiteral("/QUILLBY-InstallLog.txt"));
     WriteFile(install + QStringLiteral("/Quillby.mdb"), "our lists");
     texts = runInto(install);
+    ASSERT_EQ(texts.size(), 2);
+    EXPECT_TRUE(texts[0].startsWith(QStringLiteral("The folder ") + install + QStringLiteral(" is not empty.")));
+    texts.removeFirst();
     EXPECT_EQ(texts, QStringList{QStringLiteral("The install log could not be written:\r") + install
                                  + QStringLiteral("/QUILLBY-InstallLog.txt") + removed
                                  + QStringLiteral("Please run Setup again and choose another folder.")});
@@ -837,4 +841,146 @@ TEST_F(SetupTest, QuillbysShortcutsNameTheThemeIconOnlyWhereItsFilesCouldBeInsta
     EXPECT_EQ(loggedFiles, expectedFiles);
     EXPECT_EQ(loggedFolders, expectedFolders);
     EXPECT_EQ(ValidateDesktopFile(desk + QStringLiteral("/Quillby.desktop")), QString());
+}
+
+// --- What the folder held before, what the log names ------------------------------------
+
+namespace {
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+TEST_F(SetupTest, AFolderThatHoldsThingsIsUsedOnlyWhenTheUserSaysSoAndTheLogNamesOnlyWhatSetupMade)
+{
+    for (const QString& name : InstalledFileNames())
+        WriteFile(Globals::SupportPath + QLatin1Char('/') + name, "shipped");
+    const QString earlierLog = QStringLiteral("QUILLBY-InstallLog.txt");
+    struct Case {
+        const char* what;
+        QStringList before;   // files in the folder before Setup runs ("" : an empty folder)
+        bool asked;           // Setup warns before it uses the folder
+        bool databaseLogged;  // the new log names Quillby.mdb
+    };
+    const std::vector<Case> cases{
+        {"a new folder", {}, false, true},
+        {"an empty folder", {QString()}, false, true},
+        {"the user's own files", {QStringLiteral("mywork.txt"), QStringLiteral("photos/beach.jpg")}, true, true},
+        {"another Quillby's lists", {QStringLiteral("Quillby.mdb"), QStringLiteral("Wavs/APPLE.wav")}, true, false},
+        {"an earlier installation that made its database", {earlierLog, QStringLiteral("Quillby.mdb")}, false, true},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Globals::Reset();
+        ResetInstallerEnded();
+        OfferShortcutFolders(Path(QStringLiteral("menu")), Path(QStringLiteral("desk")));
+        const QString folder = Path(QStringLiteral("case%1/Quillby").arg(++number));
+        for (const QString& file : c.before) {
+            QDir().mkpath(QFileInfo(folder + QLatin1Char('/') + file).absolutePath());
+            if (file == earlierLog)
+                WriteFile(InstallLogPath(folder), ("INSTALLPATH=" + folder + "\r\n" + folder + "/Quillby.mdb\r\n").toUtf8());
+            else if (!file.isEmpty())
+                WriteFile(folder + QLatin1Char('/') + file, "mine");
+        }
+        const QStringList filesBefore = FilesBelow(folder);
+        MessageAnswers answers;
+        answers.Expect(QStringLiteral("The folder "), MsgResult::No);
+        answers.Expect(QStringLiteral("The folder "), MsgResult::Yes);
+
+        // No: the page stays and nothing is made.
+        frmSecond* page = ContinueInto(folder);
+        if (c.asked) {
+            ASSERT_EQ(answers.texts.size(), 1);
+            EXPECT_EQ(answers.texts[0], QStringLiteral("The folder ") + folder + QStringLiteral(
+                " is not empty.\rSetup keeps what is in it and adds Quillby's files. Uninstalling Quillby later "
+                "removes only the files Setup added.\r\rInstall Quillby into this folder?"));
+            EXPECT_TRUE(page->isVisible());
+            EXPECT_FALSE(InstallerEnded());
+            EXPECT_TRUE(Globals::InstalledItems.isEmpty());
+            EXPECT_EQ(FilesBelow(folder), filesBefore);
+            ClickChild(page, QStringLiteral("cmdContinue")); // Yes
+            EXPECT_EQ(answers.texts.size(), 2);
+        } else {
+            EXPECT_EQ(answers.texts, QStringList());
+        }
+
+        // Installed: what was there is as it was, and the log names only what Setup made.
+        EXPECT_TRUE(InstallerEnded());
+        for (const QString& file : c.before)
+            if (!file.isEmpty() && file != earlierLog)
+                EXPECT_EQ(ReadAll(folder + QLatin1Char('/') + file), QByteArray("mine")) << file.toStdString();
+        const QStringList log = LogLines(folder);
+        EXPECT_EQ(log.contains(folder + QStringLiteral("/Quillby.mdb")), c.databaseLogged);
+        EXPECT_EQ(log.contains(folder), c.before.isEmpty()) << "the folder is named when Setup made it";
+        for (const QString& file : c.before)
+            if (!file.isEmpty() && file != QStringLiteral("Quillby.mdb"))
+                EXPECT_FALSE(log.join(QLatin1Char('\n')).contains(file)) << file.toStdString();
+        for (const QString& name : InstalledFileNames())
+            if (name != QStringLiteral("Quillby.mdb"))
+                EXPECT_TRUE(log.contains(folder + QLatin1Char('/') + name)) << name.toStdString();
+        DeleteAllWindows();
+    }
+}
+
+TEST_F(SetupTest, TheFoldersMadeForAFreshAccountGoAgainUnlessTheInstallationIsLogged)
+{
+    WriteFile(Path(QStringLiteral("file")), "not a folder");
+    struct Case {
+        const char* what;
+        bool wholePackage;
+        std::function<void(frmSecond*)> end; // from the folder page to the end of Setup
+        bool installed;
+    };
+    const std::vector<Case> cases{
+        {"cancelled on the folder page", true,
+         [](frmSecond* page) { ClickChild(page, QStringLiteral("cmdCancel")); }, false},
+        {"a folder refused, then cancelled", true, [this](frmSecond* page) {
+             page->SetInstallPathText(Path(QStringLiteral("file/sub")));
+             ClickChild(page, QStringLiteral("cmdContinue"));
+             ClickChild(page, QStringLiteral("cmdCancel"));
+         }, false},
+        {"an installation rolled back", false, [this](frmSecond* page) {
+             page->SetInstallPathText(Path(QStringLiteral("rolledback/Quillby")));
+             ClickChild(page, QStringLiteral("cmdContinue"));
+         }, false},
+        {"an installation completed", true, [this](frmSecond* page) {
+             page->SetInstallPathText(Path(QStringLiteral("done/Quillby")));
+             ClickChild(page, QStringLiteral("cmdContinue"));
+         }, true},
+    };
+    int number = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Globals::Reset();
+        ResetInstallerEnded();
+        QDir(Globals::SupportPath).removeRecursively();
+        QDir().mkpath(Globals::SupportPath);
+        if (c.wholePackage)
+            for (const QString& name : InstalledFileNames())
+                WriteFile(Globals::SupportPath + QLatin1Char('/') + name, "shipped");
+        const QString home = Path(QStringLiteral("account%1").arg(++number));
+        FreshAccount account(home, QString());
+        MessageAnswers answers;
+        ResolveSpecialFolders();
+        const QStringList made{home + QStringLiteral("/.local"), home + QStringLiteral("/.local/share"),
+                               home + QStringLiteral("/.local/share/applications"), home + QStringLiteral("/Desktop")};
+        for (const QString& folder : made)
+            ASSERT_TRUE(QFileInfo(folder).isDir()) << folder.toStdString();
+        auto* page = new frmSecond;
+        page->show();
+        c.end(page);
+        EXPECT_TRUE(InstallerEnded());
+        const QStringList left = QDir(home).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+        if (!c.installed) {
+            EXPECT_EQ(left, QStringList());
+        } else {
+            const QStringList log = LogLines(Path(QStringLiteral("done/Quillby")));
+            for (const QString& folder : made)
+                EXPECT_TRUE(log.contains(folder)) << folder.toStdString();
+        }
+        DeleteAllWindows();
+    }
 }

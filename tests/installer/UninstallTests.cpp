@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include <QProcess>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace uninstaller;
 
@@ -58,7 +60,15 @@ protected:
         for (const QString& name : {QStringLiteral("Quillby"), QStringLiteral("Quillby.mdb"),
                                     QStringLiteral("QuillbyUninstaller"), QStringLiteral("Wavs/CAT.wav")})
             WriteFile(install + QLatin1Char('/') + name);
-        WriteLog(install + QStringLiteral("/QUILLBY-InstallLog.txt"), {QStringLiteral("INSTALLPATH=") + install});
+        WriteLog(install + QStringLiteral("/QUILLBY-InstallLog.txt"), SetupLog());
+    }
+    // The log Setup wrote for the fixture's installation: it made the folders and the files
+    // (the recordings are Quillby's, beside the database).
+    QStringList SetupLog() const
+    {
+        return {QStringLiteral("INSTALLPATH=") + install, install + QStringLiteral("/Quillby"),
+                install + QStringLiteral("/QuillbyUninstaller"), install + QStringLiteral("/Skull.ico"),
+                install + QStringLiteral("/Quillby.mdb"), Home() + QStringLiteral("/Apps"), install};
     }
     void TearDown() override
     {
@@ -130,17 +140,26 @@ TEST_F(UninstallTest, OnlyARealInstallationFolderIsAccepted)
     EXPECT_TRUE(IsInstallationFolder(install + QStringLiteral("/../Quillby")));
 }
 
-TEST_F(UninstallTest, RemovingTheInstallationFolderNeverFollowsLinksOut)
+TEST_F(UninstallTest, RemovingTheInstallationNeverFollowsLinksOut)
 {
+    // A listed file that is a link, and a recordings folder that is a link to the user's.
     const QString letter = Home() + QStringLiteral("/Documents/letter.txt");
+    const QString song = Home() + QStringLiteral("/Documents/SONG.wav");
     WriteFile(letter);
-    ASSERT_TRUE(QFile::link(Home() + QStringLiteral("/Documents"), install + QStringLiteral("/Wavs/documents")));
+    WriteFile(song);
+    QDir(install + QStringLiteral("/Wavs")).removeRecursively();
+    ASSERT_TRUE(QFile::link(Home() + QStringLiteral("/Documents"), install + QStringLiteral("/Wavs")));
     ASSERT_TRUE(QFile::link(letter, install + QStringLiteral("/letter-link.txt")));
-    RemoveInstallFolder(QStringLiteral("INSTALLPATH=") + install);
-    EXPECT_FALSE(QFileInfo::exists(install));
-    EXPECT_FALSE(QFileInfo(install).isSymLink());
-    EXPECT_EQ(ReadFile(letter), QByteArray("data"));
+    WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"),
+             SetupLog() + QStringList{install + QStringLiteral("/letter-link.txt")});
+    MessageAnswers answers;
+    RemoveInstallation();
     EXPECT_EQ(Globals::AcceptedInstallPath, install);
+    EXPECT_EQ(ReadFile(letter), QByteArray("data"));
+    EXPECT_EQ(ReadFile(song), QByteArray("data"));
+    // The link to the user's folder is not the installation's: it keeps the folder.
+    EXPECT_EQ(QDir(install).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+              QStringList{QStringLiteral("Wavs")});
 }
 
 TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
@@ -170,9 +189,7 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
                                 stuff + QStringLiteral("/ThumbsOnly/Thumbs.db")})
         WriteFile(path);
     QDir().mkpath(stuff + QStringLiteral("/Empty/Inner"));
-    WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), {
-        QStringLiteral("INSTALLPATH=") + install,
-        install + QStringLiteral("/Quillby"),
+    WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), SetupLog() + QStringList{
         strayShortcuts[0], strayShortcuts[1], strayShortcuts[2], strayShortcuts[3],
         QStringLiteral("INSTALLPATH=") + lookalike,
         lookalike + QStringLiteral("/QuillbyUninstaller"),
@@ -223,6 +240,68 @@ TEST_F(UninstallTest, AHandMadeLogCannotReachBeyondTheInstallation)
     EXPECT_TRUE(ProgramEnded());
 }
 
+namespace {
+// Every file below the folder, relative to it, sorted.
+QStringList FilesBelow(const QString& folder)
+{
+    QStringList files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(folder).relativeFilePath(it.next());
+    files.sort();
+    return files;
+}
+} // namespace
+
+TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
+{
+    // What a running Quillby keeps beside its database, and what the user keeps in the folder.
+    const QStringList quillbys{QStringLiteral("Quillby.mdb"), QStringLiteral("Quillby.mdb-wal"),
+                               QStringLiteral("Quillby.mdb-shm"), QStringLiteral("Quillby.mdb.lock"),
+                               QStringLiteral("Temp.wav"), QStringLiteral("Wavs/CAT.wav"), QStringLiteral("Wavs/.changing")};
+    const QStringList users{QStringLiteral("mywork.txt"), QStringLiteral("photos/beach.jpg")};
+    struct Case {
+        const char* what;
+        QStringList extra;    // files besides Setup's and Quillby's
+        bool databaseLogged;  // Setup made the database
+        bool folderLogged;    // Setup made the folder
+        QStringList left;
+    };
+    const std::vector<Case> cases{
+        {"Setup made the folder and the database", {}, true, true, {}},
+        {"a folder of the user's files", users, true, false, users},
+        {"the user's files put into Setup's folder since", users, true, true, users},
+        {"another Quillby's lists kept in the folder", {}, false, false, quillbys},
+        {"a file of the user's among the recordings", {QStringLiteral("Wavs/notes.txt")}, true, true,
+         {QStringLiteral("Wavs/notes.txt")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QDir(Home() + QStringLiteral("/Apps")).removeRecursively();
+        for (const QString& file : QStringList{QStringLiteral("Quillby"), QStringLiteral("QuillbyUninstaller")} + quillbys + c.extra)
+            WriteFile(install + QLatin1Char('/') + file);
+        QStringList log{QStringLiteral("INSTALLPATH=") + install, install + QStringLiteral("/Quillby"),
+                        install + QStringLiteral("/QuillbyUninstaller")};
+        if (c.databaseLogged)
+            log << install + QStringLiteral("/Quillby.mdb");
+        if (c.folderLogged)
+            log << Home() + QStringLiteral("/Apps") << install;
+        WriteLog(install + QStringLiteral("/QUILLBY-InstallLog.txt"), log);
+        WriteLog(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), log);
+        ResetProgramEnded();
+        Globals::Reset(Temp(), install);
+        Globals::TempPath = Temp();
+        MessageAnswers answers;
+        RemoveInstallation();
+        QStringList left = c.left;
+        left.sort();
+        EXPECT_EQ(FilesBelow(install), left);
+        EXPECT_EQ(QFileInfo::exists(install), !left.isEmpty());
+        EXPECT_EQ(QFileInfo::exists(Home() + QStringLiteral("/Apps")), !left.isEmpty() || !c.folderLogged);
+        EXPECT_EQ(answers.texts.size(), 1);
+    }
+}
+
 TEST_F(UninstallTest, ThemeIconFilesGoOnlyWhereSetupPutsThemAndTheirFoldersOnlyWhenEmpty)
 {
     const QString icons = Home() + QStringLiteral("/.local/share/icons");
@@ -243,7 +322,7 @@ TEST_F(UninstallTest, ThemeIconFilesGoOnlyWhereSetupPutsThemAndTheirFoldersOnlyW
     for (const QString& size : {QStringLiteral("48x48"), QStringLiteral("256x256"), QStringLiteral("scalable")})
         folders << theme + QLatin1Char('/') + size << theme + QLatin1Char('/') + size + QStringLiteral("/apps");
     WriteLog(Globals::LogPath = Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"),
-             QStringList{QStringLiteral("INSTALLPATH=") + install} + ours + others + folders
+             SetupLog() + ours + others + folders
                  + QStringList{icons + QStringLiteral("/Other"), Home() + QStringLiteral("/Documents")});
     MessageAnswers answers;
     RemoveInstallation();
