@@ -295,8 +295,6 @@ void DeleteFileQuietly(const QString& path)
     QFile::remove(path);
 }
 
-namespace {
-// The entries of the log an earlier installation into this folder wrote; none without one.
 QStringList EarlierLogLines()
 {
     QFile file(InstallLogPath(Globals::InstallPath));
@@ -306,6 +304,8 @@ QStringList EarlierLogLines()
             lines << QString::fromUtf8(file.readLine()).trimmed();
     return lines;
 }
+
+namespace {
 
 // Copies one theme icon file; a file already there is replaced only when it is our own.
 bool InstallThemeIconFile(const QString& source, const QString& target, const QStringList& ours)
@@ -362,8 +362,8 @@ bool IsListed(const QString& path)
 }
 
 // What an entry of an earlier log still is, when it still belongs to this installation: a
-// folder that still exists, a shortcut that still starts this installation, one of the
-// theme icon files, or the database an earlier run made (this run kept it).
+// folder that still exists, a shortcut that still starts this installation, or one of the
+// theme icon files.
 std::optional<ItemKind> EarlierItemKind(const QString& line)
 {
     const QFileInfo entry(line);
@@ -373,10 +373,7 @@ std::optional<ItemKind> EarlierItemKind(const QString& line)
         return ItemKind::Folder;
     if (install::IsShortcutName(entry.fileName()) && install::ShortcutBelongsTo(line, Globals::InstallPath))
         return ItemKind::Shortcut;
-    const QString path = QDir::cleanPath(line);
-    if (entry.isFile() && (install::ThemeIconPaths().contains(path)
-                           || path == QDir::cleanPath(Globals::InstallPath + QLatin1Char('/')
-                                                      + install::DatabaseName)))
+    if (entry.isFile() && install::ThemeIconPaths().contains(QDir::cleanPath(line)))
         return ItemKind::File;
     return std::nullopt;
 }

@@ -78,6 +78,9 @@ void DeleteFileQuietly(const QString& path);
 // file is in place; otherwise what this call made is taken back and false returned.
 bool InstallThemeIcons(const QString& dataFolder);
 
+// The entries of the log an earlier installation into InstallPath wrote; none without one.
+QStringList EarlierLogLines();
+
 // The installation log of a folder, and its lines as WriteInstallLog writes them.
 QString InstallLogPath(const QString& installFolder);
 QStringList InstallLogLines();

@@ -176,13 +176,18 @@ void frmThird::RegisterComponents()
 
 void frmThird::CopyFiles()
 {
+    const QStringList earlier = EarlierLogLines();
     for (const QString& name : InstalledFileNames()) {
         const QString target = Globals::InstallPath + QLatin1Char('/') + name;
         const bool existed = QFileInfo::exists(target);
-        // An existing database holds the family's lists and test history: it is kept, and
-        // left out of the log so that the uninstaller leaves it too.
-        if (name == DatabaseName && existed)
+        // An existing database holds the family's lists and test history: it is kept. It
+        // stays in the log only when an earlier installation here made it, so that the
+        // uninstaller leaves a database Setup found.
+        if (name == DatabaseName && existed) {
+            if (earlier.contains(target))
+                AddInstalledItem(target, ItemKind::File, false);
             continue;
+        }
         // Only what Setup wrote is logged: the uninstaller removes what the log names.
         if (install::CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target))
             AddInstalledItem(target, ItemKind::File, !existed);

@@ -36,7 +36,10 @@ QString ThemeDir() { return IconsDir() + QStringLiteral("/hicolor"); }
 // folders parent first, then the menu folder.
 QStringList FoldersMade()
 {
-    QStringList folders{Home() + QStringLiteral("/Apps"), InstallDir(), IconsDir(), ThemeDir()};
+    // The fresh account's data, menu and desktop folders first, made before the folder page.
+    QStringList folders{Home() + QStringLiteral("/.local"), DataHome(), DataHome() + QStringLiteral("/applications"),
+                        Home() + QStringLiteral("/Desktop"), Home() + QStringLiteral("/Apps"), InstallDir(),
+                        IconsDir(), ThemeDir()};
     for (const QString& file : install::ThemeIconFiles()) {
         const QString size = ThemeDir() + QLatin1Char('/') + file.section(QLatin1Char('/'), 0, 0);
         folders << size << size + QStringLiteral("/apps");
@@ -323,8 +326,9 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     EXPECT_FALSE(QFileInfo::exists(MenuDir()));
     EXPECT_FALSE(QFileInfo::exists(IconsDir()));
     EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Desktop/Quillby.desktop")));
-    EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/Desktop")).isDir());
-    EXPECT_TRUE(QFileInfo(DataHome() + QStringLiteral("/applications")).isDir());
+    // The folders Setup made for the fresh account go too, once empty.
+    EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Desktop")));
+    EXPECT_FALSE(QFileInfo::exists(DataHome() + QStringLiteral("/applications")));
     EXPECT_EQ(ReadFile(Home() + QStringLiteral("/Apps/notes.txt")), QByteArray("mine"));
     // The script removes the program's copy and then itself: no copy is left behind.
     EXPECT_TRUE(QTest::qWaitFor([&] { return QDir(temp).entryList(QDir::Files).isEmpty(); }, 10000))
