@@ -113,8 +113,8 @@ void CreateUserFolder(const QString& path)
     QString prefix;
     for (const QString& piece : pieces) {
         prefix += QLatin1Char('/') + piece;
-        if (!QFileInfo(prefix).isDir()
-            && QDir().mkdir(prefix, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        if (!QFileInfo(prefix).isDir() && QDir().mkdir(prefix, ownerOnly))
             AddInstalledItem(prefix, ItemKind::Folder, true);
     }
 }

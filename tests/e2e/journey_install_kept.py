@@ -59,7 +59,8 @@ def removed_leaving_the_users_files(journey):
         write(os.path.join(journey.install, name), content)
     quillby = run_setup(journey, "This User Only", "This User Only", not_empty=("No", "Yes"))
     expect_quillby_on_installed_database(journey, quillby, [])
-    expect(os.path.isdir(os.path.join(journey.install, "Wavs")), "Quillby made its recordings folder")
+    expect(os.path.isdir(os.path.join(journey.install, "Wavs")),
+           "Quillby made its recordings folder")
     journey.reap_the_rest()
 
     uninstall(journey)

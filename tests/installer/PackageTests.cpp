@@ -37,9 +37,9 @@ QString ThemeDir() { return IconsDir() + QStringLiteral("/hicolor"); }
 QStringList FoldersMade()
 {
     // The fresh account's data, menu and desktop folders first, made before the folder page.
-    QStringList folders{Home() + QStringLiteral("/.local"), DataHome(), DataHome() + QStringLiteral("/applications"),
-                        Home() + QStringLiteral("/Desktop"), Home() + QStringLiteral("/Apps"), InstallDir(),
-                        IconsDir(), ThemeDir()};
+    QStringList folders{Home() + QStringLiteral("/.local"), DataHome(),
+                        DataHome() + QStringLiteral("/applications"), Home() + QStringLiteral("/Desktop"),
+                        Home() + QStringLiteral("/Apps"), InstallDir(), IconsDir(), ThemeDir()};
     for (const QString& file : install::ThemeIconFiles()) {
         const QString size = ThemeDir() + QLatin1Char('/') + file.section(QLatin1Char('/'), 0, 0);
         folders << size << size + QStringLiteral("/apps");
