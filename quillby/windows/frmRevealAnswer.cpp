@@ -29,7 +29,7 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
     typed.setPointSizeF(typed.pointSizeF() * 1.6);
     txtEcho->setFont(typed);
     lblTypeIt->setBuddy(txtEcho);
-    cmdOK = MakeButton(this, "cmdOK", tr("OK"), tr("Next word"));
+    cmdOK = MakeButton(this, "cmdOK", tr("&OK"), tr("Next word"));
     cmdOK->setDefault(true); // Enter in txtEcho acts as OK
 
     auto* grid = new QGridLayout;
