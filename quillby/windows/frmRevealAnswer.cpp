@@ -47,6 +47,7 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    AddCloseKeys(this, false); // Ctrl+W as Escape: the word says whether it may close
 }
 
 void frmRevealAnswer::TakeInWordDetails(const RevealedWord& word)

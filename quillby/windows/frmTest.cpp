@@ -126,7 +126,8 @@ void frmTest::BuildControls()
     wordLabelFont.setBold(true);
     lblWord->setFont(wordLabelFont);
     cmdNext = MakeButton(frameBottom, "cmdNext", tr("&Next"), tr("Next word"));
-    cmdPronounce = MakeButton(frameBottom, "cmdPronounce", tr("&Pronounce"), tr("Pronounce the current word"));
+    cmdPronounce = MakeButton(frameBottom, "cmdPronounce", tr("&Pronounce"),
+                              tr("Pronounce the current word"));
     for (QPushButton* button : {cmdNext, cmdPronounce})
         button->setMinimumHeight(txtWord->sizeHint().height());
     auto* bottom = new QHBoxLayout(frameBottom);

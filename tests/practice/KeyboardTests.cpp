@@ -92,7 +92,8 @@ QStringList AccessKeyProblems(QWidget* window)
             continue; // a grid's corner, a tab bar's arrows
         take(alt, button->text());
         if (SpokenName(button) != QString(button->text()).remove(QLatin1Char('&')))
-            problems << where + ": \"" + button->text() + "\" is spoken as \"" + SpokenName(button) + "\"";
+            problems << where + ": \"" + button->text() + "\" is spoken as \"" +
+                            SpokenName(button) + "\"";
     }
     for (QMenuBar* bar : window->findChildren<QMenuBar*>())
         if (OwnedBy(bar, window))
@@ -215,6 +216,23 @@ TEST_F(Keys, F1ShowsTheHelpAndCtrlWClosesEveryWindow)
     }
 }
 
+TEST_F(Keys, CtrlWClosesTheRevealWindowAsEscapeDoes)
+{
+    const int32_t list = AddList();
+    AddWord(list, QStringLiteral("alpha"));
+    TestSettings settings = Quiet(1);
+    settings.RevealAnswers = true;
+    settings.ForceEcho = false;
+    revealSteps.push_back([](frmRevealAnswer* reveal) {
+        QApplication::setActiveWindow(reveal);
+        QTest::keyClick(reveal, Qt::Key_W, Qt::ControlModifier);
+    });
+    Answer(Begin(list, settings), QStringLiteral("alfa"));
+    EXPECT_EQ(revealsSeen, 1);
+    EXPECT_EQ(frmTest::instance(), nullptr) << "the one word was revealed and the test ended";
+    EXPECT_NE(frmTestResults::instance(), nullptr);
+}
+
 TEST_F(Keys, EnterOnAQuestionThatDeletesAnswersNo)
 {
     const int32_t list = AddList();
@@ -240,7 +258,8 @@ TEST_F(Keys, EnterOnAQuestionThatDeletesAnswersNo)
 
     frmOptions options;
     options.show();
-    EXPECT_TRUE(EnterGivesNo([&] { options.findChild<QPushButton*>("cmdRestoreDefaults")->click(); }))
+    auto* restore = options.findChild<QPushButton*>("cmdRestoreDefaults");
+    EXPECT_TRUE(EnterGivesNo([&] { restore->click(); }))
         << "restoring the defaults";
     EXPECT_EQ(Setting(Opt::MESSAGE_TIME), QStringLiteral("0"));
     options.close();
