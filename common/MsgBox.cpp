@@ -54,7 +54,8 @@ void SetMsgBoxTitle(const QString& title) { Title() = title; }
 QString MsgBoxTitle() { return Title(); }
 void SetMsgBoxHook(MsgBoxHook hook) { Hook() = std::move(hook); }
 
-MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent)
+MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget* parent,
+                 MsgDefault defaultAnswer)
 {
     if (Hook())
         return Hook()(text, buttons, icon);
@@ -69,5 +70,7 @@ MsgResult MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, QWidget*
     // Escape answers the way closing the box would: Cancel, else No, else OK.
     if (buttons == MsgButtons::YesNo)
         box.setEscapeButton(QMessageBox::No);
+    if (defaultAnswer == MsgDefault::No)
+        box.setDefaultButton(QMessageBox::No);
     return FromStandard(box.exec());
 }

@@ -10,9 +10,12 @@ class QWidget;
 enum class MsgButtons { OK, OKCancel, YesNo, YesNoCancel };
 enum class MsgIcon { None, Information, Question, Exclamation, Critical };
 enum class MsgResult { OK, Cancel, Yes, No };
+// The answer Enter gives: the first button, or No for a question whose Yes loses something.
+enum class MsgDefault { First, No };
 
 MsgResult MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK,
-                 MsgIcon icon = MsgIcon::None, QWidget* parent = nullptr);
+                 MsgIcon icon = MsgIcon::None, QWidget* parent = nullptr,
+                 MsgDefault defaultAnswer = MsgDefault::First);
 
 void SetMsgBoxTitle(const QString& title);
 QString MsgBoxTitle();

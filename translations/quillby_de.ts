@@ -270,24 +270,12 @@
         <translation>Anzeige</translation>
     </message>
     <message>
-        <source>Pronounce</source>
-        <translation>Vorsprechen</translation>
-    </message>
-    <message>
         <source>The word will be pronounced during %1</source>
         <translation>Das Wort wird bei %1 vorgesprochen</translation>
     </message>
     <message>
-        <source>Show Definition</source>
-        <translation>Bedeutung anzeigen</translation>
-    </message>
-    <message>
         <source>The definition will be displayed during %1</source>
         <translation>Die Bedeutung wird bei %1 angezeigt</translation>
-    </message>
-    <message>
-        <source>Show Context Sentence</source>
-        <translation>Beispielsatz anzeigen</translation>
     </message>
     <message>
         <source>The context sentence will be show during %1</source>
@@ -322,24 +310,12 @@
         <translation>falschen Antworten</translation>
     </message>
     <message>
-        <source>Reveal answers before moving on</source>
-        <translation>Vor dem Weitergehen die Lösung zeigen</translation>
-    </message>
-    <message>
         <source>Show the correct answer if the word is not spelled correctly after the specified number of chances</source>
         <translation>Die richtige Schreibweise zeigen, wenn das Wort nach der angegebenen Zahl von Versuchen noch nicht richtig geschrieben ist</translation>
     </message>
     <message>
-        <source>Require the student to type the correct answer after it is revealed</source>
-        <translation>Das Kind muss die gezeigte Lösung richtig abschreiben</translation>
-    </message>
-    <message>
         <source>Require the student to correctly spell the word after it is show</source>
         <translation>Das Kind muss das Wort richtig schreiben, nachdem es gezeigt wurde</translation>
-    </message>
-    <message>
-        <source>Clear Incorrect Answers</source>
-        <translation>Falsche Antworten löschen</translation>
     </message>
     <message>
         <source>Clear the entire mispelled when an answer is incorrect</source>
@@ -350,16 +326,8 @@
         <translation>Töne</translation>
     </message>
     <message>
-        <source>Play Sound After Correct Answers</source>
-        <translation>Ton nach richtigen Antworten</translation>
-    </message>
-    <message>
         <source>Play a notification sound when a word is spelled correctly</source>
         <translation>Einen Ton abspielen, wenn ein Wort richtig geschrieben ist</translation>
-    </message>
-    <message>
-        <source>Play Sound After Incorrect Answers</source>
-        <translation>Ton nach falschen Antworten</translation>
     </message>
     <message>
         <source>Play a notification sound when a word is spelled incorrectly</source>
@@ -368,6 +336,38 @@
     <message>
         <source><byte value="xd"/><byte value="xd"/>    1. Pronounce<byte value="xd"/>    2. Definition<byte value="xd"/>    3. Context Sentence</source>
         <translation><byte value="xd"/><byte value="xd"/>    1. Vorsprechen<byte value="xd"/>    2. Bedeutung<byte value="xd"/>    3. Beispielsatz</translation>
+    </message>
+    <message>
+        <source>&amp;Pronounce</source>
+        <translation>&amp;Vorsprechen</translation>
+    </message>
+    <message>
+        <source>Show &amp;Definition</source>
+        <translation>&amp;Bedeutung anzeigen</translation>
+    </message>
+    <message>
+        <source>Show Context &amp;Sentence</source>
+        <translation>Beispiel&amp;satz anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Reveal answers before moving on</source>
+        <translation>Vor dem Weitergehen die Lösung &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>Require the student to &amp;type the correct answer after it is revealed</source>
+        <translation>Das Kind muss die gezeigte Lösung richtig &amp;abschreiben</translation>
+    </message>
+    <message>
+        <source>C&amp;lear Incorrect Answers</source>
+        <translation>Falsche Antworten &amp;löschen</translation>
+    </message>
+    <message>
+        <source>Play Sound After &amp;Correct Answers</source>
+        <translation>Ton nach &amp;richtigen Antworten</translation>
+    </message>
+    <message>
+        <source>Play Sound After &amp;Incorrect Answers</source>
+        <translation>Ton nach &amp;falschen Antworten</translation>
     </message>
 </context>
 <context>
@@ -420,12 +420,12 @@
         <translation>Fragen, Anregungen, technische Hilfe:</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Hard Version:</source>
         <translation>Programmversion:</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -451,24 +451,12 @@
         <translation>Wörter:</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>Delete this list</source>
         <translation>Diese Liste löschen</translation>
     </message>
     <message>
-        <source>Ignore</source>
-        <translation>Ignorieren</translation>
-    </message>
-    <message>
         <source>Does not delete this list, and you won&apos;t be prompted to delete this list again</source>
         <translation>Die Liste wird nicht gelöscht, und Sie werden nicht wieder nach dem Löschen dieser Liste gefragt</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not delete this list</source>
@@ -490,6 +478,18 @@
         <source>Words of the list</source>
         <translation>Wörter der Liste</translation>
     </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Ignore</source>
+        <translation>&amp;Ignorieren</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
 </context>
 <context>
     <name>frmEditList</name>
@@ -502,24 +502,12 @@
         <translation>Wörter</translation>
     </message>
     <message>
-        <source>Add a word</source>
-        <translation>Wort hinzufügen</translation>
-    </message>
-    <message>
         <source>Add a word to this list</source>
         <translation>Ein Wort zu dieser Liste hinzufügen</translation>
     </message>
     <message>
-        <source>Edit a word</source>
-        <translation>Wort bearbeiten</translation>
-    </message>
-    <message>
         <source>Make changes to the definition, the context sentence, or pronounciation</source>
         <translation>Bedeutung, Beispielsatz oder Aussprache ändern</translation>
-    </message>
-    <message>
-        <source>Delete a word</source>
-        <translation>Wort löschen</translation>
     </message>
     <message>
         <source>Delete the selected word from this list</source>
@@ -544,10 +532,6 @@
     <message>
         <source>Case Sensitive</source>
         <translation>Groß-/Kleinschreibung beachten</translation>
-    </message>
-    <message>
-        <source>Pronounce</source>
-        <translation>Vorsprechen</translation>
     </message>
     <message>
         <source>Hear the current recording</source>
@@ -594,14 +578,6 @@
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <source>Edit</source>
-        <translation>Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>Delete %1?</source>
         <translation>%1 löschen?</translation>
     </message>
@@ -616,6 +592,30 @@
     <message>
         <source>NO</source>
         <translation>NEIN</translation>
+    </message>
+    <message>
+        <source>&amp;Add a word</source>
+        <translation>Wort &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit a word</source>
+        <translation>Wort &amp;bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete a word</source>
+        <translation>Wort &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Pronounce</source>
+        <translation>&amp;Vorsprechen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
     </message>
 </context>
 <context>
@@ -637,10 +637,6 @@
         <translation>Wort</translation>
     </message>
     <message>
-        <source>Case Sensitive</source>
-        <translation>Groß-/Kleinschreibung beachten</translation>
-    </message>
-    <message>
         <source>Case sensitive indicates that the word must be typed exactly as it appears to be counted as correct</source>
         <translation>Das Wort zählt nur als richtig, wenn Groß- und Kleinbuchstaben genau stimmen</translation>
     </message>
@@ -653,16 +649,8 @@
         <translation>Beispielsatz</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
         <source>Save this word</source>
         <translation>Dieses Wort speichern</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not save changes</source>
@@ -673,40 +661,20 @@
         <translation>Aussprache</translation>
     </message>
     <message>
-        <source>Record</source>
-        <translation>Aufnehmen</translation>
-    </message>
-    <message>
         <source>Record the pronounciation</source>
         <translation>Die Aussprache aufnehmen</translation>
-    </message>
-    <message>
-        <source>Stop</source>
-        <translation>Stopp</translation>
     </message>
     <message>
         <source>Stop recording</source>
         <translation>Aufnahme beenden</translation>
     </message>
     <message>
-        <source>Play</source>
-        <translation>Abspielen</translation>
-    </message>
-    <message>
         <source>Hear the current recording</source>
         <translation>Die aktuelle Aufnahme anhören</translation>
     </message>
     <message>
-        <source>Delete</source>
-        <translation>Löschen</translation>
-    </message>
-    <message>
         <source>Clear the current recording</source>
         <translation>Die aktuelle Aufnahme löschen</translation>
-    </message>
-    <message>
-        <source>Speak</source>
-        <translation>Sprechen</translation>
     </message>
     <message>
         <source>Hear the word as a practice test will say it: its recording, or else the computer&apos;s voice</source>
@@ -743,6 +711,34 @@
     <message>
         <source>Word Saved</source>
         <translation>Wort gespeichert</translation>
+    </message>
+    <message>
+        <source>C&amp;ase Sensitive</source>
+        <translation>Groß-/&amp;Kleinschreibung beachten</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>A&amp;ufnehmen</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>S&amp;topp</translation>
+    </message>
+    <message>
+        <source>&amp;Play</source>
+        <translation>Abs&amp;pielen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Spea&amp;k</source>
+        <translation>Sp&amp;rechen</translation>
     </message>
 </context>
 <context>
@@ -863,56 +859,28 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Vorhandene Wörterlisten</translation>
     </message>
     <message>
-        <source>New List</source>
-        <translation>Neue Liste</translation>
-    </message>
-    <message>
         <source>Create a new word list</source>
         <translation>Eine neue Wörterliste anlegen</translation>
-    </message>
-    <message>
-        <source>Edit List</source>
-        <translation>Liste bearbeiten</translation>
     </message>
     <message>
         <source>Edit an existing word list</source>
         <translation>Eine vorhandene Wörterliste bearbeiten</translation>
     </message>
     <message>
-        <source>Test</source>
-        <translation>Test</translation>
-    </message>
-    <message>
         <source>Start a practice test</source>
         <translation>Einen Übungstest beginnen</translation>
-    </message>
-    <message>
-        <source>Past Tests</source>
-        <translation>Frühere Tests</translation>
     </message>
     <message>
         <source>View details of previous tests</source>
         <translation>Einzelheiten früherer Tests ansehen</translation>
     </message>
     <message>
-        <source>Delete List</source>
-        <translation>Liste löschen</translation>
-    </message>
-    <message>
         <source>Delete the selected word list</source>
         <translation>Die ausgewählte Wörterliste löschen</translation>
     </message>
     <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
         <source>Change configurations, settings, and defaults</source>
         <translation>Einstellungen und Voreinstellungen ändern</translation>
-    </message>
-    <message>
-        <source>Exit</source>
-        <translation>Beenden</translation>
     </message>
     <message>
         <source>Exit Quillby</source>
@@ -952,19 +920,11 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>B&amp;eenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>Show Help</source>
-        <translation>Hilfe anzeigen</translation>
-    </message>
-    <message>
-        <source>About</source>
-        <translation>Über Quillby</translation>
     </message>
     <message>
         <source>Quillby cannot open its database %1.<byte value="xd"/>%2</source>
@@ -1002,6 +962,14 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <source>Tests</source>
         <translation>Tests</translation>
     </message>
+    <message>
+        <source>&amp;Show Help</source>
+        <translation>&amp;Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber Quillby</translation>
+    </message>
 </context>
 <context>
     <name>frmMessage</name>
@@ -1037,16 +1005,8 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Testtag</translation>
     </message>
     <message>
-        <source>Create</source>
-        <translation>Anlegen</translation>
-    </message>
-    <message>
         <source>Create a new word list</source>
         <translation>Eine neue Wörterliste anlegen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not create a new list</source>
@@ -1055,6 +1015,14 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     <message>
         <source>Today is %1 %2</source>
         <translation>Heute ist %1, der %2</translation>
+    </message>
+    <message>
+        <source>&amp;Create</source>
+        <translation>&amp;Anlegen</translation>
+    </message>
+    <message>
+        <source>C&amp;ancel</source>
+        <translation>A&amp;bbrechen</translation>
     </message>
 </context>
 <context>
@@ -1088,24 +1056,12 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Allgemein</translation>
     </message>
     <message>
-        <source>Save Settings</source>
-        <translation>Einstellungen speichern</translation>
-    </message>
-    <message>
         <source>Save these settings</source>
         <translation>Diese Einstellungen speichern</translation>
     </message>
     <message>
-        <source>Restore Defaults</source>
-        <translation>Voreinstellungen</translation>
-    </message>
-    <message>
         <source>Restore all settings to thier defaults</source>
         <translation>Alle Einstellungen auf ihre Voreinstellung zurücksetzen</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Do not save changes</source>
@@ -1128,10 +1084,6 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Übungstests</translation>
     </message>
     <message>
-        <source>Skip Individual Test Setup</source>
-        <translation>Testeinstellung überspringen</translation>
-    </message>
-    <message>
         <source>Always use these defaults when starting a practice test</source>
         <translation>Übungstests immer mit diesen Vorgaben beginnen</translation>
     </message>
@@ -1144,16 +1096,8 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Der Wochentag, an dem das Kind in der Schule meist den Rechtschreibtest schreibt</translation>
     </message>
     <message>
-        <source>Prompt me to delete word lists after thier test dates</source>
-        <translation>Nach dem Testtag zum Löschen der Wörterliste auffordern</translation>
-    </message>
-    <message>
         <source>Alerts you when lists are past thier scheduled school test date</source>
         <translation>Erinnert Sie, wenn der geplante Schultest einer Liste vorbei ist</translation>
-    </message>
-    <message>
-        <source>Speak words that have no recording</source>
-        <translation>Wörter ohne Aufnahme vorlesen</translation>
     </message>
     <message>
         <source>The computer&apos;s voice says a word that has no recording of its own, in practice tests and when a word is pronounced in the word lists</source>
@@ -1166,10 +1110,6 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     <message>
         <source>The amount of time to display messages</source>
         <translation>Wie lange Meldungen zu sehen sind</translation>
-    </message>
-    <message>
-        <source>Test</source>
-        <translation>Test</translation>
     </message>
     <message>
         <source>Test the selected message time</source>
@@ -1199,6 +1139,34 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <source>Click To Close</source>
         <translation>Zum Schließen klicken</translation>
     </message>
+    <message>
+        <source>Sa&amp;ve Settings</source>
+        <translation>&amp;Einstellungen speichern</translation>
+    </message>
+    <message>
+        <source>Restore Def&amp;aults</source>
+        <translation>V&amp;oreinstellungen</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>S&amp;kip Individual Test Setup</source>
+        <translation>Testeinstellung übers&amp;pringen</translation>
+    </message>
+    <message>
+        <source>Prompt &amp;me to delete word lists after thier test dates</source>
+        <translation>&amp;Nach dem Testtag zum Löschen der Wörterliste auffordern</translation>
+    </message>
+    <message>
+        <source>Speak &amp;words that have no recording</source>
+        <translation>&amp;Wörter ohne Aufnahme vorlesen</translation>
+    </message>
+    <message>
+        <source>T&amp;est</source>
+        <translation>&amp;Test</translation>
+    </message>
 </context>
 <context>
     <name>frmPastTests</name>
@@ -1227,10 +1195,6 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Durchschnittliches Ergebnis aller Tests dieser Wörterliste</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Date</source>
         <translation>Datum</translation>
     </message>
@@ -1241,6 +1205,10 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     <message>
         <source>Test</source>
         <translation>Test</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1262,12 +1230,12 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Schreib es ab:</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
         <source>Next word</source>
         <translation>Nächstes Wort</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -1289,28 +1257,32 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Wort</translation>
     </message>
     <message>
-        <source>Next</source>
-        <translation>Weiter</translation>
-    </message>
-    <message>
         <source>Next word</source>
         <translation>Nächstes Wort</translation>
-    </message>
-    <message>
-        <source>Pronounce</source>
-        <translation>Vorsprechen</translation>
     </message>
     <message>
         <source>Pronounce the current word</source>
         <translation>Das aktuelle Wort vorsprechen</translation>
     </message>
     <message>
-        <source>Quit</source>
-        <translation>Aufhören</translation>
-    </message>
-    <message>
         <source>Quit this test</source>
         <translation>Diesen Test beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Pronounce</source>
+        <translation>&amp;Vorsprechen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Aufhören</translation>
+    </message>
+    <message>
+        <source>Word %1 of %2</source>
+        <translation>Wort %1 von %2</translation>
     </message>
 </context>
 <context>
@@ -1380,10 +1352,6 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>Klicke auf ein Wort, um Einzelheiten zu sehen</translation>
     </message>
     <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
-    </message>
-    <message>
         <source>Close this screen</source>
         <translation>Dieses Fenster schließen</translation>
     </message>
@@ -1407,6 +1375,10 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <source>Practise only the words that were not right at the first attempt</source>
         <translation>Nur die Wörter üben, die beim ersten Versuch nicht richtig waren</translation>
     </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>frmTestSetup</name>
@@ -1419,20 +1391,8 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <translation>diesem Test</translation>
     </message>
     <message>
-        <source>Set as Default</source>
-        <translation>Als Vorgabe speichern</translation>
-    </message>
-    <message>
         <source>Save these settings as the defaults settings for all practice tests</source>
         <translation>Diese Einstellungen als Vorgabe für alle Übungstests speichern</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Continue</source>
-        <translation>Weiter</translation>
     </message>
     <message>
         <source>There was a problem loading the default settings.<byte value="xd"/>Please use the Options screen to set defaults.</source>
@@ -1458,6 +1418,18 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
         <source>Start the test now?</source>
         <translation>Den Test jetzt beginnen?</translation>
     </message>
+    <message>
+        <source>Set &amp;as Default</source>
+        <translation>Als Vorgabe s&amp;peichern</translation>
+    </message>
+    <message>
+        <source>Ca&amp;ncel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source>C&amp;ontinue</source>
+        <translation>&amp;Weiter</translation>
+    </message>
 </context>
 <context>
     <name>frmTestWordDetails</name>
@@ -1468,10 +1440,6 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     <message>
         <source>Attempts</source>
         <translation>Versuche</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>Close this screen</source>
@@ -1492,6 +1460,10 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     <message>
         <source>Correct after %1 incorrect attempts</source>
         <translation>Richtig nach %1 falschen Versuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>

@@ -258,7 +258,7 @@ bool PracticeSession::SaveTestOrGiveUp()
     const auto remember = [&](const QString& what) { problem = what; };
     while (!RunReported([&] { SaveTest(); }, remember)) {
         if (!view_.Ask(tr("The test could not be saved.\r%1\rYour answers are kept. Try to save "
-                            "the test again?").arg(problem)))
+                            "the test again?").arg(problem), false))
             return GiveUp();
     }
     return true;
@@ -303,7 +303,7 @@ bool PracticeSession::Quit()
     if (testComplete_)
         return true;
     if (!view_.Ask(tr("You have not completed the test.\r"
-                                  "Do you really want to quit?"))) {
+                                  "Do you really want to quit?"), true)) {
         view_.FocusAnswer();
         return false;
     }

@@ -41,9 +41,10 @@ public:
     virtual void ShowFeedback(const QString& top, const QString& bottom) = 0;
     // Shows the correct spelling; returns once the student may go on.
     virtual void Reveal(const RevealedWord& word) = 0;
-    // A message with an OK button; a question with Yes and No (true for Yes).
+    // A message with an OK button; a question with Yes and No (true for Yes). When Yes gives
+    // up what was answered, No is the answer Enter gives.
     virtual void Tell(const QString& message) = 0;
-    virtual bool Ask(const QString& question) = 0;
+    virtual bool Ask(const QString& question, bool yesLosesAnswers) = 0;
     // A failure of the database, said once; the session carries on as it says.
     virtual void ReportError(const QString& what) = 0;
 

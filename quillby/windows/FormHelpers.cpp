@@ -186,6 +186,7 @@ void InitModalDialog(QDialog* dialog, const char* name, const QString& title)
     dialog->setWindowTitle(title);
     dialog->setAccessibleName(title);
     dialog->setModal(true);
+    AddCloseKeys(dialog, false); // a dialog's own Escape already rejects it
 }
 
 namespace {
@@ -207,11 +208,11 @@ void BuildDisplayFrame(QWidget* parent, TestDefaultControls& c, const QString& s
     c.frameDisplay = MakeFrame(parent, "frameDisplay", TestDefaults::tr("Display"));
     QWidget* frame = c.frameDisplay;
     // Created in the order they are shown, which is also the Tab order.
-    c.chkPronounce = MakeCheckBox(frame, "chkPronounce", TestDefaults::tr("Pronounce"),
+    c.chkPronounce = MakeCheckBox(frame, "chkPronounce", TestDefaults::tr("&Pronounce"),
                                   TestDefaults::tr("The word will be pronounced during %1").arg(scope));
-    c.chkDefinition = MakeCheckBox(frame, "chkDefinition", TestDefaults::tr("Show Definition"),
+    c.chkDefinition = MakeCheckBox(frame, "chkDefinition", TestDefaults::tr("Show &Definition"),
                                    TestDefaults::tr("The definition will be displayed during %1").arg(scope));
-    c.chkSentence = MakeCheckBox(frame, "chkSentence", TestDefaults::tr("Show Context Sentence"),
+    c.chkSentence = MakeCheckBox(frame, "chkSentence", TestDefaults::tr("Show Context &Sentence"),
                                  TestDefaults::tr("The context sentence will be show during %1").arg(scope));
     auto* label5 = MakeLabel(frame, "Label5", TestDefaults::tr("Word Order"));
     c.txtTestOrder = MakeChoiceBox(
@@ -246,15 +247,15 @@ void BuildWrongAnswerFrame(QWidget* parent, TestDefaultControls& c, bool editabl
     c.cmbMoveOn->setMinimumContentsLength(3);
     auto* label2 = MakeLabel(frame, "Label2", TestDefaults::tr("incorrect answers"));
     c.chkRevealAnswers = MakeCheckBox(
-        frame, "chkRevealAnswers", TestDefaults::tr("Reveal answers before moving on"),
+        frame, "chkRevealAnswers", TestDefaults::tr("&Reveal answers before moving on"),
         TestDefaults::tr("Show the correct answer if the word is not spelled correctly after the "
                        "specified number of chances"));
     c.chkForceEcho = MakeCheckBox(
         frame, "chkForceEcho",
-        TestDefaults::tr("Require the student to type the correct answer after it is revealed"),
+        TestDefaults::tr("Require the student to &type the correct answer after it is revealed"),
         TestDefaults::tr("Require the student to correctly spell the word after it is show"));
     c.chkClearWrongAnswer = MakeCheckBox(
-        frame, "chkClearWrongAnswer", TestDefaults::tr("Clear Incorrect Answers"),
+        frame, "chkClearWrongAnswer", TestDefaults::tr("C&lear Incorrect Answers"),
         TestDefaults::tr("Clear the entire mispelled when an answer is incorrect"));
     auto* moveOn = new QHBoxLayout;
     moveOn->addWidget(label1);
@@ -280,10 +281,10 @@ void BuildSoundsFrame(QWidget* parent, TestDefaultControls& c)
 {
     c.frameSounds = MakeFrame(parent, "frameSounds", TestDefaults::tr("Sounds"));
     c.chkPlayRight = MakeCheckBox(c.frameSounds, "chkPlayRight",
-                                  TestDefaults::tr("Play Sound After Correct Answers"),
+                                  TestDefaults::tr("Play Sound After &Correct Answers"),
                                   TestDefaults::tr("Play a notification sound when a word is spelled correctly"));
     c.chkPlayWrong = MakeCheckBox(c.frameSounds, "chkPlayWrong",
-                                  TestDefaults::tr("Play Sound After Incorrect Answers"),
+                                  TestDefaults::tr("Play Sound After &Incorrect Answers"),
                                   TestDefaults::tr("Play a notification sound when a word is spelled incorrectly"));
     auto* layout = new QVBoxLayout(c.frameSounds);
     layout->addWidget(c.chkPlayRight);

@@ -65,7 +65,8 @@ void AddCloseKeys(QWidget* window, bool escapeToo = true);
 // Enter (either key) or Space: the keys that press the control that has the focus.
 bool IsEnterOrSpaceKey(int key);
 
-// Sets objectName, title and accessible name of a dialog and makes it modal.
+// Sets objectName, title and accessible name of a dialog and makes it modal; Ctrl+W closes it
+// as Escape does.
 void InitModalDialog(QDialog* dialog, const char* name, const QString& title);
 
 // The test-default controls that the options window and the test set-up window both show: the

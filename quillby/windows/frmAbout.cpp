@@ -90,7 +90,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     lblWebsite = MakeLabel(this, "lblWebsite", WebsiteAddress());
     Label9 = MakeLabel(this, "Label9", tr("Questions, Comments, Tech Support:"));
     lblEmail = MakeLabel(this, "lblEmail", SupportAddress());
-    cmdClose = MakeButton(this, "cmdClose", tr("Close"));
+    cmdClose = MakeButton(this, "cmdClose", tr("&Close"));
     cmdClose->setDefault(true);
 
     auto* details = new QGridLayout;

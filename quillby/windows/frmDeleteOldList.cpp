@@ -46,12 +46,12 @@ frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
     NameControl(List1, "List1", tr("Words of the list"));
     List1->setMinimumSize(Twips(2600), Twips(2200));
 
-    cmdDelete = MakeButton(this, "cmdDelete", tr("Delete"),
+    cmdDelete = MakeButton(this, "cmdDelete", tr("&Delete"),
                            tr("Delete this list"));
     cmdIgnore = MakeButton(
-        this, "cmdIgnore", tr("Ignore"),
+        this, "cmdIgnore", tr("&Ignore"),
         tr("Does not delete this list, and you won't be prompted to delete this list again"));
-    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"),
+    cmdCancel = MakeButton(this, "cmdCancel", tr("&Cancel"),
                            tr("Do not delete this list"));
 
     auto* details = new QFormLayout;

@@ -114,12 +114,12 @@ QWidget* frmEditList::BuildGridAndButtons()
             [this] { Guarded([&] { EnterCell(); }); });
     column->addWidget(MSFlexGrid1, 1);
 
-    cmdAddWord = MakeButton(nullptr, "cmdAddWord", tr("Add a word"),
+    cmdAddWord = MakeButton(nullptr, "cmdAddWord", tr("&Add a word"),
                             tr("Add a word to this list"));
     cmdEditWord = MakeButton(
-        nullptr, "cmdEditWord", tr("Edit a word"),
+        nullptr, "cmdEditWord", tr("&Edit a word"),
         tr("Make changes to the definition, the context sentence, or pronounciation"));
-    cmdDeleteWord = MakeButton(nullptr, "cmdDeleteWord", tr("Delete a word"),
+    cmdDeleteWord = MakeButton(nullptr, "cmdDeleteWord", tr("&Delete a word"),
                                tr("Delete the selected word from this list"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddWord);
@@ -148,7 +148,7 @@ QWidget* frmEditList::BuildDetails()
     txtDefinition = ReadOnlyText("txtDefinition", definitionLabel);
     txtSentence = ReadOnlyText("txtSentence", sentenceLabel);
     txtCaseSensitive = ReadOnlyBox("txtCaseSensitive", caseLabel);
-    cmdPronounce = MakeButton(nullptr, "cmdPronounce", tr("Pronounce"),
+    cmdPronounce = MakeButton(nullptr, "cmdPronounce", tr("&Pronounce"),
                               tr("Hear the current recording"));
     cmdPronounce->setEnabled(false);
     connect(cmdPronounce, &QPushButton::clicked, this, &frmEditList::cmdPronounce_Click);
@@ -204,9 +204,9 @@ void frmEditList::BuildMenus()
     // The pop-up menu of the grid; it is not part of the menu bar.
     mnuPopUp = new QMenu(tr("PopUp"), this);
     mnuPopUp->setObjectName(QStringLiteral("mnuPopUp"));
-    mnuEdit = mnuPopUp->addAction(tr("Edit"));
+    mnuEdit = mnuPopUp->addAction(tr("&Edit"));
     mnuEdit->setObjectName(QStringLiteral("mnuEdit"));
-    mnuDelete = mnuPopUp->addAction(tr("Delete"));
+    mnuDelete = mnuPopUp->addAction(tr("&Delete"));
     mnuDelete->setObjectName(QStringLiteral("mnuDelete"));
     connect(mnuEdit, &QAction::triggered, this, &frmEditList::cmdEditWord_Click);
     connect(mnuDelete, &QAction::triggered, this, &frmEditList::cmdDeleteWord_Click);
@@ -366,8 +366,8 @@ void frmEditList::cmdDeleteWord_Click()
     if (wordId <= 0)
         return;
     const QString text = MSFlexGrid1->item(row, 0)->text();
-    if (MsgBox(tr("Delete %1?").arg(text), MsgButtons::YesNo,
-               MsgIcon::None, this) != MsgResult::Yes)
+    if (MsgBox(tr("Delete %1?").arg(text), MsgButtons::YesNo, MsgIcon::None, this,
+               MsgDefault::No) != MsgResult::Yes)
         return;
     if (!Guarded([&] { DeleteWord(wordId); }))
         return;

@@ -134,16 +134,16 @@ void frmEditWord::BuildControls()
     Label1 = MakeLabel(nullptr, "Label1", tr("Word"));
     txtWord = MakeTextBox(nullptr, "txtWord", Label1);
     chkCaseSensitive = MakeCheckBox(
-        nullptr, "chkCaseSensitive", tr("Case Sensitive"),
+        nullptr, "chkCaseSensitive", tr("C&ase Sensitive"),
         tr("Case sensitive indicates that the word must be typed exactly as it "
                        "appears to be counted as correct"));
     Label2 = MakeLabel(nullptr, "Label2", tr("Definition"));
     txtDefinition = MakeMultiLineBox("txtDefinition", Label2);
     Label3 = MakeLabel(nullptr, "Label3", tr("Context Sentence"));
     txtSentence = MakeMultiLineBox("txtSentence", Label3);
-    cmdSaveWord = MakeButton(nullptr, "cmdSaveWord", tr("Save"),
+    cmdSaveWord = MakeButton(nullptr, "cmdSaveWord", tr("&Save"),
                              tr("Save this word"));
-    cmdCancel = MakeButton(nullptr, "cmdCancel", tr("Cancel"),
+    cmdCancel = MakeButton(nullptr, "cmdCancel", tr("&Cancel"),
                            tr("Do not save changes"));
 
     grid->addWidget(Label1, 0, 0);
@@ -173,16 +173,16 @@ QWidget* frmEditWord::BuildWavFrame()
 {
     frameWav = new QGroupBox(tr("Pronounciation"));
     frameWav->setObjectName(QStringLiteral("frameWav"));
-    cmdRecord = MakeButton(nullptr, "cmdRecord", tr("Record"),
+    cmdRecord = MakeButton(nullptr, "cmdRecord", tr("&Record"),
                            tr("Record the pronounciation"));
-    cmdStop = MakeButton(nullptr, "cmdStop", tr("Stop"),
+    cmdStop = MakeButton(nullptr, "cmdStop", tr("S&top"),
                          tr("Stop recording"));
     cmdStop->hide();
-    cmdPlay = MakeButton(nullptr, "cmdPlay", tr("Play"),
+    cmdPlay = MakeButton(nullptr, "cmdPlay", tr("&Play"),
                          tr("Hear the current recording"));
-    cmdDeleteWav = MakeButton(nullptr, "cmdDeleteWav", tr("Delete"),
+    cmdDeleteWav = MakeButton(nullptr, "cmdDeleteWav", tr("&Delete"),
                               tr("Clear the current recording"));
-    cmdSpeak = MakeButton(nullptr, "cmdSpeak", tr("Speak"),
+    cmdSpeak = MakeButton(nullptr, "cmdSpeak", tr("Spea&k"),
                           tr("Hear the word as a practice test will say it: its "
                                          "recording, or else the computer's voice"));
 

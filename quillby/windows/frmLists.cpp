@@ -6,6 +6,7 @@
 #include "FormHelpers.h"
 #include "ListGridModel.h"
 #include "Globals.h"
+#include "HelpKey.h"
 #include "MsgBox.h"
 #include "Recordset.h"
 #include "Sound.h"
@@ -17,7 +18,6 @@
 #include "Tasks.h"
 #include "Twips.h"
 #include "frmAbout.h"
-#include "frmHelp.h"
 #include "frmNewList.h"
 #include "frmOptions.h"
 
@@ -54,6 +54,7 @@ frmLists::frmLists(QWidget* parent) : QMainWindow(parent)
     ClearGrid();
     RefreshListCommands();
     ListenToTasks();
+    InstallHelpKey();
     openMainWindow = this;
 }
 
@@ -105,19 +106,19 @@ void frmLists::BuildControls()
         gridWidth += Twips(kColumnWidths[column]);
     MSFlexGrid1->setMinimumSize(gridWidth, Twips(3600));
 
-    cmdNewList = MakeButton(central, "cmdNewList", tr("New List"),
+    cmdNewList = MakeButton(central, "cmdNewList", tr("&New List"),
                             tr("Create a new word list"));
-    cmdEditList = MakeButton(central, "cmdEditList", tr("Edit List"),
+    cmdEditList = MakeButton(central, "cmdEditList", tr("&Edit List"),
                              tr("Edit an existing word list"));
-    cmdTest = MakeButton(central, "cmdTest", tr("Test"),
+    cmdTest = MakeButton(central, "cmdTest", tr("&Test"),
                          tr("Start a practice test"));
-    cmdPastTests = MakeButton(central, "cmdPastTests", tr("Past Tests"),
+    cmdPastTests = MakeButton(central, "cmdPastTests", tr("&Past Tests"),
                               tr("View details of previous tests"));
-    cmdDeleteList = MakeButton(central, "cmdDeleteList", tr("Delete List"),
+    cmdDeleteList = MakeButton(central, "cmdDeleteList", tr("&Delete List"),
                                tr("Delete the selected word list"));
-    cmdOptions = MakeButton(central, "cmdOptions", tr("Options"),
+    cmdOptions = MakeButton(central, "cmdOptions", tr("&Options"),
                             tr("Change configurations, settings, and defaults"));
-    cmdExit = MakeButton(central, "cmdExit", tr("Exit"), tr("Exit Quillby"));
+    cmdExit = MakeButton(central, "cmdExit", tr("E&xit"), tr("Exit Quillby"));
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
@@ -166,11 +167,11 @@ void frmLists::BuildMenus()
 
     mnuH = menuBar()->addMenu(tr("&Help"));
     mnuH->setObjectName(QStringLiteral("mnuH"));
-    mnuHelp = MakeMenuItem(mnuH, "mnuHelp", tr("Show Help"));
+    mnuHelp = MakeMenuItem(mnuH, "mnuHelp", tr("&Show Help"));
     mnuHelp->setShortcut(QKeySequence::HelpContents);
     mnuD2 = mnuH->addSeparator();
     mnuD2->setObjectName(QStringLiteral("mnuD2"));
-    mnuAbout = MakeMenuItem(mnuH, "mnuAbout", tr("About"));
+    mnuAbout = MakeMenuItem(mnuH, "mnuAbout", tr("&About"));
 }
 
 void frmLists::ConnectCommands()
@@ -339,7 +340,7 @@ void frmLists::DeleteListClicked()
         return;
     }
     if (MsgBox(tr("Do you want to delete this list and all of it's words?"),
-               MsgButtons::YesNo, MsgIcon::None, this) != MsgResult::Yes)
+               MsgButtons::YesNo, MsgIcon::None, this, MsgDefault::No) != MsgResult::Yes)
         return;
     const int32_t listId = CurrentListID();
     Guarded([&] { DeleteList(listId); });
@@ -352,20 +353,7 @@ void frmLists::OptionsClicked()
     options.exec();
 }
 
-void frmLists::HelpClicked()
-{
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (auto* help = qobject_cast<frmHelp*>(window)) {
-            help->show();
-            help->raise();
-            help->activateWindow();
-            return;
-        }
-    }
-    auto* help = new frmHelp;
-    help->setAttribute(Qt::WA_DeleteOnClose);
-    help->show();
-}
+void frmLists::HelpClicked() { ShowHelp(); }
 
 void frmLists::AboutClicked()
 {

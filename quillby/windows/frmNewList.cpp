@@ -72,9 +72,9 @@ frmNewList::frmNewList(QWidget* parent) : QDialog(parent)
     txtStart = MakeTextBox(this, "txtStart", Label1);
     txtEnd = MakeTextBox(this, "txtEnd", Label2);
     txtTestDate = MakeTextBox(this, "txtTestDate", Label3);
-    cmdCreate = MakeButton(this, "cmdCreate", tr("Create"),
+    cmdCreate = MakeButton(this, "cmdCreate", tr("&Create"),
                            tr("Create a new word list"));
-    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"),
+    cmdCancel = MakeButton(this, "cmdCancel", tr("C&ancel"),
                            tr("Do not create a new list"));
 
     auto* dates = new QGridLayout;

@@ -76,11 +76,11 @@ frmOptions::frmOptions(QWidget* parent) : QDialog(parent)
     Tab1->addTab(BuildTestDefaultsTab(), tr("Test Defaults"));
     Tab1->addTab(BuildGeneralDefaultsTab(), tr("General Defaults"));
 
-    cmdSave = MakeButton(this, "cmdSave", tr("Save Settings"),
+    cmdSave = MakeButton(this, "cmdSave", tr("Sa&ve Settings"),
                          tr("Save these settings"));
-    cmdRestoreDefaults = MakeButton(this, "cmdRestoreDefaults", tr("Restore Defaults"),
+    cmdRestoreDefaults = MakeButton(this, "cmdRestoreDefaults", tr("Restore Def&aults"),
                                     tr("Restore all settings to thier defaults"));
-    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"),
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Ca&ncel"),
                            tr("Do not save changes"));
     cmdSave->setDefault(true);
     setTabOrder(cmdRestoreDefaults, cmdSave); // left to right, as they stand
@@ -117,7 +117,7 @@ QWidget* frmOptions::BuildTestDefaultsTab()
     page->setObjectName(QStringLiteral("tabTestDefaults"));
     BuildTestDefaultFrames(page, *this, tr("practice tests"), true);
     chkSkipIndividualTestSetup = MakeCheckBox(
-        page, "chkSkipIndividualTestSetup", tr("Skip Individual Test Setup"),
+        page, "chkSkipIndividualTestSetup", tr("S&kip Individual Test Setup"),
         tr("Always use these defaults when starting a practice test"));
 
     auto* layout = new QVBoxLayout(page);
@@ -141,10 +141,10 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
     AddTestDayChoices(txtTestDay);
     chkPromptToDeleteOldTests = MakeCheckBox(
         page, "chkPromptToDeleteOldTests",
-        tr("Prompt me to delete word lists after thier test dates"),
+        tr("Prompt &me to delete word lists after thier test dates"),
         tr("Alerts you when lists are past thier scheduled school test date"));
     chkSpeakWords = MakeCheckBox(
-        page, "chkSpeakWords", tr("Speak words that have no recording"),
+        page, "chkSpeakWords", tr("Speak &words that have no recording"),
         tr("The computer's voice says a word that has no recording of its own, in "
                        "practice tests and when a word is pronounced in the word lists"));
     chkSpeakWords->setChecked(true);
@@ -152,7 +152,7 @@ QWidget* frmOptions::BuildGeneralDefaultsTab()
     txtTempMessages = MakeChoiceBox(page, "txtTempMessages", timeLabel, {},
                                     tr("The amount of time to display messages"), true);
     AddTimeChoices(txtTempMessages);
-    cmdTestMessageTime = MakeButton(page, "cmdTestMessageTime", tr("Test"),
+    cmdTestMessageTime = MakeButton(page, "cmdTestMessageTime", tr("T&est"),
                                     tr("Test the selected message time"));
     cmdTestMessageTime->setAutoDefault(false);
 
@@ -279,7 +279,7 @@ void frmOptions::SaveClicked()
 void frmOptions::RestoreDefaultsClicked()
 {
     if (MsgBox(tr("Are you sure you want to restore all defaults?"), MsgButtons::YesNo,
-               MsgIcon::None, this) != MsgResult::Yes)
+               MsgIcon::None, this, MsgDefault::No) != MsgResult::Yes)
         return;
     Guarded([this] {
         RestoreDefaults();

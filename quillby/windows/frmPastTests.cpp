@@ -81,7 +81,7 @@ void frmPastTests::BuildControls()
     txtAverageScore =
         AddReadOnlyField(totals, central, "Label3", tr("Average Score:"), "txtAverageScore",
                  tr("Average score of all tests taken for this word list"));
-    cmdExit = MakeButton(central, "cmdExit", tr("Close"));
+    cmdExit = MakeButton(central, "cmdExit", tr("&Close"));
     progress = new ListProgressPanel(central);
 
     auto* buttons = new QHBoxLayout;
@@ -97,12 +97,18 @@ void frmPastTests::BuildControls()
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
-    // A test chosen by mouse or keyboard shows its results.
+    // A test chosen by mouse or keyboard shows its results; a click on (or Enter in) the
+    // selected test opens them again once they were closed.
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] {
                 if (!filling_)
                     RowSelected();
             });
+    for (auto signal : {&QAbstractItemView::clicked, &QAbstractItemView::activated})
+        connect(MSFlexGrid1, signal, this, [this] {
+            if (!frmTestResults::instance())
+                RowSelected();
+        });
     connect(progress, &ListProgressPanel::WordChosen, this, &frmPastTests::ShowWordInResults);
 }
 

@@ -29,7 +29,7 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
     typed.setPointSizeF(typed.pointSizeF() * 1.6);
     txtEcho->setFont(typed);
     lblTypeIt->setBuddy(txtEcho);
-    cmdOK = MakeButton(this, "cmdOK", tr("OK"), tr("Next word"));
+    cmdOK = MakeButton(this, "cmdOK", tr("&OK"), tr("Next word"));
     cmdOK->setDefault(true); // Enter in txtEcho acts as OK
 
     auto* grid = new QGridLayout;
@@ -47,6 +47,7 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { cmdOK_Click(); });
+    AddCloseKeys(this, false); // Ctrl+W as Escape: the word says whether it may close
 }
 
 void frmRevealAnswer::TakeInWordDetails(const RevealedWord& word)

@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 frmTest* g_instance = nullptr;
@@ -53,6 +54,7 @@ frmTest::frmTest(QWidget* parent) : QWidget(parent, Qt::Window), session_(*this)
     setWindowTitle(tr("Test"));
     g_instance = this;
     BuildControls();
+    AddCloseKeys(this, false); // Ctrl+W asks to quit, as the close box does; Escape below
 
     // The whole screen, less a strip at the bottom; the frame is centred in it. The position
     // is that of the outer frame, so that the title bar with its close box stays on screen.
@@ -123,8 +125,9 @@ void frmTest::BuildControls()
     QFont wordLabelFont = large;
     wordLabelFont.setBold(true);
     lblWord->setFont(wordLabelFont);
-    cmdNext = MakeButton(frameBottom, "cmdNext", tr("Next"), tr("Next word"));
-    cmdPronounce = MakeButton(frameBottom, "cmdPronounce", tr("Pronounce"), tr("Pronounce the current word"));
+    cmdNext = MakeButton(frameBottom, "cmdNext", tr("&Next"), tr("Next word"));
+    cmdPronounce = MakeButton(frameBottom, "cmdPronounce", tr("&Pronounce"),
+                              tr("Pronounce the current word"));
     for (QPushButton* button : {cmdNext, cmdPronounce})
         button->setMinimumHeight(txtWord->sizeHint().height());
     auto* bottom = new QHBoxLayout(frameBottom);
@@ -134,8 +137,10 @@ void frmTest::BuildControls()
     bottom->addWidget(cmdPronounce);
     // A visible way out of the full-screen test besides the title bar's close box: it asks
     // the same question before the test is given up.
-    cmdQuit = MakeButton(this, "cmdQuit", tr("Quit"), tr("Quit this test"));
+    cmdQuit = MakeButton(this, "cmdQuit", tr("&Quit"), tr("Quit this test"));
     cmdQuit->setFont(large);
+    lblProgress = MakeLabel(this, "lblProgress", QString());
+    lblProgress->setFont(large);
     setTabOrder(txtWord, cmdNext);
     setTabOrder(cmdNext, cmdPronounce);
     setTabOrder(cmdPronounce, cmdQuit);
@@ -203,6 +208,10 @@ void frmTest::CentreFrame()
     const QSize quit = cmdQuit->sizeHint();
     cmdQuit->setGeometry(width() - quit.width() - Twips(200), Twips(200), quit.width(),
                          quit.height());
+    // Above the frame's left edge, or at the window's top when the frame leaves no room.
+    lblProgress->adjustSize();
+    lblProgress->move(frameMain->x(), std::max(Twips(200), frameMain->y() - lblProgress->height() -
+                                                               Twips(100)));
 }
 
 void frmTest::resizeEvent(QResizeEvent* event)
@@ -234,6 +243,10 @@ void frmTest::ShowWord(const WordClues& clues)
     txtDefinition->setPlainText(clues.definition);
     txtContext->setPlainText(clues.sentence);
     cmdPronounce->setEnabled(clues.canPronounce);
+    lblProgress->setText(tr("Word %1 of %2")
+                             .arg(session_.CurrentIndex() + 1)
+                             .arg(session_.TestWords().size()));
+    CentreFrame();
     txtWord->clear();
     FocusAnswer();
 }
@@ -278,9 +291,10 @@ void frmTest::Tell(const QString& message)
     MsgBox(message, MsgButtons::OK, MsgIcon::None, this);
 }
 
-bool frmTest::Ask(const QString& question)
+bool frmTest::Ask(const QString& question, bool yesLosesAnswers)
 {
-    return MsgBox(question, MsgButtons::YesNo, MsgIcon::None, this) == MsgResult::Yes;
+    return MsgBox(question, MsgButtons::YesNo, MsgIcon::None, this,
+                  yesLosesAnswers ? MsgDefault::No : MsgDefault::First) == MsgResult::Yes;
 }
 
 void frmTest::ReportError(const QString& what) { ReportOperationError(what); }

@@ -56,6 +56,8 @@ public:
     QPushButton* cmdNext;
     QPushButton* cmdPronounce;
     QPushButton* cmdQuit;
+    // How far the test has gone: "Word 3 of 12".
+    QLabel* lblProgress;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,7 +79,7 @@ private:
     void ShowFeedback(const QString& top, const QString& bottom) override;
     void Reveal(const RevealedWord& word) override;
     void Tell(const QString& message) override;
-    bool Ask(const QString& question) override;
+    bool Ask(const QString& question, bool yesLosesAnswers) override;
     void ReportError(const QString& what) override;
     void Ended(bool stored) override;
 

@@ -98,7 +98,7 @@ void frmTestResults::BuildControls()
     KeepColoursWhenSelected(MSFlexGrid1);
     MSFlexGrid1->setMinimumWidth(Twips(2500 + 1200) + 30);
     Label8 = MakeLabel(central, "Label8", tr("Click on a word to view the details"));
-    cmdExit = MakeButton(central, "cmdExit", tr("Close"), tr("Close this screen"));
+    cmdExit = MakeButton(central, "cmdExit", tr("&Close"), tr("Close this screen"));
     cmdPractiseMissed =
         MakeButton(central, "cmdPractiseMissed", tr("Practise &Missed Words"),
                    tr("Practise only the words that were not right at the first attempt"));
@@ -135,12 +135,18 @@ void frmTestResults::BuildControls()
         practiseChosen_ = true;
         close();
     });
-    // A row chosen by mouse or keyboard shows that word's attempts.
+    // A row chosen by mouse or keyboard shows that word's attempts; a click on (or Enter
+    // in) the selected row opens them again once they were closed.
     connect(MSFlexGrid1, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int previousRow, int) {
                 if (row != previousRow)
                     Guarded([&] { RowSelected(); });
             });
+    for (auto signal : {&QAbstractItemView::clicked, &QAbstractItemView::activated})
+        connect(MSFlexGrid1, signal, this, [this] {
+            if (!details_ || !details_->isVisible())
+                Guarded([&] { RowSelected(); });
+        });
 }
 
 void frmTestResults::SetTestID(int32_t testId)
@@ -179,6 +185,7 @@ void frmTestResults::LoadResults()
     listId_ = rs.Field(QStringLiteral("LIST_ID")).toLong();
     // A practice round is scored on the words it asked, a whole-list test on the list.
     practiceRound_ = !rs.Field(QStringLiteral("PRACTICE_OF")).isNull();
+    practisedTestId_ = practiceRound_ ? PractisedTest(rs).value_or(0) : 0;
     const int32_t totalWords = practiceRound_ ? CountWordsAsked(testId_) : CountListWords(listId_);
     txtTotalWords->setText(QString::number(totalWords));
     const QDateTime start = rs.Field(QStringLiteral("START_TIME")).toDateTime();
@@ -317,17 +324,29 @@ void frmTestResults::PlaceCompanion()
         PlaceBeside(details_, this, y() + MSFlexGrid1->mapTo(this, QPoint(0, 0)).y() + Twips(180));
 }
 
+// Another test with the same settings: after a practice round, the same round again.
+void frmTestResults::TestAgain()
+{
+    if (practiceRound_ && practisedTestId_ != 0)
+        PractiseMissedWords(practisedTestId_);
+    else
+        StartTestAgain();
+}
+
 void frmTestResults::closeEvent(QCloseEvent* event)
 {
     event->accept();
     if (g_instance == this)
         g_instance = nullptr;
+    // The word attempts belong to these results: they do not stay behind alone.
+    if (details_)
+        details_->close();
     if (parentForm_ == QLatin1String("frmTest")) {
         hide();
         if (practiseChosen_)
             PractiseMissedWords(testId_);
         else if (MsgBox(tr("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes)
-            StartTestAgain();
+            TestAgain();
         else
             ReturnToLists();
     } else if (parentForm_ == QLatin1String("frmPastTests")) {

@@ -77,9 +77,11 @@ private:
     void SelectRow(int row);
     void RowSelected();
     void ShowPractiseCommand();
+    void TestAgain();
 
     int32_t testId_ = 0;
     bool practiceRound_ = false;
+    int32_t practisedTestId_ = 0; // for a practice round: the test whose missed words it asked
     int missedWords_ = 0;
     bool practiseChosen_ = false;
     int32_t listId_ = 0;

@@ -19,7 +19,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,9 +40,8 @@ frmTestSetup::frmTestSetup(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
     connect(cmdSetAsDefault, &QPushButton::clicked, this, [this] { cmdSetAsDefault_Click(); });
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);
-    // Escape cancels, as in the program's dialogs.
-    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
-            &QWidget::close);
+    // Escape and Ctrl+W cancel, as in the program's dialogs.
+    AddCloseKeys(this);
 }
 
 frmTestSetup::~frmTestSetup()
@@ -56,11 +55,11 @@ frmTestSetup* frmTestSetup::instance() { return g_instance; }
 void frmTestSetup::BuildControls()
 {
     BuildTestDefaultFrames(this, *this, tr("this test"), false);
-    cmdSetAsDefault = MakeButton(this, "cmdSetAsDefault", tr("Set as Default"),
+    cmdSetAsDefault = MakeButton(this, "cmdSetAsDefault", tr("Set &as Default"),
                                  tr("Save these settings as the defaults settings for "
                                                 "all practice tests"));
-    cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"));
-    cmdContinue = MakeButton(this, "cmdContinue", tr("Continue"));
+    cmdCancel = MakeButton(this, "cmdCancel", tr("Ca&ncel"));
+    cmdContinue = MakeButton(this, "cmdContinue", tr("C&ontinue"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdSetAsDefault);
     buttons->addStretch();
@@ -74,7 +73,20 @@ void frmTestSetup::BuildControls()
     layout->addSpacing(6);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    // Enter presses the button that has the focus, and Continue from anywhere else.
+    for (QPushButton* button : {cmdSetAsDefault, cmdCancel, cmdContinue})
+        button->setAutoDefault(true);
+    cmdContinue->setDefault(true);
     cmdContinue->setFocus();
+}
+
+void frmTestSetup::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        cmdContinue->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmTestSetup::PresetControls()

@@ -27,7 +27,7 @@ frmTestWordDetails::frmTestWordDetails(QWidget* parent) : QWidget(parent, Qt::Wi
     Label1->setBuddy(List1);
     lblResult = MakeLabel(this, "lblResult", QString());
     lblResult->setWordWrap(true);
-    Command1 = MakeButton(this, "Command1", tr("Close"), tr("Close this screen"));
+    Command1 = MakeButton(this, "Command1", tr("&Close"), tr("Close this screen"));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -165,7 +165,7 @@ TEST_F(OptionsWindow, SpeakWordsIsSavedShownAgainAndRestored)
     {
         frmOptions window;
         QCheckBox* speak = Check(window, "chkSpeakWords");
-        EXPECT_EQ(speak->text(), "Speak words that have no recording");
+        EXPECT_EQ(speak->text(), "Speak &words that have no recording"); // Alt+W
         EXPECT_EQ(speak->accessibleName(), "Speak words that have no recording");
         EXPECT_TRUE(speak->isChecked()) << "an older settings row reads as on";
         speak->setChecked(false);

@@ -24,6 +24,9 @@
 #include <QSignalSpy>
 #include <QLineEdit>
 #include <QTableWidget>
+#include <QTest>
+
+#include <functional>
 
 class PastTests : public PracticeTest {
 protected:
@@ -121,6 +124,32 @@ TEST_F(PastTests, OldestFirstAndItsResultsOpenBeside)
     EXPECT_TRUE(results->isVisible());
     EXPECT_GE(results->x(), past->frameGeometry().right());
     EXPECT_EQ(results->txtScore->text(), QStringLiteral("25 %"));
+}
+
+// A click on the selected test, or Enter on it, opens its results again once they were
+// closed, also when the list has one test.
+TEST_F(PastTests, TheSelectedTestOpensItsResultsAgain)
+{
+    const int32_t only = StoredTest(Day(1, 12), 5);
+    frmPastTests* past = Open();
+    QTableView* grid = past->MSFlexGrid1;
+    const QPoint selected = grid->visualRect(grid->model()->index(0, 0)).center();
+    const std::vector<std::pair<const char*, std::function<void()>>> reopeners = {
+        {"a click", [&] { QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, selected); }},
+        {"Enter", [&] { QTest::keyClick(grid, Qt::Key_Return); }},
+    };
+    for (const auto& [how, reopen] : reopeners) {
+        ASSERT_NE(frmTestResults::instance(), nullptr);
+        frmTestResults::instance()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(frmTestResults::instance(), nullptr);
+        QApplication::setActiveWindow(past);
+        reopen();
+        QApplication::processEvents();
+        ASSERT_NE(frmTestResults::instance(), nullptr) << how << " opens the results again";
+        EXPECT_TRUE(frmTestResults::instance()->isVisible()) << how;
+        EXPECT_EQ(frmTestResults::instance()->TestID(), only);
+    }
 }
 
 // The visible columns of both grids reach the right edge: no empty band beside them.

@@ -19,6 +19,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTableWidget>
+#include <QPointer>
+
+#include <functional>
 
 namespace {
 const QDateTime kStart(QDate(2026, 3, 4), QTime(14, 5, 59));
@@ -247,10 +250,11 @@ TEST_F(Results, ClosingAfterATestOffersAnotherWithTheSameSettings)
 
 // After a test that missed words, Alt+M practises those words alone with the same settings;
 // the round's results are scored on its words, marked, and offer its own misses again. The
-// list still counts one test, and "Test Again?" then tests the whole list.
+// list still counts one test, and "Test Again?" then runs the same round again.
 TEST_F(Results, PractisingTheMissedWordsRunsARoundOnThemWithTheSameSettings)
 {
     frmTest* test = BeginTwoTriesInCreatedOrder({"sun", "moon", "star", "comet"});
+    const int32_t wholeList = test->TestID();
     for (const char* answer : {"sun", "mon", "moon", "star", "comit", "comt"})
         Answer(test, QString::fromLatin1(answer));
     QApplication::processEvents();
@@ -294,8 +298,46 @@ TEST_F(Results, PractisingTheMissedWordsRunsARoundOnThemWithTheSameSettings)
     QApplication::processEvents();
     EXPECT_EQ(messages.last(), QStringLiteral("Test Again?"));
     ASSERT_NE(frmTest::instance(), nullptr);
-    EXPECT_EQ(frmTest::instance()->TestWords().size(), 4) << "the whole list again";
-    EXPECT_EQ(frmTest::instance()->Session().PracticeOf(), 0);
+    EXPECT_EQ(frmTest::instance()->TestWords().size(), 2) << "the same round again";
+    EXPECT_EQ(frmTest::instance()->Session().PracticeOf(), wholeList);
+    EXPECT_EQ(frmTest::instance()->CurrentWord(), QStringLiteral("moon"));
+}
+
+// A click on the selected word, or Enter on it, opens its attempts again once they were
+// closed, also when the grid has one word; the attempts close with the results, before
+// "Test Again?" is asked.
+TEST_F(Results, TheSelectedWordOpensItsAttemptsAgainAndTheyCloseWithTheResults)
+{
+    const int32_t test = TestWithFirstTries(1, 0);
+    frmTestResults* results = Open(test);
+    QTableWidget* grid = results->MSFlexGrid1;
+    const QPoint selected = grid->visualItemRect(grid->item(0, 0)).center();
+    const std::vector<std::pair<const char*, std::function<void()>>> reopeners = {
+        {"a click", [&] { QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, selected); }},
+        {"Enter", [&] { QTest::keyClick(grid, Qt::Key_Return); }},
+    };
+    for (const auto& [how, reopen] : reopeners) {
+        ASSERT_NE(results->WordDetails(), nullptr);
+        results->WordDetails()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        ASSERT_EQ(results->WordDetails(), nullptr);
+        QApplication::setActiveWindow(results);
+        reopen();
+        QApplication::processEvents();
+        ASSERT_NE(results->WordDetails(), nullptr) << how << " opens the attempts again";
+        EXPECT_TRUE(results->WordDetails()->isVisible()) << how;
+        EXPECT_EQ(results->WordDetails()->lblWord->text(), QStringLiteral("w1"));
+    }
+
+    QPointer<frmTestWordDetails> details = results->WordDetails();
+    results->SetParentForm(QStringLiteral("frmTest"));
+    bool attemptsShownDuringQuestion = true;
+    SetMsgBoxHook([&](const QString&, MsgButtons, MsgIcon) {
+        attemptsShownDuringQuestion = details && details->isVisible();
+        return MsgResult::No;
+    });
+    results->close();
+    EXPECT_FALSE(attemptsShownDuringQuestion) << "no word attempts alone beside the question";
 }
 
 // The command is offered after a test and from the past tests, usable only when a word was

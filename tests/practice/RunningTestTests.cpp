@@ -46,6 +46,25 @@ TEST_F(RunningTest, ListWithoutWordsDoesNotStart)
         << "no identifier used up";
 }
 
+// The window says how far the test has gone; a miss stays on the word.
+TEST_F(RunningTest, TheWindowSaysHowFarTheTestHasGone)
+{
+    list = AddList();
+    for (const char* word : {"alpha", "beta", "gamma"})
+        AddWord(list, QString::fromLatin1(word));
+    frmTest* test = Begin(list, Quiet(3));
+    EXPECT_TRUE(test->lblProgress->isVisible());
+    QStringList shown{test->lblProgress->text()};
+    for (const char* answer : {"alpha", "bta", "beta"}) {
+        Answer(test, QString::fromLatin1(answer));
+        shown << test->lblProgress->text();
+    }
+    EXPECT_EQ(shown, QStringList({"Word 1 of 3", "Word 2 of 3", "Word 2 of 3", "Word 3 of 3"}));
+    EXPECT_EQ(SpokenName(test->lblProgress), QStringLiteral("Word 3 of 3"));
+    EXPECT_LT(test->lblProgress->geometry().bottom(), test->frameMain->geometry().top())
+        << "above the clues";
+}
+
 // What follows each answer is the session's (tests/practice/SessionTests.cpp); here the
 // answer box shows it.
 TEST_F(RunningTest, AfterAMissTheAnswerBoxKeepsTheTrimmedMissOrIsCleared)

@@ -72,7 +72,7 @@ void RecordingView::Follow(const RetypeVerdict& verdict)
 
 void RecordingView::Tell(const QString& message) { told << QStringLiteral("message: ") + message; }
 
-bool RecordingView::Ask(const QString& question)
+bool RecordingView::Ask(const QString& question, bool /*yesLosesAnswers*/)
 {
     told << QStringLiteral("question: ") + question;
     if (quitAnswers.empty())

@@ -47,7 +47,7 @@ public:
     void ShowFeedback(const QString& top, const QString& bottom) override;
     void Reveal(const RevealedWord& word) override;
     void Tell(const QString& message) override;
-    bool Ask(const QString& question) override;
+    bool Ask(const QString& question, bool yesLosesAnswers) override;
     void ReportError(const QString& what) override;
     void Ended(bool stored) override;
 
