@@ -9,10 +9,13 @@
 class DatabaseFileLock {
 public:
     enum class Result {
-        Taken,       // this program holds the file now
-        HeldElsewhere, // another open of the file holds it: a second program on the database
-        Unavailable  // no lock can be had here (no such file, unwritable, a file system
-                     // without locks): the database's own messages say the rest
+        // This program holds the file now.
+        Taken,
+        // Another open of the file holds it: a second program on the database.
+        HeldElsewhere,
+        // No lock can be had here (no such file, an unwritable one, a file system without
+        // locks): the database's own messages say the rest.
+        Unavailable
     };
 
     DatabaseFileLock() = default;

@@ -1,7 +1,7 @@
 #pragma once
-#include <QAbstractTableModel>
 #include "RowKeys.h"
 
+#include <QAbstractTableModel>
 #include <QString>
 #include <cstdint>
 #include <vector>
