@@ -1,3 +1,6 @@
+#include "Connection.h"
+#include "DatabaseFileLock.h"
+#include "Globals.h"
 #include "MsgBox.h"
 #include "ProgramIdentity.h"
 #include "Sound.h"
@@ -37,7 +40,8 @@ int main(int argc, char* argv[])
     const QString appFolder = QCoreApplication::applicationDirPath();
     const QString lockPath = DatabaseLockPath(appFolder);
     QLockFile lock(lockPath);
-    DatabaseLockAttempt locking(lock, lockPath);
+    DatabaseFileLock fileLock;
+    DatabaseLockAttempt locking(lock, lockPath, &fileLock);
 
     frmLists mainWindow;
     if (!locking.Taken()) {
@@ -53,5 +57,8 @@ int main(int argc, char* argv[])
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
     mainWindow.show();
-    return app.exec();
+    const int status = app.exec();
+    // Before the file lock goes: closing its handle would drop SQLite's locks on the file.
+    Globals::DbConnection().Close();
+    return status;
 }

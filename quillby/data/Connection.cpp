@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTimer>
 #include <sqlite3.h>
 
 namespace {
@@ -95,6 +96,12 @@ constexpr const char* kAnalysisLimit = "PRAGMA analysis_limit = 400;";
 
 constexpr size_t kMaxCachedStatements = 64;
 
+// Quiet time after a change before the log is moved into the file: a run of answers or of
+// saved words is moved once, after its last change.
+constexpr int kIdleCheckpointMs = 300;
+// A log this long is moved at once, as SQLite's own automatic checkpoint would.
+constexpr int kCheckpointFrames = 1000;
+
 // Replaces each whole number that follows "=" (outside quotes) with "?" and collects it.
 std::string Parameterize(const QString& sql, std::vector<long long>& numbers)
 {
@@ -161,6 +168,8 @@ QString IsoFromLiteral(const QString& inner)
 }
 } // namespace
 
+Connection::Connection() = default;
+
 Connection::~Connection()
 {
     Close();
@@ -168,10 +177,42 @@ Connection::~Connection()
 
 QString Connection::DataSource(const QString& connectionString)
 {
-    static const QRegularExpression re(QStringLiteral(R"((?:^|;)\s*Data Source\s*=([^;]*))"),
-                                       QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = re.match(connectionString);
-    return m.hasMatch() ? m.captured(1).trimmed() : QString();
+    static const QRegularExpression key(QStringLiteral(R"((?:^|;)\s*Data Source\s*=\s*)"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch m = key.match(connectionString);
+    if (!m.hasMatch())
+        return QString();
+    const qsizetype start = m.capturedEnd();
+    const QChar quote = start < connectionString.size() ? connectionString[start] : QChar();
+    if (quote != QLatin1Char('"') && quote != QLatin1Char('\''))
+        return connectionString.mid(start).section(QLatin1Char(';'), 0, 0).trimmed();
+    // A quoted value runs to its closing quote; a doubled quote inside stands for one.
+    QString value;
+    for (qsizetype i = start + 1; i < connectionString.size(); ++i) {
+        if (connectionString[i] != quote) {
+            value += connectionString[i];
+            continue;
+        }
+        if (i + 1 < connectionString.size() && connectionString[i + 1] == quote) {
+            value += quote;
+            ++i;
+            continue;
+        }
+        break;
+    }
+    return value;
+}
+
+QString Connection::QuoteValue(const QString& value)
+{
+    // Unquoted, a value ends at its first ';' and loses its outer blanks.
+    const bool plain = !value.contains(QLatin1Char(';')) && !value.contains(QLatin1Char('"')) &&
+                       !value.contains(QLatin1Char('\'')) && value.trimmed() == value;
+    if (plain)
+        return value;
+    QString quoted = value;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 QString Connection::RewriteDateLiterals(const QString& sql)
@@ -251,6 +292,8 @@ void Connection::Open(const QString& connectionString)
                                                     "to date (%2).")
                                          .arg(path_, QString::fromStdString(error)));
         UpgradeSchema();
+        Checkpoint();
+        sqlite3_wal_hook(db_, &Connection::AfterCommit, this);
         // Newer SQLite versions also check every table's statistics when the connection
         // opens, as they recommend for long-lived connections (older ones ignore the flag).
         RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize = 0x10002;");
@@ -342,10 +385,12 @@ void Connection::Close()
     for (auto& entry : cache_)
         sqlite3_finalize(entry.second);
     cache_.clear();
+    idleCheckpoint_.reset();
     if (db_ && ready_) {
         // Years of lists are never analysed by anyone else: the planner's statistics are
         // refreshed here for the tables this run used, when they are missing or out of date.
         RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize;");
+        Checkpoint();
     }
     ready_ = false;
     if (db_) {
@@ -353,6 +398,40 @@ void Connection::Close()
         db_ = nullptr;
     }
     path_.clear();
+}
+
+bool Connection::Checkpoint(bool waitForReaders)
+{
+    if (!db_)
+        return false;
+    // Truncating also leaves an empty log beside the file, which says plainly that the file
+    // holds everything; it waits for readers as a statement does, which only opening and
+    // closing can afford.
+    const int mode = waitForReaders ? SQLITE_CHECKPOINT_TRUNCATE : SQLITE_CHECKPOINT_PASSIVE;
+    int logged = 0;
+    int moved = 0;
+    const int rc = sqlite3_wal_checkpoint_v2(db_, "main", mode, &logged, &moved);
+    return rc == SQLITE_OK && moved == logged;
+}
+
+int Connection::AfterCommit(void* self, sqlite3* db, const char* schema, int frames)
+{
+    auto* connection = static_cast<Connection*>(self);
+    if (frames >= kCheckpointFrames) {
+        sqlite3_wal_checkpoint_v2(db, schema, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+        return SQLITE_OK;
+    }
+    if (!QCoreApplication::instance())
+        return SQLITE_OK; // no event loop to be idle in: the next open or close does it
+    if (!connection->idleCheckpoint_) {
+        connection->idleCheckpoint_ = std::make_unique<QTimer>();
+        connection->idleCheckpoint_->setSingleShot(true);
+        connection->idleCheckpoint_->setInterval(kIdleCheckpointMs);
+        QObject::connect(connection->idleCheckpoint_.get(), &QTimer::timeout,
+                         [connection] { connection->Checkpoint(false); });
+    }
+    connection->idleCheckpoint_->start(); // again from the start after each change
+    return SQLITE_OK;
 }
 
 void Connection::RequireOpen(const QString& sql) const

@@ -2,19 +2,21 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
+class QTimer;
 
 // The one connection to the database file. Open takes the connection string
 // "Provider=...;Data Source=<path>;" and opens the file at Data Source read-write; it never
 // creates the file. Every failure raises DbError.
 class Connection {
 public:
-    Connection() = default;
+    Connection();
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -22,7 +24,7 @@ public:
     // Also gives a file made by an earlier version the indexes of the current schema.
     void Open(const QString& connectionString);
     // Refreshes the query planner's statistics where this run found them missing or stale
-    // (PRAGMA optimize), then closes.
+    // (PRAGMA optimize), moves the write-ahead log into the file, then closes.
     void Close();
     bool IsOpen() const { return db_ != nullptr; }
     QString FilePath() const { return path_; }
@@ -80,12 +82,24 @@ public:
     // compiled form from a small cache. Failures throw DbError naming `shownSql`.
     Query Prepare(const QString& sql, const QString& shownSql);
 
-    // The value of "Data Source=" in a connection string, "" when absent.
+    // The value of "Data Source=" in a connection string, "" when absent. A value in double
+    // or single quotes is read to its closing quote, a doubled quote inside standing for one.
     static QString DataSource(const QString& connectionString);
+    // A value as a connection string holds it: in double quotes (inner ones doubled) when it
+    // holds ';' or a quote or begins or ends with a blank, else as it is.
+    static QString QuoteValue(const QString& value);
     // Date literals #m/d/yyyy# become 'yyyy-mm-dd' so that they compare with stored ISO dates.
     static QString RewriteDateLiterals(const QString& sql);
 
+    // Moves every change of the write-ahead log into the database file itself, so that a copy
+    // of the file alone holds it. Done at open (after a crash the log still holds the last
+    // changes), at close, and when the program has been idle for a moment after a change.
+    // False when something (another program reading the file) kept it from finishing; without
+    // waitForReaders it never waits for one.
+    bool Checkpoint(bool waitForReaders = true);
+
 private:
+    static int AfterCommit(void* self, sqlite3* db, const char* schema, int frames);
     void Configure();
     void VerifyQuillbyDatabase();
     // Makes the indexes of the built-in schema that the file lacks and drops retired ones.
@@ -97,6 +111,7 @@ private:
     QString path_;
     StatementListener listener_;
     std::unordered_map<std::string, sqlite3_stmt*> cache_;
+    std::unique_ptr<QTimer> idleCheckpoint_;
 };
 
 // Groups several statements into one all-or-nothing change: committed by Commit(), rolled

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace Globals {
 Connection& DbConnection()
@@ -28,8 +27,18 @@ bool NewListCreated = false;
 
 QString ConnectionStringFor(const QString& folder)
 {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + folder +
-           QStringLiteral("/Quillby.mdb;");
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+           Connection::QuoteValue(folder + QStringLiteral("/Quillby.mdb")) + QLatin1Char(';');
+}
+
+QString UserDataHome()
+{
+    // The XDG rules make a relative path invalid, to be ignored: it would name a different
+    // folder from every working folder the program is started in.
+    const QString set = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!set.isEmpty() && QDir::isAbsolutePath(set))
+        return QDir::cleanPath(set);
+    return QDir::homePath() + QStringLiteral("/.local/share");
 }
 
 QString DataFolderFor(const QString& appFolder)
@@ -39,8 +48,7 @@ QString DataFolderFor(const QString& appFolder)
     const bool packaged = QFileInfo(appFolder).canonicalFilePath().startsWith(QStringLiteral("/usr/"));
     if (!packaged && QFileInfo(appFolder).isWritable())
         return appFolder;
-    const QString home = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString folder = home + QStringLiteral("/Quillby");
+    const QString folder = UserDataHome() + QStringLiteral("/Quillby");
     QDir().mkpath(folder);
     const QString database = folder + QStringLiteral("/Quillby.mdb");
     // Copied beside under a temporary name and renamed, so an interrupted first start never

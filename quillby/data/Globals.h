@@ -21,8 +21,12 @@ extern bool NewListCreated;         // set by the new-list window
 } // namespace Globals
 
 // The connection string of the database in a folder:
-// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<folder>/Quillby.mdb;".
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=<folder>/Quillby.mdb;", the path quoted when
+// it holds a ';' or a quote, or begins or ends with a blank (Connection::QuoteValue).
 QString ConnectionStringFor(const QString& folder);
+
+// The user's data folder: $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+QString UserDataHome();
 
 // Where the database, its lock and the recordings live for a program in appFolder: appFolder
 // itself when the program may write there (a per-user installation) and the folder is not

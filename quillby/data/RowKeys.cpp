@@ -1,6 +1,8 @@
 #include "RowKeys.h"
 
+#include "Globals.h"
 #include "Recordset.h"
+#include "Statements.h"
 
 #include <QCoreApplication>
 #include <cmath>
@@ -37,4 +39,11 @@ QString SkippedRows::Message() const
     return QCoreApplication::translate("RowKeys",
                                        "Some rows of the database are damaged and were left out: %1.")
         .arg(rows_.join(QStringLiteral(", ")));
+}
+
+void AddListsOutOfKeyRange(SkippedRows& skipped)
+{
+    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS_OUT_OF_KEY_RANGE), Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext())
+        skipped.Add(QStringLiteral("LISTS"), rs);
 }

@@ -18,6 +18,7 @@ std::optional<int32_t> RowKey(const Recordset& rs, const QString& column);
 class SkippedRows {
 public:
     void Add(const QString& table, const Recordset& rs);
+    void Add(const SkippedRows& other) { rows_ << other.rows_; }
     bool empty() const { return rows_.isEmpty(); }
     // "" when nothing was left out.
     QString Message() const;
@@ -25,3 +26,7 @@ public:
 private:
     QStringList rows_;
 };
+
+// The lists a view that walks the lists by key never reaches (an empty LIST_ID, text, a number
+// beyond every identifier), added to skipped. Throws DbError.
+void AddListsOutOfKeyRange(SkippedRows& skipped);

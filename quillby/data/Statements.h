@@ -58,6 +58,11 @@ inline constexpr const char* SELECT_LIST_GRID_ROWS_UNCOUNTED =
     " FROM LISTS ";
 inline constexpr const char* WHERE_LIST_ID_UP_TO = " WHERE LIST_ID <= ";
 inline constexpr const char* WHERE_LIST_ID_BELOW = " WHERE LIST_ID < ";
+// The lists a walk down the key index never reaches: an empty LIST_ID, or one that sorts above
+// every identifier (text, a blob, a number too large). A view names them as damaged.
+inline constexpr const char* SELECT_LISTS_OUT_OF_KEY_RANGE =
+    " SELECT _rowid_ AS ROW_NUMBER, LIST_ID FROM LISTS "
+    " WHERE LIST_ID IS NULL OR LIST_ID > 2147483647 ";
 // The newest usable key: a damaged LIST_ID (text, too large) is never the start of the grid.
 inline constexpr const char* MAX_LIST_ID =
     " SELECT LIST_ID AS LAST_ID FROM LISTS  WHERE LIST_ID BETWEEN 1 AND 2147483647 "

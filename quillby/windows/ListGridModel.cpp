@@ -91,7 +91,14 @@ void ListGridModel::Load()
     }
     more_ = true;
     endResetModel();
-    FetchBlock();
+    // Named with the first block: the walk down the key index never meets these lists.
+    SkippedRows unreachable;
+    try {
+        AddListsOutOfKeyRange(unreachable);
+    } catch (const DbError& e) {
+        LogDbError(e); // the grid's own statements meet the same failure and report it
+    }
+    FetchBlock(unreachable);
 }
 
 void ListGridModel::Clear()
@@ -124,7 +131,7 @@ void ListGridModel::fetchMore(const QModelIndex& parent)
         FetchBlock();
 }
 
-void ListGridModel::FetchBlock()
+void ListGridModel::FetchBlock(const SkippedRows& alsoSkipped)
 {
     // The next lists below the last one read, through the key index (no OFFSET to walk).
     const QString below = lastKey_.isEmpty()
@@ -151,6 +158,7 @@ void ListGridModel::FetchBlock()
             ReportLater(QString::fromLocal8Bit(e.what()));
         }
     }
+    skipped.Add(alsoSkipped);
     if (!skipped.empty())
         ReportLater(skipped.Message());
     more_ = read && returned == kBlockRows;

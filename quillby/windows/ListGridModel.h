@@ -1,4 +1,6 @@
 #pragma once
+#include "RowKeys.h"
+
 #include <QAbstractTableModel>
 #include <QString>
 #include <cstdint>
@@ -54,8 +56,9 @@ private:
 
     Row& At(int row);
     // Reads the next block of stored lists, inserted above the lists added since. A failure
-    // ends the reading and is reported once, after the view has finished painting.
-    void FetchBlock();
+    // ends the reading and is reported once, after the view has finished painting, together
+    // with the damaged rows the block left out and alsoSkipped.
+    void FetchBlock(const SkippedRows& alsoSkipped = SkippedRows());
     // Reads blocks until the row exists or the stored lists end.
     void FetchThrough(int row) const;
 

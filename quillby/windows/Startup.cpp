@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "AppFunctions.h"
+#include "DatabaseFileLock.h"
 #include "FormHelpers.h"
 #include "Globals.h"
 #include "MsgBox.h"
@@ -81,19 +82,35 @@ bool ClearStaleLock(QLockFile& lock, const QString& path)
 }
 } // namespace
 
-bool LockDatabase(QLockFile& lock, const QString& path)
+bool LockDatabase(QLockFile& lock, const QString& path, DatabaseFileLock* fileLock)
 {
-    return DatabaseLockAttempt(lock, path).Taken();
+    return DatabaseLockAttempt(lock, path, fileLock).Taken();
 }
 
-DatabaseLockAttempt::DatabaseLockAttempt(QLockFile& lock, const QString& path)
-    : lock_(lock), path_(path)
+DatabaseLockAttempt::DatabaseLockAttempt(QLockFile& lock, const QString& path,
+                                         DatabaseFileLock* fileLock)
+    : lock_(lock), path_(path), fileLock_(fileLock)
 {
     lock_.setStaleLockTime(0); // stale only when its program is gone, never by age
     first_ = std::async(std::launch::async, [&lock] { return lock.tryLock(0); });
 }
 
 bool DatabaseLockAttempt::Taken()
+{
+    if (!LockFileTaken())
+        return false;
+    if (!fileLock_)
+        return true;
+    // The lock file is named after one path to the database; another hard link to the same
+    // file names another lock file, so the file's own lock decides.
+    const QString database = path_.endsWith(QStringLiteral(".lock")) ? path_.chopped(5) : path_;
+    if (fileLock_->Take(database) != DatabaseFileLock::Result::HeldElsewhere)
+        return true;
+    lock_.unlock();
+    return false;
+}
+
+bool DatabaseLockAttempt::LockFileTaken()
 {
     if (first_.get())
         return true;

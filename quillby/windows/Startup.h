@@ -3,17 +3,20 @@
 #include <QString>
 #include <future>
 
+class DatabaseFileLock;
 class QLockFile;
 class QWidget;
 
 // The lock file that keeps a second Quillby off the database of an application folder: beside
-// the database file with links resolved, so every path to one file meets one lock.
+// the database file with links resolved, so that a Quillby on another computer finds it too.
+// A hard link resolves to itself: fileLock, on the database file, covers every path.
 QString DatabaseLockPath(const QString& appFolder);
-// Takes the lock at path; false when another running Quillby holds it. A lock whose program
+// Takes the lock at path, and with fileLock the lock on the database file the lock file
+// belongs to; false when another running Quillby holds either. A lock file whose program
 // has ended, or that is empty, unreadable or a folder, is taken over; one written on another
 // computer is taken over when the user says that computer no longer uses the database. A
 // folder where no lock can be written is left to the database's own messages.
-bool LockDatabase(QLockFile& lock, const QString& path);
+bool LockDatabase(QLockFile& lock, const QString& path, DatabaseFileLock* fileLock = nullptr);
 
 // LockDatabase with its first attempt started at once on another thread: that attempt writes
 // the lock file and waits for the disk to keep it, about as long as building the main window
@@ -21,12 +24,16 @@ bool LockDatabase(QLockFile& lock, const QString& path);
 // does, messages included, on the calling thread; it is called once.
 class DatabaseLockAttempt {
 public:
-    DatabaseLockAttempt(QLockFile& lock, const QString& path);
+    DatabaseLockAttempt(QLockFile& lock, const QString& path,
+                        DatabaseFileLock* fileLock = nullptr);
     bool Taken();
 
 private:
+    bool LockFileTaken();
+
     QLockFile& lock_;
     QString path_;
+    DatabaseFileLock* fileLock_;
     std::future<bool> first_;
 };
 

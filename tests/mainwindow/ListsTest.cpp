@@ -375,3 +375,26 @@ TEST_F(MainWindow, DamagedListRowsAreLeftOutAndNamedOnce)
     EXPECT_TRUE(boxes.texts[0].contains("damaged")) << boxes.texts[0].toStdString();
     EXPECT_TRUE(boxes.texts[0].contains("LISTS row ")) << boxes.texts[0].toStdString();
 }
+
+// A list whose key the walk down the grid's key index never reaches (empty, text, a blob, a
+// number beyond every identifier) is named as damaged like any other, even when it is the
+// only damaged row and the good lists all show.
+TEST_F(MainWindow, ListsBeyondTheKeyRangeAreNamedAsDamaged)
+{
+    AddList(1, QDate(2004, 6, 11));
+    Start();
+    for (const char* key : {"NULL", "'abc'", "''", "x'01'", "99999999999", "'7'||'x'"}) {
+        Exec(QStringLiteral("INSERT INTO LISTS (rowid, LIST_ID, TEST_DATE) VALUES (50, %1, "
+                            "'2004-06-04')")
+                 .arg(QString::fromLatin1(key)));
+        MsgBoxRecorder boxes(MsgResult::OK);
+        window.LoadWordLists();
+        EXPECT_EQ(window.ListRowCount(), 1) << key;
+        QTest::qWait(50); // the message comes after painting
+        ASSERT_EQ(boxes.texts.size(), 1) << key;
+        EXPECT_TRUE(boxes.texts[0].contains("Some rows of the database are damaged and were "
+                                            "left out: LISTS row 50."))
+            << key << ": " << boxes.texts[0].toStdString();
+        Exec(QStringLiteral("DELETE FROM LISTS WHERE rowid = 50"));
+    }
+}

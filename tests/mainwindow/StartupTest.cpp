@@ -1,5 +1,6 @@
 #include "GuiTestUtil.h"
 
+#include "DatabaseFileLock.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"
@@ -18,6 +19,7 @@
 #include <deque>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 // Starts the main program's window on a test folder, answering each old-list prompt with
@@ -216,6 +218,34 @@ TEST(StartSequenceFailure, ALinkedDatabaseSharesTheLockOfItsFile)
     const QString otherLock = DatabaseLockPath(other.path());
     QLockFile second(otherLock);
     EXPECT_FALSE(LockDatabase(second, otherLock));
+}
+
+// Two folders whose Quillby.mdb are hard links of one file have lock files of their own; the
+// lock on the file itself keeps the second program off, and leaves its lock file free.
+TEST(StartSequenceFailure, AHardLinkedDatabaseMeetsTheLockOfItsFile)
+{
+    QTemporaryDir home;
+    QTemporaryDir other;
+    QFile(home.path() + "/Quillby.mdb").open(QIODevice::WriteOnly);
+    ASSERT_EQ(link(QFile::encodeName(home.path() + "/Quillby.mdb").constData(),
+                   QFile::encodeName(other.path() + "/Quillby.mdb").constData()),
+              0);
+    const QString homeLock = DatabaseLockPath(home.path());
+    const QString otherLock = DatabaseLockPath(other.path());
+    ASSERT_NE(homeLock, otherLock);
+    QLockFile first(homeLock);
+    DatabaseFileLock firstFile;
+    ASSERT_TRUE(LockDatabase(first, homeLock, &firstFile));
+    QLockFile second(otherLock);
+    DatabaseFileLock secondFile;
+    EXPECT_FALSE(LockDatabase(second, otherLock, &secondFile));
+    EXPECT_FALSE(second.isLocked());
+    EXPECT_FALSE(QFile::exists(otherLock));
+
+    firstFile.Release();
+    first.unlock();
+    EXPECT_TRUE(LockDatabase(second, otherLock, &secondFile));
+    EXPECT_TRUE(secondFile.Held());
 }
 
 // Locks left by a crash or damaged by hand never keep Quillby from starting; one written by
