@@ -82,7 +82,12 @@ QStringList ShortcutFolders()
 
 QString UserDataFolder()
 {
-    return WithoutTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    // A relative XDG_DATA_HOME is invalid by the XDG rules and ignored, as Quillby ignores it:
+    // Setup must suggest the folder where Quillby will look for its data.
+    const QString set = qEnvironmentVariable("XDG_DATA_HOME");
+    if (!set.isEmpty() && QDir::isAbsolutePath(set))
+        return WithoutTrailingSeparator(QDir::cleanPath(set));
+    return QDir::homePath() + QStringLiteral("/.local/share");
 }
 
 QString SharedDataFolder()

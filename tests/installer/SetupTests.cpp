@@ -334,6 +334,13 @@ TEST_F(SetupTest, AFreshAccountGetsItsDataMenuAndDesktopFoldersAndTheDataFolderS
         EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/.local")));
         EXPECT_FALSE(QFileInfo::exists(home + QStringLiteral("/Desktop")));
     }
+    DeleteAllWindows();
+    {
+        // A relative data folder setting is ignored, as Quillby ignores it.
+        const QString home = Path(QStringLiteral("relative"));
+        FreshAccount account(home, QStringLiteral("relative/share"));
+        ExpectFolderPageOffersTheUsersFolders(home + QStringLiteral("/.local/share"), home + QStringLiteral("/Desktop"));
+    }
 }
 
 // --- Data-access check ------------------------------------------------------------------
