@@ -44,6 +44,8 @@ with Journey("first_list") as journey:
     app.step("closing the list editor with a word typed asks first; Cancel keeps both open")
     app.type_into(app.window("New Word").find("text", "Word"), "after")
     app.close_window(app.window("Edit Word List"))
+    app.message_box()
+    journey.screenshot("unsaved_word_question")
     app.answer_message("Cancel", expect="This word has not been saved.")
     app.window("Edit Word List")
     expect_equal(field(app.window("New Word"), "Word"), "after", "the typing, still there")
