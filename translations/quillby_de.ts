@@ -633,6 +633,14 @@
         <translation>Das Wort wurde gespeichert, aber seine Aufnahme konnte nicht geschrieben werden nach<byte value="xd"/>%1<byte value="xd"/>(der Datenträger ist vielleicht voll oder schreibgeschützt). Eine frühere Aufnahme bleibt erhalten, und die neue Aufnahme bleibt hier, bis Sie erneut speichern oder dieses Fenster schließen.</translation>
     </message>
     <message>
+        <source>The recording could not be saved to<byte value="xd"/>%1<byte value="xd"/>(the disk may be full or read-only). Please make room and record again.</source>
+        <translation>Die Aufnahme konnte nicht gespeichert werden nach<byte value="xd"/>%1<byte value="xd"/>(der Datenträger ist vielleicht voll oder schreibgeschützt). Bitte schaffen Sie Platz und nehmen Sie noch einmal auf.</translation>
+    </message>
+    <message>
+        <source>This word has not been saved.<byte value="xd"/>Do you want to save it before closing?</source>
+        <translation>Dieses Wort wurde noch nicht gespeichert.<byte value="xd"/>Möchten Sie es vor dem Schließen speichern?</translation>
+    </message>
+    <message>
         <source>Word</source>
         <translation>Wort</translation>
     </message>

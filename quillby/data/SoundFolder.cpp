@@ -11,9 +11,32 @@
 #include <QSet>
 #include <csignal>
 #include <exception>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 int g_markDepth = 0;
+
+const QString kCopySide = QStringLiteral(".copying.part");
+const QString kReplacedSide = QStringLiteral(".replaced.part");
+
+std::filesystem::path FsPath(const QString& path)
+{
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString SideFile(const QString& beside, const QString& name)
+{
+    return QFileInfo(beside).absolutePath() + QLatin1Char('/') + name;
+}
+
+// Renames over an existing file in one step (QFile::rename refuses an existing target).
+bool RenameReplacing(const QString& from, const QString& to)
+{
+    std::error_code error;
+    std::filesystem::rename(FsPath(from), FsPath(to), error);
+    return !error;
+}
 
 // The upper-case texts of all words: the names of the recordings in use. Read only after an
 // interrupted change, so a normal start never walks the words.
@@ -34,6 +57,85 @@ bool IsRecordingName(const QString& fileName)
     return !text.isEmpty() && text == text.toUpper() && WordCanHaveRecording(text);
 }
 } // namespace
+
+bool CopyFileReplacing(const QString& from, const QString& to)
+{
+    // The side file has a short name of its own: the target's may be as long as allowed.
+    const QString side = SideFile(to, kCopySide);
+    QFile::remove(side);
+    if (!QFile::copy(from, side) || !RenameReplacing(side, to)) {
+        QFile::remove(side);
+        return false;
+    }
+    return true;
+}
+
+RecordingReplacement::~RecordingReplacement()
+{
+    if (!target_.isEmpty())
+        Undo();
+}
+
+// A second name for the target's file, so the target itself never goes missing meanwhile.
+bool RecordingReplacement::KeepAside(const QString& target)
+{
+    aside_.clear();
+    if (!QFileInfo(target).isFile())
+        return true;
+    const QString aside = SideFile(target, kReplacedSide);
+    QFile::remove(aside);
+    std::error_code error;
+    std::filesystem::create_hard_link(FsPath(target), FsPath(aside), error);
+    if (error && !QFile::copy(target, aside))
+        return false;
+    aside_ = aside;
+    return true;
+}
+
+bool RecordingReplacement::Replace(const QString& from, const QString& target)
+{
+    if (!KeepAside(target))
+        return false;
+    if (!CopyFileReplacing(from, target)) {
+        if (!aside_.isEmpty())
+            QFile::remove(aside_);
+        return false;
+    }
+    target_ = target;
+    return true;
+}
+
+bool RecordingReplacement::Remove(const QString& target)
+{
+    if (!QFileInfo(target).isFile())
+        return true;
+    if (!KeepAside(target))
+        return false;
+    if (!QFile::remove(target)) {
+        QFile::remove(aside_);
+        return false;
+    }
+    target_ = target;
+    return true;
+}
+
+void RecordingReplacement::Commit()
+{
+    if (!aside_.isEmpty())
+        QFile::remove(aside_);
+    target_.clear();
+    aside_.clear();
+}
+
+void RecordingReplacement::Undo()
+{
+    if (aside_.isEmpty())
+        QFile::remove(target_);
+    else
+        RenameReplacing(aside_, target_);
+    target_.clear();
+    aside_.clear();
+}
 
 QString SoundChangeMarkPath()
 {
@@ -57,8 +159,9 @@ QStringList CleanUpSoundFolder()
 {
     QStringList removed;
     const QDir folder(Globals::WavPath);
-    for (const QString& side : {TempWavPath(), folder.filePath(QStringLiteral(".copying.part")),
-                                Globals::DataPath + QStringLiteral("/.copying.part")}) {
+    for (const QString& side : {TempWavPath(), folder.filePath(kCopySide),
+                                folder.filePath(kReplacedSide),
+                                Globals::DataPath + QLatin1Char('/') + kCopySide}) {
         if (QFileInfo(side).isFile() && QFile::remove(side))
             removed << QFileInfo(side).fileName();
     }

@@ -10,6 +10,7 @@
 #include "RunningTests.h"
 #include "RevealedWord.h"
 #include "RowKeys.h"
+#include "Spelling.h"
 #include "Statements.h"
 #include "WavFiles.h"
 
@@ -188,11 +189,10 @@ void PracticeSession::Answer(const QString& typed)
     Guard([&] { CheckAnswer(answer); });
 }
 
-// Letter case counts only for a case-sensitive word; nothing else is normalised.
+// Letter case counts only for a case-sensitive word; nothing else is forgiven.
 void PracticeSession::CheckAnswer(const QString& answer)
 {
-    const bool correct = caseSensitive_ ? answer == currentWord_
-                                        : answer.toUpper() == currentWord_.toUpper();
+    const bool correct = SpellsWord(answer, currentWord_, caseSensitive_);
     ++attemptCount_;
     if (correct)
         AnswerCorrect(answer);

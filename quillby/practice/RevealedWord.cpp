@@ -1,5 +1,7 @@
 #include "RevealedWord.h"
 
+#include "Spelling.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -47,11 +49,11 @@ RetypeVerdict RevealedWord::Judge(const QString& typed) const
     if (!retypingRequired_)
         return Feedback(true, {}, {});
     const QString text = typed.trimmed();
-    const bool sameInUpperCase = text.toUpper() == word_.toUpper();
-    const bool correct = caseSensitive_ ? text == word_ : sameInUpperCase;
+    const bool sameButForCase = SpellsWord(text, word_, false);
+    const bool correct = caseSensitive_ ? SpellsWord(text, word_, true) : sameButForCase;
     if (correct)
         return Feedback(true, QCoreApplication::translate("PracticeSession", "Correct"), {});
-    if (caseSensitive_ && sameInUpperCase)
+    if (caseSensitive_ && sameButForCase)
         return Message(CaseSensitiveMessage());
     if (!caseSensitive_ && text.isEmpty())
         return Message(MustRetypeMessage());

@@ -4,13 +4,13 @@
 #include "Sound.h"
 #include "Speech.h"
 #include "WavFiles.h"
-
-#include <QFileInfo>
+#include "WavReader.h"
 
 namespace {
+// An empty or damaged file is no recording: the word falls back to the voice.
 bool RecordingExists(const QString& recording)
 {
-    return !recording.isEmpty() && QFileInfo(recording).isFile();
+    return !recording.isEmpty() && WavFileHasSound(recording);
 }
 } // namespace
 

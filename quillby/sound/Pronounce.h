@@ -10,8 +10,8 @@
 // Whether words without a recording are spoken now: the stored setting and a working engine.
 bool WillSpeakWords();
 
-// Whether a Pronounce button for this word has something to play: the recording file exists,
-// or the word (not blank) would be spoken.
+// Whether a Pronounce button for this word has something to play: the recording file holds
+// sound (an empty or damaged file counts as none), or the word (not blank) would be spoken.
 bool CanPlayOrSpeakWord(const QString& word, const QString& recording);
 // The same for the word's own recording, WordWavFile(word).
 bool CanPlayOrSpeakWord(const QString& word);

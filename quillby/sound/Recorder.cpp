@@ -12,6 +12,7 @@
 #include "AppFunctions.h"
 #include "AudioDevices.h"
 #include "PcmConvert.h"
+#include "WavReader.h"
 #include "WavWriter.h"
 
 #include <QAudioSource>
@@ -201,7 +202,7 @@ void StartRecording()
         ReleaseCapture(worker); // runs once Qt lets the opening go
 }
 
-void StopRecording(const QString& path)
+bool StopRecording(const QString& path)
 {
     Recorder& r = TheRecorder();
     r.recording = false;
@@ -215,9 +216,14 @@ void StopRecording(const QString& path)
     }
     ProcessEvents(6);
     DeleteFileQuietly(path);
-    if (!samples.isEmpty())
-        WriteWavFile(path, samples);
+    bool written = true;
+    if (!samples.isEmpty()) {
+        written = WriteWavFile(path, samples) && WavFileHasSound(path);
+        if (!written)
+            DeleteFileQuietly(path);
+    }
     ProcessEvents(6);
+    return written;
 }
 
 void CloseRecorder()

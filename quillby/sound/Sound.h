@@ -15,8 +15,10 @@ void InitSound();
 void StartRecording();
 // Stops the recording and writes it to path as a WAV file, replacing any file there. The
 // recorder stays open until the next StartRecording or CloseRecorder. With nothing recorded,
-// no file is written (an earlier file at path is deleted all the same).
-void StopRecording(const QString& path);
+// no file is written (an earlier file at path is deleted all the same). Returns false only
+// when sound was recorded but could not be written (a full or read-only disk): then no file
+// is left at path, never an empty or partial one.
+bool StopRecording(const QString& path);
 // Closes the recorder, discarding anything not saved.
 void CloseRecorder();
 // True between StartRecording and StopRecording/CloseRecorder.

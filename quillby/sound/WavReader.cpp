@@ -112,6 +112,12 @@ std::optional<WavSound> ParseWav(const QByteArray& b)
     return std::nullopt;
 }
 
+bool WavFileHasSound(const QString& path)
+{
+    const std::optional<WavSound> sound = ReadWavFile(path);
+    return sound && !sound->samples.isEmpty();
+}
+
 std::optional<WavSound> ReadWavFile(const QString& path)
 {
     QFile file(path);

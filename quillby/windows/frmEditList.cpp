@@ -465,6 +465,11 @@ void frmEditList::GridMouseDown(QMouseEvent* event)
 
 void frmEditList::closeEvent(QCloseEvent* event)
 {
+    // A word being typed is not dropped unasked.
+    if (auto* editor = frmEditWord::instance(); editor && !editor->ConfirmClose()) {
+        event->ignore();
+        return;
+    }
     if (g_instance == this)
         g_instance = nullptr;
     // The word editor closes with the list editor; this window takes no more notices.

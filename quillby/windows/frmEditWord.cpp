@@ -14,6 +14,7 @@
 #include "Twips.h"
 #include "SoundFolder.h"
 #include "WavFiles.h"
+#include "WavReader.h"
 #include "frmMessage.h"
 
 #include <QCheckBox>
@@ -33,36 +34,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <filesystem>
-#include <system_error>
-
 namespace {
 frmEditWord* g_instance = nullptr;
 
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
-
-// Copies a file over another through a side file and an atomic rename, so a failed copy
-// (full or read-only disk) leaves the target as it was. The side file has a short name of its
-// own: the target's name may already be as long as the file system allows.
-// Returns whether the copy is in place.
-bool CopyReplacing(const QString& from, const QString& to)
-{
-    const QString side = QFileInfo(to).absolutePath() + QStringLiteral("/.copying.part");
-    QFile::remove(side);
-    if (!QFile::copy(from, side)) {
-        QFile::remove(side);
-        return false;
-    }
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(side).toStdString(),
-                            QFile::encodeName(to).toStdString(), error);
-    if (error) {
-        QFile::remove(side);
-        return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -115,6 +91,18 @@ QString frmEditWord::NoRecordingMessage()
         "This word can not have a recording: its text can not be used as the name of a sound "
         "file (it holds a character such as / or \\, or it is too long).\r"
         "The word can still be saved without a recording.");
+}
+
+QString frmEditWord::UnsavedWordQuestion()
+{
+    return tr("This word has not been saved.\rDo you want to save it before closing?");
+}
+
+QString frmEditWord::RecordingFailedMessage(const QString& path)
+{
+    return tr("The recording could not be saved to\r%1\r"
+              "(the disk may be full or read-only). Please make room and record again.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString frmEditWord::RecordingNotStoredMessage(const QString& path)
@@ -238,6 +226,38 @@ void frmEditWord::SetTabOrder()
 
 bool frmEditWord::IsRecording() const { return Timer1->isActive(); }
 
+bool frmEditWord::HasUnsavedWord() const
+{
+    return newRecording_ || IsRecording() || WordText() != storedWord_ ||
+           txtDefinition->toPlainText().trimmed() != storedDefinition_ ||
+           txtSentence->toPlainText().trimmed() != storedSentence_ ||
+           chkCaseSensitive->isChecked() != storedCaseSensitive_;
+}
+
+void frmEditWord::RememberStored()
+{
+    storedWord_ = wordId_ > 0 ? WordText() : QString();
+    storedDefinition_ = txtDefinition->toPlainText().trimmed();
+    storedSentence_ = txtSentence->toPlainText().trimmed();
+    storedCaseSensitive_ = chkCaseSensitive->isChecked();
+}
+
+bool frmEditWord::ConfirmClose()
+{
+    if (!HasUnsavedWord())
+        return true;
+    raise();
+    activateWindow();
+    switch (MsgBox(UnsavedWordQuestion(), MsgButtons::YesNoCancel, MsgIcon::Question, this)) {
+    case MsgResult::Yes:
+        return SaveFromWindow();
+    case MsgResult::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
 QColor frmEditWord::IndicatorColor() const { return indicatorColor_; }
 
 void frmEditWord::SetIndicatorColor(const QColor& color)
@@ -287,6 +307,7 @@ void frmEditWord::SetWordID(int32_t wordId)
         txtSentence->clear();
         newRecording_ = false;
         DeleteFileQuietly(TempWavPath());
+        RememberStored();
         return;
     }
     setWindowTitle(tr("Edit Word %1").arg(GetWordText(wordId)));
@@ -306,11 +327,19 @@ void frmEditWord::LoadWordDetails()
         txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
         txtSentence->setPlainText(rs.Field("SENTENCE").toText());
         chkCaseSensitive->setChecked(TextToCheckValue(rs.Field("CASE_SENSITIVE").toText()) == 1);
-        const QString stored = WordWavFile(txtWord->text());
-        SetWavButtonsEnabled(!stored.isEmpty() && QFile::exists(stored) &&
-                             CopyReplacing(stored, TempWavPath()));
+        RestoreStoredRecording(txtWord->text());
     }
     rs.Close();
+    RememberStored();
+}
+
+// The stored recording of the word's stored text becomes the working copy again; an empty or
+// damaged file is no recording (it stays on the disk until a new take replaces it).
+void frmEditWord::RestoreStoredRecording(const QString& storedText)
+{
+    const QString stored = wordId_ > 0 ? WordWavFile(storedText) : QString();
+    SetWavButtonsEnabled(!stored.isEmpty() && WavFileHasSound(stored) &&
+                         CopyFileReplacing(stored, TempWavPath()));
 }
 
 void frmEditWord::cmdRecord_Click()
@@ -332,10 +361,16 @@ void frmEditWord::cmdRecord_Click()
 
 void frmEditWord::cmdStop_Click()
 {
-    StopRecording(TempWavPath());
+    const bool written = StopRecording(TempWavPath());
     ShowIdle();
     SetWavButtonsEnabled(true);
     cmdRecord->setFocus();
+    if (written)
+        return;
+    // The take is lost: saving must not take that for "no recording" and remove the stored one.
+    newRecording_ = false;
+    Guarded([&] { RestoreStoredRecording(GetWordText(wordId_)); });
+    MsgBox(RecordingFailedMessage(TempWavPath()), MsgButtons::OK, MsgIcon::Exclamation, this);
 }
 
 void frmEditWord::Timer1_Timer()
@@ -357,7 +392,9 @@ void frmEditWord::UpdateSpeakButton()
     cmdSpeak->setEnabled(speechOn_ && !WordText().isEmpty());
 }
 
-void frmEditWord::cmdSaveWord_Click()
+void frmEditWord::cmdSaveWord_Click() { SaveFromWindow(); }
+
+bool frmEditWord::SaveFromWindow()
 {
     // A save while the microphone is open first stops the recording and keeps it, so the
     // word is never stored with the microphone still running behind the window.
@@ -367,8 +404,10 @@ void frmEditWord::cmdSaveWord_Click()
     txtDefinition->setPlainText(txtDefinition->toPlainText().trimmed());
     txtSentence->setPlainText(txtSentence->toPlainText().trimmed());
     if (!ValidateForSave())
-        return;
-    Guarded([&] { SaveWord(); });
+        return false;
+    bool stored = false;
+    Guarded([&] { stored = SaveWord(); });
+    return stored;
 }
 
 bool frmEditWord::ValidateForSave()
@@ -380,7 +419,7 @@ bool frmEditWord::ValidateForSave()
         txtWord->setFocus();
         return false;
     }
-    const bool haveRecording = QFile::exists(TempWavPath());
+    const bool haveRecording = WavFileHasSound(TempWavPath());
     const bool canKeepRecording = haveRecording && WordCanHaveRecording(txtWord->text());
     if (haveRecording && !canKeepRecording)
         MsgBox(NoRecordingMessage(), MsgButtons::OK, MsgIcon::None, this);
@@ -397,19 +436,21 @@ bool frmEditWord::ValidateForSave()
     return true;
 }
 
-void frmEditWord::SaveWord()
+bool frmEditWord::SaveWord()
 {
     txtWord->setText(txtWord->text().trimmed());
     // Files before rows: a crash between the steps leaves an extra file, which the next start
-    // removes, never a word whose recording is gone.
+    // removes, never a word whose recording is gone. A row that is not written (a locked
+    // database) takes the file change back with it.
     SoundChangeMark mark;
-    const bool recordingStored = StoreRecording();
+    RecordingReplacement files;
+    const bool recordingStored = StoreRecording(files);
     CrashPoint("word-recording-stored");
-    const bool created = StoreWordRow();
-    AfterSave(created, recordingStored);
+    const bool created = StoreWordRow(files);
+    return AfterSave(created, recordingStored);
 }
 
-bool frmEditWord::StoreWordRow()
+bool frmEditWord::StoreWordRow(RecordingReplacement& files)
 {
     const bool created = wordId_ <= 0;
     const int32_t id = created ? GetNextID(IdCode::WORD_ID) : wordId_;
@@ -417,21 +458,15 @@ bool frmEditWord::StoreWordRow()
     // file removed after, so neither a failed write nor a crash detaches the recording.
     const QString oldText = created ? QString() : GetWordText(id);
     const bool renameRecording = !created && !newRecording_;
-    const bool copied = renameRecording && CopyRecording(oldText, txtWord->text());
+    const bool moved = renameRecording && CopyRecording(oldText, txtWord->text(), files);
     CrashPoint("word-recording-copied");
 
-    try {
-        WriteWordRow(id);
-    } catch (...) {
-        // The row keeps the old text: the copy made for the new one goes again.
-        if (copied && !WordTextInUse(txtWord->text(), id))
-            DeleteFileQuietly(WordWavFile(txtWord->text()));
-        throw;
-    }
+    WriteWordRow(id);
+    files.Commit();
     wordId_ = id;
     CrashPoint("word-row-stored");
 
-    if (copied)
+    if (moved)
         RemoveRecordingIfUnused(oldText);
     return created;
 }
@@ -455,7 +490,7 @@ void frmEditWord::WriteWordRow(int32_t id)
 
 // A new recording replaces the stored one; after Record, Stop and Delete it removes it.
 // False when the new recording could not be written (it then stays in Temp.wav).
-bool frmEditWord::StoreRecording()
+bool frmEditWord::StoreRecording(RecordingReplacement& files)
 {
     if (!newRecording_)
         return true;
@@ -463,16 +498,19 @@ bool frmEditWord::StoreRecording()
     if (target.isEmpty())
         return true;
     if (!QFile::exists(TempWavPath())) {
-        DeleteFileQuietly(target);
+        files.Remove(target);
         return true;
     }
-    if (CopyReplacing(TempWavPath(), target))
+    // An empty or damaged take is never stored; the stored recording stays.
+    if (!WavFileHasSound(TempWavPath()))
+        return true;
+    if (files.Replace(TempWavPath(), target))
         return true;
     MsgBox(RecordingNotStoredMessage(target), MsgButtons::OK, MsgIcon::Exclamation, this);
     return false;
 }
 
-void frmEditWord::AfterSave(bool created, bool recordingStored)
+bool frmEditWord::AfterSave(bool created, bool recordingStored)
 {
     // From here on nothing may undo the save: failures of the notices are ignored.
     int32_t id = wordId_;
@@ -487,11 +525,12 @@ void frmEditWord::AfterSave(bool created, bool recordingStored)
     // A recording that could not be written stays in the editor for another Save.
     if (!recordingStored) {
         setWindowTitle(tr("Edit Word %1").arg(txtWord->text()));
-        return;
+        RememberStored(); // the row is stored; the take still is not
+        return false;
     }
     if (!created) {
         close();
-        return;
+        return true;
     }
     txtWord->clear();
     txtDefinition->clear();
@@ -501,18 +540,23 @@ void frmEditWord::AfterSave(bool created, bool recordingStored)
     DeleteFileQuietly(TempWavPath());
     SetWordID(0);
     txtWord->setFocus();
+    return true;
 }
 
 void frmEditWord::ChangeWavNameIfNeeded()
 {
     const QString oldText = GetWordText(wordId_);
     SoundChangeMark mark;
-    if (CopyRecording(oldText, txtWord->text()))
+    RecordingReplacement files;
+    const bool moved = CopyRecording(oldText, txtWord->text(), files);
+    files.Commit();
+    if (moved)
         RemoveRecordingIfUnused(oldText);
     newRecording_ = false;
 }
 
-bool frmEditWord::CopyRecording(const QString& oldText, const QString& newText)
+bool frmEditWord::CopyRecording(const QString& oldText, const QString& newText,
+                                RecordingReplacement& files)
 {
     if (oldText.toUpper() == newText.toUpper())
         return false;
@@ -523,7 +567,10 @@ bool frmEditWord::CopyRecording(const QString& oldText, const QString& newText)
     // Without a place for the copy the recording stays where it is.
     if (newFile.isEmpty())
         return false;
-    if (!CopyReplacing(oldFile, newFile)) {
+    // Another word's recording of the new text is never replaced: the renamed word joins it.
+    if (QFileInfo(newFile).isFile() && WordTextInUse(newText, wordId_))
+        return true;
+    if (!files.Replace(oldFile, newFile)) {
         MsgBox(RecordingNotStoredMessage(newFile), MsgButtons::OK, MsgIcon::Exclamation, this);
         return false;
     }

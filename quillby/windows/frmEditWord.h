@@ -5,6 +5,7 @@
 #include <cstdint>
 
 class QAction;
+class RecordingReplacement;
 class QCheckBox;
 class QFrame;
 class QGroupBox;
@@ -45,10 +46,19 @@ public:
     void ChangeWavNameIfNeeded();
 
     bool IsRecording() const;
+    // Whether the window holds typing or a take that is not stored.
+    bool HasUnsavedWord() const;
+    // Before the window goes with the window that owns it: asks about an unsaved word. Yes
+    // saves it, No drops it, Cancel keeps it. True when the window may close (nothing unsaved,
+    // saved, or dropped); false when the parent cancelled or the save did not go through.
+    bool ConfirmClose();
+    static QString UnsavedWordQuestion();
     bool NewRecording() const { return newRecording_; }
 
     // Shown when a word's text cannot name a sound file.
     static QString NoRecordingMessage();
+    // Shown when Stop could not write what was recorded to the working file.
+    static QString RecordingFailedMessage(const QString& path);
     // Shown when a recording could not be written to its file.
     static QString RecordingNotStoredMessage(const QString& path);
 
@@ -101,29 +111,40 @@ private:
     void cmdSpeak_Click();
     void UpdateSpeakButton();
     void cmdSaveWord_Click();
+    // Save: true when the word and its recording are stored.
+    bool SaveFromWindow();
+    // What the window shows now counts as stored.
+    void RememberStored();
     void Timer1_Timer();
     bool ValidateForSave();
-    void SaveWord();
+    bool SaveWord();
     // Stores the row (steps of the save up to the recording); returns whether a word was created.
-    bool StoreWordRow();
+    bool StoreWordRow(RecordingReplacement& files);
     void WriteWordRow(int32_t id);
-    bool StoreRecording();
-    void AfterSave(bool created, bool recordingStored);
+    bool StoreRecording(RecordingReplacement& files);
+    bool AfterSave(bool created, bool recordingStored);
 
     void SetWavButtonsEnabled(bool enabled);
+    void RestoreStoredRecording(const QString& storedText);
     void ShowIdle();
     void DiscardRecording();
     void SetIndicatorColor(const QColor& color);
     QString WordText() const;
-    // Copies the recording of oldText to the name of newText (texts differing beyond case);
-    // true when a copy was made. The old file goes with RemoveRecordingIfUnused once the row
-    // carries the new text.
-    bool CopyRecording(const QString& oldText, const QString& newText);
+    // Copies the recording of oldText to the name of newText (texts differing beyond case),
+    // through files so that a row that is not written takes it back. True when the new name
+    // has the recording: copied, or another word's recording of the new text, which is never
+    // replaced. The old file then goes with RemoveRecordingIfUnused once the row carries the
+    // new text.
+    bool CopyRecording(const QString& oldText, const QString& newText,
+                       RecordingReplacement& files);
     void RemoveRecordingIfUnused(const QString& oldText);
 
     int32_t listId_ = 0;
     int32_t wordId_ = 0;
     bool newRecording_ = false;
+    // The stored word as the window last showed it, to tell unsaved typing.
+    QString storedWord_, storedDefinition_, storedSentence_;
+    bool storedCaseSensitive_ = false;
     bool speechOn_ = false; // words without a recording are spoken (read per word shown)
     QColor indicatorColor_;
 };

@@ -1,7 +1,11 @@
 #include "Globals.h"
 #include "Options.h"
+#include "SoundFolder.h"
 #include "WavFiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -80,4 +84,56 @@ TEST(TimeCombo, StoredValuesToChoiceTexts)
     EXPECT_EQ(TimeComboText(30), "15 Seconds");
     for (int v : {0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 30, 9999})
         EXPECT_EQ(TimeComboValue(TimeComboText(v)), v) << v;
+}
+
+// A recording change waits for its row: committed it stays, dropped (the row was not written)
+// everything is as before; no side file is left either way.
+TEST(RecordingReplacement, StaysOnCommitAndIsTakenBackOtherwise)
+{
+    struct Case {
+        const char* what;
+        bool targetBefore; // the target had a file
+        bool remove;       // Remove rather than Replace
+        bool commit;
+        const char* after; // the target's content afterwards, nullptr for no file
+    };
+    const Case cases[] = {
+        {"replace, committed", true, false, true, "new"},
+        {"replace, dropped", true, false, false, "old"},
+        {"new file, committed", false, false, true, "new"},
+        {"new file, dropped", false, false, false, nullptr},
+        {"remove, committed", true, true, true, nullptr},
+        {"remove, dropped", true, true, false, "old"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir dir;
+        const QString from = dir.filePath("Temp.wav");
+        const QString target = dir.filePath("APPLE.wav");
+        auto write = [](const QString& path, const QByteArray& bytes) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        write(from, "new");
+        if (c.targetBefore)
+            write(target, "old");
+        {
+            RecordingReplacement change;
+            ASSERT_TRUE(c.remove ? change.Remove(target) : change.Replace(from, target));
+            if (c.commit)
+                change.Commit();
+        }
+        QFile file(target);
+        if (c.after) {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), QByteArray(c.after));
+        } else {
+            EXPECT_FALSE(file.exists());
+        }
+        QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        left.removeOne("Temp.wav");
+        left.removeOne("APPLE.wav");
+        EXPECT_TRUE(left.isEmpty()) << left.join(", ").toStdString();
+    }
 }

@@ -1,6 +1,7 @@
 """A parent's first evening with Quillby: the shipped, empty database; a new list with two
 words (the word editor refuses a word without any clue, and a blank word); a practice test
-with a wrong answer, the revealed spelling retyped; the results with the word's attempts;
+with a wrong answer, the revealed spelling retyped; closing the list editor while a word
+is typed asks first; the results with the word's attempts;
 "Test Again?" and a second, perfect test; the past tests with their average; Exit."""
 
 from harness import Journey, expect, expect_equal
@@ -39,6 +40,15 @@ with Journey("first_list") as journey:
     app.type_into(editor.find("text", "Word"), "  friend ")
     app.click(editor.find("push button", "Save"))
     app.dismiss_notice("Word Saved")
+
+    app.step("closing the list editor with a word typed asks first; Cancel keeps both open")
+    app.type_into(app.window("New Word").find("text", "Word"), "after")
+    app.close_window(app.window("Edit Word List"))
+    app.message_box()
+    journey.screenshot("unsaved_word_question")
+    app.answer_message("Cancel", expect="This word has not been saved.")
+    app.window("Edit Word List")
+    expect_equal(field(app.window("New Word"), "Word"), "after", "the typing, still there")
 
     app.step("closing the word editor and the list editor shows the main window again")
     app.click(app.window("New Word").find("push button", "Cancel"))

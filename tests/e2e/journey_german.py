@@ -1,6 +1,7 @@
 """A parent on a German desktop (LANG=de_DE.UTF-8): the main window, its menus and two windows
 speak German, Qt's own buttons too, dates take the German short form, the stored settings stay
-English, and the German Exit ends the program with status 0."""
+English, a test judges "Straße" by letter case only (not "strasse", but "STRAẞE"), in the test
+and in the reveal window, and the German Exit ends the program with status 0."""
 
 import re
 
@@ -10,7 +11,8 @@ from quillby_steps import seed_list
 GERMAN = {"LANG": "de_DE.UTF-8", "LC_MESSAGES": "", "LC_ALL": "", "LANGUAGE": ""}
 
 with Journey("german") as journey:
-    seed_list(journey, 1, "2099-06-11", [(1, "Drachen", "er fliegt an einer Schnur")])
+    seed_list(journey, 1, "2099-06-11", [(1, "Drachen", "er fliegt an einer Schnur"),
+                                         (2, "Straße", "dort fahren Autos")])
     app = journey.start("Quillby", env=GERMAN)
 
     app.step("the main window's buttons, menus and grid are German")
@@ -29,6 +31,39 @@ with Journey("german") as journey:
     app.click(main.find("push button", "Liste löschen"))
     app.answer_message("Nein", expect="Möchten Sie diese Liste mit allen ihren Wörtern löschen?")
     expect_equal(len(journey.query("SELECT LIST_ID FROM LISTS")), 1, "the list after Nein")
+
+    app.step("a test: only letter case is forgiven, so ß is never ss")
+    app.click(main.find("push button", "Test"))
+    setup = app.window("Testeinstellung")
+    app.choose(setup.find("combo box", "Weiter zum nächsten Wort nach"), "1")
+    app.click(setup.find("push button", "Weiter"))
+    test = app.window("Test")
+
+    def answer(text, top, bottom):
+        app.set_text(test.find("text", "Wort"), text)
+        app.focus(test.find("text", "Wort"))
+        app.key("Return")
+        expect_equal(app.dismiss_notice(top, caption="Meldung...")[1], bottom,
+                     f"the notice after {text!r}")
+
+    answer("DRACHEN", "Richtig!", "Drachen")
+    answer("strasse", "Leider falsch", "")
+    reveal = app.window("Die richtige Antwort ist...")
+    box = reveal.find("text", "Schreib es ab:")
+    for typed, top in (("STRASSE", "Leider falsch"), ("STRAẞE", "Richtig!")):
+        app.set_text(box, typed)
+        app.focus(box)
+        app.key("Return")
+        app.dismiss_notice(top, caption="Meldung...")
+    app.wait_closed("Die richtige Antwort ist...")
+    app.click(app.window("Testergebnis").find("push button", "Schließen"))
+    app.answer_message("Nein", expect="Noch einmal testen?")
+    main = app.window("Quillby", role="frame")
+    guesses = journey.query("SELECT w.WORD, a.GUESS, a.RESULT FROM WORD_ATTEMPTS a "
+                            "JOIN WORDS w USING (WORD_ID) ORDER BY w.WORD_ID")
+    expect_equal([tuple(g.values()) for g in guesses],
+                 [("Drachen", "DRACHEN", "CORRECT"), ("Straße", "strasse", "INCORRECT")],
+                 "the stored answers")
 
     app.step("the options window in German; the saved day stays English in the database")
     app.click(main.find("push button", "Optionen"))

@@ -4,10 +4,13 @@
 #include "EditorFixture.h"
 
 #include "AudioHarness.h"
+#include "Globals.h"
 #include "WavFiles.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 using WithAudioServer = EditorTest;
 
@@ -55,4 +58,80 @@ TEST_F(WithAudioServer, SpokenWordIsRecordedStoredAndPlayedBack)
     listEditor->cmdPronounce->click();
     RunEventsFor(int(seconds * 1000) + 1000);
     EXPECT_GT(listener.StopAndPeak(), 1000);
+}
+
+namespace {
+// A tiny file system of its own, filled to the last byte: a full disk. Needs the right to
+// mount (root); empty path otherwise.
+class FullDisk {
+public:
+    FullDisk()
+    {
+        if (!dir_.isValid() || !Run({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs",
+                                     dir_.path()}))
+            return;
+        mounted_ = true;
+        QFile fill(dir_.filePath("fill"));
+        if (fill.open(QIODevice::WriteOnly)) {
+            const QByteArray block(4096, '\0');
+            while (fill.write(block) == block.size() && fill.flush()) {
+            }
+        }
+    }
+    ~FullDisk()
+    {
+        if (mounted_)
+            Run({"umount", dir_.path()});
+    }
+    QString path() const { return mounted_ ? dir_.path() : QString(); }
+
+private:
+    static bool Run(const QStringList& command)
+    {
+        QProcess p;
+        p.start(command.front(), command.mid(1));
+        return p.waitForFinished(10000) && p.exitStatus() == QProcess::NormalExit &&
+               p.exitCode() == 0;
+    }
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+} // namespace
+
+// A word recorded while the disk is full: Stop says the recording failed, and saving keeps
+// the word's earlier recording instead of storing an empty one or removing it.
+TEST_F(WithAudioServer, ARecordingOnAFullDiskIsReportedAndNothingIsLost)
+{
+    if (TestMicFifo().isEmpty())
+        GTEST_SKIP() << "no test audio server (run under scripts/with-audio.sh)";
+    FullDisk disk;
+    if (disk.path().isEmpty())
+        GTEST_SKIP() << "no right to mount a small file system";
+    const QByteArray spoken = SpokenWord(QStringLiteral("owl"));
+    ASSERT_FALSE(spoken.isEmpty()) << "espeak-ng and sox make the spoken word";
+
+    const int32_t list = AddList();
+    const int32_t owl = AddWord(list, "owl");
+    const QByteArray voice = WriteRecording(Wav("OWL"), Samples(400, 10));
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, owl, &spy);
+    // The working file lives in the data folder; here that folder is the full disk.
+    const QString dataPath = Globals::DataPath;
+    Globals::DataPath = disk.path();
+    Click(editor->cmdRecord);
+    MicFeeder feeder(spoken);
+    ASSERT_TRUE(feeder.Start());
+    ASSERT_TRUE(RunEventsUntil([&] { return feeder.Finished(); }, 30000));
+    RunEventsFor(300);
+    Click(editor->cmdStop);
+
+    EXPECT_EQ(messages, QStringList{frmEditWord::RecordingFailedMessage(TempWavPath())});
+    EXPECT_FALSE(QFile::exists(TempWavPath())) << "no empty working file is kept";
+    messages.clear();
+    Save(editor);
+    Globals::DataPath = dataPath;
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+    EXPECT_EQ(StoredText(owl), "owl");
+    EXPECT_EQ(FileBytes(Wav("OWL")), voice) << "the earlier recording stays";
+    EXPECT_EQ(WavFolderEntries(), QStringList{"OWL.wav"});
 }

@@ -6,6 +6,7 @@
 #include "AppFunctions.h"
 #include "Connection.h"
 #include "Globals.h"
+#include "Recordset.h"
 #include "Speech.h"
 #include "Tasks.h"
 #include "frmLists.h"
@@ -304,12 +305,18 @@ TEST_P(PronounceWithSpeech, ListEditorOffersPronounceForARecordingOrAVoice)
     AddWord(list, "quiet");
     AddWord(list, "Loud");
     WriteRecording(Wav("LOUD"), Samples(200, 30));
+    AddWord(list, "hollow");
+    QFile(Wav("HOLLOW")).open(QIODevice::WriteOnly);
     auto* editor = OpenListEditor(list);
     EXPECT_EQ(editor->cmdPronounce->isEnabled(), GetParam().speaks);
     EXPECT_EQ(editor->cmdPronounce->toolTip(), "Hear the current recording");
     editor->cmdPronounce->click(); // returns at once, with or without a sound device
     editor->MSFlexGrid1->setCurrentCell(1, 0);
     EXPECT_TRUE(editor->cmdPronounce->isEnabled()) << "a recording is always played";
+    editor->cmdPronounce->click();
+    // An empty recording (a full disk) is none: the word is the voice's, as without a file.
+    editor->MSFlexGrid1->setCurrentCell(2, 0);
+    EXPECT_EQ(editor->cmdPronounce->isEnabled(), GetParam().speaks);
     editor->cmdPronounce->click();
 }
 
@@ -351,6 +358,64 @@ TEST_F(ListEditor, FileMenuAddsAWordAndCloses)
     EXPECT_EQ(frmEditList::instance(), nullptr);
     EXPECT_EQ(frmEditWord::instance(), nullptr) << "the word editor closes with its list";
     EXPECT_FALSE(QFile::exists(TempWavPath()));
+}
+
+// Closing the list editor while its word editor holds typing that is not stored asks the
+// word editor's own question first: Yes saves, No drops, Cancel keeps both windows open.
+TEST_F(ListEditor, ClosingWithAnUnsavedWordAsksFirst)
+{
+    struct Case {
+        const char* what;
+        bool existing;           // editing "one" rather than adding a word
+        const char* definition;  // typed into the word editor ("" leaves nothing to go on)
+        std::vector<MsgResult> replies;
+        bool asked;
+        bool closed;
+        const char* storedOne;   // the stored definition of "one" afterwards
+        int words;               // words of the list afterwards
+    };
+    const std::vector<Case> cases{
+        {"nothing typed closes at once", false, nullptr, {}, false, true, "first", 1},
+        {"No drops the new word", false, "second", {MsgResult::No}, true, true, "first", 1},
+        {"Cancel keeps both open", false, "second", {MsgResult::Cancel}, true, false, "first", 1},
+        {"Yes stores the new word", false, "second", {MsgResult::Yes}, true, true, "first", 2},
+        {"Yes stores the edited word", true, "changed", {MsgResult::Yes}, true, true, "changed",
+         1},
+        {"a refused save keeps both open", false, "", {MsgResult::Yes, MsgResult::OK}, true,
+         false, "first", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        Globals::DbConnection().Execute("DELETE FROM WORDS");
+        const int32_t list = AddList();
+        const int32_t one = AddWord(list, "one", "first");
+        auto* listEditor = OpenListEditor(list);
+        (c.existing ? listEditor->cmdEditWord : listEditor->cmdAddWord)->click();
+        auto* wordEditor = frmEditWord::instance();
+        ASSERT_NE(wordEditor, nullptr);
+        if (c.definition)
+            Type(wordEditor, c.existing ? "one" : "two", QString::fromUtf8(c.definition));
+        messages.clear();
+        answers.assign(c.replies.begin(), c.replies.end());
+
+        listEditor->mnuExit->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(!messages.isEmpty() && messages.front() == frmEditWord::UnsavedWordQuestion(),
+                  c.asked) << messages.join("|").toStdString();
+        EXPECT_EQ(frmEditList::instance() == nullptr, c.closed);
+        EXPECT_EQ(frmEditWord::instance() == nullptr, c.closed);
+        Recordset rs(QStringLiteral("SELECT DEFINITION FROM WORDS WHERE WORD_ID = %1").arg(one),
+                     Globals::DbConnection());
+        EXPECT_EQ(rs.Field("DEFINITION").toText(), QString::fromUtf8(c.storedOne));
+        EXPECT_EQ(WordRowCount(), c.words);
+        if (!c.closed) {
+            EXPECT_EQ(wordEditor->txtWord->text(), "two") << "the typing is still there";
+            wordEditor->close(); // Cancel on its own drops it without asking
+            listEditor->close();
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(frmEditList::instance(), nullptr);
+    }
 }
 
 TEST_F(ListEditor, EditListHidesTheMainWindowAndClosingRefreshesItsRow)

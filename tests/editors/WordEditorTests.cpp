@@ -11,8 +11,10 @@
 #include "Sound.h"
 #include "Statements.h"
 #include "WavFiles.h"
+#include "WavWriter.h"
 
 #include <csignal>
+#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <QAccessible>
@@ -413,6 +415,70 @@ TEST_F(WordEditor, ARefusedDatabaseWriteMovesNoRecording)
     EXPECT_TRUE(spy.updated.empty());
 }
 
+// Another program holds the database's write lock while the parent saves: the save fails,
+// and every recording is as it was, above all one that other words share.
+TEST_F(WordEditor, ASaveRefusedByALockedDatabaseChangesNoRecording)
+{
+    struct Case {
+        const char* what;
+        const char* newText;
+        bool record;       // a new take before saving
+        bool deleteTake;   // Record, Stop, Delete: the save would remove the recording
+    };
+    const int32_t list = AddList();
+    const int32_t other = AddList();
+    const int32_t banana = AddWord(list, "banana");
+    const int32_t apple1 = AddWord(other, "apple");
+    const int32_t apple2 = AddWord(other, "Apple");
+    const QByteArray bananaVoice = WriteRecording(Wav("BANANA"), Samples(400, 10));
+    const QByteArray appleVoice = WriteRecording(Wav("APPLE"), Samples(500, 200));
+    const QStringList files = WavFolderEntries();
+
+    sqlite3* locker = nullptr;
+    ASSERT_EQ(sqlite3_open(QFile::encodeName(folder->dbPath()).constData(), &locker), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(locker, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    for (const Case c : {Case{"onto a shared recording", "apple", false, false},
+                         Case{"onto a free name", "cherry", false, false},
+                         Case{"a new take", "banana", true, false},
+                         Case{"a new take onto a shared recording", "apple", true, false},
+                         Case{"a removed take", "banana", true, true}}) {
+        SCOPED_TRACE(c.what);
+        messages.clear();
+        CallerSpy spy;
+        auto* editor = OpenWordEditor(list, banana, &spy);
+        editor->txtWord->setText(c.newText);
+        if (c.record)
+            RecordInto(editor, Samples(300, 99));
+        if (c.deleteTake)
+            Click(editor->cmdDeleteWav);
+        Save(editor);
+        EXPECT_EQ(messages.size(), 1) << "the failed save is reported";
+        EXPECT_TRUE(spy.updated.empty());
+        EXPECT_EQ(StoredText(banana), "banana");
+        EXPECT_EQ(FileBytes(Wav("BANANA")), bananaVoice);
+        EXPECT_EQ(FileBytes(Wav("APPLE")), appleVoice) << "both apples keep their recording";
+        QStringList left = WavFolderEntries();
+        left.removeOne(".changing"); // the failed change is marked for the next start
+        EXPECT_EQ(left, files) << "no copy and no side file is left";
+        editor->close();
+    }
+    sqlite3_exec(locker, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(locker);
+
+    // Unlocked, the rename goes through and the renamed word joins the apples' recording.
+    messages.clear();
+    CallerSpy spy;
+    auto* editor = OpenWordEditor(list, banana, &spy);
+    editor->txtWord->setText("apple");
+    Save(editor);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join("|").toStdString();
+    EXPECT_EQ(StoredText(banana), "apple");
+    EXPECT_EQ(FileBytes(Wav("APPLE")), appleVoice);
+    EXPECT_EQ(WavFolderEntries(), QStringList{"APPLE.wav"}) << "banana's file has no word left";
+    EXPECT_EQ(StoredText(apple1), "apple");
+    EXPECT_EQ(StoredText(apple2), "Apple");
+}
+
 TEST_F(WordEditor, ARecordingThatCannotBeWrittenIsReportedAndLosesNothing)
 {
     const int32_t list = AddList();
@@ -453,6 +519,63 @@ TEST_F(WordEditor, ARecordingThatCannotBeWrittenIsReportedAndLosesNothing)
     ASSERT_FALSE(spy.updated.empty());
     EXPECT_EQ(spy.updated.back(), spy.added.front()) << "the same row, updated";
     EXPECT_EQ(WordRowCount(), 2) << "bee (now be) and owl";
+}
+
+// What a failed recording may leave in the working file (an empty file, a header without
+// sound, bytes that are no WAVE file) is never stored, and a stored one is no recording.
+TEST_F(WordEditor, AnEmptyOrDamagedRecordingIsNeverStored)
+{
+    const QByteArray headerOnly = [] {
+        const QString path = QDir::temp().filePath("quillby-header-only.wav");
+        WriteWavFile(path, {});
+        QByteArray bytes = FileBytes(path);
+        QFile::remove(path);
+        return bytes;
+    }();
+    struct Case { const char* what; QByteArray bytes; };
+    for (const Case& c : {Case{"empty file", {}}, Case{"header without sound", headerOnly},
+                          Case{"no WAVE file", QByteArray(300, 'x')}}) {
+        SCOPED_TRACE(c.what);
+        QDir(Globals::WavPath).removeRecursively();
+        QDir().mkpath(Globals::WavPath);
+        messages.clear();
+        const int32_t list = AddList();
+        const int32_t owl = AddWord(list, "owl");
+        const QByteArray voice = WriteRecording(Wav("OWL"), Samples(400, 10));
+        auto writeTake = [&](const QString& path) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.bytes);
+        };
+
+        // A take that came out damaged does not replace the stored recording.
+        CallerSpy spy;
+        auto* editor = OpenWordEditor(list, owl, &spy);
+        Click(editor->cmdRecord);
+        Click(editor->cmdStop);
+        writeTake(TempWavPath());
+        Save(editor);
+        EXPECT_EQ(FileBytes(Wav("OWL")), voice);
+
+        // Nor does it count as the one thing a new word must have.
+        editor = OpenWordEditor(list, 0, &spy);
+        Type(editor, "bat");
+        Click(editor->cmdRecord);
+        Click(editor->cmdStop);
+        writeTake(TempWavPath());
+        Save(editor);
+        EXPECT_EQ(messages, QStringList{kFourLines});
+        EXPECT_FALSE(QFile::exists(Wav("BAT")));
+        EXPECT_TRUE(spy.added.empty());
+        editor->close();
+
+        // A damaged file already stored is no recording: nothing to play or delete.
+        writeTake(Wav("OWL"));
+        editor = OpenWordEditor(list, owl, &spy);
+        EXPECT_FALSE(WavButtonsEnabled(editor));
+        EXPECT_EQ(FileBytes(Wav("OWL")), c.bytes) << "the file itself is left alone";
+        editor->close();
+    }
 }
 
 // Texts a parent may type: each is stored and shown back exactly, and has its recording when
@@ -535,16 +658,23 @@ INSTANTIATE_TEST_SUITE_P(
 // that had a recording still has it, and no recording is left that no word uses.
 TEST_F(WordEditor, AKillBetweenTheStepsOfASaveLosesNoRecording)
 {
-    struct Case { const char* step; bool rename; };
+    struct Case { const char* step; bool rename; const char* newText = "bean"; };
     for (const Case c : {Case{"word-recording-copied", true}, Case{"word-row-stored", true},
-                         Case{"word-recording-stored", false}, Case{"word-row-stored", false}}) {
-        SCOPED_TRACE(std::string(c.step) + (c.rename ? " renaming" : " adding"));
+                         Case{"word-recording-stored", false}, Case{"word-row-stored", false},
+                         Case{"word-recording-copied", true, "apple"},
+                         Case{"word-row-stored", true, "apple"}}) {
+        SCOPED_TRACE(std::string(c.step) + (c.rename ? " renaming to " : " adding") +
+                     (c.rename ? c.newText : ""));
         QDir(Globals::WavPath).removeRecursively();
         QDir().mkpath(Globals::WavPath);
         Globals::DbConnection().Execute("DELETE FROM WORDS");
         const int32_t list = AddList();
         const int32_t bee = AddWord(list, "bee");
         const QByteArray voice = WriteRecording(Wav("BEE"), Samples(400, 10));
+        // Two words of another list share a recording a rename must not take over.
+        AddWord(AddList(), "apple");
+        AddWord(AddList(), "Apple");
+        const QByteArray appleVoice = WriteRecording(Wav("APPLE"), Samples(500, 200));
 
         const pid_t child = fork();
         ASSERT_GE(child, 0);
@@ -553,10 +683,13 @@ TEST_F(WordEditor, AKillBetweenTheStepsOfASaveLosesNoRecording)
             Globals::DbConnection().Close();
             InitApplication(folder->path());
             qputenv("QUILLBY_TEST_CRASH_AT", c.step);
+            // Nothing is painted here: painting may hand work to the parent's pooled threads,
+            // which a forked child does not have.
+            (new frmEditWord)->setUpdatesEnabled(false);
             CallerSpy spy;
             auto* editor = OpenWordEditor(list, c.rename ? bee : 0, &spy);
             if (c.rename) {
-                editor->txtWord->setText("bean");
+                editor->txtWord->setText(c.newText);
             } else {
                 Type(editor, "owl", "a bird");
                 RecordInto(editor, Samples(300, 77));
@@ -574,9 +707,11 @@ TEST_F(WordEditor, AKillBetweenTheStepsOfASaveLosesNoRecording)
         Recordset words(QStringLiteral("SELECT WORD FROM WORDS"), Globals::DbConnection());
         for (; !words.Eof(); words.MoveNext())
             expected << words.Field("WORD").toText().toUpper() + ".wav";
+        expected.removeDuplicates();
         expected.sort();
         EXPECT_EQ(WavFolderEntries(), expected);
-        if (c.rename)
+        EXPECT_EQ(FileBytes(Wav("APPLE")), appleVoice);
+        if (c.rename && StoredText(bee) != "apple")
             EXPECT_EQ(FileBytes(Wav(StoredText(bee).toUpper())), voice);
     }
 }

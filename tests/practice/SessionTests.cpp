@@ -331,6 +331,65 @@ INSTANTIATE_TEST_SUITE_P(
         RetypeCase{"revealed_word_is_trimmed", " Oslo ", true, true, false, "Oslo", true, "Correct|", "", false}),
     [](const auto& info) { return std::string(info.param.rule); });
 
+// ---- One rule of spelling for the test and the reveal window -------------------------------
+
+// Only letter case is forgiven, one letter for one; the composed and decomposed forms of one
+// text are the same text. Each pair is judged by the test and by the reveal window's retyping.
+struct SpellingCase {
+    const char* rule;
+    const char* word;
+    bool caseSensitive;
+    const char* typed;
+    bool correct;
+};
+
+void PrintTo(const SpellingCase& c, std::ostream* os) { *os << c.rule; }
+
+class Spelling : public SessionTest, public ::testing::WithParamInterface<SpellingCase> {};
+
+TEST_P(Spelling, TheTestAndTheRetypingJudgeAlike)
+{
+    const SpellingCase& c = GetParam();
+    const QString word = QString::fromUtf8(c.word);
+    const QString typed = QString::fromUtf8(c.typed);
+    MakeList({{c.word, c.caseSensitive}});
+    ASSERT_TRUE(Start(Quiet(1)));
+    AnswerEach({typed});
+    EXPECT_EQ(Stored(), Rows({{word, typed, c.correct ? "CORRECT" : "INCORRECT", 1}}));
+
+    TestSettings retype;
+    retype.ForceEcho = true;
+    EXPECT_EQ(RevealedWord(word, c.caseSensitive, retype).Judge(typed).accepted, c.correct);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, Spelling,
+    ::testing::Values(
+        SpellingCase{"plain_case_pair", "apple", false, "APPLE", true},
+        SpellingCase{"sharp_s_is_not_ss", "Straße", false, "strasse", false},
+        SpellingCase{"sharp_s_is_not_SS", "Straße", false, "STRASSE", false},
+        SpellingCase{"capital_sharp_s_is_its_capital", "Straße", false, "STRAẞE", true},
+        SpellingCase{"lower_case_sharp_s", "Straße", false, "straße", true},
+        SpellingCase{"capital_sharp_s_word_typed_small", "STRAẞE", false, "straße", true},
+        SpellingCase{"ss_word_is_not_sharp_s", "Strasse", false, "Straße", false},
+        SpellingCase{"dotted_capital_I_and_i", "İstanbul", false, "istanbul", true},
+        SpellingCase{"dotted_capital_I_is_not_I", "İstanbul", false, "Istanbul", false},
+        SpellingCase{"dotless_i_and_I", "kış", false, "KIŞ", true},
+        SpellingCase{"dotless_i_is_not_i", "kış", false, "kiş", false},
+        SpellingCase{"I_and_i", "Iris", false, "iris", true},
+        SpellingCase{"ligature_is_not_its_letters", "ﬁsh", false, "fish", false},
+        SpellingCase{"letters_are_not_a_ligature", "fish", false, "FIsh", true},
+        SpellingCase{"ligature_typed_as_itself", "ﬁsh", false, "ﬁsh", true},
+        SpellingCase{"composed_and_decomposed", "café", false, "cafe\u0301", true},
+        SpellingCase{"decomposed_in_capitals", "cafe\u0301", false, "CAFÉ", true},
+        SpellingCase{"accent_still_counts", "café", false, "cafe", false},
+        SpellingCase{"case_sensitive_composed_and_decomposed", "Café", true, "Cafe\u0301", true},
+        SpellingCase{"case_sensitive_wants_its_case", "Straße", true, "STRAẞE", false},
+        SpellingCase{"case_sensitive_exact", "Straße", true, "Straße", true},
+        SpellingCase{"final_sigma_is_not_sigma", "λόγος", false, "λόγοσ", false},
+        SpellingCase{"greek_capitals", "λόγος", false, "ΛΌΓΟΣ", true}),
+    [](const auto& info) { return std::string(info.param.rule); });
+
 TEST(RetypingWindow, CloseBoxAndEscapeDoNotSkipARequiredRetyping)
 {
     TestSettings s;
