@@ -4,6 +4,7 @@
 #include "SchemaText.h"
 #include "SchemaUpgrade.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
@@ -94,6 +95,31 @@ std::vector<std::pair<QString, QString>> SchemaIndexes()
 constexpr const char* kAnalysisLimit = "PRAGMA analysis_limit = 400;";
 
 constexpr size_t kMaxCachedStatements = 64;
+
+// The desktop language's order of words: letters first (case and accents aside), then letter
+// case, then the characters themselves, so that no two different words ever tie.
+struct WordCollators {
+    QCollator letters;
+    QCollator cased;
+    WordCollators()
+    {
+        letters.setCaseSensitivity(Qt::CaseInsensitive);
+        cased.setCaseSensitivity(Qt::CaseSensitive);
+    }
+};
+
+int CompareWords(void* collators, int size1, const void* text1, int size2, const void* text2)
+{
+    const auto* c = static_cast<const WordCollators*>(collators);
+    const QStringView a(static_cast<const char16_t*>(text1), size1 / 2);
+    const QStringView b(static_cast<const char16_t*>(text2), size2 / 2);
+    int order = c->letters.compare(a, b);
+    if (order == 0)
+        order = c->cased.compare(a, b);
+    if (order == 0)
+        order = a.compare(b);
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
 
 // Replaces each whole number that follows "=" (outside quotes) with "?" and collects it.
 std::string Parameterize(const QString& sql, std::vector<long long>& numbers)
@@ -207,6 +233,18 @@ QString Connection::RewriteDateLiterals(const QString& sql)
     return out;
 }
 
+QString Connection::WithWordOrder(const QString& sql)
+{
+    static const QRegularExpression orderByWord(
+        QStringLiteral(R"(\bORDER BY WORD\b(?!\s+COLLATE))"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!sql.contains(QLatin1String("ORDER BY WORD"), Qt::CaseInsensitive))
+        return sql;
+    QString out = sql;
+    return out.replace(orderByWord, QStringLiteral("ORDER BY WORD COLLATE ") +
+                                        QLatin1String(LocaleCollation));
+}
+
 void Connection::Open(const QString& connectionString)
 {
     Close();
@@ -234,6 +272,7 @@ void Connection::Open(const QString& connectionString)
     db_ = db;
     path_ = path;
     try {
+        RegisterLocaleCollation();
         if (sqlite3_db_readonly(db_, "main") == 1)
             throw DbError(QString(), QCoreApplication::translate("Connection", "The database file %1 is read-only: nothing "
                                                     "could be stored in it.")
@@ -300,6 +339,18 @@ void Connection::Configure()
         throw DbError(QString(), QCoreApplication::translate("Connection", "The database %1 cannot be made ready for writing; "
                                                 "its folder may be read-only, full or in use (%2).")
                                      .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+}
+
+void Connection::RegisterLocaleCollation()
+{
+    // The desktop's language as it is now (QLocale's default): a connection keeps its order.
+    auto* collators = new WordCollators;
+    const auto destroy = [](void* c) { delete static_cast<WordCollators*>(c); };
+    if (sqlite3_create_collation_v2(db_, LocaleCollation, SQLITE_UTF16_ALIGNED, collators,
+                                    CompareWords, destroy) != SQLITE_OK) {
+        destroy(collators); // SQLite leaves it to the caller when the call fails
+        throw DbError(QString(), Describe(db_, path_));
+    }
 }
 
 QStringList Connection::IndexNames() const
@@ -417,7 +468,7 @@ Connection::Query Connection::Prepare(const QString& sql, const QString& shownSq
 {
     RequireOpen(shownSql);
     std::vector<long long> numbers;
-    const std::string text = Parameterize(sql, numbers);
+    const std::string text = Parameterize(WithWordOrder(sql), numbers);
     sqlite3_stmt* stmt = nullptr;
     bool owned = false;
     const auto cached = cache_.find(text);

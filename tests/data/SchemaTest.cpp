@@ -88,7 +88,8 @@ void MakePreviousVersionFile(const QString& folder)
 QStringList Plan(const QString& sql)
 {
     QStringList steps;
-    for (const QString& row : Raw("EXPLAIN QUERY PLAN " + Connection::RewriteDateLiterals(sql)))
+    for (const QString& row : Raw("EXPLAIN QUERY PLAN " +
+                                     Connection::WithWordOrder(Connection::RewriteDateLiterals(sql))))
         steps << row.section('|', 3);
     return steps;
 }
