@@ -290,6 +290,7 @@ void Connection::Open(const QString& connectionString)
                                                     "to date (%2).")
                                          .arg(path_, QString::fromStdString(error)));
         UpgradeSchema();
+        AddMissingTables(db_);
         // Newer SQLite versions also check every table's statistics when the connection
         // opens, as they recommend for long-lived connections (older ones ignore the flag).
         RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize = 0x10002;");

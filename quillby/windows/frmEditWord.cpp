@@ -14,6 +14,7 @@
 #include "Twips.h"
 #include "SoundFolder.h"
 #include "WavFiles.h"
+#include "WindowPlacement.h"
 #include "frmMessage.h"
 
 #include <QCheckBox>
@@ -162,6 +163,7 @@ void frmEditWord::BuildControls()
     grid->setColumnStretch(0, 1);
     setCentralWidget(central);
     resize(Twips(7200), Twips(6600));
+    RememberWindowPlace(this);
 
     connect(cmdSaveWord, &QPushButton::clicked, this, &frmEditWord::cmdSaveWord_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);

@@ -16,6 +16,7 @@
 #include "TaskNotices.h"
 #include "Tasks.h"
 #include "Twips.h"
+#include "WindowPlacement.h"
 #include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmNewList.h"
@@ -210,6 +211,7 @@ bool frmLists::LoadForm(const QString& appFolder)
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });
+    RememberWindowPlace(this);
     return true;
 }
 

@@ -116,6 +116,8 @@ TEST(SchemaUpgrade, AFileOfThePreviousVersionGetsTheNewIndexesWithoutLosingARow)
         EXPECT_EQ(Raw("SELECT * FROM GUESS_TALLIES"), QStringList{"11|thier|1"});
         Db().Execute(" DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 12 ");
         EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|0|1"});
+        // The windows' places gain their table, empty.
+        EXPECT_EQ(RawCount("SELECT * FROM WINDOW_PLACES"), 0);
         Db().Close();
 
         // Opening again changes nothing.
