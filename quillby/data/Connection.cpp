@@ -8,8 +8,10 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
+#include <memory>
 #include <sqlite3.h>
 
 namespace {
@@ -97,25 +99,32 @@ constexpr const char* kAnalysisLimit = "PRAGMA analysis_limit = 400;";
 constexpr size_t kMaxCachedStatements = 64;
 
 // The desktop language's order of words: letters first (case and accents aside), then letter
-// case, then the characters themselves, so that no two different words ever tie.
+// case, then the characters themselves, so that no two different words ever tie. The locale
+// is taken when the connection opens; its collation data is loaded at the first sort, not
+// at start-up.
 struct WordCollators {
-    QCollator letters;
-    QCollator cased;
-    WordCollators()
+    QLocale locale;
+    std::unique_ptr<QCollator> letters;
+    std::unique_ptr<QCollator> cased;
+    void Load()
     {
-        letters.setCaseSensitivity(Qt::CaseInsensitive);
-        cased.setCaseSensitivity(Qt::CaseSensitive);
+        letters = std::make_unique<QCollator>(locale);
+        letters->setCaseSensitivity(Qt::CaseInsensitive);
+        cased = std::make_unique<QCollator>(locale);
+        cased->setCaseSensitivity(Qt::CaseSensitive);
     }
 };
 
 int CompareWords(void* collators, int size1, const void* text1, int size2, const void* text2)
 {
-    const auto* c = static_cast<const WordCollators*>(collators);
+    auto* c = static_cast<WordCollators*>(collators);
+    if (!c->letters)
+        c->Load();
     const QStringView a(static_cast<const char16_t*>(text1), size1 / 2);
     const QStringView b(static_cast<const char16_t*>(text2), size2 / 2);
-    int order = c->letters.compare(a, b);
+    int order = c->letters->compare(a, b);
     if (order == 0)
-        order = c->cased.compare(a, b);
+        order = c->cased->compare(a, b);
     if (order == 0)
         order = a.compare(b);
     return order < 0 ? -1 : order > 0 ? 1 : 0;

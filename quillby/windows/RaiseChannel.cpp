@@ -48,12 +48,15 @@ QString RaiseChannelName(const QString& lockPath)
 RaiseChannel::RaiseChannel(const QString& lockPath, QObject* parent)
     : QObject(parent), server_(new QLocalServer(this))
 {
-    const QString path = ChannelPath(lockPath);
-    // Only the holder of the lock listens: a channel left behind by a Quillby that was killed
-    // is no one's.
-    QLocalServer::removeServer(path);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    server_->listen(path);
+    // Listening waits until the event loop runs: a second start cannot come sooner, and the
+    // start-up goes on to the first window meanwhile.
+    QTimer::singleShot(0, this, [this, path = ChannelPath(lockPath)] {
+        // Only the holder of the lock listens: a channel left behind by a Quillby that was
+        // killed is no one's.
+        QLocalServer::removeServer(path);
+        server_->setSocketOptions(QLocalServer::UserAccessOption);
+        server_->listen(path);
+    });
     connect(server_, &QLocalServer::newConnection, this, &RaiseChannel::Answer);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { TrackActiveWindow(now); });
