@@ -283,3 +283,16 @@ INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES)
     WHERE RESULT = 'INCORRECT' AND WORD_ID IS NOT NULL
       AND TEST_ID IN (SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL)
     GROUP BY 1, 2;
+
+-- Where the main window and the editors were when they were last closed, by window name: the
+-- position and size of the window's inside on the desktop, and "TRUE" when it filled the
+-- screen (maximized; the position and size are then those it returns to). A file without
+-- this table gains it, empty, when the program opens it.
+CREATE TABLE WINDOW_PLACES (
+    FORM_NAME TEXT COLLATE NOCASE NOT NULL PRIMARY KEY,
+    LEFT_PX   INTEGER NOT NULL,
+    TOP_PX    INTEGER NOT NULL,
+    WIDTH_PX  INTEGER NOT NULL,
+    HEIGHT_PX INTEGER NOT NULL,
+    MAXIMIZED TEXT COLLATE NOCASE NOT NULL DEFAULT 'FALSE'
+) WITHOUT ROWID;

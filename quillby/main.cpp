@@ -3,6 +3,7 @@
 #include "Globals.h"
 #include "MsgBox.h"
 #include "ProgramIdentity.h"
+#include "RaiseChannel.h"
 #include "Sound.h"
 #include "Startup.h"
 #include "Translation.h"
@@ -45,7 +46,11 @@ int main(int argc, char* argv[])
 
     frmLists mainWindow;
     if (!locking.Taken()) {
+        // The running Quillby comes to the front, with this message over it. Asked again once
+        // the message is closed: the desktop then gives the focus to a window of its choice.
+        AskToRaise(lockPath);
         MsgBox(QCoreApplication::translate("main", "Quillby is already running."));
+        AskToRaise(lockPath);
         return 0;
     }
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
@@ -57,6 +62,7 @@ int main(int argc, char* argv[])
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
     mainWindow.show();
+    RaiseChannel raiseChannel(lockPath);
     const int status = app.exec();
     // Before the file lock goes: closing its handle would drop SQLite's locks on the file.
     Globals::DbConnection().Close();

@@ -11,6 +11,7 @@
 #include "BenchReport.h"
 #include "Globals.h"
 #include "MsgBox.h"
+#include "RaiseChannel.h"
 #include "SeedDb.h"
 #include "Sound.h"
 #include "Startup.h"
@@ -102,6 +103,7 @@ int ChildQuillby(int argc, char** argv, const QString& folder)
     if (!mainWindow.LoadForm(folder))
         return 1;
     mainWindow.show();
+    RaiseChannel raiseChannel(lockPath);
     // The lock goes as at the program's end, so that the next start finds none to take over.
     return RunUntilPainted(app, [&lock] { lock.unlock(); });
 }

@@ -4,12 +4,15 @@
 #include "SchemaText.h"
 #include "SchemaUpgrade.h"
 
+#include <QCollator>
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
+#include <memory>
 #include <sqlite3.h>
 
 namespace {
@@ -101,6 +104,37 @@ constexpr size_t kMaxCachedStatements = 64;
 constexpr int kIdleCheckpointMs = 300;
 // A log this long is moved at once, as SQLite's own automatic checkpoint would.
 constexpr int kCheckpointFrames = 1000;
+// The desktop language's order of words: letters first (case and accents aside), then letter
+// case, then the characters themselves, so that no two different words ever tie. The locale
+// is taken when the connection opens; its collation data is loaded at the first sort, not
+// at start-up.
+struct WordCollators {
+    QLocale locale;
+    std::unique_ptr<QCollator> letters;
+    std::unique_ptr<QCollator> cased;
+    void Load()
+    {
+        letters = std::make_unique<QCollator>(locale);
+        letters->setCaseSensitivity(Qt::CaseInsensitive);
+        cased = std::make_unique<QCollator>(locale);
+        cased->setCaseSensitivity(Qt::CaseSensitive);
+    }
+};
+
+int CompareWords(void* collators, int size1, const void* text1, int size2, const void* text2)
+{
+    auto* c = static_cast<WordCollators*>(collators);
+    if (!c->letters)
+        c->Load();
+    const QStringView a(static_cast<const char16_t*>(text1), size1 / 2);
+    const QStringView b(static_cast<const char16_t*>(text2), size2 / 2);
+    int order = c->letters->compare(a, b);
+    if (order == 0)
+        order = c->cased->compare(a, b);
+    if (order == 0)
+        order = a.compare(b);
+    return order < 0 ? -1 : order > 0 ? 1 : 0;
+}
 
 // Replaces each whole number that follows "=" (outside quotes) with "?" and collects it.
 std::string Parameterize(const QString& sql, std::vector<long long>& numbers)
@@ -248,6 +282,18 @@ QString Connection::RewriteDateLiterals(const QString& sql)
     return out;
 }
 
+QString Connection::WithWordOrder(const QString& sql)
+{
+    static const QRegularExpression orderByWord(
+        QStringLiteral(R"(\bORDER BY WORD\b(?!\s+COLLATE))"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!sql.contains(QLatin1String("ORDER BY WORD"), Qt::CaseInsensitive))
+        return sql;
+    QString out = sql;
+    return out.replace(orderByWord, QStringLiteral("ORDER BY WORD COLLATE ") +
+                                        QLatin1String(LocaleCollation));
+}
+
 void Connection::Open(const QString& connectionString)
 {
     Close();
@@ -275,6 +321,7 @@ void Connection::Open(const QString& connectionString)
     db_ = db;
     path_ = path;
     try {
+        RegisterLocaleCollation();
         if (sqlite3_db_readonly(db_, "main") == 1)
             throw DbError(QString(), QCoreApplication::translate("Connection", "The database file %1 is read-only: nothing "
                                                     "could be stored in it.")
@@ -294,6 +341,7 @@ void Connection::Open(const QString& connectionString)
         UpgradeSchema();
         Checkpoint();
         sqlite3_wal_hook(db_, &Connection::AfterCommit, this);
+        AddMissingTables(db_);
         // Newer SQLite versions also check every table's statistics when the connection
         // opens, as they recommend for long-lived connections (older ones ignore the flag).
         RunAll(db_, QByteArray(kAnalysisLimit) + " PRAGMA optimize = 0x10002;");
@@ -343,6 +391,18 @@ void Connection::Configure()
         throw DbError(QString(), QCoreApplication::translate("Connection", "The database %1 cannot be made ready for writing; "
                                                 "its folder may be read-only, full or in use (%2).")
                                      .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+}
+
+void Connection::RegisterLocaleCollation()
+{
+    // The desktop's language as it is now (QLocale's default): a connection keeps its order.
+    auto* collators = new WordCollators;
+    const auto destroy = [](void* c) { delete static_cast<WordCollators*>(c); };
+    if (sqlite3_create_collation_v2(db_, LocaleCollation, SQLITE_UTF16_ALIGNED, collators,
+                                    CompareWords, destroy) != SQLITE_OK) {
+        destroy(collators); // SQLite leaves it to the caller when the call fails
+        throw DbError(QString(), Describe(db_, path_));
+    }
 }
 
 QStringList Connection::IndexNames() const
@@ -496,7 +556,7 @@ Connection::Query Connection::Prepare(const QString& sql, const QString& shownSq
 {
     RequireOpen(shownSql);
     std::vector<long long> numbers;
-    const std::string text = Parameterize(sql, numbers);
+    const std::string text = Parameterize(WithWordOrder(sql), numbers);
     sqlite3_stmt* stmt = nullptr;
     bool owned = false;
     const auto cached = cache_.find(text);

@@ -90,6 +90,13 @@ public:
     static QString QuoteValue(const QString& value);
     // Date literals #m/d/yyyy# become 'yyyy-mm-dd' so that they compare with stored ISO dates.
     static QString RewriteDateLiterals(const QString& sql);
+    // Words sort as the desktop's language sorts them: "ORDER BY WORD" (the words' own
+    // column) is sent with the collation LocaleCollation, which each connection registers.
+    static QString WithWordOrder(const QString& sql);
+    // Letter case counts only between words that are otherwise equal ("cat" before "Dog",
+    // "zebra" before "Zebra"); in German "Äpfel" comes before "apple" and "über" before
+    // "zebra". No index uses it: an index must not depend on the desktop that wrote it.
+    static constexpr const char* LocaleCollation = "LOCALE";
 
     // Moves every change of the write-ahead log into the database file itself, so that a copy
     // of the file alone holds it. Done at open (after a crash the log still holds the last
@@ -101,6 +108,7 @@ public:
 private:
     static int AfterCommit(void* self, sqlite3* db, const char* schema, int frames);
     void Configure();
+    void RegisterLocaleCollation();
     void VerifyQuillbyDatabase();
     // Makes the indexes of the built-in schema that the file lacks and drops retired ones.
     void UpgradeSchema();

@@ -1,5 +1,6 @@
 #include "ListProgress.h"
 
+#include "Connection.h"
 #include "Globals.h"
 #include "Recordset.h"
 
@@ -17,8 +18,8 @@ QString MissedWordsSql(int32_t listId)
                " T.TESTS_MISSED AS TESTS_MISSED, T.MISSES AS MISSES"
                " FROM WORDS W JOIN WORD_TALLIES T ON T.WORD_ID = W.WORD_ID"
                " WHERE W.LIST_ID = %1 AND T.MISSES > 0"
-               " ORDER BY TESTS_MISSED DESC, MISSES DESC, W.WORD, W.WORD_ID")
-        .arg(listId);
+               " ORDER BY TESTS_MISSED DESC, MISSES DESC, W.WORD COLLATE %2, W.WORD_ID")
+        .arg(QString::number(listId), QLatin1String(Connection::LocaleCollation));
 }
 
 // The most often typed wrong spellings of each word of the list, read from the ranking index

@@ -82,6 +82,9 @@ bool Run(sqlite3* db, const std::string& sql)
     return sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
 }
 
+// Tables that later versions added, that nothing else in the file refers to.
+const char* const kStandAloneTables[] = {"WINDOW_PLACES"};
+
 } // namespace
 
 bool AddMissingTallies(sqlite3* db, std::string& error)
@@ -124,4 +127,18 @@ bool AddMissingColumns(sqlite3* db)
                      nullptr) != SQLITE_OK)
         return false;
     return true;
+}
+
+void AddMissingTables(sqlite3* db)
+{
+    const std::regex create(R"(CREATE\s+TABLE\s+(\w+))");
+    for (const char* table : kStandAloneTables) {
+        if (Exists(db, table))
+            continue;
+        for (const std::string& statement : SchemaStatements()) {
+            std::smatch m;
+            if (std::regex_search(statement, m, create) && m[1].str() == table)
+                Run(db, statement);
+        }
+    }
 }

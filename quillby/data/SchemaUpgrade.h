@@ -16,3 +16,7 @@ bool AddMissingColumns(sqlite3* db);
 // triggers that keep them), counted from its rows in one transaction. False when they cannot
 // be made; the past tests and a list's hardest words are read from them.
 bool AddMissingTallies(sqlite3* db, std::string& error);
+
+// Makes the tables of the schema that stand on their own (the windows' places) where a file
+// lacks them, empty. A file where they cannot be made still opens: they only hold comforts.
+void AddMissingTables(sqlite3* db);

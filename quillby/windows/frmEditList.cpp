@@ -17,6 +17,7 @@
 #include "TestGrids.h"
 #include "Twips.h"
 #include "WavFiles.h"
+#include "WindowPlacement.h"
 #include "frmEditWord.h"
 #include "TaskNotices.h"
 
@@ -91,6 +92,7 @@ frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
     BuildMenus();
     ResetWordGrid();
     resize(Twips(11000), Twips(7000));
+    RememberWindowPlace(this);
 }
 
 frmEditList::~frmEditList()

@@ -15,6 +15,7 @@
 #include "SoundFolder.h"
 #include "WavFiles.h"
 #include "WavReader.h"
+#include "WindowPlacement.h"
 #include "frmMessage.h"
 
 #include <QCheckBox>
@@ -150,6 +151,7 @@ void frmEditWord::BuildControls()
     grid->setColumnStretch(0, 1);
     setCentralWidget(central);
     resize(Twips(7200), Twips(6600));
+    RememberWindowPlace(this);
 
     connect(cmdSaveWord, &QPushButton::clicked, this, &frmEditWord::cmdSaveWord_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &QWidget::close);

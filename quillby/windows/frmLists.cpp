@@ -17,6 +17,7 @@
 #include "TaskNotices.h"
 #include "Tasks.h"
 #include "Twips.h"
+#include "WindowPlacement.h"
 #include "frmAbout.h"
 #include "frmNewList.h"
 #include "frmOptions.h"
@@ -211,6 +212,7 @@ bool frmLists::LoadForm(const QString& appFolder)
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });
+    RememberWindowPlace(this);
     return true;
 }
 

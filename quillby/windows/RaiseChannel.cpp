@@ -1,0 +1,120 @@
+#include "RaiseChannel.h"
+
+#include <QApplication>
+#include <QCryptographicHash>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+const QByteArray kRaise = QByteArrayLiteral("raise\n");
+constexpr int kSecondRequestMs = 100;
+
+// In the user's own runtime folder: other users cannot reach it, and it is gone after logout.
+QString ChannelPath(const QString& lockPath)
+{
+    return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+           QLatin1Char('/') + RaiseChannelName(lockPath);
+}
+
+bool IsShownWindow(const QWidget* window)
+{
+    return window && window->isWindow() && window->isVisible() &&
+           window->windowType() != Qt::Popup && window->windowType() != Qt::ToolTip;
+}
+
+// The main window when it shows (not hidden by a task), else any window that shows.
+QWidget* FirstShownWindow()
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String("frmLists") && IsShownWindow(window))
+            return window;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (IsShownWindow(window))
+            return window;
+    return nullptr;
+}
+} // namespace
+
+QString RaiseChannelName(const QString& lockPath)
+{
+    const QByteArray hash =
+        QCryptographicHash::hash(lockPath.toUtf8(), QCryptographicHash::Sha1).toHex().left(20);
+    return QStringLiteral("quillby-") + QString::fromLatin1(hash) + QStringLiteral(".raise");
+}
+
+RaiseChannel::RaiseChannel(const QString& lockPath, QObject* parent)
+    : QObject(parent), server_(new QLocalServer(this))
+{
+    // Listening waits until the event loop runs: a second start cannot come sooner, and the
+    // start-up goes on to the first window meanwhile.
+    QTimer::singleShot(0, this, [this, path = ChannelPath(lockPath)] {
+        // Only the holder of the lock listens: a channel left behind by a Quillby that was
+        // killed is no one's.
+        QLocalServer::removeServer(path);
+        server_->setSocketOptions(QLocalServer::UserAccessOption);
+        server_->listen(path);
+    });
+    connect(server_, &QLocalServer::newConnection, this, &RaiseChannel::Answer);
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { TrackActiveWindow(now); });
+}
+
+bool RaiseChannel::IsListening() const
+{
+    return server_->isListening();
+}
+
+void RaiseChannel::TrackActiveWindow(QWidget* now)
+{
+    if (now && IsShownWindow(now->window()))
+        lastActive_ = now->window();
+}
+
+void RaiseChannel::Answer()
+{
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        const auto readRequests = [this, socket] {
+            while (socket->canReadLine())
+                if (socket->readLine() == kRaise)
+                    RaiseProgramWindow(lastActive_);
+        };
+        connect(socket, &QLocalSocket::readyRead, this, readRequests);
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        readRequests(); // what came with the connection
+    }
+}
+
+bool AskToRaise(const QString& lockPath, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(ChannelPath(lockPath));
+    if (!socket.waitForConnected(timeoutMs))
+        return false;
+    socket.write(kRaise);
+    const bool sent = socket.waitForBytesWritten(timeoutMs);
+    socket.disconnectFromServer();
+    return sent;
+}
+
+QWidget* RaiseProgramWindow(QWidget* lastActive)
+{
+    QWidget* window = QApplication::activeModalWidget();
+    if (!IsShownWindow(window))
+        window = IsShownWindow(lastActive) ? lastActive : FirstShownWindow();
+    if (!window)
+        return nullptr;
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->raise();
+    window->activateWindow();
+    // X11 refuses a focus request older than the last change of focus, and the program's
+    // idea of the time is that of the last X event it saw: the request itself brings a fresh
+    // time back (a property of the window changes), so one more request then is granted.
+    QTimer::singleShot(kSecondRequestMs, window, [window] {
+        if (window->isVisible() && !window->isActiveWindow())
+            window->activateWindow();
+    });
+    return window;
+}

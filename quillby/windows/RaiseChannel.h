@@ -1,0 +1,38 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class QLocalServer;
+class QWidget;
+
+// The line between a running Quillby and a second start on the same database: the second
+// start asks the running one to bring its window to the front before it ends.
+
+// The channel's name for a database, made from the name of its lock (DatabaseLockPath), so
+// that every path that meets one lock meets one channel.
+QString RaiseChannelName(const QString& lockPath);
+
+// The running side: listens while it lives (only the holder of the lock makes one). Each
+// "raise" brings the program's window to the front (RaiseProgramWindow).
+class RaiseChannel : public QObject {
+public:
+    explicit RaiseChannel(const QString& lockPath, QObject* parent = nullptr);
+    bool IsListening() const;
+
+private:
+    void Answer();
+    void TrackActiveWindow(QWidget* now);
+
+    QLocalServer* server_;
+    QPointer<QWidget> lastActive_;
+};
+
+// The second start: asks the Quillby that holds lockPath to come to the front. False when none
+// answered within timeoutMs (an older Quillby, or one that is ending).
+bool AskToRaise(const QString& lockPath, int timeoutMs = 1000);
+
+// The window a user of the running program expects in front: its modal window when one is
+// open, else the window used last while it is still shown, else the main window, else any
+// window shown. It is restored from the taskbar, raised and activated. Null when none shows.
+QWidget* RaiseProgramWindow(QWidget* lastActive);
