@@ -24,6 +24,9 @@ PACKAGES=(
     # the Debian package: CPack's DEB generator reads the program's libraries with file and
     # dpkg-shlibdeps; its tests validate the metainfo and look the icon up in hicolor
     dpkg-dev file appstream hicolor-icon-theme
+    # the package's tests also run Debian's checker of packages over it; it reads the
+    # manual page with man and groff
+    lintian man-db groff-base
     # tests: a private sound server, a voice for the microphone, sound and picture checks,
     # windows on a virtual screen, a session bus, a font for readable offscreen text
     pulseaudio-utils espeak-ng sox sqlite3 imagemagick desktop-file-utils

@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Tests missed</source>
-        <translation>Tests mit Fehler</translation>
+        <translation>Tests mit Fehlern</translation>
     </message>
     <message>
         <source>Wrong spellings</source>
@@ -172,7 +172,7 @@
     <name>PracticeSession</name>
     <message>
         <source>This list has no words yet.<byte value="xd"/>Please add words to the list before taking a test.</source>
-        <translation>Diese Liste enthält noch keine Wörter.<byte value="xd"/>Bitte füge Wörter hinzu, bevor du einen Test machst.</translation>
+        <translation>Diese Liste enthält noch keine Wörter.<byte value="xd"/>Bitte fügen Sie der Liste Wörter hinzu, bevor ein Test beginnt.</translation>
     </message>
     <message>
         <source>Correct</source>
@@ -184,15 +184,15 @@
     </message>
     <message>
         <source>Try Again</source>
-        <translation>Versuch es noch einmal</translation>
+        <translation>Noch einmal versuchen</translation>
     </message>
     <message>
         <source>The test could not be saved.<byte value="xd"/>%1<byte value="xd"/>Your answers are kept. Try to save the test again?</source>
-        <translation>Der Test konnte nicht gespeichert werden.<byte value="xd"/>%1<byte value="xd"/>Deine Antworten bleiben erhalten. Soll der Test noch einmal gespeichert werden?</translation>
+        <translation>Der Test konnte nicht gespeichert werden.<byte value="xd"/>%1<byte value="xd"/>Die Antworten bleiben erhalten. Soll der Test noch einmal gespeichert werden?</translation>
     </message>
     <message>
         <source>You have not completed the test.<byte value="xd"/>Do you really want to quit?</source>
-        <translation>Du hast den Test noch nicht beendet.<byte value="xd"/>Möchtest du wirklich aufhören?</translation>
+        <translation>Der Test ist noch nicht fertig.<byte value="xd"/>Wirklich aufhören?</translation>
     </message>
     <message>
         <source>There are no missed words to practise.</source>
@@ -238,11 +238,11 @@
     <name>RevealedWord</name>
     <message>
         <source>You must type the word correctly before moving on</source>
-        <translation>Schreib das Wort richtig ab, dann geht es weiter</translation>
+        <translation>Erst wenn das Wort richtig abgeschrieben ist, geht es weiter</translation>
     </message>
     <message>
         <source>This word is case sensitive.<byte value="xd"/>Please tray again.</source>
-        <translation>Achte bei diesem Wort auf Groß- und Kleinschreibung.<byte value="xd"/>Versuch es bitte noch einmal.</translation>
+        <translation>Bei diesem Wort zählt die Groß- und Kleinschreibung.<byte value="xd"/>Bitte noch einmal versuchen.</translation>
     </message>
 </context>
 <context>
@@ -840,6 +840,50 @@ Schultests sind -- Hier legen Sie fest, an welchem Wochentag der Test in der Sch
 Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinnert, wenn der Schultest einer Wörterliste vorbei ist, damit Sie die Liste löschen können.</translation>
     </message>
     <message>
+        <source>The Computer&apos;s Voice</source>
+        <translation>Die Stimme des Computers</translation>
+    </message>
+    <message>
+        <source>A word that has no recording is not silent: Quillby says it with the computer&apos;s own voice, on Practice Tests and when you click &apos;Pronounce&apos; in the &apos;Edit Word List&apos; window.  A recording always wins: a word you have recorded is always said in your own voice.<byte value="xd"/>
+<byte value="xd"/>
+In the window where you type a word, the &apos;Speak&apos; button lets you hear the word just as your child will hear it on a test.<byte value="xd"/>
+<byte value="xd"/>
+Speak words that have no recording -- This option, on the &apos;General Defaults&apos; page of the Options, turns the computer&apos;s voice on or off.  When it is off, or when the computer has no voice installed, words without a recording stay silent.</source>
+        <translation>Ein Wort ohne Aufnahme bleibt nicht stumm: Quillby spricht es mit der Stimme des Computers, in Übungstests und wenn Sie im Fenster &apos;Wörterliste bearbeiten&apos; auf &apos;Vorsprechen&apos; klicken.  Eine Aufnahme hat immer Vorrang: Ein Wort, das Sie aufgenommen haben, ist immer mit Ihrer eigenen Stimme zu hören.<byte value="xd"/>
+<byte value="xd"/>
+Im Fenster, in dem Sie ein Wort eingeben, können Sie mit &apos;Sprechen&apos; das Wort genau so anhören, wie Ihr Kind es im Test hört.<byte value="xd"/>
+<byte value="xd"/>
+Wörter ohne Aufnahme vorlesen -- Mit dieser Option auf der Seite &apos;Allgemein&apos; der Optionen schalten Sie die Stimme des Computers ein oder aus.  Ist sie aus oder ist auf dem Computer keine Stimme installiert, bleiben Wörter ohne Aufnahme stumm.</translation>
+    </message>
+    <message>
+        <source>Practise Missed Words</source>
+        <translation>Falsche Wörter üben</translation>
+    </message>
+    <message>
+        <source>When a test is over and some words were not right at the first try, the &apos;Test Results&apos; window offers &apos;Practise Missed Words&apos;: a short round of only those words, with the same settings as the test.  Each round that still has missed words offers another one.<byte value="xd"/>
+<byte value="xd"/>
+The results of an older test, opened from &apos;Past Tests&apos;, offer it too.  &apos;Past Tests&apos; then closes, and the round uses the default test settings.<byte value="xd"/>
+<byte value="xd"/>
+&apos;Past Tests&apos; lists each round as &apos;Missed words of test&apos; with the number of the test it came from, scored on the words it asked.  The Total Tests, the Average Score, the chart and the hardest words count only tests of the whole list.</source>
+        <translation>Wenn ein Test vorbei ist und Wörter beim ersten Versuch nicht richtig waren, bietet das Fenster &apos;Testergebnis&apos; &apos;Falsche Wörter üben&apos; an: eine kurze Runde nur mit diesen Wörtern und mit denselben Einstellungen wie der Test.  Jede Runde, in der noch Wörter falsch waren, bietet eine weitere an.<byte value="xd"/>
+<byte value="xd"/>
+Auch das Ergebnis eines älteren Tests, geöffnet über &apos;Frühere Tests&apos;, bietet die Runde an.  &apos;Frühere Tests&apos; schließt sich dann, und die Runde verwendet die Voreinstellungen für Tests.<byte value="xd"/>
+<byte value="xd"/>
+&apos;Frühere Tests&apos; führt jede Runde als &apos;Falsche Wörter von Test&apos; mit der Nummer des Tests, aus dem sie stammt, bewertet nach den Wörtern, die sie abgefragt hat.  Tests insgesamt, Durchschnitt, Diagramm und schwierigste Wörter zählen nur Tests der ganzen Liste.</translation>
+    </message>
+    <message>
+        <source>Chart and Hardest Words</source>
+        <translation>Diagramm und schwierigste Wörter</translation>
+    </message>
+    <message>
+        <source>Below the list of tests, &apos;Past Tests&apos; shows a chart of the scores of the list&apos;s tests in the order they were taken, so you can see how your child is getting on during the week.<byte value="xd"/>
+<byte value="xd"/>
+Under the chart, &apos;Hardest words&apos; lists the words that were missed on the most tests first, with the number of tests that missed each one and the wrong spellings your child tried most often.  Click a word there to find it in the results of the selected test.</source>
+        <translation>Unter der Liste der Tests zeigt &apos;Frühere Tests&apos; die Ergebnisse der Tests dieser Liste in einem Diagramm, in der Reihenfolge, in der sie gemacht wurden.  So sehen Sie, wie Ihr Kind im Lauf der Woche vorankommt.<byte value="xd"/>
+<byte value="xd"/>
+Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die Wörter, die in den meisten Tests falsch waren, jeweils mit der Zahl dieser Tests und den falschen Schreibweisen, die Ihr Kind am häufigsten versucht hat.  Klicken Sie dort auf ein Wort, um es im Ergebnis des ausgewählten Tests zu finden.</translation>
+    </message>
+    <message>
         <source>Help</source>
         <translation>Hilfe</translation>
     </message>
@@ -1006,7 +1050,7 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     </message>
     <message>
         <source>End of week</source>
-        <translation>Wochenende</translation>
+        <translation>Ende der Woche</translation>
     </message>
     <message>
         <source>Date of test</source>
@@ -1235,7 +1279,7 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     </message>
     <message>
         <source>Type it:</source>
-        <translation>Schreib es ab:</translation>
+        <translation>Abschreiben:</translation>
     </message>
     <message>
         <source>Next word</source>
@@ -1357,7 +1401,7 @@ Nach dem Testtag zum Löschen auffordern -- Mit dieser Option werden Sie erinner
     </message>
     <message>
         <source>Click on a word to view the details</source>
-        <translation>Klicke auf ein Wort, um Einzelheiten zu sehen</translation>
+        <translation>Für Einzelheiten auf ein Wort klicken</translation>
     </message>
     <message>
         <source>Close this screen</source>

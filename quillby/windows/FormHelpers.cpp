@@ -4,7 +4,10 @@
 #include "Options.h"
 #include "Recordset.h"
 #include "Translation.h"
+#include "Twips.h"
 #include "Variant.h"
+
+#include <algorithm>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -19,7 +22,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QTableView>
 
 void NameControl(QWidget* control, const char* name, const QString& accessibleName)
 {
@@ -349,4 +355,46 @@ void AddCloseKeys(QWidget* window, bool escapeToo)
         auto* shortcut = new QShortcut(key, window);
         QObject::connect(shortcut, &QShortcut::activated, window, &QWidget::close);
     }
+}
+
+namespace {
+const char* const kLeastWidths = "leastColumnWidths"; // pixels, by column
+} // namespace
+
+void SetLeastWidth(QWidget* control, int twips)
+{
+    control->setMinimumWidth(std::max(Twips(twips), control->sizeHint().width()));
+}
+
+void SetColumnWidth(QTableView* grid, int column, int twips)
+{
+    const int width = std::max(Twips(twips), grid->horizontalHeader()->sectionSizeHint(column));
+    grid->setColumnWidth(column, width);
+    // Kept for a column that stretches: its width then follows the grid's.
+    QVariantList least = grid->property(kLeastWidths).toList();
+    while (least.size() <= column)
+        least.append(0);
+    least[column] = width;
+    grid->setProperty(kLeastWidths, least);
+}
+
+int GridWidthForColumns(const QTableView* grid)
+{
+    const QHeaderView* header = grid->horizontalHeader();
+    const QVariantList least = grid->property(kLeastWidths).toList();
+    int lastShown = -1;
+    for (int column = 0; column < header->count(); ++column)
+        if (!grid->isColumnHidden(column) &&
+            (lastShown < 0 || header->visualIndex(column) > header->visualIndex(lastShown)))
+            lastShown = column;
+    int width = 2 * grid->frameWidth() + grid->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < header->count(); ++column) {
+        if (grid->isColumnHidden(column))
+            continue;
+        const bool stretches = header->sectionResizeMode(column) == QHeaderView::Stretch ||
+                               (header->stretchLastSection() && column == lastShown);
+        width += stretches && column < least.size() ? least[column].toInt()
+                                                    : grid->columnWidth(column);
+    }
+    return width;
 }

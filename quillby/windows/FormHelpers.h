@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLineEdit;
+class QTableView;
 class Recordset;
 
 // Small helpers shared by the main program's windows: every control gets its name as
@@ -104,3 +105,13 @@ void SetCheckFromText(QCheckBox* box, const QString& stored);
 Variant CheckText(const QCheckBox* box);
 // Writes the ten test defaults into the current row, in the order of the settings row.
 void WriteTestDefaults(const TestDefaultControls& controls, Recordset& rs);
+
+// Sets a control's least width: the given twips, or its preferred width when its text needs
+// more room at the desktop's font and in the shown language.
+void SetLeastWidth(QWidget* control, int twips);
+// Sets a grid column's width: the given twips, or more when its heading needs more room at
+// the desktop's font and in the shown language.
+void SetColumnWidth(QTableView* grid, int column, int twips);
+// The width that shows every visible column of a grid whole, with its frame and its
+// vertical scroll bar.
+int GridWidthForColumns(const QTableView* grid);

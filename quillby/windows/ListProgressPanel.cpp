@@ -7,6 +7,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
@@ -134,8 +135,19 @@ void ListProgressPanel::BuildChart()
     chartScores->setObjectName(QStringLiteral("chartScores"));
     chartScores->setAccessibleName(tr("Scores"));
     chartScores->setRenderHint(QPainter::Antialiasing);
-    chartScores->setMinimumHeight(Twips(2700));
     FollowPalette();
+    chartScores->setMinimumHeight(std::max(Twips(2700), LeastChartHeight()));
+}
+
+// The height at which the chart shows the scores' axis title whole beside its plot: the
+// title's length, and the chart's title, the tests' labels and their title, each a line.
+int ListProgressPanel::LeastChartHeight() const
+{
+    const QFontMetrics title(chart_->titleFont());
+    const QFontMetrics labels(axisTests_->labelsFont());
+    const QFontMetrics axisTitles(axisScores_->titleFont());
+    return axisTitles.horizontalAdvance(axisScores_->titleText()) + 3 * title.height() +
+           3 * labels.height() + 3 * axisTitles.height();
 }
 
 void ListProgressPanel::ShowProgress(const QList<int>& scores, const std::vector<HardWord>& words)
@@ -180,6 +192,11 @@ void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)
         AddGridRow(gridHardestWords,
                    {word.word, QString::number(word.testsMissed), SpellingsText(word.spellings)});
     gridHardestWords->resizeColumnToContents(1); // its heading is wider than its numbers
+    // The words whole, however large the font.
+    const int setWidth = gridHardestWords->columnWidth(0);
+    gridHardestWords->resizeColumnToContents(0);
+    gridHardestWords->setColumnWidth(0, std::max(setWidth, gridHardestWords->columnWidth(0)));
+    gridHardestWords->setMinimumWidth(GridWidthForColumns(gridHardestWords));
     gridHardestWords->setCurrentCell(-1, -1);
     filling_ = false;
 }

@@ -45,6 +45,7 @@ private:
     void ShowScores(const QList<int>& scores);
     void ShowHardestWords(const std::vector<HardWord>& words);
     void FollowPalette();
+    int LeastChartHeight() const;
     // Draws a dot on each point where each point is a test, none on a thinned line.
     void ShowDots(bool dots);
 

@@ -15,6 +15,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
@@ -67,12 +68,20 @@ QAction* AddFileMenu(QMainWindow* window)
     return mnuExit;
 }
 
+void MakeRoomFor(QLineEdit* box, const QString& widest)
+{
+    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(widest) +
+                         box->fontMetrics().averageCharWidth() + 2 * frame + 4);
+}
+
 QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labelName,
                             const QString& caption, const char* name, const QString& toolTip)
 {
     auto* label = MakeLabel(parent, labelName, caption);
     auto* box = MakeTextBox(parent, name, label);
     box->setReadOnly(true);
+    MakeRoomFor(box, QStringLiteral("12/31/2026")); // the widest: a date, a time, "100 %"
     if (!toolTip.isEmpty())
         box->setToolTip(toolTip);
     form->addRow(label, box);
@@ -112,8 +121,9 @@ void ResetGrid(QTableWidget* grid, const QStringList& headings,
     grid->setHorizontalHeaderLabels(headings);
     int column = 0;
     for (const int width : widthsTwips) {
-        grid->setColumnWidth(column, Twips(width));
         grid->setColumnHidden(column, width <= 1);
+        if (width > 1)
+            SetColumnWidth(grid, column, width);
         ++column;
     }
     // The stretching column is at least its set width and takes what the others leave.

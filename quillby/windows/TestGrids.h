@@ -20,6 +20,8 @@ QLabel* MakeWordLabel(QWidget* parent, const char* name, double scale);
 
 // The window's "&File" menu (mnuFile) with its "E&xit" item (mnuExit), which closes the window.
 QAction* AddFileMenu(QMainWindow* window);
+// Gives a text box at least the room to show `widest` whole at its font.
+void MakeRoomFor(QLineEdit* box, const QString& widest);
 // A read-only text box with its label, added as a row of a form.
 QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labelName,
                             const QString& caption, const char* name, const QString& toolTip = {});

@@ -64,7 +64,7 @@ frmDeleteOldList::frmDeleteOldList(QWidget* parent) : QDialog(parent)
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* b : {cmdDelete, cmdIgnore, cmdCancel}) {
-        b->setMinimumWidth(Twips(1200));
+        SetLeastWidth(b, 1200);
         buttons->addWidget(b);
     }
     auto* layout = new QVBoxLayout(this);

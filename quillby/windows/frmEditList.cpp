@@ -21,6 +21,8 @@
 #include "frmEditWord.h"
 #include "TaskNotices.h"
 
+#include <algorithm>
+
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -139,7 +141,6 @@ QWidget* frmEditList::BuildDetails()
 {
     frameDetails = new QGroupBox(tr("Word Details"));
     frameDetails->setObjectName(QStringLiteral("frameDetails"));
-    frameDetails->setMinimumWidth(Twips(4800));
     auto* grid = new QGridLayout(frameDetails);
 
     auto* wordLabel = new QLabel(tr("Word"));
@@ -166,7 +167,8 @@ QWidget* frmEditList::BuildDetails()
     caseRow->addWidget(caseLabel);
     caseRow->addWidget(txtCaseSensitive);
     caseRow->addStretch();
-    txtCaseSensitive->setMaximumWidth(Twips(900));
+    MakeRoomFor(txtCaseSensitive, tr("YES").size() > tr("NO").size() ? tr("YES") : tr("NO"));
+    txtCaseSensitive->setMaximumWidth(std::max(Twips(900), txtCaseSensitive->minimumWidth()));
     grid->addLayout(caseRow, 6, 0, 1, 2);
 
     framePastTests = new QGroupBox(tr("Test Totals"));
@@ -189,6 +191,8 @@ QWidget* frmEditList::BuildDetails()
                             tr("The number of times this word has been misspelled on "
                                            "a test"));
     grid->addWidget(framePastTests, 7, 0, 1, 2);
+    // At least its set width, wider when its captions need it.
+    frameDetails->setMinimumWidth(std::max(Twips(4800), frameDetails->minimumSizeHint().width()));
     return frameDetails;
 }
 

@@ -68,6 +68,36 @@ const std::vector<Topic>& Topics()
              " messages appear for a short time, and then dissaper automatically.  Use this option to determine how long these messages are displayed before disappearing.\r\n\r\n"
              "School Tests On -- Use this option to determine when a school test date is based on the date the word list is created.\r\n\r\n"
              "Prompt to Delete Old Word Lists -- Use this option to alert you when a Word List has past it's school test date, so it can be deleted.")},
+        // The topics of what came after the first six: each one below them, so the six keep
+        // their place in the list.
+        {QT_TRANSLATE_NOOP("frmHelp", "The Computer's Voice"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "A word that has no recording is not silent: Quillby says it with the computer's own voice,"
+             " on Practice Tests and when you click 'Pronounce' in the 'Edit Word List' window.  A recording"
+             " always wins: a word you have recorded is always said in your own voice.\r\n\r\n"
+             "In the window where you type a word, the 'Speak' button lets you hear the word just as"
+             " your child will hear it on a test.\r\n\r\n"
+             "Speak words that have no recording -- This option, on the 'General Defaults' page of the"
+             " Options, turns the computer's voice on or off.  When it is off, or when the computer has"
+             " no voice installed, words without a recording stay silent.")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Practise Missed Words"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "When a test is over and some words were not right at the first try, the 'Test Results'"
+             " window offers 'Practise Missed Words': a short round of only those words, with the same"
+             " settings as the test.  Each round that still has missed words offers another one.\r\n\r\n"
+             "The results of an older test, opened from 'Past Tests', offer it too.  'Past Tests' then"
+             " closes, and the round uses the default test settings.\r\n\r\n"
+             "'Past Tests' lists each round as 'Missed words of test' with the number of the test it"
+             " came from, scored on the words it asked.  The Total Tests, the Average Score, the chart"
+             " and the hardest words count only tests of the whole list.")},
+        {QT_TRANSLATE_NOOP("frmHelp", "Chart and Hardest Words"),
+         QT_TRANSLATE_NOOP("frmHelp",
+             "Below the list of tests, 'Past Tests' shows a chart of the scores of the list's tests in"
+             " the order they were taken, so you can see how your child is getting on during the"
+             " week.\r\n\r\n"
+             "Under the chart, 'Hardest words' lists the words that were missed on the most tests"
+             " first, with the number of tests that missed each one and the wrong spellings your child"
+             " tried most often.  Click a word there to find it in the results of the selected test.")},
     };
     return topics;
 }

@@ -7,7 +7,7 @@ class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 
-// The six help topics, in the order the help window lists them.
+// The help topics, in the order the help window lists them.
 QStringList HelpTopicNames();
 // The text of a topic chosen by name (compared in upper case); "" for an unknown name. Line
 // breaks are carriage return + line feed.

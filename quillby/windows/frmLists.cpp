@@ -102,10 +102,8 @@ void frmLists::BuildControls()
     MSFlexGrid1->setTabKeyNavigation(false);
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    int gridWidth = 2 * MSFlexGrid1->frameWidth() + MSFlexGrid1->verticalScrollBar()->sizeHint().width();
-    for (int column = 0; column < kKeyColumn; ++column)
-        gridWidth += Twips(kColumnWidths[column]);
-    MSFlexGrid1->setMinimumSize(gridWidth, Twips(3600));
+    ClearGrid(); // the columns' widths, which the grid's least width follows
+    MSFlexGrid1->setMinimumSize(GridWidthForColumns(MSFlexGrid1), Twips(3600));
 
     cmdNewList = MakeButton(central, "cmdNewList", tr("&New List"),
                             tr("Create a new word list"));
@@ -129,7 +127,7 @@ void frmLists::BuildControls()
     buttons->addStretch();
     buttons->addWidget(cmdExit);
     for (QPushButton* b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList, cmdOptions, cmdExit})
-        b->setMinimumWidth(Twips(1500));
+        SetLeastWidth(b, 1500);
 
     auto* gridColumn = new QVBoxLayout;
     gridColumn->addWidget(Label1);
@@ -220,7 +218,7 @@ void frmLists::ClearGrid()
 {
     gridRows->Clear();
     for (int column = 0; column < ListGridModel::ColumnCount; ++column)
-        MSFlexGrid1->setColumnWidth(column, Twips(kColumnWidths[column]));
+        SetColumnWidth(MSFlexGrid1, column, kColumnWidths[column]);
     MSFlexGrid1->setColumnHidden(kKeyColumn, true);
 }
 

@@ -66,14 +66,14 @@ void frmPastTests::BuildControls()
     ConfigureGrid(MSFlexGrid1, tr("Select a test..."));
     tests_ = new PastTestsModel(MSFlexGrid1);
     MSFlexGrid1->setModel(tests_);
-    MSFlexGrid1->setColumnWidth(PastTestsModel::DateColumn, Twips(1400));
-    MSFlexGrid1->setColumnWidth(PastTestsModel::ScoreColumn, Twips(1400));
+    SetColumnWidth(MSFlexGrid1, PastTestsModel::DateColumn, 1400);
+    SetColumnWidth(MSFlexGrid1, PastTestsModel::ScoreColumn, 1400);
     // The Score column is at least its set width and takes what the others leave.
     MSFlexGrid1->horizontalHeader()->setSectionResizeMode(PastTestsModel::ScoreColumn,
                                                           QHeaderView::Stretch);
     MSFlexGrid1->setColumnHidden(PastTestsModel::KeyColumn, true);
     MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, true);
-    MSFlexGrid1->setMinimumWidth(Twips(2800) + 30);
+    MSFlexGrid1->setMinimumWidth(GridWidthForColumns(MSFlexGrid1));
     Label1->setBuddy(MSFlexGrid1);
     auto* totals = new QFormLayout;
     txtTotalTests = AddReadOnlyField(totals, central, "Label2", tr("Total Tests:"),

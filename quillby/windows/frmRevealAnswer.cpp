@@ -37,7 +37,8 @@ frmRevealAnswer::frmRevealAnswer(QWidget* parent) : QDialog(parent)
     grid->addWidget(lblWord, 0, 1);
     grid->addWidget(lblTypeIt, 1, 0);
     grid->addWidget(txtEcho, 1, 1);
-    grid->setColumnMinimumWidth(1, 280);
+    // Room for a long word in the box's own large letters.
+    grid->setColumnMinimumWidth(1, txtEcho->fontMetrics().averageCharWidth() * 30);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(cmdOK);

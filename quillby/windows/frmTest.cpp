@@ -13,6 +13,7 @@
 #include "frmTestResults.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -186,19 +187,27 @@ bool frmTest::StartPractice(int32_t listId, int32_t practisedTestId)
 
 void frmTest::ArrangeClues(const TestSettings& settings)
 {
-    const int innerWidth = Twips(kFrameWidth - 2 * kInnerLeft);
-    const int defTop = Twips(100);
     cmdPronounce->setVisible(settings.Pronounce);
-    frameDefinition->setGeometry(Twips(kInnerLeft), defTop, innerWidth, Twips(kClueHeight));
+    // The lengths in twips are the least; a larger desktop font or longer captions get the
+    // room their text needs: three lines of each clue, the answer box at its full height.
+    const int innerWidth =
+        std::max(Twips(kFrameWidth - 2 * kInnerLeft), frameBottom->minimumSizeHint().width());
+    const int clueHeight =
+        std::max(Twips(kClueHeight), frameDefinition->minimumSizeHint().height() +
+                                         3 * txtDefinition->fontMetrics().lineSpacing());
+    const int bottomHeight = std::max(Twips(kBottomHeight), frameBottom->sizeHint().height());
+    const int defTop = Twips(100);
+    frameDefinition->setGeometry(Twips(kInnerLeft), defTop, innerWidth, clueHeight);
     frameDefinition->setVisible(settings.ShowDefinition);
     const int contextTop =
         settings.ShowDefinition ? defTop + frameDefinition->height() + Twips(150) : defTop;
-    frameContext->setGeometry(Twips(kInnerLeft), contextTop, innerWidth, Twips(kClueHeight));
+    frameContext->setGeometry(Twips(kInnerLeft), contextTop, innerWidth, clueHeight);
     frameContext->setVisible(settings.ShowContext);
     const int bottomTop =
         settings.ShowContext ? contextTop + frameContext->height() + Twips(150) : contextTop;
-    frameBottom->setGeometry(Twips(kInnerLeft), bottomTop, innerWidth, Twips(kBottomHeight));
-    frameMain->resize(Twips(kFrameWidth), bottomTop + frameBottom->height() + Twips(200));
+    frameBottom->setGeometry(Twips(kInnerLeft), bottomTop, innerWidth, bottomHeight);
+    frameMain->resize(innerWidth + 2 * Twips(kInnerLeft),
+                      bottomTop + frameBottom->height() + Twips(200));
     CentreFrame();
 }
 

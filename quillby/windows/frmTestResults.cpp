@@ -96,7 +96,8 @@ void frmTestResults::BuildControls()
 
     MSFlexGrid1 = MakeGrid(central, tr("Words"), 0);
     KeepColoursWhenSelected(MSFlexGrid1);
-    MSFlexGrid1->setMinimumWidth(Twips(2500 + 1200) + 30);
+    ResetResultsGrid(); // the columns' widths, which the grid's least width follows
+    MSFlexGrid1->setMinimumWidth(GridWidthForColumns(MSFlexGrid1));
     Label8 = MakeLabel(central, "Label8", tr("Click on a word to view the details"));
     cmdExit = MakeButton(central, "cmdExit", tr("&Close"), tr("Close this screen"));
     cmdPractiseMissed =
@@ -127,8 +128,6 @@ void frmTestResults::BuildControls()
     layout->addLayout(buttons);
     resize(Twips(7400), Twips(5000));
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
-
-    ResetResultsGrid();
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdPractiseMissed, &QPushButton::clicked, this, [this] {

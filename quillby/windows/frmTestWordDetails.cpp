@@ -5,6 +5,7 @@
 #include "Recordset.h"
 #include "Statements.h"
 #include "TestGrids.h"
+#include "Twips.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,7 +39,7 @@ frmTestWordDetails::frmTestWordDetails(QWidget* parent) : QWidget(parent, Qt::Wi
     layout->addWidget(List1, 1);
     layout->addWidget(lblResult);
     layout->addLayout(buttons);
-    resize(260, 300);
+    resize(sizeHint().expandedTo(QSize(Twips(3900), Twips(4500))));
 
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -1,7 +1,8 @@
 """A parent on a German desktop (LANG=de_DE.UTF-8): the main window, its menus and two windows
 speak German, Qt's own buttons too, dates take the German short form, the stored settings stay
 English, a test judges "Straße" by letter case only (not "strasse", but "STRAẞE"), in the test
-and in the reveal window, and the German Exit ends the program with status 0."""
+and in the reveal window, the help explains the later features in German, and the German Exit
+ends the program with status 0."""
 
 import re
 
@@ -89,7 +90,26 @@ with Journey("german") as journey:
     test_date = new_list.find("text", "Testtag").text
     expect(re.fullmatch(r"\d\d\.\d\d\.\d\d", test_date), f"a German date, not {test_date!r}")
     expect(new_list.find("label", re.compile(r"Heute ist \w+, der .*")), "the day in German")
+    # The end of the school week, not the weekend.
+    expect_equal(new_list.find("text", "Ende der Woche").text, test_date,
+                 "the end of the week, on the test day")
     app.click(new_list.find("push button", "Abbrechen"))
     app.wait_closed("Neue Wörterliste")
+
+    app.step("the help in German: the voice, missed words and the chart have their topics")
+    app.focus_window(main)
+    app.key("F1")
+    help_window = app.window("Hilfe")
+    topic = help_window.find("combo box", "Hilfethema")
+    for name, mention in (("Die Stimme des Computers", "'Sprechen'"),
+                          ("Falsche Wörter üben", "'Falsche Wörter üben'"),
+                          ("Diagramm und schwierigste Wörter", "'Schwierigste Wörter'")):
+        app.choose(topic, name)
+        text = help_window.find("text", "Hilfetext").text
+        expect(mention in text, f"the topic {name!r} names {mention}, not: {text[:80]!r}")
+        familiar = re.search(r"\b(du|dein\w*|dir|dich)\b", text, re.IGNORECASE)
+        expect(not familiar, f"the parent is addressed as Sie, not {familiar and familiar[0]!r}")
+    app.close_window(help_window)
+    app.wait_closed("Hilfe")
 
     app.exit_through(main.find("push button", "Beenden"))

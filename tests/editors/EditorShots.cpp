@@ -3,6 +3,7 @@
 #include "EditorFixture.h"
 
 #include "AppFunctions.h"
+#include "ShownText.h"
 #include "WavFiles.h"
 
 #include <QDir>
@@ -45,4 +46,29 @@ TEST_F(EditorShots, WordEditorIdleAndRecordingAndListEditorWithWords)
     EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() == QColor(Qt::red); }, 1000));
     EXPECT_TRUE(editor->grab().save(dir + "/editors-word-recording.png"));
     Click(editor->cmdStop);
+}
+
+// In English and German, at the usual font and at 13 pt, neither editor cuts off a text.
+TEST_F(EditorShots, BothEditorsFitTheirTexts)
+{
+    const int32_t list = AddList();
+    AddWord(list, "because", "for the reason that");
+    const int32_t their = AddWord(list, "their", "belonging to them");
+    const int32_t test = AddTest(list);
+    RecordAttempt(test, list, their, "thier", "INCORRECT", 1);
+    RecordAttempt(test, list, their, "their", "CORRECT", 2);
+    for (const ShownAs& as : kEveryShownAs) {
+        ShownLanguage language(as.locale, "quillby");
+        ShownFont font(as.points);
+        auto* listEditor = OpenListEditor(list);
+        listEditor->MSFlexGrid1->setCurrentCell(1, 0);
+        EXPECT_EQ(CutTextsOfShownWindow(listEditor, "editors-list", as), QStringList());
+        Click(listEditor->cmdEditWord);
+        auto* editor = frmEditWord::instance();
+        ASSERT_NE(editor, nullptr);
+        EXPECT_EQ(CutTextsOfShownWindow(editor, "editors-word", as), QStringList());
+        editor->close();
+        listEditor->close();
+        QCoreApplication::processEvents();
+    }
 }

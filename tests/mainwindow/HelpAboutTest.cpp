@@ -12,16 +12,20 @@
 #include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <vector>
 
 TEST(HelpWindow, ListsTheSixTopicsAndShowsTheIntroductionAtOnce)
 {
     frmHelp help;
     EXPECT_EQ(help.windowTitle(), "Help");
     auto* topics = Child<QComboBox>(&help, "txtTopic");
-    ASSERT_EQ(topics->count(), 6);
+    // The six first, in their order; the topics of the later features follow them.
     const QStringList expected{"Introduction", "Create a Word List", "Take a Practice Test",
-                               "Test History", "Options (Test Defaults)", "Options (General)"};
-    for (int i = 0; i < 6; ++i)
+                               "Test History", "Options (Test Defaults)", "Options (General)",
+                               "The Computer's Voice", "Practise Missed Words",
+                               "Chart and Hardest Words"};
+    ASSERT_EQ(topics->count(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
         EXPECT_EQ(topics->itemText(i), expected[i]);
     const QString shown = Child<QPlainTextEdit>(&help, "txtHelp")->toPlainText();
     EXPECT_TRUE(shown.startsWith("Quillby is a great way for children to leantheir weekly spelling words.  When your child"));
@@ -39,6 +43,34 @@ TEST(HelpWindow, TopicTextsKeepTheirExactWordingAndLineBreaks)
     EXPECT_TRUE(word.contains("into the smaller window.  When you have"));
     EXPECT_TRUE(HelpTopicText(QStringLiteral("Options (General)")).startsWith("Tempory Messages -- "));
     EXPECT_EQ(HelpTopicText(QStringLiteral("Glossary")), "");
+}
+
+// Each later feature is explained under its own topic, by the captions the user sees.
+TEST(HelpWindow, LaterFeaturesHaveTopicsThatNameTheirControls)
+{
+    const struct {
+        const char* topic;
+        std::vector<const char*> mentions;
+    } cases[] = {
+        {"The Computer's Voice", {"no recording", "'Speak'", "'Pronounce'",
+                                  "Speak words that have no recording", "'General Defaults'"}},
+        {"Practise Missed Words", {"'Practise Missed Words'", "'Test Results'", "'Past Tests'",
+                                   "'Missed words of test'", "default test settings"}},
+        {"Chart and Hardest Words", {"chart of the scores", "'Hardest words'",
+                                     "wrong spellings", "Click a word"}},
+    };
+    frmHelp help;
+    auto* topics = Child<QComboBox>(&help, "txtTopic");
+    auto* text = Child<QPlainTextEdit>(&help, "txtHelp");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.topic);
+        topics->setCurrentText(QString::fromUtf8(c.topic));
+        ASSERT_EQ(topics->currentText(), QString::fromUtf8(c.topic));
+        const QString shown = text->toPlainText();
+        EXPECT_EQ(shown, HelpTopicText(QString::fromUtf8(c.topic)).replace("\r\n", "\n"));
+        for (const char* mention : c.mentions)
+            EXPECT_TRUE(shown.contains(QString::fromUtf8(mention))) << mention;
+    }
 }
 
 TEST(HelpWindow, ChoosingATopicShowsItsTextAndAnUnknownNameEmptiesTheBox)

@@ -12,12 +12,16 @@
 #include "frmMessage.h"
 #include "frmNewList.h"
 #include "frmOptions.h"
+#include "ShownText.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
 
 // Saves a picture of every main-program window into the folder named by QUILLBY_SHOTS, so
 // that a person can look at them; without it the test is skipped.
@@ -30,21 +34,18 @@ void Shot(QWidget* window, const QString& name)
     QTest::qWait(50);
     EXPECT_TRUE(window->grab().save(QDir(ShotsFolder()).filePath(name + ".png")));
 }
-} // namespace
 
-TEST(Screenshots, EveryWindowOfTheMainProgram)
+// Shows every main-program window in turn, over a database of twelve lists, and hands each
+// one, shown, to `look` with a name for it.
+void ShowEveryWindow(const std::function<void(QWidget*, const QString&)>& look)
 {
-    if (ShotsFolder().isEmpty())
-        GTEST_SKIP() << "QUILLBY_SHOTS not set";
-    QDir().mkpath(ShotsFolder());
-    InstallTranslations(*qApp, "quillby"); // the desktop's language, as the program shows it
-    UseDarkPaletteIfAsked();
     TestAppFolder folder;
     AddOptionsRow(0, QStringLiteral("FALSE"));
     {
         frmLists empty;
         ASSERT_TRUE(empty.LoadForm(folder.path()));
-        Shot(&empty, "main-empty");
+        empty.show();
+        look(&empty, "main-empty");
     }
     for (int id = 1; id <= 12; ++id) {
         AddList(id, QDate(2004, 6, 4).addDays(7 * id));
@@ -56,32 +57,73 @@ TEST(Screenshots, EveryWindowOfTheMainProgram)
     AddTest(1, 3);
     frmLists filled;
     ASSERT_TRUE(filled.LoadForm(folder.path()));
-    Shot(&filled, "main-lists");
+    filled.show();
+    look(&filled, "main-lists");
 
     SetAppToday(QDate(2004, 6, 2));
     frmNewList newList;
-    Shot(&newList, "new-list");
+    newList.show();
+    look(&newList, "new-list");
     SetAppToday(QDate());
 
     frmDeleteOldList prompt;
     prompt.SetListID(1);
-    Shot(&prompt, "old-list-prompt");
+    prompt.show();
+    look(&prompt, "old-list-prompt");
 
     frmOptions options;
-    Shot(&options, "options-test-defaults");
+    options.show();
+    look(&options, "options-test-defaults");
     Child<QTabWidget>(&options, "Tab1")->setCurrentIndex(1);
-    Shot(&options, "options-general");
+    look(&options, "options-general");
 
     frmHelp help;
-    Shot(&help, "help");
+    help.show();
+    for (int topic = 0; topic < HelpTopicNames().size(); topic += 3) {
+        Child<QComboBox>(&help, "txtTopic")->setCurrentIndex(topic);
+        look(&help, QStringLiteral("help-%1").arg(topic));
+    }
     frmAbout about;
-    Shot(&about, "about");
-    about.activateWindow();
-    Child<QWidget>(&about, "lblEmail")->setFocus(); // reached with Tab
-    Shot(&about, "about-link-focused");
+    about.show();
+    look(&about, "about");
 
     frmMessage message;
-    message.SetLines(QStringLiteral("List Ignored"),
-                     QStringLiteral("You will not be prompted to delete this list again."));
-    Shot(&message, "message");
+    message.SetLines(QCoreApplication::translate("frmDeleteOldList", "List Ignored"),
+                     QCoreApplication::translate(
+                         "frmDeleteOldList", "You will not be prompted to delete this list again."));
+    message.show();
+    look(&message, "message");
+}
+} // namespace
+
+TEST(Screenshots, EveryWindowOfTheMainProgram)
+{
+    if (ShotsFolder().isEmpty())
+        GTEST_SKIP() << "QUILLBY_SHOTS not set";
+    QDir().mkpath(ShotsFolder());
+    InstallTranslations(*qApp, "quillby"); // the desktop's language, as the program shows it
+    UseDarkPaletteIfAsked();
+    ShowEveryWindow([](QWidget* window, const QString& name) {
+        Shot(window, name);
+        if (name == QLatin1String("about")) {
+            window->activateWindow();
+            Child<QWidget>(window, "lblEmail")->setFocus(); // reached with Tab
+            Shot(window, "about-link-focused");
+        }
+    });
+}
+
+// In English and German, at the usual font and at 13 pt, no window cuts off a text: every
+// label, caption, heading and choice has the room its font needs.
+TEST(WindowTexts, EveryWindowOfTheMainProgramFitsItsTexts)
+{
+    for (const ShownAs& as : kEveryShownAs) {
+        ShownLanguage language(as.locale, "quillby");
+        ShownFont font(as.points);
+        QStringList cut;
+        ShowEveryWindow([&](QWidget* window, const QString& name) {
+            cut << CutTextsOfShownWindow(window, name, as);
+        });
+        EXPECT_EQ(cut, QStringList());
+    }
 }

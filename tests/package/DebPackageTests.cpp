@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
@@ -37,19 +38,21 @@ QString ThemePng(int size)
 }
 
 const QString ThemeSvg = QStringLiteral("/usr/share/icons/hicolor/scalable/apps/quillby.svg");
+const QString ManualPage = QStringLiteral("/usr/share/man/man1/quillby.1.gz");
+const QString DocDir = QStringLiteral("/usr/share/doc/quillby");
 
 struct ToolRun {
     int exitCode = -1;
     QString output; // standard output and error together
 };
 
-ToolRun RunTool(const QString& program, const QStringList& arguments)
+ToolRun RunTool(const QString& program, const QStringList& arguments, int timeoutMs = 30000)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
     ToolRun run;
-    if (process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit)
+    if (process.waitForFinished(timeoutMs) && process.exitStatus() == QProcess::NormalExit)
         run.exitCode = process.exitCode();
     run.output = QString::fromUtf8(process.readAll());
     return run;
@@ -248,7 +251,9 @@ TEST_F(DebPackage, InstallsTheProgramWithItsFilesUnderUsrAndALinkOnThePath)
     while (entries.hasNext())
         files << entries.next().mid(root.size());
     files.sort();
-    QStringList expected{QStringLiteral("/usr/bin/quillby"), DesktopFile, MetainfoFile, ThemeSvg};
+    QStringList expected{QStringLiteral("/usr/bin/quillby"), DesktopFile, MetainfoFile, ThemeSvg,
+                         ManualPage, DocDir + QStringLiteral("/copyright"),
+                         DocDir + QStringLiteral("/changelog.gz")};
     for (const char* name : {"Quillby", "Quillby.mdb", "Robot.ico", "Sound_Correct.wav", "Sound_Incorrect.wav"})
         expected << ProgramDir + QLatin1Char('/') + QString::fromLatin1(name);
     for (int size : ThemeSizes)
@@ -331,6 +336,42 @@ TEST_F(DebPackage, ThemeIconsArePngsOfTheirSizeAndTheSvgDrawsTheSameRobot)
     const QIcon icon = QIcon::fromTheme(QStringLiteral("quillby"));
     ASSERT_FALSE(icon.isNull()) << "is hicolor-icon-theme installed?";
     EXPECT_EQ(icon.pixmap(48, 48).size(), QSize(48, 48));
+}
+
+// What Debian asks of every package, and lintian, its checker of packages, when installed
+// (scripts/install-deps.sh installs it): no error and no warning.
+TEST_F(DebPackage, CarriesCopyrightChangelogAndManualPageAndLintianFindsNoFault)
+{
+    const QString copyright = QString::fromUtf8(ReadAll(Root(DocDir + QStringLiteral("/copyright"))));
+    EXPECT_TRUE(copyright.startsWith(QStringLiteral(
+        "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n")));
+    for (const char* field : {"\nUpstream-Name: Quillby\n", "\nFiles: *\n", "\nCopyright: ",
+                              "\nLicense: "})
+        EXPECT_TRUE(copyright.contains(QString::fromLatin1(field))) << field;
+    // The changelog's newest entry names this version; both files are gzip -9n, no name inside.
+    for (const QString& file : {DocDir + QStringLiteral("/changelog.gz"), ManualPage}) {
+        const QByteArray packed = ReadAll(Root(file));
+        ASSERT_GE(packed.size(), 10) << file.toStdString();
+        EXPECT_EQ(packed.left(3), QByteArray("\x1f\x8b\x08")) << file.toStdString();
+        EXPECT_EQ(packed[3] & 0x08, 0) << "no file name stored in " << file.toStdString();
+        EXPECT_EQ(packed.mid(4, 4), QByteArray(4, '\0')) << "no time stamp in " << file.toStdString();
+    }
+    const ToolRun changelog = RunTool(QStringLiteral("zcat"), {Root(DocDir + QStringLiteral("/changelog.gz"))});
+    EXPECT_TRUE(changelog.output.startsWith(QStringLiteral("quillby (" QUILLBY_VERSION ") ")))
+        << changelog.output.toStdString();
+    const ToolRun manual = RunTool(QStringLiteral("zcat"), {Root(ManualPage)});
+    EXPECT_TRUE(manual.output.contains(QStringLiteral("\n.SH NAME\nquillby \\- ")))
+        << manual.output.toStdString();
+
+    if (QStandardPaths::findExecutable(QStringLiteral("lintian")).isEmpty())
+        GTEST_SKIP() << "lintian is not installed";
+    const ToolRun lintian = RunTool(QStringLiteral("lintian"),
+                                    {QStringLiteral("--fail-on"), QStringLiteral("error,warning"), DebPath},
+                                    120000);
+    EXPECT_EQ(lintian.exitCode, 0) << lintian.output.toStdString();
+    EXPECT_FALSE(lintian.output.contains(QRegularExpression(QStringLiteral("^[EW]: "),
+                                                            QRegularExpression::MultilineOption)))
+        << lintian.output.toStdString();
 }
 
 TEST_F(DebPackage, UnpackedProgramStartsOnTheDatabaseBesideIt)

@@ -5,7 +5,8 @@
 1. lupdate reads each program's sources (CATALOGUES) into a copy of each of its shipped
    catalogues, translations/<catalogue>_*.ts:
    every source text must be there, translated (none "unfinished"), and keep the
-   placeholders (%1, %2) and the number of access keys (&) of its English text.
+   placeholders (%1, %2) and the number of access keys (&) of its English text. A catalogue
+   speaks to the user in one form of address: the German ones say "Sie", never "du" (FAMILIAR).
 2. A scan of the sources for texts that reach the screen without tr(): a string literal
    (QStringLiteral, QLatin1String, QString::fromLatin1, QString("..."), or a bare "...") among
    the arguments of a call that shows text (setText, setWindowTitle, MsgBox, a button or label
@@ -44,6 +45,10 @@ ALLOWED = {
 # least number of texts they hold (fewer means lupdate did not read them).
 CATALOGUES = (("quillby", ("quillby",), 100), ("setup", ("setup",), 50),
               ("uninstaller", ("uninstaller",), 10))
+# Per language, the words of the familiar address that its catalogues must not use: the
+# programs speak to the parent formally, and to the child without addressing at all.
+FAMILIAR = {"de": re.compile(r"\b(du|dich|dir|dein(e[mnrs]?)?|euch|eue?r(e[mnrs]?)?|hast|bist|kannst|"
+                             r"möchtest|willst|musst)\b", re.IGNORECASE)}
 # The folders whose shown texts must go through tr().
 SCANNED = ("quillby", "setup", "uninstaller", "common")
 LITERAL = re.compile(r'(?:QStringLiteral|QLatin1String|QString::fromLatin1|QString|u8?)?\(?\s*"((?:[^"\\]|\\.)*)"')
@@ -77,6 +82,7 @@ def check_catalogues(lupdate, source_dir, catalogue, folders, least):
                 problems.append(f"{name}: lupdate failed: {run.stdout}{run.stderr}")
                 continue
             messages = 0
+            familiar = FAMILIAR.get(name[len(catalogue) + 1:-len(".ts")])
             for context in ET.parse(fresh).getroot().iter("context"):
                 where = context.find("name").text
                 for message in context.iter("message"):
@@ -91,6 +97,9 @@ def check_catalogues(lupdate, source_dir, catalogue, folders, least):
                         problems.append(f"{name}: {where}: placeholders differ: {source!r}")
                     if source.replace("&&", "").count("&") != text.replace("&&", "").count("&"):
                         problems.append(f"{name}: {where}: access keys differ: {source!r}")
+                    if familiar and familiar.search(text):
+                        problems.append(f"{name}: {where}: familiar address "
+                                        f"{familiar.search(text).group(0)!r} in: {text!r}")
             if messages < least:
                 problems.append(f"{name}: only {messages} texts found: did lupdate read the sources?")
             print(f"{name}: {messages} texts checked")
