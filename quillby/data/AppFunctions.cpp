@@ -83,10 +83,11 @@ int32_t CountListWords(int32_t listId)
 
 int32_t CountListTests(int32_t listId)
 {
-    // Practice rounds of missed words are stored among the list's tests but are none of them;
-    // SQLite counts the others.
+    // Practice rounds of missed words and tests never finished are stored among the list's
+    // tests but are none of them; SQLite counts the others.
     return static_cast<int32_t>(Globals::DbConnection().CountRows(
-        Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId), QStringLiteral("PRACTICE_OF IS NULL")));
+        Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId),
+        QStringLiteral("PRACTICE_OF IS NULL AND UNFINISHED IS NULL")));
 }
 
 int32_t CountWordsAsked(int32_t testId)
