@@ -7,8 +7,8 @@
 #
 # with-audio.sh stops a server started here at its end too.
 set -u
-run="${XDG_RUNTIME_DIR:?runs under scripts/with-audio.sh}"
-audio_dir=$(dirname "$run")
+audio_dir="${QUILLBY_TEST_AUDIO_DIR:?runs under scripts/with-audio.sh}"
+run="$audio_dir/run"
 [ -f "$audio_dir/server.pa" ] || { echo "audio-server: no with-audio.sh server here" >&2; exit 2; }
 fifo="$audio_dir/mic.fifo"
 

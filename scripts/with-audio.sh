@@ -73,6 +73,7 @@ CFG
         if [ -S "$run/pulse/native" ] && [ -p "$fifo" ] && timeout 5 pactl info >/dev/null 2>&1; then
             pa_pid=$(cat "$run/pulse/pid" 2>/dev/null)
             export QUILLBY_TEST_MIC_FIFO="$fifo"
+            export QUILLBY_TEST_AUDIO_DIR="$audio_dir" # for scripts/audio-server.sh
             return 0
         fi
         sleep 0.1

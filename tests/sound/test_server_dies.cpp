@@ -9,7 +9,6 @@
 
 #include <QTemporaryDir>
 #include <functional>
-#include <iostream>
 #include <gtest/gtest.h>
 
 namespace {
@@ -86,9 +85,10 @@ TEST_P(ServerDies, SpeechOutlivesTheServerAndIsHeardAgainWhenItReturns)
     EXPECT_TRUE(SpeechAvailable()) << "the voice is not given up for a server that is away";
 
     ASSERT_TRUE(AudioServer("start"));
-    // The audio engine notices the new server in its own time; the next words are heard.
+    // Qt's audio engine connects to the new server when a stream is opened: the first sound
+    // after the server came back may be lost, the next ones are heard.
     int peak = 0;
-    for (int i = 0; i < 5 && peak <= 300; ++i)
+    for (int tries = 0; tries < 3 && peak <= 300; ++tries)
         peak = PeakOfWord(QStringLiteral("elephant"));
     EXPECT_GT(peak, 300) << "the voice was not heard from the server that came back";
 }
