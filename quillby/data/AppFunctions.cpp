@@ -131,9 +131,11 @@ int32_t GetTestScore(int32_t testId)
     int32_t words = 0;
     {
         Recordset rs(Where(Sql::SELECT_TESTS, Sql::WHERE_TEST_ID, testId), Globals::DbConnection());
-        // A practice round is scored on the words it asked, a whole-list test on the list.
+        // A practice round and a test never finished are scored on the words they asked, a
+        // whole-list test on the list.
         if (!rs.Eof())
-            words = rs.Field(QStringLiteral("PRACTICE_OF")).isNull()
+            words = rs.Field(QStringLiteral("PRACTICE_OF")).isNull() &&
+                            rs.Field(QStringLiteral("UNFINISHED")).isNull()
                         ? CountListWords(rs.Field(QStringLiteral("LIST_ID")).toLong())
                         : CountWordsAsked(testId);
     }
