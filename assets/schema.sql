@@ -39,7 +39,10 @@ CREATE TABLE TESTS (
     END_TIME      DATETIME,
     -- A practice round of the missed words: the TEST_ID of the test whose missed words it
     -- asked. NULL for a test of the whole list, the only kind that counts in a list's history.
-    PRACTICE_OF   INTEGER
+    PRACTICE_OF   INTEGER,
+    -- 1 for a test the program never finished (killed, crashed), stored as far as it went at
+    -- the next start; NULL for a test that ended. Kept out of a list's history.
+    UNFINISHED    INTEGER
 );
 CREATE UNIQUE INDEX TESTS_TEST_ID ON TESTS (TEST_ID);
 CREATE INDEX TESTS_LIST_ID ON TESTS (LIST_ID);
@@ -86,9 +89,14 @@ CREATE TABLE IDS (
 CREATE UNIQUE INDEX IDS_CODE ON IDS (CODE);
 
 -- Tests under way: a test's number is here from its first answer until it is stored or given
--- up, so the answers of a test the program never finished can be found at the next start.
+-- up, with what its row needs, so that a test the program never finished is found at the next
+-- start and stored as far as it went.
 CREATE TABLE RUNNING_TESTS (
-    TEST_ID INTEGER PRIMARY KEY
+    TEST_ID       INTEGER PRIMARY KEY,
+    LIST_ID       INTEGER,
+    MOVE_ON_AFTER INTEGER,
+    START_TIME    DATETIME,
+    PRACTICE_OF   INTEGER
 );
 
 -- Running tallies of the stored tests' answers (a test is stored once its TESTS row is

@@ -10,17 +10,15 @@ PACKAGES=(
     cmake g++ make ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev qt6-svg-dev
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
-    # speaking words without a recording and the chart of a list's scores; Debian's
-    # TextToSpeech CMake files need Qt Quick's (qt6-declarative-dev) without depending on it
-    qt6-speech-dev qt6-declarative-dev qt6-charts-dev
+    # speaking words without a recording (the Flite synthesiser, its headers and voices)
+    # and the chart of a list's scores
+    flite1-dev qt6-charts-dev
     # translations: lupdate and lrelease with Qt's CMake functions for them; Qt's own
     # catalogues of the standard buttons (loaded when present, not needed to run)
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     # run: libqt6multimedia6 carries Qt's GStreamer backend; these are its WAV reader,
     # its PulseAudio sink and the sound server itself
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio
-    # run: the offline speech engine
-    qt6-speech-flite-plugin
     # the Debian package: CPack's DEB generator reads the program's libraries with file and
     # dpkg-shlibdeps; its tests validate the metainfo and look the icon up in hicolor
     dpkg-dev file appstream hicolor-icon-theme

@@ -18,6 +18,8 @@
 # then Stop. SinkListener and SinkInputCount tell what reached the speaker "spk". Without the variable there is no test server:
 # audio tests skip themselves.
 #
+# scripts/audio-server.sh kills the server or starts it again, for tests of a server that dies.
+#
 # When pulseaudio is missing or does not start, the command still runs, without the variable.
 # The exit status is the command's.
 
@@ -30,6 +32,10 @@ audio_dir=$(mktemp -d "${TMPDIR:-/tmp}/quillby-audio.XXXXXX") || exec "$@"
 pa_pid=""
 
 stop_server() {
+    # A server that scripts/audio-server.sh started again has a pid of its own.
+    local now_pid
+    now_pid=$(cat "$audio_dir/run/pulse/pid" 2>/dev/null)
+    [ -n "$now_pid" ] && pa_pid="$now_pid"
     if [ -n "$pa_pid" ] && kill -0 "$pa_pid" 2>/dev/null; then
         kill "$pa_pid" 2>/dev/null
         for _ in $(seq 1 50); do
@@ -67,6 +73,7 @@ CFG
         if [ -S "$run/pulse/native" ] && [ -p "$fifo" ] && timeout 5 pactl info >/dev/null 2>&1; then
             pa_pid=$(cat "$run/pulse/pid" 2>/dev/null)
             export QUILLBY_TEST_MIC_FIFO="$fifo"
+            export QUILLBY_TEST_AUDIO_DIR="$audio_dir" # for scripts/audio-server.sh
             return 0
         fi
         sleep 0.1

@@ -381,6 +381,10 @@
         <translation>&amp;Beenden</translation>
     </message>
     <message>
+        <source>Not finished</source>
+        <translation>Nicht beendet</translation>
+    </message>
+    <message>
         <source>Missed words of an earlier test</source>
         <translation>Falsche Wörter eines früheren Tests</translation>
     </message>

@@ -83,10 +83,11 @@ int32_t CountListWords(int32_t listId)
 
 int32_t CountListTests(int32_t listId)
 {
-    // Practice rounds of missed words are stored among the list's tests but are none of them;
-    // SQLite counts the others.
+    // Practice rounds of missed words and tests never finished are stored among the list's
+    // tests but are none of them; SQLite counts the others.
     return static_cast<int32_t>(Globals::DbConnection().CountRows(
-        Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId), QStringLiteral("PRACTICE_OF IS NULL")));
+        Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId),
+        QStringLiteral("PRACTICE_OF IS NULL AND UNFINISHED IS NULL")));
 }
 
 int32_t CountWordsAsked(int32_t testId)
@@ -130,9 +131,11 @@ int32_t GetTestScore(int32_t testId)
     int32_t words = 0;
     {
         Recordset rs(Where(Sql::SELECT_TESTS, Sql::WHERE_TEST_ID, testId), Globals::DbConnection());
-        // A practice round is scored on the words it asked, a whole-list test on the list.
+        // A practice round and a test never finished are scored on the words they asked, a
+        // whole-list test on the list.
         if (!rs.Eof())
-            words = rs.Field(QStringLiteral("PRACTICE_OF")).isNull()
+            words = rs.Field(QStringLiteral("PRACTICE_OF")).isNull() &&
+                            rs.Field(QStringLiteral("UNFINISHED")).isNull()
                         ? CountListWords(rs.Field(QStringLiteral("LIST_ID")).toLong())
                         : CountWordsAsked(testId);
     }

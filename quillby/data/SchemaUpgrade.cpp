@@ -126,6 +126,11 @@ bool AddMissingColumns(sqlite3* db)
         sqlite3_exec(db, "ALTER TABLE TESTS ADD COLUMN PRACTICE_OF INTEGER", nullptr, nullptr,
                      nullptr) != SQLITE_OK)
         return false;
+    // Likewise: the statements that count a list's tests leave unfinished ones out.
+    if (!HasColumn(db, "TESTS", "UNFINISHED") &&
+        sqlite3_exec(db, "ALTER TABLE TESTS ADD COLUMN UNFINISHED INTEGER", nullptr, nullptr,
+                     nullptr) != SQLITE_OK)
+        return false;
     return true;
 }
 

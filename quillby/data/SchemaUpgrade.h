@@ -6,10 +6,11 @@ struct sqlite3;
 
 // Brings a database made by an older Quillby up to the current schema when it opens: adds
 // the columns that are missing (OPTIONS.SPEAK_WORDS, on for an existing settings row;
-// TESTS.PRACTICE_OF, NULL: every stored test is a test of its whole list). Never drops or
-// rewrites a row. A file where OPTIONS.SPEAK_WORDS cannot be added keeps its old shape
-// (readers treat it as on); false when TESTS.PRACTICE_OF is missing and cannot be added,
-// since the statements that count tests need it.
+// TESTS.PRACTICE_OF, NULL: every stored test is a test of its whole list; TESTS.UNFINISHED,
+// NULL: every stored test ended). Never drops or rewrites a row. A file where
+// OPTIONS.SPEAK_WORDS cannot be added keeps its old shape (readers treat it as on); false when
+// a column of TESTS is missing and cannot be added, since the statements that count tests
+// need them.
 bool AddMissingColumns(sqlite3* db);
 
 // Gives a file that lacks them the tallies of stored answers (tables, their index and the

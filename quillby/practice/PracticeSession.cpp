@@ -61,9 +61,12 @@ bool PracticeSession::Begin(int32_t listId, const TestSettings& settings)
                                          "Please add words to the list before taking a test."));
         ok = false;
     }
+    const QDateTime now = QDateTime::currentDateTime();
+    startTime_ = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(),
+                                             now.time().second()));
     ok = ok && Guard([&] {
         testId_ = GetNextID(QLatin1String(IdCode::TEST_ID));
-        MarkTestRunning(testId_);
+        MarkTestRunning({testId_, listId_, settings_.MoveOnAfter, startTime_, practiceOf_});
     });
     if (!ok) {
         view_.Ended(false);
@@ -71,9 +74,6 @@ bool PracticeSession::Begin(int32_t listId, const TestSettings& settings)
     }
     view_.ArrangeClues(settings_);
     testComplete_ = false;
-    const QDateTime now = QDateTime::currentDateTime();
-    startTime_ = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(),
-                                             now.time().second()));
     currentIndex_ = -1;
     NextWord();
     return !testComplete_;

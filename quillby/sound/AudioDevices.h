@@ -2,6 +2,8 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 
+struct WavSound;
+
 // The system's default input or output device, looked up by its id among the present
 // devices; a null device when there is none (no audio server, no card).
 QAudioDevice DefaultAudioDevice(QAudioDevice::Mode mode);
@@ -18,3 +20,9 @@ void NoteStreamClosed();
 void ReleaseRecorder();
 void ReleasePlayer();
 void ReleaseSpeech();
+
+// Plays samples as PlayWave plays a file (a new sound stops the one playing) and returns the
+// sound's number, 0 when nothing could be played (no device, no samples).
+int PlaySamples(const WavSound& sound);
+// True while the sound of that number plays.
+bool IsPlayingSound(int sound);

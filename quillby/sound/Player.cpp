@@ -24,6 +24,8 @@ struct Player {
     QAudioSink* sink = nullptr;
     QBuffer* data = nullptr;
     bool finished = false;
+    int sound = 0;      // the number of the sound playing, 0 for none
+    int lastSound = 0;  // the number given to the newest sound
 };
 
 Player& ThePlayer()
@@ -63,6 +65,8 @@ void OnStateChanged(QAudioSink* sink, QAudio::State state)
     Player& p = ThePlayer();
     if (p.sink != sink || p.finished)
         return;
+    // Stopped with an error: the sound server went away (or the device did). The stream is
+    // dead; it is closed like one that played out, and the next sound opens a new one.
     p.finished = true;
     // The sink is the timer's context: a newer sound that deletes it cancels this call.
     QTimer::singleShot(kDrainMs, sink, [] { ReleasePlayer(); });
@@ -83,18 +87,26 @@ void ReleasePlayer()
         NoteStreamClosed();
     }
     delete std::exchange(p.data, nullptr);
+    p.sound = 0;
 }
 
 void PlayWave(const QString& path)
 {
+    PlaySamples(SoundOfFile(path));
+}
+
+int PlaySamples(const WavSound& sound)
+{
     StopPlaying();
-    const WavSound sound = SoundOfFile(path);
+    // The device is looked up for every sound: after the sound server restarts, the old
+    // device is gone and the new default takes over; with no server there is none.
     const QAudioDevice device = DefaultAudioDevice(QAudioDevice::Output);
     const QAudioFormat format = FormatForDevice(device, sound.format);
     if (!format.isValid() || sound.samples.isEmpty())
-        return;
+        return 0;
     Player& p = ThePlayer();
     p.finished = false;
+    p.sound = ++p.lastSound;
     p.data = new QBuffer;
     p.data->setData(ConvertPcm(sound.samples, sound.format, format));
     p.data->open(QIODevice::ReadOnly);
@@ -105,6 +117,12 @@ void PlayWave(const QString& path)
     sink->start(p.data);
     if (sink->error() != QAudio::NoError)
         ReleasePlayer();
+    return p.sound;
+}
+
+bool IsPlayingSound(int sound)
+{
+    return sound != 0 && ThePlayer().sound == sound && IsPlaying();
 }
 
 void StopPlaying()

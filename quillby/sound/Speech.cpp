@@ -1,38 +1,32 @@
-// Speech through Qt TextToSpeech. One engine for the session, made on first use.
+// Speech with the Flite synthesiser, in this process: a word is rendered to samples in memory
+// and played through the player, as a recording is. Nothing of the speech engine talks to the
+// sound server, so a server that dies or restarts while a word is said costs that word only:
+// the player closes the dead stream, and the next word opens a stream on whatever server (or
+// none) is there then.
 #include "Speech.h"
 
 #include "AudioDevices.h"
 #include "Sound.h"
+#include "WavReader.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QThread>
-#include <QTextToSpeech>
 #include <QTimer>
-#include <utility>
+
+extern "C" {
+#include <flite/flite.h>
+// The voice library's entry point; its header is not installed.
+cst_voice* register_cmu_us_kal16(const char* voxdir);
+}
 
 namespace {
 
-// The offline engine is preferred: it needs no daemon and answers at once. Any other
-// installed engine is taken when it is missing.
-constexpr const char* kPreferredEngine = "flite";
-
-// After the engine's last sign of work its synthesis thread may still be finishing a word
-// that was cut off; the engine counts as idle only once it has been quiet this long.
-constexpr qint64 kQuietMs = 400;
-constexpr qint64 kMaxWaitForQuietMs = 2000;
-// A word the engine has taken but never reported on counts as done after this long.
-constexpr qint64 kLostWordMs = 5000;
+constexpr const char* kEngineName = "flite";
 
 struct Speaker {
-    QTextToSpeech* engine = nullptr;
-    bool failed = false;   // speech is off for the session; a failed engine is kept idle
-    bool speaking = false;
-    bool busy = false;     // a word was handed over and has not ended yet
-    QString pending;       // the word to say when the one being spoken ends
-    bool spoke = false;    // the engine has begun a word at least once
-    qint64 lastActivityMs = 0;
-    bool engineChosen = false; // set by the test hook
+    cst_voice* voice = nullptr; // registered on first use, kept for the session
+    bool failed = false;        // speech is off for the session
+    int sound = 0;              // the player's number for the word being said
+    bool engineChosen = false;  // set by the test hook
     QString chosenEngine;
 };
 
@@ -42,122 +36,50 @@ Speaker& TheSpeaker()
     return speaker;
 }
 
-qint64 NowMs()
-{
-    return QDeadlineTimer::current().deadline();
-}
-
-void Fail()
+// The voice, registered when needed; nullptr when speech is off for the session.
+cst_voice* Voice()
 {
     Speaker& s = TheSpeaker();
-    s.failed = true;
-    s.speaking = false;
-}
-
-QString EngineName()
-{
-    const Speaker& s = TheSpeaker();
-    if (s.engineChosen)
-        return s.chosenEngine;
-    const QStringList installed = QTextToSpeech::availableEngines();
-    if (installed.contains(QLatin1String(kPreferredEngine)))
-        return QString::fromLatin1(kPreferredEngine);
-    return installed.value(0);
-}
-
-// Hands a word to the engine. The engine is never interrupted: stopping or replacing a word
-// while it is being synthesised crashes the engine now and then, so a new word waits for the
-// current one (a word lasts about a second) and only the newest waiting word is said.
-void Say(const QString& word)
-{
-    Speaker& s = TheSpeaker();
-    s.busy = true;
-    s.lastActivityMs = NowMs();
-    s.engine->say(word);
-}
-
-bool Busy()
-{
-    const Speaker& s = TheSpeaker();
-    return s.busy && NowMs() - s.lastActivityMs < kLostWordMs;
-}
-
-void OnStateChanged(QTextToSpeech::State state)
-{
-    Speaker& s = TheSpeaker();
-    s.lastActivityMs = NowMs();
-    s.speaking = state == QTextToSpeech::Speaking;
-    s.spoke = s.spoke || s.speaking;
-    // Once a word has been heard, an error (a hiccup of the sound server) spoils that word
-    // only. An engine that fails before its first word (no output device, no voice) would
-    // fail every word. (The engine's own error reason is not reliable here.)
-    if (state == QTextToSpeech::Error && !s.spoke)
-        Fail();
-    if (state == QTextToSpeech::Speaking)
-        return;
-    s.busy = false;
-    if (!s.failed && !s.pending.isEmpty())
-        Say(std::exchange(s.pending, QString()));
-}
-
-// The engine, started when needed; nullptr when speech is off for the session.
-QTextToSpeech* Engine()
-{
-    Speaker& s = TheSpeaker();
-    if (s.failed || !QCoreApplication::instance())
+    if (s.failed)
         return nullptr;
-    if (s.engine)
-        return s.engine;
-    const QString name = EngineName();
-    if (name.isEmpty() || !QTextToSpeech::availableEngines().contains(name)) {
+    if (s.engineChosen && s.chosenEngine != QLatin1String(kEngineName)) {
         s.failed = true;
         return nullptr;
     }
-    InitSound(); // the engine plays through Qt Multimedia, which must be set up first
-    s.engine = new QTextToSpeech(name);
-    s.lastActivityMs = NowMs();
-    if (s.engine->state() == QTextToSpeech::Error) {
-        s.failed = true;
-        return nullptr;
-    }
-    QObject::connect(s.engine, &QTextToSpeech::stateChanged, s.engine, &OnStateChanged);
-    return s.engine;
+    if (s.voice)
+        return s.voice;
+    flite_init();
+    s.voice = register_cmu_us_kal16(nullptr);
+    s.failed = s.voice == nullptr;
+    return s.voice;
 }
 
-// Drops the waiting word and lets the engine finish its word, for at most a moment.
-void WaitUntilQuiet()
+// The word as 16-bit samples; empty when the synthesiser gives nothing.
+WavSound Synthesise(cst_voice* voice, const QString& word)
 {
-    Speaker& s = TheSpeaker();
-    s.pending.clear();
-    const qint64 deadline = NowMs() + kMaxWaitForQuietMs;
-    auto quiet = [&s] {
-        return !Busy() && s.engine->state() != QTextToSpeech::Speaking &&
-               NowMs() - s.lastActivityMs >= kQuietMs;
-    };
-    while (!quiet() && NowMs() < deadline) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(10);
+    WavSound sound;
+    cst_wave* wave = flite_text_to_wave(word.toUtf8().constData(), voice);
+    if (!wave)
+        return sound;
+    const int channels = cst_wave_num_channels(wave);
+    const int frames = cst_wave_num_samples(wave);
+    if (channels > 0 && frames > 0 && cst_wave_sample_rate(wave) > 0) {
+        sound.format.setSampleFormat(QAudioFormat::Int16);
+        sound.format.setSampleRate(cst_wave_sample_rate(wave));
+        sound.format.setChannelCount(channels);
+        sound.samples = QByteArray(reinterpret_cast<const char*>(cst_wave_samples(wave)),
+                                   qsizetype(frames) * channels * qsizetype(sizeof(short)));
     }
+    delete_wave(wave);
+    return sound;
 }
 
 } // namespace
 
 void ReleaseSpeech()
 {
-    Speaker& s = TheSpeaker();
-    if (!s.engine)
-        return;
-    // The engine is only ever let go of, never deleted: deleting it, even idle, lets the
-    // sound server call into its freed output stream, and the process crashes. It is given
-    // time to finish its word, because ending the process while it synthesises aborts in the
-    // sound library; an idle engine left to the process's end is harmless.
-    WaitUntilQuiet();
-    s.engine->disconnect();
-    s.engine = nullptr;
-    s.speaking = false;
-    s.busy = false;
-    s.spoke = false;
-    NoteStreamClosed();
+    // The word's stream belongs to the player, which closes it; the voice is plain memory.
+    TheSpeaker().sound = 0;
 }
 
 void SpeakWord(const QString& text)
@@ -165,51 +87,48 @@ void SpeakWord(const QString& text)
     const QString word = text.trimmed();
     if (word.isEmpty())
         return;
-    QTextToSpeech* engine = Engine();
-    if (!engine)
+    cst_voice* voice = Voice();
+    if (!voice)
         return;
-    StopPlaying(); // one sound at a time, as with recordings
-    if (Busy())
-        TheSpeaker().pending = word;
-    else
-        Say(word);
+    const WavSound sound = Synthesise(voice, word);
+    if (sound.samples.isEmpty()) {
+        StopPlaying(); // one sound at a time, even when this one is silent
+        return;
+    }
+    TheSpeaker().sound = PlaySamples(sound);
 }
 
 bool SpeechAvailable()
 {
-    Speaker& s = TheSpeaker();
+    const Speaker& s = TheSpeaker();
     if (s.failed)
         return false;
-    if (s.engine)
-        return true;
-    // Without starting anything: is there an engine to start? The plugin list is read once.
-    static const bool anyInstalled = !QTextToSpeech::availableEngines().isEmpty();
-    return s.engineChosen ? QTextToSpeech::availableEngines().contains(s.chosenEngine)
-                          : anyInstalled;
+    return !s.engineChosen || s.chosenEngine == QLatin1String(kEngineName);
 }
 
 void WarmUpSpeech()
 {
-    if (TheSpeaker().engine || TheSpeaker().failed || !QCoreApplication::instance())
+    if (TheSpeaker().voice || TheSpeaker().failed || !QCoreApplication::instance())
         return;
-    QTimer::singleShot(0, QCoreApplication::instance(), [] { Engine(); });
+    QTimer::singleShot(0, QCoreApplication::instance(), [] { Voice(); });
 }
 
 void StopSpeaking()
 {
-    // The word being spoken is left to end by itself (see Say); the waiting one is dropped.
-    TheSpeaker().pending.clear();
+    Speaker& s = TheSpeaker();
+    if (IsPlayingSound(s.sound))
+        StopPlaying();
+    s.sound = 0;
 }
 
 bool IsSpeaking()
 {
-    const Speaker& s = TheSpeaker();
-    return s.engine && s.speaking;
+    return IsPlayingSound(TheSpeaker().sound);
 }
 
 void SetSpeechEngineForTesting(const QString& engine)
 {
-    ReleaseSpeech();
+    StopSpeaking();
     Speaker& s = TheSpeaker();
     s.failed = false;
     s.engineChosen = !engine.isEmpty();

@@ -1,23 +1,24 @@
 #pragma once
 #include <QString>
 
-// Speaking a word with the desktop's text-to-speech. The engine starts on first use (or on
-// WarmUpSpeech), never during start-up; it speaks asynchronously. An engine that is missing,
-// fails to start or reports an error turns speech off for the rest of the session, silently:
-// the calls below then do nothing and SpeechAvailable answers false.
+// Speaking a word with the computer's voice. The voice is made ready on first use (or on
+// WarmUpSpeech), never during start-up. A word is rendered in memory and played like a
+// recording, so speech behaves as playback does: silent without a sound server, and heard
+// again once a server is back. An engine that cannot be had turns speech off for the rest of
+// the session, silently: the calls below then do nothing and SpeechAvailable answers false.
 
-// Starts speaking text and returns at once. A word asked for while another is being spoken
-// follows it (words are short); of several waiting, only the newest is said.
+// Renders the word (a few milliseconds) and starts playing it; returns without waiting for
+// the sound. Like any new sound it stops the one playing, a word being said included.
 void SpeakWord(const QString& text);
-// False once the engine is known to be missing or broken, or when no engine is installed.
+// False once the engine is known to be missing.
 bool SpeechAvailable();
-// Starts the engine a moment later, from the event loop, so that the first word is quick.
+// Makes the voice ready a moment later, from the event loop, so that the first word is quick.
 void WarmUpSpeech();
-// Drops the word waiting to be spoken; the word being spoken ends by itself.
+// Stops the word being said, if it still plays.
 void StopSpeaking();
-// True from SpeakWord until the engine has finished or stopped the word.
+// True from SpeakWord until its word has been played out or stopped.
 bool IsSpeaking();
 
-// Chooses the engine by its plugin name ("" for the preferred one) and forgets an earlier
-// engine and its failure; for tests, which also name engines that do not exist.
+// Chooses the engine by name ("" for the one built in, "flite") and forgets an earlier
+// failure; for tests, which also name engines that do not exist.
 void SetSpeechEngineForTesting(const QString& engine);

@@ -37,6 +37,8 @@ QString PastTestsModel::CellText(const Row& row, int column) const
     case KeyColumn:
         return QString::number(row.testId);
     default: // whole-list tests by number, practice rounds by the test they practised
+        if (row.unfinished)
+            return QCoreApplication::translate("TestGrids", "Not finished");
         return row.place.round > 0 ? PracticeRoundText(row.place) : QString::number(row.place.number);
     }
 }

@@ -18,6 +18,7 @@ public:
         QDate date;
         int score = 0;
         TestPlace place;
+        bool unfinished = false; // stored as far as it went when the program stopped
     };
 
     using QAbstractTableModel::QAbstractTableModel;

@@ -206,7 +206,7 @@ bool frmLists::LoadForm(const QString& appFolder)
         return false;
     }
     Guarded([] { CleanUpSoundFolder(); });
-    Guarded([] { RemoveUnfinishedTests(); });
+    Guarded([] { KeepUnfinishedTests(); });
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });

@@ -138,8 +138,10 @@ void frmPastTests::LoadPastTests()
             skipped.Add(QStringLiteral("TESTS"), rs);
             continue;
         }
-        // A practice round is scored on the words it asked and stays out of the totals.
-        tests.emplace_back(*key, PractisedTest(rs));
+        // A practice round and a test never finished are scored on the words they asked and
+        // stay out of the totals; an unfinished test is numbered as none of the others.
+        const bool unfinished = !rs.Field(QStringLiteral("UNFINISHED")).isNull();
+        tests.emplace_back(*key, unfinished ? std::optional<int32_t>(0) : PractisedTest(rs));
         const bool wholeList = !tests.back().second;
         const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(),
                                     wholeList ? words : rs.Field(QStringLiteral("WORDS_ASKED")).toLong());
@@ -149,7 +151,7 @@ void frmPastTests::LoadPastTests()
         }
         // Numbered as a whole-list test; PlaceRounds places the rounds.
         rows.push_back({*key, rs.Field(QStringLiteral("START_TIME")).toDate(), score,
-                        TestPlace{static_cast<int>(scores.size()), 0}});
+                        TestPlace{static_cast<int>(scores.size()), 0}, unfinished});
     }
     rs.Close();
     const bool practised = PlaceRounds(tests, rows);

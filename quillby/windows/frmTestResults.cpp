@@ -185,7 +185,10 @@ void frmTestResults::LoadResults()
     // A practice round is scored on the words it asked, a whole-list test on the list.
     practiceRound_ = !rs.Field(QStringLiteral("PRACTICE_OF")).isNull();
     practisedTestId_ = practiceRound_ ? PractisedTest(rs).value_or(0) : 0;
-    const int32_t totalWords = practiceRound_ ? CountWordsAsked(testId_) : CountListWords(listId_);
+    // A test never finished is scored on the words it asked, as Past Tests scores it.
+    const bool unfinished = !rs.Field(QStringLiteral("UNFINISHED")).isNull();
+    const int32_t totalWords = practiceRound_ || unfinished ? CountWordsAsked(testId_)
+                                                            : CountListWords(listId_);
     txtTotalWords->setText(QString::number(totalWords));
     const QDateTime start = rs.Field(QStringLiteral("START_TIME")).toDateTime();
     const QDateTime end = rs.Field(QStringLiteral("END_TIME")).toDateTime();

@@ -76,6 +76,9 @@ void MakePreviousVersionFile(const QString& folder)
     tables.truncate(tables.indexOf("CREATE TABLE TEST_TALLIES")); // the tallies came later
     tables.remove(QRegularExpression(QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX[^;]*;)")));
     tables.remove(QRegularExpression(QStringLiteral(R"(,\s*PRACTICE_OF\s+INTEGER)")));
+    tables.remove(QRegularExpression(QStringLiteral(R"(,\s*UNFINISHED\s+INTEGER)")));
+    tables.replace(QRegularExpression(QStringLiteral(R"(CREATE TABLE RUNNING_TESTS \([^;]*;)")),
+                   QStringLiteral("CREATE TABLE RUNNING_TESTS (TEST_ID INTEGER PRIMARY KEY);"));
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open((folder + "/Quillby.mdb").toUtf8().constData(), &db), SQLITE_OK);
     const QByteArray script = tables.toUtf8() + kPreviousIndexes + kOldRows;
@@ -110,6 +113,9 @@ TEST(SchemaUpgrade, AFileOfThePreviousVersionGetsTheNewIndexesWithoutLosingARow)
         EXPECT_EQ(GetTestScore(100), 50);
         // Its test gains the practice mark empty: a test of the whole list, counted as before.
         EXPECT_EQ(Raw("SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL"), QStringList{"100"});
+        // ... and the unfinished mark empty: a test that ended. Running tests note their list.
+        EXPECT_EQ(Raw("SELECT TEST_ID FROM TESTS WHERE UNFINISHED IS NULL"), QStringList{"100"});
+        EXPECT_EQ(Raw("SELECT COUNT(*) FROM pragma_table_info('RUNNING_TESTS')"), QStringList{"5"});
         EXPECT_EQ(CountListTests(1), 1);
         // The tallies are counted from the rows already there, and kept from then on.
         EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|1|2"});

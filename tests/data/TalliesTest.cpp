@@ -90,7 +90,7 @@ private:
     {
         const int test = ++nextTest_;
         const int list = 1 + Pick(2);
-        MarkTestRunning(test);
+        MarkTestRunning({test, list, 1, QDateTime::currentDateTime(), 0});
         for (int i = Pick(6); i > 0; --i)
             Answer(test, list);
         AddTest(test, list);
@@ -103,13 +103,13 @@ private:
             Answer(test, list);
     }
 
-    // A test the program never finished: its answers go at the next start.
+    // A test the program never finished: the next start stores it as far as it went.
     void AbandonTest()
     {
         const int test = ++nextTest_;
-        MarkTestRunning(test);
+        MarkTestRunning({test, 1, 2, QDateTime::currentDateTime(), 0});
         Answer(test, 1);
-        RemoveUnfinishedTests();
+        KeepUnfinishedTests();
     }
 
     QRandomGenerator random_;

@@ -1,18 +1,28 @@
 """A word without a recording is spoken by the computer's voice. The parent turns "Speak words
 that have no recording" off: after a restart the options window shows it off and the list
 editor offers no Pronounce for the word. Turned on again, Pronounce speaks the word at once,
-and the voice reaches the sound server's speaker. Runs under scripts/with-audio.sh."""
+and the voice reaches the sound server's speaker. Then the sound server is killed while the
+voice says a word of a test: Quillby lives on, the rest of the test is said (silently) and
+answered, the test is stored whole, and Quillby ends cleanly after the server came back.
+Runs under scripts/with-audio.sh."""
 
 import os
+import shutil
 import struct
 import subprocess
 import threading
 import time
 
 from harness import Journey, expect, expect_equal
-from quillby_steps import main_window, seed_list
+from quillby_steps import answer_word, clue, main_window, results_summary, seed_list
 
 SPEAK = "Speak words that have no recording"
+AUDIO_SERVER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts",
+                            "audio-server.sh")
+# The first word is spoken; the second has a recording, the third is spoken right after it.
+WORDS = [(1, "giraffe", "a tall animal"), (2, "zebra", "a striped horse"),
+         (3, "hippo", "a big river animal")]
+BY_DEFINITION = {definition: word for _, word, definition in WORDS}
 
 
 def set_speech(app, on):
@@ -39,6 +49,10 @@ def sink_inputs():
     result = subprocess.run(["pactl", "list", "short", "sink-inputs"], capture_output=True,
                             text=True, timeout=10)
     return [line for line in result.stdout.splitlines() if line.strip()]
+
+
+def audio_server(action):
+    subprocess.run(["bash", AUDIO_SERVER, action], check=True, timeout=60)
 
 
 def peak(raw):
@@ -81,9 +95,32 @@ class SpeakerMonitor:
         self.reader.join(timeout=10)
 
 
+def expect_heard(app, pronounce):
+    """Pronounce starts the word at once, and it reaches the speaker."""
+    monitor = SpeakerMonitor()
+    try:
+        app.wait_until(monitor.recording, 10, "the speaker's monitor to record")
+        before = len(sink_inputs())
+        clicked = time.monotonic()
+        app.click(pronounce)
+        app.wait_until(lambda: len(sink_inputs()) > before, 5, "the voice to start playing")
+        started = (time.monotonic() - clicked) * 1000
+        print(f"journey speech: the voice started {started:.0f} ms after Pronounce", flush=True)
+        # The word lasts about a second; it must be heard within a few.
+        app.wait_until(lambda: monitor.peak() > 300 or time.monotonic() - clicked > 4, 6,
+                       "the word to be spoken")
+    finally:
+        monitor.stop()
+    expect(monitor.peak() > 300, f"the word was heard on the speaker (peak {monitor.peak()} in "
+           f"{monitor.seconds():.1f} s recorded)")
+
+
 with Journey("speech") as journey:
     expect(os.environ.get("PULSE_SERVER"), "the journey runs under scripts/with-audio.sh")
-    seed_list(journey, 1, "2099-06-11", [(1, "giraffe", "a tall animal")])
+    seed_list(journey, 1, "2099-06-11", WORDS)
+    os.makedirs(os.path.join(journey.folder, "Wavs"))
+    shutil.copy2(os.path.join(journey.folder, "Sound_Correct.wav"),
+                 os.path.join(journey.folder, "Wavs", "ZEBRA.wav"))
     app = journey.start("Quillby")
 
     app.step("speech is on by default; the parent turns it off")
@@ -112,22 +149,43 @@ with Journey("speech") as journey:
     pronounce = editor.find("push button", "Pronounce")
     app.wait_until(lambda: pronounce.enabled, 5, "Pronounce to be offered")
     time.sleep(1.0)  # the voice gets ready while the list editor is open
-    monitor = SpeakerMonitor()
-    try:
-        app.wait_until(monitor.recording, 10, "the speaker's monitor to record")
-        before = len(sink_inputs())
-        clicked = time.monotonic()
-        app.click(pronounce)
-        app.wait_until(lambda: len(sink_inputs()) > before, 5, "the voice to start playing")
-        started = (time.monotonic() - clicked) * 1000
-        print(f"journey speech: the voice started {started:.0f} ms after Pronounce", flush=True)
-        # The word lasts about a second; it must be heard within a few.
-        app.wait_until(lambda: monitor.peak() > 300 or time.monotonic() - clicked > 4, 6,
-                       "the word to be spoken")
-    finally:
-        monitor.stop()
-    expect(monitor.peak() > 300, f"the word was heard on the speaker (peak {monitor.peak()} in "
-           f"{monitor.seconds():.1f} s recorded)")
+    expect_heard(app, pronounce)
+    app.close_window(editor)
+    app.wait_closed("Edit Word List")
+
+    app.step("the sound server dies while a word of a test is said; the test goes on")
+    app.click(main_window(app).find("push button", "Test"))
+    app.click(app.window("Test Setup").find("push button", "Continue"))
+    test = app.window("Test")
+    for number in range(len(WORDS)):
+        word = app.wait_until(lambda: BY_DEFINITION.get(clue(app, "Definition")),
+                              what="the next word")
+        if number == 0:
+            app.step(f"{word}: the server is killed while it is said")
+            app.click(test.find("push button", "Pronounce"))
+            app.wait_until(lambda: sink_inputs(), 5, "the word to start playing")
+            audio_server("kill")
+            time.sleep(1.0)
+            app.check_alive(f"the sound server died while {word} was said")
+        app.step(f"{word}: said again and answered without a sound server")
+        app.click(test.find("push button", "Pronounce"))
+        time.sleep(0.5)
+        app.check_alive(f"{word} was said without a sound server")
+        answer_word(app, word, "Correct", word)
+    summary = results_summary(app)
+    expect_equal(summary["Words on Test"], str(len(WORDS)), "the words of the finished test")
+    expect_equal(len(journey.query("SELECT * FROM TESTS WHERE UNFINISHED IS NULL")), 1,
+                 "the stored test")
+    expect_equal(len(journey.query("SELECT * FROM WORD_ATTEMPTS")), len(WORDS),
+                 "the answers of the stored test")
+    app.click(app.window("Test Results").find("push button", "Close"))
+    app.answer_message("No", expect="Test Again?")
+
+    app.step("the server is back; Quillby still ends cleanly")
+    audio_server("start")
+    editor = open_list_editor(app)
+    app.click(editor.find("push button", "Pronounce"))
+    time.sleep(1.0)
     app.close_window(editor)
     app.wait_closed("Edit Word List")
     app.exit_through(main_window(app).find("push button", "Exit"))
