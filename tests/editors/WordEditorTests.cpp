@@ -489,8 +489,9 @@ TEST_P(WordEditorOddTexts, AreSavedAndShownUnchanged)
         messages.clear();
     }
     Save(editor);
-    if (!odd.canHaveRecording)
+    if (!odd.canHaveRecording) {
         EXPECT_EQ(messages, QStringList{frmEditWord::NoRecordingMessage()});
+    }
 
     ASSERT_EQ(listEditor->MSFlexGrid1->rowCount(), 1);
     const int32_t id = listEditor->RowWordID(0);
@@ -576,7 +577,8 @@ TEST_F(WordEditor, AKillBetweenTheStepsOfASaveLosesNoRecording)
             expected << words.Field("WORD").toText().toUpper() + ".wav";
         expected.sort();
         EXPECT_EQ(WavFolderEntries(), expected);
-        if (c.rename)
+        if (c.rename) {
             EXPECT_EQ(FileBytes(Wav(StoredText(bee).toUpper())), voice);
+        }
     }
 }
