@@ -68,5 +68,5 @@ shots: configure
 	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/mainwindow/mainwindow_shots
 	QUILLBY_SHOTS_DIR=$(abspath $(SHOTS_DIR)) bash scripts/with-audio.sh \
 	    $(BUILD_DIR)/tests/editors/editors_shots
-	$(BIN_DIR)/practice_shots $(abspath $(SHOTS_DIR))
+	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $(BIN_DIR)/practice_shots $(abspath $(SHOTS_DIR))
 	@echo "The pictures are in $(SHOTS_DIR)."
