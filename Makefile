@@ -5,12 +5,20 @@
 #   make test     build and run every test through CTest
 #   make bench    build and run every benchmark program
 #   make package  build and lay out Setup with its Support folder, and the Debian package
+#   make sanitize build the suites without windows with the address and undefined-behaviour
+#                 sanitizers (in build-asan) and run them
+#   make shots    build and save pictures of the windows into build/shots, for looking at
+#
+# CMAKE_ARGS adds CMake arguments to the configure step and configures again when given,
+# e.g. make test CMAKE_ARGS=-DQUILLBY_WERROR=ON (as .ci/run does: warnings stop the build).
 
 BUILD_DIR  := build
 BIN_DIR    := $(BUILD_DIR)/bin
 BUILD_TYPE := RelWithDebInfo
+CMAKE_ARGS ?=
+SHOTS_DIR  := $(BUILD_DIR)/shots
 
-.PHONY: all deps configure build run test bench package
+.PHONY: all deps configure build run test bench package sanitize shots
 
 all: build
 
@@ -18,8 +26,8 @@ deps:
 	bash scripts/install-deps.sh
 
 configure: deps
-	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
-	    cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE); \
+	@if [ ! -f $(BUILD_DIR)/build.ninja ] || [ -n "$(CMAKE_ARGS)" ]; then \
+	    cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_ARGS); \
 	fi
 
 build: configure
@@ -49,3 +57,16 @@ bench: build
 
 package: build
 	cmake --build $(BUILD_DIR) --target quillby_package quillby_deb
+
+sanitize: deps
+	bash scripts/sanitize.sh $(CMAKE_ARGS)
+
+# The pictures are not tests: each program saves what it shows into $(SHOTS_DIR).
+shots: configure
+	cmake --build $(BUILD_DIR) --target mainwindow_shots editors_shots practice_shots
+	mkdir -p $(SHOTS_DIR)
+	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/mainwindow/mainwindow_shots
+	QUILLBY_SHOTS_DIR=$(abspath $(SHOTS_DIR)) bash scripts/with-audio.sh \
+	    $(BUILD_DIR)/tests/editors/editors_shots
+	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $(BIN_DIR)/practice_shots $(abspath $(SHOTS_DIR))
+	@echo "The pictures are in $(SHOTS_DIR)."

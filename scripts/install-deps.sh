@@ -8,6 +8,8 @@ set -euo pipefail
 PACKAGES=(
     # build
     cmake g++ make ninja-build pkg-config
+    # the layout check of changed lines in .ci/run (clang-format with git clang-format)
+    clang-format
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev qt6-svg-dev
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
     # speaking words without a recording (the Flite synthesiser, its headers and voices)

@@ -38,8 +38,10 @@ public:
     {
         for (int list = 1; list <= 2; ++list) {
             AddList(list, QDate(2026, 11, 6 + 7 * list));
-            for (int w = 1; w <= 4; ++w)
-                AddWord(++words_, list, QStringLiteral("word%1").arg(words_));
+            for (int w = 1; w <= 4; ++w) {
+                ++words_;
+                AddWord(words_, list, QStringLiteral("word%1").arg(words_));
+            }
         }
     }
 

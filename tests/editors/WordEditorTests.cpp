@@ -612,8 +612,9 @@ TEST_P(WordEditorOddTexts, AreSavedAndShownUnchanged)
         messages.clear();
     }
     Save(editor);
-    if (!odd.canHaveRecording)
+    if (!odd.canHaveRecording) {
         EXPECT_EQ(messages, QStringList{frmEditWord::NoRecordingMessage()});
+    }
 
     ASSERT_EQ(listEditor->MSFlexGrid1->rowCount(), 1);
     const int32_t id = listEditor->RowWordID(0);
@@ -711,7 +712,8 @@ TEST_F(WordEditor, AKillBetweenTheStepsOfASaveLosesNoRecording)
         expected.sort();
         EXPECT_EQ(WavFolderEntries(), expected);
         EXPECT_EQ(FileBytes(Wav("APPLE")), appleVoice);
-        if (c.rename && StoredText(bee) != "apple")
+        if (c.rename && StoredText(bee) != "apple") {
             EXPECT_EQ(FileBytes(Wav(StoredText(bee).toUpper())), voice);
+        }
     }
 }

@@ -247,8 +247,9 @@ void ExpectInstallation(const QString& support, const QStringList& folders)
     for (const QString& name : setup::InstalledFileNames()) {
         const QString installed = InstallDir() + QLatin1Char('/') + name;
         ASSERT_TRUE(QFile::exists(installed)) << name.toStdString();
-        if (name != QStringLiteral("Quillby.mdb"))
+        if (name != QStringLiteral("Quillby.mdb")) {
             EXPECT_EQ(ReadFile(installed), ReadFile(support + QLatin1Char('/') + name)) << name.toStdString();
+        }
     }
     for (const QString& program : {QStringLiteral("Quillby"), QStringLiteral("QuillbyUninstaller")})
         EXPECT_TRUE(QFileInfo(InstallDir() + QLatin1Char('/') + program).isExecutable());

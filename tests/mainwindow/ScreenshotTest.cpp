@@ -96,6 +96,8 @@ void ShowEveryWindow(const std::function<void(QWidget*, const QString&)>& look)
 }
 } // namespace
 
+// Pictures only in the shots program; the test suite keeps the checks below.
+#ifdef QUILLBY_SHOTS_PROGRAM
 TEST(Screenshots, EveryWindowOfTheMainProgram)
 {
     if (ShotsFolder().isEmpty())
@@ -112,6 +114,7 @@ TEST(Screenshots, EveryWindowOfTheMainProgram)
         }
     });
 }
+#endif
 
 // In English and German, at the usual font and at 13 pt, no window cuts off a text: every
 // label, caption, heading and choice has the room its font needs.

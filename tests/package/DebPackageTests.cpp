@@ -387,8 +387,9 @@ TEST_F(DebPackage, ReadOnlyInstallationKeepsEachUsersDataInTheirDataFolder)
     // As installed, the program's folder belongs to root: an ordinary user cannot write there.
     const bool asRoot = ::getuid() == 0;
     const QString folder = Root(ProgramDir);
-    if (!asRoot)
+    if (!asRoot) {
         ASSERT_EQ(::chmod(QFile::encodeName(folder).constData(), 0555), 0);
+    }
     const QByteArray shipped = ReadAll(folder + QStringLiteral("/Quillby.mdb"));
     const QString home = MakeHome(QStringLiteral("home-user"), asRoot ? OrdinaryUser : ::getuid());
     const QString data = home + QStringLiteral("/.local/share/Quillby");

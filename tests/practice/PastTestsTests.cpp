@@ -269,8 +269,9 @@ TEST_F(PastTests, AChartOfThousandsOfTestsKeepsEveryLowAndHigh)
         ASSERT_LE(points.size(), 400) << count;
         // A dot stands for a test: a thinned line has none.
         EXPECT_EQ(panel.DotsShown(), count <= 400) << count;
-        if (count <= 400)
+        if (count <= 400) {
             EXPECT_EQ(points.size(), count);
+        }
         for (qsizetype i = 1; i < points.size(); ++i)
             ASSERT_LT(points[i - 1].x(), points[i].x()) << count << " point " << i;
         for (const QPointF& p : points)
