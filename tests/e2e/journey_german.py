@@ -50,7 +50,7 @@ with Journey("german") as journey:
     answer("DRACHEN", "Richtig!", "Drachen")
     answer("strasse", "Leider falsch", "")
     reveal = app.window("Die richtige Antwort ist...")
-    box = reveal.find("text", "Schreib es ab:")
+    box = reveal.find("text", "Abschreiben:")
     for typed, top in (("STRASSE", "Leider falsch"), ("STRAẞE", "Richtig!")):
         app.set_text(box, typed)
         app.focus(box)

@@ -28,6 +28,15 @@ def help_opens_and_closes(app, window):
     app.wait_closed("Help")
 
 
+def open_help_and_close(app, opener, keys, title):
+    """Opens a window with keys, shows the help over it with F1 and closes both with Ctrl+W."""
+    press_in(app, opener, keys)
+    window = app.window(title)
+    help_opens_and_closes(app, window)
+    press_in(app, window, "ctrl+w")
+    app.wait_closed(title)
+
+
 def answer_question(app, keys, expect_text):
     """Answers the program's question with keys; returns its text."""
     box = app.message_box()
@@ -61,18 +70,10 @@ with Journey("keys") as journey:
     help_opens_and_closes(app, main)
 
     app.step("Alt+O opens the options, F1 the help over them, Ctrl+W closes both")
-    press_in(app, main, "alt+o")
-    options = app.window("Options")
-    help_opens_and_closes(app, options)
-    press_in(app, options, "ctrl+w")
-    app.wait_closed("Options")
+    open_help_and_close(app, main, "alt+o", "Options")
 
     app.step("Ctrl+N opens a new list; F1 shows the help; Ctrl+W closes it without a list")
-    press_in(app, main, "ctrl+n")
-    new_list = app.window("New Word List")
-    help_opens_and_closes(app, new_list)
-    press_in(app, new_list, "ctrl+w")
-    app.wait_closed("New Word List")
+    open_help_and_close(app, main, "ctrl+n", "New Word List")
     main = main_window(app)
     expect_equal(len(list_rows(app)), 3, "the lists after closing the new list")
 
@@ -97,11 +98,7 @@ with Journey("keys") as journey:
     app.wait_until(lambda: len(list_rows(app)) == 2, what="the deleted list to go")
 
     app.step("Alt+T opens Test Setup; F1 shows the help; Ctrl+W closes it")
-    press_in(app, main, "alt+t")
-    setup = app.window("Test Setup")
-    help_opens_and_closes(app, setup)
-    press_in(app, setup, "ctrl+w")
-    app.wait_closed("Test Setup")
+    open_help_and_close(app, main, "alt+t", "Test Setup")
     main = main_window(app)
 
     app.step("Alt+T and Enter start the test of twelve words; it says how far it has gone")

@@ -1,6 +1,7 @@
 #include "PracticeFixture.h"
 
 #include "GuiTestSupport.h"
+#include "WavFiles.h"
 
 #include "frmPastTests.h"
 #include "frmRevealAnswer.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -107,4 +109,19 @@ int RowCount(const QAbstractItemView* grid) { return grid->model()->rowCount(); 
 void SelectRow(QAbstractItemView* grid, int row)
 {
     grid->setCurrentIndex(grid->model()->index(row, 0));
+}
+
+int32_t PracticeTest::AddListOfLongWords()
+{
+    const int32_t list = AddList();
+    AddWord(list, QStringLiteral("necessary"), false,
+            QStringLiteral("Needed; something you must have or do."),
+            QStringLiteral("It is necessary to wear a coat when it snows."));
+    AddWord(list, QStringLiteral("Wednesday"), true, QStringLiteral("The day after Tuesday."),
+            QStringLiteral("We go swimming every Wednesday after school."));
+    AddWord(list, QStringLiteral("beautiful"), false, QStringLiteral("Very pretty."),
+            QStringLiteral("The garden looks beautiful in the spring."));
+    QFile wav(WordWavFile(QStringLiteral("beautiful")));
+    wav.open(QIODevice::WriteOnly);
+    return list;
 }

@@ -27,6 +27,9 @@ protected:
     frmTest* Begin(int32_t listId, const TestSettings& settings);
     // Types an answer and presses Enter.
     void Answer(frmTest* test, const QString& text);
+    // A list of three words with the longest clues a family might type; "beautiful" has a
+    // recording.
+    int32_t AddListOfLongWords();
 
     // Steps run, one per appearance, on the reveal window while it waits.
     std::deque<std::function<void(frmRevealAnswer*)>> revealSteps;

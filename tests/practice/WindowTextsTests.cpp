@@ -22,16 +22,7 @@ protected:
     // two words and a round of practice of them.
     int32_t FillList()
     {
-        const int32_t list = AddList();
-        AddWord(list, QStringLiteral("necessary"), false,
-                QStringLiteral("Needed; something you must have or do."),
-                QStringLiteral("It is necessary to wear a coat when it snows."));
-        AddWord(list, QStringLiteral("Wednesday"), true, QStringLiteral("The day after Tuesday."),
-                QStringLiteral("We go swimming every Wednesday after school."));
-        AddWord(list, QStringLiteral("beautiful"), false, QStringLiteral("Very pretty."),
-                QStringLiteral("The garden looks beautiful in the spring."));
-        QFile wav(WordWavFile(QStringLiteral("beautiful")));
-        wav.open(QIODevice::WriteOnly);
+        const int32_t list = AddListOfLongWords();
         const QDateTime start(QDate(2026, 12, 7), QTime(16, 2, 10));
         for (int day = 0; day < 12; ++day) {
             test_ = AddStoredTest(list, 3, start.addDays(day), start.addDays(day).addSecs(420));

@@ -56,21 +56,7 @@ void SaveWindow(QWidget* w, const QString& name)
 
 class Shots : public PracticeTest {
 protected:
-    int32_t FillList()
-    {
-        const int32_t list = AddList();
-        AddWord(list, QStringLiteral("necessary"), false,
-                QStringLiteral("Needed; something you must have or do."),
-                QStringLiteral("It is necessary to wear a coat when it snows."));
-        AddWord(list, QStringLiteral("Wednesday"), true, QStringLiteral("The day after Tuesday."),
-                QStringLiteral("We go swimming every Wednesday after school."));
-        AddWord(list, QStringLiteral("beautiful"), false, QStringLiteral("Very pretty."),
-                QStringLiteral("The garden looks beautiful in the spring."));
-        // The recording of "beautiful", the word each picture of the test asks.
-        QFile wav(WordWavFile(QStringLiteral("beautiful")));
-        wav.open(QIODevice::WriteOnly);
-        return list;
-    }
+    int32_t FillList() { return AddListOfLongWords(); }
 };
 
 TEST_F(Shots, Windows)
