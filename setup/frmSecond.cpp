@@ -129,7 +129,7 @@ void frmSecond::FitInstallPath()
     // and margins around it stays on the screen, where a very long path scrolls in its box.
     const QMargins margins = txtInstallPath->textMargins();
     int needed = txtInstallPath->fontMetrics().horizontalAdvance(txtInstallPath->text())
-                 + margins.left() + margins.right() + 6
+                 + margins.left() + margins.right() + 12
                  + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
     if (const QScreen* screen = this->screen())
         needed = qMin(needed, screen->availableGeometry().width() - 100);
