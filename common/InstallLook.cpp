@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -62,14 +63,45 @@ QBoxLayout* ButtonRow(QPushButton* left, QPushButton* right)
     return row;
 }
 
+namespace {
+// The size a window needs: at least `width` x `height`, and as large as its layout needs for
+// the texts in the window's font and language (a wrapped text needs more lines in a larger
+// font or a longer translation).
+QSize FittedSize(QWidget* window, int width, int height)
+{
+    QSize size(width, height);
+    QLayout* layout = window->layout();
+    if (!layout)
+        return size;
+    // Inner layouts first: each passes its new least size on to the layout that holds it.
+    const QList<QWidget*> inner = window->findChildren<QWidget*>();
+    for (auto widget = inner.crbegin(); widget != inner.crend(); ++widget)
+        if ((*widget)->layout())
+            (*widget)->layout()->activate();
+    layout->activate();
+    size = size.expandedTo(layout->totalMinimumSize());
+    if (layout->hasHeightForWidth())
+        size.setHeight(qMax(size.height(), layout->totalHeightForWidth(size.width())));
+    return size;
+}
+} // namespace
+
 void PlaceWindow(QWidget* window, int width, int height, double topFraction)
 {
-    window->setFixedSize(width, height);
+    const QSize size = FittedSize(window, width, height);
+    window->setFixedSize(size);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        window->move(area.x() + (area.width() - width) / 2,
+        window->move(area.x() + (area.width() - size.width()) / 2,
                      area.y() + qRound(area.height() * topFraction));
     }
+}
+
+void FitWindow(QWidget* window)
+{
+    const QSize size = FittedSize(window, window->width(), window->height());
+    if (size != window->size())
+        window->setFixedSize(size);
 }
 
 } // namespace install

@@ -23,8 +23,11 @@ QGroupBox* MakeFrame(QWidget* parent, const char* name, const QString& caption);
 // The buttons at the bottom right of a window; a null button is left out.
 QBoxLayout* ButtonRow(QPushButton* left, QPushButton* right);
 
-// Gives the window a fixed size and centres it across the screen, its top at `topFraction`
+// Gives the window a fixed size, at least `width` x `height` and whatever its layout needs in
+// the window's font and language, and centres it across the screen, its top at `topFraction`
 // of the screen's height.
 void PlaceWindow(QWidget* window, int width, int height, double topFraction);
+// Grows a placed window when its texts changed and its layout needs more room.
+void FitWindow(QWidget* window);
 
 } // namespace install

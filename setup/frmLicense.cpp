@@ -56,12 +56,14 @@ frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
     cmdCancel = MakeButton(this, "cmdCancel", tr("Cancel"));
     chkAccept->setAccessibleName(chkAccept->text());
 
-    lblTop->setGeometry(Twips(120), Twips(120), 0, Twips(300));
+    // The usual sizes, grown where a larger font or a longer translation needs more room.
+    lblTop->setGeometry(Twips(120), Twips(120), 0, qMax(Twips(300), lblTop->sizeHint().height()));
     txtLicense->move(Twips(250), Twips(500));
-    chkAccept->resize(chkAccept->sizeHint().width() + Twips(200), Twips(330));
-    lblCheckLeft->resize(Twips(1500), Twips(330));
-    cmdContinue->resize(Twips(1500), Twips(400));
-    cmdCancel->resize(Twips(1500), Twips(400));
+    chkAccept->resize(chkAccept->sizeHint().width() + Twips(200),
+                      qMax(Twips(330), chkAccept->sizeHint().height()));
+    lblCheckLeft->resize(Twips(1500), chkAccept->height());
+    for (QPushButton* button : {cmdContinue, cmdCancel})
+        button->resize(QSize(Twips(1500), Twips(400)).expandedTo(button->sizeHint()));
 
     // Every change of the box counts, also one made through assistive technology.
     connect(chkAccept, &QCheckBox::toggled, this, &frmLicense::chkAccept_Click);

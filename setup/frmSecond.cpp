@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
 
 namespace setup {
 
@@ -117,6 +119,23 @@ void frmSecond::txtInstallPath_Change()
     const QString ruled = ApplyFolderRule(text);
     if (ruled != text)
         txtInstallPath->setText(ruled);
+    else
+        FitInstallPath();
+}
+
+void frmSecond::FitInstallPath()
+{
+    // The text, the box's inner and text margins and its frame; the page with the box's frame
+    // and margins around it stays on the screen, where a very long path scrolls in its box.
+    const QMargins margins = txtInstallPath->textMargins();
+    int needed = txtInstallPath->fontMetrics().horizontalAdvance(txtInstallPath->text())
+                 + margins.left() + margins.right() + 12
+                 + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+    if (const QScreen* screen = this->screen())
+        needed = qMin(needed, screen->availableGeometry().width() - 100);
+    txtInstallPath->setMinimumWidth(needed);
+    if (layout())
+        install::FitWindow(this);
 }
 
 void frmSecond::SetDefaultInstallPath()

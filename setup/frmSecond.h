@@ -30,6 +30,8 @@ private:
     void SetDefaultInstallPath();
     void SetShortcutOptions();
     void txtInstallPath_Change();
+    // Widens the path box (and the page) so that the whole path shows.
+    void FitInstallPath();
     void cmdBrowse_Click();
     void cmdContinue_Click();
     // Makes the folder path and checks it can be written; says why not and returns false.

@@ -35,6 +35,7 @@ frmTestADO::frmTestADO(QWidget* parent) : QDialog(parent)
     layout->addWidget(Label1);
     layout->addWidget(busy);
     setFixedSize(340, 110);
+    install::FitWindow(this);
 
     m_Server = new QLocalServer(this);
     connect(m_Server, &QLocalServer::newConnection, this, [this] {

@@ -68,6 +68,7 @@ frmThird::frmThird(QWidget* parent) : QWidget(parent)
     cover.setColor(QPalette::Window, palette().color(QPalette::Base));
     Picture2->setPalette(cover);
     (new QVBoxLayout(frameProgress))->addWidget(Picture1);
+    Picture1->installEventFilter(this); // the cover follows the track's size
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 18, 20, 18);
@@ -90,11 +91,22 @@ QString frmThird::Status() const { return lblStatus->text(); }
 void frmThird::SetScrollBarPercent(int percent)
 {
     m_Percent = percent;
-    // Laid out or not, the cover spans more than the track's whole width.
-    const int track = qMax(Picture1->width(), 1);
-    Picture2->setGeometry(percent > 0 ? qRound(track / 100.0 * percent) : 0, 0, track * 2 + 400,
-                          qMax(Picture1->height(), 40));
+    PlaceCover();
     DoEvents();
+}
+
+void frmThird::PlaceCover()
+{
+    const int track = Picture1->width();
+    const int left = qBound(0, qRound(track / 100.0 * m_Percent), track);
+    Picture2->setGeometry(left, 0, track - left, Picture1->height());
+}
+
+bool frmThird::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Picture1 && event->type() == QEvent::Resize)
+        PlaceCover();
+    return QWidget::eventFilter(watched, event);
 }
 
 int frmThird::CoverLeft() const { return Picture2->x(); }

@@ -29,8 +29,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Lays the cover over the part of the track not yet done.
+    void PlaceCover();
     void RegisterComponents();
     void CopyFiles();
     // The stages that can fail: each says what went wrong through SetFailure.

@@ -86,6 +86,7 @@ void frmMain::Load()
 {
     show();
     lblMessage->setText(tr("This process will uninstall %1...").arg(AppName));
+    install::FitWindow(this);
     setCursor(Qt::WaitCursor);
     cmdContinue->setEnabled(false);
     DoEvents();

@@ -597,6 +597,21 @@ TEST_F(SetupTest, EveryPageFitsItsControls)
     }
 }
 
+TEST_F(SetupTest, EveryPageFitsItsTextsInEveryLanguageAndFontSize)
+{
+    // English and German, each at the usual font and at 13 pt: no text, frame or control is
+    // cut, no window is smaller than what it holds. QUILLBY_SHOTS=<folder> saves the pictures.
+    for (const ShownAs& as : kEveryShownAs) {
+        ShownLanguage language(as.locale, "setup");
+        ShownFont font(as.points);
+        QStringList cut;
+        for (QWidget* page : ShowEveryPage(dir.path()))
+            cut << CutTextsOfShownWindow(page, QStringLiteral("setup-") + page->objectName(), as);
+        EXPECT_EQ(cut, QStringList());
+        DeleteAllWindows();
+    }
+}
+
 TEST_F(SetupTest, EveryPageIsReadAsItIsShown)
 {
     // Labels are read by the text they show, also a status text that changed; no control or

@@ -474,6 +474,22 @@ TEST_F(UninstallTest, AnsweringNoEndsWithoutRemovingAnythingAndKeepsTheCopies)
     EXPECT_TRUE(QFile::exists(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt")));
 }
 
+TEST_F(UninstallTest, TheWindowFitsItsTextsInEveryLanguageAndFontSize)
+{
+    // English and German, each at the usual font and at 13 pt: nothing in the window is cut.
+    QFile::copy(install + QStringLiteral("/QUILLBY-InstallLog.txt"), Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"));
+    for (const ShownAs& as : kEveryShownAs) {
+        ShownLanguage language(as.locale, "uninstaller");
+        ShownFont font(as.points);
+        Globals::Reset(Temp(), install);
+        auto* window = new frmMain;
+        window->Load();
+        EXPECT_EQ(CutTextsOfShownWindow(window, QStringLiteral("uninstaller"), as), QStringList());
+        DeleteAllWindows();
+    }
+    EXPECT_TRUE(QFile::exists(install + QStringLiteral("/Quillby.mdb")));
+}
+
 TEST_F(UninstallTest, OnAGermanDesktopTheWindowAndItsQuestionAreGermanAndFit)
 {
     ShownLanguage german("de_DE", "uninstaller");

@@ -1,16 +1,8 @@
 #include "WindowDriver.h"
 
-#include "Translation.h"
-
 #include <QAbstractButton>
 #include <QAccessible>
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLocale>
-#include <QRadioButton>
-#include <QStyle>
-#include <QTranslator>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QPointer>
@@ -127,58 +119,3 @@ QStringList AccessibilityFaults(QWidget* window)
     return faults;
 }
 
-namespace {
-// How much room a control's text needs (width, or height for a wrapped label); 0 when it
-// shows no text that could be cut off.
-QSize NeededForText(QWidget* widget)
-{
-    if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
-        if (!label->wordWrap())
-            return {label->sizeHint().width(), 0};
-        return {0, label->heightForWidth(label->width())};
-    }
-    const QStyle* style = widget->style();
-    const auto textWidth = [widget](const QString& text) { return widget->fontMetrics().horizontalAdvance(text); };
-    if (auto* option = qobject_cast<QRadioButton*>(widget))
-        return {style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth)
-                    + style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing) + textWidth(option->text()), 0};
-    if (auto* box = qobject_cast<QCheckBox*>(widget))
-        return {style->pixelMetric(QStyle::PM_IndicatorWidth)
-                    + style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + textWidth(box->text()), 0};
-    // A button's text and its margins (a style's least button width is no text); a frame's title.
-    if (auto* button = qobject_cast<QPushButton*>(widget))
-        return {textWidth(button->text())
-                    + 2 * (style->pixelMetric(QStyle::PM_ButtonMargin) + style->pixelMetric(QStyle::PM_DefaultFrameWidth)), 0};
-    if (auto* frame = qobject_cast<QGroupBox*>(widget))
-        return {textWidth(frame->title()) + 2 * style->pixelMetric(QStyle::PM_LayoutLeftMargin), 0};
-    return {};
-}
-} // namespace
-
-QStringList ClippedTexts(QWidget* window)
-{
-    QStringList clipped;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        const QSize needed = NeededForText(widget);
-        if (widget->isVisible() && (needed.width() > widget->width() || needed.height() > widget->height()))
-            clipped << QStringLiteral("%1/%2 needs %3x%4, has %5x%6")
-                           .arg(window->objectName(), widget->objectName())
-                           .arg(needed.width()).arg(needed.height()).arg(widget->width()).arg(widget->height());
-    }
-    return clipped;
-}
-
-ShownLanguage::ShownLanguage(const char* locale, const char* program)
-{
-    QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
-    translated_ = InstallTranslations(*qApp, program);
-}
-
-ShownLanguage::~ShownLanguage()
-{
-    for (QTranslator* translator : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    QLocale::setDefault(QLocale::system());
-}

@@ -1,5 +1,6 @@
 #pragma once
 #include "MsgBox.h"
+#include "ShownText.h"
 
 #include <QList>
 #include <QObject>
@@ -46,22 +47,6 @@ void DeleteAllWindows();
 // What assistive technology reads wrongly in a window, one line per fault: a visible label
 // whose accessible name is not its text, or a visible widget named by its objectName.
 QStringList AccessibilityFaults(QWidget* window);
-
-// The texts a window cuts off, one line each: a visible label, button, option or frame that
-// is narrower (a wrapped label: lower) than its text needs.
-QStringList ClippedTexts(QWidget* window);
-
-// Windows made while it lives speak the language of `locale` ("de_DE"), loaded as the program
-// does at start with its catalogue `program`; English again afterwards.
-class ShownLanguage {
-public:
-    ShownLanguage(const char* locale, const char* program);
-    ~ShownLanguage();
-    bool Translated() const { return translated_; }
-
-private:
-    bool translated_;
-};
 
 // A visible top-level window by objectName, or nullptr.
 QWidget* VisibleWindow(const QString& objectName);
