@@ -2,6 +2,7 @@
 
 #include "FormHelpers.h"
 #include "TestGrids.h"
+#include "TestReport.h"
 #include "Twips.h"
 
 #include <QChart>

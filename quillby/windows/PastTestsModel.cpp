@@ -2,6 +2,7 @@
 
 #include "FormHelpers.h"
 #include "TestGrids.h"
+#include "TestReport.h"
 
 #include <QCoreApplication>
 
@@ -37,9 +38,7 @@ QString PastTestsModel::CellText(const Row& row, int column) const
     case KeyColumn:
         return QString::number(row.testId);
     default: // whole-list tests by number, practice rounds by the test they practised
-        if (row.unfinished)
-            return QCoreApplication::translate("TestGrids", "Not finished");
-        return row.place.round > 0 ? PracticeRoundText(row.place) : QString::number(row.place.number);
+        return TestNameText(row.place, row.unfinished);
     }
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "PracticeRounds.h"
+#include "TestReport.h"
 #include <QAbstractTableModel>
 #include <QDate>
 #include <cstdint>
@@ -13,13 +13,7 @@ class PastTestsModel : public QAbstractTableModel {
 public:
     enum Column { DateColumn, ScoreColumn, KeyColumn, TestColumn, ColumnCount };
 
-    struct Row {
-        int32_t testId = 0;
-        QDate date;
-        int score = 0;
-        TestPlace place;
-        bool unfinished = false; // stored as far as it went when the program stopped
-    };
+    using Row = PastTest;
 
     using QAbstractTableModel::QAbstractTableModel;
 

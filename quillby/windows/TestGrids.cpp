@@ -168,19 +168,6 @@ int AddGridRows(QTableWidget* grid, const std::vector<QStringList>& rows)
     return first;
 }
 
-QString PracticeRoundText(const TestPlace& place)
-{
-    if (place.number == 0)
-        return QCoreApplication::translate("TestGrids", "Missed words of an earlier test");
-    if (place.round <= 1)
-        return QCoreApplication::translate("TestGrids", "Missed words of test %1").arg(place.number);
-    return QCoreApplication::translate("TestGrids", "Missed words of test %1, round %2")
-        .arg(place.number)
-        .arg(place.round);
-}
-
-QString PercentText(int score) { return QString::number(score) + QStringLiteral(" %"); }
-
 void PlaceBeside(QWidget* window, const QWidget* of, int top)
 {
     const QRect frame = of->frameGeometry();

@@ -42,12 +42,6 @@ void KeepColoursWhenSelected(QTableWidget* grid);
 int AddGridRow(QTableWidget* grid, const QStringList& cells);
 // Appends rows of texts the same way, in one insertion; returns the first one's index.
 int AddGridRows(QTableWidget* grid, const std::vector<QStringList>& rows);
-struct TestPlace;
-// How a practice round of missed words is named: "Missed words of test 2" (the whole-list
-// test its rounds began with), ", round 2" from the second round on.
-QString PracticeRoundText(const TestPlace& place);
-// A whole-number score as shown: "75 %".
-QString PercentText(int score);
 // Moves a window to the right of another, with its top at the given height.
 void PlaceBeside(QWidget* window, const QWidget* of, int top);
 // The number of rows a statement returns, counted by the database.

@@ -12,6 +12,7 @@
 #include "RowKeys.h"
 #include "Statements.h"
 #include "TestGrids.h"
+#include "TestReport.h"
 #include "Twips.h"
 #include "TaskNotices.h"
 #include "Tasks.h"
@@ -126,44 +127,31 @@ void frmPastTests::LoadPastTests()
     Recordset rs(QLatin1String(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID +
                      QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
                  Globals::DbConnection());
-    long long sum = 0;
-    std::vector<PastTestsModel::Row> rows;
-    rows.reserve(static_cast<size_t>(rs.RecordCount()));
+    std::vector<StoredTest> stored;
+    stored.reserve(static_cast<size_t>(rs.RecordCount()));
     SkippedRows skipped;
-    QList<int> scores;
-    std::vector<ListTest> tests;
     for (; !rs.Eof(); rs.MoveNext()) {
         const auto key = RowKey(rs, QStringLiteral("TEST_ID"));
         if (!key) {
             skipped.Add(QStringLiteral("TESTS"), rs);
             continue;
         }
-        // A practice round and a test never finished are scored on the words they asked and
-        // stay out of the totals; an unfinished test is numbered as none of the others.
-        const bool unfinished = !rs.Field(QStringLiteral("UNFINISHED")).isNull();
-        tests.emplace_back(*key, unfinished ? std::optional<int32_t>(0) : PractisedTest(rs));
-        const bool wholeList = !tests.back().second;
-        const int score = TestScore(rs.Field(QStringLiteral("FIRST_TRY")).toLong(),
-                                    wholeList ? words : rs.Field(QStringLiteral("WORDS_ASKED")).toLong());
-        if (wholeList) {
-            sum += score;
-            scores << score;
-        }
-        // Numbered as a whole-list test; PlaceRounds places the rounds.
-        rows.push_back({*key, rs.Field(QStringLiteral("START_TIME")).toDate(), score,
-                        TestPlace{static_cast<int>(scores.size()), 0}, unfinished});
+        stored.push_back({*key, rs.Field(QStringLiteral("START_TIME")).toDate(),
+                          !rs.Field(QStringLiteral("UNFINISHED")).isNull(), PractisedTest(rs),
+                          rs.Field(QStringLiteral("FIRST_TRY")).toLong(),
+                          rs.Field(QStringLiteral("WORDS_ASKED")).toLong()});
     }
     rs.Close();
-    const bool practised = PlaceRounds(tests, rows);
-    ShowRows(std::move(rows), practised);
+    ListHistory history = HistoryOfList(stored, words);
+    const QList<int> scores = history.scores;
+    ShowRows(std::move(history.tests), history.practised);
     filling_ = false;
     if (!skipped.empty())
         MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
 
     const int total = static_cast<int>(scores.size());
     txtTotalTests->setText(QString::number(total));
-    const int average = sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, total));
-    txtAverageScore->setText(PercentText(average));
+    txtAverageScore->setText(PercentText(history.average));
     progress->ShowProgress(scores, total == 0 ? std::vector<HardWord>{} : HardestWords(listId_));
     if (tests_->rowCount() == 0)
         return;
@@ -174,22 +162,6 @@ void frmPastTests::LoadPastTests()
     RowSelected();
     ProcessEvents(3);
     MSFlexGrid1->setFocus();
-}
-
-// Whole-list tests are numbered in order as they are read; a practice round is named by the
-// test it practised and its round, which only the list's whole order tells. Returns whether
-// there is a practice round.
-bool frmPastTests::PlaceRounds(const std::vector<ListTest>& tests,
-                               std::vector<PastTestsModel::Row>& rows)
-{
-    const bool practised = std::any_of(tests.begin(), tests.end(),
-                                       [](const ListTest& test) { return test.second.has_value(); });
-    if (!practised)
-        return false;
-    const auto places = TestPlaces(tests);
-    for (size_t i = 0; i < tests.size(); ++i)
-        rows[i].place = places.at(tests[i].first);
-    return true;
 }
 
 // The rows in the grid, with the Test column shown only when there is a practice round.

@@ -49,7 +49,6 @@ private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
-    bool PlaceRounds(const std::vector<ListTest>& tests, std::vector<PastTestsModel::Row>& rows);
     void ShowRows(std::vector<PastTestsModel::Row> rows, bool practised);
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);

@@ -11,6 +11,7 @@
 #include "RowKeys.h"
 #include "Statements.h"
 #include "TestGrids.h"
+#include "TestReport.h"
 #include "Twips.h"
 #include "TaskNotices.h"
 #include "Tasks.h"
@@ -33,20 +34,20 @@
 namespace {
 frmTestResults* g_instance = nullptr;
 
-const QColor kWhite(255, 255, 255);
-const QColor kYellow(255, 255, 0);
-const QColor kRed(255, 0, 0);
+QColor RowColour(WordColour colour)
+{
+    switch (colour) {
+    case WordColour::Red:
+        return QColor(255, 0, 0);
+    case WordColour::Yellow:
+        return QColor(255, 255, 0);
+    default:
+        return QColor(255, 255, 255);
+    }
+}
 
 QString Sel(const char* table, const QString& id) { return QLatin1String(table) + id; }
 } // namespace
-
-int MinutesBetween(const QDateTime& start, const QDateTime& end)
-{
-    const qint64 days = start.date().daysTo(end.date());
-    const int startMinute = start.time().hour() * 60 + start.time().minute();
-    const int endMinute = end.time().hour() * 60 + end.time().minute();
-    return static_cast<int>(days * 1440 + endMinute - startMinute);
-}
 
 frmTestResults::frmTestResults(QWidget* parent) : CompanionWindow(parent, Qt::Window)
 {
@@ -187,9 +188,9 @@ void frmTestResults::LoadResults()
     practisedTestId_ = practiceRound_ ? PractisedTest(rs).value_or(0) : 0;
     // A test never finished is scored on the words it asked, as Past Tests scores it.
     const bool unfinished = !rs.Field(QStringLiteral("UNFINISHED")).isNull();
-    const int32_t totalWords = practiceRound_ || unfinished ? CountWordsAsked(testId_)
-                                                            : CountListWords(listId_);
-    txtTotalWords->setText(QString::number(totalWords));
+    const bool wholeList = !practiceRound_ && !unfinished;
+    const int32_t listWords = wholeList ? CountListWords(listId_) : 0;
+    const int32_t wordsAsked = wholeList ? 0 : CountWordsAsked(testId_);
     const QDateTime start = rs.Field(QStringLiteral("START_TIME")).toDateTime();
     const QDateTime end = rs.Field(QStringLiteral("END_TIME")).toDateTime();
     txtTotalTime->setText(QString::number(MinutesBetween(start, end)));
@@ -204,12 +205,14 @@ void frmTestResults::LoadResults()
     const QString attempts =
         QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_TEST_ID + id + Sql::VALUE_END;
     const int firstTry = CountRows(attempts + Sql::AND_FIRST_ATTEMPT + Sql::AND_CORRECT);
-    txtCorrectOnFirstTry->setText(QString::number(firstTry));
     const int movedOn = CountRows(attempts + Sql::AND_ATTEMPT_NUMBER +
                                   QString::number(moveOnAfter_) + Sql::VALUE_END +
                                   Sql::AND_INCORRECT);
-    txtMovedOn->setText(QString::number(movedOn));
-    txtScore->setText(PercentText(ScorePercent(firstTry, totalWords)));
+    const TestSummary summary = SummariseTest(wholeList, listWords, wordsAsked, firstTry, movedOn);
+    txtTotalWords->setText(QString::number(summary.wordsOnTest));
+    txtCorrectOnFirstTry->setText(QString::number(summary.firstTry));
+    txtMovedOn->setText(QString::number(summary.movedOn));
+    txtScore->setText(PercentText(summary.score));
     lblPracticeRound->setText(practiceRound_ ? PracticeRoundText(PlaceOfTest(testId_)) : QString());
     lblPracticeRound->setVisible(practiceRound_);
     FillWordGrid();
@@ -256,17 +259,10 @@ void frmTestResults::FillWordGrid()
         const QString wordId = QString::number(*key);
         const int misses = rs.Field(QStringLiteral("MISSES")).toLong();
         missedWords_ += misses > 0 ? 1 : 0;
-        int attempts = 1;
-        QColor colour = kWhite;
-        if (misses >= moveOnAfter_ && misses > 0) {
-            attempts = misses;
-            colour = kRed;
-        } else if (misses >= 1) {
-            attempts = misses + 1;
-            colour = kYellow;
-        }
+        const WordVerdict verdict = JudgeWord(misses, moveOnAfter_);
+        const QColor colour = RowColour(verdict.colour);
         const int row = AddGridRow(MSFlexGrid1, {rs.Field(QStringLiteral("WORD")).toText(),
-                                                 QString::number(attempts), wordId});
+                                                 QString::number(verdict.attempts), wordId});
         // Dark text on the light row colours, whatever the palette's own text colour.
         for (int column = 0; column < 3; ++column) {
             MSFlexGrid1->item(row, column)->setBackground(colour);

@@ -90,6 +90,3 @@ private:
     QString parentForm_ = QStringLiteral("frmTestResults");
     QPointer<frmTestWordDetails> details_;
 };
-
-// Minutes between two moments counted on the clock's minute boundaries (seconds ignored).
-int MinutesBetween(const QDateTime& start, const QDateTime& end);

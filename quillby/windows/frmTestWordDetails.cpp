@@ -5,6 +5,7 @@
 #include "Recordset.h"
 #include "Statements.h"
 #include "TestGrids.h"
+#include "TestReport.h"
 #include "Twips.h"
 
 #include <QHBoxLayout>
@@ -58,16 +59,7 @@ void frmTestWordDetails::LoadWordDetails(int32_t testId, const QString& word,
     rs.Close();
 
     const int misses = List1->count();
-    if (misses >= moveOnAfter) {
-        lblResult->setText(tr("Not correct after %1 attempts").arg(misses));
-        return;
-    }
-    List1->addItem(word);
-    const int count = List1->count();
-    if (count == 1)
-        lblResult->setText(tr("Correct on the first attempt"));
-    else if (count == 2)
-        lblResult->setText(tr("Correct on 2nd attempt"));
-    else
-        lblResult->setText(tr("Correct after %1 incorrect attempts").arg(count - 1));
+    if (EndsWithRightSpelling(misses, moveOnAfter))
+        List1->addItem(word);
+    lblResult->setText(AttemptResultText(misses, moveOnAfter));
 }

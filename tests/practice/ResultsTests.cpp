@@ -116,14 +116,6 @@ TEST_F(Results, ResultsPastTestsAndGetTestScoreAgree)
     }
 }
 
-TEST_F(Results, MinutesCountClockMinuteBoundaries)
-{
-    const auto at = [](int h, int m, int s) { return QDateTime(QDate(2026, 3, 4), QTime(h, m, s)); };
-    EXPECT_EQ(MinutesBetween(at(10, 0, 59), at(10, 1, 1)), 1);
-    EXPECT_EQ(MinutesBetween(at(10, 0, 1), at(10, 0, 59)), 0);
-    EXPECT_EQ(MinutesBetween(at(23, 59, 30), QDateTime(QDate(2026, 3, 5), QTime(0, 2, 0))), 3);
-}
-
 TEST_F(Results, RowsAreColouredByMissesAndShowTheirAttempts)
 {
     list = AddList();
