@@ -8,6 +8,7 @@
 #include "MsgBox.h"
 #include "Pronounce.h"
 #include "Recordset.h"
+#include "WordQueries.h"
 #include "Sound.h"
 #include "Speech.h"
 #include "Statements.h"
@@ -42,12 +43,6 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
 
 } // namespace
-
-QString WordRowStatement(int32_t wordId)
-{
-    return QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
-           Sql::VALUE_END;
-}
 
 QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label)
 {
