@@ -33,6 +33,22 @@ std::optional<WordDetails> ReadWordDetails(int32_t wordId)
     return details;
 }
 
+void StoreWord(int32_t wordId, int32_t listId, const WordDetails& details)
+{
+    Recordset rs(WordRowStatement(wordId), Globals::DbConnection());
+    if (rs.Eof()) {
+        rs.AddNew();
+        rs.SetField("WORD_ID", Variant(wordId));
+    }
+    rs.SetField("LIST_ID", Variant(listId));
+    rs.SetField("WORD", Variant(details.word));
+    rs.SetField("DEFINITION", Variant(details.definition));
+    rs.SetField("SENTENCE", Variant(details.sentence));
+    rs.SetField("CASE_SENSITIVE", Variant(details.caseSensitive));
+    rs.Update();
+    rs.Close();
+}
+
 std::vector<ListWord> ListWordsById(int32_t listId, SkippedRows& skipped)
 {
     Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID + QString::number(listId) +

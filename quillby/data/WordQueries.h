@@ -22,6 +22,9 @@ struct WordDetails {
 // The word, nothing when there is no such word. Throws DbError.
 std::optional<WordDetails> ReadWordDetails(int32_t wordId);
 
+// Stores the word under wordId in the list, adding the row when there is none. Throws DbError.
+void StoreWord(int32_t wordId, int32_t listId, const WordDetails& details);
+
 struct ListWord {
     int32_t wordId = 0;
     QString word;
