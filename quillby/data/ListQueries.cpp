@@ -6,6 +6,7 @@
 #include "Statements.h"
 
 #include <QDateTime>
+#include <exception>
 
 namespace {
 
@@ -62,4 +63,26 @@ void IgnoreList(int32_t listId)
 {
     Globals::DbConnection().Execute(QString::fromLatin1(Sql::UPDATE_LISTS) +
                                     Sql::SET_STATUS_IGNORED + ListIdFilter(listId));
+}
+
+std::vector<int32_t> ListsTestedBefore(const QString& usDayText)
+{
+    const QString sql = QString::fromLatin1(Sql::SELECT_LISTS) + Sql::WHERE_TEST_DATE_BEFORE +
+                        usDayText + Sql::DATE_END + Sql::AND_NOT_IGNORED;
+    std::vector<int32_t> lists;
+    Recordset rs(sql, Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext()) {
+        // A test date that holds no date (a number, a damaged text) is never past: the
+        // database orders every number before any text.
+        const Variant::Type date = rs.Field(QStringLiteral("TEST_DATE")).type();
+        if (date != Variant::Type::Date && date != Variant::Type::DateTime)
+            continue;
+        try {
+            lists.push_back(rs.Field(QStringLiteral("LIST_ID")).toLong());
+        } catch (const std::exception&) {
+            // A list without a usable key cannot be offered; the main grid names it.
+        }
+    }
+    rs.Close();
+    return lists;
 }

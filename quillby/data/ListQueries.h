@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // The LISTS rows and their words as the list windows read and write them.
 
@@ -32,3 +33,8 @@ QStringList ListWordsByWord(int32_t listId);
 
 // Marks the list IGNORED, so the program no longer offers to delete it. Throws DbError.
 void IgnoreList(int32_t listId);
+
+// The lists not ignored whose test date is before the day (m/d/yyyy text), in the order
+// the statement reads them. A test date that holds no date and a list without a usable key are
+// left out. Throws DbError.
+std::vector<int32_t> ListsTestedBefore(const QString& usDayText);
