@@ -2,7 +2,6 @@
 
 #include "AppFunctions.h"
 #include "Options.h"
-#include "Recordset.h"
 #include "Translation.h"
 #include "Twips.h"
 #include "Variant.h"
@@ -323,22 +322,19 @@ void SetCheckFromText(QCheckBox* box, const QString& stored)
 
 Variant CheckText(const QCheckBox* box) { return Variant(CheckValueToText(box->isChecked() ? 1 : 0)); }
 
-void WriteTestDefaults(const TestDefaultControls& c, Recordset& rs)
+OptionValues TestDefaultValues(const TestDefaultControls& c)
 {
     const auto flag = CheckText;
-    const auto set = [&rs](const char* column, const Variant& value) {
-        rs.SetField(QString::fromLatin1(column), value);
-    };
-    set(Opt::PRONOUNCE, flag(c.chkPronounce));
-    set(Opt::SHOW_DEFINITION, flag(c.chkDefinition));
-    set(Opt::SHOW_CONTEXT, flag(c.chkSentence));
-    set(Opt::TEST_ORDER, Variant(StoredChoice(c.txtTestOrder)));
-    set(Opt::MOVE_ON_AFTER, Variant(c.cmbMoveOn->currentText()));
-    set(Opt::REVEAL_ANSWERS, flag(c.chkRevealAnswers));
-    set(Opt::REQUIRE_ECHO, flag(c.chkForceEcho));
-    set(Opt::CLEAR_WRONG_ANSWER, flag(c.chkClearWrongAnswer));
-    set(Opt::PLAY_CORRECT_SOUND, flag(c.chkPlayRight));
-    set(Opt::PLAY_INCORRECT_SOUND, flag(c.chkPlayWrong));
+    return {{Opt::PRONOUNCE, flag(c.chkPronounce)},
+            {Opt::SHOW_DEFINITION, flag(c.chkDefinition)},
+            {Opt::SHOW_CONTEXT, flag(c.chkSentence)},
+            {Opt::TEST_ORDER, Variant(StoredChoice(c.txtTestOrder))},
+            {Opt::MOVE_ON_AFTER, Variant(c.cmbMoveOn->currentText())},
+            {Opt::REVEAL_ANSWERS, flag(c.chkRevealAnswers)},
+            {Opt::REQUIRE_ECHO, flag(c.chkForceEcho)},
+            {Opt::CLEAR_WRONG_ANSWER, flag(c.chkClearWrongAnswer)},
+            {Opt::PLAY_CORRECT_SOUND, flag(c.chkPlayRight)},
+            {Opt::PLAY_INCORRECT_SOUND, flag(c.chkPlayWrong)}};
 }
 
 bool IsEnterOrSpaceKey(int key)

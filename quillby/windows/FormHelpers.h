@@ -1,4 +1,6 @@
 #pragma once
+#include "OptionQueries.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,6 @@ class QComboBox;
 class QGroupBox;
 class QLineEdit;
 class QTableView;
-class Recordset;
 
 // Small helpers shared by the main program's windows: every control gets its name as
 // objectName and an accessible name, and dates travel as "m/d/yyyy" text.
@@ -103,8 +104,8 @@ QString MissingClueMessage(const QString& leadText);
 void SetCheckFromText(QCheckBox* box, const QString& stored);
 // The flag text a check box stores: "TRUE" when checked, else "FALSE".
 Variant CheckText(const QCheckBox* box);
-// Writes the ten test defaults into the current row, in the order of the settings row.
-void WriteTestDefaults(const TestDefaultControls& controls, Recordset& rs);
+// The ten test defaults the controls show, in the order of the settings row.
+OptionValues TestDefaultValues(const TestDefaultControls& controls);
 
 // Sets a control's least width: the given twips, or its preferred width when its text needs
 // more room at the desktop's font and in the shown language.

@@ -4,9 +4,8 @@
 #include "DbError.h"
 #include "ErrorReport.h"
 #include "Globals.h"
-#include "Recordset.h"
+#include "ListGridQueries.h"
 #include "RowKeys.h"
-#include "Statements.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -36,42 +35,6 @@ void ReportLater(const QString& what)
     });
 }
 
-// The rows a grid statement returns, in its order. A row whose key is damaged is left out
-// and named in `skipped`; `lastKey` is the key of the last row returned, damaged or not, as
-// a number for the next block's statement.
-template <class Row>
-std::vector<Row> ReadRows(const QString& sql, SkippedRows& skipped, QString* lastKey = nullptr,
-                          int* returned = nullptr)
-{
-    std::vector<Row> rows;
-    Recordset rs(sql, Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        if (returned)
-            ++*returned;
-        if (lastKey)
-            *lastKey = QString::number(rs.Field(QStringLiteral("LIST_ID")).toDouble(), 'g', 17);
-        const auto key = RowKey(rs, QStringLiteral("LIST_ID"));
-        if (!key) {
-            skipped.Add(QStringLiteral("LISTS"), rs);
-            continue;
-        }
-        Row row;
-        row.listId = *key;
-        row.dateText = ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
-        row.words = rs.Field(QStringLiteral("WORD_COUNT")).toText();
-        row.tests = rs.Field(QStringLiteral("TEST_COUNT")).toText();
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
-
-int32_t ReadNumber(const QString& sql, const QString& column)
-{
-    Recordset rs(sql, Globals::DbConnection());
-    if (rs.Eof() || rs.Field(column).isNull())
-        return 0; // MAX of no rows
-    return rs.Field(column).toLong();
-}
 } // namespace
 
 ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -84,7 +47,7 @@ void ListGridModel::Load()
     lastKey_.clear();
     more_ = false;
     try {
-        newestListId_ = ReadNumber(QString::fromLatin1(Sql::MAX_LIST_ID), QStringLiteral("LAST_ID"));
+        newestListId_ = NewestListId();
     } catch (...) {
         endResetModel();
         throw;
@@ -133,22 +96,18 @@ void ListGridModel::fetchMore(const QModelIndex& parent)
 
 void ListGridModel::FetchBlock(const SkippedRows& alsoSkipped)
 {
-    // The next lists below the last one read, through the key index (no OFFSET to walk).
-    const QString below = lastKey_.isEmpty()
-                              ? Sql::WHERE_LIST_ID_UP_TO + QString::number(newestListId_)
-                              : Sql::WHERE_LIST_ID_BELOW + lastKey_;
-    const QString block = below + Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC +
-                          QStringLiteral(" LIMIT %1").arg(kBlockRows);
     std::vector<Row> rows;
     bool read = false;
     int returned = 0;
     SkippedRows skipped;
     // When the counts cannot be read, the lists still show, with blank counts.
-    for (const char* select : {Sql::SELECT_LIST_GRID_ROWS, Sql::SELECT_LIST_GRID_ROWS_UNCOUNTED}) {
+    const QString belowKey = lastKey_;
+    for (const bool withCounts : {true, false}) {
         try {
             returned = 0;
             skipped = SkippedRows();
-            rows = ReadRows<Row>(QString::fromLatin1(select) + block, skipped, &lastKey_, &returned);
+            rows = ReadListGridBlock({withCounts, newestListId_, belowKey, kBlockRows}, skipped,
+                                     lastKey_, returned);
             read = true;
             break;
         } catch (const DbError& e) {
@@ -235,11 +194,7 @@ void ListGridModel::Recount(int row)
         return;
     Row& counted = At(row);
     SkippedRows skipped;
-    const std::vector<Row> fresh = ReadRows<Row>(QString::fromLatin1(Sql::SELECT_LIST_GRID_ROWS) +
-                                                     Sql::WHERE_LIST_ID +
-                                                     QString::number(counted.listId) +
-                                                     Sql::VALUE_END,
-                                                 skipped);
+    const std::vector<Row> fresh = ReadListGridRow(counted.listId, skipped);
     // A list deleted meanwhile has nothing left to count.
     counted.words = fresh.empty() ? QStringLiteral("0") : fresh.front().words;
     counted.tests = fresh.empty() ? QStringLiteral("0") : fresh.front().tests;

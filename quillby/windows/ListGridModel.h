@@ -1,5 +1,5 @@
 #pragma once
-#include "RowKeys.h"
+#include "ListGridQueries.h"
 
 #include <QAbstractTableModel>
 #include <QString>
@@ -47,12 +47,7 @@ public:
     void fetchMore(const QModelIndex& parent) override;
 
 private:
-    struct Row {
-        int32_t listId = 0;
-        QString dateText;
-        QString words; // blank when the counts could not be read
-        QString tests;
-    };
+    using Row = ListGridRow;
 
     Row& At(int row);
     // Reads the next block of stored lists, inserted above the lists added since. A failure

@@ -6,8 +6,8 @@
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"
-#include "Recordset.h"
-#include "Statements.h"
+#include "ListQueries.h"
+#include "OptionQueries.h"
 #include "frmDeleteOldList.h"
 #include "frmOptions.h"
 
@@ -26,10 +26,10 @@ namespace {
 QDate pinnedToday;
 
 // MESSAGE_TIME as a Long; a value that is no number keeps the default.
-int32_t ReadMessageTime(const Recordset& rs)
+int32_t ReadMessageTime(const StoredOptions& rs)
 {
     try {
-        return rs.Field(QString::fromLatin1(Opt::MESSAGE_TIME)).toLong();
+        return rs.Field(Opt::MESSAGE_TIME).toLong();
     } catch (const std::invalid_argument&) {
         return Opt::DEFAULT_MESSAGE_TIME;
     } catch (const std::out_of_range&) {
@@ -126,49 +126,29 @@ void SetAppToday(const QDate& date) { pinnedToday = date; }
 
 void LoadGeneralOptions()
 {
-    Recordset rs(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
-    if (rs.Eof()) {
-        rs.Close();
+    auto rs = std::make_unique<StoredOptions>();
+    if (!rs->HasRow()) {
+        rs.reset();
         CreateDefaultOptionsRow();
-        rs.Open(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
+        rs = std::make_unique<StoredOptions>();
     }
-    if (rs.Eof()) {
+    if (!rs->HasRow()) {
         Globals::MessageTime = Opt::DEFAULT_MESSAGE_TIME;
         Globals::SkipTestSetup = false;
         Globals::PromptToDeleteLists = true;
     } else {
-        Globals::MessageTime = ReadMessageTime(rs);
-        Globals::SkipTestSetup =
-            TextToBoolean(rs.Field(QString::fromLatin1(Opt::SKIP_TEST_SETUP)).toText());
+        Globals::MessageTime = ReadMessageTime(*rs);
+        Globals::SkipTestSetup = TextToBoolean(rs->Field(Opt::SKIP_TEST_SETUP).toText());
         Globals::PromptToDeleteLists =
-            TextToBoolean(rs.Field(QString::fromLatin1(Opt::PROMPT_TO_DELETE_LISTS)).toText());
+            TextToBoolean(rs->Field(Opt::PROMPT_TO_DELETE_LISTS).toText());
     }
-    rs.Close();
 }
 
 void CheckForOldLists(QWidget* owner)
 {
     if (!Globals::PromptToDeleteLists)
         return;
-    const QString sql = QString::fromLatin1(Sql::SELECT_LISTS) + Sql::WHERE_TEST_DATE_BEFORE +
-                        UsDateText(AppToday()) + Sql::DATE_END + Sql::AND_NOT_IGNORED;
-    std::vector<int32_t> oldLists;
-    Recordset rs(sql, Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        // A test date that holds no date (a number, a damaged text) is never past: the
-        // database orders every number before any text.
-        const Variant::Type date = rs.Field(QStringLiteral("TEST_DATE")).type();
-        if (date != Variant::Type::Date && date != Variant::Type::DateTime)
-            continue;
-        try {
-            oldLists.push_back(rs.Field(QStringLiteral("LIST_ID")).toLong());
-        } catch (const std::exception&) {
-            // A list without a usable key cannot be offered; the main grid names it.
-        }
-    }
-    rs.Close();
-
-    for (int32_t listId : oldLists) {
+    for (int32_t listId : ListsTestedBefore(UsDateText(AppToday()))) {
         frmDeleteOldList prompt(owner);
         prompt.SetListID(listId);
         prompt.exec();

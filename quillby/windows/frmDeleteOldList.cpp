@@ -1,12 +1,9 @@
 #include "frmDeleteOldList.h"
 
 #include "AppFunctions.h"
-#include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
-#include "Globals.h"
-#include "Recordset.h"
-#include "Statements.h"
+#include "ListQueries.h"
 #include "Twips.h"
 #include "frmMessage.h"
 
@@ -97,22 +94,12 @@ void frmDeleteOldList::SetListID(int32_t listId)
 void frmDeleteOldList::LoadListDetails()
 {
     List1->clear();
-    const QString id = QString::number(listId_);
-    Recordset list(QString::fromLatin1(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + id + Sql::VALUE_END,
-                   Globals::DbConnection());
-    if (!list.Eof()) {
-        txtCreated->setText(DisplayDateText(list.Field(QStringLiteral("CREATED_DATE")).toDate()));
-        txtTestDate->setText(ShortDateText(list.Field(QStringLiteral("TEST_DATE"))));
+    if (const std::optional<ListDates> dates = ReadListDates(listId_)) {
+        txtCreated->setText(DisplayDateText(dates->created));
+        txtTestDate->setText(ShortDateText(dates->testDate));
     }
-    list.Close();
     ProcessEvents(3);
-
-    Recordset words(QString::fromLatin1(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID + id +
-                        Sql::VALUE_END + Sql::ORDER_BY_WORD,
-                    Globals::DbConnection());
-    for (; !words.Eof(); words.MoveNext())
-        List1->addItem(words.Field(QStringLiteral("WORD")).toText());
-    words.Close();
+    List1->addItems(ListWordsByWord(listId_));
     txtTotalWords->setText(QString::number(List1->count()));
 }
 
@@ -128,9 +115,7 @@ void frmDeleteOldList::DeleteClicked()
 void frmDeleteOldList::IgnoreClicked()
 {
     Guarded([this] {
-        Globals::DbConnection().Execute(QString::fromLatin1(Sql::UPDATE_LISTS) +
-                                        Sql::SET_STATUS_IGNORED + Sql::WHERE_LIST_ID +
-                                        QString::number(listId_) + Sql::VALUE_END);
+        IgnoreList(listId_);
         ShowTempMessage(tr("List Ignored"),
                         tr("You will not be prompted to delete this list again."));
         accept();

@@ -1,22 +1,19 @@
 #include "frmEditList.h"
 
 #include "AppFunctions.h"
-#include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"
 #include "Pronounce.h"
-#include "Recordset.h"
 #include "RowKeys.h"
 #include "Sound.h"
 #include "Speech.h"
-#include "PracticeRounds.h"
-#include "Statements.h"
 #include "TestGrids.h"
 #include "Twips.h"
 #include "WavFiles.h"
+#include "WordQueries.h"
 #include "WindowPlacement.h"
 #include "frmEditWord.h"
 #include "TaskNotices.h"
@@ -43,12 +40,6 @@
 namespace {
 frmEditList* g_instance = nullptr;
 
-QString AttemptsOfWord(int32_t wordId)
-{
-    return QString(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
-           Sql::VALUE_END;
-}
-
 // A read-only box and its label, which names it.
 QLineEdit* ReadOnlyBox(const char* name, QLabel* label, const QString& tip = QString())
 {
@@ -65,18 +56,6 @@ QPlainTextEdit* ReadOnlyText(const char* name, QLabel* label)
     return box;
 }
 } // namespace
-
-// Practice rounds of missed words are no tests of the list: their answers count nowhere here.
-int32_t CountFirstTryCorrect(int32_t wordId)
-{
-    return CountWholeListAttempts(AttemptsOfWord(wordId) + Sql::AND_FIRST_ATTEMPT +
-                                  Sql::AND_CORRECT);
-}
-
-int32_t CountIncorrect(int32_t wordId)
-{
-    return CountWholeListAttempts(AttemptsOfWord(wordId) + Sql::AND_INCORRECT);
-}
 
 frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
 {
@@ -234,17 +213,9 @@ void frmEditList::ResetWordGrid()
 void frmEditList::LoadWords()
 {
     ResetWordGrid();
-    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID + QString::number(listId_) +
-                     Sql::VALUE_END + Sql::ORDER_BY_WORD_ID,
-                 Globals::DbConnection());
     SkippedRows skipped;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        if (const auto id = RowKey(rs, QStringLiteral("WORD_ID")))
-            AddWordRow(*id, rs.Field("WORD").toText());
-        else
-            skipped.Add(QStringLiteral("WORDS"), rs);
-    }
-    rs.Close();
+    for (const ListWord& word : ListWordsById(listId_, skipped))
+        AddWordRow(word.wordId, word.word);
     if (!skipped.empty())
         MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
     if (MSFlexGrid1->rowCount() > 0) {
@@ -303,19 +274,16 @@ void frmEditList::ClearDetails()
 
 void frmEditList::ShowWordDetails(int32_t wordId)
 {
-    Recordset rs(WordRowStatement(wordId), Globals::DbConnection());
-    if (rs.Eof()) {
+    const std::optional<WordDetails> details = ReadWordDetails(wordId);
+    if (!details) {
         ClearDetails();
         return;
     }
-    txtWord->setText(rs.Field("WORD").toText());
+    txtWord->setText(details->word);
     txtWord->setCursorPosition(0);
-    txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
-    txtSentence->setPlainText(rs.Field("SENTENCE").toText());
-    txtCaseSensitive->setText(TextToBoolean(rs.Field("CASE_SENSITIVE").toText())
-                                  ? tr("YES")
-                                  : tr("NO"));
-    rs.Close();
+    txtDefinition->setPlainText(details->definition);
+    txtSentence->setPlainText(details->sentence);
+    txtCaseSensitive->setText(TextToBoolean(details->caseSensitive) ? tr("YES") : tr("NO"));
     txtTests->setText(QString::number(listTestCount_));
     txtCorrect->setText(QString::number(CountFirstTryCorrect(wordId)));
     txtIncorrect->setText(QString::number(CountIncorrect(wordId)));

@@ -91,7 +91,3 @@ private:
     int32_t listTestCount_ = 0;
     bool firstActivation_ = true;
 };
-
-// The statistics of a word over all stored attempts.
-int32_t CountFirstTryCorrect(int32_t wordId);
-int32_t CountIncorrect(int32_t wordId);

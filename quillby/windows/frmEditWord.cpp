@@ -7,10 +7,9 @@
 #include "Ids.h"
 #include "MsgBox.h"
 #include "Pronounce.h"
-#include "Recordset.h"
+#include "WordQueries.h"
 #include "Sound.h"
 #include "Speech.h"
-#include "Statements.h"
 #include "Twips.h"
 #include "SoundFolder.h"
 #include "WavFiles.h"
@@ -42,12 +41,6 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
 
 } // namespace
-
-QString WordRowStatement(int32_t wordId)
-{
-    return QString(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + QString::number(wordId) +
-           Sql::VALUE_END;
-}
 
 QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label)
 {
@@ -323,15 +316,13 @@ void frmEditWord::LoadWordDetails()
     DeleteFileQuietly(TempWavPath());
     // A recording made for the previous word is gone with the closed recorder.
     newRecording_ = false;
-    Recordset rs(WordRowStatement(wordId_), Globals::DbConnection());
-    if (!rs.Eof()) {
-        txtWord->setText(rs.Field("WORD").toText());
-        txtDefinition->setPlainText(rs.Field("DEFINITION").toText());
-        txtSentence->setPlainText(rs.Field("SENTENCE").toText());
-        chkCaseSensitive->setChecked(TextToCheckValue(rs.Field("CASE_SENSITIVE").toText()) == 1);
+    if (const std::optional<WordDetails> details = ReadWordDetails(wordId_)) {
+        txtWord->setText(details->word);
+        txtDefinition->setPlainText(details->definition);
+        txtSentence->setPlainText(details->sentence);
+        chkCaseSensitive->setChecked(TextToCheckValue(details->caseSensitive) == 1);
         RestoreStoredRecording(txtWord->text());
     }
-    rs.Close();
     RememberStored();
 }
 
@@ -475,19 +466,9 @@ bool frmEditWord::StoreWordRow(RecordingReplacement& files)
 
 void frmEditWord::WriteWordRow(int32_t id)
 {
-    Recordset rs(WordRowStatement(id), Globals::DbConnection());
-    if (rs.Eof()) {
-        rs.AddNew();
-        rs.SetField("WORD_ID", Variant(id));
-    }
-    rs.SetField("LIST_ID", Variant(listId_));
-    rs.SetField("WORD", Variant(txtWord->text()));
-    rs.SetField("DEFINITION", Variant(txtDefinition->toPlainText()));
-    rs.SetField("SENTENCE", Variant(txtSentence->toPlainText()));
-    rs.SetField("CASE_SENSITIVE",
-                Variant(CheckValueToText(chkCaseSensitive->isChecked() ? 1 : 0)));
-    rs.Update();
-    rs.Close();
+    StoreWord(id, listId_,
+              {txtWord->text(), txtDefinition->toPlainText(), txtSentence->toPlainText(),
+               CheckValueToText(chkCaseSensitive->isChecked() ? 1 : 0)});
 }
 
 // A new recording replaces the stored one; after Record, Stop and Delete it removes it.

@@ -16,8 +16,6 @@ class QPlainTextEdit;
 class QPushButton;
 class QTimer;
 
-// The statement that reads one WORDS row: " SELECT * FROM WORDS  WHERE WORD_ID = <id> ".
-QString WordRowStatement(int32_t wordId);
 // A multi-line box named by its label (the label's buddy); Tab leaves it.
 QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label);
 

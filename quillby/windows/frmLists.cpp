@@ -8,7 +8,6 @@
 #include "Globals.h"
 #include "HelpKey.h"
 #include "MsgBox.h"
-#include "Recordset.h"
 #include "Sound.h"
 #include "RunningTests.h"
 #include "SoundFolder.h"

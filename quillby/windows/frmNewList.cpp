@@ -5,13 +5,13 @@
 #include "Globals.h"
 #include "Ids.h"
 #include "Options.h"
-#include "Recordset.h"
+#include "ListQueries.h"
+#include "OptionQueries.h"
 #include "Startup.h"
-#include "Statements.h"
 #include "Translation.h"
 #include "Twips.h"
 
-#include <QDateTime>
+#include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -123,17 +123,12 @@ void frmNewList::SetStartMonday() { txtStart->setText(DisplayDateText(StartMonda
 
 void frmNewList::LoadDefaultDates()
 {
-    Recordset rs(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
-    QString day = kFridays;
-    if (!rs.Eof()) {
-        day = rs.Field(QString::fromLatin1(Opt::TEST_DAY)).toText();
-        if (day.isEmpty())
-            day = kFridays;
-    }
+    QString day = StoredTestDay();
+    if (day.isEmpty())
+        day = kFridays;
     txtTestDate->setText(ComputeTestDate(day));
     txtEnd->setText(txtTestDate->text());
     SetStartMonday();
-    rs.Close();
 }
 
 void frmNewList::CreateClicked()
@@ -150,18 +145,9 @@ void frmNewList::CreateClicked()
 void frmNewList::CreateList()
 {
     Globals::SelectedListID = GetNextID(QString::fromLatin1(IdCode::LIST_ID));
-    const QString id = QString::number(Globals::SelectedListID);
-    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS) + Sql::WHERE_LIST_ID + id + Sql::VALUE_END,
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField(QStringLiteral("LIST_ID"), Variant(Globals::SelectedListID));
-    rs.SetField(QStringLiteral("WEEK_START"), Variant(ParseDateText(txtStart->text())));
-    rs.SetField(QStringLiteral("WEEK_END"), Variant(ParseDateText(txtEnd->text())));
-    rs.SetField(QStringLiteral("TEST_DATE"), Variant(ParseDateText(txtTestDate->text())));
-    rs.SetField(QStringLiteral("CREATED_DATE"), Variant(QDateTime::currentDateTime()));
-    rs.SetField(QStringLiteral("STATUS"), Variant("CREATED"));
-    rs.Update();
-    rs.Close();
+    AddList(Globals::SelectedListID,
+            {ParseDateText(txtStart->text()), ParseDateText(txtEnd->text()),
+             ParseDateText(txtTestDate->text())});
     Globals::NewListCreated = true;
     accept();
 }

@@ -6,8 +6,7 @@
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"
-#include "Recordset.h"
-#include "Statements.h"
+#include "OptionQueries.h"
 #include "Twips.h"
 #include "frmMessage.h"
 
@@ -25,7 +24,6 @@
 #include <exception>
 
 namespace {
-QString Col(const char* column) { return QString::fromLatin1(column); }
 
 // Reading a settings column ignores its failure: the control keeps what it showed.
 template <class F>
@@ -185,17 +183,16 @@ void frmOptions::ConnectCommands()
 void frmOptions::LoadOptions()
 {
     IgnoringErrors([this] {
-        Recordset rs(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
-        if (rs.Eof()) {
-            rs.Close();
+        const StoredOptions rs;
+        if (!rs.HasRow()) {
             RestoreDefaults();
             return;
         }
         auto check = [&rs](QCheckBox* box, const char* column) {
-            IgnoringErrors([&] { SetCheckFromText(box, rs.Field(Col(column)).toText()); });
+            IgnoringErrors([&] { SetCheckFromText(box, rs.Field(column).toText()); });
         };
         auto text = [&rs](QComboBox* box, const char* column) {
-            IgnoringErrors([&] { ShowStoredChoice(box, rs.Field(Col(column)).toText()); });
+            IgnoringErrors([&] { ShowStoredChoice(box, rs.Field(column).toText()); });
         };
         check(chkSkipIndividualTestSetup, Opt::SKIP_TEST_SETUP);
         check(chkPronounce, Opt::PRONOUNCE);
@@ -208,30 +205,25 @@ void frmOptions::LoadOptions()
         check(chkClearWrongAnswer, Opt::CLEAR_WRONG_ANSWER);
         check(chkPlayRight, Opt::PLAY_CORRECT_SOUND);
         check(chkPlayWrong, Opt::PLAY_INCORRECT_SOUND);
-        IgnoringErrors([&] { SetTimeCombo(rs.Field(Col(Opt::MESSAGE_TIME)).toLong()); });
+        IgnoringErrors([&] { SetTimeCombo(rs.Field(Opt::MESSAGE_TIME).toLong()); });
         text(txtTestDay, Opt::TEST_DAY);
         check(chkPromptToDeleteOldTests, Opt::PROMPT_TO_DELETE_LISTS);
-        rs.Close();
         chkSpeakWords->setChecked(SpeakWordsSetting());
     });
 }
 
 void frmOptions::SaveOptions()
 {
-    Recordset rs(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
-    if (rs.Eof())
-        rs.AddNew();
-    rs.SetField(Col(Opt::SKIP_TEST_SETUP), CheckText(chkSkipIndividualTestSetup));
-    WriteTestDefaults(*this, rs);
-    rs.SetField(Col(Opt::MESSAGE_TIME),
-                Variant(static_cast<int32_t>(TimeComboValue(StoredChoice(txtTempMessages)))));
-    rs.SetField(Col(Opt::TEST_DAY), Variant(StoredChoice(txtTestDay)));
-    rs.SetField(Col(Opt::PROMPT_TO_DELETE_LISTS), CheckText(chkPromptToDeleteOldTests));
-    // A database that could not gain the column keeps speaking words, its default.
-    if (rs.Columns().contains(Col(Opt::SPEAK_WORDS), Qt::CaseInsensitive))
-        rs.SetField(Col(Opt::SPEAK_WORDS), CheckText(chkSpeakWords));
-    rs.Update();
-    rs.Close();
+    OptionValues values{{Opt::SKIP_TEST_SETUP, CheckText(chkSkipIndividualTestSetup)}};
+    for (auto& value : TestDefaultValues(*this))
+        values.push_back(std::move(value));
+    values.insert(values.end(),
+                  {{Opt::MESSAGE_TIME, Variant(static_cast<int32_t>(
+                                           TimeComboValue(StoredChoice(txtTempMessages))))},
+                   {Opt::TEST_DAY, Variant(StoredChoice(txtTestDay))},
+                   {Opt::PROMPT_TO_DELETE_LISTS, CheckText(chkPromptToDeleteOldTests)},
+                   {Opt::SPEAK_WORDS, CheckText(chkSpeakWords)}});
+    WriteOptions(values, true);
 }
 
 void frmOptions::RestoreDefaults()

@@ -6,8 +6,7 @@
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"
-#include "Recordset.h"
-#include "Statements.h"
+#include "OptionQueries.h"
 #include "TaskNotices.h"
 #include "Tasks.h"
 #include "frmMessage.h"
@@ -123,9 +122,8 @@ void frmTestSetup::SetMoveOnText(const QString& stored)
 void frmTestSetup::LoadDefaults()
 {
     PresetControls();
-    Recordset rs(Sql::SELECT_OPTIONS, Globals::DbConnection());
-    if (rs.Eof()) {
-        rs.Close();
+    const StoredOptions rs;
+    if (!rs.HasRow()) {
         MsgBox(tr("There was a problem loading the default settings.\r"
                               "Please use the Options screen to set defaults."));
         return;
@@ -140,7 +138,6 @@ void frmTestSetup::LoadDefaults()
     SetChecked(chkClearWrongAnswer, rs.Field(Opt::CLEAR_WRONG_ANSWER));
     SetChecked(chkPlayRight, rs.Field(Opt::PLAY_CORRECT_SOUND));
     SetChecked(chkPlayWrong, rs.Field(Opt::PLAY_INCORRECT_SOUND));
-    rs.Close();
 }
 
 TestSettings frmTestSetup::ChosenSettings() const
@@ -171,17 +168,11 @@ bool frmTestSetup::CluesChosen(const QString& leadText)
 
 bool frmTestSetup::SaveDefaults()
 {
-    Recordset rs(Sql::SELECT_OPTIONS, Globals::DbConnection());
-    if (rs.Eof()) {
-        rs.Close();
-        MsgBox(tr("There was a problem saving these settings.\r"
-                              "Please use the Options screen to set defaults."));
-        return false;
-    }
-    WriteTestDefaults(*this, rs);
-    rs.Update();
-    rs.Close();
-    return true;
+    if (WriteOptions(TestDefaultValues(*this), false))
+        return true;
+    MsgBox(tr("There was a problem saving these settings.\r"
+              "Please use the Options screen to set defaults."));
+    return false;
 }
 
 void frmTestSetup::cmdContinue_Click()

@@ -11,6 +11,7 @@
 #include "Tasks.h"
 #include "frmLists.h"
 #include "WavFiles.h"
+#include "WordQueries.h"
 
 #include <QAction>
 #include <QFile>
