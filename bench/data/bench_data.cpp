@@ -7,6 +7,7 @@
 #include "BenchReport.h"
 #include "Connection.h"
 #include "Globals.h"
+#include "InitApplication.h"
 #include "SeedDb.h"
 #include "WavFiles.h"
 

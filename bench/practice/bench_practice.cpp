@@ -8,6 +8,7 @@
 #include "BenchReport.h"
 #include "Connection.h"
 #include "Globals.h"
+#include "InitApplication.h"
 #include "MsgBox.h"
 #include "SeedDb.h"
 #include "Sound.h"

@@ -4,6 +4,7 @@
 #include "DatabaseFileLock.h"
 #include "FormHelpers.h"
 #include "Globals.h"
+#include "DataFolder.h"
 #include "MsgBox.h"
 #include "Options.h"
 #include "ListQueries.h"

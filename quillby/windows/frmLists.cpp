@@ -6,6 +6,8 @@
 #include "FormHelpers.h"
 #include "ListGridModel.h"
 #include "Globals.h"
+#include "DataFolder.h"
+#include "InitApplication.h"
 #include "HelpKey.h"
 #include "MsgBox.h"
 #include "Sound.h"

@@ -1,4 +1,5 @@
 #include "DataFixtures.h"
+#include "DataFolder.h"
 #include "DbError.h"
 #include "ReadOnlyPath.h"
 #include "Statements.h"

@@ -2,6 +2,7 @@
 // may hold, the user's data folder, the lock on the file itself, and a file that holds every
 // stored change without its write-ahead log.
 #include "DataFixtures.h"
+#include "DataFolder.h"
 #include "DatabaseFileLock.h"
 
 #include <QCoreApplication>

@@ -2,6 +2,8 @@
 #include "DbError.h"
 #include "DbMaker.h"
 #include "Globals.h"
+#include "DataFolder.h"
+#include "InitApplication.h"
 #include "DataFixtures.h"
 
 #include <QDir>

@@ -2,6 +2,7 @@
 // the user works find their rows: through indexes, on files nobody ever analysed.
 #include "AppFunctions.h"
 #include "DataFixtures.h"
+#include "InitApplication.h"
 #include "DbError.h"
 #include "Statements.h"
 

@@ -3,6 +3,7 @@
 // practice rounds, the program's deletions, a finished test's lost answers and changes in place.
 #include "AppFunctions.h"
 #include "DataFixtures.h"
+#include "InitApplication.h"
 #include "RunningTests.h"
 
 #include <QRandomGenerator>

@@ -7,6 +7,7 @@
 #include "AppFunctions.h"
 #include "Connection.h"
 #include "Globals.h"
+#include "InitApplication.h"
 #include "Recordset.h"
 #include "Sound.h"
 #include "Statements.h"

@@ -3,6 +3,7 @@
 #include "Connection.h"
 #include "DbMaker.h"
 #include "Globals.h"
+#include "InitApplication.h"
 
 #include <QDir>
 #include <stdexcept>

@@ -1,0 +1,7 @@
+#pragma once
+#include <QString>
+
+// Opens the connection and prepares the paths for an application folder. Unlike the rest of
+// the start-up, a database that cannot be opened is reported: throws DbError naming the file.
+// Creates the Wavs folder when missing (a failure there only leaves recording unavailable).
+void InitApplication(const QString& appFolder);
