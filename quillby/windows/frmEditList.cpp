@@ -38,8 +38,6 @@
 #include <exception>
 
 namespace {
-frmEditList* g_instance = nullptr;
-
 // A read-only box and its label, which names it.
 QLineEdit* ReadOnlyBox(const char* name, QLabel* label, const QString& tip = QString())
 {
@@ -57,13 +55,12 @@ QPlainTextEdit* ReadOnlyText(const char* name, QLabel* label)
 }
 } // namespace
 
-frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
+frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmEditList"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Edit Word List"));
     AddCloseKeys(this);
-    g_instance = this;
 
     auto* central = new QWidget;
     auto* row = new QHBoxLayout(central);
@@ -75,14 +72,6 @@ frmEditList::frmEditList(QWidget* parent) : QMainWindow(parent)
     resize(Twips(11000), Twips(7000));
     RememberWindowPlace(this);
 }
-
-frmEditList::~frmEditList()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmEditList* frmEditList::instance() { return g_instance; }
 
 QWidget* frmEditList::BuildGridAndButtons()
 {
@@ -302,16 +291,17 @@ void frmEditList::cmdEditWord_Click()
 // Loads the word editor (or takes the open one) for a word, 0 for a new one.
 void frmEditList::OpenWordEditor(int32_t wordId)
 {
-    auto* editor = frmEditWord::instance();
+    // An editor that cannot load the word stays as it was, with what it held.
+    auto* editor = OpenOne<frmEditWord>(
+        [this] { return new frmEditWord(this); },
+        [&](frmEditWord& word) {
+            word.SetListID(listId_);
+            word.SetWordID(wordId);
+        },
+        IfLoadFails::Keep);
     if (!editor)
-        editor = new frmEditWord(this);
-    editor->SetListID(listId_);
-    if (!Guarded([&] { editor->SetWordID(wordId); }))
         return;
     ListenTo(editor);
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
     editor->txtWord->setFocus();
 }
 
@@ -444,8 +434,7 @@ void frmEditList::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (g_instance == this)
-        g_instance = nullptr;
+    Forget();
     // The word editor closes with the list editor; this window takes no more notices.
     if (auto* editor = frmEditWord::instance()) {
         editor->disconnect(this);

@@ -1,4 +1,5 @@
 #pragma once
+#include "OneOpenWindow.h"
 #include <QMainWindow>
 #include <cstdint>
 
@@ -16,14 +17,10 @@ class QTableWidget;
 // of the selected word, and the commands that add, edit, delete and pronounce words.
 // Modeless; set ListID, then show it. Closing refreshes the list's row in the main window
 // and shows the main window again.
-class frmEditList : public QMainWindow {
+class frmEditList : public QMainWindow, public OneOpenWindow<frmEditList> {
     Q_OBJECT
 public:
     explicit frmEditList(QWidget* parent = nullptr);
-    ~frmEditList() override;
-
-    // The loaded list editor, or nullptr.
-    static frmEditList* instance();
 
     int32_t ListID() const { return listId_; }
     // Reads the list's test count and fills the grid. Throws DbError.

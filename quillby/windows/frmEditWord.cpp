@@ -35,8 +35,6 @@
 #include <QVBoxLayout>
 
 namespace {
-frmEditWord* g_instance = nullptr;
-
 const QColor kWhite(0xFF, 0xFF, 0xFF);
 const QColor kRed(0xFF, 0x00, 0x00);
 
@@ -51,11 +49,10 @@ QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label)
     return box;
 }
 
-frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner)
+frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmEditWord"));
     setAttribute(Qt::WA_DeleteOnClose);
-    g_instance = this;
     BuildControls();
     BuildMenu();
     SetTabOrder();
@@ -73,11 +70,7 @@ frmEditWord::~frmEditWord()
 {
     if (Timer1->isActive())
         CloseRecorder();
-    if (g_instance == this)
-        g_instance = nullptr;
 }
-
-frmEditWord* frmEditWord::instance() { return g_instance; }
 
 QString frmEditWord::NoRecordingMessage()
 {
@@ -573,8 +566,7 @@ void frmEditWord::closeEvent(QCloseEvent* event)
     // Closing while recording ends the recording and keeps nothing of it.
     DiscardRecording();
     DeleteFileQuietly(TempWavPath());
-    if (g_instance == this)
-        g_instance = nullptr;
+    Forget();
     event->accept();
     emit Closed();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "OneOpenWindow.h"
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
@@ -22,14 +23,11 @@ QPlainTextEdit* MakeMultiLineBox(const char* name, QLabel* label);
 // The word editor: one word with its definition, context sentence, case flag and recording.
 // Modeless, owned by the window that opens it, which listens to its signals. Set ListID, then
 // WordID (0 for a new word), then show it.
-class frmEditWord : public QMainWindow {
+class frmEditWord : public QMainWindow, public OneOpenWindow<frmEditWord> {
     Q_OBJECT
 public:
     explicit frmEditWord(QWidget* owner = nullptr);
     ~frmEditWord() override;
-
-    // The loaded word editor, or nullptr.
-    static frmEditWord* instance();
 
     int32_t ListID() const { return listId_; }
     void SetListID(int32_t listId) { listId_ = listId; }

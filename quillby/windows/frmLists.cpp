@@ -38,14 +38,12 @@
 #include <vector>
 
 namespace {
-frmLists* openMainWindow = nullptr;
-
 constexpr int kDateColumn = ListGridModel::DateColumn;
 constexpr int kKeyColumn = ListGridModel::KeyColumn;
 constexpr int kColumnWidths[ListGridModel::ColumnCount] = {2100, 1800, 1800, 1};
 } // namespace
 
-frmLists::frmLists(QWidget* parent) : QMainWindow(parent)
+frmLists::frmLists(QWidget* parent) : QMainWindow(parent), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmLists"));
     setWindowTitle(tr("Quillby"));
@@ -57,7 +55,6 @@ frmLists::frmLists(QWidget* parent) : QMainWindow(parent)
     RefreshListCommands();
     ListenToTasks();
     InstallHelpKey();
-    openMainWindow = this;
 }
 
 // The task windows say when a list's counts change and when they end.
@@ -68,14 +65,6 @@ void frmLists::ListenToTasks()
     connect(&tasks, &TaskNoticeBoard::TestStored, this, &frmLists::IncrementListTests);
     connect(&tasks, &TaskNoticeBoard::TaskEnded, this, &frmLists::SetFocusHere);
 }
-
-frmLists::~frmLists()
-{
-    if (openMainWindow == this)
-        openMainWindow = nullptr;
-}
-
-frmLists* frmLists::instance() { return openMainWindow; }
 
 void frmLists::BuildControls()
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "OneOpenWindow.h"
 #include <QMainWindow>
 #include <QString>
 #include <cstdint>
@@ -11,14 +12,10 @@ class QTableView;
 class ListGridModel;
 
 // The main window: the grid of word lists and the commands on them.
-class frmLists : public QMainWindow {
+class frmLists : public QMainWindow, public OneOpenWindow<frmLists> {
     Q_OBJECT
 public:
     explicit frmLists(QWidget* parent = nullptr);
-    ~frmLists() override;
-
-    // The open main window, or nullptr when there is none.
-    static frmLists* instance();
 
     // Runs the start sequence for the program in appFolder: opens the database, reads the
     // general settings, offers the old lists, fills the grid. Returns false (after one message

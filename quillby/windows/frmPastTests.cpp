@@ -33,28 +33,15 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-frmPastTests* g_instance = nullptr;
-
-} // namespace
-
-frmPastTests::frmPastTests(QWidget* parent) : CompanionWindow(parent, Qt::Window)
+frmPastTests::frmPastTests(QWidget* parent) :
+    CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmPastTests"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Past Tests"));
-    g_instance = this;
     BuildControls();
     move(Twips(100), Twips(600));
 }
-
-frmPastTests::~frmPastTests()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmPastTests* frmPastTests::instance() { return g_instance; }
 
 void frmPastTests::BuildControls()
 {
@@ -233,8 +220,7 @@ void frmPastTests::SetFocusHere()
 void frmPastTests::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (g_instance == this)
-        g_instance = nullptr;
+    Forget();
     if (!handingOver_)
         ReturnToLists();
 }

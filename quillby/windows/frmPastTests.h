@@ -1,4 +1,5 @@
 #pragma once
+#include "OneOpenWindow.h"
 #include "PastTestsModel.h"
 #include "PracticeRounds.h"
 #include "TestGrids.h"
@@ -17,14 +18,10 @@ class QTableView;
 // average, a chart of the scores and the list's hardest words; the selected test's results
 // open beside it. Practice rounds of missed words are listed, marked as such, but the totals,
 // the chart and the hardest words are those of the whole-list tests.
-class frmPastTests : public CompanionWindow {
+class frmPastTests : public CompanionWindow, public OneOpenWindow<frmPastTests> {
     Q_OBJECT
 public:
     explicit frmPastTests(QWidget* parent = nullptr);
-    ~frmPastTests() override;
-
-    // The open past-tests window, or nullptr.
-    static frmPastTests* instance();
 
     // Shows the tests of a list and opens the results of the oldest.
     void SetListID(int32_t listId);

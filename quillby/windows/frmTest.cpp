@@ -28,8 +28,6 @@
 #include <algorithm>
 
 namespace {
-frmTest* g_instance = nullptr;
-
 // Lengths of the centred frame, in twips.
 constexpr int kFrameWidth = 10000;
 constexpr int kInnerLeft = 200;
@@ -49,11 +47,11 @@ QPlainTextEdit* MakeClueBox(QGroupBox* frame, const char* name)
 }
 } // namespace
 
-frmTest::frmTest(QWidget* parent) : QWidget(parent, Qt::Window), session_(*this)
+frmTest::frmTest(QWidget* parent) :
+    QWidget(parent, Qt::Window), OneOpenWindow(this), session_(*this)
 {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(tr("Test"));
-    g_instance = this;
     BuildControls();
     AddCloseKeys(this, false); // Ctrl+W asks to quit, as the close box does; Escape below
 
@@ -85,14 +83,6 @@ void frmTest::FitFrameToScreen()
                          outer.right() - inner.right(), outer.bottom() - inner.bottom());
     setGeometry(area.marginsRemoved(frame));
 }
-
-frmTest::~frmTest()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmTest* frmTest::instance() { return g_instance; }
 
 void frmTest::BuildControls()
 {
@@ -349,8 +339,7 @@ void frmTest::closeEvent(QCloseEvent* event)
             ReturnToLists();
     }
     event->accept();
-    if (g_instance == this)
-        g_instance = nullptr;
+    Forget();
     closed_ = true;
     DeleteWhenIdle();
 }

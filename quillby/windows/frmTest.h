@@ -1,4 +1,5 @@
 #pragma once
+#include "OneOpenWindow.h"
 #include "PracticeSession.h"
 #include "PracticeView.h"
 
@@ -14,14 +15,10 @@ class QPushButton;
 
 // The window of a running practice test: shows what its session says (the clues of each
 // word, the feedback, the revealed word) and hands it the student's answers and clicks.
-class frmTest : public QWidget, private PracticeView {
+class frmTest : public QWidget, private PracticeView, public OneOpenWindow<frmTest> {
     Q_OBJECT
 public:
     explicit frmTest(QWidget* parent = nullptr);
-    ~frmTest() override;
-
-    // The open test window, or nullptr.
-    static frmTest* instance();
 
     // Exactly one of these fills TestOptions before Start.
     void LoadCustomOptions(const TestSettings& chosen);

@@ -32,8 +32,6 @@
 #include <QVBoxLayout>
 
 namespace {
-frmTestResults* g_instance = nullptr;
-
 QColor RowColour(WordColour colour)
 {
     switch (colour) {
@@ -49,23 +47,15 @@ QColor RowColour(WordColour colour)
 QString Sel(const char* table, const QString& id) { return QLatin1String(table) + id; }
 } // namespace
 
-frmTestResults::frmTestResults(QWidget* parent) : CompanionWindow(parent, Qt::Window)
+frmTestResults::frmTestResults(QWidget* parent) :
+    CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmTestResults"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Test Results"));
-    g_instance = this;
     BuildControls();
     move(Twips(300), Twips(500));
 }
-
-frmTestResults::~frmTestResults()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmTestResults* frmTestResults::instance() { return g_instance; }
 
 void frmTestResults::BuildControls()
 {
@@ -334,8 +324,7 @@ void frmTestResults::TestAgain()
 void frmTestResults::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (g_instance == this)
-        g_instance = nullptr;
+    Forget();
     // The word attempts belong to these results: they do not stay behind alone.
     if (details_)
         details_->close();

@@ -1,4 +1,5 @@
 #pragma once
+#include "OneOpenWindow.h"
 #include "TestGrids.h"
 #include <QPointer>
 #include "frmTestWordDetails.h"
@@ -14,14 +15,10 @@ class QTableWidget;
 
 // The results of one test: date, time, minutes, score, first-try and moved-on counts, and the
 // list's words coloured by their misses; a selected word's attempts show beside it.
-class frmTestResults : public CompanionWindow {
+class frmTestResults : public CompanionWindow, public OneOpenWindow<frmTestResults> {
     Q_OBJECT
 public:
     explicit frmTestResults(QWidget* parent = nullptr);
-    ~frmTestResults() override;
-
-    // The open results window, or nullptr.
-    static frmTestResults* instance();
 
     // Fills the window for a test and opens the word attempts of its first word.
     void SetTestID(int32_t testId);

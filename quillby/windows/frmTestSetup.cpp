@@ -22,18 +22,15 @@
 #include <QVBoxLayout>
 
 namespace {
-frmTestSetup* g_instance = nullptr;
-
 void SetChecked(QCheckBox* box, const Variant& stored) { SetCheckFromText(box, stored.toText()); }
 } // namespace
 
-frmTestSetup::frmTestSetup(QWidget* parent) : QWidget(parent, Qt::Window)
+frmTestSetup::frmTestSetup(QWidget* parent) : QWidget(parent, Qt::Window), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmTestSetup"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Test Setup"));
     setAccessibleName(windowTitle());
-    g_instance = this;
     BuildControls();
 
     connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
@@ -42,14 +39,6 @@ frmTestSetup::frmTestSetup(QWidget* parent) : QWidget(parent, Qt::Window)
     // Escape and Ctrl+W cancel, as in the program's dialogs.
     AddCloseKeys(this);
 }
-
-frmTestSetup::~frmTestSetup()
-{
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-frmTestSetup* frmTestSetup::instance() { return g_instance; }
 
 void frmTestSetup::BuildControls()
 {
@@ -203,8 +192,7 @@ void frmTestSetup::cmdSetAsDefault_Click()
 void frmTestSetup::closeEvent(QCloseEvent* event)
 {
     event->accept();
-    if (g_instance == this)
-        g_instance = nullptr;
+    Forget();
     // After Continue the test runs and the main window stays hidden.
     if (!TestRunning())
         ReturnToLists();

@@ -1,4 +1,5 @@
 #pragma once
+#include "OneOpenWindow.h"
 #include "FormHelpers.h"
 #include "TestOptions.h"
 
@@ -14,14 +15,12 @@ class QPushButton;
 // test with them, Set as Default stores them.
 // The three frames of check boxes and choices (TestDefaultControls) are the ones the options
 // window shows for the stored defaults.
-class frmTestSetup : public QWidget, public TestDefaultControls {
+class frmTestSetup : public QWidget,
+                     public TestDefaultControls,
+                     public OneOpenWindow<frmTestSetup> {
     Q_OBJECT
 public:
     explicit frmTestSetup(QWidget* parent = nullptr);
-    ~frmTestSetup() override;
-
-    // The open set-up window, or nullptr.
-    static frmTestSetup* instance();
 
     // Fills the controls from the settings row (presets when there is none).
     void LoadDefaults();
