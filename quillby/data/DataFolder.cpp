@@ -26,8 +26,8 @@ QString DataFolderFor(const QString& appFolder)
 {
     // A folder the package manager owns (under /usr) is never a home for data, even for root,
     // who may write there: the next upgrade would replace the database.
-    const bool packaged =
-        QFileInfo(appFolder).canonicalFilePath().startsWith(QStringLiteral("/usr/"));
+    const bool packaged = QFileInfo(appFolder).canonicalFilePath().startsWith(
+        QStringLiteral("/usr/"));
     if (!packaged && QFileInfo(appFolder).isWritable())
         return appFolder;
     const QString folder = UserDataHome() + QStringLiteral("/Quillby");
