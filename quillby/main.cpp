@@ -6,6 +6,7 @@
 #include "RaiseChannel.h"
 #include "Sound.h"
 #include "Startup.h"
+#include "Tasks.h"
 #include "Translation.h"
 #include "frmLists.h"
 
@@ -45,6 +46,8 @@ int main(int argc, char* argv[])
     DatabaseLockAttempt locking(lock, lockPath, &fileLock);
 
     frmLists mainWindow;
+    // Opens the task windows the main window and they themselves ask for.
+    Tasks tasks(&mainWindow);
     if (!locking.Taken()) {
         // The running Quillby comes to the front, with this message over it. Asked again once
         // the message is closed: the desktop then gives the focus to a window of its choice.

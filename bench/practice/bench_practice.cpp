@@ -12,6 +12,7 @@
 #include "MsgBox.h"
 #include "SeedDb.h"
 #include "Sound.h"
+#include "Tasks.h"
 #include "TestOptions.h"
 #include "frmPastTests.h"
 #include "frmTest.h"
@@ -115,11 +116,8 @@ void CloseAll()
 // A test with the stored defaults (sounds and pronunciation on), as the Test command starts it.
 frmTest* NewTest()
 {
-    TestOptions = ReadDefaultTestSettings();
-    auto* test = new frmTest;
-    test->UsePreviousTestOptions();
-    test->Start(1);
-    test->show();
+    static Tasks* tasks = new Tasks; // lives as long as the program, as the program's does
+    frmTest* test = tasks->StartTest(1, ReadDefaultTestSettings());
     Flush();
     return test;
 }

@@ -16,6 +16,4 @@ QString IncorrectSoundPath;
 int32_t MessageTime = 6;
 bool SkipTestSetup = false;
 bool PromptToDeleteLists = true;
-int32_t SelectedListID = 0;
-bool NewListCreated = false;
 } // namespace Globals

@@ -5,7 +5,7 @@
 class Connection;
 
 // Process-wide state of the main program. Set at start-up (InitApplication,
-// LoadGeneralOptions) and by the windows as stated beside each name.
+// LoadGeneralOptions) as stated beside each name.
 namespace Globals {
 Connection& DbConnection();         // the one connection, open for the whole run
 extern QString AppPath;             // folder of the running program, no trailing separator
@@ -16,6 +16,4 @@ extern QString IncorrectSoundPath;  // AppPath + "/Sound_Incorrect.wav"
 extern int32_t MessageTime;         // temporary-message lifetime in half-seconds
 extern bool SkipTestSetup;
 extern bool PromptToDeleteLists;
-extern int32_t SelectedListID;      // the list the editor, tests and results act on
-extern bool NewListCreated;         // set by the new-list window
 } // namespace Globals

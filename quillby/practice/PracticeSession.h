@@ -43,6 +43,8 @@ public:
     int32_t ListID() const { return listId_; }
     // The test a practice round practises; 0 for a whole-list test.
     int32_t PracticeOf() const { return practiceOf_; }
+    // The settings the test runs with.
+    const TestSettings& Settings() const { return settings_; }
     // The WORD_ID texts of the words in asking order.
     const QStringList& TestWords() const { return testWords_; }
     int32_t CurrentIndex() const { return currentIndex_; }

@@ -9,8 +9,6 @@
 
 #include <exception>
 
-TestSettings TestOptions;
-
 namespace {
 // Runs one read; a failure leaves the field as it was.
 template <class F>

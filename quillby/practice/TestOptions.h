@@ -2,8 +2,8 @@
 #include <QString>
 #include <cstdint>
 
-// The ten settings one practice test obeys. Filled at the start of each test, either from the
-// set-up window's controls, from the stored defaults, or kept from the previous test.
+// The ten settings one practice test obeys: those of the set-up window's controls, the
+// stored defaults, or those of the test before when it is taken again.
 struct TestSettings {
     bool Pronounce = true;
     bool ShowDefinition = true;
@@ -16,9 +16,6 @@ struct TestSettings {
     bool PlayCorrectSound = true;
     bool PlayIncorrectSound = true;
 };
-
-// The settings of the running test, one record for the whole program.
-extern TestSettings TestOptions;
 
 // The presets overlaid with the settings row of OPTIONS. Never fails: a column (or a row)
 // that cannot be read keeps its preset, and so does a MOVE_ON_AFTER below 1.

@@ -2,91 +2,122 @@
 
 #include "ErrorReport.h"
 #include "Globals.h"
+#include "OneOpenWindow.h"
+#include "TaskNotices.h"
 #include "frmEditList.h"
+#include "frmLists.h"
 #include "frmPastTests.h"
 #include "frmTest.h"
+#include "frmTestResults.h"
 #include "frmTestSetup.h"
 
 namespace {
-// Loads a test window, fills TestOptions with chooseSettings and begins the test; the
-// window shows only when a test runs (Start otherwise closes it and returns to the lists).
-template <class ChooseSettings>
-void BeginTest(ChooseSettings chooseSettings, int32_t practisedTestId = 0)
+// Runs a task the main window handed over; when it fails the user is back at the lists.
+template <class F>
+void RunTask(F&& task)
 {
-    auto* test = new frmTest;
-    chooseSettings(*test);
-    if (practisedTestId != 0 ? test->StartPractice(Globals::SelectedListID, practisedTestId)
-                             : test->Start(Globals::SelectedListID))
-        test->show();
+    if (!Guarded(std::forward<F>(task)))
+        ReturnToLists();
 }
 } // namespace
 
-void OpenListEditor(int32_t listId)
+Tasks::Tasks(frmLists* main) : main_(main)
 {
-    auto* editor = frmEditList::instance();
-    if (!editor)
-        editor = new frmEditList;
-    if (!Guarded([&] { editor->SetListID(listId); })) {
-        editor->close(); // shows the main window again
-        return;
-    }
-    editor->show();
-    editor->raise();
-    editor->activateWindow();
+    if (main_)
+        ServeMainWindow();
 }
 
-void OpenTestSetup()
+void Tasks::ServeMainWindow()
 {
-    auto* setup = frmTestSetup::instance();
+    connect(main_, &frmLists::EditListRequested, this,
+            [this](int32_t listId) { RunTask([&] { OpenListEditor(listId); }); });
+    connect(main_, &frmLists::TestRequested, this,
+            [this](int32_t listId) { RunTask([&] { TestList(listId); }); });
+    connect(main_, &frmLists::PastTestsRequested, this,
+            [this](int32_t listId) { RunTask([&] { OpenPastTests(listId); }); });
+}
+
+void Tasks::TestList(int32_t listId)
+{
+    if (Globals::SkipTestSetup)
+        StartTest(listId, ReadDefaultTestSettings());
+    else
+        OpenTestSetup(listId);
+}
+
+// A window that cannot load closes, which shows the main window again.
+frmEditList* Tasks::OpenListEditor(int32_t listId)
+{
+    return OpenOne<frmEditList>([] { return new frmEditList; },
+                                [listId](frmEditList& editor) { editor.SetListID(listId); });
+}
+
+frmTestSetup* Tasks::OpenTestSetup(int32_t listId)
+{
+    auto* setup = OpenOne<frmTestSetup>([] { return new frmTestSetup; },
+                                        [](frmTestSetup& window) { window.LoadDefaults(); });
     if (!setup)
-        setup = new frmTestSetup;
-    if (!Guarded([&] { setup->LoadDefaults(); })) {
-        setup->close(); // shows the main window again
-        return;
-    }
-    setup->show();
-    setup->raise();
-    setup->activateWindow();
+        return nullptr;
+    setup->disconnect(this); // an open window may have been opened for another list
+    connect(setup, &frmTestSetup::TestChosen, this,
+            [this, listId](const TestSettings& settings) { StartTest(listId, settings); });
+    return setup;
 }
 
-void StartTest(bool useCustomSettings)
+frmTest* Tasks::StartTest(int32_t listId, const TestSettings& settings)
 {
-    BeginTest([useCustomSettings](frmTest& test) {
-        auto* setup = frmTestSetup::instance();
-        if (useCustomSettings && setup)
-            test.LoadCustomOptions(setup->ChosenSettings());
-        else if (!useCustomSettings)
-            test.LoadDefaultOptions();
-    });
+    return BeginTest(listId, 0, settings);
 }
 
-void StartTestAgain()
+frmTest* Tasks::PractiseMissedWords(int32_t listId, int32_t testId, const TestSettings& settings)
 {
-    BeginTest([](frmTest& test) { test.UsePreviousTestOptions(); });
+    return BeginTest(listId, testId, settings);
 }
 
-void PractiseMissedWords(int32_t testId)
+// The window shows only when a test runs (Start otherwise closes it and returns to the lists).
+frmTest* Tasks::BeginTest(int32_t listId, int32_t practisedTestId, const TestSettings& settings)
 {
-    BeginTest([](frmTest& test) { test.UsePreviousTestOptions(); }, testId);
+    auto* test = new frmTest;
+    connect(test, &frmTest::Finished, this,
+            [this, listId, settings](int32_t testId) { ShowResults(listId, testId, settings); });
+    const bool running = practisedTestId != 0
+                             ? test->StartPractice(listId, practisedTestId, settings)
+                             : test->Start(listId, settings);
+    if (!running)
+        return nullptr;
+    test->show();
+    return test;
 }
 
-void PractisePastMissedWords(int32_t listId, int32_t testId)
+void Tasks::ShowResults(int32_t listId, int32_t testId, const TestSettings& settings)
 {
-    Globals::SelectedListID = listId; // "Test Again?" after the round tests this list
-    BeginTest([](frmTest& test) { test.LoadDefaultOptions(); }, testId);
+    auto* results = new frmTestResults;
+    Guarded([&] { results->SetTestID(testId); });
+    results->SetOpener(ResultsOpener::Test);
+    connect(results, &frmTestResults::TestAgainRequested, this,
+            [this, listId, settings] { StartTest(listId, settings); });
+    const auto practise = [this, listId, settings](int32_t missedOf) {
+        PractiseMissedWords(listId, missedOf, settings);
+    };
+    connect(results, &frmTestResults::PractiseRequested, this, practise);
+    results->show();
 }
 
-bool TestRunning() { return frmTest::instance() != nullptr; }
-
-void OpenPastTests(int32_t listId, QWidget* owner)
+// Past Tests is a child of the main window. A practice round from there takes the stored
+// defaults, as a test started without the set-up window does.
+frmPastTests* Tasks::OpenPastTests(int32_t listId)
 {
-    auto* past = frmPastTests::instance();
-    if (!past)
-        past = new frmPastTests(owner);
-    if (!Guarded([&] { past->SetListID(listId); })) {
-        past->close(); // shows the main window again
-        return;
-    }
-    past->show();
-    past->SetFocusHere();
+    const auto practise = [this](int32_t list, int32_t testId) {
+        PractiseMissedWords(list, testId, ReadDefaultTestSettings());
+    };
+    const auto make = [this, practise] {
+        auto* window = new frmPastTests(main_);
+        connect(window, &frmPastTests::PractiseRequested, this, practise);
+        return window;
+    };
+    auto* past = OpenOne<frmPastTests>(
+        make, [listId](frmPastTests& window) { window.SetListID(listId); });
+    if (past)
+        past->SetFocusHere();
+    return past;
 }

@@ -1,29 +1,48 @@
 #pragma once
+#include "TestOptions.h"
+
+#include <QObject>
 #include <cstdint>
 
-class QWidget;
+class frmEditList;
+class frmLists;
+class frmPastTests;
+class frmTest;
+class frmTestSetup;
 
-// The list-level tasks the main window starts. Each runs in its own modeless window while the
-// main window stays hidden; the task's window says when it ends (ReturnToLists, TaskNotices.h)
-// and the main window, which listens, shows itself again. The main window checks the
-// selection before calling these.
+// The one place that makes the list-level task windows and connects them. The main window
+// and the task windows say what the user asked for as signals (edit this list, a test with
+// these settings, the test again, its missed words, the past tests); Tasks opens the window
+// that does it, with the list and the settings as arguments. Each task runs in its own
+// modeless window while the main window stays hidden; the task's window says when it ends
+// (ReturnToLists, TaskNotices.h) and the main window, which listens, shows itself again.
+class Tasks : public QObject {
+    Q_OBJECT
+public:
+    // Serves the requests of the main window; with none, the task windows are opened through
+    // the functions below alone.
+    explicit Tasks(frmLists* main = nullptr);
 
-// Loads the list editor, sets its ListID and shows it.
-void OpenListEditor(int32_t listId);
-// Loads the test set-up window, calls its LoadDefaults and shows it.
-void OpenTestSetup();
-// Opens the practice-test window on Globals::SelectedListID: with the settings of the set-up
-// window when useCustomSettings, else with the stored test defaults.
-void StartTest(bool useCustomSettings);
-// Another test on Globals::SelectedListID with the settings of the test just finished.
-void StartTestAgain();
-// A practice round on Globals::SelectedListID with the settings of the test just finished,
-// asking only the words of that test (testId) that were not right at the first attempt.
-void PractiseMissedWords(int32_t testId);
-// A practice round on the missed words of a past test (testId) of listId, which becomes
-// Globals::SelectedListID, with the stored test defaults, as a plain test takes them.
-void PractisePastMissedWords(int32_t listId, int32_t testId);
-// Whether a practice-test window is open.
-bool TestRunning();
-// Loads the past-tests window for a list, owned by owner, and shows it.
-void OpenPastTests(int32_t listId, QWidget* owner);
+    // Loads the list editor (or takes the open one) for a list and shows it.
+    frmEditList* OpenListEditor(int32_t listId);
+    // Loads the test set-up window with the stored defaults; Continue tests the list.
+    frmTestSetup* OpenTestSetup(int32_t listId);
+    // A test of the list with these settings, its results after it. Returns the test window,
+    // or nullptr when no test runs (the window has then returned to the lists).
+    frmTest* StartTest(int32_t listId, const TestSettings& settings);
+    // A practice round on the words of a stored test (testId) of the list that were not right
+    // at the first attempt, likewise.
+    frmTest* PractiseMissedWords(int32_t listId, int32_t testId, const TestSettings& settings);
+    // Loads the past tests of a list and shows them.
+    frmPastTests* OpenPastTests(int32_t listId);
+
+private:
+    void ServeMainWindow();
+    // The Test command: the set-up window, or a test with the stored defaults at once.
+    void TestList(int32_t listId);
+    frmTest* BeginTest(int32_t listId, int32_t practisedTestId, const TestSettings& settings);
+    // The results of a test just taken; Test Again and the missed words keep its settings.
+    void ShowResults(int32_t listId, int32_t testId, const TestSettings& settings);
+
+    frmLists* main_;
+};

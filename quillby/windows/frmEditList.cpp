@@ -292,13 +292,12 @@ void frmEditList::cmdEditWord_Click()
 void frmEditList::OpenWordEditor(int32_t wordId)
 {
     // An editor that cannot load the word stays as it was, with what it held.
-    auto* editor = OpenOne<frmEditWord>(
-        [this] { return new frmEditWord(this); },
-        [&](frmEditWord& word) {
-            word.SetListID(listId_);
-            word.SetWordID(wordId);
-        },
-        IfLoadFails::Keep);
+    const auto load = [&](frmEditWord& word) {
+        word.SetListID(listId_);
+        word.SetWordID(wordId);
+    };
+    auto* editor = OpenOne<frmEditWord>([this] { return new frmEditWord(this); }, load,
+                                        IfLoadFails::Keep);
     if (!editor)
         return;
     ListenTo(editor);

@@ -16,7 +16,6 @@
 #include "Startup.h"
 #include "Statements.h"
 #include "TaskNotices.h"
-#include "Tasks.h"
 #include "Twips.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
@@ -247,8 +246,6 @@ int32_t frmLists::CurrentListID() const { return gridRows->ListID(CurrentRow());
 void frmLists::RefreshListCommands()
 {
     const bool selected = ListSelected();
-    if (selected)
-        Globals::SelectedListID = CurrentListID();
     for (QPushButton* b : {cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
         b->setEnabled(selected);
     for (QAction* a : {mnuEditList, mnuTest, mnuPastTests, mnuDeleteList})
@@ -263,6 +260,12 @@ void frmLists::RunHiddenTask(F&& task)
         SetFocusHere();
 }
 
+void frmLists::HandOver(void (frmLists::*request)(int32_t listId))
+{
+    hide();
+    emit(this->*request)(CurrentListID());
+}
+
 void frmLists::NewListClicked()
 {
     RunHiddenTask([this] { LaunchNewList(); });
@@ -270,22 +273,23 @@ void frmLists::NewListClicked()
 
 void frmLists::LaunchNewList()
 {
+    int32_t listId = 0;
     {
         frmNewList newList(this);
         newList.exec();
+        listId = newList.CreatedListID();
     }
-    if (!Globals::NewListCreated) {
+    if (listId == 0) {
         SetFocusHere();
         return;
     }
     // At the bottom until the next reload puts it first.
-    const int row =
-        gridRows->AppendList(Globals::SelectedListID, GetListTestDate(Globals::SelectedListID));
+    const int row = gridRows->AppendList(listId, GetListTestDate(listId));
     // The new row becomes the highlighted one, so that the list the commands act on
-    // (SelectedListID) is always the list the user sees selected.
+    // (CurrentListID) is always the list the user sees selected.
     SelectRow(row);
     RefreshListCommands();
-    OpenListEditor(Globals::SelectedListID);
+    emit EditListRequested(listId);
 }
 
 void frmLists::EditListClicked()
@@ -294,10 +298,7 @@ void frmLists::EditListClicked()
         MsgBox(tr("Please select a list to edit."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
-    RunHiddenTask([this] {
-        Globals::SelectedListID = CurrentListID();
-        OpenListEditor(Globals::SelectedListID);
-    });
+    HandOver(&frmLists::EditListRequested);
 }
 
 void frmLists::TestClicked()
@@ -306,12 +307,7 @@ void frmLists::TestClicked()
         MsgBox(tr("Please select a list to test."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
-    RunHiddenTask([] {
-        if (Globals::SkipTestSetup)
-            StartTest(false);
-        else
-            OpenTestSetup();
-    });
+    HandOver(&frmLists::TestRequested);
 }
 
 void frmLists::PastTestsClicked()
@@ -320,7 +316,7 @@ void frmLists::PastTestsClicked()
         MsgBox(tr("Please select a list."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
-    RunHiddenTask([this] { OpenPastTests(CurrentListID(), this); });
+    HandOver(&frmLists::PastTestsRequested);
 }
 
 void frmLists::DeleteListClicked()

@@ -42,10 +42,17 @@ public:
     QString CellText(int dataRow, int column) const;
     QString RowKey(int dataRow) const;
     int CurrentRow() const;
+    // The LIST_ID of the selected row, the list the commands act on; 0 when none is selected.
+    int32_t CurrentListID() const;
 
 signals:
     // The main window has closed: the program ends (main() quits its event loop on this).
     void Closed();
+    // A list-level task on a list; the window has hidden itself and shows again when the
+    // task ends (TaskNotices.h).
+    void EditListRequested(int32_t listId);
+    void TestRequested(int32_t listId);
+    void PastTestsRequested(int32_t listId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,7 +64,6 @@ private:
     void ListenToTasks();
     void RefreshListCommands();
     bool ListSelected() const;
-    int32_t CurrentListID() const;
     void SelectRow(int dataRow);
 
     void NewListClicked();
@@ -72,6 +78,8 @@ private:
     // Runs a list-level task after hiding the window; shows it again when the task failed.
     template <class F>
     void RunHiddenTask(F&& task);
+    // Hides the window and asks for a task on the selected list.
+    void HandOver(void (frmLists::*request)(int32_t listId));
 
     QLabel* Label1;
     QTableView* MSFlexGrid1;

@@ -2,7 +2,6 @@
 
 #include "ErrorReport.h"
 #include "FormHelpers.h"
-#include "Globals.h"
 #include "Ids.h"
 #include "Options.h"
 #include "ListQueries.h"
@@ -106,7 +105,6 @@ frmNewList::frmNewList(QWidget* parent) : QDialog(parent)
     connect(cmdCreate, &QPushButton::clicked, this, &frmNewList::CreateClicked);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    Globals::NewListCreated = false;
     const QDate today = AppToday();
     lblToday->setText(tr("Today is %1 %2").arg(WeekdayName(today), DisplayDateText(today)));
     lblToday->setAccessibleName(lblToday->text());
@@ -144,10 +142,9 @@ void frmNewList::CreateClicked()
 
 void frmNewList::CreateList()
 {
-    Globals::SelectedListID = GetNextID(QString::fromLatin1(IdCode::LIST_ID));
-    AddList(Globals::SelectedListID,
-            {ParseDateText(txtStart->text()), ParseDateText(txtEnd->text()),
-             ParseDateText(txtTestDate->text())});
-    Globals::NewListCreated = true;
+    const int32_t listId = GetNextID(QString::fromLatin1(IdCode::LIST_ID));
+    AddList(listId, {ParseDateText(txtStart->text()), ParseDateText(txtEnd->text()),
+                     ParseDateText(txtTestDate->text())});
+    createdListId_ = listId;
     accept();
 }

@@ -2,6 +2,7 @@
 #include <QDate>
 #include <QDialog>
 #include <QString>
+#include <cstdint>
 
 class QLabel;
 class QLineEdit;
@@ -17,7 +18,7 @@ QDate StartMonday(const QDate& today);
 QString WeekdayName(const QDate& date);
 
 // Creates a word list for one school week: proposes its dates, lets the user correct them,
-// writes the LISTS row, and reports through NewListCreated and SelectedListID.
+// writes the LISTS row, and tells the identifier of the list it made (CreatedListID).
 class frmNewList : public QDialog {
     Q_OBJECT
 public:
@@ -27,6 +28,8 @@ public:
     void SetStartMonday();
     // Returns the next test date for a day text, as "m/d/yyyy".
     QString ComputeTestDate(const QString& day) const;
+    // The LIST_ID of the list made, 0 while none was (Cancel).
+    int32_t CreatedListID() const { return createdListId_; }
 
 private:
     void LoadDefaultDates();
@@ -42,4 +45,5 @@ private:
     QLineEdit* txtTestDate;
     QPushButton* cmdCreate;
     QPushButton* cmdCancel;
+    int32_t createdListId_ = 0;
 };

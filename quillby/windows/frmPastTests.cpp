@@ -15,7 +15,6 @@
 #include "TestReport.h"
 #include "Twips.h"
 #include "TaskNotices.h"
-#include "Tasks.h"
 #include "frmTestResults.h"
 
 #include <QAction>
@@ -33,8 +32,8 @@
 #include <algorithm>
 #include <vector>
 
-frmPastTests::frmPastTests(QWidget* parent) :
-    CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
+frmPastTests::frmPastTests(QWidget* parent)
+    : CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmPastTests"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -172,9 +171,10 @@ void frmPastTests::RowSelected()
         word = results->SelectedWord();
     } else {
         results = new frmTestResults(this);
-        results->SetParentForm(QStringLiteral("frmPastTests"));
+        results->SetOpener(ResultsOpener::PastTests);
         connect(results, &frmTestResults::ClosedToPastTests, this, &frmPastTests::SetFocusHere);
-        connect(results, &frmTestResults::PractiseChosen, this, &frmPastTests::HandOverToPractice);
+        connect(results, &frmTestResults::PractiseRequested, this,
+                &frmPastTests::HandOverToPractice);
     }
     Guarded([&] {
         results->SetTestID(testId);
@@ -207,7 +207,7 @@ void frmPastTests::HandOverToPractice(int32_t testId)
 {
     handingOver_ = true;
     close();
-    PractisePastMissedWords(listId_, testId);
+    emit PractiseRequested(listId_, testId);
 }
 
 void frmPastTests::SetFocusHere()

@@ -38,6 +38,10 @@ public:
     // The chart of the scores and the hardest words, below the totals.
     ListProgressPanel* progress;
 
+signals:
+    // The window has closed to practise the missed words of a test (testId) of the list.
+    void PractiseRequested(int32_t listId, int32_t testId);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void PlaceCompanion() override;
@@ -49,7 +53,7 @@ private:
     void ShowRows(std::vector<PastTestsModel::Row> rows, bool practised);
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);
-    // Closes with the results and runs a practice round of a test's missed words.
+    // Closes with the results and asks for a practice round of a test's missed words.
     void HandOverToPractice(int32_t testId);
 
     PastTestsModel* tests_ = nullptr;

@@ -10,7 +10,6 @@
 #include "Twips.h"
 #include "frmMessage.h"
 #include "frmRevealAnswer.h"
-#include "frmTestResults.h"
 
 #include <QCloseEvent>
 #include <algorithm>
@@ -47,8 +46,8 @@ QPlainTextEdit* MakeClueBox(QGroupBox* frame, const char* name)
 }
 } // namespace
 
-frmTest::frmTest(QWidget* parent) :
-    QWidget(parent, Qt::Window), OneOpenWindow(this), session_(*this)
+frmTest::frmTest(QWidget* parent)
+    : QWidget(parent, Qt::Window), OneOpenWindow(this), session_(*this)
 {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(tr("Test"));
@@ -145,12 +144,6 @@ void frmTest::BuildControls()
     });
 }
 
-void frmTest::LoadCustomOptions(const TestSettings& chosen) { TestOptions = chosen; }
-
-void frmTest::LoadDefaultOptions() { TestOptions = ReadDefaultTestSettings(); }
-
-void frmTest::UsePreviousTestOptions() {}
-
 frmTest::Busy::~Busy()
 {
     if (--window->busy_ == 0)
@@ -163,16 +156,16 @@ void frmTest::DeleteWhenIdle()
         deleteLater();
 }
 
-bool frmTest::Start(int32_t listId)
+bool frmTest::Start(int32_t listId, const TestSettings& settings)
 {
     Busy busy(this);
-    return session_.Start(listId, TestOptions);
+    return session_.Start(listId, settings);
 }
 
-bool frmTest::StartPractice(int32_t listId, int32_t practisedTestId)
+bool frmTest::StartPractice(int32_t listId, int32_t practisedTestId, const TestSettings& settings)
 {
     Busy busy(this);
-    return session_.StartPractice(listId, practisedTestId, TestOptions);
+    return session_.StartPractice(listId, practisedTestId, settings);
 }
 
 void frmTest::ArrangeClues(const TestSettings& settings)
@@ -298,8 +291,8 @@ bool frmTest::Ask(const QString& question, bool yesLosesAnswers)
 
 void frmTest::ReportError(const QString& what) { ReportOperationError(what); }
 
-// A stored test counts on the main window (a practice round does not) and opens its
-// results; otherwise the user is back at the lists.
+// A stored test counts on the main window (a practice round does not) and its results
+// follow; otherwise the user is back at the lists.
 void frmTest::Ended(bool stored)
 {
     if (!stored) {
@@ -310,10 +303,7 @@ void frmTest::Ended(bool stored)
     if (session_.PracticeOf() == 0)
         TestStored(session_.ListID());
     CloseByProgram();
-    auto* results = new frmTestResults;
-    Guarded([&] { results->SetTestID(session_.TestID()); });
-    results->SetParentForm(QStringLiteral("frmTest"));
-    results->show();
+    emit Finished(session_.TestID());
 }
 
 void frmTest::cmdNext_Click()

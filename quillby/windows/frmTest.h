@@ -20,17 +20,12 @@ class frmTest : public QWidget, private PracticeView, public OneOpenWindow<frmTe
 public:
     explicit frmTest(QWidget* parent = nullptr);
 
-    // Exactly one of these fills TestOptions before Start.
-    void LoadCustomOptions(const TestSettings& chosen);
-    void LoadDefaultOptions();
-    void UsePreviousTestOptions();
-
-    // Begins a test on a list with TestOptions. Returns false when no test runs: the list has
-    // no words (said to the user) or the test could not begin; the window has then closed and
-    // the main window is shown again.
-    bool Start(int32_t listId);
+    // Begins a test on a list with these settings. Returns false when no test runs: the list
+    // has no words (said to the user) or the test could not begin; the window has then closed
+    // and the main window is shown again.
+    bool Start(int32_t listId, const TestSettings& settings);
     // Begins a practice round on the missed words of a stored test of the list, likewise.
-    bool StartPractice(int32_t listId, int32_t practisedTestId);
+    bool StartPractice(int32_t listId, int32_t practisedTestId, const TestSettings& settings);
 
     const PracticeSession& Session() const { return session_; }
     // What the window shows, as its session holds it.
@@ -55,6 +50,10 @@ public:
     QPushButton* cmdQuit;
     // How far the test has gone: "Word 3 of 12".
     QLabel* lblProgress;
+
+signals:
+    // The test has been stored and its window closed: its results are to show.
+    void Finished(int32_t testId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

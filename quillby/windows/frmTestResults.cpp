@@ -14,7 +14,6 @@
 #include "TestReport.h"
 #include "Twips.h"
 #include "TaskNotices.h"
-#include "Tasks.h"
 #include "frmTestWordDetails.h"
 
 #include <QAction>
@@ -47,8 +46,8 @@ QColor RowColour(WordColour colour)
 QString Sel(const char* table, const QString& id) { return QLatin1String(table) + id; }
 } // namespace
 
-frmTestResults::frmTestResults(QWidget* parent) :
-    CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
+frmTestResults::frmTestResults(QWidget* parent)
+    : CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
 {
     setObjectName(QStringLiteral("frmTestResults"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -212,8 +211,7 @@ void frmTestResults::LoadResults()
 // Offered after a test and from the past tests, usable when the test missed a word.
 void frmTestResults::ShowPractiseCommand()
 {
-    cmdPractiseMissed->setVisible(parentForm_ == QLatin1String("frmTest") ||
-                                  parentForm_ == QLatin1String("frmPastTests"));
+    cmdPractiseMissed->setVisible(opener_ != ResultsOpener::None);
     cmdPractiseMissed->setEnabled(missedWords_ > 0);
 }
 
@@ -316,9 +314,9 @@ void frmTestResults::PlaceCompanion()
 void frmTestResults::TestAgain()
 {
     if (practiceRound_ && practisedTestId_ != 0)
-        PractiseMissedWords(practisedTestId_);
+        emit PractiseRequested(practisedTestId_);
     else
-        StartTestAgain();
+        emit TestAgainRequested();
 }
 
 void frmTestResults::closeEvent(QCloseEvent* event)
@@ -328,17 +326,17 @@ void frmTestResults::closeEvent(QCloseEvent* event)
     // The word attempts belong to these results: they do not stay behind alone.
     if (details_)
         details_->close();
-    if (parentForm_ == QLatin1String("frmTest")) {
+    if (opener_ == ResultsOpener::Test) {
         hide();
         if (practiseChosen_)
-            PractiseMissedWords(testId_);
+            emit PractiseRequested(testId_);
         else if (MsgBox(tr("Test Again?"), MsgButtons::YesNo) == MsgResult::Yes)
             TestAgain();
         else
             ReturnToLists();
-    } else if (parentForm_ == QLatin1String("frmPastTests")) {
+    } else if (opener_ == ResultsOpener::PastTests) {
         if (practiseChosen_)
-            emit PractiseChosen(testId_);
+            emit PractiseRequested(testId_);
         else
             emit ClosedToPastTests();
     }

@@ -12,6 +12,12 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+// Who opened a results window, which decides what closing it leads to.
+enum class ResultsOpener {
+    None,      // closing ends nothing else
+    Test,      // a test just finished: "Test Again?", else back to the lists
+    PastTests, // the past tests of the list, which get the focus back
+};
 
 // The results of one test: date, time, minutes, score, first-try and moved-on counts, and the
 // list's words coloured by their misses; a selected word's attempts show beside it.
@@ -23,10 +29,10 @@ public:
     // Fills the window for a test and opens the word attempts of its first word.
     void SetTestID(int32_t testId);
     int32_t TestID() const { return testId_; }
-    // "frmTest" or "frmPastTests": where closing the results leads.
-    void SetParentForm(const QString& name)
+    // Where closing the results leads.
+    void SetOpener(ResultsOpener opener)
     {
-        parentForm_ = name;
+        opener_ = opener;
         ShowPractiseCommand();
     }
     // Whether the test shown is a practice round of missed words.
@@ -58,8 +64,11 @@ public:
 signals:
     // Results opened from the past tests have closed: the focus goes back there.
     void ClosedToPastTests();
-    // Results opened from the past tests have closed to practise the missed words of testId.
-    void PractiseChosen(int32_t testId);
+    // The results have closed to practise the missed words of testId.
+    void PractiseRequested(int32_t testId);
+    // Results after a test have closed with "Test Again?" answered Yes: another test of the
+    // list with the same settings.
+    void TestAgainRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,6 +93,6 @@ private:
     int32_t listId_ = 0;
     int32_t moveOnAfter_ = 0;
     bool gridReady_ = false;
-    QString parentForm_ = QStringLiteral("frmTestResults");
+    ResultsOpener opener_ = ResultsOpener::None;
     QPointer<frmTestWordDetails> details_;
 };

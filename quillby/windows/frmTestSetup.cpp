@@ -8,7 +8,6 @@
 #include "Options.h"
 #include "OptionQueries.h"
 #include "TaskNotices.h"
-#include "Tasks.h"
 #include "frmMessage.h"
 
 #include <QCheckBox>
@@ -169,7 +168,8 @@ void frmTestSetup::cmdContinue_Click()
     if (!CluesChosen(tr("You must check at least one of the following boxes to "
                                     "proceed with the test:")))
         return;
-    StartTest(true);
+    continued_ = true;
+    emit TestChosen(ChosenSettings());
     close();
 }
 
@@ -193,7 +193,8 @@ void frmTestSetup::closeEvent(QCloseEvent* event)
 {
     event->accept();
     Forget();
-    // After Continue the test runs and the main window stays hidden.
-    if (!TestRunning())
+    // After Continue the test window shows, or returns to the lists itself when the test
+    // could not begin.
+    if (!continued_)
         ReturnToLists();
 }

@@ -31,6 +31,10 @@ public:
     QPushButton* cmdCancel;
     QPushButton* cmdContinue;
 
+signals:
+    // Continue: a test with these settings. The window closes right after.
+    void TestChosen(const TestSettings& settings);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -44,4 +48,6 @@ private:
     void SetOrderText(const QString& stored);
     void SetMoveOnText(const QString& stored);
     void PresetControls();
+
+    bool continued_ = false; // Continue was chosen: the test takes over from here
 };

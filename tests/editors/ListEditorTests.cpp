@@ -103,10 +103,12 @@ TEST_F(ListEditor, TheTasksEntryPointOpensTheEditorOnTheList)
 {
     const int32_t list = AddList();
     AddWord(list, "owl");
-    ::OpenListEditor(list);
+    Tasks tasks;
+    frmEditList* opened = tasks.OpenListEditor(list);
     QCoreApplication::processEvents();
     auto* editor = frmEditList::instance();
     ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(opened, editor);
     EXPECT_EQ(editor->ListID(), list);
     EXPECT_EQ(GridTexts(editor), QStringList{"owl"});
     EXPECT_EQ(frmEditWord::instance(), nullptr);
@@ -424,6 +426,7 @@ TEST_F(ListEditor, EditListHidesTheMainWindowAndClosingRefreshesItsRow)
     const int32_t list = AddList();
     AddWord(list, "one");
     auto main = std::make_unique<frmLists>();
+    Tasks tasks(main.get());
     main->LoadWordLists();
     main->show();
     ASSERT_EQ(main->ListRowCount(), 1);

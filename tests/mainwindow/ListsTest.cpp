@@ -3,6 +3,7 @@
 
 #include "Globals.h"
 #include "Startup.h"
+#include "Tasks.h"
 #include "TestDb.h"
 #include "frmHelp.h"
 #include "frmLists.h"
@@ -82,6 +83,7 @@ protected:
 
     TestAppFolder folder;
     frmLists window;
+    Tasks tasks{&window};
     QTableView* grid = nullptr;
 };
 } // namespace
@@ -118,7 +120,7 @@ TEST_F(MainWindow, AFilledDatabaseListsNewestFirstWithCountsAndSelectsTheFirstRo
     EXPECT_EQ(Cell(2, 1), "2");
     EXPECT_EQ(Cell(2, 2), "1");
     EXPECT_EQ(window.CurrentRow(), 0);
-    EXPECT_EQ(Globals::SelectedListID, 3);
+    EXPECT_EQ(window.CurrentListID(), 3);
     ExpectListCommandsEnabled(true);
 }
 
@@ -128,11 +130,11 @@ TEST_F(MainWindow, MovingTheCurrentRowByKeyboardOrMouseSelectsThatList)
     Start();
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Down);
-    EXPECT_EQ(Globals::SelectedListID, 2);
+    EXPECT_EQ(window.CurrentListID(), 2);
     QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(Globals::SelectedListID, 1);
+    EXPECT_EQ(window.CurrentListID(), 1);
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, RowCentre(0));
-    EXPECT_EQ(Globals::SelectedListID, 3);
+    EXPECT_EQ(window.CurrentListID(), 3);
 }
 
 TEST_F(MainWindow, DeletingAListAfterYesReloadsTheGridAndSelectsTheFirstRow)
@@ -147,7 +149,7 @@ TEST_F(MainWindow, DeletingAListAfterYesReloadsTheGridAndSelectsTheFirstRow)
     EXPECT_EQ(Cell(0, 3), "3");
     EXPECT_EQ(Cell(1, 3), "1");
     EXPECT_EQ(window.CurrentRow(), 0);
-    EXPECT_EQ(Globals::SelectedListID, 3);
+    EXPECT_EQ(window.CurrentListID(), 3);
     EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 2")), 0);
 }
 
@@ -207,7 +209,7 @@ TEST_F(MainWindow, ListTasksHideTheWindowAndTheTaskBringsItBack)
     QObject::connect(&probe, &QTimer::timeout, [&] { hiddenDuringTask |= window.isHidden(); });
     probe.start(0);
     ClickButton(&window, "cmdEditList");
-    EXPECT_EQ(Globals::SelectedListID, 1);
+    EXPECT_EQ(window.CurrentListID(), 1);
     QApplication::processEvents();
     EXPECT_TRUE(window.isVisible() || hiddenDuringTask);
 }
@@ -218,7 +220,7 @@ TEST_F(MainWindow, RightClickOnADataRowSelectsItAndOpensTheListsMenu)
     Start();
     EXPECT_TRUE(ListsMenuOpensAt(RowCentre(2)));
     EXPECT_EQ(window.CurrentRow(), 2);
-    EXPECT_EQ(Globals::SelectedListID, 1);
+    EXPECT_EQ(window.CurrentListID(), 1);
 }
 
 TEST_F(MainWindow, RightClickOnAnEmptyGridDoesNothing)

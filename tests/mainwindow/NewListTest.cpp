@@ -3,6 +3,7 @@
 #include "Globals.h"
 #include "Recordset.h"
 #include "Startup.h"
+#include "Tasks.h"
 #include "TestDb.h"
 #include "frmLists.h"
 #include "frmNewList.h"
@@ -115,11 +116,11 @@ TEST_F(NewList, CreatingTheFirstListSelectsItsRowAndEnablesTheCommands)
     AddOptionsRow(0, QStringLiteral("FALSE"));
     SetAppToday(QDate(2004, 6, 9));
     frmLists window;
+    Tasks tasks(&window); // a new list goes on to the list editor
     ASSERT_TRUE(window.LoadForm(folder.path()));
     window.show();
     CreateFromMainWindow(window, "cmdCreate");
-    EXPECT_TRUE(Globals::NewListCreated);
-    EXPECT_EQ(Globals::SelectedListID, 1);
+    EXPECT_EQ(window.CurrentListID(), 1);
     ASSERT_EQ(window.ListRowCount(), 1);
     EXPECT_EQ(window.CurrentRow(), 0);
     EXPECT_EQ(window.CellText(0, 0), QLocale().toString(QDate(2004, 6, 11), QLocale::ShortFormat));
@@ -137,6 +138,7 @@ TEST_F(NewList, ANewListGoesToTheBottomHighlightedUntilTheNextReload)
     AddList(5, QDate(2004, 6, 4));
     Exec(QStringLiteral("INSERT INTO IDS VALUES ('LIST_ID', 5)"));
     frmLists window;
+    Tasks tasks(&window); // a new list goes on to the list editor
     ASSERT_TRUE(window.LoadForm(folder.path()));
     window.show();
     CreateFromMainWindow(window, "cmdCreate");
@@ -146,7 +148,7 @@ TEST_F(NewList, ANewListGoesToTheBottomHighlightedUntilTheNextReload)
     EXPECT_EQ(window.RowKey(2), "7"); // consecutive identifiers
     // The highlighted row is the new list, the one the commands now act on.
     EXPECT_EQ(window.CurrentRow(), 2);
-    EXPECT_EQ(Globals::SelectedListID, 7);
+    EXPECT_EQ(window.CurrentListID(), 7);
     window.LoadWordLists();
     EXPECT_EQ(window.RowKey(0), "7");
 }
@@ -156,6 +158,7 @@ TEST_F(NewList, InvalidDatesAreRepairedWhenCreating)
     AddOptionsRow(0, QStringLiteral("FALSE"), QStringLiteral("Tuesdays"));
     SetAppToday(QDate(2004, 6, 9)); // a Wednesday
     frmLists window;
+    Tasks tasks(&window); // a new list goes on to the list editor
     ASSERT_TRUE(window.LoadForm(folder.path()));
     CreateFromMainWindow(window, "cmdCreate", QString(""), QStringLiteral("next week"),
                          QStringLiteral("6/20/2004"));
@@ -172,10 +175,11 @@ TEST_F(NewList, CancelStoresNothingAndShowsTheMainWindowAgain)
 {
     AddOptionsRow(0, QStringLiteral("FALSE"));
     frmLists window;
+    Tasks tasks(&window); // a new list goes on to the list editor
     ASSERT_TRUE(window.LoadForm(folder.path()));
     window.show();
     CreateFromMainWindow(window, "cmdCancel");
-    EXPECT_FALSE(Globals::NewListCreated);
+    EXPECT_EQ(window.CurrentListID(), 0);
     EXPECT_TRUE(window.isVisible());
     EXPECT_EQ(RowsReturnedBy(QStringLiteral(" SELECT * FROM LISTS ")), 0);
     EXPECT_EQ(window.ListRowCount(), 0);

@@ -27,12 +27,14 @@ protected:
     void TearDown() override
     {
         CloseTestWindows();
+        mainTasks.reset();
         main.reset();
         PracticeTest::TearDown();
     }
     void OpenMainWindow()
     {
         main = std::make_unique<frmLists>();
+        mainTasks = std::make_unique<Tasks>(main.get());
         ASSERT_TRUE(main->LoadForm(folder->path()));
         Globals::MessageTime = 0;
         main->show();
@@ -59,6 +61,7 @@ protected:
         QApplication::processEvents();
     }
     std::unique_ptr<frmLists> main;
+    std::unique_ptr<Tasks> mainTasks; // serves the main window, as in the program
     int32_t list = 0;
 };
 

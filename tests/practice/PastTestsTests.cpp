@@ -386,9 +386,11 @@ TEST_F(PastTests, PractisingAPastTestsMissedWordsRunsARoundWithTheDefaults)
     StoredTest(Day(2, 9), 20);                       // none missed
     Globals::DbConnection().Execute(
         QStringLiteral("UPDATE OPTIONS SET MOVE_ON_AFTER = 2, REVEAL_ANSWERS = 'TRUE'"));
-    TestOptions = Quiet(1); // the settings of a test taken before
+    Begin(list, Quiet(1)); // a test taken before, with other settings
+    CloseTestWindows();
     QSignalSpy returned(&TaskNotices(), &TaskNoticeBoard::TaskEnded);
-    frmPastTests* past = Open();
+    frmPastTests* past = tasks.OpenPastTests(list); // as the main window's Past Tests does
+    ASSERT_NE(past, nullptr);
     frmTestResults* results = frmTestResults::instance();
     ASSERT_NE(results, nullptr);
     SelectRow(past->MSFlexGrid1, 1);
@@ -410,7 +412,7 @@ TEST_F(PastTests, PractisingAPastTestsMissedWordsRunsARoundWithTheDefaults)
                                                QString::number(words[19])}));
     EXPECT_EQ(round->CurrentWord(), QStringLiteral("word18"));
     EXPECT_EQ(round->Session().PracticeOf(), first);
-    EXPECT_EQ(TestOptions.MoveOnAfter, 2);
-    EXPECT_TRUE(TestOptions.RevealAnswers);
-    EXPECT_EQ(Globals::SelectedListID, list);
+    EXPECT_EQ(round->Session().Settings().MoveOnAfter, 2);
+    EXPECT_TRUE(round->Session().Settings().RevealAnswers);
+    EXPECT_EQ(round->ListID(), list);
 }

@@ -49,7 +49,6 @@ void PracticeTest::TearDown()
     pump_.stop();
     CloseTestWindows();
     SetMsgBoxHook({});
-    TestOptions = TestSettings();
     CloseFolder();
 }
 
@@ -83,12 +82,7 @@ void PracticeTest::Pump()
 
 frmTest* PracticeTest::Begin(int32_t listId, const TestSettings& settings)
 {
-    auto* test = new frmTest;
-    TestOptions = settings;
-    test->UsePreviousTestOptions();
-    if (!test->Start(listId))
-        return nullptr;
-    test->show();
+    frmTest* test = tasks.StartTest(listId, settings);
     QApplication::processEvents();
     return test;
 }

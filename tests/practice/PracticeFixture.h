@@ -1,6 +1,7 @@
 #pragma once
 #include "MsgBox.h"
 #include "PracticeRows.h"
+#include "Tasks.h"
 #include "TestOptions.h"
 
 #include <QString>
@@ -23,7 +24,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts a test on a list with the given settings and shows its window.
+    // Starts a test on a list with the given settings and shows its window, as the program
+    // does (its results follow it); nullptr when no test runs.
     frmTest* Begin(int32_t listId, const TestSettings& settings);
     // Types an answer and presses Enter.
     void Answer(frmTest* test, const QString& text);
@@ -39,6 +41,8 @@ protected:
     // Answers for the coming message boxes (default: OK / Yes) and the texts shown.
     std::deque<MsgResult> answers;
     QStringList messages;
+    // Opens the task windows and connects them, as for the main window.
+    Tasks tasks;
 
 private:
     void Pump();

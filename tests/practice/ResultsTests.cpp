@@ -69,7 +69,6 @@ protected:
         list = AddList();
         for (const QString& word : words)
             AddWord(list, word);
-        Globals::SelectedListID = list;
         TestSettings s;
         s.TestOrder = QStringLiteral("Order Created");
         s.MoveOnAfter = 2;
@@ -226,7 +225,8 @@ TEST_F(Results, ClosingAfterATestOffersAnotherWithTheSameSettings)
     ASSERT_NE(again, nullptr);
     EXPECT_TRUE(again->isVisible());
     EXPECT_EQ(again->CurrentWord(), QStringLiteral("sun")) << "order of creation kept";
-    EXPECT_EQ(TestOptions.MoveOnAfter, 2);
+    EXPECT_EQ(again->Session().Settings().MoveOnAfter, 2);
+    EXPECT_EQ(again->ListID(), list);
     Answer(again, QStringLiteral("sn"));
     Answer(again, QStringLiteral("sn"));
     EXPECT_EQ(again->CurrentWord(), QStringLiteral("moon")) << "moved on after 2 misses";
@@ -322,7 +322,7 @@ TEST_F(Results, TheSelectedWordOpensItsAttemptsAgainAndTheyCloseWithTheResults)
     }
 
     QPointer<frmTestWordDetails> details = results->WordDetails();
-    results->SetParentForm(QStringLiteral("frmTest"));
+    results->SetOpener(ResultsOpener::Test);
     bool attemptsShownDuringQuestion = true;
     SetMsgBoxHook([&](const QString&, MsgButtons, MsgIcon) {
         attemptsShownDuringQuestion = details && details->isVisible();
@@ -337,16 +337,17 @@ TEST_F(Results, TheSelectedWordOpensItsAttemptsAgainAndTheyCloseWithTheResults)
 TEST_F(Results, PractiseMissedWordsIsOfferedAfterATestThatMissedAWord)
 {
     struct Case {
-        const char* opener;
+        ResultsOpener opener;
         int firstTry;
         bool visible, enabled;
     };
-    for (const Case c : {Case{"frmTest", 2, true, true}, Case{"frmTest", 3, true, false},
-                         Case{"frmPastTests", 2, true, true}, Case{"frmPastTests", 3, true, false},
-                         Case{"frmTestResults", 2, false, true}}) {
-        SCOPED_TRACE(std::string(c.opener) + " " + std::to_string(c.firstTry));
+    using enum ResultsOpener;
+    for (const Case c :
+         {Case{Test, 2, true, true}, Case{Test, 3, true, false}, Case{PastTests, 2, true, true},
+          Case{PastTests, 3, true, false}, Case{None, 2, false, true}}) {
+        SCOPED_TRACE(std::to_string(static_cast<int>(c.opener)) + " " + std::to_string(c.firstTry));
         frmTestResults* results = Open(TestWithFirstTries(3, c.firstTry));
-        results->SetParentForm(QString::fromLatin1(c.opener));
+        results->SetOpener(c.opener);
         EXPECT_EQ(results->cmdPractiseMissed->isVisible(), c.visible);
         EXPECT_EQ(results->cmdPractiseMissed->isEnabled(), c.enabled);
         EXPECT_EQ(SpokenName(results->cmdPractiseMissed), QStringLiteral("Practise Missed Words"));

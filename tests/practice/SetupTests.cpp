@@ -4,7 +4,6 @@
 #include "Connection.h"
 #include "Globals.h"
 #include "Options.h"
-#include "Tasks.h"
 #include "frmTest.h"
 #include "frmTestSetup.h"
 
@@ -17,9 +16,9 @@
 
 class Setup : public PracticeTest {
 protected:
-    frmTestSetup* OpenSetup()
+    frmTestSetup* OpenSetup(int32_t list = 0)
     {
-        OpenTestSetup();
+        tasks.OpenTestSetup(list);
         QApplication::processEvents();
         return frmTestSetup::instance();
     }
@@ -99,8 +98,7 @@ TEST_F(Setup, WithoutAnyClueNothingStartsOrIsStored)
 {
     const int32_t list = AddList();
     AddWord(list, QStringLiteral("word"));
-    Globals::SelectedListID = list;
-    frmTestSetup* setup = OpenSetup();
+    frmTestSetup* setup = OpenSetup(list);
     setup->show();
     setup->activateWindow();
     setup->chkPronounce->setChecked(false);
@@ -125,8 +123,7 @@ TEST_F(Setup, ContinueWithOnlyTheSentenceStartsTheTest)
 {
     const int32_t list = AddList();
     AddWord(list, QStringLiteral("word"));
-    Globals::SelectedListID = list;
-    frmTestSetup* setup = OpenSetup();
+    frmTestSetup* setup = OpenSetup(list);
     setup->chkPronounce->setChecked(false);
     setup->chkDefinition->setChecked(false);
     setup->txtTestOrder->setCurrentText(QStringLiteral("Random"));
@@ -139,14 +136,16 @@ TEST_F(Setup, ContinueWithOnlyTheSentenceStartsTheTest)
     frmTest* test = frmTest::instance();
     ASSERT_NE(test, nullptr);
     EXPECT_TRUE(test->isVisible());
-    EXPECT_EQ(TestOptions.TestOrder, QStringLiteral("RANDOM"));
-    EXPECT_EQ(TestOptions.MoveOnAfter, 5);
-    EXPECT_FALSE(TestOptions.Pronounce);
-    EXPECT_FALSE(TestOptions.ShowDefinition);
-    EXPECT_TRUE(TestOptions.ShowContext);
-    EXPECT_TRUE(TestOptions.RevealAnswers);
-    EXPECT_FALSE(TestOptions.ForceEcho);
-    EXPECT_TRUE(TestOptions.ClearWrongAnswer);
+    const TestSettings& chosen = test->Session().Settings();
+    EXPECT_EQ(test->ListID(), list);
+    EXPECT_EQ(chosen.TestOrder, QStringLiteral("RANDOM"));
+    EXPECT_EQ(chosen.MoveOnAfter, 5);
+    EXPECT_FALSE(chosen.Pronounce);
+    EXPECT_FALSE(chosen.ShowDefinition);
+    EXPECT_TRUE(chosen.ShowContext);
+    EXPECT_TRUE(chosen.RevealAnswers);
+    EXPECT_FALSE(chosen.ForceEcho);
+    EXPECT_TRUE(chosen.ClearWrongAnswer);
     EXPECT_FALSE(test->frameDefinition->isVisible());
     EXPECT_TRUE(test->frameContext->isVisible());
 }
@@ -187,10 +186,9 @@ TEST_F(Setup, StoredDefaultsReachTheTestAsStored)
     // Skipping the set-up starts the test with the stored defaults.
     const int32_t list = AddList();
     AddWord(list, QStringLiteral("word"));
-    Globals::SelectedListID = list;
-    StartTest(false);
+    tasks.StartTest(list, ReadDefaultTestSettings());
     ASSERT_NE(frmTest::instance(), nullptr);
-    EXPECT_EQ(TestOptions.TestOrder, QStringLiteral("Random"));
+    EXPECT_EQ(frmTest::instance()->Session().Settings().TestOrder, QStringLiteral("Random"));
     EXPECT_EQ(frmTest::instance()->ListID(), list);
 }
 

@@ -3,7 +3,6 @@
 
 #include "Globals.h"
 #include "ShownText.h"
-#include "Tasks.h"
 #include "WavFiles.h"
 #include "frmPastTests.h"
 #include "frmRevealAnswer.h"
@@ -39,7 +38,7 @@ protected:
     QStringList CutTexts(int32_t list, const ShownAs& as)
     {
         QStringList cut;
-        OpenTestSetup();
+        tasks.OpenTestSetup(list);
         cut << CutTextsOfShownWindow(frmTestSetup::instance(), "practice-setup", as);
         frmTestSetup::instance()->close();
 
@@ -48,23 +47,24 @@ protected:
         cut << CutTextsOfShownWindow(test, "practice-test", as);
         CloseTestWindows();
 
-        TestOptions.ForceEcho = true;
+        TestSettings echo;
+        echo.ForceEcho = true;
         frmRevealAnswer reveal;
-        reveal.TakeInWordDetails(RevealedWord(QStringLiteral("Wednesday"), true, TestOptions));
+        reveal.TakeInWordDetails(RevealedWord(QStringLiteral("Wednesday"), true, echo));
         reveal.show();
         cut << CutTextsOfShownWindow(&reveal, "practice-reveal", as);
         reveal.hide();
 
         auto* results = new frmTestResults;
         results->SetTestID(test_);
-        results->SetParentForm(QStringLiteral("frmTest"));
+        results->SetOpener(ResultsOpener::Test);
         results->show();
         results->MSFlexGrid1->setCurrentCell(0, 0);
         cut << CutTextsOfShownWindow(results, "practice-results", as);
         cut << CutTextsOfShownWindow(results->WordDetails(), "practice-word-attempts", as);
         CloseTestWindows();
 
-        OpenPastTests(list, nullptr);
+        tasks.OpenPastTests(list);
         cut << CutTextsOfShownWindow(frmPastTests::instance(), "practice-past-tests", as);
         CloseTestWindows();
         return cut;
@@ -77,7 +77,6 @@ protected:
 TEST_F(WindowTexts, EveryPracticeWindowFitsItsTexts)
 {
     const int32_t list = FillList();
-    Globals::SelectedListID = list;
     for (const ShownAs& as : kEveryShownAs) {
         ShownLanguage language(as.locale, "quillby");
         ShownFont font(as.points);

@@ -7,7 +7,6 @@
 #include "GuiTestSupport.h"
 #include "Sound.h"
 #include "Options.h"
-#include "Tasks.h"
 #include "Translation.h"
 #include "WavFiles.h"
 #include "frmOptions.h"
@@ -62,8 +61,7 @@ protected:
 TEST_F(Shots, Windows)
 {
     const int32_t list = FillList();
-    Globals::SelectedListID = list;
-    OpenTestSetup();
+    tasks.OpenTestSetup(list);
     SaveWindow(frmTestSetup::instance(), "practice-setup");
     frmTestSetup::instance()->close();
 
@@ -82,9 +80,10 @@ TEST_F(Shots, Windows)
         CloseTestWindows();
     }
 
-    TestOptions.ForceEcho = true;
+    TestSettings echo;
+    echo.ForceEcho = true;
     frmRevealAnswer reveal;
-    reveal.TakeInWordDetails(RevealedWord(QStringLiteral("Wednesday"), true, TestOptions));
+    reveal.TakeInWordDetails(RevealedWord(QStringLiteral("Wednesday"), true, echo));
     reveal.txtEcho->setText(QStringLiteral("wednesday"));
     reveal.show();
     SaveWindow(&reveal, "practice-reveal");
@@ -108,7 +107,7 @@ TEST_F(Shots, Windows)
 
     AddStoredTest(list, 3, QDateTime(QDate(2026, 12, 8), QTime(17, 0)),
                   QDateTime(QDate(2026, 12, 8), QTime(17, 6)));
-    OpenPastTests(list, nullptr);
+    tasks.OpenPastTests(list);
     SaveScreen("practice-past-tests");
     CloseTestWindows();
 }
@@ -118,7 +117,6 @@ TEST_F(Shots, Windows)
 TEST_F(Shots, MissedWords)
 {
     const int32_t list = FillList();
-    Globals::SelectedListID = list;
     const int32_t necessary = 1, wednesday = 2, beautiful = 3; // in the order FillList adds
     const QDateTime start(QDate(2026, 12, 7), QTime(16, 2, 10));
     const int32_t test = AddStoredTest(list, 3, start, start.addSecs(420));
@@ -129,7 +127,7 @@ TEST_F(Shots, MissedWords)
         AddAttempt(test, list, beautiful, "beutiful", false, n);
     auto* results = new frmTestResults;
     results->SetTestID(test);
-    results->SetParentForm(QStringLiteral("frmTest"));
+    results->SetOpener(ResultsOpener::Test);
     results->show();
     SaveScreen(QStringLiteral("missed-results") + g_suffix);
     CloseTestWindows();
@@ -143,7 +141,7 @@ TEST_F(Shots, MissedWords)
     const int32_t next = AddStoredTest(list, 3, start.addDays(1), start.addDays(1).addSecs(300));
     for (int32_t word : {necessary, wednesday, beautiful})
         AddAttempt(next, list, word, "right", true, 1);
-    OpenPastTests(list, nullptr);
+    tasks.OpenPastTests(list);
     SelectRow(frmPastTests::instance()->MSFlexGrid1, 1);
     SaveScreen(QStringLiteral("missed-past-tests") + g_suffix);
     CloseTestWindows();
@@ -167,7 +165,7 @@ TEST_F(Shots, ProgressAndOptions)
             AddAttempt(test, list, word, QStringLiteral("right"), true, wrong ? 2 : 1);
         }
     }
-    OpenPastTests(list, nullptr);
+    tasks.OpenPastTests(list);
     SaveScreen(QStringLiteral("progress-past-tests") + g_suffix);
     CloseTestWindows();
 
@@ -194,7 +192,7 @@ TEST_F(Shots, YearsOfPastTests)
         }
     }
     batch.Commit();
-    OpenPastTests(list, nullptr);
+    tasks.OpenPastTests(list);
     SaveScreen(QStringLiteral("progress-past-tests-years") + g_suffix);
     CloseTestWindows();
 }
