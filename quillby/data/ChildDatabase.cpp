@@ -108,9 +108,9 @@ QString Text(sqlite3_stmt* stmt, int column)
 }
 } // namespace
 
-std::vector<Child> ReadChildRows(const QString& database)
+std::vector<FamilyChild> ReadChildRows(const QString& database)
 {
-    std::vector<Child> rows;
+    std::vector<FamilyChild> rows;
     Handle handle(database, false);
     sqlite3_stmt* stmt = nullptr;
     if (!handle.get() ||
@@ -118,13 +118,13 @@ std::vector<Child> ReadChildRows(const QString& database)
                            &stmt, nullptr) != SQLITE_OK)
         return rows; // an older file: the family has one child
     while (sqlite3_step(stmt) == SQLITE_ROW)
-        rows.push_back(
-            Child{Text(stmt, 0), Text(stmt, 1), QDateTime::fromString(Text(stmt, 2), Qt::ISODate)});
+        rows.push_back(FamilyChild{Text(stmt, 0), Text(stmt, 1),
+                                   QDateTime::fromString(Text(stmt, 2), Qt::ISODate)});
     sqlite3_finalize(stmt);
     return rows;
 }
 
-QString AddChildRow(const QString& database, const Child& child, const QString& firstName)
+QString AddChildRow(const QString& database, const FamilyChild& child, const QString& firstName)
 {
     return Change(database, [&](sqlite3* db, QString&) {
         return EnsureFirstRow(db, firstName) &&
@@ -133,7 +133,7 @@ QString AddChildRow(const QString& database, const Child& child, const QString& 
     });
 }
 
-QString RenameChildRow(const QString& database, const Child& child, const QString& newName)
+QString RenameChildRow(const QString& database, const FamilyChild& child, const QString& newName)
 {
     return Change(database, [&](sqlite3* db, QString& error) {
         if (child.folder.isEmpty() && !HasFirstRow(db))

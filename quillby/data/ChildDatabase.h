@@ -9,11 +9,11 @@
 // return "" when done, else a message naming the file.
 
 // Every row; none when the file or the table is missing or cannot be read.
-std::vector<Child> ReadChildRows(const QString& database);
+std::vector<FamilyChild> ReadChildRows(const QString& database);
 // Adds the row, and the first child's (folder "") with firstName when it has none yet.
-QString AddChildRow(const QString& database, const Child& child, const QString& firstName);
+QString AddChildRow(const QString& database, const FamilyChild& child, const QString& firstName);
 // A first child without a row gets one with the new name.
-QString RenameChildRow(const QString& database, const Child& child, const QString& newName);
+QString RenameChildRow(const QString& database, const FamilyChild& child, const QString& newName);
 QString DeleteChildRow(const QString& database, const QString& name);
 void MarkChildUsed(const QString& database, const QString& name, const QString& firstName,
                    const QString& when);

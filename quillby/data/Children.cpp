@@ -21,9 +21,9 @@ constexpr int kKeptDays = 7;
 
 bool SameName(const QString& a, const QString& b) { return a.toCaseFolded() == b.toCaseFolded(); }
 
-const Child* FindChild(const std::vector<Child>& children, const QString& name)
+const FamilyChild* FindChild(const std::vector<FamilyChild>& children, const QString& name)
 {
-    for (const Child& child : children)
+    for (const FamilyChild& child : children)
         if (SameName(child.name, name))
             return &child;
     return nullptr;
@@ -79,34 +79,35 @@ ChildRegistry::ChildRegistry(const QString& dataFolder, const QString& shippedDa
     : dataFolder_(QDir::cleanPath(dataFolder)), shipped_(shippedDatabase)
 {}
 
-std::vector<Child> ChildRegistry::Children(const QString& defaultFirstName) const
+std::vector<FamilyChild> ChildRegistry::Children(const QString& defaultFirstName) const
 {
-    std::vector<Child> rows = ReadChildRows(DatabasePath());
-    Child first{defaultFirstName, QString(), QDateTime()};
-    std::vector<Child> children;
-    for (Child& row : rows) {
+    std::vector<FamilyChild> rows = ReadChildRows(DatabasePath());
+    FamilyChild first{defaultFirstName, QString(), QDateTime()};
+    std::vector<FamilyChild> children;
+    for (FamilyChild& row : rows) {
         if (row.folder.isEmpty())
             first = row;
         else
             children.push_back(row);
     }
-    std::sort(children.begin(), children.end(),
-              [](const Child& a, const Child& b) { return a.name.localeAwareCompare(b.name) < 0; });
+    std::sort(children.begin(), children.end(), [](const FamilyChild& a, const FamilyChild& b) {
+        return a.name.localeAwareCompare(b.name) < 0;
+    });
     children.insert(children.begin(), first);
     return children;
 }
 
 QString ChildRegistry::LastUsed() const
 {
-    const std::vector<Child> rows = ReadChildRows(DatabasePath());
-    const Child* last = nullptr;
-    for (const Child& row : rows)
+    const std::vector<FamilyChild> rows = ReadChildRows(DatabasePath());
+    const FamilyChild* last = nullptr;
+    for (const FamilyChild& row : rows)
         if (row.lastUsed.isValid() && (!last || row.lastUsed > last->lastUsed))
             last = &row;
     return last ? last->name : QString();
 }
 
-QString ChildRegistry::FolderOf(const Child& child, QString* problem) const
+QString ChildRegistry::FolderOf(const FamilyChild& child, QString* problem) const
 {
     QString why;
     QString folder;
@@ -133,14 +134,15 @@ QString ChildRegistry::FolderOf(const Child& child, QString* problem) const
     return why.isEmpty() ? folder : QString();
 }
 
-QString ChildRegistry::UniqueFolder(const QString& name, const std::vector<Child>& children) const
+QString ChildRegistry::UniqueFolder(const QString& name,
+                                    const std::vector<FamilyChild>& children) const
 {
     const QString base = QString::fromLatin1(kChildrenFolder) + QLatin1Char('/') +
                          ChildFolderName(name);
     QString folder = base;
     // A folder taken by another child (in any letter case) or left on disk is never shared.
     auto taken = [&](const QString& candidate) {
-        for (const Child& child : children)
+        for (const FamilyChild& child : children)
             if (SameName(child.folder, candidate))
                 return true;
         return QFileInfo::exists(dataFolder_ + QLatin1Char('/') + candidate);
@@ -163,15 +165,15 @@ QString ChildRegistry::Add(const QString& rawName, const QString& firstName)
     const QString name = CleanChildName(rawName);
     if (const QString problem = ChildNameProblem(name); !problem.isEmpty())
         return problem;
-    const std::vector<Child> children = Children(firstName);
-    if (const Child* same = FindChild(children, name))
+    const std::vector<FamilyChild> children = Children(firstName);
+    if (const FamilyChild* same = FindChild(children, name))
         return QCoreApplication::translate("Children", "There is already a child named \"%1\".")
             .arg(same->name);
     const QString folder = UniqueFolder(name, children);
     const QString path = dataFolder_ + QLatin1Char('/') + folder;
     QString error = MakeChildDatabase(path);
     if (error.isEmpty())
-        error = AddChildRow(DatabasePath(), Child{name, folder, QDateTime()}, firstName);
+        error = AddChildRow(DatabasePath(), FamilyChild{name, folder, QDateTime()}, firstName);
     if (!error.isEmpty())
         QDir(path).removeRecursively(); // made just now: nothing of the family's is in it
     return error;
@@ -183,12 +185,12 @@ QString ChildRegistry::Rename(const QString& oldName, const QString& rawName,
     const QString name = CleanChildName(rawName);
     if (const QString problem = ChildNameProblem(name); !problem.isEmpty())
         return problem;
-    const std::vector<Child> children = Children(firstName);
-    const Child* child = FindChild(children, oldName);
+    const std::vector<FamilyChild> children = Children(firstName);
+    const FamilyChild* child = FindChild(children, oldName);
     if (!child)
         return QCoreApplication::translate("Children", "There is no child named \"%1\".")
             .arg(oldName);
-    const Child* same = FindChild(children, name);
+    const FamilyChild* same = FindChild(children, name);
     if (same && same != child)
         return QCoreApplication::translate("Children", "There is already a child named \"%1\".")
             .arg(same->name);
@@ -198,8 +200,8 @@ QString ChildRegistry::Rename(const QString& oldName, const QString& rawName,
 
 QString ChildRegistry::Remove(const QString& name, QString* keptAt)
 {
-    const std::vector<Child> children = Children(QString());
-    const Child* child = FindChild(children, name);
+    const std::vector<FamilyChild> children = Children(QString());
+    const FamilyChild* child = FindChild(children, name);
     if (!child)
         return QCoreApplication::translate("Children", "There is no child named \"%1\".").arg(name);
     if (child->folder.isEmpty())

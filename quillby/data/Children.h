@@ -8,7 +8,7 @@
 // everything where it always was; the others live in "Children/<folder>" inside it. The
 // first child's database lists them in the table CHILDREN (name, folder, last use).
 
-struct Child {
+struct FamilyChild {
     QString name;
     QString folder;     // inside the data folder: "" for the first child, "Children/<name>"
     QDateTime lastUsed; // invalid when never used
@@ -45,13 +45,13 @@ public:
     // The first child (the data folder) first, then the others by name. The first child is
     // always there, named defaultFirstName until the family names it. A file without the
     // table, or one that cannot be read, lists the first child alone.
-    std::vector<Child> Children(const QString& defaultFirstName) const;
+    std::vector<FamilyChild> Children(const QString& defaultFirstName) const;
     // The child used last ("" when none is recorded).
     QString LastUsed() const;
 
     // The child's data folder, or "" (with the reason in problem) when its row names a folder
     // outside "Children" or the folder or its database is gone.
-    QString FolderOf(const Child& child, QString* problem = nullptr) const;
+    QString FolderOf(const FamilyChild& child, QString* problem = nullptr) const;
 
     // Each change returns "" when done, else a message saying why nothing changed.
     // Add makes the child's folder with an empty database; the first child's row is written
@@ -73,7 +73,7 @@ public:
     QString DatabasePath() const { return dataFolder_ + QStringLiteral("/Quillby.mdb"); }
 
 private:
-    QString UniqueFolder(const QString& name, const std::vector<Child>& children) const;
+    QString UniqueFolder(const QString& name, const std::vector<FamilyChild>& children) const;
     QString MakeChildDatabase(const QString& folder) const;
 
     QString dataFolder_;

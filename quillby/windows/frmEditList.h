@@ -53,6 +53,7 @@ public:
     QPushButton* cmdAddWord = nullptr;
     QPushButton* cmdEditWord = nullptr;
     QPushButton* cmdDeleteWord = nullptr;
+    QPushButton* cmdCopyToChild = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuNewWord = nullptr;
     QAction* mnuExit = nullptr;

@@ -46,7 +46,13 @@ public:
     QString RowKey(int dataRow) const;
     int CurrentRow() const;
 
+    // "Switch Child" in the File menu, shown for a family of two or more children.
+    void ShowSwitchChild(bool shown);
+
 signals:
+    // File, Children... and File, Switch Child: the children's commands answer them.
+    void ChildrenClicked();
+    void SwitchChildClicked();
     // The main window has closed: the program ends (main() quits its event loop on this).
     void Closed();
 
@@ -95,6 +101,8 @@ private:
     QAction* mnuPastTests;
     QAction* mnuDeleteList;
     QAction* mnuOptions;
+    QAction* mnuChildren;
+    QAction* mnuSwitchChild;
     QAction* mnuExit;
     QMenu* mnuH;
     QAction* mnuHelp;

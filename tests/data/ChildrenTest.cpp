@@ -17,10 +17,10 @@
 namespace {
 const QString kFirst = QStringLiteral("First child");
 
-QStringList Names(const std::vector<Child>& children)
+QStringList Names(const std::vector<FamilyChild>& children)
 {
     QStringList names;
-    for (const Child& child : children)
+    for (const FamilyChild& child : children)
         names << child.name + QLatin1Char('=') + child.folder;
     return names;
 }
@@ -45,7 +45,7 @@ protected:
         MakeTestDatabase(data);
     }
     ChildRegistry Registry() const { return ChildRegistry(data, QString()); }
-    std::vector<Child> Kids() const { return Registry().Children(kFirst); }
+    std::vector<FamilyChild> Kids() const { return Registry().Children(kFirst); }
 
     QTemporaryDir root;
     QString data;
@@ -120,7 +120,7 @@ TEST_F(Family, AddMakesAFolderWithAnEmptyDatabaseAndRefusesBadNames)
     // Nothing but the two children's folders was made, and each holds a database that opens.
     EXPECT_EQ(QDir(data + "/Children").entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               (QStringList{"Ann_Lee", "Ben"}));
-    for (const Child& kid : Kids()) {
+    for (const FamilyChild& kid : Kids()) {
         const QString folder = registry.FolderOf(kid);
         ASSERT_FALSE(folder.isEmpty()) << kid.name.toStdString();
         EXPECT_TRUE(kid.folder.isEmpty() || QFileInfo(folder + "/Wavs").isDir());
@@ -219,7 +219,7 @@ TEST_F(Family, AFolderGoneOrLeadingOutIsReportedAndTheOthersStillOpen)
          "INSERT INTO CHILDREN (CHILD_NAME, FOLDER) VALUES ('Out', 'Children/../../x'),"
          " ('Deep', 'Children/Cleo/Wavs'), ('Up', '..')");
     QMap<QString, QString> problems;
-    for (const Child& kid : Kids()) {
+    for (const FamilyChild& kid : Kids()) {
         QString problem;
         const QString folder = registry.FolderOf(kid, &problem);
         EXPECT_EQ(folder.isEmpty(), !problem.isEmpty());
