@@ -195,6 +195,19 @@ with Journey("children") as journey:
     expect_equal(rows(app, "Quillby - Ann"), [["1", "1"]], "Ann's lists")
     os.rename(hidden, os.path.join(journey.folder, "Children", "Ben"))
 
+    app.step("a child whose database is damaged is reported and the others still open")
+    app.exit_through(main.find("push button", "Exit"))
+    ben_db = child_db(journey, "Ben")
+    os.rename(ben_db, ben_db + ".good")
+    with open(ben_db, "wb") as damaged:
+        damaged.write(b"this is no database" * 100)
+    app = journey.start("Quillby")
+    app.click(app.window("Who is practising?", role="dialog").find("push button", "Ben"))
+    app.answer_message("OK", expect="Quillby cannot open its database")
+    main = choose(app, "Ann")
+    expect_equal(rows(app, "Quillby - Ann"), [["1", "1"]], "Ann's lists")
+    os.replace(ben_db + ".good", ben_db)
+
     app.step("removing Ben asks twice and keeps his folder beside the data folder")
     children = open_children(app, main)
     select_child(app, children, "Ben")
