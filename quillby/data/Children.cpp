@@ -21,20 +21,20 @@ constexpr int kKeptDays = 7;
 
 bool SameName(const QString& a, const QString& b) { return a.toCaseFolded() == b.toCaseFolded(); }
 
-const FamilyChild* FindChild(const std::vector<FamilyChild>& children, const QString& name)
-{
-    for (const FamilyChild& child : children)
-        if (SameName(child.name, name))
-            return &child;
-    return nullptr;
-}
-
 QString RemovedChildTarget(const QString& prefix, const QString& folderName)
 {
     return prefix + folderName + QLatin1Char(' ') +
            QDateTime::currentDateTime().toString(kKeptStamp);
 }
 } // namespace
+
+const FamilyChild* FindChildNamed(const std::vector<FamilyChild>& children, const QString& name)
+{
+    for (const FamilyChild& child : children)
+        if (SameName(child.name, name))
+            return &child;
+    return nullptr;
+}
 
 QString FirstChildDefaultName() { return QCoreApplication::translate("Children", "First child"); }
 
@@ -166,7 +166,7 @@ QString ChildRegistry::Add(const QString& rawName, const QString& firstName)
     if (const QString problem = ChildNameProblem(name); !problem.isEmpty())
         return problem;
     const std::vector<FamilyChild> children = Children(firstName);
-    if (const FamilyChild* same = FindChild(children, name))
+    if (const FamilyChild* same = FindChildNamed(children, name))
         return QCoreApplication::translate("Children", "There is already a child named \"%1\".")
             .arg(same->name);
     const QString folder = UniqueFolder(name, children);
@@ -186,11 +186,11 @@ QString ChildRegistry::Rename(const QString& oldName, const QString& rawName,
     if (const QString problem = ChildNameProblem(name); !problem.isEmpty())
         return problem;
     const std::vector<FamilyChild> children = Children(firstName);
-    const FamilyChild* child = FindChild(children, oldName);
+    const FamilyChild* child = FindChildNamed(children, oldName);
     if (!child)
         return QCoreApplication::translate("Children", "There is no child named \"%1\".")
             .arg(oldName);
-    const FamilyChild* same = FindChild(children, name);
+    const FamilyChild* same = FindChildNamed(children, name);
     if (same && same != child)
         return QCoreApplication::translate("Children", "There is already a child named \"%1\".")
             .arg(same->name);
@@ -201,7 +201,7 @@ QString ChildRegistry::Rename(const QString& oldName, const QString& rawName,
 QString ChildRegistry::Remove(const QString& name, QString* keptAt)
 {
     const std::vector<FamilyChild> children = Children(QString());
-    const FamilyChild* child = FindChild(children, name);
+    const FamilyChild* child = FindChildNamed(children, name);
     if (!child)
         return QCoreApplication::translate("Children", "There is no child named \"%1\".").arg(name);
     if (child->folder.isEmpty())

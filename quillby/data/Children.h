@@ -19,6 +19,9 @@ inline constexpr int kMaxChildNameLength = 40;
 // The first child's name until the family gives one ("First child", translated).
 QString FirstChildDefaultName();
 
+// The child of that name in any letter case, or nullptr.
+const FamilyChild* FindChildNamed(const std::vector<FamilyChild>& children, const QString& name);
+
 // Why a name cannot be a child's name (already trimmed): "" when it can. A name holds
 // letters, digits, blanks and hyphens, 1 to 40 of them.
 QString ChildNameProblem(const QString& name);

@@ -10,8 +10,6 @@
 
 namespace {
 
-ChildRegistry RegistryFor(const QString& appFolder) { return FamilyRegistry(appFolder); }
-
 QStringList NamesOf(const std::vector<FamilyChild>& children)
 {
     QStringList names;
@@ -20,22 +18,13 @@ QStringList NamesOf(const std::vector<FamilyChild>& children)
     return names;
 }
 
-const FamilyChild* Named(const std::vector<FamilyChild>& children, const QString& name)
-{
-    for (const FamilyChild& child : children)
-        if (child.name.compare(name, Qt::CaseInsensitive) == 0 ||
-            child.name.toCaseFolded() == name.toCaseFolded())
-            return &child;
-    return nullptr;
-}
-
 // The folder of the named child, or a message and an unchosen result.
 ChildChoice Open(const ChildRegistry& registry, const std::vector<FamilyChild>& children,
                  const QString& name)
 {
     ChildChoice choice;
     choice.children = int(children.size());
-    const FamilyChild* child = Named(children, name);
+    const FamilyChild* child = FindChildNamed(children, name);
     if (!child) {
         MsgBox(
             QCoreApplication::translate("ChildStart", "There is no child named \"%1\" in Quillby.")
@@ -87,7 +76,7 @@ QString FirstChildName() { return FirstChildDefaultName(); }
 
 ChildChoice ChooseChildAtStart(const QString& appFolder, const QStringList& arguments)
 {
-    const ChildRegistry registry = RegistryFor(appFolder);
+    const ChildRegistry registry = FamilyRegistry(appFolder);
     const std::vector<FamilyChild> children = registry.Children(FirstChildName());
     const QString named = StartOption(arguments);
     if (!named.isEmpty()) {
@@ -104,13 +93,13 @@ ChildChoice ChooseChildAtStart(const QString& appFolder, const QStringList& argu
     return Ask(registry);
 }
 
-ChildChoice ChooseChildAgain(const QString& appFolder) { return Ask(RegistryFor(appFolder)); }
+ChildChoice ChooseChildAgain(const QString& appFolder) { return Ask(FamilyRegistry(appFolder)); }
 
 void ShowChildInUse(QWidget& mainWindow, const ChildChoice& child, const QString& appFolder)
 {
     if (child.children < 2 || child.name.isEmpty())
         return;
-    RegistryFor(appFolder).MarkUsed(child.name, FirstChildName());
+    FamilyRegistry(appFolder).MarkUsed(child.name, FirstChildName());
     const QString caption =
         QCoreApplication::translate("ChildStart", "Quillby - %1").arg(child.name);
     mainWindow.setWindowTitle(caption);
