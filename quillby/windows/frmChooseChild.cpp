@@ -3,6 +3,7 @@
 #include "FormHelpers.h"
 #include "Twips.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -50,4 +51,20 @@ void frmChooseChild::Choose(const QString& name)
     chosen_ = name;
     emit ChildChosen(name);
     accept();
+}
+
+void frmChooseChild::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        focusNextChild();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        focusPreviousChild();
+        break;
+    default:
+        QDialog::keyPressEvent(event);
+    }
 }

@@ -8,7 +8,7 @@ class QLabel;
 class QPushButton;
 
 // "Who is practising?": one large button per child, the given child preselected (Enter takes
-// it). Modal; Chosen() names the child picked, "" when the window was closed without a pick.
+// it, the arrow keys move between the children). Modal; Chosen() names the child picked, "" when the window was closed without a pick.
 // The list editor shows it, with another question, to pick the child a list is copied to.
 class frmChooseChild : public QDialog {
     Q_OBJECT
@@ -19,6 +19,10 @@ public:
 
 signals:
     void ChildChosen(const QString& name);
+
+protected:
+    // The arrow keys walk the buttons, as in a list; Enter takes the one with the focus.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Choose(const QString& name);

@@ -34,6 +34,24 @@ TEST(ChooseChild, EnterTakesTheChildUsedLastAndEveryButtonIsNamed)
     }
 }
 
+TEST(ChooseChild, TheArrowKeysWalkTheChildren)
+{
+    frmChooseChild chooser({"Ann", "Ben", "Cleo"}, "Ben");
+    chooser.show();
+    QApplication::setActiveWindow(&chooser);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
+    QWidget* start = QApplication::focusWidget();
+    ASSERT_TRUE(start);
+    EXPECT_EQ(SpokenName(start), "Ben");
+    QTest::keyClick(start, Qt::Key_Down);
+    EXPECT_EQ(SpokenName(QApplication::focusWidget()), "Cleo");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    EXPECT_EQ(SpokenName(QApplication::focusWidget()), "Ann");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(chooser.Chosen(), "Ann");
+}
+
 TEST(ChildrenWindow, RefusedNamesAndADeclinedRemovalChangeNothing)
 {
     QTemporaryDir root;
