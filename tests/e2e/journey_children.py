@@ -189,6 +189,8 @@ with Journey("children") as journey:
     os.rename(os.path.join(journey.folder, "Children", "Ben"), hidden)
     app = journey.start("Quillby")
     choose_window = app.window("Who is practising?", role="dialog")
+    app.wait_until(lambda: choose_window.find("push button", "Ben").focused, 5,
+                   "Ben, who practised last, to be preselected")
     app.click(choose_window.find("push button", "Ben"))
     app.answer_message("OK", expect="is missing")
     main = choose(app, "Ann")
