@@ -304,3 +304,14 @@ CREATE TABLE WINDOW_PLACES (
     HEIGHT_PX INTEGER NOT NULL,
     MAXIMIZED TEXT COLLATE NOCASE NOT NULL DEFAULT 'FALSE'
 ) WITHOUT ROWID;
+
+-- The children who practise on this computer, each with a data folder of their own. Only the
+-- first child's file holds rows: the first child (FOLDER '', the data folder itself) and the
+-- others (FOLDER 'Children/<name>', inside it). LAST_USED says whom the next start offers
+-- first. A file without this table gains it, empty, when the program opens it: the family has
+-- one child.
+CREATE TABLE CHILDREN (
+    CHILD_NAME TEXT COLLATE NOCASE NOT NULL PRIMARY KEY,
+    FOLDER     TEXT NOT NULL,
+    LAST_USED  DATETIME
+) WITHOUT ROWID;

@@ -1,3 +1,5 @@
+#include "ChildCommands.h"
+#include "ChildStart.h"
 #include "Connection.h"
 #include "DatabaseFileLock.h"
 #include "Globals.h"
@@ -22,25 +24,17 @@ bool AnyWindowVisible()
             return true;
     return false;
 }
-} // namespace
 
-int main(int argc, char* argv[])
+enum class SessionEnd { Finished, Failed, SwitchChild };
+
+// One run of the main window on one child's database (the family's only one, or the chosen).
+int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& child,
+             SessionEnd& end)
 {
-    QApplication app(argc, argv);
-    SetProgramIdentity(QStringLiteral("Quillby"), QStringLiteral("quillby"));
-    InstallTranslations(app, "quillby");
-    // The main window hides while a task runs, so the last visible window often closes before
-    // the next one shows (end of a test, its results, the editors). Only the main window's own
-    // Exit paths end the program.
-    QApplication::setQuitOnLastWindowClosed(false);
-    SetMsgBoxTitle(QStringLiteral("Quillby"));
-    InitSound();
-
     // One Quillby per database: two programs on one file would hand out the same identifiers.
     // The lock is taken while the main window is built (nothing in it reads the database
     // before LoadForm), and the window shows only once the lock is held.
-    const QString appFolder = QCoreApplication::applicationDirPath();
-    const QString lockPath = DatabaseLockPath(appFolder);
+    const QString lockPath = DatabaseLockPathIn(child.folder);
     QLockFile lock(lockPath);
     DatabaseFileLock fileLock;
     DatabaseLockAttempt locking(lock, lockPath, &fileLock);
@@ -57,8 +51,13 @@ int main(int argc, char* argv[])
         return 0;
     }
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
-    if (!mainWindow.LoadForm(appFolder))
+    Globals::ChildDataPath = child.name.isEmpty() ? QString() : child.folder;
+    if (!mainWindow.LoadForm(appFolder)) {
+        end = SessionEnd::Failed;
         return 1;
+    }
+    ShowChildInUse(mainWindow, child, appFolder);
+    ChildCommands childCommands(mainWindow, appFolder, child);
     // A list editor left open keeps the program running; closing it shows the main window again.
     QObject::connect(&mainWindow, &frmLists::Closed, &app, [] {
         if (!AnyWindowVisible())
@@ -69,5 +68,35 @@ int main(int argc, char* argv[])
     const int status = app.exec();
     // Before the file lock goes: closing its handle would drop SQLite's locks on the file.
     Globals::DbConnection().Close();
+    if (childCommands.SwitchRequested())
+        end = SessionEnd::SwitchChild;
     return status;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    SetProgramIdentity(QStringLiteral("Quillby"), QStringLiteral("quillby"));
+    InstallTranslations(app, "quillby");
+    // The main window hides while a task runs, so the last visible window often closes before
+    // the next one shows (end of a test, its results, the editors). Only the main window's own
+    // Exit paths end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    SetMsgBoxTitle(QStringLiteral("Quillby"));
+    InitSound();
+
+    const QString appFolder = QCoreApplication::applicationDirPath();
+    // A family with one child opens the data folder at once; with more, a child is chosen.
+    ChildChoice child = ChooseChildAtStart(appFolder, app.arguments());
+    for (;;) {
+        if (!child.chosen)
+            return 0;
+        SessionEnd end = SessionEnd::Finished;
+        const int status = RunChild(app, appFolder, child, end);
+        // With several children, one that cannot be opened leaves the others to choose.
+        if (end == SessionEnd::Finished || (end == SessionEnd::Failed && child.children < 2))
+            return status;
+        child = ChooseChildAgain(appFolder);
+    }
 }

@@ -621,6 +621,14 @@
         <source>&amp;Delete</source>
         <translation>&amp;Löschen</translation>
     </message>
+    <message>
+        <source>Cop&amp;y to Child...</source>
+        <translation>Zu einem Kind &amp;kopieren...</translation>
+    </message>
+    <message>
+        <source>Copy this list with its words and recordings to another child</source>
+        <translation>Diese Liste mit ihren Wörtern und Aufnahmen zu einem anderen Kind kopieren</translation>
+    </message>
 </context>
 <context>
     <name>frmEditWord</name>
@@ -1025,6 +1033,14 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>&amp;About</source>
         <translation>Ü&amp;ber Quillby</translation>
+    </message>
+    <message>
+        <source>&amp;Children...</source>
+        <translation>&amp;Kinder...</translation>
+    </message>
+    <message>
+        <source>&amp;Switch Child</source>
+        <translation>Kind &amp;wechseln</translation>
     </message>
 </context>
 <context>
@@ -1527,6 +1543,192 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>Quillby is already running.</source>
         <translation>Quillby läuft bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>Children</name>
+    <message>
+        <source>First child</source>
+        <translation>Erstes Kind</translation>
+    </message>
+    <message>
+        <source>Please type the child&apos;s name.</source>
+        <translation>Bitte geben Sie den Namen des Kindes ein.</translation>
+    </message>
+    <message>
+        <source>A child&apos;s name can have at most %1 characters.</source>
+        <translation>Der Name eines Kindes darf höchstens %1 Zeichen lang sein.</translation>
+    </message>
+    <message>
+        <source>A child&apos;s name can hold only letters, digits, blanks and hyphens, not &quot;%1&quot;.</source>
+        <translation>Der Name eines Kindes darf nur Buchstaben, Ziffern, Leerzeichen und Bindestriche enthalten, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 is not inside the data folder %2.</source>
+        <translation>Der Ordner von %1 liegt nicht im Datenordner %2.</translation>
+    </message>
+    <message>
+        <source>The folder of %1 (%2) or its database Quillby.mdb is missing.</source>
+        <translation>Der Ordner von %1 (%2) oder seine Datenbank Quillby.mdb fehlt.</translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>There is already a child named &quot;%1&quot;.</source>
+        <translation>Es gibt schon ein Kind namens „%1“.</translation>
+    </message>
+    <message>
+        <source>There is no child named &quot;%1&quot;.</source>
+        <translation>Es gibt kein Kind namens „%1“.</translation>
+    </message>
+    <message>
+        <source>%1&apos;s lists are kept in the data folder itself, so %1 cannot be removed.</source>
+        <translation>Die Listen von %1 liegen im Datenordner selbst, darum kann %1 nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Quillby is open for %1. Please close it first.</source>
+        <translation>Quillby ist für %1 geöffnet. Bitte schließen Sie es zuerst.</translation>
+    </message>
+    <message>
+        <source>%1 was not removed: the folder %2 could not be moved to %3.</source>
+        <translation>%1 wurde nicht entfernt: Der Ordner %2 konnte nicht nach %3 verschoben werden.</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened</source>
+        <translation>die Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>The list of children in %1 could not be changed (%2).</source>
+        <translation>Die Liste der Kinder in %1 konnte nicht geändert werden (%2).</translation>
+    </message>
+    <message>
+        <source>The database %1 exists already.</source>
+        <translation>Die Datenbank %1 gibt es schon.</translation>
+    </message>
+    <message>
+        <source>the empty database %1 could not be copied</source>
+        <translation>die leere Datenbank %1 konnte nicht kopiert werden</translation>
+    </message>
+    <message>
+        <source>it could not be renamed</source>
+        <translation>sie konnte nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>The database %1 could not be made: %2.</source>
+        <translation>Die Datenbank %1 konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The list is no longer in the database.</source>
+        <translation>Die Liste ist nicht mehr in der Datenbank.</translation>
+    </message>
+    <message>
+        <source>The recording %1 could not be copied to %2.</source>
+        <translation>Die Aufnahme %1 konnte nicht nach %2 kopiert werden.</translation>
+    </message>
+    <message>
+        <source>The list was not copied to %1.<byte value="xd"/>%2</source>
+        <translation>Die Liste wurde nicht zu %1 kopiert.<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>ChildStart</name>
+    <message>
+        <source>There is no child named &quot;%1&quot; in Quillby.</source>
+        <translation>In Quillby gibt es kein Kind namens „%1“.</translation>
+    </message>
+    <message>
+        <source>Please choose another child, or remove %1 in File, Children.</source>
+        <translation>Bitte wählen Sie ein anderes Kind, oder entfernen Sie %1 unter Datei, Kinder.</translation>
+    </message>
+    <message>
+        <source>Quillby - %1</source>
+        <translation>Quillby - %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChildCommands</name>
+    <message>
+        <source>Please close the other Quillby windows (a test, an editor or the help) before switching to another child.</source>
+        <translation>Bitte schließen Sie die anderen Fenster von Quillby (einen Test, einen Editor oder die Hilfe), bevor Sie zu einem anderen Kind wechseln.</translation>
+    </message>
+</context>
+<context>
+    <name>CopyToChild</name>
+    <message>
+        <source>Copy this list to which child?</source>
+        <translation>Diese Liste zu welchem Kind kopieren?</translation>
+    </message>
+    <message>
+        <source>The list was copied to %1.</source>
+        <translation>Die Liste wurde zu %1 kopiert.</translation>
+    </message>
+</context>
+<context>
+    <name>frmChildren</name>
+    <message>
+        <source>Children</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>&amp;Children:</source>
+        <translation>&amp;Kinder:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a child with the name typed</source>
+        <translation>Ein Kind mit dem eingegebenen Namen hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Rename</source>
+        <translation>&amp;Umbenennen</translation>
+    </message>
+    <message>
+        <source>Give the selected child the name typed</source>
+        <translation>Dem ausgewählten Kind den eingegebenen Namen geben</translation>
+    </message>
+    <message>
+        <source>Re&amp;move...</source>
+        <translation>&amp;Entfernen...</translation>
+    </message>
+    <message>
+        <source>Remove the selected child and their lists</source>
+        <translation>Das ausgewählte Kind mit seinen Listen entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>Each child&apos;s lists are kept in %1</source>
+        <translation>Die Listen jedes Kindes liegen in %1</translation>
+    </message>
+    <message>
+        <source>Remove %1 from Quillby?<byte value="xd"/>All of %1&apos;s word lists, tests and recordings will be taken out of Quillby.</source>
+        <translation>%1 aus Quillby entfernen?<byte value="xd"/>Alle Wörterlisten, Tests und Aufnahmen von %1 werden aus Quillby herausgenommen.</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to remove %1?<byte value="xd"/>A copy of %1&apos;s lists and recordings is kept for a week in a folder beside %2.</source>
+        <translation>Möchten Sie %1 wirklich entfernen?<byte value="xd"/>Eine Kopie der Listen und Aufnahmen von %1 wird eine Woche lang in einem Ordner neben %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 was removed. A copy of %1&apos;s lists and recordings is kept until a week from now in:<byte value="xd"/>%2</source>
+        <translation>%1 wurde entfernt. Eine Kopie der Listen und Aufnahmen von %1 wird eine Woche lang aufbewahrt in:<byte value="xd"/>%2</translation>
+    </message>
+</context>
+<context>
+    <name>frmChooseChild</name>
+    <message>
+        <source>Who is practising?</source>
+        <translation>Wer übt?</translation>
     </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@ Connection& DbConnection()
 }
 QString AppPath;
 QString DataPath;
+QString ChildDataPath;
 QString WavPath;
 QString CorrectSoundPath;
 QString IncorrectSoundPath;

@@ -10,6 +10,7 @@ namespace Globals {
 Connection& DbConnection();         // the one connection, open for the whole run
 extern QString AppPath;             // folder of the running program, no trailing separator
 extern QString DataPath;            // folder of the database and the recordings (DataFolderFor)
+extern QString ChildDataPath;       // the chosen child's folder; "" for DataFolderFor's
 extern QString WavPath;             // DataPath + "/Wavs": the word recordings
 extern QString CorrectSoundPath;    // AppPath + "/Sound_Correct.wav"
 extern QString IncorrectSoundPath;  // AppPath + "/Sound_Incorrect.wav"

@@ -11,7 +11,8 @@ void InitApplication(const QString& appFolder)
 {
     // The paths come first so that they are set even when the database fails to open.
     Globals::AppPath = appFolder;
-    Globals::DataPath = DataFolderFor(appFolder);
+    Globals::DataPath = Globals::ChildDataPath.isEmpty() ? DataFolderFor(appFolder)
+                                                         : Globals::ChildDataPath;
     Globals::WavPath = Globals::DataPath + QStringLiteral("/Wavs");
     if (!QDir(Globals::WavPath).exists())
         QDir().mkpath(Globals::WavPath); // failing leaves recording unavailable, nothing more

@@ -83,7 +83,7 @@ bool Run(sqlite3* db, const std::string& sql)
 }
 
 // Tables that later versions added, that nothing else in the file refers to.
-const char* const kStandAloneTables[] = {"WINDOW_PLACES"};
+const char* const kStandAloneTables[] = {"WINDOW_PLACES", "CHILDREN"};
 
 } // namespace
 

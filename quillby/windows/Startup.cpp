@@ -51,8 +51,13 @@ void CreateDefaultOptionsRow()
 
 QString DatabaseLockPath(const QString& appFolder)
 {
+    return DatabaseLockPathIn(DataFolderFor(appFolder));
+}
+
+QString DatabaseLockPathIn(const QString& dataFolder)
+{
     // The lock belongs to the database file itself, whatever link or folder reaches it.
-    const QFileInfo database(DataFolderFor(appFolder) + QStringLiteral("/Quillby.mdb"));
+    const QFileInfo database(dataFolder + QStringLiteral("/Quillby.mdb"));
     const QString canonical = database.canonicalFilePath();
     return (canonical.isEmpty() ? database.absoluteFilePath() : canonical) +
            QStringLiteral(".lock");

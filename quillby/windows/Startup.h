@@ -11,6 +11,8 @@ class QWidget;
 // the database file with links resolved, so that a Quillby on another computer finds it too.
 // A hard link resolves to itself: fileLock, on the database file, covers every path.
 QString DatabaseLockPath(const QString& appFolder);
+// The same for the database in a data folder (one child's).
+QString DatabaseLockPathIn(const QString& dataFolder);
 // Takes the lock at path, and with fileLock the lock on the database file the lock file
 // belongs to; false when another running Quillby holds either. A lock file whose program
 // has ended, or that is empty, unreadable or a folder, is taken over; one written on another

@@ -1,6 +1,7 @@
 #include "frmEditList.h"
 
 #include "AppFunctions.h"
+#include "CopyToChild.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"
@@ -97,11 +98,19 @@ QWidget* frmEditList::BuildGridAndButtons()
     buttons->addWidget(cmdAddWord);
     buttons->addWidget(cmdEditWord);
     buttons->addWidget(cmdDeleteWord);
+    // For a sibling who gets the same list: only when the family has another child.
+    cmdCopyToChild = MakeButton(nullptr, "cmdCopyToChild", tr("Cop&y to Child..."),
+                                tr("Copy this list with its words and recordings to another "
+                                   "child"));
+    cmdCopyToChild->setVisible(HasOtherChildren());
+    buttons->addWidget(cmdCopyToChild);
     column->addLayout(buttons);
 
     connect(cmdAddWord, &QPushButton::clicked, this, &frmEditList::cmdAddWord_Click);
     connect(cmdEditWord, &QPushButton::clicked, this, &frmEditList::cmdEditWord_Click);
     connect(cmdDeleteWord, &QPushButton::clicked, this, &frmEditList::cmdDeleteWord_Click);
+    connect(cmdCopyToChild, &QPushButton::clicked, this,
+            [this] { CopyToAnotherChild(listId_, this); });
     return panel;
 }
 

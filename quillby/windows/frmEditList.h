@@ -50,6 +50,7 @@ public:
     QPushButton* cmdAddWord = nullptr;
     QPushButton* cmdEditWord = nullptr;
     QPushButton* cmdDeleteWord = nullptr;
+    QPushButton* cmdCopyToChild = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuNewWord = nullptr;
     QAction* mnuExit = nullptr;

@@ -148,6 +148,9 @@ void frmLists::BuildMenus()
     mnuPastTests = MakeMenuItem(mnuLists, "mnuPastTests", tr("&Past Tests"));
     mnuDeleteList = MakeMenuItem(mnuLists, "mnuDeleteList", tr("&Delete List"));
     mnuOptions = MakeMenuItem(mnuLists, "mnuOptions", tr("&Options"));
+    mnuChildren = MakeMenuItem(mnuFile, "mnuChildren", tr("&Children..."));
+    mnuSwitchChild = MakeMenuItem(mnuFile, "mnuSwitchChild", tr("&Switch Child"));
+    mnuSwitchChild->setVisible(false);
     mnuExit = MakeMenuItem(mnuFile, "mnuExit", tr("E&xit"));
     // Ctrl+N and Ctrl+Q on every desktop (the platform's Quit binding is empty on some).
     mnuNewList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -176,6 +179,8 @@ void frmLists::ConnectCommands()
     }
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuChildren, &QAction::triggered, this, &frmLists::ChildrenClicked);
+    connect(mnuSwitchChild, &QAction::triggered, this, &frmLists::SwitchChildClicked);
     connect(mnuHelp, &QAction::triggered, this, &frmLists::HelpClicked);
     connect(mnuAbout, &QAction::triggered, this, &frmLists::AboutClicked);
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -340,6 +345,8 @@ void frmLists::OptionsClicked()
 }
 
 void frmLists::HelpClicked() { ShowHelp(); }
+
+void frmLists::ShowSwitchChild(bool shown) { mnuSwitchChild->setVisible(shown); }
 
 void frmLists::AboutClicked()
 {

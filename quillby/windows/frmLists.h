@@ -45,7 +45,13 @@ public:
     // The LIST_ID of the selected row, the list the commands act on; 0 when none is selected.
     int32_t CurrentListID() const;
 
+    // "Switch Child" in the File menu, shown for a family of two or more children.
+    void ShowSwitchChild(bool shown);
+
 signals:
+    // File, Children... and File, Switch Child: the children's commands answer them.
+    void ChildrenClicked();
+    void SwitchChildClicked();
     // The main window has closed: the program ends (main() quits its event loop on this).
     void Closed();
     // A list-level task on a list; the window has hidden itself and shows again when the
@@ -100,6 +106,8 @@ private:
     QAction* mnuPastTests;
     QAction* mnuDeleteList;
     QAction* mnuOptions;
+    QAction* mnuChildren;
+    QAction* mnuSwitchChild;
     QAction* mnuExit;
     QMenu* mnuH;
     QAction* mnuHelp;

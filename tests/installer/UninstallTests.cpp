@@ -260,6 +260,11 @@ TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
                                QStringLiteral("Quillby.mdb-shm"), QStringLiteral("Quillby.mdb.lock"),
                                QStringLiteral("Temp.wav"), QStringLiteral("Wavs/CAT.wav"), QStringLiteral("Wavs/.changing")};
     const QStringList users{QStringLiteral("mywork.txt"), QStringLiteral("photos/beach.jpg")};
+    // A second child's folder, which Quillby made inside the data folder: never Setup's.
+    const QStringList ben{QStringLiteral("Children/Ben/Quillby.mdb"),
+                          QStringLiteral("Children/Ben/Quillby.mdb-wal"),
+                          QStringLiteral("Children/Ben/Quillby.mdb.lock"),
+                          QStringLiteral("Children/Ben/Wavs/CAT.wav")};
     struct Case {
         const char* what;
         QStringList extra;    // files besides Setup's and Quillby's
@@ -274,6 +279,7 @@ TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
         {"another Quillby's lists kept in the folder", {}, false, false, quillbys},
         {"a file of the user's among the recordings", {QStringLiteral("Wavs/notes.txt")}, true, true,
          {QStringLiteral("Wavs/notes.txt")}},
+        {"another child's lists and recordings in the Children folder", ben, true, true, ben},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,11 +1,14 @@
 #include "GuiTestUtil.h"
 
+#include "Children.h"
 #include "Globals.h"
 #include "GuiTestSupport.h"
 #include "Startup.h"
 #include "TestDb.h"
 #include "Translation.h"
 #include "frmAbout.h"
+#include "frmChildren.h"
+#include "frmChooseChild.h"
 #include "frmDeleteOldList.h"
 #include "frmHelp.h"
 #include "frmLists.h"
@@ -93,6 +96,18 @@ void ShowEveryWindow(const std::function<void(QWidget*, const QString&)>& look)
                          "frmDeleteOldList", "You will not be prompted to delete this list again."));
     message.show();
     look(&message, "message");
+
+    ChildRegistry family(folder.path(), QString());
+    for (const char* name : {"Ben", "Cleo-Marie Lee"})
+        ASSERT_EQ(family.Add(QString::fromLatin1(name), QStringLiteral("Ann")), QString());
+    frmChooseChild chooser({QStringLiteral("Ann"), QStringLiteral("Ben"),
+                            QStringLiteral("Cleo-Marie Lee")},
+                           QStringLiteral("Ben"));
+    chooser.show();
+    look(&chooser, "choose-child");
+    frmChildren children(family);
+    children.show();
+    look(&children, "children");
 }
 } // namespace
 
