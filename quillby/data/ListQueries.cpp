@@ -112,7 +112,8 @@ int32_t CountListTests(int32_t listId)
 
 QString GetListTestDate(int32_t listId)
 {
-    Recordset rs(Sql::Where(Sql::SELECT_LISTS, Sql::WHERE_LIST_ID, listId), Globals::DbConnection());
+    Recordset rs(Sql::Where(Sql::SELECT_LISTS, Sql::WHERE_LIST_ID, listId),
+                 Globals::DbConnection());
     if (rs.Eof())
         return {};
     return ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
@@ -132,8 +133,8 @@ void DeleteList(int32_t listId)
     SoundChangeMark mark;
     {
         Transaction transaction(db);
-        for (const char* table : {Sql::DELETE_WORDS, Sql::DELETE_LISTS, Sql::DELETE_TESTS,
-                                  Sql::DELETE_WORD_ATTEMPTS})
+        for (const char* table :
+             {Sql::DELETE_WORDS, Sql::DELETE_LISTS, Sql::DELETE_TESTS, Sql::DELETE_WORD_ATTEMPTS})
             db.Execute(Sql::Where(table, Sql::WHERE_LIST_ID, listId));
         transaction.Commit();
     }

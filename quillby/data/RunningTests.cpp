@@ -63,10 +63,7 @@ void PrepareRunningTests(Connection& connection)
     transaction.Commit();
 }
 
-void MarkTestRunning(const RunningTest& test)
-{
-    MarkTestRunning(Globals::DbConnection(), test);
-}
+void MarkTestRunning(const RunningTest& test) { MarkTestRunning(Globals::DbConnection(), test); }
 
 void MarkTestRunning(Connection& db, const RunningTest& test)
 {
@@ -81,15 +78,11 @@ void MarkTestRunning(Connection& db, const RunningTest& test)
             .arg(Stored(test.startTime), practiceOf));
 }
 
-void MarkTestEnded(int32_t testId)
-{
-    MarkTestEnded(Globals::DbConnection(), testId);
-}
+void MarkTestEnded(int32_t testId) { MarkTestEnded(Globals::DbConnection(), testId); }
 
 void MarkTestEnded(Connection& db, int32_t testId)
 {
-    db.Execute(
-        QStringLiteral("DELETE FROM RUNNING_TESTS WHERE TEST_ID = %1").arg(testId));
+    db.Execute(QStringLiteral("DELETE FROM RUNNING_TESTS WHERE TEST_ID = %1").arg(testId));
 }
 
 int KeepUnfinishedTests()

@@ -1,6 +1,7 @@
 #include "SqlitePracticeStore.h"
 
 #include "Connection.h"
+#include "Globals.h"
 #include "Ids.h"
 #include "Recordset.h"
 #include "Statements.h"
@@ -85,4 +86,9 @@ void SqlitePracticeStore::DiscardTest(int32_t testId)
 {
     DeleteTest(db_, testId);
     MarkTestEnded(db_, testId);
+}
+
+std::unique_ptr<PracticeStore> ProgramPracticeStore()
+{
+    return std::make_unique<SqlitePracticeStore>(Globals::DbConnection());
 }

@@ -1,9 +1,11 @@
 #pragma once
 #include "PracticeStore.h"
 
+#include <memory>
+
 class Connection;
 
-// A practice test's words, answers and TESTS row in the program's database.
+// A practice test's words, answers and TESTS row in the database of a connection.
 class SqlitePracticeStore : public PracticeStore {
 public:
     explicit SqlitePracticeStore(Connection& db) : db_(db) {}
@@ -21,3 +23,6 @@ public:
 private:
     Connection& db_;
 };
+
+// The store of the program's own database (Globals::DbConnection()).
+std::unique_ptr<PracticeStore> ProgramPracticeStore();

@@ -82,7 +82,8 @@ int32_t CountIncorrect(int32_t wordId)
 
 QString GetWordText(int32_t wordId)
 {
-    Recordset rs(Sql::Where(Sql::SELECT_WORDS, Sql::WHERE_WORD_ID, wordId), Globals::DbConnection());
+    Recordset rs(Sql::Where(Sql::SELECT_WORDS, Sql::WHERE_WORD_ID, wordId),
+                 Globals::DbConnection());
     return rs.Eof() ? QString() : rs.Field(QStringLiteral("WORD")).toText();
 }
 

@@ -22,8 +22,7 @@ const QString kIncorrect = QStringLiteral("INCORRECT");
 
 PracticeSession::PracticeSession(PracticeView& view, PracticeStore& store)
     : view_(view), store_(store)
-{
-}
+{}
 
 // A failed step is told to the student once; the caller decides how the test goes on.
 template <class F>
@@ -63,9 +62,9 @@ bool PracticeSession::Begin(int32_t listId, const TestSettings& settings)
     startTime_ = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(),
                                              now.time().second()));
     ok = ok && Guard([&] {
-        testId_ = store_.NewTestId();
-        store_.MarkRunning(Running());
-    });
+             testId_ = store_.NewTestId();
+             store_.MarkRunning(Running());
+         });
     if (!ok) {
         view_.Ended(false);
         return false;
@@ -253,9 +252,7 @@ bool PracticeSession::GiveUp()
 {
     // Its answers go now; a clean-up that fails is said, never silent (the next start
     // removes what is left, as for a test that never finished).
-    Guard([&] {
-        store_.DiscardTest(testId_);
-    });
+    Guard([&] { store_.DiscardTest(testId_); });
     return false;
 }
 

@@ -1,6 +1,7 @@
 #include "frmEditList.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "StoredText.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"

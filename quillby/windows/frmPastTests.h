@@ -1,7 +1,7 @@
 #pragma once
 #include "PastTestsModel.h"
 #include "PracticeRounds.h"
-#include "TestGrids.h"
+#include "CompanionWindow.h"
 #include <QStringList>
 #include <cstdint>
 #include <vector>

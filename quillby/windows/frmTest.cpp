@@ -5,6 +5,7 @@
 #include "MsgBox.h"
 #include "Pronounce.h"
 #include "RevealedWord.h"
+#include "SqlitePracticeStore.h"
 #include "Sound.h"
 #include "TaskNotices.h"
 #include "Twips.h"
@@ -49,7 +50,8 @@ QPlainTextEdit* MakeClueBox(QGroupBox* frame, const char* name)
 }
 } // namespace
 
-frmTest::frmTest(QWidget* parent) : QWidget(parent, Qt::Window), session_(*this)
+frmTest::frmTest(QWidget* parent)
+    : QWidget(parent, Qt::Window), store_(ProgramPracticeStore()), session_(*this, *store_)
 {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(tr("Test"));

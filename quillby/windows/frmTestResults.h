@@ -1,5 +1,5 @@
 #pragma once
-#include "TestGrids.h"
+#include "CompanionWindow.h"
 #include <QPointer>
 #include "frmTestWordDetails.h"
 #include <cstdint>

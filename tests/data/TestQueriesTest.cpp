@@ -50,8 +50,8 @@ TEST(TestQueries, ReadWhatTheResultsShow)
     struct Counts {
         int32_t test, moveOnAfter, firstTry, movedOn;
     };
-    for (const Counts& c : {Counts{10, 3, 1, 1}, Counts{10, 2, 1, 2}, Counts{11, 3, 0, 0},
-                            Counts{12, 3, 0, 0}}) {
+    for (const Counts& c :
+         {Counts{10, 3, 1, 1}, Counts{10, 2, 1, 2}, Counts{11, 3, 0, 0}, Counts{12, 3, 0, 0}}) {
         SCOPED_TRACE(c.test * 10 + c.moveOnAfter);
         EXPECT_EQ(CountTestFirstTryCorrect(c.test), c.firstTry);
         EXPECT_EQ(CountTestMovedOn(c.test, c.moveOnAfter), c.movedOn);
