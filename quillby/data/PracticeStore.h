@@ -23,6 +23,7 @@ struct PracticeWord {
     bool caseSensitive = false;
 };
 
+// Every call throws DbError when the store refuses.
 class PracticeStore {
 public:
     virtual ~PracticeStore() = default;
@@ -38,11 +39,11 @@ public:
     virtual int32_t NewTestId() = 0;
     // Lists the test as running, with what its row needs if the program never finishes it.
     virtual void MarkRunning(const RunningTest& test) = 0;
+    // Appends one answer of the test.
     virtual void StoreAttempt(int32_t testId, int32_t listId, int32_t wordId, const QString& guess,
                               const QString& result, int32_t attemptNumber) = 0;
     // Stores the finished test's row and ends its running mark, together.
     virtual void StoreTest(const RunningTest& test, const QDateTime& endTime) = 0;
     // Removes the test's answers (and row) and ends its running mark.
     virtual void DiscardTest(int32_t testId) = 0;
-    // Every call throws DbError when the store refuses.
 };
