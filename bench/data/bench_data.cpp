@@ -3,7 +3,8 @@
 // the same shape (100 lists), beside the least a durable change costs on this disk (one 4 KiB
 // write and sync), sampled in turns with the deletions. The two sizes take turns in rounds,
 // each round on fresh copies of the files as seeded: never analysed.
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "WordQueries.h"
 #include "BenchReport.h"
 #include "Connection.h"
 #include "Globals.h"

@@ -3,7 +3,10 @@
 #include "Connection.h"
 #include "Globals.h"
 #include "Recordset.h"
+#include "SoundFolder.h"
 #include "Statements.h"
+#include "StoredText.h"
+#include "WordQueries.h"
 
 #include <QDateTime>
 #include <exception>
@@ -18,6 +21,12 @@ QString ListIdFilter(int32_t listId)
 QString SelectList(int32_t listId)
 {
     return QString::fromLatin1(Sql::SELECT_LISTS) + ListIdFilter(listId);
+}
+
+// The rows a statement returns, counted by the database.
+int32_t CountRows(const QString& sql)
+{
+    return static_cast<int32_t>(Globals::DbConnection().CountRows(sql));
 }
 
 } // namespace
@@ -85,4 +94,49 @@ std::vector<int32_t> ListsTestedBefore(const QString& usDayText)
     }
     rs.Close();
     return lists;
+}
+
+int32_t CountListWords(int32_t listId)
+{
+    return CountRows(Sql::Where(Sql::SELECT_WORDS, Sql::WHERE_LIST_ID, listId));
+}
+
+int32_t CountListTests(int32_t listId)
+{
+    // Practice rounds of missed words and tests never finished are stored among the list's
+    // tests but are none of them; SQLite counts the others.
+    return static_cast<int32_t>(Globals::DbConnection().CountRows(
+        Sql::Where(Sql::SELECT_TESTS, Sql::WHERE_LIST_ID, listId),
+        QStringLiteral("PRACTICE_OF IS NULL AND UNFINISHED IS NULL")));
+}
+
+QString GetListTestDate(int32_t listId)
+{
+    Recordset rs(Sql::Where(Sql::SELECT_LISTS, Sql::WHERE_LIST_ID, listId),
+                 Globals::DbConnection());
+    if (rs.Eof())
+        return {};
+    return ShortDateText(rs.Field(QStringLiteral("TEST_DATE")));
+}
+
+void DeleteList(int32_t listId)
+{
+    Connection& db = Globals::DbConnection();
+    QStringList words;
+    {
+        Recordset rs(Sql::Where(Sql::SELECT_WORDS, Sql::WHERE_LIST_ID, listId), db);
+        for (; !rs.Eof(); rs.MoveNext())
+            words << rs.Field(QStringLiteral("WORD")).toText();
+    }
+    // The rows go first: when the database refuses, no recording has been lost. A crash
+    // before the recordings go leaves them to the next start.
+    SoundChangeMark mark;
+    {
+        Transaction transaction(db);
+        for (const char* table :
+             {Sql::DELETE_WORDS, Sql::DELETE_LISTS, Sql::DELETE_TESTS, Sql::DELETE_WORD_ATTEMPTS})
+            db.Execute(Sql::Where(table, Sql::WHERE_LIST_ID, listId));
+        transaction.Commit();
+    }
+    DeleteUnusedRecordings(words);
 }

@@ -38,3 +38,13 @@ void IgnoreList(int32_t listId);
 // the statement reads them. A test date that holds no date and a list without a usable key are
 // left out. Throws DbError.
 std::vector<int32_t> ListsTestedBefore(const QString& usDayText);
+
+// The words of the list, and its whole-list tests (practice rounds and tests never finished
+// do not count). Throw DbError.
+int32_t CountListWords(int32_t listId);
+int32_t CountListTests(int32_t listId);
+// The list's test date as short date text, "" when there is no such list. Throws DbError.
+QString GetListTestDate(int32_t listId);
+// Deletes the list with its words, tests and answers, then the recordings no remaining word
+// plays. Throws DbError.
+void DeleteList(int32_t listId);

@@ -1,6 +1,6 @@
 #include "Options.h"
 
-#include "AppFunctions.h"
+#include "StoredText.h"
 #include "Globals.h"
 #include "Recordset.h"
 #include "Statements.h"

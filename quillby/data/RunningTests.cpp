@@ -63,11 +63,13 @@ void PrepareRunningTests(Connection& connection)
     transaction.Commit();
 }
 
-void MarkTestRunning(const RunningTest& test)
+void MarkTestRunning(const RunningTest& test) { MarkTestRunning(Globals::DbConnection(), test); }
+
+void MarkTestRunning(Connection& db, const RunningTest& test)
 {
     const QString practiceOf =
         test.practiceOf != 0 ? QString::number(test.practiceOf) : QStringLiteral("NULL");
-    Globals::DbConnection().Execute(
+    db.Execute(
         QStringLiteral("INSERT OR REPLACE INTO RUNNING_TESTS (TEST_ID, LIST_ID, MOVE_ON_AFTER, "
                        "START_TIME, PRACTICE_OF) VALUES (%1, %2, %3, '%4', %5)")
             .arg(test.testId)
@@ -76,10 +78,11 @@ void MarkTestRunning(const RunningTest& test)
             .arg(Stored(test.startTime), practiceOf));
 }
 
-void MarkTestEnded(int32_t testId)
+void MarkTestEnded(int32_t testId) { MarkTestEnded(Globals::DbConnection(), testId); }
+
+void MarkTestEnded(Connection& db, int32_t testId)
 {
-    Globals::DbConnection().Execute(
-        QStringLiteral("DELETE FROM RUNNING_TESTS WHERE TEST_ID = %1").arg(testId));
+    db.Execute(QStringLiteral("DELETE FROM RUNNING_TESTS WHERE TEST_ID = %1").arg(testId));
 }
 
 int KeepUnfinishedTests()

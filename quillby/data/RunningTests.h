@@ -27,6 +27,8 @@ struct RunningTest {
 // A test has started, and has ended (stored or given up: a test given up keeps nothing).
 void MarkTestRunning(const RunningTest& test);
 void MarkTestEnded(int32_t testId);
+void MarkTestRunning(Connection& db, const RunningTest& test);
+void MarkTestEnded(Connection& db, int32_t testId);
 
 // At start-up, while this program holds the database alone: stores each test still listed
 // that has answers but no TESTS row as an unfinished test (its end time unknown, given as its

@@ -1,4 +1,7 @@
 #pragma once
+#include <QString>
+#include <cstdint>
+
 // The fixed fragments that statements are joined from, exactly as the program has always
 // sent them: their leading and trailing blanks stay in the statement (" SELECT * FROM LISTS "
 // + " WHERE LIST_ID = " + "7" + " " gives " SELECT * FROM LISTS  WHERE LIST_ID = 7 ").
@@ -97,4 +100,11 @@ inline constexpr const char* CLOSE_SUBQUERY = " ) ";
 // The number of words a test asked: + test id + " ".
 inline constexpr const char* SELECT_WORDS_ASKED =
     " SELECT DISTINCT WORD_ID FROM WORD_ATTEMPTS  WHERE TEST_ID = ";
+
+// statement + where + id + " ", e.g. " SELECT * FROM LISTS  WHERE LIST_ID = 7 ".
+inline QString Where(const char* statement, const char* where, int32_t id)
+{
+    return QString::fromLatin1(statement) + QString::fromLatin1(where) + QString::number(id) +
+           QString::fromLatin1(VALUE_END);
+}
 } // namespace Sql

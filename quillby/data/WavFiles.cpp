@@ -2,6 +2,8 @@
 
 #include "Globals.h"
 
+#include <QFile>
+
 namespace {
 // Longest file name most file systems accept, in bytes.
 constexpr qsizetype kMaxFileNameBytes = 255;
@@ -29,4 +31,10 @@ QString WordWavFile(const QString& word)
 QString TempWavPath()
 {
     return Globals::DataPath + QStringLiteral("/Temp.wav");
+}
+
+void DeleteFileQuietly(const QString& path)
+{
+    if (!path.isEmpty())
+        QFile::remove(path);
 }

@@ -10,3 +10,6 @@ bool WordCanHaveRecording(const QString& word);
 
 // The word editor's working copy: AppPath + "/Temp.wav".
 QString TempWavPath();
+
+// Removes a file; a missing file or an empty path is no error.
+void DeleteFileQuietly(const QString& path);

@@ -2,6 +2,7 @@
 #include "RowKeys.h"
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -37,3 +38,14 @@ std::vector<ListWord> ListWordsById(int32_t listId, SkippedRows& skipped);
 // The statistics of a word over its whole-list tests. Throw DbError.
 int32_t CountFirstTryCorrect(int32_t wordId);
 int32_t CountIncorrect(int32_t wordId);
+
+// The text of the word, "" when there is no such word. Throws DbError.
+QString GetWordText(int32_t wordId);
+// Whether a word (other than exceptWordId) has this text in any letter case, and so plays the
+// recording of that text. Throws DbError.
+bool WordTextInUse(const QString& text, int32_t exceptWordId = 0);
+// Deletes the word with its answers, then its recording unless another word plays it.
+// Throws DbError.
+void DeleteWord(int32_t wordId);
+// Deletes the recordings of removed words unless a remaining word still plays them.
+void DeleteUnusedRecordings(const QStringList& removedWords);

@@ -1,17 +1,13 @@
 #include "PracticeSession.h"
 
-#include "AppFunctions.h"
-#include "Connection.h"
 #include "DbError.h"
 #include "Globals.h"
-#include "Ids.h"
+#include "PracticeStore.h"
 #include "PracticeView.h"
-#include "Recordset.h"
-#include "RunningTests.h"
+#include "ProcessEvents.h"
+#include "RandomNumber.h"
 #include "RevealedWord.h"
-#include "RowKeys.h"
 #include "Spelling.h"
-#include "Statements.h"
 #include "WavFiles.h"
 
 #include <QCoreApplication>
@@ -22,10 +18,11 @@ namespace {
 const QString kCorrect = QStringLiteral("CORRECT");
 const QString kIncorrect = QStringLiteral("INCORRECT");
 
-QString Number(int32_t value) { return QString::number(value); }
 } // namespace
 
-PracticeSession::PracticeSession(PracticeView& view) : view_(view) {}
+PracticeSession::PracticeSession(PracticeView& view, PracticeStore& store)
+    : view_(view), store_(store)
+{}
 
 // A failed step is told to the student once; the caller decides how the test goes on.
 template <class F>
@@ -65,9 +62,9 @@ bool PracticeSession::Begin(int32_t listId, const TestSettings& settings)
     startTime_ = QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(),
                                              now.time().second()));
     ok = ok && Guard([&] {
-        testId_ = GetNextID(QLatin1String(IdCode::TEST_ID));
-        MarkTestRunning({testId_, listId_, settings_.MoveOnAfter, startTime_, practiceOf_});
-    });
+             testId_ = store_.NewTestId();
+             store_.MarkRunning(Running());
+         });
     if (!ok) {
         view_.Ended(false);
         return false;
@@ -82,24 +79,12 @@ bool PracticeSession::Begin(int32_t listId, const TestSettings& settings)
 void PracticeSession::LoadTestWords()
 {
     const WordOrder order = OrderOf(settings_.TestOrder);
-    QString sql = QLatin1String(Sql::SELECT_WORDS_NO_LEADING_BLANK) + Sql::WHERE_LIST_ID +
-                  Number(listId_) + Sql::VALUE_END;
-    if (practiceOf_ != 0)
-        sql += QLatin1String(Sql::AND_MISSED_IN_TEST) + Number(practiceOf_) + Sql::CLOSE_SUBQUERY;
-    if (order == WordOrder::Created)
-        sql += QLatin1String(Sql::ORDER_BY_WORD_ID);
-    else if (order == WordOrder::Alphabetical)
-        sql += QLatin1String(Sql::ORDER_BY_WORD);
+    const WordSort sort = order == WordOrder::Created        ? WordSort::ByWordId
+                          : order == WordOrder::Alphabetical ? WordSort::ByWord
+                                                             : WordSort::Stored;
     testWords_.clear();
     SkippedRows skipped;
-    Recordset rs(sql, Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext()) {
-        if (const auto id = RowKey(rs, QStringLiteral("WORD_ID")))
-            testWords_.append(Number(*id));
-        else
-            skipped.Add(QStringLiteral("WORDS"), rs);
-    }
-    rs.Close();
+    testWords_ = store_.TestWordIds(listId_, practiceOf_, sort, skipped);
     if (!skipped.empty())
         view_.Tell(skipped.Message());
     if (order == WordOrder::Random)
@@ -147,18 +132,17 @@ void PracticeSession::NextWord()
 // Makes a stored word the current one; nothing when it is no longer stored.
 std::optional<WordClues> PracticeSession::ReadWord(const QString& wordId)
 {
-    Recordset rs(QLatin1String(Sql::SELECT_WORDS) + Sql::WHERE_WORD_ID + wordId + Sql::VALUE_END,
-                 Globals::DbConnection());
-    if (rs.Eof())
+    const std::optional<PracticeWord> word = store_.ReadWord(wordId);
+    if (!word)
         return std::nullopt;
     WordClues clues;
-    currentWordId_ = rs.Field(QStringLiteral("WORD_ID")).toLong();
-    currentWord_ = rs.Field(QStringLiteral("WORD")).toText();
-    clues.definition = rs.Field(QStringLiteral("DEFINITION")).toText();
-    clues.sentence = rs.Field(QStringLiteral("SENTENCE")).toText();
+    currentWordId_ = word->wordId;
+    currentWord_ = word->word;
+    clues.definition = word->definition;
+    clues.sentence = word->sentence;
     canPronounce_ = view_.CanSayWord(currentWord_);
     clues.canPronounce = canPronounce_;
-    caseSensitive_ = TextToBoolean(rs.Field(QStringLiteral("CASE_SENSITIVE")).toText());
+    caseSensitive_ = word->caseSensitive;
     return clues;
 }
 
@@ -237,7 +221,7 @@ void PracticeSession::AnswerIncorrect(const QString& answer)
 void PracticeSession::StoreAttempt(const QString& answer, const QString& result)
 {
     try {
-        RecordAttempt(testId_, listId_, currentWordId_, answer, result, attemptCount_);
+        store_.StoreAttempt(testId_, listId_, currentWordId_, answer, result, attemptCount_);
     } catch (...) {
         --attemptCount_;
         view_.FocusAnswer();
@@ -268,34 +252,19 @@ bool PracticeSession::GiveUp()
 {
     // Its answers go now; a clean-up that fails is said, never silent (the next start
     // removes what is left, as for a test that never finished).
-    Guard([&] {
-        DeleteTest(testId_);
-        MarkTestEnded(testId_);
-    });
+    Guard([&] { store_.DiscardTest(testId_); });
     return false;
 }
 
 void PracticeSession::SaveTest()
 {
-    // The row and the end of the running mark go together: a crash between them can neither
-    // lose a stored test's answers nor leave answers counted for ever.
-    Transaction transaction(Globals::DbConnection());
-    Recordset rs(QLatin1String(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Number(testId_) +
-                     Sql::VALUE_END,
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField(QStringLiteral("TEST_ID"), Variant(testId_));
-    rs.SetField(QStringLiteral("LIST_ID"), Variant(listId_));
-    rs.SetField(QStringLiteral("MOVE_ON_AFTER"), Variant(settings_.MoveOnAfter));
-    rs.SetField(QStringLiteral("START_TIME"), Variant(startTime_));
-    rs.SetField(QStringLiteral("END_TIME"), Variant(QDateTime::currentDateTime()));
-    if (practiceOf_ != 0)
-        rs.SetField(QStringLiteral("PRACTICE_OF"), Variant(practiceOf_));
-    rs.Update();
-    rs.Close();
-    MarkTestEnded(testId_);
-    transaction.Commit();
+    store_.StoreTest(Running(), QDateTime::currentDateTime());
     ProcessEvents(3);
+}
+
+RunningTest PracticeSession::Running() const
+{
+    return {testId_, listId_, settings_.MoveOnAfter, startTime_, practiceOf_};
 }
 
 bool PracticeSession::Quit()

@@ -8,12 +8,15 @@
 #include <cstdint>
 #include <optional>
 
+class PracticeStore;
+struct RunningTest;
 class PracticeView;
 struct WordClues;
 
 // One practice test from start to end: asks every word of a list once in the chosen order,
 // judges each answer, stores it as an attempt, decides what follows a miss, and stores the
-// test when the words run out. What the student sees goes through a PracticeView.
+// test when the words run out. What the student sees goes through a PracticeView; what is
+// read and stored goes through a PracticeStore.
 //
 // The attempts of a test are stored while it runs, before its TESTS row: a test that ends
 // gets its row; a test given up through the quit question loses its attempts.
@@ -21,7 +24,7 @@ class PracticeSession {
     Q_DECLARE_TR_FUNCTIONS(PracticeSession)
 
 public:
-    explicit PracticeSession(PracticeView& view);
+    PracticeSession(PracticeView& view, PracticeStore& store);
 
     // Begins a test on a list and asks its first word. Returns false when no test runs: the
     // list has no words (said to the student) or the test could not begin; the view has
@@ -66,6 +69,8 @@ private:
     void StoreAttempt(const QString& answer, const QString& result);
     void EndTest();
     void SaveTest();
+    // What the test's row holds, as listed while it runs.
+    RunningTest Running() const;
     // Saves the finished test, asking to try again while it fails; false when given up.
     bool SaveTestOrGiveUp();
     // Removes what the test stored (quitting, or a save given up); false.
@@ -74,6 +79,7 @@ private:
     bool Guard(F&& step);
 
     PracticeView& view_;
+    PracticeStore& store_;
     TestSettings settings_;
     int32_t testId_ = 0;
     int32_t listId_ = 0;

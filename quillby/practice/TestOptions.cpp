@@ -1,6 +1,6 @@
 #include "TestOptions.h"
 
-#include "AppFunctions.h"
+#include "StoredText.h"
 #include "DbError.h"
 #include "Globals.h"
 #include "Options.h"

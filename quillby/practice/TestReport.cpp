@@ -1,6 +1,6 @@
 #include "TestReport.h"
 
-#include "AppFunctions.h"
+#include "Scores.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,5 +1,6 @@
 #pragma once
 #include "PracticeRounds.h"
+#include "TestQueries.h" // StoredTest
 
 #include <QDate>
 #include <QDateTime>
@@ -47,16 +48,6 @@ QString PracticeRoundText(const TestPlace& place);
 // The Test column of the past tests: the number of a whole-list test, a round's name, or
 // "Not finished".
 QString TestNameText(const TestPlace& place, bool unfinished);
-
-// One stored test of a list as read, oldest first.
-struct StoredTest {
-    int32_t testId = 0;
-    QDate date;
-    bool unfinished = false;
-    std::optional<int32_t> practiceOf; // the test a practice round practised
-    int32_t firstTry = 0;
-    int32_t wordsAsked = 0;
-};
 
 // One line of a list's history.
 struct PastTest {

@@ -9,7 +9,8 @@
 // thread closes the stream whenever Qt lets it go, and until then recording is unavailable.
 #include "Sound.h"
 
-#include "AppFunctions.h"
+#include "ProcessEvents.h"
+#include "WavFiles.h"
 #include "AudioDevices.h"
 #include "PcmConvert.h"
 #include "WavReader.h"

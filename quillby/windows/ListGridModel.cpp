@@ -1,6 +1,5 @@
 #include "ListGridModel.h"
 
-#include "AppFunctions.h"
 #include "DbError.h"
 #include "ErrorReport.h"
 #include "Globals.h"

@@ -1,6 +1,7 @@
 #include "PastTestsModel.h"
 
 #include "FormHelpers.h"
+#include "DateTexts.h"
 #include "TestGrids.h"
 #include "TestReport.h"
 

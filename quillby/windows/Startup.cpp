@@ -1,8 +1,10 @@
 #include "Startup.h"
 
-#include "AppFunctions.h"
+#include "ProcessEvents.h"
+#include "StoredText.h"
 #include "DatabaseFileLock.h"
 #include "FormHelpers.h"
+#include "DateTexts.h"
 #include "Globals.h"
 #include "DataFolder.h"
 #include "MsgBox.h"

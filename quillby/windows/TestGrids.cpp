@@ -1,19 +1,9 @@
 #include "TestGrids.h"
 
 #include "FormHelpers.h"
-#include "Globals.h"
-#include "Connection.h"
-#include "PracticeRounds.h"
 #include "Twips.h"
 
-#include <QAction>
-#include <QCoreApplication>
-#include <QFormLayout>
 #include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QMenuBar>
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
@@ -46,47 +36,6 @@ public:
     }
 };
 } // namespace
-
-QLabel* MakeWordLabel(QWidget* parent, const char* name, double scale)
-{
-    auto* label = MakeLabel(parent, name, QString());
-    QFont big = label->font();
-    big.setPointSizeF(big.pointSizeF() * scale);
-    big.setBold(true);
-    label->setFont(big);
-    return label;
-}
-
-QAction* AddFileMenu(QMainWindow* window)
-{
-    auto* mnuFile = window->menuBar()->addMenu(QCoreApplication::translate("TestGrids", "&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    QAction* mnuExit = mnuFile->addAction(QCoreApplication::translate("TestGrids", "E&xit"));
-    mnuExit->setObjectName(QStringLiteral("mnuExit"));
-    QObject::connect(mnuExit, &QAction::triggered, window, &QWidget::close);
-    AddCloseKeys(window);
-    return mnuExit;
-}
-
-void MakeRoomFor(QLineEdit* box, const QString& widest)
-{
-    const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(widest) +
-                         box->fontMetrics().averageCharWidth() + 2 * frame + 4);
-}
-
-QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labelName,
-                            const QString& caption, const char* name, const QString& toolTip)
-{
-    auto* label = MakeLabel(parent, labelName, caption);
-    auto* box = MakeTextBox(parent, name, label);
-    box->setReadOnly(true);
-    MakeRoomFor(box, QStringLiteral("12/31/2026")); // the widest: a date, a time, "100 %"
-    if (!toolTip.isEmpty())
-        box->setToolTip(toolTip);
-    form->addRow(label, box);
-    return box;
-}
 
 QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stretchingColumn)
 {
@@ -166,27 +115,4 @@ int AddGridRows(QTableWidget* grid, const std::vector<QStringList>& rows)
         }
     }
     return first;
-}
-
-void PlaceBeside(QWidget* window, const QWidget* of, int top)
-{
-    const QRect frame = of->frameGeometry();
-    window->move(frame.x() + frame.width(), top);
-}
-
-int CountRows(const QString& sql)
-{
-    return static_cast<int>(Globals::DbConnection().CountRows(sql));
-}
-
-void CompanionWindow::moveEvent(QMoveEvent* event)
-{
-    QMainWindow::moveEvent(event);
-    PlaceCompanion();
-}
-
-void CompanionWindow::resizeEvent(QResizeEvent* event)
-{
-    QMainWindow::resizeEvent(event);
-    PlaceCompanion();
 }

@@ -1,8 +1,10 @@
 #include "frmDeleteOldList.h"
 
-#include "AppFunctions.h"
+#include "ProcessEvents.h"
+#include "StoredText.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "DateTexts.h"
 #include "ListQueries.h"
 #include "Twips.h"
 #include "frmMessage.h"

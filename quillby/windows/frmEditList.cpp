@@ -1,7 +1,8 @@
 #include "frmEditList.h"
 
-#include "AppFunctions.h"
 #include "CopyToChild.h"
+#include "ListQueries.h"
+#include "StoredText.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"

@@ -1,6 +1,7 @@
 #include "frmEditWord.h"
 
-#include "AppFunctions.h"
+#include "ProcessEvents.h"
+#include "StoredText.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "Globals.h"

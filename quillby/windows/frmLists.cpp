@@ -1,6 +1,7 @@
 #include "frmLists.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "ProcessEvents.h"
 #include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
@@ -14,7 +15,6 @@
 #include "RunningTests.h"
 #include "SoundFolder.h"
 #include "Startup.h"
-#include "Statements.h"
 #include "TaskNotices.h"
 #include "Twips.h"
 #include "WindowPlacement.h"

@@ -2,6 +2,8 @@
 
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "DateTexts.h"
+#include "Globals.h"
 #include "Ids.h"
 #include "Options.h"
 #include "ListQueries.h"

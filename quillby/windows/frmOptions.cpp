@@ -1,8 +1,8 @@
 #include "frmOptions.h"
 
-#include "AppFunctions.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "TestDefaultControls.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"

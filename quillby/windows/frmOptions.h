@@ -1,5 +1,6 @@
 #pragma once
 #include "FormHelpers.h"
+#include "TestDefaultControls.h"
 
 #include <QDialog>
 

@@ -1,16 +1,14 @@
 #include "frmPastTests.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "ProcessEvents.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
-#include "Globals.h"
 #include "MsgBox.h"
-#include "PracticeRounds.h"
 #include "ListProgress.h"
 #include "ListProgressPanel.h"
-#include "Recordset.h"
 #include "RowKeys.h"
-#include "Statements.h"
+#include "TestQueries.h"
 #include "TestGrids.h"
 #include "TestReport.h"
 #include "Twips.h"
@@ -110,25 +108,8 @@ void frmPastTests::LoadPastTests()
     filling_ = true;
     // Every test's score by GetTestScore's rule, from a tally row per test.
     const int32_t words = CountListWords(listId_);
-    Recordset rs(QLatin1String(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID +
-                     QString::number(listId_) + Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
-                 Globals::DbConnection());
-    std::vector<StoredTest> stored;
-    stored.reserve(static_cast<size_t>(rs.RecordCount()));
     SkippedRows skipped;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        const auto key = RowKey(rs, QStringLiteral("TEST_ID"));
-        if (!key) {
-            skipped.Add(QStringLiteral("TESTS"), rs);
-            continue;
-        }
-        stored.push_back({*key, rs.Field(QStringLiteral("START_TIME")).toDate(),
-                          !rs.Field(QStringLiteral("UNFINISHED")).isNull(), PractisedTest(rs),
-                          rs.Field(QStringLiteral("FIRST_TRY")).toLong(),
-                          rs.Field(QStringLiteral("WORDS_ASKED")).toLong()});
-    }
-    rs.Close();
-    ListHistory history = HistoryOfList(stored, words);
+    ListHistory history = HistoryOfList(ReadListTests(listId_, skipped), words);
     const QList<int> scores = history.scores;
     ShowRows(std::move(history.tests), history.practised);
     filling_ = false;

@@ -2,7 +2,7 @@
 #include "OneOpenWindow.h"
 #include "PastTestsModel.h"
 #include "PracticeRounds.h"
-#include "TestGrids.h"
+#include "CompanionWindow.h"
 #include <QStringList>
 #include <cstdint>
 #include <vector>

@@ -5,6 +5,7 @@
 #include "MsgBox.h"
 #include "Pronounce.h"
 #include "RevealedWord.h"
+#include "SqlitePracticeStore.h"
 #include "Sound.h"
 #include "TaskNotices.h"
 #include "Twips.h"
@@ -47,7 +48,8 @@ QPlainTextEdit* MakeClueBox(QGroupBox* frame, const char* name)
 } // namespace
 
 frmTest::frmTest(QWidget* parent)
-    : QWidget(parent, Qt::Window), OneOpenWindow(this), session_(*this)
+    : QWidget(parent, Qt::Window), OneOpenWindow(this), store_(ProgramPracticeStore()),
+      session_(*this, *store_)
 {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(tr("Test"));

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
 class QFrame;
 class QGroupBox;
@@ -97,5 +98,6 @@ private:
     int busy_ = 0;
     bool closed_ = false;
     bool closingByProgram_ = false;
+    std::unique_ptr<PracticeStore> store_; // the program's database
     PracticeSession session_;
 };

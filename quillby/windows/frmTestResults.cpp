@@ -1,15 +1,15 @@
 #include "frmTestResults.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "ProcessEvents.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "DateTexts.h"
 #include "Translation.h"
-#include "Globals.h"
 #include "MsgBox.h"
 #include "PracticeRounds.h"
-#include "Recordset.h"
 #include "RowKeys.h"
-#include "Statements.h"
+#include "TestQueries.h"
 #include "TestGrids.h"
 #include "TestReport.h"
 #include "Twips.h"
@@ -42,8 +42,6 @@ QColor RowColour(WordColour colour)
         return QColor(255, 255, 255);
     }
 }
-
-QString Sel(const char* table, const QString& id) { return QLatin1String(table) + id; }
 } // namespace
 
 frmTestResults::frmTestResults(QWidget* parent)
@@ -156,12 +154,9 @@ void frmTestResults::ClearSummary()
 
 void frmTestResults::LoadResults()
 {
-    const QString id = QString::number(testId_);
-    Recordset rs(Sel(Sql::SELECT_TESTS, QLatin1String(Sql::WHERE_TEST_ID) + id + Sql::VALUE_END),
-                 Globals::DbConnection());
-    if (rs.Eof()) {
+    const std::optional<TestRow> test = ReadTestRow(testId_);
+    if (!test) {
         // A test without its row has nothing to show.
-        rs.Close();
         ClearSummary();
         listId_ = 0;
         gridReady_ = false;
@@ -171,32 +166,25 @@ void frmTestResults::LoadResults()
         ShowPractiseCommand();
         return;
     }
-    listId_ = rs.Field(QStringLiteral("LIST_ID")).toLong();
+    listId_ = test->listId;
     // A practice round is scored on the words it asked, a whole-list test on the list.
-    practiceRound_ = !rs.Field(QStringLiteral("PRACTICE_OF")).isNull();
-    practisedTestId_ = practiceRound_ ? PractisedTest(rs).value_or(0) : 0;
+    practiceRound_ = test->practiceOf.has_value();
+    practisedTestId_ = test->practiceOf.value_or(0);
     // A test never finished is scored on the words it asked, as Past Tests scores it.
-    const bool unfinished = !rs.Field(QStringLiteral("UNFINISHED")).isNull();
-    const bool wholeList = !practiceRound_ && !unfinished;
+    const bool wholeList = !practiceRound_ && !test->unfinished;
     const int32_t listWords = wholeList ? CountListWords(listId_) : 0;
     const int32_t wordsAsked = wholeList ? 0 : CountWordsAsked(testId_);
-    const QDateTime start = rs.Field(QStringLiteral("START_TIME")).toDateTime();
-    const QDateTime end = rs.Field(QStringLiteral("END_TIME")).toDateTime();
-    txtTotalTime->setText(QString::number(MinutesBetween(start, end)));
-    moveOnAfter_ = rs.Field(QStringLiteral("MOVE_ON_AFTER")).toLong();
-    txtDate->setText(DisplayDateText(start.date()));
-    txtStartTime->setText(TranslationInForce()
-                              ? QLocale().toString(start.time(), QLocale::ShortFormat)
-                              : QLocale::c().toString(start.time(), QStringLiteral("h:mm AP")));
-    rs.Close();
+    txtTotalTime->setText(QString::number(MinutesBetween(test->start, test->end)));
+    moveOnAfter_ = test->moveOnAfter;
+    txtDate->setText(DisplayDateText(test->start.date()));
+    txtStartTime->setText(
+        TranslationInForce()
+            ? QLocale().toString(test->start.time(), QLocale::ShortFormat)
+            : QLocale::c().toString(test->start.time(), QStringLiteral("h:mm AP")));
     ProcessEvents(2);
 
-    const QString attempts =
-        QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_TEST_ID + id + Sql::VALUE_END;
-    const int firstTry = CountRows(attempts + Sql::AND_FIRST_ATTEMPT + Sql::AND_CORRECT);
-    const int movedOn = CountRows(attempts + Sql::AND_ATTEMPT_NUMBER +
-                                  QString::number(moveOnAfter_) + Sql::VALUE_END +
-                                  Sql::AND_INCORRECT);
+    const int firstTry = CountTestFirstTryCorrect(testId_);
+    const int movedOn = CountTestMovedOn(testId_, moveOnAfter_);
     const TestSummary summary = SummariseTest(wholeList, listWords, wordsAsked, firstTry, movedOn);
     txtTotalWords->setText(QString::number(summary.wordsOnTest));
     txtCorrectOnFirstTry->setText(QString::number(summary.firstTry));
@@ -230,34 +218,19 @@ void frmTestResults::FillWordGrid()
     missedWords_ = 0;
     // The words with their misses in this test, in one statement whatever the number of tests;
     // a practice round shows only the words it asked.
-    const QString asked = practiceRound_ ? QLatin1String(Sql::AND_ASKED_IN_TEST) +
-                                               QString::number(testId_) + Sql::CLOSE_SUBQUERY
-                                         : QString();
-    Recordset rs(QLatin1String(Sql::SELECT_WORDS_WITH_MISSES) + QString::number(testId_) +
-                     Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID + QString::number(listId_) +
-                     Sql::VALUE_END + asked + Sql::ORDER_BY_WORD,
-                 Globals::DbConnection());
     SkippedRows skipped;
-    for (; !rs.Eof(); rs.MoveNext()) {
-        const auto key = RowKey(rs, QStringLiteral("WORD_ID"));
-        if (!key) {
-            skipped.Add(QStringLiteral("WORDS"), rs);
-            continue;
-        }
-        const QString wordId = QString::number(*key);
-        const int misses = rs.Field(QStringLiteral("MISSES")).toLong();
-        missedWords_ += misses > 0 ? 1 : 0;
-        const WordVerdict verdict = JudgeWord(misses, moveOnAfter_);
+    for (const WordMisses& word : ReadWordsWithMisses(testId_, listId_, practiceRound_, skipped)) {
+        missedWords_ += word.misses > 0 ? 1 : 0;
+        const WordVerdict verdict = JudgeWord(word.misses, moveOnAfter_);
         const QColor colour = RowColour(verdict.colour);
-        const int row = AddGridRow(MSFlexGrid1, {rs.Field(QStringLiteral("WORD")).toText(),
-                                                 QString::number(verdict.attempts), wordId});
+        const int row = AddGridRow(MSFlexGrid1, {word.word, QString::number(verdict.attempts),
+                                                 QString::number(word.wordId)});
         // Dark text on the light row colours, whatever the palette's own text colour.
         for (int column = 0; column < 3; ++column) {
             MSFlexGrid1->item(row, column)->setBackground(colour);
             MSFlexGrid1->item(row, column)->setForeground(QColor(Qt::black));
         }
     }
-    rs.Close();
     if (!skipped.empty())
         MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
     if (MSFlexGrid1->rowCount() > 0)

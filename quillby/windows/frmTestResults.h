@@ -1,6 +1,7 @@
 #pragma once
 #include "OneOpenWindow.h"
 #include "TestGrids.h"
+#include "CompanionWindow.h"
 #include <QPointer>
 #include "frmTestWordDetails.h"
 #include <cstdint>

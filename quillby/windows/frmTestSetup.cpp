@@ -1,8 +1,9 @@
 #include "frmTestSetup.h"
 
-#include "AppFunctions.h"
+#include "ProcessEvents.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
+#include "TestDefaultControls.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"

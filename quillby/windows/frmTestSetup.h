@@ -1,6 +1,7 @@
 #pragma once
 #include "OneOpenWindow.h"
 #include "FormHelpers.h"
+#include "TestDefaultControls.h"
 #include "TestOptions.h"
 
 #include <QWidget>

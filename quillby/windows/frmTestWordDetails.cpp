@@ -1,10 +1,8 @@
 #include "frmTestWordDetails.h"
 
 #include "FormHelpers.h"
-#include "Globals.h"
-#include "Recordset.h"
-#include "Statements.h"
 #include "TestGrids.h"
+#include "TestQueries.h"
 #include "TestReport.h"
 #include "Twips.h"
 
@@ -50,13 +48,7 @@ void frmTestWordDetails::LoadWordDetails(int32_t testId, const QString& word,
 {
     lblWord->setText(word);
     List1->clear();
-    Recordset rs(QLatin1String(Sql::SELECT_WORD_ATTEMPTS) + Sql::WHERE_WORD_ID + wordId +
-                     Sql::VALUE_END + Sql::AND_TEST_ID + QString::number(testId) +
-                     Sql::VALUE_END + Sql::AND_INCORRECT + Sql::ORDER_BY_ATTEMPT_NUMBER,
-                 Globals::DbConnection());
-    for (; !rs.Eof(); rs.MoveNext())
-        List1->addItem(rs.Field(QStringLiteral("GUESS")).toText());
-    rs.Close();
+    List1->addItems(ReadWrongGuesses(testId, wordId.toInt()));
 
     const int misses = List1->count();
     if (EndsWithRightSpelling(misses, moveOnAfter))

@@ -1,6 +1,7 @@
 // The speech setting of the settings row, the upgrade of older databases that lack it, and the
 // hardest words of a list.
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "TestQueries.h"
 #include "DataFixtures.h"
 #include "ListProgress.h"
 #include "Options.h"

@@ -1,4 +1,6 @@
-#include "AppFunctions.h"
+#include "StoredText.h"
+#include "TestQueries.h"
+#include "WordQueries.h"
 #include "DataFixtures.h"
 #include "DbError.h"
 

@@ -1,5 +1,5 @@
 #include "DataFixtures.h"
-#include "AppFunctions.h"
+#include "ListQueries.h"
 #include "RunningTests.h"
 
 #include <utility>

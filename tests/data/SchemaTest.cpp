@@ -1,6 +1,7 @@
 // The shape of the database file over the versions, and how the statements that run while
 // the user works find their rows: through indexes, on files nobody ever analysed.
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "TestQueries.h"
 #include "DataFixtures.h"
 #include "InitApplication.h"
 #include "DbError.h"

@@ -1,7 +1,9 @@
 // The tallies the database keeps of stored answers must always equal a fresh count of the rows,
 // whatever order rows come and go in: answers before their test (as a test runs) or after it,
 // practice rounds, the program's deletions, a finished test's lost answers and changes in place.
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "TestQueries.h"
+#include "WordQueries.h"
 #include "DataFixtures.h"
 #include "InitApplication.h"
 #include "RunningTests.h"

@@ -1,6 +1,6 @@
 // Words in alphabetical order as the desktop's language sorts them: the test's alphabetical
 // order, the old-list prompt and the results (" ORDER BY WORD "), and the hardest words' ties.
-#include "AppFunctions.h"
+#include "TestQueries.h"
 #include "DataFixtures.h"
 #include "ListProgress.h"
 #include "Statements.h"

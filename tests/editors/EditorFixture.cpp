@@ -2,7 +2,7 @@
 
 #include "GuiTestSupport.h"
 
-#include "AppFunctions.h"
+#include "WordQueries.h"
 #include "Globals.h"
 #include "Ids.h"
 #include "Recordset.h"

@@ -2,7 +2,7 @@
 // folder (run under Xvfb with QT_QPA_PLATFORM=xcb to see the real rendering).
 #include "EditorFixture.h"
 
-#include "AppFunctions.h"
+#include "TestQueries.h"
 #include "ShownText.h"
 #include "WavFiles.h"
 

@@ -3,7 +3,8 @@
 
 #include "Connection.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "TestQueries.h"
 #include "Connection.h"
 #include "Globals.h"
 #include "Recordset.h"

@@ -2,7 +2,6 @@
 // at once and leaves the words intact.
 #include "EditorFixture.h"
 
-#include "AppFunctions.h"
 #include "Sound.h"
 #include "WavFiles.h"
 

@@ -4,7 +4,7 @@
 #include "Pronounce.h"
 #include "SoundFolder.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
 #include "Connection.h"
 #include "Globals.h"
 #include "InitApplication.h"

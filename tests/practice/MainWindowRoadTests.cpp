@@ -1,7 +1,7 @@
 // The road of a practice test from the main window and back to it.
 #include "PracticeFixture.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
 #include "Globals.h"
 #include "Options.h"
 #include "frmLists.h"

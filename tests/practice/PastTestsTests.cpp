@@ -1,7 +1,8 @@
 // The history of tests of a list.
 #include "PracticeFixture.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "TestQueries.h"
 #include "Connection.h"
 #include "Globals.h"
 

@@ -1,7 +1,8 @@
 // The results of one test and the attempts of one word, from stored rows.
 #include "PracticeFixture.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
+#include "TestQueries.h"
 #include "Globals.h"
 #include "GuiTestSupport.h"
 #include "frmPastTests.h"

@@ -1,7 +1,7 @@
 // Whole practice tests driven through the test window, checked against the stored rows.
 #include "PracticeFixture.h"
 
-#include "AppFunctions.h"
+#include "ListQueries.h"
 #include "Globals.h"
 #include "Recordset.h"
 #include "Statements.h"

@@ -1,8 +1,10 @@
 #pragma once
+#include "Globals.h"
 #include "PracticeRows.h"
 #include "PracticeSession.h"
 #include "PracticeView.h"
 #include "RevealedWord.h"
+#include "SqlitePracticeStore.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>
@@ -87,7 +89,9 @@ protected:
     static QStringList AskedIn(const RecordingView& told);
 
     RecordingView view;
-    PracticeSession session{view};
+    // The program's own store, on the database of the test's folder.
+    SqlitePracticeStore store{Globals::DbConnection()};
+    PracticeSession session{view, store};
     int32_t list = 0;
     std::map<QString, int32_t> ids;
 };

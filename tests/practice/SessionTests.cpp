@@ -3,14 +3,17 @@
 #include "SessionFixture.h"
 
 #include "Connection.h"
-
-#include "AppFunctions.h"
 #include "Globals.h"
+#include "ListQueries.h"
 #include "Recordset.h"
+#include "RunningTests.h"
 #include "Statements.h"
+#include "TestQueries.h"
 #include "WavFiles.h"
+#include "WordQueries.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 
 namespace {
 QString Id(int32_t v) { return QString::number(v); }
@@ -63,7 +66,7 @@ TEST_F(SessionTest, RandomOrderAsksEveryWordOnceAndChangesFromTestToTest)
     QList<QStringList> shuffles;
     for (int i = 0; i < 3; ++i) {
         RecordingView runView;
-        PracticeSession run(runView);
+        PracticeSession run(runView, store);
         runView.session = &run;
         ASSERT_TRUE(run.Start(list, Quiet(3, QStringLiteral("Random"))));
         QStringList asked;
@@ -424,7 +427,7 @@ TEST_F(SessionTest, SoundsAndPronunciationFollowTheSettings)
                                        "Sound_Correct.wav", "FOX.wav"}));
 
     RecordingView quietView;
-    PracticeSession quiet(quietView);
+    PracticeSession quiet(quietView, store);
     s = Quiet(3);
     s.Pronounce = false;
     ASSERT_TRUE(quiet.Start(list, s));
@@ -603,7 +606,7 @@ TEST_P(SessionPractice, AsksTheWordsMissedAtTheFirstTryAndStoresAMarkedRound)
     for (size_t round = 1; round < c.answers.size(); ++round) {
         SCOPED_TRACE(round);
         RecordingView roundView;
-        PracticeSession practice(roundView);
+        PracticeSession practice(roundView, store);
         roundView.session = &practice;
         const bool started = practice.StartPractice(list, practised, settings);
         for (const QString& answer : c.answers[round])
@@ -666,3 +669,41 @@ INSTANTIATE_TEST_SUITE_P(
                      {},
                      0}),
     [](const auto& info) { return std::string(info.param.rule); });
+
+// ---- The store ------------------------------------------------------------------------
+
+// A session reads and stores through the store it is given and nothing else: a test on a
+// store over a second database file leaves the program's own database as it was.
+TEST_F(SessionTest, ReadsAndStoresOnlyThroughItsStore)
+{
+    MakeList({{"cat"}}); // in the program's database: not the list the test asks
+    QTemporaryDir otherFolder;
+    ASSERT_TRUE(otherFolder.isValid());
+    MakeTestDatabase(otherFolder.path());
+    Connection other;
+    other.Open(ConnectionStringFor(otherFolder.path()));
+    PrepareRunningTests(other);
+    other.Execute(QStringLiteral("INSERT INTO WORDS (WORD_ID, LIST_ID, WORD, DEFINITION, "
+                                 "SENTENCE, CASE_SENSITIVE) VALUES (5, %1, 'dog', 'd', 's', "
+                                 "'FALSE'), (6, %1, 'ant', 'a', 's', 'FALSE')")
+                      .arg(list));
+    SqlitePracticeStore otherStore(other);
+    RecordingView otherView;
+    PracticeSession run(otherView, otherStore);
+    otherView.session = &run;
+
+    ASSERT_TRUE(run.Start(list, Quiet(2)));
+    for (const char* answer : {"ant", "dgo", "dog"})
+        run.Answer(QString::fromLatin1(answer));
+
+    EXPECT_EQ(AskedIn(otherView), (QStringList{"ant", "dog"}));
+    EXPECT_EQ(otherView.told.last(), QStringLiteral("ended stored"));
+    const QString test = Id(run.TestID());
+    EXPECT_EQ(other.CountRows("SELECT * FROM TESTS WHERE TEST_ID = " + test), 1);
+    EXPECT_EQ(other.CountRows("SELECT * FROM WORD_ATTEMPTS WHERE TEST_ID = " + test), 3);
+    EXPECT_EQ(other.CountRows("SELECT * FROM RUNNING_TESTS"), 0);
+    EXPECT_EQ(CountRows("SELECT * FROM TESTS"), 0);
+    EXPECT_EQ(CountRows("SELECT * FROM WORD_ATTEMPTS"), 0);
+    EXPECT_EQ(CountRows("SELECT * FROM IDS WHERE CODE = 'TEST_ID'"), 0);
+    other.Close();
+}
