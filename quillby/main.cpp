@@ -1,3 +1,4 @@
+#include "BackupCommands.h"
 #include "Connection.h"
 #include "DatabaseFileLock.h"
 #include "Globals.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QWidget>
 #include <QLockFile>
+#include <QTimer>
 
 namespace {
 bool AnyWindowVisible()
@@ -62,6 +64,8 @@ int main(int argc, char* argv[])
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
     mainWindow.show();
+    // The day's backup runs once the window is up, on a thread of its own.
+    QTimer::singleShot(0, &mainWindow, [&mainWindow] { StartDailyBackup(&mainWindow); });
     RaiseChannel raiseChannel(lockPath);
     const int status = app.exec();
     // Before the file lock goes: closing its handle would drop SQLite's locks on the file.

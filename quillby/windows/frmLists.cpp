@@ -1,6 +1,7 @@
 #include "frmLists.h"
 
 #include "AppFunctions.h"
+#include "BackupCommands.h"
 #include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
@@ -158,6 +159,10 @@ void frmLists::BuildMenus()
     mnuPastTests = MakeMenuItem(mnuLists, "mnuPastTests", tr("&Past Tests"));
     mnuDeleteList = MakeMenuItem(mnuLists, "mnuDeleteList", tr("&Delete List"));
     mnuOptions = MakeMenuItem(mnuLists, "mnuOptions", tr("&Options"));
+    mnuFile->addSeparator();
+    mnuBackUp = MakeMenuItem(mnuFile, "mnuBackUp", tr("&Back Up..."));
+    mnuRestore = MakeMenuItem(mnuFile, "mnuRestore", tr("&Restore..."));
+    mnuFile->addSeparator();
     mnuExit = MakeMenuItem(mnuFile, "mnuExit", tr("E&xit"));
     // Ctrl+N and Ctrl+Q on every desktop (the platform's Quit binding is empty on some).
     mnuNewList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -187,6 +192,11 @@ void frmLists::ConnectCommands()
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuHelp, &QAction::triggered, this, &frmLists::HelpClicked);
+    connect(mnuBackUp, &QAction::triggered, this, [this] { BackUpNow(this); });
+    connect(mnuRestore, &QAction::triggered, this, [this] {
+        if (RestoreFromBackup(this))
+            LoadWordLists();
+    });
     connect(mnuAbout, &QAction::triggered, this, &frmLists::AboutClicked);
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { RefreshListCommands(); });

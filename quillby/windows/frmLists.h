@@ -95,6 +95,8 @@ private:
     QAction* mnuPastTests;
     QAction* mnuDeleteList;
     QAction* mnuOptions;
+    QAction* mnuBackUp;
+    QAction* mnuRestore;
     QAction* mnuExit;
     QMenu* mnuH;
     QAction* mnuHelp;
