@@ -417,7 +417,11 @@ bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QS
                  QString& error)
 {
     const QString part = target + QStringLiteral(".part");
-    QFile::remove(part);
+    const auto removePart = [&part] {
+        QFile::remove(part);
+        QFile::remove(part + QStringLiteral("-journal")); // left by a program killed midway
+    };
+    removePart();
     Db source;
     if (!source.Open(databasePath, SQLITE_OPEN_READONLY)) {
         error = QCoreApplication::translate("BackupFile", "The database %1 cannot be read (%2).")
@@ -446,7 +450,7 @@ bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QS
         ok = false;
     }
     if (!ok)
-        QFile::remove(part);
+        removePart();
     return ok;
 }
 
