@@ -171,8 +171,8 @@ void RemoveDatabaseCompanions(const QString& folder)
         DeleteFileForced(dir.filePath(name));
     const QString recordings = dir.filePath(install::RecordingsFolderName);
     RemoveQuillbyFolder(recordings, [](const QString& name) {
-        return name.endsWith(QStringLiteral(".wav")) || name == QStringLiteral(".changing")
-               || name == QStringLiteral(".copying.part");
+        return name.endsWith(QStringLiteral(".wav")) || name == QStringLiteral(".changing") ||
+               name == QStringLiteral(".copying.part");
     });
     // A restore that was cut short leaves its unpacked recordings here.
     RemoveQuillbyFolder(recordings + QStringLiteral(".restoring"), [](const QString& name) {
@@ -181,11 +181,11 @@ void RemoveDatabaseCompanions(const QString& folder)
     // The backups Quillby made by itself and before a restore, and what a cut-short backup or
     // restore left; a backup the parent saved there under another name keeps the folder.
     RemoveQuillbyFolder(dir.filePath(QStringLiteral("Backups")), [](const QString& name) {
-        return name.startsWith(QStringLiteral("restoring.part"))
-               || (name.startsWith(QStringLiteral("Quillby-"))
-                   && (name.endsWith(QStringLiteral(".qbk"))
-                       || name.endsWith(QStringLiteral(".qbk.part"))
-                       || name.endsWith(QStringLiteral(".qbk.part-journal"))));
+        return name.startsWith(QStringLiteral("restoring.part")) ||
+               (name.startsWith(QStringLiteral("Quillby-")) &&
+                (name.endsWith(QStringLiteral(".qbk")) ||
+                 name.endsWith(QStringLiteral(".qbk.part")) ||
+                 name.endsWith(QStringLiteral(".qbk.part-journal"))));
     });
 }
 

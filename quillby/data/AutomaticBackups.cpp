@@ -24,15 +24,9 @@ void KeepNewest(const QString& folder, const QString& prefix)
 }
 } // namespace
 
-QString BackupsFolder()
-{
-    return Globals::DataPath + QStringLiteral("/Backups");
-}
+QString BackupsFolder() { return Globals::DataPath + QStringLiteral("/Backups"); }
 
-QString BackupExtension()
-{
-    return QStringLiteral("qbk");
-}
+QString BackupExtension() { return QStringLiteral("qbk"); }
 
 QString AutomaticBackupName(const QDate& day)
 {
@@ -41,7 +35,8 @@ QString AutomaticBackupName(const QDate& day)
 
 QString BeforeRestoreBackupName(const QDateTime& when)
 {
-    return kBeforeRestorePrefix + when.toString(QStringLiteral("yyyy-MM-dd-HHmmss.")) + BackupExtension();
+    return kBeforeRestorePrefix + when.toString(QStringLiteral("yyyy-MM-dd-HHmmss.")) +
+           BackupExtension();
 }
 
 bool AutomaticBackupDue(const QString& folder, const QDate& today)
@@ -66,7 +61,8 @@ bool MakeAutomaticBackup(const QString& databasePath, const QString& wavFolder,
                     .arg(QDir::toNativeSeparators(folder));
         return false;
     }
-    if (!WriteBackup(databasePath, wavFolder, QDir(folder).filePath(AutomaticBackupName(today)), error))
+    if (!WriteBackup(databasePath, wavFolder, QDir(folder).filePath(AutomaticBackupName(today)),
+                     error))
         return false;
     PruneBackups(folder);
     return true;

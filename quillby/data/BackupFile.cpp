@@ -39,7 +39,10 @@ public:
     {
         return db_ ? QString::fromUtf8(sqlite3_errmsg(db_)) : QStringLiteral("out of memory");
     }
-    bool Run(const char* sql) { return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK; }
+    bool Run(const char* sql)
+    {
+        return sqlite3_exec(db_, sql, nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
 
 private:
     sqlite3* db_ = nullptr;
@@ -78,24 +81,32 @@ QString Sha256(const QByteArray& bytes)
 QString WriteFailure(int code, const QString& path, const QString& detail)
 {
     if (code == SQLITE_FULL)
-        return QCoreApplication::translate("BackupFile", "The disk is full: the backup %1 could not be written. Make some room on the "
-                  "disk or choose another place, and try again.")
+        return QCoreApplication::translate(
+                   "BackupFile",
+                   "The disk is full: the backup %1 could not be written. Make some room on the "
+                   "disk or choose another place, and try again.")
             .arg(QDir::toNativeSeparators(path));
     if (code == SQLITE_READONLY || code == SQLITE_CANTOPEN || code == SQLITE_PERM)
-        return QCoreApplication::translate("BackupFile", "The backup %1 could not be written: its folder is read-only or missing. "
-                  "Choose another place and try again.")
+        return QCoreApplication::translate(
+                   "BackupFile",
+                   "The backup %1 could not be written: its folder is read-only or missing. "
+                   "Choose another place and try again.")
             .arg(QDir::toNativeSeparators(path));
-    return QCoreApplication::translate("BackupFile", "The backup %1 could not be written (%2).").arg(QDir::toNativeSeparators(path), detail);
+    return QCoreApplication::translate("BackupFile", "The backup %1 could not be written (%2).")
+        .arg(QDir::toNativeSeparators(path), detail);
 }
 
 QString NotABackup(const QString& path)
 {
-    return QCoreApplication::translate("BackupFile", "%1 is not a Quillby backup. Nothing was changed.").arg(QDir::toNativeSeparators(path));
+    return QCoreApplication::translate("BackupFile",
+                                       "%1 is not a Quillby backup. Nothing was changed.")
+        .arg(QDir::toNativeSeparators(path));
 }
 
 QString Damaged(const QString& path, const QString& detail)
 {
-    return QCoreApplication::translate("BackupFile", "The backup %1 is damaged or incomplete (%2). Nothing was changed.")
+    return QCoreApplication::translate(
+               "BackupFile", "The backup %1 is damaged or incomplete (%2). Nothing was changed.")
         .arg(QDir::toNativeSeparators(path), detail);
 }
 
@@ -120,8 +131,8 @@ bool ReadWhole(const QString& path, QByteArray& bytes)
 bool WriteWhole(const QString& path, const QByteArray& bytes)
 {
     QFile file(path + QStringLiteral(".part"));
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-                         && file.flush();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush();
     file.close();
     if (!written || !QFile::rename(file.fileName(), path)) {
         QFile::remove(file.fileName());
@@ -214,15 +225,16 @@ bool BackupCheck::CheckFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        error = QCoreApplication::translate("BackupFile", "The backup %1 cannot be read. Nothing was changed.")
+        error = QCoreApplication::translate("BackupFile",
+                                            "The backup %1 cannot be read. Nothing was changed.")
                     .arg(QDir::toNativeSeparators(path));
         return false;
     }
     // Backups are written without a write-ahead log; a file that uses one (a copy of the
     // database itself) is no backup.
     const QByteArray start = file.read(20);
-    if (!start.startsWith(QByteArray("SQLite format 3", 16)) || start.size() < 20
-        || start[18] == 2) {
+    if (!start.startsWith(QByteArray("SQLite format 3", 16)) || start.size() < 20 ||
+        start[18] == 2) {
         error = NotABackup(path);
         return false;
     }
@@ -250,7 +262,8 @@ bool BackupCheck::CheckInfo(Db& db, const QString& path)
 {
     Statement info(db.get(), "SELECT FORMAT, MADE_BY, MADE_AT FROM BACKUP_INFO");
     if (!info.Ok()) {
-        error = sqlite3_errcode(db.get()) == SQLITE_CORRUPT || sqlite3_errcode(db.get()) == SQLITE_NOTADB
+        error = sqlite3_errcode(db.get()) == SQLITE_CORRUPT ||
+                        sqlite3_errcode(db.get()) == SQLITE_NOTADB
                     ? Damaged(path, db.Message())
                     : NotABackup(path);
         return false;
@@ -260,8 +273,10 @@ bool BackupCheck::CheckInfo(Db& db, const QString& path)
         return false;
     }
     if (info.Number(0) > kBackupFormat) {
-        error = QCoreApplication::translate("BackupFile", "The backup %1 was made by a later version of Quillby (%2). This Quillby "
-                   "cannot read it; install that version to restore it. Nothing was changed.")
+        error = QCoreApplication::translate(
+                    "BackupFile",
+                    "The backup %1 was made by a later version of Quillby (%2). This Quillby "
+                    "cannot read it; install that version to restore it. Nothing was changed.")
                     .arg(QDir::toNativeSeparators(path), info.Text(1));
         return false;
     }
@@ -288,9 +303,11 @@ bool BackupCheck::CheckRecordings(Db& db, const QString& path)
     while (rows.Row()) {
         const QByteArray data = rows.Blob(3);
         const QString name = rows.Text(0);
-        if (data.size() != rows.Number(1) || Sha256(data) != rows.Text(2)
-            || name.contains(QLatin1Char('/')) || !name.endsWith(QStringLiteral(".wav"))) {
-            error = Damaged(path, QCoreApplication::translate("BackupFile", "the recording %1 is damaged").arg(name));
+        if (data.size() != rows.Number(1) || Sha256(data) != rows.Text(2) ||
+            name.contains(QLatin1Char('/')) || !name.endsWith(QStringLiteral(".wav"))) {
+            error = Damaged(
+                path,
+                QCoreApplication::translate("BackupFile", "the recording %1 is damaged").arg(name));
             return false;
         }
         hashes.insert(name, rows.Text(2));
@@ -350,8 +367,8 @@ bool PrepareForRestore(const QString& copy, int pageSize, QString& detail)
     }
     const QByteArray steps = QByteArray("PRAGMA journal_mode = DELETE; "
                                         "DROP TABLE BACKUP_INFO; DROP TABLE BACKUP_RECORDINGS; "
-                                        "PRAGMA page_size = ")
-                             + QByteArray::number(pageSize) + "; VACUUM;";
+                                        "PRAGMA page_size = ") +
+                             QByteArray::number(pageSize) + "; VACUUM;";
     if (!db.Run(steps.constData())) {
         detail = db.Message();
         return false;
@@ -432,16 +449,16 @@ bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QS
     bool ok = false;
     {
         Db dest;
-        ok = dest.Open(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-             && CopyDatabase(source.get(), dest.get())
-             && dest.Run("PRAGMA journal_mode = DELETE") && AddBackupTables(dest)
-             && AddRecordings(dest, wavFolder, written);
+        ok = dest.Open(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) &&
+             CopyDatabase(source.get(), dest.get()) && dest.Run("PRAGMA journal_mode = DELETE") &&
+             AddBackupTables(dest) && AddRecordings(dest, wavFolder, written);
         if (!ok)
             error = WriteFailure(dest.Code(), target, dest.Message());
     }
     BackupCheck check;
     if (ok && (!check.Run(part) || check.hashes != written)) {
-        error = QCoreApplication::translate("BackupFile", "The backup %1 did not read back as it was written (%2).")
+        error = QCoreApplication::translate(
+                    "BackupFile", "The backup %1 did not read back as it was written (%2).")
                     .arg(QDir::toNativeSeparators(target), check.error);
         ok = false;
     }
@@ -465,8 +482,8 @@ bool ReadBackupSummary(const QString& backupPath, BackupSummary& summary, QStrin
     return true;
 }
 
-bool RestoreBackup(const QString& databasePath, const QString& wavFolder,
-                   const QString& backupPath, const QString& safetyBackup, QString& error)
+bool RestoreBackup(const QString& databasePath, const QString& wavFolder, const QString& backupPath,
+                   const QString& safetyBackup, QString& error)
 {
     BackupCheck check;
     if (!check.Run(backupPath)) {
@@ -489,24 +506,30 @@ bool RestoreBackup(const QString& databasePath, const QString& wavFolder,
         if (live.Open(databasePath, SQLITE_OPEN_READONLY))
             pageSize = PageSize(live.get());
     }
-    if (!QDir().mkpath(QFileInfo(copy).absolutePath()) || !QFile::copy(backupPath, copy)
-        || !PrepareForRestore(copy, pageSize, detail) || !StageRecordings(backupPath, staging)) {
+    if (!QDir().mkpath(QFileInfo(copy).absolutePath()) || !QFile::copy(backupPath, copy) ||
+        !PrepareForRestore(copy, pageSize, detail) || !StageRecordings(backupPath, staging)) {
         cleanUp();
-        error = QCoreApplication::translate("BackupFile", "The backup could not be unpacked beside your data in %1: the folder is "
-                   "read-only or full. Nothing was changed.")
+        error = QCoreApplication::translate(
+                    "BackupFile",
+                    "The backup could not be unpacked beside your data in %1: the folder is "
+                    "read-only or full. Nothing was changed.")
                     .arg(QDir::toNativeSeparators(QFileInfo(databasePath).absolutePath()));
         return false;
     }
     if (!WriteBackup(databasePath, wavFolder, safetyBackup, detail)) {
         cleanUp();
-        error = QCoreApplication::translate("BackupFile", "Your current data could not be kept as a backup first, so nothing was "
-                   "changed. %1")
+        error = QCoreApplication::translate(
+                    "BackupFile",
+                    "Your current data could not be kept as a backup first, so nothing was "
+                    "changed. %1")
                     .arg(detail);
         return false;
     }
     if (!CopyInto(copy, databasePath, detail)) {
         cleanUp();
-        error = QCoreApplication::translate("BackupFile", "The database could not be replaced (%1). Nothing was changed.").arg(detail);
+        error = QCoreApplication::translate(
+                    "BackupFile", "The database could not be replaced (%1). Nothing was changed.")
+                    .arg(detail);
         return false;
     }
     // A crash from here on leaves recordings that no word uses: the next start tidies them.
@@ -514,9 +537,12 @@ bool RestoreBackup(const QString& databasePath, const QString& wavFolder,
     const bool swapped = SwapRecordings(staging, wavFolder);
     cleanUp();
     if (!swapped) {
-        error = QCoreApplication::translate("BackupFile", "The lists were restored, but some recordings could not be put in place in "
-                   "%1. Your data before the restore is in the backup %2.")
-                    .arg(QDir::toNativeSeparators(wavFolder), QDir::toNativeSeparators(safetyBackup));
+        error = QCoreApplication::translate(
+                    "BackupFile",
+                    "The lists were restored, but some recordings could not be put in place in "
+                    "%1. Your data before the restore is in the backup %2.")
+                    .arg(QDir::toNativeSeparators(wavFolder),
+                         QDir::toNativeSeparators(safetyBackup));
         return false;
     }
     return true;

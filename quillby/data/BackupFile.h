@@ -9,10 +9,10 @@
 
 // What a backup holds, read after checking it whole.
 struct BackupSummary {
-    QDateTime madeAt;       // local time
-    QString madeBy;         // the program version that wrote it
+    QDateTime madeAt; // local time
+    QString madeBy;   // the program version that wrote it
     int lists = 0;
-    int tests = 0;          // finished tests of whole lists, as a list's history counts them
+    int tests = 0; // finished tests of whole lists, as a list's history counts them
     int recordings = 0;
 };
 
@@ -37,5 +37,5 @@ bool ReadBackupSummary(const QString& backupPath, BackupSummary& summary, QStrin
 // everything as it was. The database is replaced in one transaction through a connection of
 // its own: the program's connection must be opened again afterwards (older backups are then
 // brought up to date as any older file is).
-bool RestoreBackup(const QString& databasePath, const QString& wavFolder,
-                   const QString& backupPath, const QString& safetyBackup, QString& error);
+bool RestoreBackup(const QString& databasePath, const QString& wavFolder, const QString& backupPath,
+                   const QString& safetyBackup, QString& error);

@@ -53,6 +53,8 @@ public:
     QPushButton* cmdAddWord = nullptr;
     QPushButton* cmdEditWord = nullptr;
     QPushButton* cmdDeleteWord = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPrintSheet = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuNewWord = nullptr;
     QAction* mnuExit = nullptr;

@@ -5,6 +5,7 @@
 #include "FormHelpers.h"
 #include "Translation.h"
 #include "Globals.h"
+#include "PrintCommands.h"
 #include "MsgBox.h"
 #include "PracticeRounds.h"
 #include "Recordset.h"
@@ -121,6 +122,8 @@ void frmTestResults::BuildControls()
     top->addLayout(left);
     top->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
+    cmdPrint = MakeButton(central, "cmdPrint", tr("&Print..."), tr("Print this test's results"));
+    buttons->addWidget(cmdPrint);
     buttons->addStretch();
     buttons->addWidget(cmdPractiseMissed);
     buttons->addWidget(cmdExit);
@@ -131,6 +134,13 @@ void frmTestResults::BuildControls()
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        QStringList facts;
+        for (QLineEdit* field : {txtDate, txtStartTime, txtScore, txtCorrectOnFirstTry,
+                                 txtTotalWords, txtMovedOn, txtTotalTime})
+            facts << QStringLiteral("%1: %2").arg(field->accessibleName(), field->text());
+        PrintTestResults(this, testId_, facts, *MSFlexGrid1->model());
+    });
     connect(cmdPractiseMissed, &QPushButton::clicked, this, [this] {
         practiseChosen_ = true;
         close();

@@ -50,7 +50,8 @@ struct BackupFolder : ::testing::Test {
         AddWord(1, 1, "because");
         AddWord(2, 1, "their");
         AddTest(1, 1);
-        WriteAll(Globals::WavPath + "/BECAUSE.wav", QByteArray("RIFF-because-") + QByteArray(5000, 'b'));
+        WriteAll(Globals::WavPath + "/BECAUSE.wav",
+                 QByteArray("RIFF-because-") + QByteArray(5000, 'b'));
         backup = elsewhere.filePath("week.qbk");
     }
     bool Write(QString& error)
@@ -59,7 +60,8 @@ struct BackupFolder : ::testing::Test {
     }
     bool Restore(QString& error)
     {
-        const QString safety = BackupsFolder() + "/" + BeforeRestoreBackupName(QDateTime::currentDateTime());
+        const QString safety = BackupsFolder() + "/" +
+                               BeforeRestoreBackupName(QDateTime::currentDateTime());
         const bool ok = RestoreBackup(app.dbPath(), Globals::WavPath, backup, safety, error);
         Db().Open(ConnectionStringFor(Globals::DataPath)); // as the program does after it
         return ok;
@@ -132,47 +134,46 @@ TEST_F(BackupFolder, BadBackupsAreRefusedAndNothingChanges)
         std::function<void(const QString&)> spoil;
         const char* message;
     };
-    const Case cases[] = {
-        {"a text file", [](const QString& p) { WriteAll(p, "week 50: because, their\n"); },
-         "is not a Quillby backup"},
-        {"an empty file", [](const QString& p) { WriteAll(p, ""); }, "is not a Quillby backup"},
-        {"another program's SQLite file",
-         [](const QString& p) {
-             QFile::remove(p);
-             Tamper(p, "CREATE TABLE contacts (name TEXT); INSERT INTO contacts VALUES ('x');");
-         },
-         "is not a Quillby backup"},
-        {"the database itself, not a backup",
-         [this](const QString& p) {
-             QFile::remove(p);
-             QFile::copy(app.dbPath(), p);
-         },
-         "is not a Quillby backup"},
-        {"cut short",
-         [](const QString& p) {
-             QFile file(p);
-             file.resize(file.size() / 2);
-         },
-         "is damaged or incomplete"},
+    const Case cases[] =
+        {
+            {"a text file", [](const QString& p) { WriteAll(p, "week 50: because, their\n"); },
+             "is not a Quillby backup"},
+            {"an empty file", [](const QString& p) { WriteAll(p, ""); }, "is not a Quillby backup"},
+            {"another program's SQLite file",
+             [](const QString& p) {
+        QFile::remove(p);
+        Tamper(p, "CREATE TABLE contacts (name TEXT); INSERT INTO contacts VALUES ('x');");
+             },
+             "is not a Quillby backup"},
+            {"the database itself, not a backup",
+             [this](const QString& p) {
+        QFile::remove(p);
+        QFile::copy(app.dbPath(), p);
+             },
+             "is not a Quillby backup"},
+               {"cut short",
+                [](const QString& p) {
+        QFile file(p);
+        file.resize(file.size() / 2);
+                },
+                "is damaged or incomplete"},
         {"a recording changed inside",
-         [](const QString& p) {
-             Tamper(p, "UPDATE BACKUP_RECORDINGS SET DATA = zeroblob(SIZE)");
-         },
+         [](const QString& p) { Tamper(p, "UPDATE BACKUP_RECORDINGS SET DATA = zeroblob(SIZE)"); },
          "the recording BECAUSE.wav is damaged"},
         {"pages overwritten",
          [](const QString& p) {
-             QFile file(p);
-             file.open(QIODevice::ReadWrite);
-             for (qint64 at = 4096; at + 4096 <= file.size(); at += 8192) {
-                 file.seek(at);
-                 file.write(QByteArray(4096, '\x5a'));
-             }
+        QFile file(p);
+        file.open(QIODevice::ReadWrite);
+        for (qint64 at = 4096; at + 4096 <= file.size(); at += 8192) {
+            file.seek(at);
+            file.write(QByteArray(4096, '\x5a'));
+        }
          },
          "is damaged or incomplete"},
         {"from a later version",
          [](const QString& p) { Tamper(p, "UPDATE BACKUP_INFO SET FORMAT = 99, MADE_BY = '9.0'"); },
          "was made by a later version of Quillby (9.0)"},
-    };
+        };
     QString error;
     ASSERT_TRUE(Write(error)) << error.toStdString();
     const QByteArray good = ReadAll(backup);
@@ -232,15 +233,19 @@ TEST(AutomaticBackups, OneADayAndTheNewestSevenKept)
     const QDate first(2026, 12, 1);
     QString error;
     for (int day = 0; day < 10; ++day) {
-        ASSERT_TRUE(MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, first.addDays(day), error))
+        ASSERT_TRUE(
+            MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, first.addDays(day), error))
             << error.toStdString();
         EXPECT_FALSE(AutomaticBackupDue(folder, first.addDays(day)));
     }
     // A second start on the same day writes nothing.
-    const QDateTime written = QFileInfo(folder + "/" + AutomaticBackupName(first.addDays(9))).lastModified();
+    const QDateTime written =
+        QFileInfo(folder + "/" + AutomaticBackupName(first.addDays(9))).lastModified();
     AddList(2, QDate(2026, 12, 18));
-    ASSERT_TRUE(MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, first.addDays(9), error));
-    EXPECT_EQ(QFileInfo(folder + "/" + AutomaticBackupName(first.addDays(9))).lastModified(), written);
+    ASSERT_TRUE(
+        MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, first.addDays(9), error));
+    EXPECT_EQ(QFileInfo(folder + "/" + AutomaticBackupName(first.addDays(9))).lastModified(),
+              written);
 
     WriteAll(folder + "/my own copy.qbk", "kept");
     PruneBackups(folder);
