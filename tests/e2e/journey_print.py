@@ -70,6 +70,7 @@ with Journey("print") as journey:
     app.click(main.find("table", "Existing Word Lists").find("table cell"))
     app.click(main.find("push button", "Edit List"))
     editor = app.window("Edit Word List")
+    journey.screenshot("list_editor")
     app.click(editor.find("push button", "Print..."))
     preview, path = save_pdf(app, journey, "Print Preview", "list.pdf", papers)
     app.wait_until(lambda: os.path.exists(path), what="the list's PDF")
