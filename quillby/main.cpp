@@ -1,3 +1,4 @@
+#include "BackupCommands.h"
 #include "ChildCommands.h"
 #include "ChildStart.h"
 #include "Connection.h"
@@ -15,6 +16,7 @@
 #include <QApplication>
 #include <QWidget>
 #include <QLockFile>
+#include <QTimer>
 
 namespace {
 bool AnyWindowVisible()
@@ -64,6 +66,8 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
     mainWindow.show();
+    // The day's backup runs once the window is up, on a thread of its own.
+    QTimer::singleShot(0, &mainWindow, [&mainWindow] { StartDailyBackup(&mainWindow); });
     RaiseChannel raiseChannel(lockPath);
     const int status = app.exec();
     // Before the file lock goes: closing its handle would drop SQLite's locks on the file.

@@ -33,6 +33,8 @@ PACKAGES=(
     xvfb xauth dbus dbus-x11 fonts-dejavu-core
     # chattr: read-only files and folders also for tests that run as the super-user
     e2fsprogs
+    # printed pages: pdftotext and pdfinfo read the PDF files back, pdftoppm makes pictures
+    poppler-utils
     # end-to-end tests: the programs driven through the accessibility bus from Python, with
     # keys and mouse clicks from xdotool and the close box's message sent through libX11
     python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi at-spi2-core xdotool libx11-6

@@ -629,6 +629,22 @@
         <source>Copy this list with its words and recordings to another child</source>
         <translation>Diese Liste mit ihren Wörtern und Aufnahmen zu einem anderen Kind kopieren</translation>
     </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Print this list with its definitions and sentences</source>
+        <translation>Diese Liste mit Bedeutungen und Sätzen drucken</translation>
+    </message>
+    <message>
+        <source>Print Practice &amp;Sheet...</source>
+        <translation>Übungs&amp;zettel drucken...</translation>
+    </message>
+    <message>
+        <source>Print lines to write the words on, with their clues</source>
+        <translation>Zeilen zum Schreiben der Wörter mit ihren Hinweisen drucken</translation>
+    </message>
 </context>
 <context>
     <name>frmEditWord</name>
@@ -1042,6 +1058,14 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <source>&amp;Switch Child</source>
         <translation>Kind &amp;wechseln</translation>
     </message>
+    <message>
+        <source>&amp;Back Up...</source>
+        <translation>&amp;Sichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Restore...</source>
+        <translation>Wieder&amp;herstellen...</translation>
+    </message>
 </context>
 <context>
     <name>frmMessage</name>
@@ -1282,6 +1306,22 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Print the tests of this list with the chart</source>
+        <translation>Die Tests dieser Liste mit dem Diagramm drucken</translation>
+    </message>
+    <message>
+        <source>&amp;Export Results...</source>
+        <translation>Ergebnisse e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Save every answer of this list&apos;s tests for a spreadsheet</source>
+        <translation>Jede Antwort der Tests dieser Liste für eine Tabellenkalkulation speichern</translation>
+    </message>
 </context>
 <context>
     <name>frmRevealAnswer</name>
@@ -1450,6 +1490,14 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <source>Print this test&apos;s results</source>
+        <translation>Die Ergebnisse dieses Tests drucken</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +1777,232 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>Who is practising?</source>
         <translation>Wer übt?</translation>
+    </message>
+</context>
+<context>
+    <name>BackupFile</name>
+    <message>
+        <source>The disk is full: the backup %1 could not be written. Make some room on the disk or choose another place, and try again.</source>
+        <translation>Der Datenträger ist voll: Die Sicherung %1 konnte nicht geschrieben werden. Schaffen Sie Platz auf dem Datenträger oder wählen Sie einen anderen Ort und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written: its folder is read-only or missing. Choose another place and try again.</source>
+        <translation>Die Sicherung %1 konnte nicht geschrieben werden: Ihr Ordner ist schreibgeschützt oder fehlt. Wählen Sie einen anderen Ort und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The backup %1 could not be written (%2).</source>
+        <translation>Die Sicherung %1 konnte nicht geschrieben werden (%2).</translation>
+    </message>
+    <message>
+        <source>%1 is not a Quillby backup. Nothing was changed.</source>
+        <translation>%1 ist keine Quillby-Sicherung. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The backup %1 is damaged or incomplete (%2). Nothing was changed.</source>
+        <translation>Die Sicherung %1 ist beschädigt oder unvollständig (%2). Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The backup %1 cannot be read. Nothing was changed.</source>
+        <translation>Die Sicherung %1 kann nicht gelesen werden. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation>die Datei ist abgeschnitten</translation>
+    </message>
+    <message>
+        <source>The backup %1 was made by a later version of Quillby (%2). This Quillby cannot read it; install that version to restore it. Nothing was changed.</source>
+        <translation>Die Sicherung %1 wurde von einer neueren Version von Quillby (%2) erstellt. Dieses Quillby kann sie nicht lesen; installieren Sie jene Version, um sie wiederherzustellen. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>the recording %1 is damaged</source>
+        <translation>die Aufnahme %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The database %1 cannot be read (%2).</source>
+        <translation>Die Datenbank %1 kann nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>The backup %1 did not read back as it was written (%2).</source>
+        <translation>Die Sicherung %1 ließ sich nicht so zurücklesen, wie sie geschrieben wurde (%2).</translation>
+    </message>
+    <message>
+        <source>The backup could not be unpacked beside your data in %1: the folder is read-only or full. Nothing was changed.</source>
+        <translation>Die Sicherung konnte nicht neben Ihren Daten in %1 ausgepackt werden: Der Ordner ist schreibgeschützt oder voll. Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>Your current data could not be kept as a backup first, so nothing was changed. %1</source>
+        <translation>Ihre jetzigen Daten konnten nicht zuerst gesichert werden, darum wurde nichts geändert. %1</translation>
+    </message>
+    <message>
+        <source>The database could not be replaced (%1). Nothing was changed.</source>
+        <translation>Die Datenbank konnte nicht ersetzt werden (%1). Es wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The lists were restored, but some recordings could not be put in place in %1. Your data before the restore is in the backup %2.</source>
+        <translation>Die Listen wurden wiederhergestellt, aber einige Aufnahmen konnten nicht nach %1 gelegt werden. Ihre Daten von vor der Wiederherstellung sind in der Sicherung %2.</translation>
+    </message>
+    <message>
+        <source>The folder %1 for the daily backups cannot be made.</source>
+        <translation>Der Ordner %1 für die täglichen Sicherungen kann nicht angelegt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupCommands</name>
+    <message>
+        <source>Quillby backups (*.%1)</source>
+        <translation>Quillby-Sicherungen (*.%1)</translation>
+    </message>
+    <message>
+        <source>This backup was made on %1.<byte value="xd"/>It holds %2 word lists, %3 tests and %4 recordings.</source>
+        <translation>Diese Sicherung wurde am %1 erstellt.<byte value="xd"/>Sie enthält %2 Wörterlisten, %3 Tests und %4 Aufnahmen.</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Your word lists, tests and recordings are backed up in %1.</source>
+        <translation>Ihre Wörterlisten, Tests und Aufnahmen sind in %1 gesichert.</translation>
+    </message>
+    <message>
+        <source>Replace all your word lists, tests and recordings with the ones in this backup? What you have now is kept as a backup in %1 first.</source>
+        <translation>Alle Ihre Wörterlisten, Tests und Aufnahmen durch die dieser Sicherung ersetzen? Was Sie jetzt haben, wird zuerst als Sicherung in %1 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>The backup is restored.</source>
+        <translation>Die Sicherung ist wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Quillby could not make today&apos;s backup of your data.<byte value="xd"/>%1</source>
+        <translation>Quillby konnte die heutige Sicherung Ihrer Daten nicht erstellen.<byte value="xd"/>%1</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDocument</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrintPages</name>
+    <message>
+        <source>Test date: %1</source>
+        <translation>Testtag: %1</translation>
+    </message>
+    <message>
+        <source>School week: %1 to %2</source>
+        <translation>Schulwoche: %1 bis %2</translation>
+    </message>
+    <message>
+        <source>Meaning:</source>
+        <translation>Bedeutung:</translation>
+    </message>
+    <message>
+        <source>Sentence:</source>
+        <translation>Satz:</translation>
+    </message>
+    <message>
+        <source>Spelling words</source>
+        <translation>Rechtschreibwörter</translation>
+    </message>
+    <message>
+        <source>Practice sheet</source>
+        <translation>Übungszettel</translation>
+    </message>
+    <message>
+        <source>Answers</source>
+        <translation>Lösungen</translation>
+    </message>
+</context>
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>The pages could not be made.</source>
+        <translation>Die Seiten konnten nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The PDF file %1 could not be written: its folder is read-only or the disk is full. Choose another place and try again.</source>
+        <translation>Die PDF-Datei %1 konnte nicht geschrieben werden: Ihr Ordner ist schreibgeschützt oder der Datenträger ist voll. Wählen Sie einen anderen Ort und versuchen Sie es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern...</translation>
+    </message>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>The pages could not be printed: the printer reported a failure. Check the printer, or use Save as PDF, and try again.</source>
+        <translation>Die Seiten konnten nicht gedruckt werden: Der Drucker meldete einen Fehler. Prüfen Sie den Drucker oder verwenden Sie „Als PDF speichern“ und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>Spelling words %1.pdf</source>
+        <translation>Rechtschreibwörter %1.pdf</translation>
+    </message>
+    <message>
+        <source>Practice sheet %1.pdf</source>
+        <translation>Übungszettel %1.pdf</translation>
+    </message>
+    <message>
+        <source>Test Results</source>
+        <translation>Testergebnisse</translation>
+    </message>
+    <message>
+        <source>Wrong spellings</source>
+        <translation>Falsche Schreibweisen</translation>
+    </message>
+    <message>
+        <source>Test results.pdf</source>
+        <translation>Testergebnisse.pdf</translation>
+    </message>
+    <message>
+        <source>Past Tests</source>
+        <translation>Frühere Tests</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Past tests.pdf</source>
+        <translation>Frühere Tests.pdf</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>Quillby results.csv</source>
+        <translation>Quillby-Ergebnisse.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be written: its folder is read-only or the disk is full. Choose another place and try again.</source>
+        <translation>Die Datei %1 konnte nicht geschrieben werden: Ihr Ordner ist schreibgeschützt oder der Datenträger ist voll. Wählen Sie einen anderen Ort und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The answers are saved in %1.</source>
+        <translation>Die Antworten sind in %1 gespeichert.</translation>
     </message>
 </context>
 </TS>

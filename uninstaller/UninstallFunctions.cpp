@@ -142,8 +142,24 @@ bool IsThemeIconFile(const QFileInfo& file)
     });
 }
 
+// Deletes the files of a folder Quillby made whose names Quillby gives them, then the folder
+// when that left it empty. A link in the folder's place is left alone.
+template <class IsQuillbyName>
+void RemoveQuillbyFolder(const QString& path, IsQuillbyName isQuillbyName)
+{
+    const QFileInfo info(path);
+    if (!info.isDir() || info.isSymLink())
+        return;
+    const QDir folder(path);
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (isQuillbyName(name))
+            DeleteFileForced(folder.filePath(name));
+    QDir().rmdir(path);
+}
+
 // Quillby keeps beside its database the files named after it (its lock, the side files of
-// the database), the word editor's working copy and the recordings folder. They go with a
+// the database), the word editor's working copy, the recordings folder and the backups
+// folder. They go with a
 // database that Setup made; a database Setup found there is not in the log and keeps them.
 void RemoveDatabaseCompanions(const QString& folder)
 {
@@ -154,15 +170,23 @@ void RemoveDatabaseCompanions(const QString& folder)
     for (const QString& name : {QStringLiteral("Temp.wav"), QStringLiteral(".copying.part")})
         DeleteFileForced(dir.filePath(name));
     const QString recordings = dir.filePath(install::RecordingsFolderName);
-    if (!QFileInfo(recordings).isDir() || QFileInfo(recordings).isSymLink())
-        return;
-    // Only the names Quillby gives the files there: anything else keeps the folder.
-    const QDir wavs(recordings);
-    for (const QString& name : wavs.entryList(files))
-        if (name.endsWith(QStringLiteral(".wav")) || name == QStringLiteral(".changing")
-            || name == QStringLiteral(".copying.part"))
-            DeleteFileForced(wavs.filePath(name));
-    QDir().rmdir(recordings);
+    RemoveQuillbyFolder(recordings, [](const QString& name) {
+        return name.endsWith(QStringLiteral(".wav")) || name == QStringLiteral(".changing") ||
+               name == QStringLiteral(".copying.part");
+    });
+    // A restore that was cut short leaves its unpacked recordings here.
+    RemoveQuillbyFolder(recordings + QStringLiteral(".restoring"), [](const QString& name) {
+        return name.endsWith(QStringLiteral(".wav")) || name.endsWith(QStringLiteral(".wav.part"));
+    });
+    // The backups Quillby made by itself and before a restore, and what a cut-short backup or
+    // restore left; a backup the parent saved there under another name keeps the folder.
+    RemoveQuillbyFolder(dir.filePath(QStringLiteral("Backups")), [](const QString& name) {
+        return name.startsWith(QStringLiteral("restoring.part")) ||
+               (name.startsWith(QStringLiteral("Quillby-")) &&
+                (name.endsWith(QStringLiteral(".qbk")) ||
+                 name.endsWith(QStringLiteral(".qbk.part")) ||
+                 name.endsWith(QStringLiteral(".qbk.part-journal"))));
+    });
 }
 
 bool IsAcceptedDatabase(const QFileInfo& file)

@@ -8,6 +8,7 @@
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Options.h"
+#include "PrintCommands.h"
 #include "Pronounce.h"
 #include "RowKeys.h"
 #include "Sound.h"
@@ -106,6 +107,17 @@ QWidget* frmEditList::BuildGridAndButtons()
     cmdCopyToChild->setVisible(HasOtherChildren());
     buttons->addWidget(cmdCopyToChild);
     column->addLayout(buttons);
+    cmdPrint = MakeButton(nullptr, "cmdPrint", tr("P&rint..."),
+                          tr("Print this list with its definitions and sentences"));
+    cmdPrintSheet = MakeButton(nullptr, "cmdPrintSheet", tr("Print Practice &Sheet..."),
+                               tr("Print lines to write the words on, with their clues"));
+    auto* printing = new QHBoxLayout;
+    printing->addWidget(cmdPrint);
+    printing->addWidget(cmdPrintSheet);
+    column->addLayout(printing);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] { PrintWordList(this, listId_); });
+    connect(cmdPrintSheet, &QPushButton::clicked, this,
+            [this] { PrintPracticeSheet(this, listId_); });
 
     connect(cmdAddWord, &QPushButton::clicked, this, &frmEditList::cmdAddWord_Click);
     connect(cmdEditWord, &QPushButton::clicked, this, &frmEditList::cmdEditWord_Click);

@@ -51,6 +51,8 @@ public:
     QPushButton* cmdEditWord = nullptr;
     QPushButton* cmdDeleteWord = nullptr;
     QPushButton* cmdCopyToChild = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdPrintSheet = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuNewWord = nullptr;
     QAction* mnuExit = nullptr;

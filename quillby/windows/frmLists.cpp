@@ -2,6 +2,7 @@
 
 #include "ListQueries.h"
 #include "ProcessEvents.h"
+#include "BackupCommands.h"
 #include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
@@ -151,6 +152,10 @@ void frmLists::BuildMenus()
     mnuChildren = MakeMenuItem(mnuFile, "mnuChildren", tr("&Children..."));
     mnuSwitchChild = MakeMenuItem(mnuFile, "mnuSwitchChild", tr("&Switch Child"));
     mnuSwitchChild->setVisible(false);
+    mnuFile->addSeparator();
+    mnuBackUp = MakeMenuItem(mnuFile, "mnuBackUp", tr("&Back Up..."));
+    mnuRestore = MakeMenuItem(mnuFile, "mnuRestore", tr("&Restore..."));
+    mnuFile->addSeparator();
     mnuExit = MakeMenuItem(mnuFile, "mnuExit", tr("E&xit"));
     // Ctrl+N and Ctrl+Q on every desktop (the platform's Quit binding is empty on some).
     mnuNewList->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
@@ -182,6 +187,11 @@ void frmLists::ConnectCommands()
     connect(mnuChildren, &QAction::triggered, this, &frmLists::ChildrenClicked);
     connect(mnuSwitchChild, &QAction::triggered, this, &frmLists::SwitchChildClicked);
     connect(mnuHelp, &QAction::triggered, this, &frmLists::HelpClicked);
+    connect(mnuBackUp, &QAction::triggered, this, [this] { BackUpNow(this); });
+    connect(mnuRestore, &QAction::triggered, this, [this] {
+        if (RestoreFromBackup(this))
+            LoadWordLists();
+    });
     connect(mnuAbout, &QAction::triggered, this, &frmLists::AboutClicked);
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { RefreshListCommands(); });

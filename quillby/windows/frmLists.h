@@ -108,6 +108,8 @@ private:
     QAction* mnuOptions;
     QAction* mnuChildren;
     QAction* mnuSwitchChild;
+    QAction* mnuBackUp;
+    QAction* mnuRestore;
     QAction* mnuExit;
     QMenu* mnuH;
     QAction* mnuHelp;

@@ -5,6 +5,8 @@
 #include "ErrorReport.h"
 #include "FormHelpers.h"
 #include "MsgBox.h"
+#include "PracticeRounds.h"
+#include "PrintCommands.h"
 #include "ListProgress.h"
 #include "ListProgressPanel.h"
 #include "RowKeys.h"
@@ -15,6 +17,7 @@
 #include "TaskNotices.h"
 #include "frmTestResults.h"
 
+#include <QChartView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -70,6 +73,12 @@ void frmPastTests::BuildControls()
     progress = new ListProgressPanel(central);
 
     auto* buttons = new QHBoxLayout;
+    cmdPrint = MakeButton(central, "cmdPrint", tr("&Print..."),
+                          tr("Print the tests of this list with the chart"));
+    cmdExport = MakeButton(central, "cmdExport", tr("&Export Results..."),
+                           tr("Save every answer of this list's tests for a spreadsheet"));
+    buttons->addWidget(cmdPrint);
+    buttons->addWidget(cmdExport);
     buttons->addStretch();
     buttons->addWidget(cmdExit);
     auto* layout = new QVBoxLayout(central);
@@ -82,6 +91,14 @@ void frmPastTests::BuildControls()
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        QStringList facts;
+        for (QLineEdit* field : {txtTotalTests, txtAverageScore})
+            facts << QStringLiteral("%1: %2").arg(field->accessibleName(), field->text());
+        PrintPastTests(this, listId_, facts, *MSFlexGrid1->model(), PastTestsModel::KeyColumn,
+                       PastTestsModel::TestColumn, progress->chartScores);
+    });
+    connect(cmdExport, &QPushButton::clicked, this, [this] { ExportListResults(this, listId_); });
     // A test chosen by mouse or keyboard shows its results; a click on (or Enter in) the
     // selected test opens them again once they were closed.
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -34,6 +34,8 @@ public:
     QLineEdit* txtTotalTests;
     QLineEdit* txtAverageScore;
     QPushButton* cmdExit;
+    QPushButton* cmdPrint;
+    QPushButton* cmdExport;
     QAction* mnuExit;
     // The chart of the scores and the hardest words, below the totals.
     ListProgressPanel* progress;

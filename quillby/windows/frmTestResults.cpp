@@ -6,6 +6,8 @@
 #include "FormHelpers.h"
 #include "DateTexts.h"
 #include "Translation.h"
+#include "Globals.h"
+#include "PrintCommands.h"
 #include "MsgBox.h"
 #include "PracticeRounds.h"
 #include "RowKeys.h"
@@ -108,6 +110,8 @@ void frmTestResults::BuildControls()
     top->addLayout(left);
     top->addLayout(right, 1);
     auto* buttons = new QHBoxLayout;
+    cmdPrint = MakeButton(central, "cmdPrint", tr("&Print..."), tr("Print this test's results"));
+    buttons->addWidget(cmdPrint);
     buttons->addStretch();
     buttons->addWidget(cmdPractiseMissed);
     buttons->addWidget(cmdExit);
@@ -118,6 +122,13 @@ void frmTestResults::BuildControls()
     resize(size().expandedTo(minimumSizeHint())); // the size it is shown at
 
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdPrint, &QPushButton::clicked, this, [this] {
+        QStringList facts;
+        for (QLineEdit* field : {txtDate, txtStartTime, txtScore, txtCorrectOnFirstTry,
+                                 txtTotalWords, txtMovedOn, txtTotalTime})
+            facts << QStringLiteral("%1: %2").arg(field->accessibleName(), field->text());
+        PrintTestResults(this, testId_, facts, *MSFlexGrid1->model());
+    });
     connect(cmdPractiseMissed, &QPushButton::clicked, this, [this] {
         practiseChosen_ = true;
         close();

@@ -55,6 +55,7 @@ public:
     QTableWidget* MSFlexGrid1;
     QLabel* Label8;
     QPushButton* cmdExit;
+    QPushButton* cmdPrint;
     QAction* mnuExit;
     // A practice round on the words the test missed (closes the results, no question; from
     // the past tests it closes them too).

@@ -106,7 +106,8 @@ with DebJourney() as journey:
 
         expect_equal(os.stat(journey.database).st_mode & 0o777, 0o600,
                      "the per-user database's permissions")
-        expect_equal(sorted(os.listdir(journey.data_dir)), ["Quillby.mdb", "Wavs"],
+        # Backups: the day's automatic backup, made at the start.
+        expect_equal(sorted(os.listdir(journey.data_dir)), ["Backups", "Quillby.mdb", "Wavs"],
                      "the per-user data folder after Exit")
         lists = journey.query("SELECT LIST_ID, TEST_DATE FROM LISTS")
         expect_equal([row["TEST_DATE"] for row in lists], [iso_date(test_date)],

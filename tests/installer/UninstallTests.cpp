@@ -256,9 +256,17 @@ QStringList FilesBelow(const QString& folder)
 TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
 {
     // What a running Quillby keeps beside its database, and what the user keeps in the folder.
-    const QStringList quillbys{QStringLiteral("Quillby.mdb"), QStringLiteral("Quillby.mdb-wal"),
-                               QStringLiteral("Quillby.mdb-shm"), QStringLiteral("Quillby.mdb.lock"),
-                               QStringLiteral("Temp.wav"), QStringLiteral("Wavs/CAT.wav"), QStringLiteral("Wavs/.changing")};
+    const QStringList quillbys{
+        QStringLiteral("Quillby.mdb"),
+        QStringLiteral("Quillby.mdb-wal"),
+        QStringLiteral("Quillby.mdb-shm"),
+        QStringLiteral("Quillby.mdb.lock"),
+        QStringLiteral("Temp.wav"),
+        QStringLiteral("Wavs/CAT.wav"),
+        QStringLiteral("Wavs/.changing"),
+        QStringLiteral("Backups/Quillby-auto-2026-12-09.qbk"),
+        QStringLiteral("Backups/Quillby-before-restore-2026-12-09-101500.qbk"),
+        QStringLiteral("Wavs.restoring/CAT.wav")};
     const QStringList users{QStringLiteral("mywork.txt"), QStringLiteral("photos/beach.jpg")};
     // A second child's folder, which Quillby made inside the data folder: never Setup's.
     const QStringList ben{QStringLiteral("Children/Ben/Quillby.mdb"),
@@ -277,9 +285,17 @@ TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
         {"a folder of the user's files", users, true, false, users},
         {"the user's files put into Setup's folder since", users, true, true, users},
         {"another Quillby's lists kept in the folder", {}, false, false, quillbys},
-        {"a file of the user's among the recordings", {QStringLiteral("Wavs/notes.txt")}, true, true,
+        {"a file of the user's among the recordings",
+         {QStringLiteral("Wavs/notes.txt")},
+         true,
+         true,
          {QStringLiteral("Wavs/notes.txt")}},
         {"another child's lists and recordings in the Children folder", ben, true, true, ben},
+        {"a backup the parent saved among Quillby's own",
+         {QStringLiteral("Backups/week 50.qbk")},
+         true,
+         true,
+         {QStringLiteral("Backups/week 50.qbk")}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -1,0 +1,296 @@
+// Backups: one SQLite file with the database and the recordings, checked after writing and
+// before a restore replaces anything.
+#include "AutomaticBackups.h"
+#include "BackupFile.h"
+#include "DataFixtures.h"
+#include "ReadOnlyPath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <functional>
+
+namespace {
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+    file.write(bytes);
+}
+
+QStringList Recordings()
+{
+    return QDir(Globals::WavPath).entryList({"*.wav"}, QDir::Files, QDir::Name);
+}
+
+// Runs statements on a backup file directly, as another program would.
+void Tamper(const QString& path, const char* sql)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(path.toUtf8().constData(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+// A data folder with one list of two words, one with a recording, and one finished test.
+struct BackupFolder : ::testing::Test {
+    TestAppFolder app;
+    QTemporaryDir elsewhere;
+    QString backup;
+    void SetUp() override
+    {
+        AddList(1, QDate(2026, 12, 11));
+        AddWord(1, 1, "because");
+        AddWord(2, 1, "their");
+        AddTest(1, 1);
+        WriteAll(Globals::WavPath + "/BECAUSE.wav",
+                 QByteArray("RIFF-because-") + QByteArray(5000, 'b'));
+        backup = elsewhere.filePath("week.qbk");
+    }
+    bool Write(QString& error)
+    {
+        return WriteBackup(app.dbPath(), Globals::WavPath, backup, error);
+    }
+    bool Restore(QString& error)
+    {
+        const QString safety = BackupsFolder() + "/" +
+                               BeforeRestoreBackupName(QDateTime::currentDateTime());
+        const bool ok = RestoreBackup(app.dbPath(), Globals::WavPath, backup, safety, error);
+        Db().Open(ConnectionStringFor(Globals::DataPath)); // as the program does after it
+        return ok;
+    }
+};
+} // namespace
+
+TEST_F(BackupFolder, RestoreBringsBackTheListsAndRecordingsAndKeepsTheCurrentDataFirst)
+{
+    QString error;
+    ASSERT_TRUE(Write(error)) << error.toStdString();
+    BackupSummary summary;
+    ASSERT_TRUE(ReadBackupSummary(backup, summary, error)) << error.toStdString();
+    EXPECT_EQ(summary.lists, 1);
+    EXPECT_EQ(summary.tests, 1);
+    EXPECT_EQ(summary.recordings, 1);
+    EXPECT_LE(qAbs(summary.madeAt.secsTo(QDateTime::currentDateTime())), 60);
+
+    // After the backup: a new list, a changed recording and a new one.
+    AddList(2, QDate(2026, 12, 18));
+    AddWord(3, 2, "ocean");
+    WriteAll(Globals::WavPath + "/BECAUSE.wav", "changed since");
+    WriteAll(Globals::WavPath + "/OCEAN.wav", "ocean");
+    WriteAll(Globals::WavPath + "/notes.txt", "the parent's own file");
+
+    ASSERT_TRUE(Restore(error)) << error.toStdString();
+    EXPECT_EQ(Raw("SELECT LIST_ID FROM LISTS"), QStringList{"1"});
+    EXPECT_EQ(Raw("SELECT WORD FROM WORDS ORDER BY WORD_ID"), (QStringList{"because", "their"}));
+    EXPECT_EQ(RawCount("SELECT * FROM TESTS"), 1);
+    EXPECT_EQ(Recordings(), QStringList{"BECAUSE.wav"});
+    EXPECT_TRUE(ReadAll(Globals::WavPath + "/BECAUSE.wav").startsWith("RIFF-because-"));
+    EXPECT_TRUE(QFile::exists(Globals::WavPath + "/notes.txt")) << "only recordings are replaced";
+    EXPECT_FALSE(QFileInfo::exists(Globals::WavPath + ".restoring"));
+    EXPECT_EQ(RawCount("SELECT name FROM sqlite_master WHERE name LIKE 'BACKUP%'"), 0);
+
+    // What was there before the restore is a backup of its own, holding the second list.
+    const QStringList kept = QDir(BackupsFolder()).entryList({"Quillby-before-restore-*.qbk"});
+    ASSERT_EQ(kept.size(), 1);
+    ASSERT_TRUE(ReadBackupSummary(BackupsFolder() + "/" + kept.first(), summary, error));
+    EXPECT_EQ(summary.lists, 2);
+    EXPECT_EQ(summary.recordings, 2);
+    EXPECT_EQ(QDir(BackupsFolder()).entryList(QDir::Files), kept) << "no side file is left";
+}
+
+TEST_F(BackupFolder, WorksWhileTheProgramHoldsTheDatabaseOpenInTheMiddleOfATransaction)
+{
+    // Another statement of the program has the database open for writing: the backup reads
+    // the last committed state and waits for nothing.
+    Transaction pending(Db());
+    Db().Execute(" DELETE FROM WORDS ");
+    QString error;
+    ASSERT_TRUE(Write(error)) << error.toStdString();
+    BackupSummary summary;
+    ASSERT_TRUE(ReadBackupSummary(backup, summary, error));
+    sqlite3* db = nullptr;
+    sqlite3_open(backup.toUtf8().constData(), &db);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM WORDS", -1, &stmt, nullptr);
+    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(stmt, 0), 2);
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+
+// Each bad backup is refused with its own clear message, and nothing changes.
+TEST_F(BackupFolder, BadBackupsAreRefusedAndNothingChanges)
+{
+    struct Case {
+        const char* name;
+        std::function<void(const QString&)> spoil;
+        const char* message;
+    };
+    const Case cases[] =
+        {
+            {"a text file", [](const QString& p) { WriteAll(p, "week 50: because, their\n"); },
+             "is not a Quillby backup"},
+            {"an empty file", [](const QString& p) { WriteAll(p, ""); }, "is not a Quillby backup"},
+            {"another program's SQLite file",
+             [](const QString& p) {
+        QFile::remove(p);
+        Tamper(p, "CREATE TABLE contacts (name TEXT); INSERT INTO contacts VALUES ('x');");
+             },
+             "is not a Quillby backup"},
+            {"the database itself, not a backup",
+             [this](const QString& p) {
+        QFile::remove(p);
+        QFile::copy(app.dbPath(), p);
+             },
+             "is not a Quillby backup"},
+               {"cut short",
+                [](const QString& p) {
+        QFile file(p);
+        file.resize(file.size() / 2);
+                },
+                "is damaged or incomplete"},
+        {"a recording changed inside",
+         [](const QString& p) { Tamper(p, "UPDATE BACKUP_RECORDINGS SET DATA = zeroblob(SIZE)"); },
+         "the recording BECAUSE.wav is damaged"},
+        {"pages overwritten",
+         [](const QString& p) {
+        QFile file(p);
+        file.open(QIODevice::ReadWrite);
+        for (qint64 at = 4096; at + 4096 <= file.size(); at += 8192) {
+            file.seek(at);
+            file.write(QByteArray(4096, '\x5a'));
+        }
+         },
+         "is damaged or incomplete"},
+        {"from a later version",
+         [](const QString& p) { Tamper(p, "UPDATE BACKUP_INFO SET FORMAT = 99, MADE_BY = '9.0'"); },
+         "was made by a later version of Quillby (9.0)"},
+        };
+    QString error;
+    ASSERT_TRUE(Write(error)) << error.toStdString();
+    const QByteArray good = ReadAll(backup);
+    AddList(2, QDate(2026, 12, 18));
+    WriteAll(Globals::WavPath + "/OCEAN.wav", "ocean");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteAll(backup, good);
+        c.spoil(backup);
+        BackupSummary summary;
+        error.clear();
+        EXPECT_FALSE(ReadBackupSummary(backup, summary, error));
+        EXPECT_TRUE(error.contains(c.message)) << error.toStdString();
+        error.clear();
+        EXPECT_FALSE(Restore(error));
+        EXPECT_TRUE(error.contains("Nothing was changed")) << error.toStdString();
+        EXPECT_EQ(Raw("SELECT LIST_ID FROM LISTS ORDER BY LIST_ID"), (QStringList{"1", "2"}));
+        EXPECT_EQ(Recordings(), (QStringList{"BECAUSE.wav", "OCEAN.wav"}));
+        EXPECT_FALSE(QDir(BackupsFolder()).exists() && !QDir(BackupsFolder()).isEmpty());
+    }
+}
+
+TEST_F(BackupFolder, AReadOnlyFolderIsSaidAndLeavesAnEarlierBackupAsItWas)
+{
+    QString error;
+    ASSERT_TRUE(Write(error));
+    const QByteArray earlier = ReadAll(backup);
+    AddList(2, QDate(2026, 12, 18));
+    ReadOnlyPath locked(elsewhere.path());
+    if (!locked.effective())
+        GTEST_SKIP() << "the folder cannot be made read-only here";
+    EXPECT_FALSE(Write(error));
+    EXPECT_TRUE(error.contains("read-only")) << error.toStdString();
+    EXPECT_EQ(ReadAll(backup), earlier);
+}
+
+TEST_F(BackupFolder, AFullDiskIsSaidAndLeavesNoHalfFile)
+{
+    QTemporaryDir small;
+    const QString mountPoint = small.path();
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=48k", "tmpfs", mountPoint}) != 0)
+        GTEST_SKIP() << "no small file system can be mounted here";
+    WriteAll(Globals::WavPath + "/THEIR.wav", QByteArray(200000, 't'));
+    backup = mountPoint + "/week.qbk";
+    QString error;
+    EXPECT_FALSE(Write(error));
+    EXPECT_TRUE(error.contains("The disk is full")) << error.toStdString();
+    EXPECT_EQ(QDir(mountPoint).entryList(QDir::Files), QStringList());
+    QProcess::execute("umount", {mountPoint});
+}
+
+TEST(AutomaticBackups, OneADayAndTheNewestSevenKept)
+{
+    TestAppFolder app;
+    AddList(1, QDate(2026, 12, 11));
+    const QString folder = BackupsFolder();
+    const QDate first(2026, 12, 1);
+    QString error;
+    for (int day = 0; day < 10; ++day) {
+        ASSERT_TRUE(
+            MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, first.addDays(day), error))
+            << error.toStdString();
+        EXPECT_FALSE(AutomaticBackupDue(folder, first.addDays(day)));
+    }
+    // A second start on the same day writes nothing.
+    const QDateTime written =
+        QFileInfo(folder + "/" + AutomaticBackupName(first.addDays(9))).lastModified();
+    AddList(2, QDate(2026, 12, 18));
+    ASSERT_TRUE(
+        MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, first.addDays(9), error));
+    EXPECT_EQ(QFileInfo(folder + "/" + AutomaticBackupName(first.addDays(9))).lastModified(),
+              written);
+
+    WriteAll(folder + "/my own copy.qbk", "kept");
+    PruneBackups(folder);
+    QStringList expected;
+    for (int day = 3; day < 10; ++day)
+        expected << AutomaticBackupName(first.addDays(day));
+    expected << "my own copy.qbk";
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files, QDir::Name), expected);
+}
+
+TEST_F(BackupFolder, RestoreIntoAFolderThatCannotTakeTheUnpackedBackupChangesNothing)
+{
+    QString error;
+    ASSERT_TRUE(Write(error));
+    AddList(2, QDate(2026, 12, 18));
+    QDir().mkpath(BackupsFolder());
+    ReadOnlyPath locked(BackupsFolder());
+    if (!locked.effective())
+        GTEST_SKIP() << "the folder cannot be made read-only here";
+    EXPECT_FALSE(Restore(error));
+    EXPECT_TRUE(error.contains("read-only or full. Nothing was changed.")) << error.toStdString();
+    EXPECT_EQ(Raw("SELECT LIST_ID FROM LISTS ORDER BY LIST_ID"), (QStringList{"1", "2"}));
+    EXPECT_EQ(Recordings(), QStringList{"BECAUSE.wav"});
+    EXPECT_FALSE(QFileInfo::exists(Globals::WavPath + ".restoring"));
+}
+
+TEST_F(BackupFolder, ABackupOfAnOlderFileIsBroughtUpToDateWhenRestored)
+{
+    QString error;
+    ASSERT_TRUE(Write(error));
+    // As an earlier version wrote it: no tallies, no practice rounds, no unfinished tests.
+    Tamper(backup, "DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE; "
+                   "DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD; "
+                   "DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE; "
+                   "DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE; DROP TABLE TEST_TALLIES; "
+                   "DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES; "
+                   "CREATE TABLE OLD_TESTS (TEST_ID INTEGER, LIST_ID INTEGER, "
+                   "MOVE_ON_AFTER INTEGER, START_TIME DATETIME, END_TIME DATETIME); "
+                   "INSERT INTO OLD_TESTS SELECT TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, "
+                   "END_TIME FROM TESTS; DROP TABLE TESTS; ALTER TABLE OLD_TESTS RENAME TO TESTS;");
+    BackupSummary summary;
+    ASSERT_TRUE(ReadBackupSummary(backup, summary, error)) << error.toStdString();
+    EXPECT_EQ(summary.tests, 1) << "every test of an older file counts";
+    ASSERT_TRUE(Restore(error)) << error.toStdString();
+    EXPECT_EQ(RawCount("SELECT * FROM TESTS WHERE UNFINISHED IS NULL AND PRACTICE_OF IS NULL"), 1);
+    EXPECT_EQ(Raw("SELECT LIST_ID FROM LISTS"), QStringList{"1"});
+    EXPECT_EQ(RawCount("SELECT * FROM TEST_TALLIES"), 1) << "the tallies counted again";
+}

@@ -1,0 +1,3 @@
+#include "GuiTestSupport.h"
+
+int main(int argc, char** argv) { return RunGuiTests(argc, argv); }
