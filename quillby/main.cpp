@@ -14,6 +14,13 @@
 #include <QLockFile>
 
 namespace {
+// The file after --import (what the desktop's "Open with Quillby" passes), "" without one.
+QString ImportFileArgument(const QStringList& arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--import"));
+    return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
 bool AnyWindowVisible()
 {
     for (const QWidget* window : QApplication::topLevelWidgets())
@@ -62,6 +69,8 @@ int main(int argc, char* argv[])
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
     mainWindow.show();
+    if (const QString importFile = ImportFileArgument(app.arguments()); !importFile.isEmpty())
+        mainWindow.OpenImport(importFile);
     RaiseChannel raiseChannel(lockPath);
     const int status = app.exec();
     // Before the file lock goes: closing its handle would drop SQLite's locks on the file.

@@ -212,7 +212,7 @@ std::vector<ImportRow> SeparatedRows(const QString& text, QChar sep)
     if (IsOneLineList(records)) {
         for (const QString& field : records.front())
             if (!field.trimmed().isEmpty())
-                rows.push_back({CleanWord(field), {}, {}, false, true, {}});
+                rows.push_back({CleanWord(field), {}, {}, false, true, false, {}});
         return rows;
     }
     std::vector<Column> columns = HeaderColumns(records.front());
@@ -320,21 +320,30 @@ ImportResult ParseImportText(const QString& rawText)
     } else {
         for (const QString& line : lineList)
             if (!line.trimmed().isEmpty())
-                result.rows.push_back({CleanWord(line), {}, {}, false, true, {}});
+                result.rows.push_back({CleanWord(line), {}, {}, false, true, false, {}});
     }
     if (result.rows.empty())
         result.error = Tr("There are no words in this text.");
     return result;
 }
 
-ImportResult ParseImportLines(const QStringList& lines)
+ImportResult ParseImportLines(const QStringList& lines, const QList<int>& confidences)
 {
     if (lines.size() > kMaxImportLines)
         return {{}, LineCountError(lines.size())};
+    static const QRegularExpression nextNumber(QStringLiteral("\\s+(?=\\d{1,3}[.)]\\s+\\p{L})"));
+    // Marks with neither letter nor digit at a line's ends ("|", "_"): a photo's page edge,
+    // a rule or a smudge.
+    static const QRegularExpression edgeMarks(
+        QStringLiteral("^([^\\p{L}\\p{N}\\s]+\\s+)+|(\\s+[^\\p{L}\\p{N}\\s]+)+$"));
     ImportResult result;
-    for (const QString& line : lines)
-        if (!line.trimmed().isEmpty())
-            result.rows.push_back({CleanWord(line), {}, {}, false, true, {}});
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const bool unclear = i < confidences.size() && confidences[i] < kClearConfidence;
+        const QString line = QString(lines[i]).remove(edgeMarks);
+        for (const QString& part : line.split(nextNumber, Qt::SkipEmptyParts))
+            if (!part.trimmed().isEmpty())
+                result.rows.push_back({CleanWord(part), {}, {}, false, true, unclear, {}});
+    }
     if (result.rows.empty())
         result.error = Tr("No words could be read in this picture.");
     return result;
@@ -364,6 +373,8 @@ QString RowProblem(const ImportRow& row, const QStringList& listWords,
         return Tr("The same word is above.");
     if (listWords.contains(word, Qt::CaseInsensitive))
         return Tr("Already in the list.");
+    if (row.unclear)
+        return Tr("Hard to read in the picture: check the spelling.");
     return {};
 }
 

@@ -15,6 +15,7 @@ struct ImportRow {
     QString sentence;
     bool caseSensitive = false;
     bool ticked = true;
+    bool unclear = false; // read from a picture where it was hard to read
     QString reason; // why the row is unticked; empty for a ticked row
 };
 
@@ -34,8 +35,11 @@ struct ImportResult {
 ImportResult ParseImportBytes(const QByteArray& bytes);
 // The same for a text already decoded (the clipboard).
 ImportResult ParseImportText(const QString& text);
-// Lines read from a picture: one candidate per line, never a separated row.
-ImportResult ParseImportLines(const QStringList& lines);
+// Lines read from a picture: one candidate per line, never a separated row; a line of
+// several numbered words ("1. cat 7. dog", two columns) gives one candidate each. A line
+// whose confidence (0 to 100, when given) is low is marked unclear.
+inline constexpr int kClearConfidence = 60;
+ImportResult ParseImportLines(const QStringList& lines, const QList<int>& confidences = {});
 
 // The text of a file's bytes; sets error (and returns "") for an empty or binary file.
 QString DecodeImportBytes(const QByteArray& bytes, QString* error);

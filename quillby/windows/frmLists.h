@@ -38,6 +38,8 @@ public:
     void ClearGrid();
     // Runs the new-list window and continues with the list editor.
     void LaunchNewList();
+    // Opens the "Import Words" window, reading file when one is given.
+    void OpenImport(const QString& file = {});
 
     // The grid's data rows (heading not counted; all of them, read to the end), the text of
     // one cell, the key column's text of one row, and the current row (-1 for none).
@@ -52,6 +54,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A file dropped on the main window is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
@@ -72,6 +77,7 @@ private:
     void HelpClicked();
     void AboutClicked();
     void GridContextMenu(const QPoint& pos);
+    void ImportStored(int32_t listId, bool created);
     // Runs a list-level task after hiding the window; shows it again when the task failed.
     template <class F>
     void RunHiddenTask(F&& task);
@@ -80,6 +86,7 @@ private:
     QTableView* MSFlexGrid1;
     ListGridModel* gridRows;
     QPushButton* cmdNewList;
+    QPushButton* cmdImport;
     QPushButton* cmdEditList;
     QPushButton* cmdTest;
     QPushButton* cmdPastTests;
@@ -90,6 +97,7 @@ private:
     QMenu* mnuFile;
     QMenu* mnuLists;
     QAction* mnuNewList;
+    QAction* mnuImport;
     QAction* mnuEditList;
     QAction* mnuTest;
     QAction* mnuPastTests;

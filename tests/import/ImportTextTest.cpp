@@ -226,7 +226,22 @@ TEST(ImportText, PictureLinesAreOneCandidateEach)
     for (const ImportRow& row : result.rows)
         shown << Shown(row);
     EXPECT_EQ(shown, (QStringList{"Spelling List - Week 12|||FALSE|unticked",
-                                  "Name: __________|||FALSE|unticked", "because|||FALSE|ticked",
+                                  "Name:|||FALSE|unticked", "because|||FALSE|ticked",
                                   "friend|||FALSE|ticked", "after|||FALSE|ticked"}));
     EXPECT_FALSE(ParseImportLines({"", " "}).error.isEmpty());
+}
+
+TEST(ImportText, PictureLinesOfTwoColumnsAndUnclearLines)
+{
+    ImportResult result = ParseImportLines({"1. because 7. people", "| 2) friend 8) school —", "io",
+                                            "3. after"},
+                                           {95, 90, 5, 59});
+    ClassifyRows(result.rows, {});
+    QStringList shown;
+    for (const ImportRow& row : result.rows)
+        shown << Shown(row);
+    EXPECT_EQ(shown, (QStringList{"because|||FALSE|ticked", "people|||FALSE|ticked",
+                                  "friend|||FALSE|ticked", "school|||FALSE|ticked",
+                                  "io|||FALSE|unticked", "after|||FALSE|unticked"}));
+    EXPECT_TRUE(result.rows[4].reason.startsWith("Hard to read"));
 }
