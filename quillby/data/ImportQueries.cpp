@@ -4,6 +4,8 @@
 #include "DbError.h"
 #include "Globals.h"
 #include "Ids.h"
+#include "Recordset.h"
+#include "Statements.h"
 
 #include <QCoreApplication>
 #include <stdexcept>
@@ -64,4 +66,19 @@ int32_t CreateListWithWords(const NewListDates& dates, const std::vector<WordDet
     StoreWords(listId, words);
     transaction.Commit();
     return listId;
+}
+
+std::vector<WordDetails> ListWordDetails(int32_t listId)
+{
+    Recordset rs(QString(Sql::SELECT_WORDS) + Sql::WHERE_LIST_ID + QString::number(listId) +
+                     Sql::VALUE_END + Sql::ORDER_BY_WORD_ID,
+                 Globals::DbConnection());
+    std::vector<WordDetails> words;
+    for (; !rs.Eof(); rs.MoveNext())
+        words.push_back({rs.Field(QStringLiteral("WORD")).toText(),
+                         rs.Field(QStringLiteral("DEFINITION")).toText(),
+                         rs.Field(QStringLiteral("SENTENCE")).toText(),
+                         rs.Field(QStringLiteral("CASE_SENSITIVE")).toText()});
+    rs.Close();
+    return words;
 }

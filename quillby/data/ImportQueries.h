@@ -18,6 +18,10 @@ WordDetails EditorWord(const QString& word, const QString& definition, const QSt
 // Returns the new WORD_IDs. Throws DbError.
 std::vector<int32_t> AddWordsToList(int32_t listId, const std::vector<WordDetails>& words);
 
+// The words of the list in creation (WORD_ID) order with their stored texts, for export.
+// Throws DbError.
+std::vector<WordDetails> ListWordDetails(int32_t listId);
+
 // Creates a list with the dates (as New List stores them) holding the words, in one
 // transaction. Returns the new LIST_ID. Throws DbError, std::invalid_argument as above.
 int32_t CreateListWithWords(const NewListDates& dates, const std::vector<WordDetails>& words);

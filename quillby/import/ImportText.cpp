@@ -149,7 +149,7 @@ QString CleanWord(QString text)
     static const QRegularExpression bullet(
         QStringLiteral("^[-*+•·–—▪◦●○■□►▸‣⁃>»]+\\s*"));
     static const QRegularExpression numbering(
-        QStringLiteral("^\\(?(\\d{1,3}|[A-Za-z])[.)]\\s+(?=\\S)"));
+        QStringLiteral("^\\(?(\\d{1,3}[A-Za-z]?|[A-Za-z])[.)]\\s+(?=\\S)"));
     static const QRegularExpression bareNumber(
         QStringLiteral("^\\(?\\d{1,3}\\s*[.):,]?\\s+(?=\\p{L})"));
     text = text.trimmed();
@@ -336,10 +336,12 @@ ImportResult ParseImportLines(const QStringList& lines, const QList<int>& confid
     // a rule or a smudge.
     static const QRegularExpression edgeMarks(
         QStringLiteral("^([^\\p{L}\\p{N}\\s]+\\s+)+|(\\s+[^\\p{L}\\p{N}\\s]+)+$"));
+    // A speck read before a line's number ("‘1. because").
+    static const QRegularExpression speckBeforeNumber(QStringLiteral("^[^\\p{L}\\p{N}(\\s]+(?=\\d)"));
     ImportResult result;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const bool unclear = i < confidences.size() && confidences[i] < kClearConfidence;
-        const QString line = QString(lines[i]).remove(edgeMarks);
+        const QString line = QString(lines[i]).remove(edgeMarks).remove(speckBeforeNumber);
         for (const QString& part : line.split(nextNumber, Qt::SkipEmptyParts))
             if (!part.trimmed().isEmpty())
                 result.rows.push_back({CleanWord(part), {}, {}, false, true, unclear, {}});

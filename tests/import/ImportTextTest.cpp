@@ -79,7 +79,7 @@ TEST(ImportText, NumberingAndBulletsAreStripped)
     const TextCase cases[] = {
         {"numbers with a full stop", "1. because\n2. friend\n10. after", {"because", "friend", "after"}},
         {"numbers with a bracket", "1) because\n(2) friend", {"because", "friend"}},
-        {"letters", "a. because\nb) friend", {"because", "friend"}},
+        {"letters", "a. because\nb) friend\n4a. after", {"because", "friend", "after"}},
         {"bullets", "- because\n* friend\n• after\n– again", {"because", "friend", "after", "again"}},
         {"a number without a mark, as a photo reads it", "1 because\n12 friend", {"because", "friend"}},
         {"a full stop or comma after a single word", "because.\nfriend,", {"because", "friend"}},
@@ -234,7 +234,7 @@ TEST(ImportText, PictureLinesAreOneCandidateEach)
 TEST(ImportText, PictureLinesOfTwoColumnsAndUnclearLines)
 {
     ImportResult result = ParseImportLines({"1. because 7. people", "| 2) friend 8) school —", "io",
-                                            "3. after"},
+                                            "‘3. after"},
                                            {95, 90, 5, 59});
     ClassifyRows(result.rows, {});
     QStringList shown;

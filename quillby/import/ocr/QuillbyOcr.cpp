@@ -98,15 +98,13 @@ PixPtr PreparedPage(const QuillbyOcrJob* job)
     if (scale > 1.15 || scale < 0.85)
         Apply(pix, pixScale(pix.get(), static_cast<float>(scale), static_cast<float>(scale)));
     Report(job, 5);
-    // Even out the light of a photo: shadows and a lamp's gradient become white paper.
-    Apply(pix, pixBackgroundNormSimple(pix.get(), nullptr, nullptr));
-    Report(job, 10);
-    // Sharpen what a phone's focus softened.
-    Apply(pix, pixUnsharpMaskingGray(pix.get(), 3, 0.5f));
-    Report(job, 15);
     // Straighten a tilted page (up to about 7 degrees).
     l_float32 angle = 0, confidence = 0;
     Apply(pix, pixFindSkewAndDeskew(pix.get(), 2, &angle, &confidence));
+    Report(job, 10);
+    // Even out the light of a photo: shadows and a lamp's gradient become white paper. After
+    // the straightening, whose white corners would otherwise darken the page's edges.
+    Apply(pix, pixBackgroundNormSimple(pix.get(), nullptr, nullptr));
     Report(job, 20);
     return pix;
 }
