@@ -2,7 +2,8 @@
 (tilted 4 degrees, out of focus, a JPEG) opened with `Quillby --import` shows the twelve
 words ticked and the title and name lines unticked; Create List stores exactly the words and
 the list editor shows them. A CSV file with definitions and sentences, imported into that
-list with Add to List, stores all three fields. Export List writes the list as CSV, and
+list with Add to List (through Open File..., after a text of 100,000 lines was refused),
+stores all three fields. Export List writes the list as CSV, and
 another family importing the exported file gets the same rows."""
 
 import os
@@ -106,9 +107,23 @@ with Journey("import", files=FILES) as journey:
         for word, definition, sentence in CSV_ROWS:
             quoted = '"' + sentence.replace('"', '""') + '"'
             out.write(f"{word},{definition},{quoted}\n")
+    huge = os.path.join(journey.out_dir, "huge.txt")
+    with open(huge, "w", encoding="utf-8") as out:
+        out.writelines(f"word{number}\n" for number in range(100000))
     app.exit_through(main.find("push button", "Exit"))
-    app = journey.start("Quillby", "--import", csv_path)
+    app = journey.start("Quillby", "--import", huge)
+    app.step("a text of 100,000 lines is refused with a message; the window stays usable")
     window = app.window("Import Words")
+    app.answer_message("OK", expect="This text has 100")
+    expect_equal(window.find("table", "Words to import").cells(), [], "the rows after refusal")
+    expect_equal(len(journey.query("SELECT * FROM WORDS")), 12, "the words after refusal")
+
+    app.step("Open File... reads the CSV")
+    app.click(window.find("push button", "Open File..."))
+    dialog = app.window("Open File")
+    app.type_into(dialog.find("text", "File name:"), csv_path)
+    app.key("Return")
+    app.wait_closed("Open File")
     rows = wait_for_candidates(app, window)
     expect_equal(rows, [(True, w, d, s, "") for w, d, s in CSV_ROWS], "the CSV's rows")
     app.click(window.find("push button", "Add to List"))
