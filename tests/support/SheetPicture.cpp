@@ -8,6 +8,8 @@
 #include <QRandomGenerator>
 #include <QTransform>
 
+#include <algorithm>
+
 namespace {
 
 QImage PrintedPage(const QString& title, const QStringList& words, const SheetStyle& style)
@@ -34,8 +36,10 @@ QImage PrintedPage(const QString& title, const QStringList& words, const SheetSt
     font.setPixelSize(points(18));
     painter.setFont(font);
     y += points(30);
+    // Up to 34 points a line, closer when the words would not fit on the page.
+    const double lineStep = std::min(34.0, (780.0 - 164.0) / std::max<qsizetype>(1, words.size()));
     for (int i = 0; i < words.size(); ++i) {
-        y += points(34);
+        y += points(lineStep);
         painter.drawText(left, y, QStringLiteral("%1. %2").arg(i + 1).arg(words[i]));
     }
     return image;
