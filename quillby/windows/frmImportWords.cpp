@@ -34,7 +34,7 @@
 namespace {
 // A word list is small; a larger file is no list.
 constexpr qint64 kMaxTextFileBytes = 20 * 1024 * 1024;
-constexpr int kColumnWidths[ImportWordsModel::ColumnCount] = {900, 2200, 3000, 3600, 3000};
+constexpr int kColumnWidths[ImportWordsModel::ColumnCount] = {900, 2200, 2400, 2400, 4000};
 
 QString FileFilters()
 {
@@ -67,7 +67,7 @@ frmImportWords::frmImportWords(int32_t targetListId, QWidget* parent)
     SetReading(false);
     ShowSource(tr("Open a file, paste, or drop a file here: a text or CSV file, or a photo "
                   "or scan of the word sheet."));
-    resize(Twips(13000), Twips(7000));
+    resize(Twips(15000), Twips(7000));
 }
 
 frmImportWords::~frmImportWords() = default;
