@@ -1688,8 +1688,8 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <translation>Hierher gezogene Wörter</translation>
     </message>
     <message>
-        <source>Word lists and pictures (*.txt *.csv *.tsv *.png *.jpg *.jpeg *.tif *.tiff *.bmp);;Text and CSV files (*.txt *.csv *.tsv);;Pictures (*.png *.jpg *.jpeg *.tif *.tiff *.bmp);;All files (*)</source>
-        <translation>Wörterlisten und Bilder (*.txt *.csv *.tsv *.png *.jpg *.jpeg *.tif *.tiff *.bmp);;Text- und CSV-Dateien (*.txt *.csv *.tsv);;Bilder (*.png *.jpg *.jpeg *.tif *.tiff *.bmp);;Alle Dateien (*)</translation>
+        <source>Word lists and pictures (*.txt *.csv *.tsv *.png *.jpg *.jpeg *.tif *.tiff *.bmp *.pdf);;Text and CSV files (*.txt *.csv *.tsv);;Pictures (*.png *.jpg *.jpeg *.tif *.tiff *.bmp);;PDF files (*.pdf);;All files (*)</source>
+        <translation>Wörterlisten und Bilder (*.txt *.csv *.tsv *.png *.jpg *.jpeg *.tif *.tiff *.bmp *.pdf);;Text- und CSV-Dateien (*.txt *.csv *.tsv);;Bilder (*.png *.jpg *.jpeg *.tif *.tiff *.bmp);;PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>

@@ -100,7 +100,7 @@ QString PictureFileProblem(const QString& path)
 bool IsPictureFile(const QString& path)
 {
     static const QStringList endings = {"png", "jpg", "jpeg", "tif", "tiff", "bmp", "gif",
-                                        "webp", "pnm", "pgm", "ppm"};
+                                        "webp", "pnm", "pgm", "ppm", "pdf"};
     return endings.contains(QFileInfo(path).suffix().toLower());
 }
 

@@ -16,7 +16,7 @@ inline constexpr qint64 kMaxPicturePixels = 40'000'000;
 
 // Why the picture file cannot be read (unreadable, too large), "" when it can.
 QString PictureFileProblem(const QString& path);
-// Whether Quillby reads the file as a picture (by its name's ending).
+// Whether Quillby reads the file as a picture (by its name's ending); a PDF counts as one.
 bool IsPictureFile(const QString& path);
 // Tesseract's language for the desktop's: German for German, English otherwise.
 QString OcrLanguage();

@@ -40,9 +40,9 @@ QString FileFilters()
 {
     return QCoreApplication::translate("frmImportWords",
                                        "Word lists and pictures (*.txt *.csv *.tsv *.png *.jpg "
-                                       "*.jpeg *.tif *.tiff *.bmp);;Text and CSV files (*.txt "
-                                       "*.csv *.tsv);;Pictures (*.png *.jpg *.jpeg *.tif *.tiff "
-                                       "*.bmp);;All files (*)");
+                                       "*.jpeg *.tif *.tiff *.bmp *.pdf);;Text and CSV files "
+                                       "(*.txt *.csv *.tsv);;Pictures (*.png *.jpg *.jpeg *.tif "
+                                       "*.tiff *.bmp);;PDF files (*.pdf);;All files (*)");
 }
 } // namespace
 

@@ -7,6 +7,8 @@
 #include <QDataStream>
 #include <QEventLoop>
 #include <QFile>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -118,4 +120,52 @@ TEST(PictureReading, CancelStopsTheReadingOnItsThread)
     EXPECT_TRUE(finished.cancelled);
     EXPECT_TRUE(finished.error.isEmpty());
     EXPECT_TRUE(finished.lines.isEmpty());
+}
+
+// A PDF of the sheet: its text as a document's, or only a scanned picture of it.
+QString WritePdf(const QString& path, const QStringList& words, bool asPicture)
+{
+    QPdfWriter pdf(path);
+    pdf.setResolution(300);
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    QPainter painter(&pdf);
+    if (asPicture) {
+        SheetStyle scan;
+        scan.jpegQuality = 80;
+        painter.drawImage(QRect(QPoint(0, 0), QSize(pdf.width(), pdf.height())),
+                          MakeSheet("Spelling List - Week 12", words, scan));
+    } else {
+        QFont font("DejaVu Sans");
+        font.setPointSize(16);
+        painter.setFont(font);
+        painter.drawText(200, 300, "Spelling List - Week 12");
+        painter.drawText(200, 500, "Name: ____________");
+        for (int i = 0; i < words.size(); ++i)
+            painter.drawText(200, 700 + 150 * i, QString("%1. %2").arg(i + 1).arg(words[i]));
+    }
+    painter.end();
+    return path;
+}
+
+TEST(PictureReading, APdfGivesItsTextOrItsPagesRead)
+{
+    QTemporaryDir folder;
+    for (const bool asPicture : {false, true}) {
+        const QString path = WritePdf(folder.filePath(asPicture ? "scan.pdf" : "text.pdf"),
+                                      kWords, asPicture);
+        EXPECT_TRUE(IsPictureFile(path));
+        EXPECT_EQ(PictureFileProblem(path), QString());
+        const PictureText text = ReadPictureText({}, path, "eng", nullptr, nullptr);
+        ASSERT_TRUE(text.error.isEmpty()) << text.error.toStdString();
+        ImportResult result = ParseImportLines(text.lines, text.confidences);
+        ClassifyRows(result.rows, {});
+        EXPECT_EQ(Ticked(result.rows), kWords) << (asPicture ? "scanned" : "text") << " PDF";
+    }
+    const QString broken = folder.filePath("broken.pdf");
+    QFile file(broken);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("%PDF-1.4 this is not a PDF");
+    file.close();
+    EXPECT_TRUE(ReadPictureText({}, broken, "eng", nullptr, nullptr)
+                    .error.contains("the PDF file cannot be opened"));
 }
