@@ -38,6 +38,11 @@ const OcrModule& Module()
     static OcrModule module;
     static std::once_flag loaded;
     std::call_once(loaded, [] {
+        // Tesseract's OpenMP threads spin while they wait for each other: on a busy computer
+        // one page reads faster on one thread, and leaves the other core to the desktop.
+        // Read by the OpenMP library when the module brings it in.
+        if (!qEnvironmentVariableIsSet("OMP_THREAD_LIMIT"))
+            qputenv("OMP_THREAD_LIMIT", "1");
         QLibrary library(ModulePath());
         module.read = reinterpret_cast<QuillbyOcrReadFunction>(library.resolve("QuillbyOcrRead"));
         module.free = reinterpret_cast<QuillbyOcrFreeFunction>(library.resolve("QuillbyOcrFree"));
