@@ -11,6 +11,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
@@ -116,6 +120,27 @@ TEST_F(ImportWindow, AddToListSkipsWordsAlreadyThereAndEditedCellsAreStored)
                     "DEFINITION = 'for the reason' AND CASE_SENSITIVE = 'FALSE'"),
               1);
     EXPECT_EQ(Count("SELECT COUNT(*) FROM WORDS"), 2);
+}
+
+TEST_F(ImportWindow, AFileDroppedOnTheWindowIsRead)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("week.tsv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("bee\tan insect\tA bee buzzed.\n");
+    file.close();
+    frmImportWords window(0);
+    window.show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(Words(window), QStringList{"+bee"});
+    EXPECT_EQ(SpokenName(window.lblSource), "Words from week.tsv");
 }
 
 int main(int argc, char** argv)
