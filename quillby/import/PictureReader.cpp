@@ -22,7 +22,8 @@ QString modulePath;
 QString ModulePath()
 {
     return modulePath.isEmpty()
-               ? QCoreApplication::applicationDirPath() + QStringLiteral("/libquillby_ocr.so")
+               ? QCoreApplication::applicationDirPath() +
+                     QStringLiteral("/plugins/libquillby_ocr.so")
                : modulePath;
 }
 

@@ -21,7 +21,7 @@ WORDS = ["because", "friend", "after", "again", "could", "every",
          "great", "house", "laugh", "people", "school", "thought"]
 CSV_ROWS = [("enough", "as much as is needed", "We have enough chairs, I think."),
             ("quiet", "making little noise", 'She said "shh" to be quiet.')]
-FILES = Journey.PROGRAM_FILES + ("libquillby_ocr.so",)
+FILES = Journey.PROGRAM_FILES + ("plugins",)  # the OCR module
 # Reading a photo takes a few seconds; a busy 2-core machine needs slack.
 READING_TIMEOUT = 120
 
