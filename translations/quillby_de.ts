@@ -1815,5 +1815,9 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <source>The word counter is behind the stored words: WORD_ID %1 is in use.</source>
         <translation>Der Wortzähler liegt hinter den gespeicherten Wörtern: WORD_ID %1 ist vergeben.</translation>
     </message>
+    <message>
+        <source>The list was deleted; the words were not stored. Use Create List instead.</source>
+        <translation>Die Liste wurde gelöscht; die Wörter wurden nicht gespeichert. Verwenden Sie stattdessen „Liste anlegen“.</translation>
+    </message>
 </context>
 </TS>

@@ -52,6 +52,12 @@ std::vector<int32_t> AddWordsToList(int32_t listId, const std::vector<WordDetail
 {
     RefuseBlankWords(words);
     Transaction transaction(Globals::DbConnection());
+    // The list may have been deleted in the main window while the words were chosen.
+    if (!ReadListDates(listId))
+        throw DbError(QStringLiteral("LIST_ID %1").arg(listId),
+                      QCoreApplication::translate("ImportQueries",
+                                                  "The list was deleted; the words were not "
+                                                  "stored. Use Create List instead."));
     std::vector<int32_t> ids = StoreWords(listId, words);
     transaction.Commit();
     return ids;

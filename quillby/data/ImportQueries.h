@@ -14,8 +14,8 @@ WordDetails EditorWord(const QString& word, const QString& definition, const QSt
 
 // Adds the words to the list in one transaction, each under a new WORD_ID from the counter,
 // in the given order; all or none are stored. A blank word (after trimming) is refused
-// before anything is written (std::invalid_argument), as the word editor refuses it.
-// Returns the new WORD_IDs. Throws DbError.
+// before anything is written (std::invalid_argument), as the word editor refuses it; so is a
+// list that is not there (DbError). Returns the new WORD_IDs. Throws DbError.
 std::vector<int32_t> AddWordsToList(int32_t listId, const std::vector<WordDetails>& words);
 
 // The words of the list in creation (WORD_ID) order with their stored texts, for export.

@@ -40,6 +40,7 @@ const NewListDates kWeek{QDate(2025, 3, 10), QDate(2025, 3, 14), QDate(2025, 3, 
 TEST(ImportStore, WordsAreStoredAsTheWordEditorStoresThem)
 {
     TestAppFolder app;
+    Exec("INSERT INTO LISTS (LIST_ID, STATUS) VALUES (7, 'CREATED')");
     Exec("INSERT INTO IDS (CODE, VALUE) VALUES ('WORD_ID', 41)");
     Exec("INSERT INTO WORDS VALUES (41, 7, 'older', 'd', '', 'FALSE')");
     const std::vector<int32_t> ids = AddWordsToList(
@@ -79,6 +80,7 @@ TEST(ImportStore, NothingIsStoredWhenAWordCannotBe)
     };
     for (const auto& c : cases) {
         TestAppFolder app;
+        Exec("INSERT INTO LISTS (LIST_ID, STATUS) VALUES (7, 'CREATED')");
         Exec("INSERT INTO IDS (CODE, VALUE) VALUES ('WORD_ID', 10)");
         // A row that already holds the third new WORD_ID: its unique index refuses it.
         Exec("INSERT INTO WORDS VALUES (13, 99, 'taken', '', '', 'FALSE')");
@@ -88,10 +90,18 @@ TEST(ImportStore, NothingIsStoredWhenAWordCannotBe)
             EXPECT_THROW(AddWordsToList(7, c.words), DbError) << c.name;
         EXPECT_THROW(CreateListWithWords(kWeek, c.words), std::exception) << c.name;
         EXPECT_EQ(Raw("SELECT WORD_ID FROM WORDS"), QStringList{"13"}) << c.name;
-        EXPECT_EQ(Raw("SELECT COUNT(*) FROM LISTS"), QStringList{"0"}) << c.name;
+        EXPECT_EQ(Raw("SELECT COUNT(*) FROM LISTS"), QStringList{"1"}) << c.name;
         EXPECT_EQ(Raw("SELECT VALUE FROM IDS WHERE CODE = 'WORD_ID'"), QStringList{"10"})
             << c.name;
     }
+}
+
+TEST(ImportStore, WordsForADeletedListAreNotStored)
+{
+    TestAppFolder app;
+    EXPECT_THROW(AddWordsToList(5, {{"bee", "", "", ""}}), DbError);
+    EXPECT_EQ(Raw("SELECT COUNT(*) FROM WORDS"), QStringList{"0"});
+    EXPECT_EQ(Raw("SELECT COUNT(*) FROM IDS"), QStringList{"0"});
 }
 
 TEST(ImportStore, ProposedDatesFollowTheStoredTestDay)
