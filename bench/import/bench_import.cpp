@@ -25,13 +25,13 @@ namespace {
 constexpr int kOcrRounds = 3;
 constexpr int kStoreRounds = 10;
 
-const QStringList kEnglish = {"because", "friend",  "after",   "again",   "could",
-                              "every",   "great",   "house",   "laugh",   "people",
-                              "school",  "thought", "through", "answer",  "beautiful",
-                              "different", "enough", "favourite", "island", "neighbour"};
-const QStringList kGerman = {"Bär",    "über",   "Straße", "müde",    "Größe",
-                             "fröhlich", "Käse",  "schön",  "Fußball", "Mädchen",
-                             "Brücke", "heiß",   "Tür",    "Äpfel",   "Schüssel"};
+const QStringList kEnglish = {"because",   "friend",  "after",     "again",  "could",
+                              "every",     "great",   "house",     "laugh",  "people",
+                              "school",    "thought", "through",   "answer", "beautiful",
+                              "different", "enough",  "favourite", "island", "neighbour"};
+const QStringList kGerman = {"Bär",      "über", "Straße", "müde",    "Größe",
+                             "fröhlich", "Käse", "schön",  "Fußball", "Mädchen",
+                             "Brücke",   "heiß", "Tür",    "Äpfel",   "Schüssel"};
 
 // The processor time of this process (all its threads) and of its finished children.
 double CpuSeconds(int who)
@@ -54,8 +54,8 @@ double Seconds(const std::function<void()>& work)
 QString TesseractTool(const QString& path, const QString& language)
 {
     QProcess tool;
-    tool.start(QStringLiteral("tesseract"), {path, QStringLiteral("stdout"), QStringLiteral("-l"),
-                                             language});
+    tool.start(QStringLiteral("tesseract"),
+               {path, QStringLiteral("stdout"), QStringLiteral("-l"), language});
     tool.waitForFinished(120000);
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
@@ -129,8 +129,7 @@ void BenchTwelveMegapixels(const QString& folder)
         tool.push_back(Seconds([&] { TesseractTool(path, "eng"); }));
         toolCpu.push_back(CpuSeconds(RUSAGE_CHILDREN) - cpu);
     }
-    std::printf("  (the load average of the machine: %s)\n",
-                qPrintable(LoadAverage()));
+    std::printf("  (the load average of the machine: %s)\n", qPrintable(LoadAverage()));
     ReportTarget("OCR of a 12-megapixel A4 photo (4000x3000 JPEG), Quillby, under 3 s",
                  Ms(Median(quillby)) + " (CPU " + Ms(Median(quillbyCpu)) + ")",
                  Median(quillby) < 3.0);
@@ -208,8 +207,7 @@ void BenchRecall(const QString& folder)
     }
     ReportTarget("Word recall over the five sheets, at least 97 %",
                  Percent(allFound, allWords).toStdString(), allFound >= 0.97 * allWords);
-    ReportTarget("  no heading or name line ticked", std::to_string(allHeadings),
-                 allHeadings == 0);
+    ReportTarget("  no heading or name line ticked", std::to_string(allHeadings), allHeadings == 0);
     ReportTarget("  the plain tesseract tool on the same sheets (for comparison)",
                  Percent(allTool, allWords).toStdString(), true);
 }

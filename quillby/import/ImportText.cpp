@@ -105,10 +105,10 @@ QChar DetectSeparator(const QStringList& lines)
 Column ColumnOfName(const QString& name)
 {
     static const QStringList words = {"word", "words", "wort", "wörter", "spelling"};
-    static const QStringList definitions = {"definition", "definitions", "meaning",
-                                            "bedeutung", "erklärung"};
-    static const QStringList sentences = {"sentence", "context sentence", "example", "satz",
-                                          "beispielsatz", "beispiel"};
+    static const QStringList definitions = {"definition", "definitions", "meaning", "bedeutung",
+                                            "erklärung"};
+    static const QStringList sentences = {"sentence", "context sentence", "example",
+                                          "satz",     "beispielsatz",     "beispiel"};
     static const QStringList cases = {"case sensitive", "case", "case-sensitive",
                                       "groß-/kleinschreibung", "gross-/kleinschreibung"};
     const QString key = name.trimmed().toLower();
@@ -146,8 +146,7 @@ bool FlagIsTrue(const QString& text)
 // quotes, and without a full stop or comma after a single word.
 QString CleanWord(QString text)
 {
-    static const QRegularExpression bullet(
-        QStringLiteral("^[-*+•·–—▪◦●○■□►▸‣⁃>»]+\\s*"));
+    static const QRegularExpression bullet(QStringLiteral("^[-*+•·–—▪◦●○■□►▸‣⁃>»]+\\s*"));
     static const QRegularExpression numbering(
         QStringLiteral("^\\(?(\\d{1,3}[A-Za-z]?|[A-Za-z])[.)]\\s+(?=\\S)"));
     static const QRegularExpression bareNumber(
@@ -167,21 +166,27 @@ QString CleanWord(QString text)
     return text;
 }
 
-ImportRow RowOfRecord(const QStringList& record, const std::vector<Column>& columns,
-                      bool cleanWord)
+ImportRow RowOfRecord(const QStringList& record, const std::vector<Column>& columns, bool cleanWord)
 {
     ImportRow row;
     for (qsizetype i = 0; i < record.size(); ++i) {
-        const Column column = i < static_cast<qsizetype>(columns.size())
-                                  ? columns[i]
-                                  : OtherColumn;
+        const Column column = i < static_cast<qsizetype>(columns.size()) ? columns[i] : OtherColumn;
         const QString value = record[i].trimmed();
         switch (column) {
-        case WordColumn: row.word = cleanWord ? CleanWord(value) : value; break;
-        case DefinitionColumn: row.definition = value; break;
-        case SentenceColumn: row.sentence = value; break;
-        case CaseColumn: row.caseSensitive = FlagIsTrue(value); break;
-        case OtherColumn: break;
+        case WordColumn:
+            row.word = cleanWord ? CleanWord(value) : value;
+            break;
+        case DefinitionColumn:
+            row.definition = value;
+            break;
+        case SentenceColumn:
+            row.sentence = value;
+            break;
+        case CaseColumn:
+            row.caseSensitive = FlagIsTrue(value);
+            break;
+        case OtherColumn:
+            break;
         }
     }
     return row;
@@ -337,7 +342,8 @@ ImportResult ParseImportLines(const QStringList& lines, const QList<int>& confid
     static const QRegularExpression edgeMarks(
         QStringLiteral("^([^\\p{L}\\p{N}\\s]+\\s+)+|(\\s+[^\\p{L}\\p{N}\\s]+)+$"));
     // A speck read before a line's number ("‘1. because").
-    static const QRegularExpression speckBeforeNumber(QStringLiteral("^[^\\p{L}\\p{N}(\\s]+(?=\\d)"));
+    static const QRegularExpression speckBeforeNumber(
+        QStringLiteral("^[^\\p{L}\\p{N}(\\s]+(?=\\d)"));
     ImportResult result;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const bool unclear = i < confidences.size() && confidences[i] < kClearConfidence;
@@ -411,7 +417,7 @@ QByteArray ListCsv(const std::vector<ImportRow>& rows)
 {
     QByteArray csv = "word,definition,sentence,case sensitive\n";
     for (const ImportRow& row : rows)
-        csv += CsvField(row.word) + ',' + CsvField(row.definition) + ',' +
-               CsvField(row.sentence) + ',' + (row.caseSensitive ? "TRUE" : "FALSE") + '\n';
+        csv += CsvField(row.word) + ',' + CsvField(row.definition) + ',' + CsvField(row.sentence) +
+               ',' + (row.caseSensitive ? "TRUE" : "FALSE") + '\n';
     return csv;
 }

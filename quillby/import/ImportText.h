@@ -16,7 +16,7 @@ struct ImportRow {
     bool caseSensitive = false;
     bool ticked = true;
     bool unclear = false; // read from a picture where it was hard to read
-    QString reason; // why the row is unticked; empty for a ticked row
+    QString reason;       // why the row is unticked; empty for a ticked row
 };
 
 // The most lines one import takes; a longer text is refused as a whole.

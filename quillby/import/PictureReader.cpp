@@ -21,10 +21,9 @@ QString modulePath;
 
 QString ModulePath()
 {
-    return modulePath.isEmpty()
-               ? QCoreApplication::applicationDirPath() +
-                     QStringLiteral("/plugins/libquillby_ocr.so")
-               : modulePath;
+    return modulePath.isEmpty() ? QCoreApplication::applicationDirPath() +
+                                      QStringLiteral("/plugins/libquillby_ocr.so")
+                                : modulePath;
 }
 
 struct OcrModule {
@@ -48,8 +47,8 @@ const OcrModule& Module()
         module.read = reinterpret_cast<QuillbyOcrReadFunction>(library.resolve("QuillbyOcrRead"));
         module.free = reinterpret_cast<QuillbyOcrFreeFunction>(library.resolve("QuillbyOcrFree"));
         if (!module.read || !module.free)
-            module.error = Tr("Quillby's text reader could not be loaded: %1")
-                               .arg(library.errorString());
+            module.error =
+                Tr("Quillby's text reader could not be loaded: %1").arg(library.errorString());
     });
     return module;
 }
@@ -105,15 +104,14 @@ QString PictureFileProblem(const QString& path)
 
 bool IsPictureFile(const QString& path)
 {
-    static const QStringList endings = {"png", "jpg", "jpeg", "tif", "tiff", "bmp", "gif",
-                                        "webp", "pnm", "pgm", "ppm", "pdf"};
+    static const QStringList endings = {"png", "jpg",  "jpeg", "tif", "tiff", "bmp",
+                                        "gif", "webp", "pnm",  "pgm", "ppm",  "pdf"};
     return endings.contains(QFileInfo(path).suffix().toLower());
 }
 
 QString OcrLanguage()
 {
-    return QLocale().language() == QLocale::German ? QStringLiteral("deu")
-                                                   : QStringLiteral("eng");
+    return QLocale().language() == QLocale::German ? QStringLiteral("deu") : QStringLiteral("eng");
 }
 
 void SetOcrModulePath(const QString& path) { modulePath = path; }
@@ -189,8 +187,8 @@ void PictureReader::Start(const QString& path, const QImage& image)
     const QString language = OcrLanguage();
     thread_ = QThread::create([this, path, image, language] {
         PictureText text = ReadPictureText(image, path, language, &progress_, &cancel_);
-        QMetaObject::invokeMethod(this, [this, text] { emit Finished(text); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, text] { emit Finished(text); }, Qt::QueuedConnection);
     });
     thread_->start(QThread::LowPriority);
 }

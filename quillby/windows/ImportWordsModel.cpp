@@ -33,10 +33,14 @@ int ImportWordsModel::columnCount(const QModelIndex& parent) const
 QString* ImportWordsModel::Text(ImportRow& row, int column)
 {
     switch (column) {
-    case WordColumn: return &row.word;
-    case DefinitionColumn: return &row.definition;
-    case SentenceColumn: return &row.sentence;
-    default: return nullptr;
+    case WordColumn:
+        return &row.word;
+    case DefinitionColumn:
+        return &row.definition;
+    case SentenceColumn:
+        return &row.sentence;
+    default:
+        return nullptr;
     }
 }
 
@@ -70,8 +74,7 @@ bool ImportWordsModel::setData(const QModelIndex& index, const QVariant& value, 
         return false;
     ImportRow& row = rows_[static_cast<size_t>(index.row())];
     if (index.column() == TickColumn && role == Qt::CheckStateRole) {
-        row.ticked = value.value<Qt::CheckState>() == Qt::Checked ||
-                     value.toInt() == Qt::Checked;
+        row.ticked = value.value<Qt::CheckState>() == Qt::Checked || value.toInt() == Qt::Checked;
         emit dataChanged(index, index, {role});
         return true;
     }
@@ -102,9 +105,12 @@ Qt::ItemFlags ImportWordsModel::flags(const QModelIndex& index) const
         return Qt::NoItemFlags;
     const Qt::ItemFlags base = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     switch (index.column()) {
-    case TickColumn: return base | Qt::ItemIsUserCheckable;
-    case NoteColumn: return base;
-    default: return base | Qt::ItemIsEditable;
+    case TickColumn:
+        return base | Qt::ItemIsUserCheckable;
+    case NoteColumn:
+        return base;
+    default:
+        return base | Qt::ItemIsEditable;
     }
 }
 
@@ -113,11 +119,17 @@ QVariant ImportWordsModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
     switch (section) {
-    case TickColumn: return tr("Import");
-    case WordColumn: return tr("Word");
-    case DefinitionColumn: return tr("Definition");
-    case SentenceColumn: return tr("Sentence");
-    case NoteColumn: return tr("Note");
-    default: return {};
+    case TickColumn:
+        return tr("Import");
+    case WordColumn:
+        return tr("Word");
+    case DefinitionColumn:
+        return tr("Definition");
+    case SentenceColumn:
+        return tr("Sentence");
+    case NoteColumn:
+        return tr("Note");
+    default:
+        return {};
     }
 }

@@ -10,8 +10,14 @@
 class ImportWordsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { TickColumn, WordColumn, DefinitionColumn, SentenceColumn, NoteColumn,
-                  ColumnCount };
+    enum Column {
+        TickColumn,
+        WordColumn,
+        DefinitionColumn,
+        SentenceColumn,
+        NoteColumn,
+        ColumnCount
+    };
 
     explicit ImportWordsModel(QObject* parent = nullptr);
 

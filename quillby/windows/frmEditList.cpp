@@ -474,10 +474,14 @@ void frmEditList::mnuExport_Click()
     std::vector<ImportRow> rows;
     const bool read = Guarded([&] {
         for (const WordDetails& word : ListWordDetails(listId_))
-            rows.push_back({word.word, word.definition, word.sentence,
-                            word.caseSensitive.compare(QLatin1String("TRUE"),
-                                                       Qt::CaseInsensitive) == 0,
-                            true, false, {}});
+            rows.push_back(
+                {word.word,
+                 word.definition,
+                 word.sentence,
+                 word.caseSensitive.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0,
+                 true,
+                 false,
+                 {}});
     });
     if (!read)
         return;
@@ -489,8 +493,8 @@ void frmEditList::mnuExport_Click()
         return;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(ListCsv(rows)) < 0 || !file.commit()) {
-        MsgBox(tr("Quillby could not write %1: %2").arg(path, file.errorString()),
-               MsgButtons::OK, MsgIcon::Exclamation, this);
+        MsgBox(tr("Quillby could not write %1: %2").arg(path, file.errorString()), MsgButtons::OK,
+               MsgIcon::Exclamation, this);
         return;
     }
     ShowTempMessage(tr("List Exported"), QFileInfo(path).fileName());

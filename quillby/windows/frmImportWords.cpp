@@ -175,8 +175,8 @@ void frmImportWords::ReadFile(const QString& path)
         return;
     }
     if (info.size() > kMaxTextFileBytes) {
-        MsgBox(tr("%1 is too large to be a list of words.").arg(info.fileName()),
-               MsgButtons::OK, MsgIcon::Exclamation, this);
+        MsgBox(tr("%1 is too large to be a list of words.").arg(info.fileName()), MsgButtons::OK,
+               MsgIcon::Exclamation, this);
         return;
     }
     QFile file(path);
@@ -240,8 +240,7 @@ void frmImportWords::ReadPicture(const QString& path, const QImage& image)
     }
     ShowSource(path.isEmpty() ? tr("Reading the picture on the clipboard")
                               : tr("Reading %1").arg(QFileInfo(path).fileName()));
-    pictureName_ = path.isEmpty() ? tr("the picture on the clipboard")
-                                  : QFileInfo(path).fileName();
+    pictureName_ = path.isEmpty() ? tr("the picture on the clipboard") : QFileInfo(path).fileName();
     SetReading(true);
     reader_->Start(path, image);
 }
@@ -260,8 +259,7 @@ void frmImportWords::PictureRead(const PictureText& text)
     }
     ImportResult result = ParseImportLines(text.lines, text.confidences);
     if (result.error.isEmpty())
-        ShowSource(tr("Words read from %1: check them before you import them.")
-                       .arg(pictureName_));
+        ShowSource(tr("Words read from %1: check them before you import them.").arg(pictureName_));
     ShowResult(std::move(result));
 }
 
@@ -269,8 +267,8 @@ bool frmImportWords::TakeTickedWords(std::vector<WordDetails>& words)
 {
     const std::vector<ImportRow> ticked = rows_->TickedRows();
     if (ticked.empty()) {
-        MsgBox(tr("No word is ticked. Tick the words to import."), MsgButtons::OK,
-               MsgIcon::None, this);
+        MsgBox(tr("No word is ticked. Tick the words to import."), MsgButtons::OK, MsgIcon::None,
+               this);
         return false;
     }
     for (const ImportRow& row : ticked) {

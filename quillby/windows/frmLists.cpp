@@ -125,14 +125,15 @@ void frmLists::BuildControls()
     cmdExit = MakeButton(central, "cmdExit", tr("E&xit"), tr("Exit Quillby"));
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {cmdNewList, cmdImport, cmdEditList, cmdTest, cmdPastTests,
-                           cmdDeleteList})
+    for (QPushButton* b :
+         {cmdNewList, cmdImport, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
         buttons->addWidget(b);
     buttons->addSpacing(Twips(240));
     buttons->addWidget(cmdOptions);
     buttons->addStretch();
     buttons->addWidget(cmdExit);
-    for (QPushButton* b : {cmdNewList, cmdImport, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList, cmdOptions, cmdExit})
+    for (QPushButton* b : {cmdNewList, cmdImport, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList,
+                           cmdOptions, cmdExit})
         SetLeastWidth(b, 1500);
 
     auto* gridColumn = new QVBoxLayout;

@@ -75,8 +75,9 @@ TEST(ImportStore, NothingIsStoredWhenAWordCannotBe)
         bool blank;
     } cases[] = {
         {"a blank word among others", {{"bee", "", "", ""}, {"   ", "def", "", ""}}, true},
-        {"the database refuses the third word", {{"bee", "", "", ""}, {"sea", "", "", ""},
-                                                  {"cat", "", "", ""}}, false},
+        {"the database refuses the third word",
+         {{"bee", "", "", ""}, {"sea", "", "", ""}, {"cat", "", "", ""}},
+         false},
     };
     for (const auto& c : cases) {
         TestAppFolder app;
@@ -91,8 +92,7 @@ TEST(ImportStore, NothingIsStoredWhenAWordCannotBe)
         EXPECT_THROW(CreateListWithWords(kWeek, c.words), std::exception) << c.name;
         EXPECT_EQ(Raw("SELECT WORD_ID FROM WORDS"), QStringList{"13"}) << c.name;
         EXPECT_EQ(Raw("SELECT COUNT(*) FROM LISTS"), QStringList{"1"}) << c.name;
-        EXPECT_EQ(Raw("SELECT VALUE FROM IDS WHERE CODE = 'WORD_ID'"), QStringList{"10"})
-            << c.name;
+        EXPECT_EQ(Raw("SELECT VALUE FROM IDS WHERE CODE = 'WORD_ID'"), QStringList{"10"}) << c.name;
     }
 }
 

@@ -10,8 +10,8 @@ namespace {
 // A row as "word|definition|sentence|case|ticked" for whole-result comparisons.
 QString Shown(const ImportRow& row)
 {
-    return QStringList{row.word, row.definition, row.sentence,
-                       row.caseSensitive ? "TRUE" : "FALSE", row.ticked ? "ticked" : "unticked"}
+    return QStringList{row.word, row.definition, row.sentence, row.caseSensitive ? "TRUE" : "FALSE",
+                       row.ticked ? "ticked" : "unticked"}
         .join('|');
 }
 
@@ -45,29 +45,38 @@ struct TextCase {
 TEST(ImportText, SeparatorsHeadersAndQuotes)
 {
     const TextCase cases[] = {
-        {"one word per line", "because\nfriend\nafter\n",
+        {"one word per line",
+         "because\nfriend\nafter\n",
          {"because|||FALSE|ticked", "friend|||FALSE|ticked", "after|||FALSE|ticked"}},
-        {"tab rows", "bee\tan insect\tA bee buzzed.\nsea\tsalt water\t\n",
+        {"tab rows",
+         "bee\tan insect\tA bee buzzed.\nsea\tsalt water\t\n",
          {"bee|an insect|A bee buzzed.|FALSE|ticked", "sea|salt water||FALSE|ticked"}},
-        {"semicolon rows with commas inside", "bee;an insect, small;A bee, a hive.\n",
+        {"semicolon rows with commas inside",
+         "bee;an insect, small;A bee, a hive.\n",
          {"bee|an insect, small|A bee, a hive.|FALSE|ticked"}},
-        {"comma rows", "bee,an insect,A bee buzzed.\nsea,salt water,We swam.\n",
+        {"comma rows",
+         "bee,an insect,A bee buzzed.\nsea,salt water,We swam.\n",
          {"bee|an insect|A bee buzzed.|FALSE|ticked", "sea|salt water|We swam.|FALSE|ticked"}},
-        {"header row skipped", "Word,Definition,Sentence\nbee,an insect,It buzzed.\n",
+        {"header row skipped",
+         "Word,Definition,Sentence\nbee,an insect,It buzzed.\n",
          {"bee|an insect|It buzzed.|FALSE|ticked"}},
         {"header in another order, case column",
          "sentence;word;case sensitive\nI live in Paris.;Paris;yes\n",
          {"Paris||I live in Paris.|TRUE|ticked"}},
-        {"German header", "Wort;Bedeutung;Satz\nBär;ein Tier;Der Bär brummt.\n",
+        {"German header",
+         "Wort;Bedeutung;Satz\nBär;ein Tier;Der Bär brummt.\n",
          {"Bär|ein Tier|Der Bär brummt.|FALSE|ticked"}},
         {"quoted fields with separators, quotes and line breaks",
          "word,definition,sentence\n\"bee\",\"a \"\"busy\"\" insect, small\",\"Line one\nline two\"\n",
          {"bee|a \"busy\" insect, small|Line one\nline two|FALSE|ticked"}},
-        {"one line of comma-separated words", "cat, dog, bird\n",
+        {"one line of comma-separated words",
+         "cat, dog, bird\n",
          {"cat|||FALSE|ticked", "dog|||FALSE|ticked", "bird|||FALSE|ticked"}},
-        {"Windows and old Mac line ends", "cat\r\ndog\rbird",
+        {"Windows and old Mac line ends",
+         "cat\r\ndog\rbird",
          {"cat|||FALSE|ticked", "dog|||FALSE|ticked", "bird|||FALSE|ticked"}},
-        {"quoted single words", "\"because\"\n“friend”\n'after'\n",
+        {"quoted single words",
+         "\"because\"\n“friend”\n'after'\n",
          {"because|||FALSE|ticked", "friend|||FALSE|ticked", "after|||FALSE|ticked"}},
     };
     for (const TextCase& c : cases)
@@ -77,11 +86,17 @@ TEST(ImportText, SeparatorsHeadersAndQuotes)
 TEST(ImportText, NumberingAndBulletsAreStripped)
 {
     const TextCase cases[] = {
-        {"numbers with a full stop", "1. because\n2. friend\n10. after", {"because", "friend", "after"}},
+        {"numbers with a full stop",
+         "1. because\n2. friend\n10. after",
+         {"because", "friend", "after"}},
         {"numbers with a bracket", "1) because\n(2) friend", {"because", "friend"}},
         {"letters", "a. because\nb) friend\n4a. after", {"because", "friend", "after"}},
-        {"bullets", "- because\n* friend\n• after\n– again", {"because", "friend", "after", "again"}},
-        {"a number without a mark, as a photo reads it", "1 because\n12 friend", {"because", "friend"}},
+        {"bullets",
+         "- because\n* friend\n• after\n– again",
+         {"because", "friend", "after", "again"}},
+        {"a number without a mark, as a photo reads it",
+         "1 because\n12 friend",
+         {"because", "friend"}},
         {"a full stop or comma after a single word", "because.\nfriend,", {"because", "friend"}},
         {"words that begin with a digit keep it", "1st\n2nd place", {"1st", "2nd place"}},
         {"surrounding blanks", "   because   \n\tfriend", {"because", "friend"}},
@@ -102,7 +117,9 @@ TEST(ImportText, EncodingsAreRead)
     }
     const TextCase cases[] = {
         {"UTF-8", words.toUtf8(), {"Bär", "über", "Straße"}},
-        {"UTF-8 with a byte-order mark", "\xEF\xBB\xBF" + words.toUtf8(), {"Bär", "über", "Straße"}},
+        {"UTF-8 with a byte-order mark",
+         "\xEF\xBB\xBF" + words.toUtf8(),
+         {"Bär", "über", "Straße"}},
         {"UTF-16 little-endian with a byte-order mark", utf16le, {"Bär", "über", "Straße"}},
         {"UTF-16 big-endian with a byte-order mark", utf16be, {"Bär", "über", "Straße"}},
         {"Latin-1 when the bytes are no UTF-8", words.toLatin1(), {"Bär", "über", "Straße"}},
@@ -153,11 +170,16 @@ TEST(ImportText, EveryUntickedRowSaysWhy)
         QString reasonStart;
     };
     const Reason cases[] = {
-        {"", "There is no word"},          {"a\nb", "A word cannot hold a line break"},
-        {"3/14/2025", "A date"},           {"2025-03-14", "A date"},
-        {"42", "A number"},                {"____", "No letters"},
-        {"Name: ____", "A line to fill in"}, {"Week 12 list", "A heading or a sentence"},
-        {"after", "Already in the list"},  {"bee", "The same word is above"},
+        {"", "There is no word"},
+        {"a\nb", "A word cannot hold a line break"},
+        {"3/14/2025", "A date"},
+        {"2025-03-14", "A date"},
+        {"42", "A number"},
+        {"____", "No letters"},
+        {"Name: ____", "A line to fill in"},
+        {"Week 12 list", "A heading or a sentence"},
+        {"after", "Already in the list"},
+        {"bee", "The same word is above"},
         {QString(kMaxWordLength + 1, 'y'), "Too long"},
     };
     for (const Reason& c : cases) {
@@ -180,7 +202,11 @@ TEST(ImportText, BadInputIsRefusedWithAMessage)
     } cases[] = {
         {"an empty file", "", "The file is empty"},
         {"only blank lines", "\n  \n\t\n", "The file is empty"},
-        {"a binary file", QByteArray("\x7F" "ELF\x02\x01\x01\0\0\0\0", 12) + QByteArray(300, '\x01'),
+        {"a binary file",
+         QByteArray("\x7F"
+                    "ELF\x02\x01\x01\0\0\0\0",
+                    12) +
+             QByteArray(300, '\x01'),
          "This file holds no text"},
         {"100,000 lines", longText, "This text has 100"},
     };
@@ -233,9 +259,8 @@ TEST(ImportText, PictureLinesAreOneCandidateEach)
 
 TEST(ImportText, PictureLinesOfTwoColumnsAndUnclearLines)
 {
-    ImportResult result = ParseImportLines({"1. because 7. people", "| 2) friend 8) school —", "io",
-                                            "‘3. after"},
-                                           {95, 90, 5, 59});
+    ImportResult result = ParseImportLines(
+        {"1. because 7. people", "| 2) friend 8) school —", "io", "‘3. after"}, {95, 90, 5, 59});
     ClassifyRows(result.rows, {});
     QStringList shown;
     for (const ImportRow& row : result.rows)

@@ -15,7 +15,7 @@
 
 namespace {
 
-const QStringList kWords = {"because", "friend", "after", "again", "could", "every",
+const QStringList kWords = {"because", "friend", "after", "again",  "could",  "every",
                             "great",   "house",  "laugh", "people", "school", "thought"};
 
 std::vector<ImportRow> Candidates(const QImage& sheet, const QString& language = "eng")
@@ -44,8 +44,8 @@ QByteArray BmpHeader(qint32 width, qint32 height)
     out.setByteOrder(QDataStream::LittleEndian);
     out.writeRawData("BM", 2);
     out << quint32(54 + 1000) << quint32(0) << quint32(54);
-    out << quint32(40) << width << height << quint16(1) << quint16(24) << quint32(0)
-        << quint32(0) << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    out << quint32(40) << width << height << quint16(1) << quint16(24) << quint32(0) << quint32(0)
+        << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
     return bytes + QByteArray(1000, '\0');
 }
 
@@ -59,8 +59,8 @@ TEST(PictureReading, ATiltedSoftPhotoGivesTheWordsTickedAndTheHeadingsUnticked)
     photo.photo = true;
     photo.frame = QSize(4000, 3000);
     photo.jpegQuality = 75;
-    const std::vector<ImportRow> rows =
-        Candidates(MakeSheet("Spelling List - Week 12", kWords, photo));
+    const std::vector<ImportRow> rows = Candidates(
+        MakeSheet("Spelling List - Week 12", kWords, photo));
     EXPECT_EQ(Ticked(rows), kWords);
     ASSERT_GE(rows.size(), 2u);
     EXPECT_FALSE(rows[0].ticked) << rows[0].word.toStdString();
@@ -151,8 +151,8 @@ TEST(PictureReading, APdfGivesItsTextOrItsPagesRead)
 {
     QTemporaryDir folder;
     for (const bool asPicture : {false, true}) {
-        const QString path = WritePdf(folder.filePath(asPicture ? "scan.pdf" : "text.pdf"),
-                                      kWords, asPicture);
+        const QString path = WritePdf(folder.filePath(asPicture ? "scan.pdf" : "text.pdf"), kWords,
+                                      asPicture);
         EXPECT_TRUE(IsPictureFile(path));
         EXPECT_EQ(PictureFileProblem(path), QString());
         const PictureText text = ReadPictureText({}, path, "eng", nullptr, nullptr);

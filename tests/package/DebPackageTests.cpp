@@ -285,11 +285,11 @@ TEST_F(DebPackage, MenuEntryAndMetainfoPassTheDesktopValidators)
     EXPECT_EQ(desktop.output, QString()) << "no error, warning or hint expected";
     const QString entry = QString::fromUtf8(ReadAll(Root(DesktopFile)));
     // "Open with Quillby" on a word list, a picture or a PDF imports its words.
-    for (const char* line : {"\nExec=quillby --import %f\n", "\nTryExec=quillby\n",
-                             "\nIcon=quillby\n", "\nStartupWMClass=Quillby\n",
-                             "\nCategories=Education;\n", "\nName=Quillby\n",
-                             "\nMimeType=text/plain;text/csv;text/tab-separated-values;image/png;"
-                             "image/jpeg;image/tiff;image/bmp;application/pdf;\n"})
+    for (const char* line :
+         {"\nExec=quillby --import %f\n", "\nTryExec=quillby\n", "\nIcon=quillby\n",
+          "\nStartupWMClass=Quillby\n", "\nCategories=Education;\n", "\nName=Quillby\n",
+          "\nMimeType=text/plain;text/csv;text/tab-separated-values;image/png;"
+          "image/jpeg;image/tiff;image/bmp;application/pdf;\n"})
         EXPECT_TRUE(entry.contains(QString::fromLatin1(line))) << line;
 
     const ToolRun metainfo = RunTool(QStringLiteral("appstreamcli"),

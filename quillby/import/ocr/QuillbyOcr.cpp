@@ -297,7 +297,7 @@ char* ReadPdf(const QuillbyOcrJob* job, char* error, int errorSize)
 } // namespace
 
 extern "C" __attribute__((visibility("default"))) char* QuillbyOcrRead(const QuillbyOcrJob* job,
-                                                                      char* error, int errorSize)
+                                                                       char* error, int errorSize)
 {
     Fail(error, errorSize, "");
     if (!job->pixels && IsPdf(job->path))
@@ -305,8 +305,9 @@ extern "C" __attribute__((visibility("default"))) char* QuillbyOcrRead(const Qui
     PixPtr page = job->pixels ? GreyPix(job->pixels, job->width, job->height, job->bytesPerLine)
                               : FilePix(job->path);
     if (!page)
-        return Fail(error, errorSize, "the file is no picture that can be read, or it has "
-                                      "more than 40 megapixels");
+        return Fail(error, errorSize,
+                    "the file is no picture that can be read, or it has "
+                    "more than 40 megapixels");
     PageReader reader(job);
     std::string reason, lines;
     if (!reader.Init(reason))

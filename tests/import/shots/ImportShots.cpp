@@ -33,13 +33,12 @@ int main(int argc, char** argv)
     photo.softness = 2;
     photo.jpegQuality = 80;
     const QString sheet = folder.filePath(QStringLiteral("sheet.jpg"));
-    (german ? MakeSheet(QStringLiteral("Wörter der Woche 7"),
-                        {"Bär", "über", "Straße", "müde", "Größe", "fröhlich", "Käse", "schön"},
-                        photo)
-            : MakeSheet(QStringLiteral("Spelling List - Week 12"),
-                        {"because", "friend", "after", "again", "could", "every", "great",
-                         "house"},
-                        photo))
+    (german
+         ? MakeSheet(QStringLiteral("Wörter der Woche 7"),
+                     {"Bär", "über", "Straße", "müde", "Größe", "fröhlich", "Käse", "schön"}, photo)
+         : MakeSheet(QStringLiteral("Spelling List - Week 12"),
+                     {"because", "friend", "after", "again", "could", "every", "great", "house"},
+                     photo))
         .save(sheet);
     frmImportWords window(0);
     window.show();

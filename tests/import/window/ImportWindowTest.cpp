@@ -60,7 +60,8 @@ TEST_F(ImportWindow, PasteReadsTheClipboardAndCreateListStoresTheTickedWords)
     EXPECT_FALSE(window.cmdAddToList->isEnabled()) << "no list chosen in the main window";
     QApplication::clipboard()->setText("Spelling Words\n1. because\n2. friend\nName: ____\n");
     QTest::mouseClick(window.cmdPaste, Qt::LeftButton);
-    EXPECT_EQ(Words(window), (QStringList{"-Spelling Words", "+because", "+friend", "-Name: ____"}));
+    EXPECT_EQ(Words(window),
+              (QStringList{"-Spelling Words", "+because", "+friend", "-Name: ____"}));
     EXPECT_EQ(SpokenName(window.lblSource), "Words from the clipboard");
     QTest::mouseClick(window.cmdCreateList, Qt::LeftButton);
     ASSERT_EQ(wanted.count(), 1);
@@ -81,7 +82,9 @@ TEST_F(ImportWindow, BadInputKeepsTheRowsAndTheWindowUsable)
     const QString binary = folder.filePath("program.txt");
     QFile file(binary);
     file.open(QIODevice::WriteOnly);
-    file.write(QByteArray("\x7f" "ELF\0\0\0", 7));
+    file.write(QByteArray("\x7f"
+                          "ELF\0\0\0",
+                          7));
     file.close();
     for (const QString& path : {empty, binary, folder.filePath("missing.png")}) {
         window.ReadFile(path);
@@ -143,7 +146,4 @@ TEST_F(ImportWindow, AFileDroppedOnTheWindowIsRead)
     EXPECT_EQ(SpokenName(window.lblSource), "Words from week.tsv");
 }
 
-int main(int argc, char** argv)
-{
-    return RunGuiTests(argc, argv);
-}
+int main(int argc, char** argv) { return RunGuiTests(argc, argv); }
