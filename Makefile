@@ -63,10 +63,14 @@ sanitize: deps
 
 # The pictures are not tests: each program saves what it shows into $(SHOTS_DIR).
 shots: configure
-	cmake --build $(BUILD_DIR) --target mainwindow_shots editors_shots practice_shots
+	cmake --build $(BUILD_DIR) --target mainwindow_shots editors_shots practice_shots import_shots
 	mkdir -p $(SHOTS_DIR)
 	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/mainwindow/mainwindow_shots
 	QUILLBY_SHOTS_DIR=$(abspath $(SHOTS_DIR)) bash scripts/with-audio.sh \
 	    $(BUILD_DIR)/tests/editors/editors_shots
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $(BIN_DIR)/practice_shots $(abspath $(SHOTS_DIR))
+	for look in light dark; do for lang in C de_DE.UTF-8; do \
+	    [ $$look = light ] || export QUILLBY_SHOTS_DARK=1; \
+	    QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} LC_ALL=$$lang LANGUAGE=$${lang%%_*} \
+	    $(BUILD_DIR)/tests/import/import_shots $(abspath $(SHOTS_DIR)) || exit 1; done; done
 	@echo "The pictures are in $(SHOTS_DIR)."

@@ -17,8 +17,16 @@
 #include <QWidget>
 #include <QLockFile>
 #include <QTimer>
+#include <utility>
 
 namespace {
+// The file after --import (what the desktop's "Open with Quillby" passes), "" without one.
+QString ImportFileArgument(const QStringList& arguments)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--import"));
+    return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
 bool AnyWindowVisible()
 {
     for (const QWidget* window : QApplication::topLevelWidgets())
@@ -68,6 +76,11 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     mainWindow.show();
     // The day's backup runs once the window is up, on a thread of its own.
     QTimer::singleShot(0, &mainWindow, [&mainWindow] { StartDailyBackup(&mainWindow); });
+    // A file named on the command line is imported once, into the first child chosen.
+    static bool importOffered = false;
+    if (const QString importFile = ImportFileArgument(app.arguments());
+        !importFile.isEmpty() && !std::exchange(importOffered, true))
+        mainWindow.OpenImport(importFile);
     RaiseChannel raiseChannel(lockPath);
     const int status = app.exec();
     // Before the file lock goes: closing its handle would drop SQLite's locks on the file.

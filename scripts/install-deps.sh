@@ -15,6 +15,11 @@ PACKAGES=(
     # speaking words without a recording (the Flite synthesiser, its headers and voices)
     # and the chart of a list's scores
     flite1-dev qt6-charts-dev
+    # importing words from a photo or a scan: Tesseract's library with its English and
+    # German data, Leptonica beneath it, Poppler for a PDF's pages; the tesseract tool for
+    # the benchmark, poppler's tools for looking at PDF files
+    libtesseract-dev libleptonica-dev tesseract-ocr tesseract-ocr-eng tesseract-ocr-deu
+    libpoppler-cpp-dev poppler-utils
     # translations: lupdate and lrelease with Qt's CMake functions for them; Qt's own
     # catalogues of the standard buttons (loaded when present, not needed to run)
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

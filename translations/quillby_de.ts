@@ -645,6 +645,30 @@
         <source>Print lines to write the words on, with their clues</source>
         <translation>Zeilen zum Schreiben der Wörter mit ihren Hinweisen drucken</translation>
     </message>
+    <message>
+        <source>E&amp;xport List...</source>
+        <translation>Liste e&amp;xportieren...</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>Spelling words.csv</source>
+        <translation>Lernwörter.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Quillby could not write %1: %2</source>
+        <translation>Quillby konnte %1 nicht schreiben: %2</translation>
+    </message>
+    <message>
+        <source>List Exported</source>
+        <translation>Liste exportiert</translation>
+    </message>
 </context>
 <context>
     <name>frmEditWord</name>
@@ -1065,6 +1089,14 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>&amp;Restore...</source>
         <translation>Wieder&amp;herstellen...</translation>
+    </message>
+    <message>
+        <source>&amp;Import Words...</source>
+        <translation>Wörter &amp;importieren...</translation>
+    </message>
+    <message>
+        <source>Make a list from a text, a file or a photo of the word sheet</source>
+        <translation>Eine Liste aus einem Text, einer Datei oder einem Foto des Wörterblatts machen</translation>
     </message>
 </context>
 <context>
@@ -2003,6 +2035,265 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>The answers are saved in %1.</source>
         <translation>Die Antworten sind in %1 gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>frmImportWords</name>
+    <message>
+        <source>Import Words</source>
+        <translation>Wörter importieren</translation>
+    </message>
+    <message>
+        <source>Open a file, paste, or drop a file here: a text or CSV file, or a photo or scan of the word sheet.</source>
+        <translation>Öffnen Sie eine Datei, fügen Sie ein oder ziehen Sie eine Datei hierher: eine Text- oder CSV-Datei oder ein Foto oder einen Scan des Wörterblatts.</translation>
+    </message>
+    <message>
+        <source>&amp;Open File...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Read words from a text, CSV or picture file</source>
+        <translation>Wörter aus einer Text-, CSV- oder Bilddatei lesen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Read the words on the clipboard: text or a picture</source>
+        <translation>Die Wörter in der Zwischenablage lesen: Text oder ein Bild</translation>
+    </message>
+    <message>
+        <source>Words to import</source>
+        <translation>Zu importierende Wörter</translation>
+    </message>
+    <message>
+        <source>Reading the picture...</source>
+        <translation>Das Bild wird gelesen...</translation>
+    </message>
+    <message>
+        <source>Reading the picture</source>
+        <translation>Das Bild wird gelesen</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Reading</source>
+        <translation>Lesen a&amp;bbrechen</translation>
+    </message>
+    <message>
+        <source>Stop reading the picture</source>
+        <translation>Das Lesen des Bildes abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Create List</source>
+        <translation>&amp;Liste anlegen</translation>
+    </message>
+    <message>
+        <source>Make a new list of the ticked words</source>
+        <translation>Eine neue Liste aus den angekreuzten Wörtern anlegen</translation>
+    </message>
+    <message>
+        <source>&amp;Add to List</source>
+        <translation>Zur Liste &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add the ticked words to the list chosen in the main window</source>
+        <translation>Die angekreuzten Wörter der im Hauptfenster gewählten Liste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Close without storing words</source>
+        <translation>Schließen, ohne Wörter zu speichern</translation>
+    </message>
+    <message>
+        <source>Open File</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>%1 is too large to be a list of words.</source>
+        <translation>%1 ist zu groß für eine Wörterliste.</translation>
+    </message>
+    <message>
+        <source>Quillby cannot open %1: %2</source>
+        <translation>Quillby kann %1 nicht öffnen: %2</translation>
+    </message>
+    <message>
+        <source>Words from %1</source>
+        <translation>Wörter aus %1</translation>
+    </message>
+    <message>
+        <source>Words from the clipboard</source>
+        <translation>Wörter aus der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no text and no picture. Copy the words (or a picture of them) first.</source>
+        <translation>Die Zwischenablage enthält weder Text noch Bild. Kopieren Sie zuerst die Wörter (oder ein Bild davon).</translation>
+    </message>
+    <message>
+        <source>Reading the picture on the clipboard</source>
+        <translation>Das Bild aus der Zwischenablage wird gelesen</translation>
+    </message>
+    <message>
+        <source>Reading %1</source>
+        <translation>%1 wird gelesen</translation>
+    </message>
+    <message>
+        <source>the picture on the clipboard</source>
+        <translation>dem Bild aus der Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Reading was stopped; nothing was read.</source>
+        <translation>Das Lesen wurde abgebrochen; nichts wurde gelesen.</translation>
+    </message>
+    <message>
+        <source>Words read from %1: check them before you import them.</source>
+        <translation>Wörter aus %1 gelesen: Prüfen Sie sie, bevor Sie sie importieren.</translation>
+    </message>
+    <message>
+        <source>No word is ticked. Tick the words to import.</source>
+        <translation>Kein Wort ist angekreuzt. Kreuzen Sie die Wörter an, die Sie importieren möchten.</translation>
+    </message>
+    <message>
+        <source>Can not save a blank word.  Please type the word in the box provided.</source>
+        <translation>Ein leeres Wort kann nicht gespeichert werden.  Bitte geben Sie das Wort in das Feld ein.</translation>
+    </message>
+    <message>
+        <source>Words dropped here</source>
+        <translation>Hierher gezogene Wörter</translation>
+    </message>
+    <message>
+        <source>Word lists and pictures (*.txt *.csv *.tsv *.png *.jpg *.jpeg *.tif *.tiff *.bmp *.pdf);;Text and CSV files (*.txt *.csv *.tsv);;Pictures (*.png *.jpg *.jpeg *.tif *.tiff *.bmp);;PDF files (*.pdf);;All files (*)</source>
+        <translation>Wörterlisten und Bilder (*.txt *.csv *.tsv *.png *.jpg *.jpeg *.tif *.tiff *.bmp *.pdf);;Text- und CSV-Dateien (*.txt *.csv *.tsv);;Bilder (*.png *.jpg *.jpeg *.tif *.tiff *.bmp);;PDF-Dateien (*.pdf);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWordsModel</name>
+    <message>
+        <source>(no word)</source>
+        <translation>(kein Wort)</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <source>Definition</source>
+        <translation>Definition</translation>
+    </message>
+    <message>
+        <source>Sentence</source>
+        <translation>Satz</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>ImportText</name>
+    <message>
+        <source>This text has %1 lines. Quillby imports at most %2 lines at a time: please split it into smaller parts.</source>
+        <translation>Dieser Text hat %1 Zeilen. Quillby importiert höchstens %2 Zeilen auf einmal: Bitte teilen Sie ihn in kleinere Teile.</translation>
+    </message>
+    <message>
+        <source>The file is empty: there are no words in it.</source>
+        <translation>Die Datei ist leer: Sie enthält keine Wörter.</translation>
+    </message>
+    <message>
+        <source>This file holds no text that Quillby can read. Open a text file, a CSV file or a picture of the word sheet.</source>
+        <translation>Diese Datei enthält keinen Text, den Quillby lesen kann. Öffnen Sie eine Textdatei, eine CSV-Datei oder ein Bild des Wörterblatts.</translation>
+    </message>
+    <message>
+        <source>There are no words in this text.</source>
+        <translation>In diesem Text stehen keine Wörter.</translation>
+    </message>
+    <message>
+        <source>No words could be read in this picture.</source>
+        <translation>In diesem Bild konnten keine Wörter gelesen werden.</translation>
+    </message>
+    <message>
+        <source>There is no word in this row.</source>
+        <translation>In dieser Zeile steht kein Wort.</translation>
+    </message>
+    <message>
+        <source>A word cannot hold a line break or a tab.</source>
+        <translation>Ein Wort kann keinen Zeilenumbruch und keinen Tabulator enthalten.</translation>
+    </message>
+    <message>
+        <source>A date, not a word.</source>
+        <translation>Ein Datum, kein Wort.</translation>
+    </message>
+    <message>
+        <source>A number, not a word.</source>
+        <translation>Eine Zahl, kein Wort.</translation>
+    </message>
+    <message>
+        <source>No letters: not a word.</source>
+        <translation>Keine Buchstaben: kein Wort.</translation>
+    </message>
+    <message>
+        <source>A line to fill in (such as &quot;Name: ____&quot;), not a word.</source>
+        <translation>Eine Zeile zum Ausfüllen (wie „Name: ____“), kein Wort.</translation>
+    </message>
+    <message>
+        <source>Too long for a word.</source>
+        <translation>Zu lang für ein Wort.</translation>
+    </message>
+    <message>
+        <source>A heading or a sentence, not a word.</source>
+        <translation>Eine Überschrift oder ein Satz, kein Wort.</translation>
+    </message>
+    <message>
+        <source>The same word is above.</source>
+        <translation>Dasselbe Wort steht weiter oben.</translation>
+    </message>
+    <message>
+        <source>Already in the list.</source>
+        <translation>Schon in der Liste.</translation>
+    </message>
+    <message>
+        <source>Hard to read in the picture: check the spelling.</source>
+        <translation>Im Bild schwer lesbar: Prüfen Sie die Schreibweise.</translation>
+    </message>
+</context>
+<context>
+    <name>PictureReader</name>
+    <message>
+        <source>Quillby's text reader could not be loaded: %1</source>
+        <translation>Quillbys Texterkennung konnte nicht geladen werden: %1</translation>
+    </message>
+    <message>
+        <source>This picture has %1 megapixels; Quillby reads pictures of up to %2 megapixels. Please make it smaller, or photograph the sheet again.</source>
+        <translation>Dieses Bild hat %1 Megapixel; Quillby liest Bilder bis %2 Megapixel. Bitte verkleinern Sie es oder fotografieren Sie das Blatt noch einmal.</translation>
+    </message>
+    <message>
+        <source>Quillby cannot read this picture: %1</source>
+        <translation>Quillby kann dieses Bild nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>Quillby cannot read this picture: %1 is not there.</source>
+        <translation>Quillby kann dieses Bild nicht lesen: %1 ist nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Quillby could not read the words of this picture: %1</source>
+        <translation>Quillby konnte die Wörter dieses Bildes nicht lesen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportQueries</name>
+    <message>
+        <source>The word counter is behind the stored words: WORD_ID %1 is in use.</source>
+        <translation>Der Wortzähler liegt hinter den gespeicherten Wörtern: WORD_ID %1 ist vergeben.</translation>
+    </message>
+    <message>
+        <source>The list was deleted; the words were not stored. Use Create List instead.</source>
+        <translation>Die Liste wurde gelöscht; die Wörter wurden nicht gespeichert. Verwenden Sie stattdessen „Liste anlegen“.</translation>
     </message>
 </context>
 </TS>

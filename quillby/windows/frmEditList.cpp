@@ -4,6 +4,9 @@
 #include "ListQueries.h"
 #include "StoredText.h"
 #include "ErrorReport.h"
+#include "ImportQueries.h"
+#include "ImportText.h"
+#include "frmMessage.h"
 #include "FormHelpers.h"
 #include "Globals.h"
 #include "MsgBox.h"
@@ -24,6 +27,11 @@
 #include <algorithm>
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -192,6 +200,9 @@ void frmEditList::BuildMenus()
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuNewWord = mnuFile->addAction(tr("&New Word..."));
     mnuNewWord->setObjectName(QStringLiteral("mnuNewWord"));
+    mnuExport = mnuFile->addAction(tr("E&xport List..."));
+    mnuExport->setObjectName(QStringLiteral("mnuExport"));
+    connect(mnuExport, &QAction::triggered, this, &frmEditList::mnuExport_Click);
     mnuExit = mnuFile->addAction(tr("&Close"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     connect(mnuNewWord, &QAction::triggered, this, &frmEditList::cmdAddWord_Click);
@@ -464,4 +475,37 @@ void frmEditList::closeEvent(QCloseEvent* event)
     event->accept();
     ListChanged(listId_);
     ReturnToLists();
+}
+
+// The list as a CSV file that the import reads back: to share it with another family, or
+// with a younger child next year.
+void frmEditList::mnuExport_Click()
+{
+    std::vector<ImportRow> rows;
+    const bool read = Guarded([&] {
+        for (const WordDetails& word : ListWordDetails(listId_))
+            rows.push_back(
+                {word.word,
+                 word.definition,
+                 word.sentence,
+                 word.caseSensitive.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0,
+                 true,
+                 false,
+                 {}});
+    });
+    if (!read)
+        return;
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(
+        this, tr("Export List"), QDir(folder).filePath(tr("Spelling words.csv")),
+        tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(ListCsv(rows)) < 0 || !file.commit()) {
+        MsgBox(tr("Quillby could not write %1: %2").arg(path, file.errorString()), MsgButtons::OK,
+               MsgIcon::Exclamation, this);
+        return;
+    }
+    ShowTempMessage(tr("List Exported"), QFileInfo(path).fileName());
 }

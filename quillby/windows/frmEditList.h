@@ -55,6 +55,7 @@ public:
     QPushButton* cmdPrintSheet = nullptr;
     QMenu* mnuFile = nullptr;
     QAction* mnuNewWord = nullptr;
+    QAction* mnuExport = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuPopUp = nullptr;
     QAction* mnuEdit = nullptr;
@@ -74,6 +75,7 @@ private:
     void cmdEditWord_Click();
     void cmdDeleteWord_Click();
     void cmdPronounce_Click();
+    void mnuExport_Click();
     void OpenWordEditor(int32_t wordId);
     void ListenTo(frmEditWord* editor);
     void FirstActivation();

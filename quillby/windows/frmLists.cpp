@@ -20,11 +20,15 @@
 #include "Twips.h"
 #include "WindowPlacement.h"
 #include "frmAbout.h"
+#include "frmImportWords.h"
 #include "frmNewList.h"
 #include "frmOptions.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -97,6 +101,8 @@ void frmLists::BuildControls()
 
     cmdNewList = MakeButton(central, "cmdNewList", tr("&New List"),
                             tr("Create a new word list"));
+    cmdImport = MakeButton(central, "cmdImport", tr("&Import Words..."),
+                           tr("Make a list from a text, a file or a photo of the word sheet"));
     cmdEditList = MakeButton(central, "cmdEditList", tr("&Edit List"),
                              tr("Edit an existing word list"));
     cmdTest = MakeButton(central, "cmdTest", tr("&Test"),
@@ -110,13 +116,15 @@ void frmLists::BuildControls()
     cmdExit = MakeButton(central, "cmdExit", tr("E&xit"), tr("Exit Quillby"));
 
     auto* buttons = new QVBoxLayout;
-    for (QPushButton* b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
+    for (QPushButton* b :
+         {cmdNewList, cmdImport, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList})
         buttons->addWidget(b);
     buttons->addSpacing(Twips(240));
     buttons->addWidget(cmdOptions);
     buttons->addStretch();
     buttons->addWidget(cmdExit);
-    for (QPushButton* b : {cmdNewList, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList, cmdOptions, cmdExit})
+    for (QPushButton* b : {cmdNewList, cmdImport, cmdEditList, cmdTest, cmdPastTests, cmdDeleteList,
+                           cmdOptions, cmdExit})
         SetLeastWidth(b, 1500);
 
     auto* gridColumn = new QVBoxLayout;
@@ -129,7 +137,8 @@ void frmLists::BuildControls()
     resize(Twips(8400), Twips(6000));
 
     setTabOrder(MSFlexGrid1, cmdNewList);
-    setTabOrder(cmdNewList, cmdEditList);
+    setTabOrder(cmdNewList, cmdImport);
+    setTabOrder(cmdImport, cmdEditList);
     setTabOrder(cmdEditList, cmdTest);
     setTabOrder(cmdTest, cmdPastTests);
     setTabOrder(cmdPastTests, cmdDeleteList);
@@ -144,6 +153,8 @@ void frmLists::BuildMenus()
     mnuLists = mnuFile->addMenu(tr("&Lists"));
     mnuLists->setObjectName(QStringLiteral("mnuLists"));
     mnuNewList = MakeMenuItem(mnuLists, "mnuNewList", tr("&New List"));
+    mnuImport = MakeMenuItem(mnuLists, "mnuImport", tr("&Import Words..."));
+    mnuImport->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_I));
     mnuEditList = MakeMenuItem(mnuLists, "mnuEditList", tr("&Edit List"));
     mnuTest = MakeMenuItem(mnuLists, "mnuTest", tr("&Test"));
     mnuPastTests = MakeMenuItem(mnuLists, "mnuPastTests", tr("&Past Tests"));
@@ -182,6 +193,9 @@ void frmLists::ConnectCommands()
         connect(commands[i].first, &QPushButton::clicked, this, handlers[i]);
         connect(commands[i].second, &QAction::triggered, this, handlers[i]);
     }
+    connect(cmdImport, &QPushButton::clicked, this, [this] { OpenImport(); });
+    connect(mnuImport, &QAction::triggered, this, [this] { OpenImport(); });
+    setAcceptDrops(true);
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     connect(mnuExit, &QAction::triggered, this, &QWidget::close);
     connect(mnuChildren, &QAction::triggered, this, &frmLists::ChildrenClicked);
@@ -305,6 +319,45 @@ void frmLists::LaunchNewList()
     SelectRow(row);
     RefreshListCommands();
     emit EditListRequested(listId);
+}
+
+void frmLists::OpenImport(const QString& file)
+{
+    auto* import = findChild<frmImportWords*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!import) {
+        import = new frmImportWords(ListSelected() ? CurrentListID() : 0, this);
+        connect(import, &frmImportWords::ListEditorWanted, this, &frmLists::ImportStored);
+    }
+    import->show();
+    import->raise();
+    import->activateWindow();
+    if (!file.isEmpty())
+        import->ReadFile(file);
+}
+
+// The imported words are stored: the list shows its new count, and its editor opens so that
+// the parent can record the words.
+void frmLists::ImportStored(int32_t listId, bool /*created*/)
+{
+    Guarded([this] { LoadWordLists(); });
+    const int row = gridRows->RowOf(listId);
+    if (row >= 0)
+        SelectRow(row);
+    RefreshListCommands();
+    Globals::SelectedListID = listId;
+    RunHiddenTask([listId] { OpenListEditor(listId); });
+}
+
+void frmLists::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().first().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void frmLists::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    OpenImport(event->mimeData()->urls().first().toLocalFile());
 }
 
 void frmLists::EditListClicked()

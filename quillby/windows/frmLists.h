@@ -35,6 +35,8 @@ public:
     void ClearGrid();
     // Runs the new-list window and continues with the list editor.
     void LaunchNewList();
+    // Opens the "Import Words" window, reading file when one is given.
+    void OpenImport(const QString& file = {});
 
     // The grid's data rows (heading not counted; all of them, read to the end), the text of
     // one cell, the key column's text of one row, and the current row (-1 for none).
@@ -62,6 +64,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A file dropped on the main window is imported.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
@@ -81,6 +86,7 @@ private:
     void HelpClicked();
     void AboutClicked();
     void GridContextMenu(const QPoint& pos);
+    void ImportStored(int32_t listId, bool created);
     // Runs a list-level task after hiding the window; shows it again when the task failed.
     template <class F>
     void RunHiddenTask(F&& task);
@@ -91,6 +97,7 @@ private:
     QTableView* MSFlexGrid1;
     ListGridModel* gridRows;
     QPushButton* cmdNewList;
+    QPushButton* cmdImport;
     QPushButton* cmdEditList;
     QPushButton* cmdTest;
     QPushButton* cmdPastTests;
@@ -101,6 +108,7 @@ private:
     QMenu* mnuFile;
     QMenu* mnuLists;
     QAction* mnuNewList;
+    QAction* mnuImport;
     QAction* mnuEditList;
     QAction* mnuTest;
     QAction* mnuPastTests;

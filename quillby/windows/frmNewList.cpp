@@ -8,6 +8,7 @@
 #include "Options.h"
 #include "ListQueries.h"
 #include "OptionQueries.h"
+#include "SchoolWeek.h"
 #include "Startup.h"
 #include "Translation.h"
 #include "Twips.h"
@@ -22,36 +23,8 @@
 #include <QVBoxLayout>
 
 namespace {
-// Upper-case English weekday names by QDate::dayOfWeek() (Monday = 1).
-constexpr const char* kWeekdays[8] = {"",         "MONDAY", "TUESDAY",  "WEDNESDAY",
-                                      "THURSDAY", "FRIDAY", "SATURDAY", "SUNDAY"};
-constexpr int kFriday = 5;
 const QString kFridays = QString::fromLatin1(Opt::DEFAULT_TEST_DAY);
-
-int WeekdayNumber(const QString& day)
-{
-    QString target = day.trimmed().toUpper();
-    if (target.endsWith(QChar('S')))
-        target.chop(1);
-    for (int d = 1; d <= 7; ++d)
-        if (target == QLatin1String(kWeekdays[d]))
-            return d;
-    return 0;
-}
 } // namespace
-
-QDate ComputeTestDate(const QString& day, const QDate& today)
-{
-    int target = WeekdayNumber(day);
-    if (target == 0)
-        target = kFriday;
-    int ahead = (target - today.dayOfWeek() + 7) % 7;
-    if (ahead == 0)
-        ahead = 7;
-    return today.addDays(ahead);
-}
-
-QDate StartMonday(const QDate& today) { return today.addDays(1 - today.dayOfWeek()); }
 
 QString WeekdayName(const QDate& date)
 {
@@ -123,12 +96,10 @@ void frmNewList::SetStartMonday() { txtStart->setText(DisplayDateText(StartMonda
 
 void frmNewList::LoadDefaultDates()
 {
-    QString day = StoredTestDay();
-    if (day.isEmpty())
-        day = kFridays;
-    txtTestDate->setText(ComputeTestDate(day));
+    const NewListDates dates = ProposedListDates(AppToday());
+    txtTestDate->setText(DisplayDateText(dates.testDate));
     txtEnd->setText(txtTestDate->text());
-    SetStartMonday();
+    txtStart->setText(DisplayDateText(dates.weekStart));
 }
 
 void frmNewList::CreateClicked()

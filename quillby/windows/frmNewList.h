@@ -4,16 +4,12 @@
 #include <QString>
 #include <cstdint>
 
+#include "SchoolWeek.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-// The first weekday named by a TEST_DAY text ("Fridays", "TUESDAY", ...) strictly after
-// today: never today, at most seven days ahead. A text that names no weekday counts as
-// "Fridays".
-QDate ComputeTestDate(const QString& day, const QDate& today);
-// The Monday on or before today.
-QDate StartMonday(const QDate& today);
 // The English name of a date's weekday ("Wednesday"), whatever the language of the platform.
 QString WeekdayName(const QDate& date);
 

@@ -256,6 +256,7 @@ TEST_F(DebPackage, InstallsTheProgramWithItsFilesUnderUsrAndALinkOnThePath)
                          DocDir + QStringLiteral("/changelog.gz")};
     for (const char* name : {"Quillby", "Quillby.mdb", "Robot.ico", "Sound_Correct.wav", "Sound_Incorrect.wav"})
         expected << ProgramDir + QLatin1Char('/') + QString::fromLatin1(name);
+    expected << ProgramDir + QStringLiteral("/plugins/libquillby_ocr.so");
     for (int size : ThemeSizes)
         expected << ThemePng(size);
     expected.sort();
@@ -283,8 +284,12 @@ TEST_F(DebPackage, MenuEntryAndMetainfoPassTheDesktopValidators)
     EXPECT_EQ(desktop.exitCode, 0);
     EXPECT_EQ(desktop.output, QString()) << "no error, warning or hint expected";
     const QString entry = QString::fromUtf8(ReadAll(Root(DesktopFile)));
-    for (const char* line : {"\nExec=quillby\n", "\nIcon=quillby\n", "\nStartupWMClass=Quillby\n",
-                             "\nCategories=Education;\n", "\nName=Quillby\n"})
+    // "Open with Quillby" on a word list, a picture or a PDF imports its words.
+    for (const char* line :
+         {"\nExec=quillby --import %f\n", "\nTryExec=quillby\n", "\nIcon=quillby\n",
+          "\nStartupWMClass=Quillby\n", "\nCategories=Education;\n", "\nName=Quillby\n",
+          "\nMimeType=text/plain;text/csv;text/tab-separated-values;image/png;"
+          "image/jpeg;image/tiff;image/bmp;application/pdf;\n"})
         EXPECT_TRUE(entry.contains(QString::fromLatin1(line))) << line;
 
     const ToolRun metainfo = RunTool(QStringLiteral("appstreamcli"),
