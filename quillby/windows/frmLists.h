@@ -5,6 +5,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTableView;
@@ -52,6 +53,9 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Home and End in the grid go to the first and the last list (a row is selected whole, so
+    // there is no first or last column to go to).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -72,6 +76,8 @@ private:
     void HelpClicked();
     void AboutClicked();
     void GridContextMenu(const QPoint& pos);
+    // Selects the first list of the test date typed in the search box, however far down.
+    void FindListByDate();
     // Runs a list-level task after hiding the window; shows it again when the task failed.
     template <class F>
     void RunHiddenTask(F&& task);
@@ -79,6 +85,8 @@ private:
     QLabel* Label1;
     QTableView* MSFlexGrid1;
     ListGridModel* gridRows;
+    QLabel* lblFindDate;
+    QLineEdit* txtFindDate;
     QPushButton* cmdNewList;
     QPushButton* cmdEditList;
     QPushButton* cmdTest;
