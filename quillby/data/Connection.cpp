@@ -329,6 +329,8 @@ void Connection::Open(const QString& connectionString)
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
         VerifyQuillbyDatabase();
         Configure();
+        // The indexes first: counting the tallies of an old file reads the answers through them.
+        UpgradeSchema();
         std::string error;
         if (!AddMissingColumns(db_))
             error = sqlite3_errmsg(db_);
