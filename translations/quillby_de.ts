@@ -1026,6 +1026,22 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <source>&amp;About</source>
         <translation>Ü&amp;ber Quillby</translation>
     </message>
+    <message>
+        <source>&amp;Find a list by date:</source>
+        <translation>Liste nach &amp;Datum suchen:</translation>
+    </message>
+    <message>
+        <source>Type a school test date and press Enter</source>
+        <translation>Ein Testdatum eingeben und die Eingabetaste drücken</translation>
+    </message>
+    <message>
+        <source>Please type a date, for example %1.</source>
+        <translation>Bitte ein Datum eingeben, zum Beispiel %1.</translation>
+    </message>
+    <message>
+        <source>No list has the school test date %1.</source>
+        <translation>Keine Liste hat das Testdatum %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmMessage</name>
@@ -1527,6 +1543,17 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>Quillby is already running.</source>
         <translation>Quillby läuft bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>frmBusy</name>
+    <message>
+        <source>Quillby</source>
+        <translation>Quillby</translation>
+    </message>
+    <message>
+        <source>Quillby is counting the answers of your past tests, once, so that they open quickly from now on.</source>
+        <translation>Quillby zählt einmalig die Antworten der bisherigen Tests, damit sie von nun an schnell geöffnet werden.</translation>
     </message>
 </context>
 </TS>
