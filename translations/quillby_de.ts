@@ -1027,8 +1027,8 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <translation>Ü&amp;ber Quillby</translation>
     </message>
     <message>
-        <source>&amp;Find a list by date:</source>
-        <translation>Liste nach &amp;Datum suchen:</translation>
+        <source>F&amp;ind a list by date:</source>
+        <translation>Liste nach Datum s&amp;uchen:</translation>
     </message>
     <message>
         <source>Type a school test date and press Enter</source>

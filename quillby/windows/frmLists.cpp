@@ -110,7 +110,7 @@ void frmLists::BuildControls()
     ClearGrid(); // the columns' widths, which the grid's least width follows
     MSFlexGrid1->setMinimumSize(GridWidthForColumns(MSFlexGrid1), Twips(3600));
 
-    lblFindDate = MakeLabel(central, "lblFindDate", tr("&Find a list by date:"));
+    lblFindDate = MakeLabel(central, "lblFindDate", tr("F&ind a list by date:"));
     txtFindDate = MakeTextBox(central, "txtFindDate", lblFindDate);
     txtFindDate->setToolTip(tr("Type a school test date and press Enter"));
 
