@@ -189,20 +189,23 @@ const StageText& TextOf(int stage)
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 ORDER BY WORD_ID LIMIT 1 OFFSET ?2",
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID IS NOT NULL ORDER BY WORD_ID DESC LIMIT 1",
         {// The words each test asked: the index of answers by word holds each (word, test)
-         // pair once in a row, so they are counted without a sort the size of the answers.
-         "UPDATE TEST_TALLIES SET WORDS_ASKED = WORDS_ASKED + P.ASKED FROM"
-         " (SELECT TEST_ID, COUNT(*) AS ASKED FROM (SELECT DISTINCT WORD_ID, TEST_ID"
-         " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2) GROUP BY TEST_ID) P"
-         " WHERE TEST_TALLIES.TEST_ID = P.TEST_ID",
-         // The wrong answers, from their own index, in word order.
+         // pair once in a row, so they are counted without a sort the size of the answers;
+         // each test's row is found by its key (an UPDATE ... FROM scanned the tallies).
+         "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
+         " SELECT TEST_ID, 0, COUNT(*) FROM (SELECT DISTINCT WORD_ID, TEST_ID"
+         " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2)"
+         " WHERE TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES) GROUP BY TEST_ID"
+         " ON CONFLICT (TEST_ID) DO UPDATE SET WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED",
+         // The wrong answers, from their own index, in word order ("+TEST_ID": the list of
+         // whole-list tests is looked into, never walked to find the answers).
          "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
          " SELECT WORD_ID, COUNT(DISTINCT TEST_ID), COUNT(*) FROM WORD_ATTEMPTS"
          " WHERE RESULT = 'INCORRECT' AND WORD_ID > ?1 AND WORD_ID <= ?2"
-         " AND TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY WORD_ID",
+         " AND +TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY WORD_ID",
          "INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES)"
          " SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY, COUNT(*) FROM WORD_ATTEMPTS"
          " WHERE RESULT = 'INCORRECT' AND WORD_ID > ?1 AND WORD_ID <= ?2"
-         " AND TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY 1, 2"},
+         " AND +TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY 1, 2"},
         kAnswersPerStep};
     return stage == kTestsStage ? tests : words;
 }
@@ -365,10 +368,14 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
 {
     const TallyPart& part = Tallies();
     bool complete = true;
-    for (const auto& object : part.objects)
-        complete = complete && Exists(db, object.second);
-    const bool resuming = Exists(db, kProgressTable);
-    if (complete && !resuming)
+    bool tablesMade = true; // the tables and indexes a count under way fills
+    for (const auto& object : part.objects) {
+        const bool exists = Exists(db, object.second);
+        complete = complete && exists;
+        tablesMade = tablesMade && (exists || object.first == "TRIGGER");
+    }
+    const bool resuming = Exists(db, kProgressTable) && tablesMade;
+    if (complete && !Exists(db, kProgressTable))
         return true;
     TellProgress(0);
     int stage = kTestsStage;
