@@ -236,7 +236,7 @@ class Sample:
     def wait_for_main_window(self, limit=120):
         """The time from the start to the last paint of the main window (the program shows
         nothing else at the end of its start), and the first map."""
-        while self.counting() and time.monotonic() - self.started < limit:
+        while not self.bare and self.counting() and time.monotonic() - self.started < limit:
             XS.pump()
             time.sleep(0.01)
         done = XS.wait_quiet(self.started, limit)
@@ -338,6 +338,7 @@ def main():
                LANG="en_US.UTF-8", LC_ALL="en_US.UTF-8", LANGUAGE="en")
     for variable in ("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "QT_ACCESSIBILITY"):
         ENV.pop(variable, None)
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(2))
     try:
         XS = X(display)
         print("== databases (made once into build/bench-cache/screen)", flush=True)
