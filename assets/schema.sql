@@ -17,6 +17,8 @@ CREATE TABLE LISTS (
 CREATE UNIQUE INDEX LISTS_LIST_ID ON LISTS (LIST_ID);
 -- The lists still to be offered as old ones: those not ignored, by test date.
 CREATE INDEX LISTS_PAST_DUE ON LISTS (TEST_DATE) WHERE STATUS <> 'IGNORED';
+-- The main window's search by test date: the newest list of a date, found at once.
+CREATE INDEX LISTS_TEST_DATE ON LISTS (TEST_DATE, LIST_ID);
 
 CREATE TABLE WORDS (
     WORD_ID        INTEGER,

@@ -1098,6 +1098,22 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <source>Make a list from a text, a file or a photo of the word sheet</source>
         <translation>Eine Liste aus einem Text, einer Datei oder einem Foto des Wörterblatts machen</translation>
     </message>
+    <message>
+        <source>F&amp;ind a list by date:</source>
+        <translation>Liste nach Datum s&amp;uchen:</translation>
+    </message>
+    <message>
+        <source>Type a school test date and press Enter</source>
+        <translation>Ein Testdatum eingeben und die Eingabetaste drücken</translation>
+    </message>
+    <message>
+        <source>Please type a date, for example %1.</source>
+        <translation>Bitte ein Datum eingeben, zum Beispiel %1.</translation>
+    </message>
+    <message>
+        <source>No list has the school test date %1.</source>
+        <translation>Keine Liste hat das Testdatum %1.</translation>
+    </message>
 </context>
 <context>
     <name>frmMessage</name>
@@ -2294,6 +2310,17 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
     <message>
         <source>The list was deleted; the words were not stored. Use Create List instead.</source>
         <translation>Die Liste wurde gelöscht; die Wörter wurden nicht gespeichert. Verwenden Sie stattdessen „Liste anlegen“.</translation>
+    </message>
+</context>
+<context>
+    <name>frmBusy</name>
+    <message>
+        <source>Quillby</source>
+        <translation>Quillby</translation>
+    </message>
+    <message>
+        <source>Quillby is counting the answers of your past tests, once, so that they open quickly from now on.</source>
+        <translation>Quillby zählt einmalig die Antworten der bisherigen Tests, damit sie von nun an schnell geöffnet werden.</translation>
     </message>
 </context>
 </TS>

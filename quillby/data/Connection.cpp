@@ -329,6 +329,8 @@ void Connection::Open(const QString& connectionString)
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
         VerifyQuillbyDatabase();
         Configure();
+        // The answers' indexes first: counting the tallies of an old file reads through them.
+        UpgradeSchema(false);
         std::string error;
         if (!AddMissingColumns(db_))
             error = sqlite3_errmsg(db_);
@@ -418,12 +420,12 @@ QStringList Connection::IndexNames() const
     return names;
 }
 
-void Connection::UpgradeSchema()
+void Connection::UpgradeSchema(bool withTallies)
 {
     const QStringList present = IndexNames();
     QStringList changes;
     for (const auto& [name, create] : SchemaIndexes())
-        if (!present.contains(name))
+        if (!present.contains(name) && (withTallies || !create.contains(QLatin1String("_TALL"))))
             changes << create;
     for (const char* retired : kRetiredIndexes)
         if (present.contains(QString::fromLatin1(retired)))

@@ -111,7 +111,9 @@ private:
     void RegisterLocaleCollation();
     void VerifyQuillbyDatabase();
     // Makes the indexes of the built-in schema that the file lacks and drops retired ones.
-    void UpgradeSchema();
+    // withTallies false leaves out the tallies' indexes: a missing one tells that the tallies
+    // must be counted again.
+    void UpgradeSchema(bool withTallies = true);
     QStringList IndexNames() const; // upper case
 
     sqlite3* db_ = nullptr;

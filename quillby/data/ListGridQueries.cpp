@@ -47,9 +47,11 @@ std::vector<ListGridRow> ReadListGridBlock(const ListGridBlock& block, SkippedRo
                                            QString& lastKey, int& returned)
 {
     // The next lists below the last one read, through the key index (no OFFSET to walk).
-    const QString below = block.belowKey.isEmpty()
-                              ? Sql::WHERE_LIST_ID_UP_TO + QString::number(block.newestListId)
-                              : Sql::WHERE_LIST_ID_BELOW + block.belowKey;
+    const QString below =
+        block.belowKey.isEmpty()
+            ? Sql::WHERE_GRID_KEY_UP_TO + QString::number(block.newestListId)
+            : Sql::WHERE_GRID_KEY_UP_TO + QString::number(block.newestListId) +
+                  QStringLiteral(" AND LIST_ID < ") + block.belowKey;
     const char* select =
         block.withCounts ? Sql::SELECT_LIST_GRID_ROWS : Sql::SELECT_LIST_GRID_ROWS_UNCOUNTED;
     return ReadRows(QString::fromLatin1(select) + below + Sql::VALUE_END +
@@ -62,4 +64,70 @@ std::vector<ListGridRow> ReadListGridRow(int32_t listId, SkippedRows& skipped)
     return ReadRows(QString::fromLatin1(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID +
                         QString::number(listId) + Sql::VALUE_END,
                     skipped);
+}
+
+namespace {
+
+QString GridKeys(int32_t newestListId)
+{
+    return Sql::WHERE_GRID_KEY_UP_TO + QString::number(newestListId) + Sql::VALUE_END;
+}
+
+// The first column of the first row as a number; 0 when there is no row.
+long long FirstNumber(const QString& sql, const QString& column)
+{
+    Recordset rs(sql, Globals::DbConnection());
+    if (rs.Eof() || rs.Field(column).isNull())
+        return 0;
+    return static_cast<long long>(rs.Field(column).toDouble());
+}
+
+} // namespace
+
+int CountListGridRows(int32_t newestListId)
+{
+    if (newestListId < 1)
+        return 0;
+    return static_cast<int>(FirstNumber(Sql::COUNT_GRID_LISTS + GridKeys(newestListId),
+                                        QStringLiteral("LIST_COUNT")));
+}
+
+int32_t ListGridKeyAt(int32_t newestListId, int offset, int rowCount)
+{
+    if (offset < 0 || offset >= rowCount)
+        return 0;
+    // The nearer end keeps the walk down the index at half the lists at most.
+    const bool fromTop = offset <= rowCount / 2;
+    const QString order = fromTop ? Sql::ORDER_BY_LIST_ID_DESC : Sql::ORDER_BY_LIST_ID_ASC;
+    const int skip = fromTop ? offset : rowCount - 1 - offset;
+    return static_cast<int32_t>(
+        FirstNumber(Sql::SELECT_GRID_KEY + GridKeys(newestListId) + order +
+                        QStringLiteral(" LIMIT 1 OFFSET %1").arg(skip),
+                    QStringLiteral("LIST_ID")));
+}
+
+int ListGridRowOf(int32_t newestListId, int32_t listId)
+{
+    return static_cast<int>(FirstNumber(Sql::COUNT_GRID_LISTS + GridKeys(newestListId) +
+                                            QStringLiteral(" AND LIST_ID > %1").arg(listId),
+                                        QStringLiteral("LIST_COUNT")));
+}
+
+void AddListsWithDamagedKeys(SkippedRows& skipped)
+{
+    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS_WITH_DAMAGED_KEYS),
+                 Globals::DbConnection());
+    for (; !rs.Eof(); rs.MoveNext())
+        skipped.Add(QStringLiteral("LISTS"), rs);
+}
+
+int32_t ListOfTestDate(const QDate& testDate, int32_t newestListId)
+{
+    if (!testDate.isValid() || newestListId < 1)
+        return 0;
+    return static_cast<int32_t>(FirstNumber(
+        Sql::SELECT_LIST_OF_TEST_DATE + testDate.toString(QStringLiteral("M/d/yyyy")) +
+            Sql::DATE_END + Sql::AND_LIST_ID_UP_TO + QString::number(newestListId) +
+            Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC + QStringLiteral(" LIMIT 1"),
+        QStringLiteral("LIST_ID")));
 }

@@ -1,11 +1,13 @@
 #pragma once
 #include "RowKeys.h"
 
+#include <QDate>
 #include <QString>
 #include <cstdint>
 #include <vector>
 
-// The rows of the main window's list grid, read a block at a time down the key index.
+// The rows of the main window's list grid, read a block at a time down the key index. The
+// grid shows the lists with a whole-number key from 1 up to the newest one when it was filled.
 
 struct ListGridRow {
     int32_t listId = 0;
@@ -21,7 +23,7 @@ int32_t NewestListId();
 struct ListGridBlock {
     bool withCounts = true;   // false: the lists only, with blank counts
     int32_t newestListId = 0; // the first block starts at this list
-    QString belowKey;         // the next blocks start below this key (empty for the first)
+    QString belowKey;         // the next blocks start below this key (empty: at newestListId)
     int rows = 0;
 };
 
@@ -33,3 +35,19 @@ std::vector<ListGridRow> ReadListGridBlock(const ListGridBlock& block, SkippedRo
 
 // The grid row of one list, with fresh counts; empty when the list is gone. Throws DbError.
 std::vector<ListGridRow> ReadListGridRow(int32_t listId, SkippedRows& skipped);
+
+// How many lists the grid shows, counted in the key index. Throws DbError.
+int CountListGridRows(int32_t newestListId);
+
+// The key of the grid row at that offset from the top (0 is the newest list), read from the
+// key index from whichever end is nearer; 0 when there is no such row. Throws DbError.
+int32_t ListGridKeyAt(int32_t newestListId, int offset, int rowCount);
+
+// The grid row of a shown list: how many shown lists are newer. Throws DbError.
+int ListGridRowOf(int32_t newestListId, int32_t listId);
+
+// The lists whose key the grid cannot show, added to skipped. Throws DbError.
+void AddListsWithDamagedKeys(SkippedRows& skipped);
+
+// The newest shown list whose test date is that day; 0 when none. Throws DbError.
+int32_t ListOfTestDate(const QDate& testDate, int32_t newestListId);

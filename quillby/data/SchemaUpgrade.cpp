@@ -2,6 +2,7 @@
 
 #include "SchemaText.h"
 
+#include <algorithm>
 #include <regex>
 #include <sqlite3.h>
 #include <string>
@@ -56,6 +57,7 @@ std::vector<std::string> SchemaStatements()
 
 struct TallyPart {
     std::vector<std::string> statements;        // everything that names a tally, in order
+    std::vector<std::string> kinds;             // TABLE, INDEX, TRIGGER or "" (a count)
     std::vector<std::pair<std::string, std::string>> objects; // kind, name of what they make
 };
 
@@ -69,7 +71,9 @@ const TallyPart& Tallies()
                 continue;
             p.statements.push_back(statement);
             std::smatch m;
-            if (std::regex_search(statement, m, create))
+            const bool makes = std::regex_search(statement, m, create);
+            p.kinds.push_back(makes ? m[1].str() : std::string());
+            if (makes)
                 p.objects.emplace_back(m[1].str(), m[2].str());
         }
         return p;
@@ -87,30 +91,330 @@ const char* const kStandAloneTables[] = {"WINDOW_PLACES", "CHILDREN"};
 
 } // namespace
 
-bool AddMissingTallies(sqlite3* db, std::string& error)
+namespace {
+
+TallyCountListener tallyCountListener;
+
+void TellProgress(int perMille)
 {
-    const TallyPart& part = Tallies();
-    bool complete = true;
-    for (const auto& object : part.objects)
-        complete = complete && Exists(db, object.second);
-    if (complete)
-        return true;
-    // Made whole again from the rows, in one transaction: counts that were partly kept (an
-    // object dropped by hand) are never trusted.
-    if (!Run(db, "BEGIN IMMEDIATE")) {
-        error = sqlite3_errmsg(db);
+    if (tallyCountListener)
+        tallyCountListener(perMille);
+}
+
+// Where an interrupted count stands: the stage and the last key counted (a value of any type,
+// kept as it is: keys are walked in the database's own order of values).
+constexpr const char* kProgressTable = "TALLY_COUNT_PROGRESS";
+
+// Stage 1 walks the tests by TEST_ID, stage 2 the answers by WORD_ID.
+enum Stage { kTestsStage = 1, kWordsStage = 2 };
+// A step counts this many tests (stage 1) or about this many answers (stage 2): each step
+// is one transaction of a few hundred milliseconds at most, and its sorts stay small.
+constexpr int kTestsPerStep = 4000;
+constexpr int kAnswersPerStep = 60000;
+
+// A value read from one statement and bound into the next, of its own type.
+struct Key {
+    sqlite3_value* value = nullptr;
+    Key() = default;
+    explicit Key(sqlite3_value* v) : value(sqlite3_value_dup(v)) {}
+    Key(Key&& other) noexcept : value(other.value) { other.value = nullptr; }
+    Key& operator=(Key&& other) noexcept
+    {
+        std::swap(value, other.value);
+        return *this;
+    }
+    ~Key() { sqlite3_value_free(value); }
+    bool empty() const { return value == nullptr; }
+};
+
+class Statement {
+public:
+    Statement(sqlite3* db, const char* sql)
+        : ok_(sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK)
+    {
+    }
+    ~Statement() { sqlite3_finalize(stmt_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+    Statement& Bind(int index, const Key& key)
+    {
+        if (ok_)
+            sqlite3_bind_value(stmt_, index, key.value);
+        return *this;
+    }
+    Statement& Bind(int index, int number)
+    {
+        if (ok_)
+            sqlite3_bind_int(stmt_, index, number);
+        return *this;
+    }
+    // The first column of the first row; empty when there is none.
+    Key First(bool& ok)
+    {
+        Key key;
+        const int rc = ok_ ? sqlite3_step(stmt_) : SQLITE_ERROR;
+        if (rc == SQLITE_ROW)
+            key = Key(sqlite3_column_value(stmt_, 0));
+        else if (rc != SQLITE_DONE)
+            ok = false;
+        return key;
+    }
+    bool Run() { return ok_ && sqlite3_step(stmt_) == SQLITE_DONE; }
+
+private:
+    sqlite3_stmt* stmt_ = nullptr;
+    bool ok_ = false;
+};
+
+// The keys of a stage, in the order of their index, with the statements of one step.
+struct StageText {
+    const char* nextEnd;  // ?1 last key, ?2 rows per step - 1: the last key of the next step
+    const char* lastKey;  // the last key of all
+    std::vector<const char*> step; // ?1 last key counted, ?2 last key of this step
+    int rowsPerStep;
+};
+
+const StageText& TextOf(int stage)
+{
+    static const StageText tests{
+        "SELECT TEST_ID FROM TESTS WHERE TEST_ID > ?1 ORDER BY TEST_ID LIMIT 1 OFFSET ?2",
+        "SELECT TEST_ID FROM TESTS WHERE TEST_ID IS NOT NULL ORDER BY TEST_ID DESC LIMIT 1",
+        {// First tries from the index of answers by test, without reading the answers' rows.
+         "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
+         " SELECT T.TEST_ID, (SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID"
+         " AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT'), 0"
+         " FROM (SELECT DISTINCT TEST_ID FROM TESTS WHERE TEST_ID > ?1 AND TEST_ID <= ?2) T"},
+        kTestsPerStep};
+    static const StageText words{
+        "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 ORDER BY WORD_ID LIMIT 1 OFFSET ?2",
+        "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID IS NOT NULL ORDER BY WORD_ID DESC LIMIT 1",
+        {// The words each test asked: the index of answers by word holds each (word, test)
+         // pair once in a row, so they are counted without a sort the size of the answers;
+         // each test's row is found by its key (an UPDATE ... FROM scanned the tallies).
+         "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
+         " SELECT TEST_ID, 0, COUNT(*) FROM (SELECT DISTINCT WORD_ID, TEST_ID"
+         " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2)"
+         " WHERE TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES) GROUP BY TEST_ID"
+         " ON CONFLICT (TEST_ID) DO UPDATE SET WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED",
+         // The wrong answers, from their own index, in word order ("+TEST_ID": the list of
+         // whole-list tests is looked into, never walked to find the answers).
+         "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
+         " SELECT WORD_ID, COUNT(DISTINCT TEST_ID), COUNT(*) FROM WORD_ATTEMPTS"
+         " WHERE RESULT = 'INCORRECT' AND WORD_ID > ?1 AND WORD_ID <= ?2"
+         " AND +TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY WORD_ID",
+         "INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES)"
+         " SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY, COUNT(*) FROM WORD_ATTEMPTS"
+         " WHERE RESULT = 'INCORRECT' AND WORD_ID > ?1 AND WORD_ID <= ?2"
+         " AND +TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY 1, 2"},
+        kAnswersPerStep};
+    return stage == kTestsStage ? tests : words;
+}
+
+bool ReadProgress(sqlite3* db, int& stage, Key& last)
+{
+    bool ok = true;
+    Statement read(db, "SELECT STAGE FROM TALLY_COUNT_PROGRESS");
+    const Key stageValue = read.First(ok);
+    Statement key(db, "SELECT LAST_KEY FROM TALLY_COUNT_PROGRESS");
+    last = key.First(ok);
+    if (!ok || stageValue.empty() || last.empty())
+        return false;
+    stage = sqlite3_value_int(stageValue.value);
+    return stage == kTestsStage || stage == kWordsStage;
+}
+
+bool SaveProgress(sqlite3* db, int stage, const Key& last)
+{
+    Statement save(db, "UPDATE TALLY_COUNT_PROGRESS SET STAGE = ?1, LAST_KEY = ?2");
+    return save.Bind(1, stage).Bind(2, last).Run();
+}
+
+// The whole-list tests, for the word stage: read once per opening, not once per step.
+bool ListWholeListTests(sqlite3* db)
+{
+    return Run(db, "DROP TABLE IF EXISTS temp.WHOLE_LIST_TESTS") &&
+           Run(db, "CREATE TEMP TABLE WHOLE_LIST_TESTS (TEST_ID PRIMARY KEY) WITHOUT ROWID") &&
+           Run(db, "INSERT OR IGNORE INTO temp.WHOLE_LIST_TESTS SELECT TEST_ID FROM TESTS"
+                   " WHERE PRACTICE_OF IS NULL AND TEST_ID IS NOT NULL");
+}
+
+// Below every key: keys are numbers, texts or blobs, and every one is above minus infinity.
+Key LowestKey(sqlite3* db)
+{
+    Statement low(db, "SELECT -1e999");
+    bool ok = true;
+    return low.First(ok);
+}
+
+// A number the statement gives (0 when none).
+long long Number(sqlite3* db, const char* sql, const Key* key = nullptr)
+{
+    Statement count(db, sql);
+    if (key)
+        count.Bind(1, *key);
+    bool ok = true;
+    const Key value = count.First(ok);
+    return ok && !value.empty() ? sqlite3_value_int64(value.value) : 0;
+}
+
+// How far the count has come: the tests stage is the first fifth, the answers the rest. The
+// totals are the tables' highest rowids, read at once; an interrupted count starts from the
+// rows counted before.
+class CountProgress {
+public:
+    void Start(sqlite3* db, int stage, const Key& last)
+    {
+        const bool tests = stage == kTestsStage;
+        stage_ = stage;
+        total_ = std::max(1LL, Number(db, tests ? "SELECT MAX(_rowid_) FROM TESTS"
+                                                : "SELECT MAX(_rowid_) FROM WORD_ATTEMPTS"));
+        done_ = Number(db, tests ? "SELECT COUNT(*) FROM TESTS WHERE TEST_ID <= ?1"
+                                 : "SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID <= ?1",
+                       &last);
+        Tell();
+    }
+    void Step()
+    {
+        done_ += TextOf(stage_).rowsPerStep;
+        Tell();
+    }
+
+private:
+    void Tell() const
+    {
+        const auto share = static_cast<int>(std::min(1000LL, done_ * 1000 / total_));
+        TellProgress(stage_ == kTestsStage ? share / 5 : 200 + share * 4 / 5);
+    }
+    int stage_ = kTestsStage;
+    long long total_ = 1;
+    long long done_ = 0;
+};
+
+// One step of a stage in its own transaction; false at the end of the stage or on failure.
+bool CountStep(sqlite3* db, int stage, Key& last, bool& ok)
+{
+    const StageText& text = TextOf(stage);
+    const auto keyAfter = [&](int rows) {
+        Statement next(db, text.nextEnd);
+        return next.Bind(1, last).Bind(2, rows).First(ok);
+    };
+    Key end = keyAfter(text.rowsPerStep - 1);
+    if (ok && end.empty() && !keyAfter(0).empty()) { // the last, shorter step
+        Statement lastOfAll(db, text.lastKey);
+        end = lastOfAll.First(ok);
+    }
+    if (!ok || end.empty())
+        return false;
+    ok = Run(db, "BEGIN IMMEDIATE");
+    for (size_t i = 0; ok && i < text.step.size(); ++i) {
+        Statement step(db, text.step[i]);
+        ok = step.Bind(1, last).Bind(2, end).Run();
+    }
+    ok = ok && SaveProgress(db, stage, end) && Run(db, "COMMIT");
+    if (!ok) {
+        Run(db, "ROLLBACK");
         return false;
     }
+    last = std::move(end);
+    return true;
+}
+
+// Makes the tally tables and indexes afresh (dropping whatever was partly there) and the
+// progress row at the start, in one transaction.
+bool StartCount(sqlite3* db, const TallyPart& part)
+{
+    if (!Run(db, "BEGIN IMMEDIATE"))
+        return false;
     bool ok = true;
     for (auto it = part.objects.rbegin(); ok && it != part.objects.rend(); ++it)
         if (it->first != "INDEX")
             ok = Run(db, "DROP " + it->first + " IF EXISTS " + it->second);
     for (size_t i = 0; ok && i < part.statements.size(); ++i)
-        ok = Run(db, part.statements[i]);
+        if (part.kinds[i] == "TABLE" || part.kinds[i] == "INDEX")
+            ok = Run(db, part.statements[i]);
+    ok = ok && Run(db, std::string("DROP TABLE IF EXISTS ") + kProgressTable) &&
+         Run(db, std::string("CREATE TABLE ") + kProgressTable + " (STAGE INTEGER, LAST_KEY)") &&
+         Run(db, std::string("INSERT INTO ") + kProgressTable + " VALUES (1, -1e999)");
     if (ok && Run(db, "COMMIT"))
         return true;
-    error = sqlite3_errmsg(db);
     Run(db, "ROLLBACK");
+    return false;
+}
+
+// The triggers, made once every tally is counted, and the progress row dropped with them.
+bool FinishCount(sqlite3* db, const TallyPart& part)
+{
+    if (!Run(db, "BEGIN IMMEDIATE"))
+        return false;
+    bool ok = true;
+    for (size_t i = 0; ok && i < part.statements.size(); ++i)
+        if (part.kinds[i] == "TRIGGER")
+            ok = Run(db, part.statements[i]);
+    ok = ok && Run(db, std::string("DROP TABLE ") + kProgressTable);
+    if (ok && Run(db, "COMMIT"))
+        return true;
+    Run(db, "ROLLBACK");
+    return false;
+}
+
+} // namespace
+
+void SetTallyCountListener(TallyCountListener listener)
+{
+    tallyCountListener = std::move(listener);
+}
+
+bool AddMissingTallies(sqlite3* db, std::string& error)
+{
+    const TallyPart& part = Tallies();
+    bool complete = true;
+    bool tablesMade = true; // the tables and indexes a count under way fills
+    for (const auto& object : part.objects) {
+        const bool exists = Exists(db, object.second);
+        complete = complete && exists;
+        tablesMade = tablesMade && (exists || object.first == "TRIGGER");
+    }
+    const bool resuming = Exists(db, kProgressTable) && tablesMade;
+    if (complete && !Exists(db, kProgressTable))
+        return true;
+    TellProgress(0);
+    // A step's commit need not wait for the disk: a program killed keeps what it committed
+    // all the same, and after a power cut the count goes on from an earlier step (the
+    // progress row is written with the counts it stands for). The file's setting is back
+    // once the count is done.
+    Run(db, "PRAGMA synchronous = NORMAL");
+    int stage = kTestsStage;
+    Key last;
+    // Counts that were partly kept (an object dropped by hand) are never trusted: made whole
+    // again from the rows, unless a count of ours was under way.
+    bool ok = resuming && ReadProgress(db, stage, last);
+    if (!ok) {
+        ok = StartCount(db, part);
+        stage = kTestsStage;
+        last = LowestKey(db);
+    }
+    CountProgress progress;
+    while (ok && stage <= kWordsStage) {
+        if (stage == kWordsStage)
+            ok = ListWholeListTests(db);
+        progress.Start(db, stage, last);
+        while (ok && CountStep(db, stage, last, ok))
+            progress.Step();
+        if (!ok)
+            break;
+        if (++stage <= kWordsStage) {
+            last = LowestKey(db);
+            ok = Run(db, "BEGIN IMMEDIATE") && SaveProgress(db, stage, last) &&
+                 Run(db, "COMMIT");
+        }
+    }
+    ok = ok && FinishCount(db, part);
+    Run(db, "DROP TABLE IF EXISTS temp.WHOLE_LIST_TESTS");
+    Run(db, "PRAGMA synchronous = FULL");
+    TellProgress(1000);
+    if (ok)
+        return true;
+    error = sqlite3_errmsg(db);
     return false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 struct sqlite3;
@@ -14,9 +15,18 @@ struct sqlite3;
 bool AddMissingColumns(sqlite3* db);
 
 // Gives a file that lacks them the tallies of stored answers (tables, their index and the
-// triggers that keep them), counted from its rows in one transaction. False when they cannot
-// be made; the past tests and a list's hardest words are read from them.
+// triggers that keep them), counted from its rows. The count reads the answers through their
+// covering indexes a bounded step at a time and commits each step, so that it needs little
+// memory and a program killed meanwhile loses one step at most: the next opening goes on
+// from there (the step reached is kept in TALLY_COUNT_PROGRESS until the count is done; the
+// triggers are made last). False when they cannot be made; the past tests and a list's
+// hardest words are read from them.
 bool AddMissingTallies(sqlite3* db, std::string& error);
+
+// Told how far the count of the tallies has come, in thousandths: 0 before the first step,
+// 1000 when it is done; never called when a file already has its tallies. One listener.
+using TallyCountListener = std::function<void(int perMille)>;
+void SetTallyCountListener(TallyCountListener listener);
 
 // Makes the tables of the schema that stand on their own (the windows' places) where a file
 // lacks them, empty. A file where they cannot be made still opens: they only hold comforts.

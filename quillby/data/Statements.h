@@ -70,6 +70,26 @@ inline constexpr const char* SELECT_LISTS_OUT_OF_KEY_RANGE =
 inline constexpr const char* MAX_LIST_ID =
     " SELECT LIST_ID AS LAST_ID FROM LISTS  WHERE LIST_ID BETWEEN 1 AND 2147483647 "
     " ORDER BY LIST_ID DESC LIMIT 1 ";
+// The lists the grid shows, all of them found in the key index alone: a whole-number key from 1
+// up to the newest list the grid started from. Followed by that LIST_ID + " ".
+inline constexpr const char* WHERE_GRID_KEY_UP_TO =
+    " WHERE LIST_ID = CAST(LIST_ID AS INTEGER) AND LIST_ID BETWEEN 1 AND ";
+// How many rows the grid has, counted in the key index. Followed by WHERE_GRID_KEY_UP_TO.
+inline constexpr const char* COUNT_GRID_LISTS = " SELECT COUNT(*) AS LIST_COUNT FROM LISTS ";
+// The key of the row at an offset from the top (DESC) or the bottom (ASC) of the grid, read
+// from the key index. Followed by WHERE_GRID_KEY_UP_TO + newest + the order + LIMIT/OFFSET.
+inline constexpr const char* SELECT_GRID_KEY = " SELECT LIST_ID FROM LISTS ";
+inline constexpr const char* ORDER_BY_LIST_ID_ASC = " ORDER BY LIST_ID ";
+// Lists whose key the grid cannot show (empty, text, a fraction, below 1, too large).
+inline constexpr const char* SELECT_LISTS_WITH_DAMAGED_KEYS =
+    " SELECT _rowid_ AS ROW_NUMBER, LIST_ID FROM LISTS "
+    " WHERE LIST_ID IS NULL OR LIST_ID < 1 OR LIST_ID > 2147483647 "
+    " OR LIST_ID <> CAST(LIST_ID AS INTEGER) ";
+// The newest list of a test date, for the main window's search by date. Followed by
+// "#m/d/yyyy# " + " AND LIST_ID BETWEEN 1 AND " + newest + " " + ORDER_BY_LIST_ID_DESC + LIMIT 1.
+inline constexpr const char* SELECT_LIST_OF_TEST_DATE =
+    " SELECT LIST_ID FROM LISTS  WHERE LIST_ID = CAST(LIST_ID AS INTEGER) AND TEST_DATE = #";
+inline constexpr const char* AND_LIST_ID_UP_TO = " AND LIST_ID BETWEEN 1 AND ";
 
 // The tests of a list with each one's first-try hits (GetTestScore's count) and the number of
 // words it asked, from the tallies the database keeps, and the test a practice round practised.

@@ -10,12 +10,10 @@
 #include <QTimer>
 #include <algorithm>
 #include <exception>
-#include <iterator>
-#include <limits>
 
 namespace {
 // Rows read together: more than a screenful, so that showing the grid or scrolling one page
-// costs one statement.
+// costs one block (two statements through the key index).
 constexpr int kBlockRows = 64;
 
 bool errorReportPending = false;
@@ -41,35 +39,38 @@ ListGridModel::ListGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 void ListGridModel::Load()
 {
     beginResetModel();
-    stored_.clear();
+    blocks_.clear();
     appended_.clear();
-    lastKey_.clear();
-    more_ = false;
+    storedCount_ = 0;
+    countsReadable_ = true;
     try {
         newestListId_ = NewestListId();
+        storedCount_ = CountListGridRows(newestListId_);
     } catch (...) {
+        newestListId_ = 0;
+        storedCount_ = 0;
         endResetModel();
         throw;
     }
-    more_ = true;
     endResetModel();
-    // Named with the first block: the walk down the key index never meets these lists.
-    SkippedRows unreachable;
+    // Rows the grid cannot show are named once, when it is filled.
+    SkippedRows damaged;
     try {
-        AddListsOutOfKeyRange(unreachable);
+        AddListsWithDamagedKeys(damaged);
     } catch (const DbError& e) {
         LogDbError(e); // the grid's own statements meet the same failure and report it
     }
-    FetchBlock(unreachable);
+    if (!damaged.empty())
+        ReportLater(damaged.Message());
 }
 
 void ListGridModel::Clear()
 {
     beginResetModel();
-    stored_.clear();
+    blocks_.clear();
     appended_.clear();
-    lastKey_.clear();
-    more_ = false;
+    storedCount_ = 0;
+    newestListId_ = 0;
     endResetModel();
 }
 
@@ -82,32 +83,22 @@ int ListGridModel::AppendList(int32_t listId, const QString& dateText)
     return row;
 }
 
-bool ListGridModel::canFetchMore(const QModelIndex& parent) const
+std::vector<ListGridModel::Row> ListGridModel::ReadBlock(int block) const
 {
-    return !parent.isValid() && more_;
-}
-
-void ListGridModel::fetchMore(const QModelIndex& parent)
-{
-    if (canFetchMore(parent))
-        FetchBlock();
-}
-
-void ListGridModel::FetchBlock(const SkippedRows& alsoSkipped)
-{
+    const int first = block * kBlockRows;
+    const auto wanted = static_cast<size_t>(std::min(kBlockRows, storedCount_ - first));
     std::vector<Row> rows;
-    bool read = false;
-    int returned = 0;
     SkippedRows skipped;
     // When the counts cannot be read, the lists still show, with blank counts.
-    const QString belowKey = lastKey_;
     for (const bool withCounts : {true, false}) {
+        if (withCounts && !countsReadable_)
+            continue;
         try {
-            returned = 0;
-            skipped = SkippedRows();
-            rows = ReadListGridBlock({withCounts, newestListId_, belowKey, kBlockRows}, skipped,
-                                     lastKey_, returned);
-            read = true;
+            const int32_t startKey = ListGridKeyAt(newestListId_, first, storedCount_);
+            QString lastKey;
+            int returned = 0;
+            rows = ReadListGridBlock({withCounts, startKey, QString(), kBlockRows}, skipped,
+                                     lastKey, returned);
             break;
         } catch (const DbError& e) {
             LogDbError(e);
@@ -115,38 +106,31 @@ void ListGridModel::FetchBlock(const SkippedRows& alsoSkipped)
         } catch (const std::exception& e) {
             ReportLater(QString::fromLocal8Bit(e.what()));
         }
+        countsReadable_ = false;
     }
-    skipped.Add(alsoSkipped);
     if (!skipped.empty())
         ReportLater(skipped.Message());
-    more_ = read && returned == kBlockRows;
-    if (rows.empty())
-        return;
-    const int first = static_cast<int>(stored_.size());
-    beginInsertRows(QModelIndex(), first, first + static_cast<int>(rows.size()) - 1);
-    stored_.insert(stored_.end(), std::make_move_iterator(rows.begin()),
-                   std::make_move_iterator(rows.end()));
-    endInsertRows();
+    // Lists deleted behind the grid's back leave blank rows until the next Load.
+    rows.resize(wanted);
+    return rows;
 }
 
-void ListGridModel::FetchThrough(int row) const
+std::vector<ListGridModel::Row>& ListGridModel::BlockOf(int row) const
 {
-    auto* self = const_cast<ListGridModel*>(this);
-    while (more_ && row >= static_cast<int>(stored_.size()))
-        self->FetchBlock();
+    const int block = row / kBlockRows;
+    auto found = blocks_.find(block);
+    if (found == blocks_.end())
+        found = blocks_.emplace(block, ReadBlock(block)).first;
+    return found->second;
 }
 
-int ListGridModel::AllRowCount() const
-{
-    FetchThrough(std::numeric_limits<int>::max());
-    return rowCount();
-}
+int ListGridModel::AllRowCount() const { return rowCount(); }
 
 ListGridModel::Row& ListGridModel::At(int row)
 {
-    const auto stored = static_cast<int>(stored_.size());
-    return row < stored ? stored_[static_cast<size_t>(row)]
-                        : appended_[static_cast<size_t>(row - stored)];
+    if (row < storedCount_)
+        return BlockOf(row)[static_cast<size_t>(row % kBlockRows)];
+    return appended_[static_cast<size_t>(row - storedCount_)];
 }
 
 int32_t ListGridModel::ListID(int row) const
@@ -156,21 +140,31 @@ int32_t ListGridModel::ListID(int row) const
 
 int ListGridModel::RowOf(int32_t listId) const
 {
-    for (size_t r = 0; r < stored_.size(); ++r)
-        if (stored_[r].listId == listId)
-            return static_cast<int>(r);
+    for (const auto& [block, rows] : blocks_)
+        for (size_t r = 0; r < rows.size(); ++r)
+            if (rows[r].listId == listId)
+                return block * kBlockRows + static_cast<int>(r);
     for (size_t r = 0; r < appended_.size(); ++r)
         if (appended_[r].listId == listId)
-            return static_cast<int>(stored_.size() + r);
+            return storedCount_ + static_cast<int>(r);
+    return -1;
+}
+
+int ListGridModel::RowOfTestDate(const QDate& testDate) const
+{
+    const int32_t listId = ListOfTestDate(testDate, newestListId_);
+    if (listId != 0)
+        return ListGridRowOf(newestListId_, listId);
+    const QString shown = ShortDateText(Variant(testDate));
+    for (size_t r = 0; r < appended_.size(); ++r)
+        if (appended_[r].dateText == shown)
+            return storedCount_ + static_cast<int>(r);
     return -1;
 }
 
 QString ListGridModel::CellText(int row, int column) const
 {
-    if (row < 0)
-        return QString();
-    FetchThrough(row);
-    if (row >= rowCount())
+    if (row < 0 || row >= rowCount())
         return QString();
     const Row& shown = const_cast<ListGridModel*>(this)->At(row);
     switch (column) {
@@ -215,7 +209,7 @@ void ListGridModel::IncrementTests(int row)
 
 int ListGridModel::rowCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : static_cast<int>(stored_.size() + appended_.size());
+    return parent.isValid() ? 0 : storedCount_ + static_cast<int>(appended_.size());
 }
 
 int ListGridModel::columnCount(const QModelIndex& parent) const

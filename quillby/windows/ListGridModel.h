@@ -3,13 +3,16 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QDate>
 #include <cstdint>
+#include <map>
 #include <vector>
 
 // The rows of the main window's grid: every word list, newest first, with its test date, its
 // word and test counts and its key (LIST_ID, in a column the window hides).
-// Rows are read a block at a time as the view scrolls down to them (fetchMore), each block
-// found through the list key index, so filling the grid and showing it cost the same whether
+// The model knows its row count from the start (counted in the list key index) and reads the
+// block of rows around what the view shows when it first shows them, each block found through
+// the key index, so filling the grid, End, Ctrl+End and the scroll bar cost the same whether
 // the database holds one list or 100,000.
 class ListGridModel : public QAbstractTableModel {
 public:
@@ -17,8 +20,8 @@ public:
 
     explicit ListGridModel(QObject* parent = nullptr);
 
-    // Starts again from the newest list and reads the first block. Throws DbError; the grid
-    // is empty then.
+    // Starts again from the newest list and counts the rows. Throws DbError; the grid is empty
+    // then.
     void Load();
     void Clear();
     // Adds a list whose counts are known to be 0 at the bottom; returns its row.
@@ -29,10 +32,14 @@ public:
     // The row showing that list among the rows read so far (a row not read yet will show the
     // database's values when it is), or -1.
     int RowOf(int32_t listId) const;
-    // The text the grid shows in one cell ("" outside the rows); reads down to that row.
+    // The first row whose list has that test date, read or not; -1 when none. Throws DbError.
+    int RowOfTestDate(const QDate& testDate) const;
+    // The text the grid shows in one cell ("" outside the rows); reads that row's block.
     QString CellText(int row, int column) const;
-    // Every row, read to the end of the stored lists.
+    // Every row (the same as rowCount: the count is known without reading the rows).
     int AllRowCount() const;
+    // The blocks read so far (for tests: reaching the end must not read the rows between).
+    int BlocksRead() const { return static_cast<int>(blocks_.size()); }
 
     // Reads that row's counts again. Throws DbError.
     void Recount(int row);
@@ -43,26 +50,22 @@ public:
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    bool canFetchMore(const QModelIndex& parent) const override;
-    void fetchMore(const QModelIndex& parent) override;
 
 private:
     using Row = ListGridRow;
 
     Row& At(int row);
-    // Reads the next block of stored lists, inserted above the lists added since. A failure
-    // ends the reading and is reported once, after the view has finished painting, together
-    // with the damaged rows the block left out and alsoSkipped.
-    void FetchBlock(const SkippedRows& alsoSkipped = SkippedRows());
-    // Reads blocks until the row exists or the stored lists end.
-    void FetchThrough(int row) const;
+    // The block holding that stored row, read when it has not been. A failure is reported
+    // once, after the view has finished painting; the block's rows then show blank.
+    std::vector<Row>& BlockOf(int row) const;
+    std::vector<Row> ReadBlock(int block) const;
 
-    // The stored lists read so far, newest first, and whether there are more. Lists created
-    // after Load (LIST_ID above newestListId_) are not among them.
-    std::vector<Row> stored_;
-    bool more_ = false;
+    // The stored lists (LIST_ID from 1 to newestListId_), counted at Load; blocks of them
+    // read so far, by block number. Lists created after Load are not among them.
+    int storedCount_ = 0;
     int32_t newestListId_ = 0;
-    QString lastKey_; // LIST_ID of the last row read, damaged or not; "" before the first block
+    mutable std::map<int, std::vector<Row>> blocks_;
+    mutable bool countsReadable_ = true;
     // Lists created since, at the bottom until the next Load.
     std::vector<Row> appended_;
 };

@@ -19,8 +19,10 @@
 #include "TaskNotices.h"
 #include "Twips.h"
 #include "WindowPlacement.h"
+#include "WaitCursor.h"
 #include "frmAbout.h"
 #include "frmImportWords.h"
+#include "frmBusy.h"
 #include "frmNewList.h"
 #include "frmOptions.h"
 
@@ -29,9 +31,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QKeyEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -94,10 +99,15 @@ void frmLists::BuildControls()
     MSFlexGrid1->horizontalHeader()->setHighlightSections(false);
     MSFlexGrid1->horizontalHeader()->setStretchLastSection(true); // the last visible column
     MSFlexGrid1->setTabKeyNavigation(false);
+    MSFlexGrid1->installEventFilter(this);
     MSFlexGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     MSFlexGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     ClearGrid(); // the columns' widths, which the grid's least width follows
     MSFlexGrid1->setMinimumSize(GridWidthForColumns(MSFlexGrid1), Twips(3600));
+
+    lblFindDate = MakeLabel(central, "lblFindDate", tr("F&ind a list by date:"));
+    txtFindDate = MakeTextBox(central, "txtFindDate", lblFindDate);
+    txtFindDate->setToolTip(tr("Type a school test date and press Enter"));
 
     cmdNewList = MakeButton(central, "cmdNewList", tr("&New List"),
                             tr("Create a new word list"));
@@ -130,13 +140,18 @@ void frmLists::BuildControls()
     auto* gridColumn = new QVBoxLayout;
     gridColumn->addWidget(Label1);
     gridColumn->addWidget(MSFlexGrid1, 1);
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(lblFindDate);
+    findRow->addWidget(txtFindDate, 1);
+    gridColumn->addLayout(findRow);
     auto* layout = new QHBoxLayout(central);
     layout->addLayout(gridColumn, 1);
     layout->addLayout(buttons);
     setCentralWidget(central);
     resize(Twips(8400), Twips(6000));
 
-    setTabOrder(MSFlexGrid1, cmdNewList);
+    setTabOrder(MSFlexGrid1, txtFindDate);
+    setTabOrder(txtFindDate, cmdNewList);
     setTabOrder(cmdNewList, cmdImport);
     setTabOrder(cmdImport, cmdEditList);
     setTabOrder(cmdEditList, cmdTest);
@@ -210,10 +225,12 @@ void frmLists::ConnectCommands()
     connect(MSFlexGrid1->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { RefreshListCommands(); });
     connect(MSFlexGrid1, &QWidget::customContextMenuRequested, this, &frmLists::GridContextMenu);
+    connect(txtFindDate, &QLineEdit::returnPressed, this, &frmLists::FindListByDate);
 }
 
 bool frmLists::LoadForm(const QString& appFolder)
 {
+    frmBusy::WatchTallyCount();
     try {
         InitApplication(appFolder);
     } catch (const DbError& e) {
@@ -384,6 +401,7 @@ void frmLists::PastTestsClicked()
         MsgBox(tr("Please select a list."), MsgButtons::OK, MsgIcon::None, this);
         return;
     }
+    const WaitCursor waiting;
     HandOver(&frmLists::PastTestsRequested);
 }
 
@@ -397,6 +415,7 @@ void frmLists::DeleteListClicked()
                MsgButtons::YesNo, MsgIcon::None, this, MsgDefault::No) != MsgResult::Yes)
         return;
     const int32_t listId = CurrentListID();
+    const WaitCursor waiting;
     Guarded([&] { DeleteList(listId); });
     Guarded([this] { LoadWordLists(); });
 }
@@ -430,6 +449,40 @@ void frmLists::GridContextMenu(const QPoint& pos)
     mnuLists->exec(MSFlexGrid1->viewport()->mapToGlobal(pos));
 }
 
+void frmLists::FindListByDate()
+{
+    const QString typed = txtFindDate->text().trimmed();
+    if (typed.isEmpty())
+        return;
+    QDate date = ParseDateText(typed);
+    if (!date.isValid()) { // the grid's own form of a date
+        date = QLocale().toDate(typed, QLocale::ShortFormat);
+        if (date.isValid() && date.year() < 1950)
+            date = date.addYears(100); // two-digit years mean this century
+    }
+    if (!date.isValid()) {
+        MsgBox(tr("Please type a date, for example %1.").arg(DisplayDateText(QDate::currentDate())),
+               MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    int row = -1;
+    bool read = false;
+    {
+        const WaitCursor waiting;
+        read = Guarded([&] { row = gridRows->RowOfTestDate(date); });
+    }
+    if (!read)
+        return;
+    if (row < 0) {
+        MsgBox(tr("No list has the school test date %1.").arg(DisplayDateText(date)),
+               MsgButtons::OK, MsgIcon::None, this);
+        return;
+    }
+    SelectRow(row);
+    MSFlexGrid1->scrollTo(gridRows->index(row, kDateColumn), QAbstractItemView::PositionAtCenter);
+    MSFlexGrid1->setFocus();
+}
+
 void frmLists::SetFocusHere()
 {
     if (isHidden())
@@ -446,6 +499,20 @@ void frmLists::UpdateList(int32_t listId)
 void frmLists::IncrementListTests(int32_t listId)
 {
     gridRows->IncrementTests(gridRows->RowOf(listId));
+}
+
+bool frmLists::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == MSFlexGrid1 && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool homeOrEnd = key->key() == Qt::Key_Home || key->key() == Qt::Key_End;
+        if (homeOrEnd && key->modifiers() == Qt::NoModifier) {
+            QKeyEvent toRow(QEvent::KeyPress, key->key(), Qt::ControlModifier);
+            QApplication::sendEvent(MSFlexGrid1, &toRow);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmLists::closeEvent(QCloseEvent* event)

@@ -6,6 +6,7 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTableView;
@@ -67,6 +68,9 @@ protected:
     // A file dropped on the main window is imported.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // Home and End in the grid go to the first and the last list (a row is selected whole, so
+    // there is no first or last column to go to).
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildControls();
@@ -87,6 +91,8 @@ private:
     void AboutClicked();
     void GridContextMenu(const QPoint& pos);
     void ImportStored(int32_t listId, bool created);
+    // Selects the first list of the test date typed in the search box, however far down.
+    void FindListByDate();
     // Runs a list-level task after hiding the window; shows it again when the task failed.
     template <class F>
     void RunHiddenTask(F&& task);
@@ -96,6 +102,8 @@ private:
     QLabel* Label1;
     QTableView* MSFlexGrid1;
     ListGridModel* gridRows;
+    QLabel* lblFindDate;
+    QLineEdit* txtFindDate;
     QPushButton* cmdNewList;
     QPushButton* cmdImport;
     QPushButton* cmdEditList;

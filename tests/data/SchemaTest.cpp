@@ -220,6 +220,17 @@ TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
             Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 64",
         QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID + "7 ",
         QString(Sql::MAX_LIST_ID),
+        // The long grid: its row count, the key at an offset from either end, a block from a
+        // key, the search by date.
+        QString(Sql::COUNT_GRID_LISTS) + Sql::WHERE_GRID_KEY_UP_TO + "900 ",
+        QString(Sql::SELECT_GRID_KEY) + Sql::WHERE_GRID_KEY_UP_TO + "900 " +
+            Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 1 OFFSET 64",
+        QString(Sql::SELECT_GRID_KEY) + Sql::WHERE_GRID_KEY_UP_TO + "900 " +
+            Sql::ORDER_BY_LIST_ID_ASC + " LIMIT 1 OFFSET 64",
+        QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_GRID_KEY_UP_TO + "836 " +
+            Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 64",
+        QString(Sql::SELECT_LIST_OF_TEST_DATE) + "6/4/2004" + Sql::DATE_END +
+            Sql::AND_LIST_ID_UP_TO + "900 " + Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 1",
         QString(Sql::SELECT_WORDS_WITH_MISSES) + "15" + Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID +
             "1 " + Sql::ORDER_BY_WORD,
         QString(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID + "1 " +

@@ -157,3 +157,27 @@ TEST(Tallies, AFileWithEarlierTalliesGetsTodaysTriggersAndIsCountedAgain)
         history.Step();
     Db().Close();
 }
+
+// A count under way at an earlier opening is found by its progress row; when the tables it
+// was filling have been damaged meanwhile (one dropped by hand), nothing of it is trusted and
+// the tallies are counted again from the rows.
+TEST(Tallies, ACountUnderWayWhoseTablesWereDamagedIsMadeAgainWhole)
+{
+    TestAppFolder app;
+    TallyHistory history(11);
+    for (int step = 0; step < 40; ++step)
+        history.Step();
+    Db().Execute(" DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD;"
+                 " CREATE TABLE TALLY_COUNT_PROGRESS (STAGE INTEGER, LAST_KEY);"
+                 " INSERT INTO TALLY_COUNT_PROGRESS VALUES (2, 3);"
+                 " DROP TABLE WORD_TALLIES; ");
+    Db().Close();
+
+    InitApplication(app.path());
+    EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE name = 'TALLY_COUNT_PROGRESS'"), 0);
+    EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
+    ExpectTalliesMatchTheRows("opening");
+    for (int step = 0; step < 40 && !::testing::Test::HasFatalFailure(); ++step)
+        history.Step();
+    Db().Close();
+}

@@ -7,8 +7,12 @@
 #include "TestDb.h"
 #include "frmHelp.h"
 #include "frmLists.h"
+#include "ListGridModel.h"
 
 #include <QAction>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <functional>
 #include <QLocale>
 #include <QMenu>
 #include <QPushButton>
@@ -398,5 +402,167 @@ TEST_F(MainWindow, ListsBeyondTheKeyRangeAreNamedAsDamaged)
                                             "left out: LISTS row 50."))
             << key << ": " << boxes.texts[0].toStdString();
         Exec(QStringLiteral("DELETE FROM LISTS WHERE rowid = 50"));
+    }
+}
+
+namespace {
+// A family's file after many years: lists 1..count with a test date a week apart (list L on
+// 2000-01-07 + 7*(L-1) days), made in one statement; never analysed.
+void AddManyLists(int count)
+{
+    Exec(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                        "WHERE i < %1) INSERT INTO LISTS (LIST_ID, TEST_DATE, STATUS) "
+                        "SELECT i, date('2000-01-07', '+' || (7 * (i - 1)) || ' days'), "
+                        "'IGNORED' FROM n")
+             .arg(count));
+}
+
+QDate TestDateOfList(int listId) { return QDate(2000, 1, 7).addDays(7 * (listId - 1)); }
+} // namespace
+
+// The end of a long grid is one key press away, whatever way the user goes there: the grid
+// knows its rows from the start and reads only the blocks it shows (never the rows between).
+TEST_F(MainWindow, TheEndOfAHundredThousandListsIsReachedAtOnceByEveryWay)
+{
+    constexpr int kLists = 100000;
+    AddManyLists(kLists);
+    AddWord(1, 1, QStringLiteral("oldest"));
+    AddTest(1, 1);
+    AddTest(2, 1);
+    struct Way {
+        const char* name;
+        std::function<void(QTableView*)> go;
+    };
+    const Way ways[] = {
+        {"End", [](QTableView* g) { QTest::keyClick(g, Qt::Key_End); }},
+        {"Ctrl+End", [](QTableView* g) { QTest::keyClick(g, Qt::Key_End, Qt::ControlModifier); }},
+        {"scroll bar to the bottom, click the last row",
+         [](QTableView* g) {
+             g->verticalScrollBar()->setValue(g->verticalScrollBar()->maximum());
+             QApplication::processEvents();
+             const QModelIndex last = g->model()->index(g->model()->rowCount() - 1, 0);
+             QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                               g->visualRect(last).center());
+         }},
+    };
+    Start();
+    auto* rows = dynamic_cast<ListGridModel*>(grid->model());
+    ASSERT_NE(rows, nullptr);
+    for (const Way& way : ways) {
+        SCOPED_TRACE(way.name);
+        window.LoadWordLists();
+        QApplication::processEvents();
+        ASSERT_EQ(window.ListRowCount(), kLists); // known before any row below is read
+        grid->setFocus();
+        way.go(grid);
+        QApplication::processEvents();
+        EXPECT_EQ(window.CurrentRow(), kLists - 1);
+        EXPECT_EQ(Globals::SelectedListID, 1);
+        EXPECT_EQ(Cell(kLists - 1, 0), QLocale().toString(TestDateOfList(1), QLocale::ShortFormat));
+        EXPECT_EQ(Cell(kLists - 1, 1), "1");
+        EXPECT_EQ(Cell(kLists - 1, 2), "2");
+        EXPECT_LE(rows->BlocksRead(), 4); // the first screen and the last, nothing between
+        QTest::keyClick(grid, Qt::Key_Home);
+        EXPECT_EQ(Globals::SelectedListID, kLists);
+    }
+}
+
+// Whatever order the blocks are read in (from the end, the middle, the top), every row shows
+// the list a plain walk of the lists newest first gives, with its own counts; gaps in the keys
+// and damaged keys between them move no row.
+TEST_F(MainWindow, RowsReadInAnyOrderMatchAPlainWalkOfTheLists)
+{
+    Exec(QStringLiteral("BEGIN"));
+    int wordId = 0, testId = 0;
+    for (int id = 1; id <= 400; ++id) {
+        if (id % 7 == 0)
+            continue; // gaps left by deleted lists
+        AddList(id * 3, QDate(2004, 1, 1).addDays(id));
+        for (int w = 0; w < id % 4; ++w)
+            AddWord(++wordId, id * 3, QStringLiteral("w%1").arg(wordId));
+        for (int t = 0; t < id % 3; ++t)
+            AddTest(++testId, id * 3);
+    }
+    for (const char* key : {"-3", "50.5", "NULL", "'abc'"})
+        Exec(QStringLiteral("INSERT INTO LISTS (LIST_ID, TEST_DATE) VALUES (%1, '2004-06-04')")
+                 .arg(QString::fromLatin1(key)));
+    Exec(QStringLiteral("COMMIT"));
+    struct Expected {
+        QString key, words, tests;
+    };
+    std::vector<Expected> walk;
+    for (int id = 400; id >= 1; --id)
+        if (id % 7 != 0)
+            walk.push_back({QString::number(id * 3), QString::number(id % 4),
+                            QString::number(id % 3)});
+    const int n = static_cast<int>(walk.size());
+    const std::vector<std::vector<int>> orders = {
+        {n - 1, n - 65, n - 64, 0, 63, 64, 200},
+        {200, 127, 128, n - 1, 0},
+        {0, 1, 64, 128, 192, 256, n - 1}};
+    MsgBoxRecorder boxes(MsgResult::OK);
+    Start();
+    for (const auto& order : orders) {
+        window.LoadWordLists();
+        QTest::qWait(50); // the damaged keys are named once per filling of the grid
+        ASSERT_EQ(window.ListRowCount(), n);
+        for (int row : order) {
+            SCOPED_TRACE(row);
+            const size_t r = static_cast<size_t>(row);
+            EXPECT_EQ(window.RowKey(row), walk[r].key);
+            EXPECT_EQ(Cell(row, 1), walk[r].words);
+            EXPECT_EQ(Cell(row, 2), walk[r].tests);
+        }
+        for (int row = 0; row < n; ++row)
+            ASSERT_EQ(window.RowKey(row), walk[static_cast<size_t>(row)].key) << row;
+    }
+    EXPECT_EQ(static_cast<size_t>(boxes.texts.size()), orders.size());
+}
+
+// The search box finds a list by its test date however far down the grid it is, typed in any
+// form the program reads dates in; a date without a list and a text that is no date say so.
+TEST_F(MainWindow, FindAListByDateSelectsItAndSaysWhenThereIsNone)
+{
+    constexpr int kLists = 20000;
+    AddManyLists(kLists);
+    Exec(QStringLiteral("INSERT INTO LISTS (LIST_ID, TEST_DATE, STATUS) VALUES (%1, '%2', "
+                        "'IGNORED')")
+             .arg(kLists + 1)
+             .arg(TestDateOfList(5).toString(Qt::ISODate))); // two lists of one date
+    Start();
+    auto* box = Child<QLineEdit>(&window, "txtFindDate");
+    EXPECT_EQ(box->accessibleName(), "Find a list by date");
+    struct Case {
+        QString typed;
+        int32_t listId; // 0: a message, selection unchanged
+        const char* message;
+    };
+    const QDate oldest = TestDateOfList(1);
+    const Case cases[] = {
+        {oldest.toString("M/d/yyyy"), 1, ""},
+        {TestDateOfList(12345).toString(Qt::ISODate), 12345, ""},
+        {QLocale().toString(TestDateOfList(777), QLocale::ShortFormat), 777, ""},
+        {TestDateOfList(5).toString("M/d/yyyy"), kLists + 1, ""}, // the newer of the two
+        {QStringLiteral("1/2/1999"), 0, "No list has the school test date"},
+        {QStringLiteral("next week"), 0, "Please type a date"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        window.LoadWordLists();
+        const int32_t before = Globals::SelectedListID;
+        MsgBoxRecorder boxes(MsgResult::OK);
+        box->setText(c.typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        if (c.listId == 0) {
+            ASSERT_EQ(boxes.texts.size(), 1);
+            EXPECT_TRUE(boxes.texts[0].contains(c.message)) << boxes.texts[0].toStdString();
+            EXPECT_EQ(Globals::SelectedListID, before);
+            continue;
+        }
+        EXPECT_TRUE(boxes.texts.isEmpty());
+        EXPECT_EQ(Globals::SelectedListID, c.listId);
+        EXPECT_EQ(window.RowKey(window.CurrentRow()), QString::number(c.listId));
+        EXPECT_TRUE(grid->viewport()->rect().contains(
+            grid->visualRect(grid->model()->index(window.CurrentRow(), 0)).center()));
     }
 }

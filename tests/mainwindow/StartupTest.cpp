@@ -1,5 +1,6 @@
 #include "GuiTestUtil.h"
 
+#include "Connection.h"
 #include "DatabaseFileLock.h"
 #include "Globals.h"
 #include "MsgBox.h"
@@ -10,6 +11,12 @@
 #include "frmLists.h"
 
 #include <QListWidget>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <algorithm>
 #include <QLineEdit>
 #include <QCoreApplication>
 #include <QDir>
@@ -48,6 +55,11 @@ StartResult StartProgram(frmLists& window, const QString& folder, QStringList an
     });
     result.loaded = window.LoadForm(folder);
     return result;
+}
+
+long long Rows(const char* sql)
+{
+    return Globals::DbConnection().CountRows(QString::fromLatin1(sql));
 }
 
 class StartSequence : public ::testing::Test {
@@ -313,4 +325,74 @@ TEST_F(StartSequence, ATestDateThatIsNoDateIsNeverOffered)
     const StartResult started = StartProgram(window, folder.path());
     ASSERT_TRUE(started.loaded);
     EXPECT_EQ(started.offered, (std::vector<int32_t>{1}));
+}
+
+// A file made before the answer tallies: at its first opening Quillby counts them, and says
+// so at once in a small window with a progress bar, under a wait cursor; the window is gone
+// and the tallies are there when the main window is ready.
+TEST_F(StartSequence, AnOldFilesFirstCountShowsWhatQuillbyIsDoingAtOnce)
+{
+    for (const char* trigger : {"TESTS_TALLY_ADD", "TESTS_TALLY_REMOVE", "TESTS_TALLY_CHANGE",
+                                "WORD_ATTEMPTS_TALLY_ADD", "WORD_ATTEMPTS_TALLY_REMOVE",
+                                "WORD_ATTEMPTS_TALLY_CHANGE"})
+        Exec(QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(trigger)));
+    for (const char* table : {"TEST_TALLIES", "WORD_TALLIES", "GUESS_TALLIES"})
+        Exec(QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)));
+    constexpr int kTests = 8000, kWords = 20;
+    AddList(1, today.addDays(7));
+    Exec(QStringLiteral("WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE "
+                        "I < %1) INSERT INTO TESTS (TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, "
+                        "END_TIME) SELECT I, 1, 3, '2020-01-01 10:00:00', '2020-01-01 10:05:00' "
+                        "FROM N").arg(kTests));
+    Exec(QStringLiteral("WITH RECURSIVE K(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM K WHERE "
+                        "I < %1) INSERT INTO WORD_ATTEMPTS (TEST_ID, LIST_ID, WORD_ID, GUESS, "
+                        "RESULT, ATTEMPT_NUMBER) SELECT T.TEST_ID, 1, K.I, 'w', CASE WHEN "
+                        "(T.TEST_ID + K.I) % 4 = 0 THEN 'INCORRECT' ELSE 'CORRECT' END, 1 "
+                        "FROM TESTS T CROSS JOIN K").arg(kWords));
+
+    struct Seen {
+        qint64 firstShownMs = -1;
+        QString caption, doing;
+        bool waitCursor = false;
+        std::vector<int> values;
+    } seen;
+    QElapsedTimer clock;
+    QTimer watch;
+    watch.setInterval(0);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() != "frmBusy" || !w->isVisible())
+                continue;
+            if (seen.firstShownMs < 0) {
+                seen.firstShownMs = clock.elapsed();
+                seen.caption = w->windowTitle();
+                seen.doing = Child<QLabel>(w, "lblDoing")->text();
+                seen.waitCursor = QApplication::overrideCursor() &&
+                                  QApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            }
+            const int value = Child<QProgressBar>(w, "barProgress")->value();
+            if (seen.values.empty() || seen.values.back() != value)
+                seen.values.push_back(value);
+        }
+    });
+    frmLists window;
+    watch.start();
+    clock.start();
+    ASSERT_TRUE(StartProgram(window, folder.path()).loaded);
+    watch.stop();
+
+    EXPECT_GE(seen.firstShownMs, 0) << "the window saying what Quillby does never showed";
+    EXPECT_LT(seen.firstShownMs, 200);
+    EXPECT_EQ(seen.caption, "Quillby");
+    EXPECT_TRUE(seen.doing.contains("counting the answers")) << seen.doing.toStdString();
+    EXPECT_TRUE(seen.waitCursor);
+    EXPECT_GE(seen.values.size(), 3u) << "the bar moves as the count goes on";
+    EXPECT_TRUE(std::is_sorted(seen.values.begin(), seen.values.end()));
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_NE(w->objectName(), "frmBusy");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Rows("SELECT * FROM TEST_TALLIES"), kTests);
+    EXPECT_EQ(Rows("SELECT * FROM TEST_TALLIES WHERE WORDS_ASKED = 20 AND FIRST_TRY = 15"),
+              kTests);
+    EXPECT_EQ(Rows("SELECT * FROM sqlite_master WHERE name = 'TALLY_COUNT_PROGRESS'"), 0);
 }
