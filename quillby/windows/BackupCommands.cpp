@@ -4,6 +4,7 @@
 #include "BackupFile.h"
 #include "Connection.h"
 #include "DbError.h"
+#include "DataFolder.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Startup.h"

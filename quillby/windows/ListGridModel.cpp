@@ -5,6 +5,8 @@
 #include "Globals.h"
 #include "ListGridQueries.h"
 #include "RowKeys.h"
+#include "StoredText.h"
+#include "Variant.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -9,6 +9,7 @@
 #include "ListGridModel.h"
 #include "Globals.h"
 #include "DataFolder.h"
+#include "DateTexts.h"
 #include "InitApplication.h"
 #include "HelpKey.h"
 #include "MsgBox.h"
@@ -361,8 +362,8 @@ void frmLists::ImportStored(int32_t listId, bool /*created*/)
     if (row >= 0)
         SelectRow(row);
     RefreshListCommands();
-    Globals::SelectedListID = listId;
-    RunHiddenTask([listId] { OpenListEditor(listId); });
+    hide();
+    emit EditListRequested(listId);
 }
 
 void frmLists::dragEnterEvent(QDragEnterEvent* event)

@@ -335,3 +335,6 @@ void frmTest::closeEvent(QCloseEvent* event)
     closed_ = true;
     DeleteWhenIdle();
 }
+
+// Out of line: the store is only declared in the header.
+frmTest::~frmTest() = default;

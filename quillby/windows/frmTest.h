@@ -20,6 +20,7 @@ class frmTest : public QWidget, private PracticeView, public OneOpenWindow<frmTe
     Q_OBJECT
 public:
     explicit frmTest(QWidget* parent = nullptr);
+    ~frmTest() override;
 
     // Begins a test on a list with these settings. Returns false when no test runs: the list
     // has no words (said to the user) or the test could not begin; the window has then closed

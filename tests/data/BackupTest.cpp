@@ -2,6 +2,7 @@
 // before a restore replaces anything.
 #include "AutomaticBackups.h"
 #include "BackupFile.h"
+#include "DataFolder.h"
 #include "DataFixtures.h"
 #include "ReadOnlyPath.h"
 

@@ -457,13 +457,13 @@ TEST_F(MainWindow, TheEndOfAHundredThousandListsIsReachedAtOnceByEveryWay)
         way.go(grid);
         QApplication::processEvents();
         EXPECT_EQ(window.CurrentRow(), kLists - 1);
-        EXPECT_EQ(Globals::SelectedListID, 1);
+        EXPECT_EQ(window.CurrentListID(), 1);
         EXPECT_EQ(Cell(kLists - 1, 0), QLocale().toString(TestDateOfList(1), QLocale::ShortFormat));
         EXPECT_EQ(Cell(kLists - 1, 1), "1");
         EXPECT_EQ(Cell(kLists - 1, 2), "2");
         EXPECT_LE(rows->BlocksRead(), 4); // the first screen and the last, nothing between
         QTest::keyClick(grid, Qt::Key_Home);
-        EXPECT_EQ(Globals::SelectedListID, kLists);
+        EXPECT_EQ(window.CurrentListID(), kLists);
     }
 }
 
@@ -549,18 +549,18 @@ TEST_F(MainWindow, FindAListByDateSelectsItAndSaysWhenThereIsNone)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
         window.LoadWordLists();
-        const int32_t before = Globals::SelectedListID;
+        const int32_t before = window.CurrentListID();
         MsgBoxRecorder boxes(MsgResult::OK);
         box->setText(c.typed);
         QTest::keyClick(box, Qt::Key_Return);
         if (c.listId == 0) {
             ASSERT_EQ(boxes.texts.size(), 1);
             EXPECT_TRUE(boxes.texts[0].contains(c.message)) << boxes.texts[0].toStdString();
-            EXPECT_EQ(Globals::SelectedListID, before);
+            EXPECT_EQ(window.CurrentListID(), before);
             continue;
         }
         EXPECT_TRUE(boxes.texts.isEmpty());
-        EXPECT_EQ(Globals::SelectedListID, c.listId);
+        EXPECT_EQ(window.CurrentListID(), c.listId);
         EXPECT_EQ(window.RowKey(window.CurrentRow()), QString::number(c.listId));
         EXPECT_TRUE(grid->viewport()->rect().contains(
             grid->visualRect(grid->model()->index(window.CurrentRow(), 0)).center()));

@@ -3,6 +3,7 @@
 #include "SessionFixture.h"
 
 #include "Connection.h"
+#include "DataFolder.h"
 #include "Globals.h"
 #include "ListQueries.h"
 #include "Recordset.h"
