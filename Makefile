@@ -61,12 +61,18 @@ package: build
 sanitize: deps
 	bash scripts/sanitize.sh $(CMAKE_ARGS)
 
-# The pictures are not tests: each program saves what it shows into $(SHOTS_DIR).
+# The pictures are not tests: each program saves what it shows into $(SHOTS_DIR). The
+# installer's and the uninstaller's pages come from their own fitting checks, run alone.
 shots: configure
-	cmake --build $(BUILD_DIR) --target mainwindow_shots editors_shots practice_shots
+	cmake --build $(BUILD_DIR) --target mainwindow_shots editors_shots practice_shots \
+	    installer_setup_tests installer_uninstall_tests
 	mkdir -p $(SHOTS_DIR)
 	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/mainwindow/mainwindow_shots
 	QUILLBY_SHOTS_DIR=$(abspath $(SHOTS_DIR)) bash scripts/with-audio.sh \
 	    $(BUILD_DIR)/tests/editors/editors_shots
 	QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} $(BIN_DIR)/practice_shots $(abspath $(SHOTS_DIR))
+	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/installer/installer_setup_tests \
+	    --gtest_filter='SetupTest.EveryPageFitsItsTextsInEveryLanguageAndFontSize'
+	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/installer/installer_uninstall_tests \
+	    --gtest_filter='UninstallTest.TheWindowFitsItsTextsInEveryLanguageAndFontSize'
 	@echo "The pictures are in $(SHOTS_DIR)."
