@@ -61,9 +61,11 @@ package: build
 sanitize: deps
 	bash scripts/sanitize.sh $(CMAKE_ARGS)
 
-# The pictures are not tests: each program saves what it shows into $(SHOTS_DIR).
+# The pictures are not tests: each program saves what it shows into $(SHOTS_DIR). The
+# installer's and the uninstaller's pages come from their own fitting checks, run alone.
 shots: configure
-	cmake --build $(BUILD_DIR) --target mainwindow_shots editors_shots practice_shots import_shots
+	cmake --build $(BUILD_DIR) --target mainwindow_shots editors_shots practice_shots \
+	    import_shots installer_setup_tests installer_uninstall_tests
 	mkdir -p $(SHOTS_DIR)
 	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/mainwindow/mainwindow_shots
 	QUILLBY_SHOTS_DIR=$(abspath $(SHOTS_DIR)) bash scripts/with-audio.sh \
@@ -73,4 +75,8 @@ shots: configure
 	    [ $$look = light ] || export QUILLBY_SHOTS_DARK=1; \
 	    QT_QPA_PLATFORM=$${QT_QPA_PLATFORM:-offscreen} LC_ALL=$$lang LANGUAGE=$${lang%%_*} \
 	    $(BUILD_DIR)/tests/import/import_shots $(abspath $(SHOTS_DIR)) || exit 1; done; done
+	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/installer/installer_setup_tests \
+	    --gtest_filter='SetupTest.EveryPageFitsItsTextsInEveryLanguageAndFontSize'
+	QUILLBY_SHOTS=$(abspath $(SHOTS_DIR)) $(BUILD_DIR)/tests/installer/installer_uninstall_tests \
+	    --gtest_filter='UninstallTest.TheWindowFitsItsTextsInEveryLanguageAndFontSize'
 	@echo "The pictures are in $(SHOTS_DIR)."

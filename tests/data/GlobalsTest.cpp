@@ -8,9 +8,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 TEST(InitApplication, SetsThePathsAndMakesTheSoundFolder)
 {

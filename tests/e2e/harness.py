@@ -263,7 +263,10 @@ class App:
         print(f"[{time.strftime('%H:%M:%S')}] {self.program}: {name}", flush=True)
 
     def wait_until(self, condition, timeout=DEFAULT_TIMEOUT, what="a condition"):
-        """Polls condition until it returns something true; fails after timeout seconds."""
+        """Polls condition until it returns something true; fails after timeout seconds, and
+        never before DEFAULT_TIMEOUT: on a busy machine a step can take many times its usual
+        time, and a wait ends as soon as its condition holds anyway."""
+        timeout = max(timeout, DEFAULT_TIMEOUT)
         deadline = time.monotonic() + timeout
         while True:
             self.check_alive(f"waiting for {what} (step: {self.step_name})")

@@ -8,7 +8,8 @@ import shutil
 import subprocess
 import time
 
-from harness import ENGLISH, App, Journey, JourneyFailure, expect, expect_equal, read_only
+from harness import (DEFAULT_TIMEOUT, ENGLISH, App, Journey, JourneyFailure, expect, expect_equal,
+                     read_only)
 from quillby_steps import list_rows, main_window
 
 PR_SET_CHILD_SUBREAPER = 36
@@ -118,6 +119,7 @@ class InstallJourney(Journey):
 
 
 def wait_for(condition, timeout, what):
+    timeout = max(timeout, DEFAULT_TIMEOUT)  # as Program.wait_until: room for a busy machine
     deadline = time.monotonic() + timeout
     while True:
         value = condition()

@@ -38,7 +38,8 @@ with Journey("killed_test") as journey:
     start_test(app)
     answer_word(app, "apple", "Correct", "apple")
     answer_word(app, "bananna", "Incorrect", "Try Again")
-    time.sleep(0.5)
+    app.wait_until(lambda: len(journey.query("SELECT * FROM WORD_ATTEMPTS")) == len(WORDS) + 2,
+                   what="the second test's two answers to be stored")
     app.kill()
     expect_equal(app.process.returncode, -signal.SIGKILL, "the killed program's status")
 

@@ -159,7 +159,7 @@ class Soak:
                                               timeout=10).stdout.strip(),
                        5, "the word to start playing")
         subprocess.run(["bash", AUDIO_SERVER, "kill"], check=True, timeout=60)
-        time.sleep(1.0)
+        time.sleep(1.0)  # a while without the server: time is what is checked here
         app.check_alive(f"the sound server died while {word} was said")
         subprocess.run(["bash", AUDIO_SERVER, "start"], check=True, timeout=60)
 

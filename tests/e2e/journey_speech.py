@@ -103,11 +103,11 @@ def expect_heard(app, pronounce):
         before = len(sink_inputs())
         clicked = time.monotonic()
         app.click(pronounce)
-        app.wait_until(lambda: len(sink_inputs()) > before, 5, "the voice to start playing")
+        app.wait_until(lambda: len(sink_inputs()) > before, 10, "the voice to start playing")
         started = (time.monotonic() - clicked) * 1000
         print(f"journey speech: the voice started {started:.0f} ms after Pronounce", flush=True)
-        # The word lasts about a second; it must be heard within a few.
-        app.wait_until(lambda: monitor.peak() > 300 or time.monotonic() - clicked > 4, 6,
+        # The word lasts about a second; it must be heard within a few, even on a busy machine.
+        app.wait_until(lambda: monitor.peak() > 300 or time.monotonic() - clicked > 10, 15,
                        "the word to be spoken")
     finally:
         monitor.stop()
@@ -165,11 +165,11 @@ with Journey("speech") as journey:
             app.click(test.find("push button", "Pronounce"))
             app.wait_until(lambda: sink_inputs(), 5, "the word to start playing")
             audio_server("kill")
-            time.sleep(1.0)
+            time.sleep(1.0)  # a while without the server: time is what is checked here
             app.check_alive(f"the sound server died while {word} was said")
         app.step(f"{word}: said again and answered without a sound server")
         app.click(test.find("push button", "Pronounce"))
-        time.sleep(0.5)
+        time.sleep(0.5)  # the word is said (or not) meanwhile: time is what is checked here
         app.check_alive(f"{word} was said without a sound server")
         answer_word(app, word, "Correct", word)
     summary = results_summary(app)

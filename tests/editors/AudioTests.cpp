@@ -5,6 +5,7 @@
 
 #include "AudioHarness.h"
 #include "Globals.h"
+#include "Sound.h"
 #include "WavFiles.h"
 
 #include <QFile>
@@ -54,9 +55,9 @@ TEST_F(WithAudioServer, SpokenWordIsRecordedStoredAndPlayedBack)
     ASSERT_TRUE(listEditor->cmdPronounce->isEnabled());
     SinkListener listener;
     ASSERT_TRUE(listener.Start());
-    RunEventsFor(300);
     listEditor->cmdPronounce->click();
-    RunEventsFor(int(seconds * 1000) + 1000);
+    EXPECT_TRUE(RunEventsUntil([] { return !IsPlaying(); }, int(seconds * 1000) + 15000))
+        << "the word never ended";
     EXPECT_GT(listener.StopAndPeak(), 1000);
 }
 

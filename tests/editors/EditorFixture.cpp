@@ -4,10 +4,7 @@
 
 #include "WordQueries.h"
 #include "Globals.h"
-#include "Ids.h"
-#include "Recordset.h"
 #include "Sound.h"
-#include "Statements.h"
 #include "WavFiles.h"
 #include "WavWriter.h"
 
@@ -19,8 +16,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <functional>
 
 void CallerSpy::Listen(frmEditWord* editor)
 {
@@ -43,7 +38,6 @@ void EditorTest::SetUp()
 {
     folder = std::make_unique<TestAppFolder>();
     Globals::MessageTime = 0;
-    AnswerMessageBoxes(messages, answers);
 }
 
 void EditorTest::TearDown()
@@ -55,72 +49,10 @@ void EditorTest::TearDown()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     CloseRecorder();
-    SetMsgBoxHook({});
     folder.reset();
 }
 
-namespace {
-// Adds a row keyed by the next identifier of its key column (the counter of the same name);
-// `fill` sets the other columns.
-int32_t AddRow(const char* select, const char* whereKey, const char* keyColumn,
-               const std::function<void(Recordset&)>& fill)
-{
-    const int32_t id = GetNextID(keyColumn);
-    Recordset rs(QString(select) + whereKey + QString::number(id) + Sql::VALUE_END,
-                 Globals::DbConnection());
-    rs.AddNew();
-    rs.SetField(keyColumn, id);
-    fill(rs);
-    rs.Update();
-    return id;
-}
-} // namespace
-
-int32_t EditorTest::AddList()
-{
-    return AddRow(Sql::SELECT_LISTS, Sql::WHERE_LIST_ID, IdCode::LIST_ID,
-                  [](Recordset& rs) {
-                      rs.SetField("WEEK_START", QDate(2026, 12, 7));
-                      rs.SetField("WEEK_END", QDate(2026, 12, 13));
-                      rs.SetField("TEST_DATE", QDate(2026, 12, 11));
-                      rs.SetField("CREATED_DATE", QDateTime(QDate(2026, 12, 6), QTime(9, 0)));
-                      rs.SetField("STATUS", "ACTIVE");
-                  });
-}
-
-int32_t EditorTest::AddWord(int32_t listId, const QString& text, const QString& definition)
-{
-    return AddRow(Sql::SELECT_WORDS, Sql::WHERE_WORD_ID, IdCode::WORD_ID,
-                  [&](Recordset& rs) {
-                      rs.SetField("LIST_ID", listId);
-                      rs.SetField("WORD", text);
-                      rs.SetField("DEFINITION", definition);
-                      rs.SetField("SENTENCE", QString());
-                      rs.SetField("CASE_SENSITIVE", "FALSE");
-                  });
-}
-
-int32_t EditorTest::AddTest(int32_t listId)
-{
-    return AddRow(Sql::SELECT_TESTS, Sql::WHERE_TEST_ID, IdCode::TEST_ID,
-                  [&](Recordset& rs) {
-                      rs.SetField("LIST_ID", listId);
-                      rs.SetField("MOVE_ON_AFTER", 3);
-                      rs.SetField("START_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 0)));
-                      rs.SetField("END_TIME", QDateTime(QDate(2026, 12, 8), QTime(17, 5)));
-                  });
-}
-
 QString EditorTest::StoredText(int32_t wordId) const { return GetWordText(wordId); }
-
-int EditorTest::WordRowCount() const
-{
-    Recordset rs(Sql::SELECT_WORDS, Globals::DbConnection());
-    int count = 0;
-    for (; !rs.Eof(); rs.MoveNext())
-        ++count;
-    return count;
-}
 
 QByteArray EditorTest::Samples(int count, quint8 level) { return QByteArray(count, char(level)); }
 

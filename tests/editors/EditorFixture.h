@@ -2,8 +2,9 @@
 #include "frmEditList.h"
 #include "frmEditWord.h"
 
-#include "MsgBox.h"
+#include "MessageBoxes.h"
 #include "TestDb.h"
+#include "TestRows.h"
 
 #include <QByteArray>
 #include <QString>
@@ -28,20 +29,15 @@ public:
     bool editorOpenAtUpdate = false;
 };
 
-// A fresh application folder with a real database, temporary messages off and message boxes
-// answered by the test. Closes every editor window at the end.
+// A fresh application folder with a real database (its rows made with TestRows.h), temporary
+// messages off and message boxes answered by the test. Closes every editor window at the end.
 class EditorTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Rows made straight in the database, as earlier sessions of the program left them.
-    int32_t AddList();
-    int32_t AddWord(int32_t listId, const QString& text,
-                    const QString& definition = QStringLiteral("a definition"));
-    int32_t AddTest(int32_t listId);
     QString StoredText(int32_t wordId) const;
-    int WordRowCount() const;
+    int WordRowCount() const { return StoredRowCount(QStringLiteral(" SELECT * FROM WORDS ")); }
 
     // A recording standing for the parent's voice: `samples` bytes of one level.
     static QByteArray Samples(int count, quint8 level);
@@ -63,8 +59,9 @@ protected:
               const QString& sentence = {});
 
     // Answers for the coming message boxes (default: OK / Yes) and the texts shown.
-    std::deque<MsgResult> answers;
-    QStringList messages;
+    MessageBoxes boxes;
+    std::deque<MsgResult>& answers = boxes.answers;
+    QStringList& messages = boxes.texts;
     std::unique_ptr<TestAppFolder> folder;
 };
 

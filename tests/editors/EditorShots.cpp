@@ -26,9 +26,9 @@ TEST_F(EditorShots, WordEditorIdleAndRecordingAndListEditorWithWords)
     QDir().mkpath(dir);
 
     const int32_t list = AddList();
-    AddWord(list, "because", "for the reason that");
-    const int32_t their = AddWord(list, "their", "belonging to them");
-    AddWord(list, "necessary", "needed; essential");
+    AddWord(list, "because", {"for the reason that", ""});
+    const int32_t their = AddWord(list, "their", {"belonging to them", ""});
+    AddWord(list, "necessary", {"needed; essential", ""});
     WriteRecording(Wav("THEIR"), Samples(500, 90));
     const int32_t test = AddTest(list);
     RecordAttempt(test, list, their, "thier", "INCORRECT", 1);
@@ -55,8 +55,8 @@ TEST_F(EditorShots, WordEditorIdleAndRecordingAndListEditorWithWords)
 TEST_F(EditorShots, BothEditorsFitTheirTexts)
 {
     const int32_t list = AddList();
-    AddWord(list, "because", "for the reason that");
-    const int32_t their = AddWord(list, "their", "belonging to them");
+    AddWord(list, "because", {"for the reason that", ""});
+    const int32_t their = AddWord(list, "their", {"belonging to them", ""});
     const int32_t test = AddTest(list);
     RecordAttempt(test, list, their, "thier", "INCORRECT", 1);
     RecordAttempt(test, list, their, "their", "CORRECT", 2);

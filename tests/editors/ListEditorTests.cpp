@@ -45,7 +45,7 @@ TEST_F(ListEditor, ShowsWordsInCreationOrderWithTheFirstSelected)
 {
     const int32_t list = AddList();
     const int32_t other = AddList();
-    const int32_t zebra = AddWord(list, "zebra", "striped");
+    const int32_t zebra = AddWord(list, "zebra", {"striped", ""});
     AddWord(other, "aardvark");
     AddWord(list, "apple");
     AddWord(list, "Mango");
@@ -392,7 +392,7 @@ TEST_F(ListEditor, ClosingWithAnUnsavedWordAsksFirst)
         SCOPED_TRACE(c.what);
         Globals::DbConnection().Execute("DELETE FROM WORDS");
         const int32_t list = AddList();
-        const int32_t one = AddWord(list, "one", "first");
+        const int32_t one = AddWord(list, "one", {"first", ""});
         auto* listEditor = OpenListEditor(list);
         (c.existing ? listEditor->cmdEditWord : listEditor->cmdAddWord)->click();
         auto* wordEditor = frmEditWord::instance();

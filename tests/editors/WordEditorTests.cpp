@@ -346,10 +346,10 @@ TEST_F(WordEditor, RecordingShowsABlinkingIndicatorUntilStop)
     // The fill alternates between white and red.
     const QColor first = editor->IndicatorColor();
     EXPECT_TRUE(first == QColor(Qt::red) || first == QColor(Qt::white));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() != first; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() != first; }, 10000));
     const QColor second = editor->IndicatorColor();
     EXPECT_TRUE(second == QColor(Qt::red) || second == QColor(Qt::white));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() == first; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return editor->IndicatorColor() == first; }, 10000));
 
     Click(editor->cmdStop);
     EXPECT_FALSE(editor->IsRecording());

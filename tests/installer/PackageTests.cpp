@@ -114,7 +114,7 @@ void RunInstaller(const QString& packageCopy, const FolderChoice& choice, QStrin
     (new setup::frmLicense)->show();
     EXPECT_TRUE(QTest::qWaitFor([] { return setup::InstallerEnded(); }, 60000));
     EXPECT_TRUE(driver.Done()) << driver.Pending() << " steps left";
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
     *messages = answers.texts;
 }
 
@@ -181,22 +181,29 @@ void StopStartedProgram()
     ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
 
-// Counts the installed Quillby as started when it runs from the installation folder and is
-// still up two seconds later; then ends it.
+// Counts the installed Quillby as started when it runs from the installation folder, opens
+// the installed database and is still up then; then ends it.
 void ExpectInstalledProgramRuns()
 {
     const qint64 pid = setup::Globals::StartedProgramPid;
     ASSERT_GT(pid, 0);
-    QTest::qWait(2000);
-    const QString state = ProcessState(pid);
-    EXPECT_FALSE(state.isEmpty() || state == QStringLiteral("Z")) << "Quillby ended early";
+    const auto ended = [pid] {
+        const QString state = ProcessState(pid);
+        return state.isEmpty() || state == QStringLiteral("Z");
+    };
+    const auto databaseOpen = [pid] {
+        QDirIterator fds(QStringLiteral("/proc/%1/fd").arg(pid), QDir::Files | QDir::System);
+        while (fds.hasNext())
+            if (QFileInfo(fds.next()).symLinkTarget() ==
+                InstallDir() + QStringLiteral("/Quillby.mdb"))
+                return true;
+        return false;
+    };
+    (void)QTest::qWaitFor([&] { return databaseOpen() || ended(); }, 30000);
+    EXPECT_TRUE(databaseOpen()) << "Quillby does not hold the installed database open";
+    EXPECT_FALSE(ended()) << "Quillby ended early";
     EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget(), InstallDir() + QStringLiteral("/Quillby"));
     EXPECT_EQ(QFileInfo(QStringLiteral("/proc/%1/cwd").arg(pid)).symLinkTarget(), InstallDir());
-    bool databaseOpen = false;
-    QDirIterator fds(QStringLiteral("/proc/%1/fd").arg(pid), QDir::Files | QDir::System);
-    while (fds.hasNext())
-        databaseOpen = QFileInfo(fds.next()).symLinkTarget() == InstallDir() + QStringLiteral("/Quillby.mdb") || databaseOpen;
-    EXPECT_TRUE(databaseOpen) << "Quillby does not hold the installed database open";
     StopStartedProgram();
 }
 
@@ -359,7 +366,7 @@ TEST(Package, ShippedUninstallerRestartsFromTheTemporaryFolder)
     EXPECT_EQ(ReadFile(QDir::tempPath() + QStringLiteral("/QUILLBY-InstallLog.txt")), ReadFile(log.fileName()));
     // The copy now waits for the user; find it among the processes and end it.
     qint64 second = 0;
-    (void)QTest::qWaitFor([&] {
+    const auto copyStarted = [&] {
         for (const QString& entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
             bool number = false;
             const qint64 pid = entry.toLongLong(&number);
@@ -367,9 +374,10 @@ TEST(Package, ShippedUninstallerRestartsFromTheTemporaryFolder)
                 second = pid;
         }
         return second != 0;
-    }, 5000);
+    };
+    (void)QTest::qWaitFor(copyStarted, 30000);
     ASSERT_NE(second, 0) << "the copy in the temporary folder was not started";
-    QTest::qWait(500);
+    QTest::qWait(500); // a while later it still waits: time is what is checked here
     EXPECT_NE(ProcessState(second), QStringLiteral("Z"));
     ::kill(static_cast<pid_t>(second), SIGKILL);
     EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/QuillbyUninstaller"))); // nothing removed yet

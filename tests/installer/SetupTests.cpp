@@ -246,9 +246,11 @@ TEST_F(SetupTest, UnwritableInstallerFolderStopsBeforeTheDataAccessCheck)
     EXPECT_TRUE(answers.texts[0].startsWith(QStringLiteral("Invalid Installation Scenerio.\r\rIf you are attempting")));
     EXPECT_TRUE(answers.texts[0].endsWith(QStringLiteral("and register .dll and .ocx files")));
     EXPECT_TRUE(InstallerEnded());
-    QTest::qWait(50);
-    EXPECT_EQ(VisibleWindow(QStringLiteral("frmTestADO")), nullptr);
-    EXPECT_EQ(VisibleWindow(QStringLiteral("frmFirst")), nullptr);
+    const auto pagesGone = [] {
+        return !VisibleWindow(QStringLiteral("frmTestADO")) &&
+               !VisibleWindow(QStringLiteral("frmFirst"));
+    };
+    EXPECT_TRUE(QTest::qWaitFor(pagesGone, 10000));
 }
 
 TEST(SpecialFolders, FollowTheUsersFoldersWithoutTrailingSeparators)
@@ -522,7 +524,7 @@ TEST_F(SetupTest, ProgressCoverMovesInProportionAndFinishingStepsByTwo)
 {
     auto* progress = new frmThird;
     progress->show();
-    QTest::qWait(20);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(progress, 10000));
     progress->SetScrollBarPercent(0);
     EXPECT_EQ(progress->CoverLeft(), 0);
     progress->SetScrollBarPercent(50);
@@ -555,7 +557,7 @@ QList<QWidget*> ShowEveryPage(const QString& folder)
     pages << new frmBrowseFolders(qobject_cast<frmSecond*>(pages[4]));
     for (QWidget* page : pages) {
         page->show();
-        QTest::qWait(30);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(page, 10000));
         if (auto* progress = qobject_cast<frmThird*>(page)) {
             progress->SetStatus(QStringLiteral("Copying Files..."));
             progress->SetScrollBarPercent(30);

@@ -70,27 +70,6 @@ void ClickChild(QWidget* window, const QString& childName)
     QTest::mouseClick(button, Qt::LeftButton, {}, at);
 }
 
-MessageAnswers::MessageAnswers()
-{
-    SetMsgBoxHook([this](const QString& text, MsgButtons buttons, MsgIcon) {
-        texts << text;
-        for (int i = 0; i < expected_.size(); ++i)
-            if (text.startsWith(expected_[i].first))
-                return expected_.takeAt(i).second;
-        return buttons == MsgButtons::YesNo ? MsgResult::No : MsgResult::OK;
-    });
-}
-
-MessageAnswers::~MessageAnswers()
-{
-    SetMsgBoxHook({});
-}
-
-void MessageAnswers::Expect(const QString& textStart, MsgResult answer)
-{
-    expected_.append({textStart, answer});
-}
-
 UrlCatcher::UrlCatcher()
 {
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");

@@ -1,5 +1,5 @@
 #pragma once
-#include "MsgBox.h"
+#include "MessageBoxes.h"
 #include "ShownText.h"
 
 #include <QList>
@@ -54,16 +54,11 @@ QWidget* VisibleWindow(const QString& objectName);
 // Clicks a child button (or check box, option) of a window by objectName, as a user would.
 void ClickChild(QWidget* window, const QString& childName);
 
-// Answers message boxes in order and remembers every text. Unexpected boxes get OK/No.
-class MessageAnswers {
+// The message boxes of the installer and the uninstaller, answered and written down. A
+// question no test expects gets No, so that nothing is done that the test did not ask for.
+class MessageAnswers : public MessageBoxes {
 public:
-    MessageAnswers();
-    ~MessageAnswers();
-    void Expect(const QString& textStart, MsgResult answer);
-    QStringList texts;
-
-private:
-    QList<QPair<QString, MsgResult>> expected_;
+    MessageAnswers() { questions = MsgResult::No; }
 };
 
 // Takes the web addresses the program asks the desktop to open, instead of a browser.

@@ -1,5 +1,6 @@
 #pragma once
-#include "MsgBox.h"
+#include "MessageBoxes.h"
+#include "TestRows.h"
 
 #include <QApplication>
 #include <QDate>
@@ -10,29 +11,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-
-// Runs an SQL statement on the test database.
-void Exec(const QString& sql);
-// Adds a LISTS row; dates as QDate.
-void AddList(int32_t id, const QDate& testDate, const QString& status = QStringLiteral("CREATED"),
-             const QDate& created = QDate(2004, 6, 1));
-void AddWord(int32_t wordId, int32_t listId, const QString& word);
-void AddTest(int32_t testId, int32_t listId);
-// Writes the default settings row with the given message time and old-list flag.
-void AddOptionsRow(int messageTime = 0, const QString& promptToDelete = QStringLiteral("TRUE"),
-                   const QString& testDay = QStringLiteral("Fridays"));
-// A value of the one OPTIONS row as text ("" when there is no row).
-QString OptionText(const char* column);
-int RowsReturnedBy(const QString& sql);
-
-// Answers every message box while alive, recording the texts; gives `answer` as the result.
-class MsgBoxRecorder {
-public:
-    explicit MsgBoxRecorder(MsgResult answer = MsgResult::OK);
-    ~MsgBoxRecorder();
-    QStringList texts;
-    MsgResult answer;
-};
 
 // Acts on every modal window of class T that comes up while this object lives (each window
 // once), polling the modal stack. Use it before the call that opens the window.

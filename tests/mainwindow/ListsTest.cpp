@@ -57,12 +57,14 @@ protected:
     {
         auto* lists = window.findChild<QMenu*>("mnuLists");
         bool shown = false;
+        bool looked = false;
         QTimer::singleShot(50, [&] {
             shown = lists->isVisible();
             lists->close();
+            looked = true;
         });
         emit grid->customContextMenuRequested(pos);
-        QTest::qWait(80);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return looked; }, 10000));
         return shown;
     }
 
@@ -146,7 +148,7 @@ TEST_F(MainWindow, DeletingAListAfterYesReloadsTheGridAndSelectsTheFirstRow)
     FillLists();
     Start();
     SelectRow(1);
-    MsgBoxRecorder boxes(MsgResult::Yes);
+    MessageBoxes boxes(MsgResult::Yes);
     ClickButton(&window, "cmdDeleteList");
     ASSERT_EQ(boxes.texts, QStringList{"Do you want to delete this list and all of it's words?"});
     ASSERT_EQ(window.ListRowCount(), 2);
@@ -154,18 +156,18 @@ TEST_F(MainWindow, DeletingAListAfterYesReloadsTheGridAndSelectsTheFirstRow)
     EXPECT_EQ(Cell(1, 3), "1");
     EXPECT_EQ(window.CurrentRow(), 0);
     EXPECT_EQ(window.CurrentListID(), 3);
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 2")), 0);
+    EXPECT_EQ(StoredRowCount(QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 2")), 0);
 }
 
 TEST_F(MainWindow, DecliningTheDeleteQuestionChangesNothing)
 {
     FillLists();
     Start();
-    MsgBoxRecorder boxes(MsgResult::No);
+    MessageBoxes boxes(MsgResult::No);
     window.findChild<QAction*>("mnuDeleteList")->trigger();
     EXPECT_EQ(boxes.texts.size(), 1);
     EXPECT_EQ(window.ListRowCount(), 3);
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral(" SELECT * FROM LISTS ")), 3);
+    EXPECT_EQ(StoredRowCount(QStringLiteral(" SELECT * FROM LISTS ")), 3);
 }
 
 TEST_F(MainWindow, CountsOfOneListAreRefreshedAndIncrementedInPlace)
@@ -296,12 +298,12 @@ TEST_F(MainWindow, ADatabaseFailureDuringDeleteGivesOneMessageAndTheProgramGoesO
     FillLists();
     Start();
     Exec(QStringLiteral("DROP TABLE WORD_ATTEMPTS")); // the last of the four deletions fails
-    MsgBoxRecorder boxes(MsgResult::Yes);
+    MessageBoxes boxes(MsgResult::Yes);
     ClickButton(&window, "cmdDeleteList");
     ASSERT_EQ(boxes.texts.size(), 2); // the question, then one failure message
     EXPECT_TRUE(boxes.texts[1].contains("WORD_ATTEMPTS")) << boxes.texts[1].toStdString();
     EXPECT_EQ(window.ListRowCount(), 3); // nothing half-deleted: the list and its words stay
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 3")), 1);
+    EXPECT_EQ(StoredRowCount(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 3")), 1);
     EXPECT_TRUE(window.isVisible());
     EXPECT_TRUE(Child<QPushButton>(&window, "cmdDeleteList")->isEnabled());
 }
@@ -344,7 +346,7 @@ TEST_F(MainWindow, CountsThatCannotBeReadStayBlankWithOneMessage)
     ASSERT_TRUE(window.LoadForm(folder.path()));
     grid = Child<QTableView>(&window, "MSFlexGrid1");
     Exec(QStringLiteral("DROP TABLE TESTS"));
-    MsgBoxRecorder boxes(MsgResult::OK);
+    MessageBoxes boxes(MsgResult::OK);
     window.LoadWordLists(); // the grid read again: the counts fail, the lists show
     window.show();
     for (int row = 0; row < 3; ++row) {
@@ -352,7 +354,9 @@ TEST_F(MainWindow, CountsThatCannotBeReadStayBlankWithOneMessage)
         EXPECT_EQ(Cell(row, 2), "") << row;
     }
     EXPECT_EQ(Cell(0, 0), QLocale().toString(QDate(2004, 6, 25), QLocale::ShortFormat));
-    QTest::qWait(50); // the message comes after painting
+    // The message comes after painting.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 10000));
+    QCoreApplication::processEvents();
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_TRUE(boxes.texts[0].contains("TESTS")) << boxes.texts[0].toStdString();
     EXPECT_TRUE(window.isVisible());
@@ -371,12 +375,14 @@ TEST_F(MainWindow, DamagedListRowsAreLeftOutAndNamedOnce)
         Exec(QStringLiteral("INSERT INTO LISTS (LIST_ID, TEST_DATE) VALUES (%1, '2004-06-04')")
                  .arg(QString::fromLatin1(key)));
     Exec(QStringLiteral("COMMIT"));
-    MsgBoxRecorder boxes(MsgResult::OK);
+    MessageBoxes boxes(MsgResult::OK);
     Start();
     ASSERT_EQ(window.ListRowCount(), 100);
     EXPECT_EQ(Cell(0, 3), "100");
     EXPECT_EQ(Cell(99, 3), "1");
-    QTest::qWait(50); // the message comes after painting
+    // The message comes after painting.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 10000));
+    QCoreApplication::processEvents();
     ASSERT_EQ(boxes.texts.size(), 1) << boxes.texts.join("|").toStdString();
     EXPECT_TRUE(boxes.texts[0].contains("damaged")) << boxes.texts[0].toStdString();
     EXPECT_TRUE(boxes.texts[0].contains("LISTS row ")) << boxes.texts[0].toStdString();
@@ -393,10 +399,12 @@ TEST_F(MainWindow, ListsBeyondTheKeyRangeAreNamedAsDamaged)
         Exec(QStringLiteral("INSERT INTO LISTS (rowid, LIST_ID, TEST_DATE) VALUES (50, %1, "
                             "'2004-06-04')")
                  .arg(QString::fromLatin1(key)));
-        MsgBoxRecorder boxes(MsgResult::OK);
+        MessageBoxes boxes(MsgResult::OK);
         window.LoadWordLists();
         EXPECT_EQ(window.ListRowCount(), 1) << key;
-        QTest::qWait(50); // the message comes after painting
+        // The message comes after painting.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !boxes.texts.isEmpty(); }, 10000));
+        QCoreApplication::processEvents();
         ASSERT_EQ(boxes.texts.size(), 1) << key;
         EXPECT_TRUE(boxes.texts[0].contains("Some rows of the database are damaged and were "
                                             "left out: LISTS row 50."))

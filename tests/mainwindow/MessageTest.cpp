@@ -52,7 +52,8 @@ TEST_F(TempMessage, NoMessagesReturnsAtOnceWithoutAWindow)
     QElapsedTimer clock;
     clock.start();
     ShowTempMessage(QStringLiteral("Correct"), QString());
-    EXPECT_LT(clock.elapsed(), 100);
+    // Far less than the shortest message stays up (two 500 ms ticks), even on a busy machine.
+    EXPECT_LT(clock.elapsed(), 900);
     EXPECT_EQ(watcher.handled(), 0);
 }
 
@@ -63,7 +64,7 @@ TEST_F(TempMessage, ItsOwnTimerClosesItAfterHalfSecondTicks)
     clock.start();
     ShowTempMessage(QStringLiteral("Word Saved"), QString());
     EXPECT_GE(clock.elapsed(), 900); // two 500 ms ticks
-    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_LT(clock.elapsed(), 20000); // closed by its timer, not left open
     EXPECT_EQ(frmMessage::LastTickCount(), 1);
 }
 

@@ -181,6 +181,6 @@ TEST_F(NewList, CancelStoresNothingAndShowsTheMainWindowAgain)
     CreateFromMainWindow(window, "cmdCancel");
     EXPECT_EQ(window.CurrentListID(), 0);
     EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral(" SELECT * FROM LISTS ")), 0);
+    EXPECT_EQ(StoredRowCount(QStringLiteral(" SELECT * FROM LISTS ")), 0);
     EXPECT_EQ(window.ListRowCount(), 0);
 }

@@ -34,7 +34,7 @@ protected:
             ClickButton(&window, "cmdSave");
         }
         frmOptions reopened;
-        return {OptionText(Opt::MESSAGE_TIME), Combo(reopened, "txtTempMessages")->currentText()};
+        return {Setting(Opt::MESSAGE_TIME), Combo(reopened, "txtTempMessages")->currentText()};
     }
 
     TestAppFolder folder;
@@ -98,14 +98,14 @@ TEST_F(OptionsWindow, SavingWithoutAnyClueIsRefusedOnTheTestDefaultsTab)
         Check(window, name)->setChecked(false);
     Combo(window, "txtTestDay")->setCurrentText(QStringLiteral("Mondays"));
     Child<QTabWidget>(&window, "Tab1")->setCurrentIndex(1);
-    MsgBoxRecorder boxes;
+    MessageBoxes boxes(MsgResult::OK);
     ClickButton(&window, "cmdSave");
     ASSERT_EQ(boxes.texts.size(), 1);
     EXPECT_EQ(boxes.texts[0],
               "You must check at least one of the following boxes to save these defaults:\r\r"
               "    1. Pronounce\r    2. Definition\r    3. Context Sentence");
     EXPECT_EQ(Child<QTabWidget>(&window, "Tab1")->currentIndex(), 0);
-    EXPECT_EQ(OptionText(Opt::TEST_DAY), "Fridays"); // nothing saved
+    EXPECT_EQ(Setting(Opt::TEST_DAY), "Fridays"); // nothing saved
     EXPECT_TRUE(window.isVisible());
 }
 
@@ -121,10 +121,10 @@ TEST_F(OptionsWindow, FreeTextAndChecksAreStoredAsTyped)
         ClickButton(&window, "cmdSave");
         EXPECT_FALSE(window.isVisible());
     }
-    EXPECT_EQ(OptionText(Opt::TEST_ORDER), "Backwards");
-    EXPECT_EQ(OptionText(Opt::TEST_DAY), "Tuesdays");
-    EXPECT_EQ(OptionText(Opt::CLEAR_WRONG_ANSWER), "TRUE");
-    EXPECT_EQ(OptionText(Opt::PROMPT_TO_DELETE_LISTS), "FALSE");
+    EXPECT_EQ(Setting(Opt::TEST_ORDER), "Backwards");
+    EXPECT_EQ(Setting(Opt::TEST_DAY), "Tuesdays");
+    EXPECT_EQ(Setting(Opt::CLEAR_WRONG_ANSWER), "TRUE");
+    EXPECT_EQ(Setting(Opt::PROMPT_TO_DELETE_LISTS), "FALSE");
     EXPECT_EQ(Globals::PromptToDeleteLists, true); // takes effect at the next start
 }
 
@@ -134,13 +134,13 @@ TEST_F(OptionsWindow, RestoreDefaultsSavesAtOnceAndCancelDoesNotUndoIt)
     {
         frmOptions window;
         EXPECT_EQ(Combo(window, "txtTempMessages")->currentText(), "15 Seconds");
-        MsgBoxRecorder boxes(MsgResult::Yes);
+        MessageBoxes boxes(MsgResult::Yes);
         ClickButton(&window, "cmdRestoreDefaults");
         EXPECT_EQ(boxes.texts, QStringList{"Are you sure you want to restore all defaults?"});
         ClickButton(&window, "cmdCancel");
     }
-    EXPECT_EQ(OptionText(Opt::TEST_DAY), "Fridays");
-    EXPECT_EQ(OptionText(Opt::MESSAGE_TIME), "6");
+    EXPECT_EQ(Setting(Opt::TEST_DAY), "Fridays");
+    EXPECT_EQ(Setting(Opt::MESSAGE_TIME), "6");
 }
 
 TEST_F(OptionsWindow, TheMessageTimeTestUsesTheBoxAndPutsTheSettingBack)
@@ -155,7 +155,7 @@ TEST_F(OptionsWindow, TheMessageTimeTestUsesTheBoxAndPutsTheSettingBack)
     ClickButton(&window, "cmdTestMessageTime");
     EXPECT_EQ(shownFor, 4);
     EXPECT_EQ(Globals::MessageTime, 0);
-    EXPECT_EQ(OptionText(Opt::MESSAGE_TIME), "0"); // nothing saved
+    EXPECT_EQ(Setting(Opt::MESSAGE_TIME), "0"); // nothing saved
 }
 
 // "Speak words that have no recording": on by default, saved and shown again, restored; a
@@ -171,17 +171,17 @@ TEST_F(OptionsWindow, SpeakWordsIsSavedShownAgainAndRestored)
         speak->setChecked(false);
         ClickButton(&window, "cmdSave");
     }
-    EXPECT_EQ(OptionText(Opt::SPEAK_WORDS), "FALSE");
+    EXPECT_EQ(Setting(Opt::SPEAK_WORDS), "FALSE");
     EXPECT_FALSE(SpeakWordsSetting());
     {
         frmOptions window;
         EXPECT_FALSE(Check(window, "chkSpeakWords")->isChecked());
-        MsgBoxRecorder boxes(MsgResult::Yes);
+        MessageBoxes boxes(MsgResult::Yes);
         ClickButton(&window, "cmdRestoreDefaults");
         EXPECT_TRUE(Check(window, "chkSpeakWords")->isChecked());
         ClickButton(&window, "cmdCancel");
     }
-    EXPECT_EQ(OptionText(Opt::SPEAK_WORDS), "TRUE");
+    EXPECT_EQ(Setting(Opt::SPEAK_WORDS), "TRUE");
 }
 
 TEST_F(OptionsWindow, ADatabaseWithoutTheSpeechColumnStillSaves)
@@ -195,6 +195,6 @@ TEST_F(OptionsWindow, ADatabaseWithoutTheSpeechColumnStillSaves)
         ClickButton(&window, "cmdSave");
         EXPECT_FALSE(window.isVisible()) << "saved and closed";
     }
-    EXPECT_EQ(OptionText(Opt::TEST_DAY), "Mondays");
+    EXPECT_EQ(Setting(Opt::TEST_DAY), "Mondays");
     EXPECT_TRUE(SpeakWordsSetting()) << "without the column words are spoken, the default";
 }

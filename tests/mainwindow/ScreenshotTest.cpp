@@ -56,7 +56,7 @@ void ShowEveryWindow(const std::function<void(QWidget*, const QString&)>& look)
             AddWord(id * 10 + w, id, QStringLiteral("word%1").arg(w));
     }
     AddWord(500, 1, QStringLiteral("café"));
-    AddWord(501, 1, QStringLiteral("o''clock"));
+    AddWord(501, 1, QStringLiteral("o'clock"));
     AddTest(1, 3);
     frmLists filled;
     ASSERT_TRUE(filled.LoadForm(folder.path()));

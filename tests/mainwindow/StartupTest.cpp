@@ -77,21 +77,21 @@ TEST_F(StartSequence, EmptyOptionsTableGetsTheDefaultRowBeforeTheWindowShows)
     EXPECT_EQ(Globals::MessageTime, 6);
     EXPECT_FALSE(Globals::SkipTestSetup);
     EXPECT_TRUE(Globals::PromptToDeleteLists);
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral(" SELECT * FROM OPTIONS ")), 1);
-    EXPECT_EQ(OptionText(Opt::MESSAGE_TIME), "6");
-    EXPECT_EQ(OptionText(Opt::PRONOUNCE), "TRUE");
-    EXPECT_EQ(OptionText(Opt::SHOW_DEFINITION), "TRUE");
-    EXPECT_EQ(OptionText(Opt::SHOW_CONTEXT), "TRUE");
-    EXPECT_EQ(OptionText(Opt::TEST_ORDER), "Alphabetical");
-    EXPECT_EQ(OptionText(Opt::MOVE_ON_AFTER), "3");
-    EXPECT_EQ(OptionText(Opt::REVEAL_ANSWERS), "TRUE");
-    EXPECT_EQ(OptionText(Opt::REQUIRE_ECHO), "TRUE");
-    EXPECT_EQ(OptionText(Opt::CLEAR_WRONG_ANSWER), "FALSE");
-    EXPECT_EQ(OptionText(Opt::PLAY_CORRECT_SOUND), "TRUE");
-    EXPECT_EQ(OptionText(Opt::PLAY_INCORRECT_SOUND), "TRUE");
-    EXPECT_EQ(OptionText(Opt::SKIP_TEST_SETUP), "FALSE");
-    EXPECT_EQ(OptionText(Opt::TEST_DAY), "Fridays");
-    EXPECT_EQ(OptionText(Opt::PROMPT_TO_DELETE_LISTS), "TRUE");
+    EXPECT_EQ(StoredRowCount(QStringLiteral(" SELECT * FROM OPTIONS ")), 1);
+    EXPECT_EQ(Setting(Opt::MESSAGE_TIME), "6");
+    EXPECT_EQ(Setting(Opt::PRONOUNCE), "TRUE");
+    EXPECT_EQ(Setting(Opt::SHOW_DEFINITION), "TRUE");
+    EXPECT_EQ(Setting(Opt::SHOW_CONTEXT), "TRUE");
+    EXPECT_EQ(Setting(Opt::TEST_ORDER), "Alphabetical");
+    EXPECT_EQ(Setting(Opt::MOVE_ON_AFTER), "3");
+    EXPECT_EQ(Setting(Opt::REVEAL_ANSWERS), "TRUE");
+    EXPECT_EQ(Setting(Opt::REQUIRE_ECHO), "TRUE");
+    EXPECT_EQ(Setting(Opt::CLEAR_WRONG_ANSWER), "FALSE");
+    EXPECT_EQ(Setting(Opt::PLAY_CORRECT_SOUND), "TRUE");
+    EXPECT_EQ(Setting(Opt::PLAY_INCORRECT_SOUND), "TRUE");
+    EXPECT_EQ(Setting(Opt::SKIP_TEST_SETUP), "FALSE");
+    EXPECT_EQ(Setting(Opt::TEST_DAY), "Fridays");
+    EXPECT_EQ(Setting(Opt::PROMPT_TO_DELETE_LISTS), "TRUE");
     EXPECT_FALSE(IsFormLoaded(QStringLiteral("frmOptions"))); // loaded hidden, then unloaded
 }
 
@@ -131,7 +131,9 @@ TEST_F(StartSequence, OldListsAreOfferedOneAfterAnotherTodaysAndIgnoredOnesAreNo
     frmLists again;
     const StartResult second = StartProgram(again, folder.path());
     EXPECT_EQ(second.offered, (std::vector<int32_t>{4}));
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 1 AND STATUS = 'IGNORED'")), 1);
+    EXPECT_EQ(StoredRowCount(
+                  QStringLiteral("SELECT * FROM LISTS WHERE LIST_ID = 1 AND STATUS = 'IGNORED'")),
+              1);
 }
 
 TEST_F(StartSequence, DeletingInThePromptRemovesTheListBeforeTheGridIsFilled)
@@ -150,9 +152,9 @@ TEST_F(StartSequence, DeletingInThePromptRemovesTheListBeforeTheGridIsFilled)
     EXPECT_EQ(window.ListRowCount(), 2);
     EXPECT_EQ(window.RowKey(0), "3");
     EXPECT_EQ(window.RowKey(1), "2");
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 1")), 0);
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM TESTS WHERE LIST_ID = 1")), 0);
-    EXPECT_EQ(RowsReturnedBy(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 2")), 1);
+    EXPECT_EQ(StoredRowCount(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 1")), 0);
+    EXPECT_EQ(StoredRowCount(QStringLiteral("SELECT * FROM TESTS WHERE LIST_ID = 1")), 0);
+    EXPECT_EQ(StoredRowCount(QStringLiteral("SELECT * FROM WORDS WHERE LIST_ID = 2")), 1);
 }
 
 TEST_F(StartSequence, NothingIsOfferedWhenTheOldListPromptIsOff)
@@ -178,7 +180,7 @@ TEST_F(StartSequence, AListWithoutWordsShowsAnEmptyWordBoxAndZero)
 TEST(StartSequenceFailure, AMissingDatabaseGivesOneMessageNamingTheFileAndNoWindow)
 {
     QTemporaryDir empty;
-    MsgBoxRecorder boxes;
+    MessageBoxes boxes(MsgResult::OK);
     frmLists window;
     EXPECT_FALSE(window.LoadForm(empty.path()));
     ASSERT_EQ(boxes.texts.size(), 1);
@@ -272,15 +274,9 @@ TEST(StartSequenceFailure, StaleAndForeignLocksAreTakenOverOrRespected)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes);
     };
-    QStringList asked;
-    std::deque<MsgResult> answers;
-    SetMsgBoxHook([&](const QString& text, MsgButtons, MsgIcon) {
-        asked << text;
-        const MsgResult answer = answers.empty() ? MsgResult::OK : answers.front();
-        if (!answers.empty())
-            answers.pop_front();
-        return answer;
-    });
+    MessageBoxes boxes(MsgResult::OK);
+    const QStringList& asked = boxes.texts;
+    std::deque<MsgResult>& answers = boxes.answers;
     for (const QByteArray& damaged : {QByteArray(), QByteArray("\x01\xfe\x7f garbage\n\n"),
                                       QByteArray("0\nQuillby\n\n"),
                                       QByteArray("999999999\nQuillby\n") +
@@ -308,7 +304,6 @@ TEST(StartSequenceFailure, StaleAndForeignLocksAreTakenOverOrRespected)
     EXPECT_TRUE(asked[0].contains("another-computer"));
     QLockFile taken(path);
     EXPECT_TRUE(LockDatabase(taken, path)) << "that computer no longer uses it";
-    SetMsgBoxHook({});
 }
 
 // A test date that holds no date is never past: the database orders numbers before any text,

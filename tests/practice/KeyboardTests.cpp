@@ -134,7 +134,7 @@ void DeleteClosedWindows()
 
 // Asks through a real message box and presses Enter on it as a person would: the key goes to
 // the control that has the keyboard. Returns whether Enter's button was No.
-bool EnterGivesNo(const std::function<void()>& ask)
+bool EnterGivesNo(MessageBoxes& boxes, const std::function<void()>& ask)
 {
     bool answeredNo = false;
     QTimer answer;
@@ -150,8 +150,7 @@ bool EnterGivesNo(const std::function<void()>& ask)
         QTest::keyClick(box->focusWidget() ? box->focusWidget() : box, Qt::Key_Return);
     });
     answer.start();
-    SetMsgBoxHook({});
-    ask();
+    boxes.ShowRealBoxesDuring(ask);
     return answeredNo;
 }
 } // namespace
@@ -244,29 +243,29 @@ TEST_F(Keys, EnterOnAQuestionThatDeletesAnswersNo)
     frmLists lists;
     lists.LoadWordLists();
     lists.show();
-    EXPECT_TRUE(EnterGivesNo([&] { lists.findChild<QPushButton*>("cmdDeleteList")->click(); }))
-        << "deleting a list";
-    EXPECT_EQ(CountRows(words), 2);
+    EXPECT_TRUE(EnterGivesNo(boxes, [&] {
+        lists.findChild<QPushButton*>("cmdDeleteList")->click();
+    })) << "deleting a list";
+    EXPECT_EQ(StoredRowCount(words), 2);
 
     auto* editor = new frmEditList;
     editor->SetListID(list);
     editor->show();
-    EXPECT_TRUE(EnterGivesNo([&] { editor->findChild<QPushButton*>("cmdDeleteWord")->click(); }))
-        << "deleting a word";
-    EXPECT_EQ(CountRows(words), 2);
+    EXPECT_TRUE(EnterGivesNo(boxes, [&] {
+        editor->findChild<QPushButton*>("cmdDeleteWord")->click();
+    })) << "deleting a word";
+    EXPECT_EQ(StoredRowCount(words), 2);
     delete editor;
 
     frmOptions options;
     options.show();
     auto* restore = options.findChild<QPushButton*>("cmdRestoreDefaults");
-    EXPECT_TRUE(EnterGivesNo([&] { restore->click(); }))
-        << "restoring the defaults";
+    EXPECT_TRUE(EnterGivesNo(boxes, [&] { restore->click(); })) << "restoring the defaults";
     EXPECT_EQ(Setting(Opt::MESSAGE_TIME), QStringLiteral("0"));
     options.close();
 
-    AnswerMessageBoxes(messages, answers);
     frmTest* test = Begin(list, Quiet());
     ASSERT_NE(test, nullptr);
-    EXPECT_TRUE(EnterGivesNo([&] { test->close(); })) << "quitting a test";
+    EXPECT_TRUE(EnterGivesNo(boxes, [&] { test->close(); })) << "quitting a test";
     EXPECT_TRUE(test->isVisible()) << "the test goes on";
 }

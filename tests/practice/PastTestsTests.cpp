@@ -41,7 +41,7 @@ protected:
     // A test on the 20 words with `firstTry` of them right at once, the rest after one miss.
     int32_t StoredTest(const QDateTime& start, int firstTry)
     {
-        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(300));
+        const int32_t test = AddTest(list, 3, start, start.addSecs(300));
         for (int i = 0; i < 20; ++i) {
             const QString word = QStringLiteral("word%1").arg(i + 1, 2, 10, QLatin1Char('0'));
             if (i >= firstTry)
@@ -332,7 +332,7 @@ TEST_F(PastTests, PracticeRoundsAreMarkedAndLeaveTheListsFiguresAlone)
 {
     const int32_t first = StoredTest(Day(1, 9), 14); // 70: word15 to word20 missed
     const auto round = [this](const QDateTime& start, int32_t of, int from, int firstTry) {
-        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(120));
+        const int32_t test = AddTest(list, 3, start, start.addSecs(120));
         Globals::DbConnection().Execute(
             QStringLiteral("UPDATE TESTS SET PRACTICE_OF = %1 WHERE TEST_ID = %2").arg(of).arg(test));
         for (int i = from; i < 20; ++i) {

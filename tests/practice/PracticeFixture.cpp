@@ -38,7 +38,6 @@ void CloseTestWindows()
 void PracticeTest::SetUp()
 {
     OpenFolder();
-    AnswerMessageBoxes(messages, answers);
     pump_.setInterval(5);
     QObject::connect(&pump_, &QTimer::timeout, [this] { Pump(); });
     pump_.start();
@@ -48,7 +47,6 @@ void PracticeTest::TearDown()
 {
     pump_.stop();
     CloseTestWindows();
-    SetMsgBoxHook({});
     CloseFolder();
 }
 
@@ -108,13 +106,15 @@ void SelectRow(QAbstractItemView* grid, int row)
 int32_t PracticeTest::AddListOfLongWords()
 {
     const int32_t list = AddList();
-    AddWord(list, QStringLiteral("necessary"), false,
-            QStringLiteral("Needed; something you must have or do."),
-            QStringLiteral("It is necessary to wear a coat when it snows."));
-    AddWord(list, QStringLiteral("Wednesday"), true, QStringLiteral("The day after Tuesday."),
-            QStringLiteral("We go swimming every Wednesday after school."));
-    AddWord(list, QStringLiteral("beautiful"), false, QStringLiteral("Very pretty."),
-            QStringLiteral("The garden looks beautiful in the spring."));
+    AddWord(list, QStringLiteral("necessary"),
+            {QStringLiteral("Needed; something you must have or do."),
+             QStringLiteral("It is necessary to wear a coat when it snows.")});
+    AddWord(list, QStringLiteral("Wednesday"),
+            {QStringLiteral("The day after Tuesday."),
+             QStringLiteral("We go swimming every Wednesday after school."), true});
+    AddWord(list, QStringLiteral("beautiful"),
+            {QStringLiteral("Very pretty."),
+             QStringLiteral("The garden looks beautiful in the spring.")});
     QFile wav(WordWavFile(QStringLiteral("beautiful")));
     wav.open(QIODevice::WriteOnly);
     return list;

@@ -1,5 +1,5 @@
 #pragma once
-#include "MsgBox.h"
+#include "MessageBoxes.h"
 #include "PracticeRows.h"
 #include "Tasks.h"
 #include "TestOptions.h"
@@ -39,8 +39,9 @@ protected:
     // Temporary messages seen while MessageTime is on: "top|bottom".
     QStringList tempMessages;
     // Answers for the coming message boxes (default: OK / Yes) and the texts shown.
-    std::deque<MsgResult> answers;
-    QStringList messages;
+    MessageBoxes boxes;
+    std::deque<MsgResult>& answers = boxes.answers;
+    QStringList& messages = boxes.texts;
     // Opens the task windows and connects them, as for the main window.
     Tasks tasks;
 

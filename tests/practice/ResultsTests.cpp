@@ -43,7 +43,7 @@ protected:
     int32_t TestWithFirstTries(int words, int firstTry)
     {
         list = AddList();
-        const int32_t test = AddStoredTest(list, 3, kStart, kEnd);
+        const int32_t test = AddTest(list, 3, kStart, kEnd);
         for (int i = 1; i <= words; ++i) {
             const int32_t word = AddWord(list, QStringLiteral("w%1").arg(i));
             if (i <= firstTry) {
@@ -119,7 +119,7 @@ TEST_F(Results, ResultsPastTestsAndGetTestScoreAgree)
 TEST_F(Results, RowsAreColouredByMissesAndShowTheirAttempts)
 {
     list = AddList();
-    const int32_t test = AddStoredTest(list, 3, kStart, kEnd);
+    const int32_t test = AddTest(list, 3, kStart, kEnd);
     const int32_t clean = AddWord(list, QStringLiteral("ant"));
     const int32_t once = AddWord(list, QStringLiteral("bee"));
     const int32_t twice = AddWord(list, QStringLiteral("cow"));
@@ -194,7 +194,7 @@ TEST_F(Results, TheListAsItIsNowCounts)
     CloseTestWindows();
 
     DeleteList(list);
-    const int32_t emptied = AddStoredTest(list, 3, kStart, kEnd);
+    const int32_t emptied = AddTest(list, 3, kStart, kEnd);
     results = Open(emptied);
     EXPECT_EQ(results->txtScore->text(), QStringLiteral("100 %"));
     EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("0"));
@@ -325,10 +325,10 @@ TEST_F(Results, TheSelectedWordOpensItsAttemptsAgainAndTheyCloseWithTheResults)
     QPointer<frmTestWordDetails> details = results->WordDetails();
     results->SetOpener(ResultsOpener::Test);
     bool attemptsShownDuringQuestion = true;
-    SetMsgBoxHook([&](const QString&, MsgButtons, MsgIcon) {
+    MessageBoxes question(MsgResult::No);
+    question.whileShown = [&](const QString&) {
         attemptsShownDuringQuestion = details && details->isVisible();
-        return MsgResult::No;
-    });
+    };
     results->close();
     EXPECT_FALSE(attemptsShownDuringQuestion) << "no word attempts alone beside the question";
 }

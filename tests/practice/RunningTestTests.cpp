@@ -43,7 +43,8 @@ TEST_F(RunningTest, ListWithoutWordsDoesNotStart)
     EXPECT_TRUE(messages[0].startsWith(QStringLiteral("This list has no words yet.")));
     QApplication::processEvents();
     EXPECT_EQ(frmTest::instance(), nullptr);
-    EXPECT_EQ(CountRows(QString(Sql::SELECT_IDS) + Sql::WHERE_CODE + "TEST_ID" + Sql::CODE_END), 0)
+    EXPECT_EQ(
+        StoredRowCount(QString(Sql::SELECT_IDS) + Sql::WHERE_CODE + "TEST_ID" + Sql::CODE_END), 0)
         << "no identifier used up";
 }
 
@@ -125,7 +126,7 @@ TEST_F(RunningTest, RetypingInsistsOnTheWordAndItsCase)
 {
     Globals::MessageTime = 9999;
     list = AddList();
-    AddWord(list, QStringLiteral("Paris"), true);
+    AddWord(list, QStringLiteral("Paris"), {.caseSensitive = true});
     AddWord(list, QStringLiteral("tango"));
     TestSettings s = Quiet(1);
     s.RevealAnswers = true;
@@ -271,8 +272,9 @@ TEST_F(RunningTest, TheKeyboardAloneRunsATest)
 TEST_F(RunningTest, CluesAndPronounceFollowTheSettings)
 {
     list = AddList();
-    AddWord(list, QStringLiteral("echo"), false, QStringLiteral("a sound that comes back"),
-            QStringLiteral("We heard an echo in the cave."));
+    AddWord(list, QStringLiteral("echo"),
+            {QStringLiteral("a sound that comes back"),
+             QStringLiteral("We heard an echo in the cave.")});
     AddWord(list, QStringLiteral("fox"));
     ASSERT_TRUE(WriteWavFile(WordWavFile(QStringLiteral("echo")), QByteArray(400, char(0x80))));
 
@@ -338,19 +340,15 @@ TEST_F(RunningTest, ATestRefusedOnceIsSavedWhenTriedAgain)
     frmTest* test = Begin(list, Quiet());
     const int32_t testId = test->TestID();
     RefuseInserts("TESTS");
-    int asked = 0;
-    SetMsgBoxHook([&](const QString&, MsgButtons, MsgIcon) {
-        ++asked;
-        AllowInserts(); // room was made on the disk
-        return MsgResult::Yes;
-    });
+    MessageBoxes question(MsgResult::Yes);
+    question.whileShown = [](const QString&) { AllowInserts(); }; // room was made on the disk
     Answer(test, QStringLiteral("last"));
     QApplication::processEvents();
-    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(question.texts.size(), 1);
     EXPECT_EQ(CountListTests(list), 1);
     EXPECT_EQ(Attempts(testId), (std::vector<AttemptRow>{{word, "last", "CORRECT", 1}}));
     ASSERT_NE(frmTestResults::instance(), nullptr) << "the results follow as usual";
-    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS"), 0);
+    EXPECT_EQ(StoredRowCount("SELECT * FROM RUNNING_TESTS"), 0);
 }
 
 TEST_F(RunningTest, AnEnterPressedTwiceOnTheLastWordCountsOnce)

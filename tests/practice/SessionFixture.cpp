@@ -101,7 +101,8 @@ void SessionTest::MakeList(const std::vector<WordSpec>& words)
 {
     list = AddList();
     for (const WordSpec& w : words)
-        ids[QString::fromUtf8(w.text)] = AddWord(list, QString::fromUtf8(w.text), w.caseSensitive);
+        ids[QString::fromUtf8(w.text)] = AddWord(list, QString::fromUtf8(w.text),
+                                                 {.caseSensitive = w.caseSensitive});
 }
 
 bool SessionTest::Start(const TestSettings& settings) { return session.Start(list, settings); }

@@ -93,8 +93,8 @@ TEST_F(SessionTest, OneWordListInRandomOrderAsksItOnce)
     EXPECT_EQ(session.TestWords(), QStringList{Id(ids["only"])});
     session.Answer(QStringLiteral("only"));
     EXPECT_EQ(Stored(), Rows({{"only", "only", "CORRECT", 1}}));
-    EXPECT_EQ(CountRows(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID + Id(session.TestID()) +
-                        " "),
+    EXPECT_EQ(StoredRowCount(QString(Sql::SELECT_TESTS) + Sql::WHERE_TEST_ID +
+                             Id(session.TestID()) + " "),
               1);
 }
 
@@ -105,7 +105,8 @@ TEST_F(SessionTest, AListWithoutWordsDoesNotStart)
     EXPECT_EQ(view.told, (QStringList{"message: This list has no words yet.\r"
                                       "Please add words to the list before taking a test.",
                                       "ended not stored"}));
-    EXPECT_EQ(CountRows(QString(Sql::SELECT_IDS) + Sql::WHERE_CODE + "TEST_ID" + Sql::CODE_END), 0)
+    EXPECT_EQ(
+        StoredRowCount(QString(Sql::SELECT_IDS) + Sql::WHERE_CODE + "TEST_ID" + Sql::CODE_END), 0)
         << "no identifier used up";
 }
 
@@ -539,7 +540,8 @@ TEST_F(SessionTest, ATestThatCannotBeStoredIsOfferedAgainThenGivenUp)
 {
     MakeList({{"last"}});
     ASSERT_TRUE(Start(Quiet()));
-    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS WHERE TEST_ID = " + Id(session.TestID())), 1);
+    EXPECT_EQ(StoredRowCount("SELECT * FROM RUNNING_TESTS WHERE TEST_ID = " + Id(session.TestID())),
+              1);
     RefuseInserts("TESTS");
     view.quitAnswers = {true, false};
     session.Answer(QStringLiteral("last"));
@@ -554,7 +556,7 @@ TEST_F(SessionTest, ATestThatCannotBeStoredIsOfferedAgainThenGivenUp)
     EXPECT_EQ(view.told[4], QStringLiteral("ended not stored"));
     EXPECT_TRUE(Stored().empty()) << "the given-up test leaves no attempts";
     EXPECT_EQ(CountListTests(list), 0);
-    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS"), 0);
+    EXPECT_EQ(StoredRowCount("SELECT * FROM RUNNING_TESTS"), 0);
 
     session.Answer(QStringLiteral("last"));
     EXPECT_TRUE(session.Quit()) << "closing asks nothing";
@@ -617,15 +619,15 @@ TEST_P(SessionPractice, AsksTheWordsMissedAtTheFirstTryAndStoresAMarkedRound)
             EXPECT_FALSE(started);
             EXPECT_EQ(roundView.told, (QStringList{"message: There are no missed words to practise.",
                                                    "ended not stored"}));
-            EXPECT_EQ(CountRows("SELECT * FROM TESTS"), static_cast<int>(round));
+            EXPECT_EQ(StoredRowCount("SELECT * FROM TESTS"), static_cast<int>(round));
             return;
         }
         EXPECT_EQ(roundView.told.last(), QStringLiteral("ended stored"));
-        EXPECT_EQ(CountRows(QStringLiteral("SELECT * FROM TESTS WHERE TEST_ID = %1 AND "
-                                           "PRACTICE_OF = %2 AND LIST_ID = %3")
-                                .arg(practice.TestID())
-                                .arg(practised)
-                                .arg(list)),
+        EXPECT_EQ(StoredRowCount(QStringLiteral("SELECT * FROM TESTS WHERE TEST_ID = %1 AND "
+                                                "PRACTICE_OF = %2 AND LIST_ID = %3")
+                                     .arg(practice.TestID())
+                                     .arg(practised)
+                                     .arg(list)),
                   1)
             << "the round names the test it practised";
         practised = practice.TestID();
@@ -633,7 +635,7 @@ TEST_P(SessionPractice, AsksTheWordsMissedAtTheFirstTryAndStoresAMarkedRound)
     EXPECT_EQ(Attempts(practised), Rows(c.lastRows));
     EXPECT_EQ(GetTestScore(practised), c.lastScore);
     EXPECT_EQ(CountListTests(list), 1) << "practice rounds are no tests of the list";
-    EXPECT_EQ(CountRows("SELECT * FROM RUNNING_TESTS"), 0);
+    EXPECT_EQ(StoredRowCount("SELECT * FROM RUNNING_TESTS"), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

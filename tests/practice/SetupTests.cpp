@@ -75,7 +75,7 @@ TEST_F(Setup, WithoutASettingsRowThePresetsStay)
     Click(setup->cmdSetAsDefault);
     EXPECT_EQ(messages, QStringList{"There was a problem saving these settings.\r"
                                     "Please use the Options screen to set defaults."});
-    EXPECT_EQ(CountRows(QStringLiteral(" SELECT * FROM OPTIONS ")), 0);
+    EXPECT_EQ(StoredRowCount(QStringLiteral(" SELECT * FROM OPTIONS ")), 0);
     EXPECT_EQ(frmTestSetup::instance(), setup);
 }
 

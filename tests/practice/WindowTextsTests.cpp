@@ -24,7 +24,7 @@ protected:
         const int32_t list = AddListOfLongWords();
         const QDateTime start(QDate(2026, 12, 7), QTime(16, 2, 10));
         for (int day = 0; day < 12; ++day) {
-            test_ = AddStoredTest(list, 3, start.addDays(day), start.addDays(day).addSecs(420));
+            test_ = AddTest(list, 3, start.addDays(day), start.addDays(day).addSecs(420));
             AddAttempt(test_, list, 1, QStringLiteral("necesary"), false, 1);
             AddAttempt(test_, list, 1, QStringLiteral("neccessary"), false, 2);
             AddAttempt(test_, list, 1, QStringLiteral("necessary"), true, 3);

@@ -89,8 +89,8 @@ TEST_F(Shots, Windows)
     SaveWindow(&reveal, "practice-reveal");
     reveal.hide();
 
-    const int32_t test = AddStoredTest(list, 3, QDateTime(QDate(2026, 12, 7), QTime(16, 2, 10)),
-                                       QDateTime(QDate(2026, 12, 7), QTime(16, 9, 40)));
+    const int32_t test = AddTest(list, 3, QDateTime(QDate(2026, 12, 7), QTime(16, 2, 10)),
+                                 QDateTime(QDate(2026, 12, 7), QTime(16, 9, 40)));
     const int32_t necessary = 1, wednesday = 2, beautiful = 3; // in the order FillList adds
     AddAttempt(test, list, beautiful, "beutiful", false, 1);
     AddAttempt(test, list, beautiful, "beautiful", true, 2);
@@ -105,8 +105,8 @@ TEST_F(Shots, Windows)
     SaveScreen("practice-results");
     CloseTestWindows();
 
-    AddStoredTest(list, 3, QDateTime(QDate(2026, 12, 8), QTime(17, 0)),
-                  QDateTime(QDate(2026, 12, 8), QTime(17, 6)));
+    AddTest(list, 3, QDateTime(QDate(2026, 12, 8), QTime(17, 0)),
+            QDateTime(QDate(2026, 12, 8), QTime(17, 6)));
     tasks.OpenPastTests(list);
     SaveScreen("practice-past-tests");
     CloseTestWindows();
@@ -119,7 +119,7 @@ TEST_F(Shots, MissedWords)
     const int32_t list = FillList();
     const int32_t necessary = 1, wednesday = 2, beautiful = 3; // in the order FillList adds
     const QDateTime start(QDate(2026, 12, 7), QTime(16, 2, 10));
-    const int32_t test = AddStoredTest(list, 3, start, start.addSecs(420));
+    const int32_t test = AddTest(list, 3, start, start.addSecs(420));
     AddAttempt(test, list, necessary, "necesary", false, 1);
     AddAttempt(test, list, necessary, "necessary", true, 2);
     AddAttempt(test, list, wednesday, "Wednesday", true, 1);
@@ -132,13 +132,13 @@ TEST_F(Shots, MissedWords)
     SaveScreen(QStringLiteral("missed-results") + g_suffix);
     CloseTestWindows();
 
-    const int32_t round = AddStoredTest(list, 3, start.addSecs(600), start.addSecs(780));
+    const int32_t round = AddTest(list, 3, start.addSecs(600), start.addSecs(780));
     Globals::DbConnection().Execute(
         QStringLiteral("UPDATE TESTS SET PRACTICE_OF = %1 WHERE TEST_ID = %2").arg(test).arg(round));
     AddAttempt(round, list, necessary, "necessary", true, 1);
     AddAttempt(round, list, beautiful, "beautifull", false, 1);
     AddAttempt(round, list, beautiful, "beautiful", true, 2);
-    const int32_t next = AddStoredTest(list, 3, start.addDays(1), start.addDays(1).addSecs(300));
+    const int32_t next = AddTest(list, 3, start.addDays(1), start.addDays(1).addSecs(300));
     for (int32_t word : {necessary, wednesday, beautiful})
         AddAttempt(next, list, word, "right", true, 1);
     tasks.OpenPastTests(list);
@@ -157,7 +157,7 @@ TEST_F(Shots, ProgressAndOptions)
                                 {nullptr, nullptr, nullptr}};
     for (int day = 0; day < 4; ++day) {
         const QDateTime start(QDate(2026, 12, 1 + day), QTime(16, 0));
-        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(360));
+        const int32_t test = AddTest(list, 3, start, start.addSecs(360));
         for (int32_t word = 1; word <= 3; ++word) {
             const char* wrong = guesses[day][word - 1];
             if (wrong)
@@ -183,7 +183,7 @@ TEST_F(Shots, YearsOfPastTests)
     Transaction batch(Globals::DbConnection());
     for (int day = 0; day < 1000; ++day) {
         const QDateTime start = QDateTime(QDate(2020, 1, 1), QTime(16, 0)).addDays(day * 3);
-        const int32_t test = AddStoredTest(list, 3, start, start.addSecs(300));
+        const int32_t test = AddTest(list, 3, start, start.addSecs(300));
         for (int32_t word = 1; word <= 3; ++word) {
             const bool missed = (day * 7 + word * 5) % (3 + day / 150) == 0;
             if (missed)

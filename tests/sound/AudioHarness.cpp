@@ -155,12 +155,13 @@ SinkListener::~SinkListener()
 
 bool SinkListener::Start()
 {
+    const int before = SourceOutputCount();
     parec_.start("parec", {"-d", "spk.monitor", "--raw", "--format=s16le", "--channels=1",
                            "--rate=" + QString::number(kRate), "--latency-msec=20"});
     if (!parec_.waitForStarted(5000))
         return false;
-    RunEventsFor(300); // the monitor stream takes a moment to connect
-    return true;
+    // The monitor stream takes a moment to connect.
+    return RunEventsUntil([before] { return SourceOutputCount() > before; }, 15000);
 }
 
 int SinkListener::StopAndPeak()
@@ -175,15 +176,21 @@ int SinkListener::StopAndPeak()
     return peak;
 }
 
-int SinkInputCount()
+namespace {
+int StreamCount(const char* kind)
 {
     QProcess pactl;
-    pactl.start("pactl", {"list", "short", "sink-inputs"});
+    pactl.start("pactl", {"list", "short", kind});
     if (!pactl.waitForFinished(10000) || pactl.exitCode() != 0)
         return -1;
     const QString out = QString::fromUtf8(pactl.readAllStandardOutput()).trimmed();
     return out.isEmpty() ? 0 : int(out.split('\n').size());
 }
+} // namespace
+
+int SinkInputCount() { return StreamCount("sink-inputs"); }
+
+int SourceOutputCount() { return StreamCount("source-outputs"); }
 
 SoxInfo ReadSoxInfo(const QString& path)
 {

@@ -69,6 +69,9 @@ private:
 
 // Number of streams now playing into the test server's speaker (pactl), -1 on failure.
 int SinkInputCount();
+// Number of streams now recording from the test server (its microphone or the speaker's
+// monitor), -1 on failure.
+int SourceOutputCount();
 
 // What soxi reports about a sound file; valid is false when soxi cannot read it.
 struct SoxInfo {

@@ -33,6 +33,10 @@ void WriteTone(const QString& path, double seconds)
     ASSERT_TRUE(WriteWavFile(path, samples));
 }
 
+// "At once", with room for a busy machine; that a call did not wait for its sound to end is
+// shown by the sound still playing after it.
+constexpr qint64 kAtOnceMs = 1500;
+
 bool WaitUntilSilent(int timeoutMs)
 {
     return RunEventsUntil([] { return !IsPlaying(); }, timeoutMs);
@@ -147,44 +151,43 @@ TEST_F(AudioServer, RecordedWordReachesTheSpeaker)
     QElapsedTimer clock;
     clock.start();
     PlayWave(path);
-    EXPECT_LT(clock.elapsed(), 500) << "PlayWave must return at once";
-    EXPECT_TRUE(IsPlaying());
-    RunEventsFor(200);
-    EXPECT_EQ(SinkInputCount(), 1);
+    EXPECT_LT(clock.elapsed(), kAtOnceMs) << "PlayWave must return at once";
+    EXPECT_TRUE(IsPlaying()) << "PlayWave returned before the sound was played out";
+    EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 1; }, 10000));
     ASSERT_TRUE(WaitUntilSilent(15000)) << "the sound never ended";
     EXPECT_GT(speaker.StopAndPeak(), 2000) << "nothing was heard on the speaker";
     // Once played out, the stream is closed: nothing goes on "playing" for ever.
-    EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 0; }, 5000));
+    EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 0; }, 10000));
 }
 
 TEST_F(AudioServer, NewSoundStopsTheOneStillPlaying)
 {
     const QString longTone = Path("LONG.wav");
     const QString shortTone = Path("SHORT.wav");
-    WriteTone(longTone, 8.0);
+    WriteTone(longTone, 20.0);
     WriteTone(shortTone, 0.3);
 
     PlayWave(longTone);
-    RunEventsFor(300);
+    ASSERT_TRUE(RunEventsUntil([] { return SinkInputCount() == 1; }, 10000));
     ASSERT_TRUE(IsPlaying());
     QElapsedTimer clock;
     clock.start();
     PlayWave(shortTone);
     EXPECT_LE(SinkInputCount(), 1);
-    ASSERT_TRUE(WaitUntilSilent(6000));
-    EXPECT_LT(clock.elapsed(), 6000) << "the long sound went on playing";
+    ASSERT_TRUE(WaitUntilSilent(15000));
+    EXPECT_LT(clock.elapsed(), 15000) << "the long sound went on playing";
 }
 
 TEST_F(AudioServer, StopPlayingEndsTheSoundAtOnce)
 {
     const QString path = Path("LONG.wav");
-    WriteTone(path, 8.0);
+    WriteTone(path, 20.0);
     PlayWave(path);
-    RunEventsFor(300);
+    ASSERT_TRUE(RunEventsUntil([] { return SinkInputCount() == 1; }, 10000));
     ASSERT_TRUE(IsPlaying());
     StopPlaying();
     EXPECT_FALSE(IsPlaying());
-    EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 0; }, 3000));
+    EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 0; }, 10000));
 }
 
 TEST_F(AudioServer, MissingFileGivesAnAudibleAlert)
@@ -193,7 +196,7 @@ TEST_F(AudioServer, MissingFileGivesAnAudibleAlert)
     ASSERT_TRUE(speaker.Start());
     PlayWave(Path("NO SUCH WORD.wav"));
     EXPECT_TRUE(IsPlaying());
-    ASSERT_TRUE(WaitUntilSilent(6000));
+    ASSERT_TRUE(WaitUntilSilent(15000));
     EXPECT_GT(speaker.StopAndPeak(), 1000);
 }
 
@@ -206,7 +209,7 @@ TEST_F(AudioServer, DamagedFileGivesTheAlertInsteadOfNoise)
     file.close();
     PlayWave(path);
     EXPECT_TRUE(IsPlaying());
-    EXPECT_TRUE(WaitUntilSilent(6000));
+    EXPECT_TRUE(WaitUntilSilent(15000));
 }
 
 TEST_F(AudioServer, PlayingWhileRecordingKeepsBoth)
@@ -241,9 +244,11 @@ TEST(RecorderWithBusyMicrophone, RecordAndStopReturnPromptlyAndPlaybackGoesOn)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     QProcess other;
+    const int streamsBefore = SourceOutputCount();
     other.start("parecord", {"-d", "mic", "/dev/null"});
     ASSERT_TRUE(other.waitForStarted(5000)) << "parecord cannot start";
-    RunEventsFor(500); // its stream connects
+    EXPECT_TRUE(RunEventsUntil([&] { return SourceOutputCount() > streamsBefore; }, 15000))
+        << "its stream connects";
 
     const QString path = dir.filePath("Temp.wav");
     QElapsedTimer clock;
@@ -265,16 +270,18 @@ TEST(RecorderWithBusyMicrophone, RecordAndStopReturnPromptlyAndPlaybackGoesOn)
     EXPECT_LT(clock.elapsed(), 8000);
 
     const QString tone = dir.filePath("TONE.wav");
-    WriteTone(tone, 0.3);
+    WriteTone(tone, 3.0);
     clock.restart();
     PlayWave(tone);
-    EXPECT_LT(clock.elapsed(), 500) << "PlayWave must return at once";
-    EXPECT_TRUE(WaitUntilSilent(6000)) << "playback stopped working";
+    EXPECT_LT(clock.elapsed(), kAtOnceMs) << "PlayWave must return at once";
+    EXPECT_TRUE(IsPlaying()) << "PlayWave returned before the sound was played out";
+    EXPECT_TRUE(WaitUntilSilent(15000)) << "playback stopped working";
 
     // Once the other program lets go of the microphone, recording works again.
     other.kill();
     other.waitForFinished(3000);
-    RunEventsFor(1000);
+    EXPECT_TRUE(RunEventsUntil([] { return SourceOutputCount() == 0; }, 15000))
+        << "the microphone comes free";
     if (Spoken("cat").isEmpty())
         return;
     StartRecording();

@@ -11,7 +11,9 @@
 
 namespace {
 
-constexpr qint64 kPromptMs = 500;
+// "At once", with room for a busy machine: below the 2 s a blocked step of the recorder or
+// player would wait before giving up.
+constexpr qint64 kPromptMs = 1500;
 
 qint64 Timed(const std::function<void()>& operation)
 {

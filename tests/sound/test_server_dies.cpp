@@ -26,9 +26,8 @@ int PeakOfWord(const QString& word)
     SinkListener speaker;
     if (!speaker.Start())
         return -1;
-    RunEventsFor(300);
     SpeakWord(word);
-    RunEventsUntil([] { return IsSpeaking(); }, 3000);
+    RunEventsUntil([] { return IsSpeaking(); }, 10000);
     RunEventsUntil([] { return !IsSpeaking(); }, 10000);
     RunEventsFor(300);
     return speaker.StopAndPeak();
@@ -64,23 +63,23 @@ TEST_P(ServerDies, SpeechOutlivesTheServerAndIsHeardAgainWhenItReturns)
     ASSERT_TRUE(WriteWavFile(recording, tone));
     if (GetParam().recordingFirst) {
         PlayWave(recording);
-        ASSERT_TRUE(RunEventsUntil([] { return IsPlaying(); }, 3000));
-        RunEventsUntil([] { return !IsPlaying(); }, 5000);
+        ASSERT_TRUE(RunEventsUntil([] { return IsPlaying(); }, 10000));
+        RunEventsUntil([] { return !IsPlaying(); }, 15000);
     }
 
     SpeakWord(QStringLiteral("hippopotamus"));
-    ASSERT_TRUE(RunEventsUntil([] { return IsSpeaking(); }, 3000));
+    ASSERT_TRUE(RunEventsUntil([] { return IsSpeaking(); }, 10000));
     RunEventsFor(GetParam().killAfterMs);
     ASSERT_TRUE(AudioServer("kill"));
-    EXPECT_TRUE(RunEventsUntil([] { return !IsSpeaking(); }, 5000))
+    EXPECT_TRUE(RunEventsUntil([] { return !IsSpeaking(); }, 15000))
         << "the word of a dead server never ended";
 
     // No server: words and recordings are silent, prompt, and end.
     for (int i = 0; i < 3; ++i) {
         SpeakWord(QStringLiteral("because"));
-        EXPECT_TRUE(RunEventsUntil([] { return !IsSpeaking(); }, 5000));
+        EXPECT_TRUE(RunEventsUntil([] { return !IsSpeaking(); }, 15000));
         PlayWave(recording);
-        EXPECT_TRUE(RunEventsUntil([] { return !IsPlaying(); }, 5000));
+        EXPECT_TRUE(RunEventsUntil([] { return !IsPlaying(); }, 15000));
     }
     EXPECT_TRUE(SpeechAvailable()) << "the voice is not given up for a server that is away";
 

@@ -24,19 +24,6 @@ int RunGuiTests(int argc, char** argv)
     return result;
 }
 
-void AnswerMessageBoxes(QStringList& messages, std::deque<MsgResult>& answers)
-{
-    SetMsgBoxHook([&messages, &answers](const QString& text, MsgButtons buttons, MsgIcon) {
-        messages << text;
-        if (!answers.empty()) {
-            const MsgResult answer = answers.front();
-            answers.pop_front();
-            return answer;
-        }
-        return buttons == MsgButtons::YesNo ? MsgResult::Yes : MsgResult::OK;
-    });
-}
-
 QString SpokenName(QWidget* control)
 {
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(control);

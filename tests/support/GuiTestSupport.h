@@ -1,17 +1,10 @@
 #pragma once
-#include "MsgBox.h"
-
-#include <QStringList>
-#include <deque>
+#include "MessageBoxes.h"
 
 // The main() of a window test program: the offscreen platform unless one is set, the sound
 // back end chosen before any audio object exists, and every audio stream closed before the
 // application object goes (Qt's audio engine must outlive them).
 int RunGuiTests(int argc, char** argv);
-
-// Answers message boxes for a test: records each text in messages and answers with the next
-// queued answer, or Yes / OK once the queue is empty.
-void AnswerMessageBoxes(QStringList& messages, std::deque<MsgResult>& answers);
 
 class QWidget;
 class QString;

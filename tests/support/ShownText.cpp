@@ -22,7 +22,6 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
-#include <QThread>
 #include <QTranslator>
 
 ShownLanguage::ShownLanguage(const char* locale, const char* program)
@@ -209,12 +208,27 @@ QStringList ClippedTexts(QWidget* window)
     return clipped;
 }
 
+namespace {
+// Handles events until the window's layout has settled: a pass that moves or sizes nothing.
+void SettleLayout(QWidget* window)
+{
+    QList<QRect> before;
+    for (int pass = 0; pass < 100; ++pass) {
+        QCoreApplication::sendPostedEvents();
+        QApplication::processEvents();
+        QList<QRect> places{window->geometry()};
+        for (const QWidget* widget : window->findChildren<QWidget*>())
+            places << widget->geometry();
+        if (pass >= 2 && places == before)
+            return;
+        before = places;
+    }
+}
+} // namespace
+
 QStringList CutTextsOfShownWindow(QWidget* window, const QString& name, const ShownAs& as)
 {
-    for (int i = 0; i < 5; ++i) {
-        QApplication::processEvents();
-        QThread::msleep(10);
-    }
+    SettleLayout(window);
     const QString how = QStringLiteral("%1 %2pt: ").arg(QLatin1String(as.locale)).arg(as.points);
     if (const QString shots = qEnvironmentVariable("QUILLBY_SHOTS"); !shots.isEmpty()) {
         QDir().mkpath(shots);
