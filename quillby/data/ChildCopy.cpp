@@ -114,3 +114,10 @@ QString CopyListToChild(Connection& from, const QString& fromWavs, int32_t listI
     to.Close();
     return {};
 }
+
+QString CopyProgramListToChild(int32_t listId, const QString& childFolder,
+                               const QString& childName)
+{
+    return CopyListToChild(Globals::DbConnection(), Globals::WavPath, listId, childFolder,
+                           childName);
+}

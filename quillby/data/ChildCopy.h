@@ -12,3 +12,6 @@ class Connection;
 // database cannot be opened or written). childName is only for the messages.
 QString CopyListToChild(Connection& from, const QString& fromWavs, int32_t listId,
                         const QString& childFolder, const QString& childName);
+// The same from the program's own database and recordings.
+QString CopyProgramListToChild(int32_t listId, const QString& childFolder,
+                               const QString& childName);

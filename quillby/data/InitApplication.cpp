@@ -21,3 +21,8 @@ void InitApplication(const QString& appFolder)
     Globals::DbConnection().Open(ConnectionStringFor(Globals::DataPath));
     PrepareRunningTests(Globals::DbConnection());
 }
+
+void ReopenProgramDatabase()
+{
+    Globals::DbConnection().Open(ConnectionStringFor(Globals::DataPath));
+}

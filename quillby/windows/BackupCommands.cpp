@@ -5,6 +5,7 @@
 #include "Connection.h"
 #include "DbError.h"
 #include "DataFolder.h"
+#include "InitApplication.h"
 #include "Globals.h"
 #include "MsgBox.h"
 #include "Startup.h"
@@ -56,7 +57,7 @@ QString SummaryText(const BackupSummary& summary)
 bool ReopenDatabase()
 {
     try {
-        Globals::DbConnection().Open(ConnectionStringFor(Globals::DataPath));
+        ReopenProgramDatabase();
         LoadGeneralOptions();
         return true;
     } catch (const DbError& e) {

@@ -46,8 +46,7 @@ void CopyToAnotherChild(int32_t listId, QWidget* owner)
         QString problem;
         const QString folder = registry.FolderOf(child, &problem);
         if (problem.isEmpty())
-            problem = CopyListToChild(Globals::DbConnection(), Globals::WavPath, listId, folder,
-                                      child.name);
+            problem = CopyProgramListToChild(listId, folder, child.name);
         MsgBox(problem.isEmpty()
                    ? QCoreApplication::translate("CopyToChild", "The list was copied to %1.")
                          .arg(child.name)

@@ -75,7 +75,7 @@ TEST(ChildrenWindow, RefusedNamesAndADeclinedRemovalChangeNothing)
                    {"../Ben", "only letters"},
                    {QString(41, 'x'), "at most 40"}};
     for (const Case& c : refused) {
-        MsgBoxRecorder boxes;
+        MessageBoxes boxes;
         name->setText(c.typed);
         ClickButton(&window, "cmdAdd");
         ASSERT_EQ(boxes.texts.size(), 1);
@@ -87,7 +87,7 @@ TEST(ChildrenWindow, RefusedNamesAndADeclinedRemovalChangeNothing)
     EXPECT_FALSE(Child<QPushButton>(&window, "cmdRemove")->isEnabled()); // the first child
     list->setCurrentRow(1);
     {
-        MsgBoxRecorder boxes(MsgResult::No);
+        MessageBoxes boxes(MsgResult::No);
         ClickButton(&window, "cmdRemove");
         EXPECT_EQ(boxes.texts.size(), 1); // No to the first question: no second
     }

@@ -508,7 +508,7 @@ TEST_F(MainWindow, RowsReadInAnyOrderMatchAPlainWalkOfTheLists)
         {n - 1, n - 65, n - 64, 0, 63, 64, 200},
         {200, 127, 128, n - 1, 0},
         {0, 1, 64, 128, 192, 256, n - 1}};
-    MsgBoxRecorder boxes(MsgResult::OK);
+    MessageBoxes boxes(MsgResult::OK);
     Start();
     for (const auto& order : orders) {
         window.LoadWordLists();
@@ -558,7 +558,7 @@ TEST_F(MainWindow, FindAListByDateSelectsItAndSaysWhenThereIsNone)
         SCOPED_TRACE(c.typed.toStdString());
         window.LoadWordLists();
         const int32_t before = window.CurrentListID();
-        MsgBoxRecorder boxes(MsgResult::OK);
+        MessageBoxes boxes(MsgResult::OK);
         box->setText(c.typed);
         QTest::keyClick(box, Qt::Key_Return);
         if (c.listId == 0) {

@@ -705,8 +705,8 @@ TEST_F(SessionTest, ReadsAndStoresOnlyThroughItsStore)
     EXPECT_EQ(other.CountRows("SELECT * FROM TESTS WHERE TEST_ID = " + test), 1);
     EXPECT_EQ(other.CountRows("SELECT * FROM WORD_ATTEMPTS WHERE TEST_ID = " + test), 3);
     EXPECT_EQ(other.CountRows("SELECT * FROM RUNNING_TESTS"), 0);
-    EXPECT_EQ(CountRows("SELECT * FROM TESTS"), 0);
-    EXPECT_EQ(CountRows("SELECT * FROM WORD_ATTEMPTS"), 0);
-    EXPECT_EQ(CountRows("SELECT * FROM IDS WHERE CODE = 'TEST_ID'"), 0);
+    EXPECT_EQ(StoredRowCount("SELECT * FROM TESTS"), 0);
+    EXPECT_EQ(StoredRowCount("SELECT * FROM WORD_ATTEMPTS"), 0);
+    EXPECT_EQ(StoredRowCount("SELECT * FROM IDS WHERE CODE = 'TEST_ID'"), 0);
     other.Close();
 }

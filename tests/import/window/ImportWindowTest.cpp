@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "Globals.h"
 #include "ImportWordsModel.h"
+#include "MessageBoxes.h"
 #include "PictureReader.h"
 #include "TestDb.h"
 #include "frmImportWords.h"
@@ -45,9 +46,8 @@ QStringList Words(const frmImportWords& window)
 
 struct ImportWindow : testing::Test {
     TestAppFolder app;
-    QStringList messages;
-    std::deque<MsgResult> answers;
-    ImportWindow() { AnswerMessageBoxes(messages, answers); }
+    MessageBoxes boxes;
+    QStringList& messages = boxes.texts;
 };
 
 } // namespace
