@@ -38,8 +38,7 @@ bool AnyWindowVisible()
 enum class SessionEnd { Finished, Failed, SwitchChild };
 
 // One run of the main window on one child's database (the family's only one, or the chosen).
-int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& child,
-             SessionEnd& end)
+int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& child, SessionEnd& end)
 {
     // One Quillby per database: two programs on one file would hand out the same identifiers.
     // The lock is taken while the main window is built (nothing in it reads the database

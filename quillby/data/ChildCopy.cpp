@@ -115,8 +115,7 @@ QString CopyListToChild(Connection& from, const QString& fromWavs, int32_t listI
     return {};
 }
 
-QString CopyProgramListToChild(int32_t listId, const QString& childFolder,
-                               const QString& childName)
+QString CopyProgramListToChild(int32_t listId, const QString& childFolder, const QString& childName)
 {
     return CopyListToChild(Globals::DbConnection(), Globals::WavPath, listId, childFolder,
                            childName);

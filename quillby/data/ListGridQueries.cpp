@@ -47,11 +47,10 @@ std::vector<ListGridRow> ReadListGridBlock(const ListGridBlock& block, SkippedRo
                                            QString& lastKey, int& returned)
 {
     // The next lists below the last one read, through the key index (no OFFSET to walk).
-    const QString below =
-        block.belowKey.isEmpty()
-            ? Sql::WHERE_GRID_KEY_UP_TO + QString::number(block.newestListId)
-            : Sql::WHERE_GRID_KEY_UP_TO + QString::number(block.newestListId) +
-                  QStringLiteral(" AND LIST_ID < ") + block.belowKey;
+    const QString below = block.belowKey.isEmpty()
+                              ? Sql::WHERE_GRID_KEY_UP_TO + QString::number(block.newestListId)
+                              : Sql::WHERE_GRID_KEY_UP_TO + QString::number(block.newestListId) +
+                                    QStringLiteral(" AND LIST_ID < ") + block.belowKey;
     const char* select =
         block.withCounts ? Sql::SELECT_LIST_GRID_ROWS : Sql::SELECT_LIST_GRID_ROWS_UNCOUNTED;
     return ReadRows(QString::fromLatin1(select) + below + Sql::VALUE_END +
@@ -88,8 +87,8 @@ int CountListGridRows(int32_t newestListId)
 {
     if (newestListId < 1)
         return 0;
-    return static_cast<int>(FirstNumber(Sql::COUNT_GRID_LISTS + GridKeys(newestListId),
-                                        QStringLiteral("LIST_COUNT")));
+    return static_cast<int>(
+        FirstNumber(Sql::COUNT_GRID_LISTS + GridKeys(newestListId), QStringLiteral("LIST_COUNT")));
 }
 
 int32_t ListGridKeyAt(int32_t newestListId, int offset, int rowCount)
@@ -100,10 +99,9 @@ int32_t ListGridKeyAt(int32_t newestListId, int offset, int rowCount)
     const bool fromTop = offset <= rowCount / 2;
     const QString order = fromTop ? Sql::ORDER_BY_LIST_ID_DESC : Sql::ORDER_BY_LIST_ID_ASC;
     const int skip = fromTop ? offset : rowCount - 1 - offset;
-    return static_cast<int32_t>(
-        FirstNumber(Sql::SELECT_GRID_KEY + GridKeys(newestListId) + order +
-                        QStringLiteral(" LIMIT 1 OFFSET %1").arg(skip),
-                    QStringLiteral("LIST_ID")));
+    return static_cast<int32_t>(FirstNumber(Sql::SELECT_GRID_KEY + GridKeys(newestListId) + order +
+                                                QStringLiteral(" LIMIT 1 OFFSET %1").arg(skip),
+                                            QStringLiteral("LIST_ID")));
 }
 
 int ListGridRowOf(int32_t newestListId, int32_t listId)
@@ -115,8 +113,7 @@ int ListGridRowOf(int32_t newestListId, int32_t listId)
 
 void AddListsWithDamagedKeys(SkippedRows& skipped)
 {
-    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS_WITH_DAMAGED_KEYS),
-                 Globals::DbConnection());
+    Recordset rs(QString::fromLatin1(Sql::SELECT_LISTS_WITH_DAMAGED_KEYS), Globals::DbConnection());
     for (; !rs.Eof(); rs.MoveNext())
         skipped.Add(QStringLiteral("LISTS"), rs);
 }
@@ -125,9 +122,9 @@ int32_t ListOfTestDate(const QDate& testDate, int32_t newestListId)
 {
     if (!testDate.isValid() || newestListId < 1)
         return 0;
-    return static_cast<int32_t>(FirstNumber(
-        Sql::SELECT_LIST_OF_TEST_DATE + testDate.toString(QStringLiteral("M/d/yyyy")) +
-            Sql::DATE_END + Sql::AND_LIST_ID_UP_TO + QString::number(newestListId) +
-            Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC + QStringLiteral(" LIMIT 1"),
-        QStringLiteral("LIST_ID")));
+    return static_cast<int32_t>(
+        FirstNumber(Sql::SELECT_LIST_OF_TEST_DATE + testDate.toString(QStringLiteral("M/d/yyyy")) +
+                        Sql::DATE_END + Sql::AND_LIST_ID_UP_TO + QString::number(newestListId) +
+                        Sql::VALUE_END + Sql::ORDER_BY_LIST_ID_DESC + QStringLiteral(" LIMIT 1"),
+                    QStringLiteral("LIST_ID")));
 }

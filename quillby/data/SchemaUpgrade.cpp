@@ -131,8 +131,7 @@ class Statement {
 public:
     Statement(sqlite3* db, const char* sql)
         : ok_(sqlite3_prepare_v2(db, sql, -1, &stmt_, nullptr) == SQLITE_OK)
-    {
-    }
+    {}
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
     Statement& operator=(const Statement&) = delete;
@@ -168,8 +167,8 @@ private:
 
 // The keys of a stage, in the order of their index, with the statements of one step.
 struct StageText {
-    const char* nextEnd;  // ?1 last key, ?2 rows per step - 1: the last key of the next step
-    const char* lastKey;  // the last key of all
+    const char* nextEnd; // ?1 last key, ?2 rows per step - 1: the last key of the next step
+    const char* lastKey; // the last key of all
     std::vector<const char*> step; // ?1 last key counted, ?2 last key of this step
     int rowsPerStep;
 };
@@ -268,8 +267,9 @@ public:
         stage_ = stage;
         total_ = std::max(1LL, Number(db, tests ? "SELECT MAX(_rowid_) FROM TESTS"
                                                 : "SELECT MAX(_rowid_) FROM WORD_ATTEMPTS"));
-        done_ = Number(db, tests ? "SELECT COUNT(*) FROM TESTS WHERE TEST_ID <= ?1"
-                                 : "SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID <= ?1",
+        done_ = Number(db,
+                       tests ? "SELECT COUNT(*) FROM TESTS WHERE TEST_ID <= ?1"
+                             : "SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE WORD_ID <= ?1",
                        &last);
         Tell();
     }
@@ -404,8 +404,7 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
             break;
         if (++stage <= kWordsStage) {
             last = LowestKey(db);
-            ok = Run(db, "BEGIN IMMEDIATE") && SaveProgress(db, stage, last) &&
-                 Run(db, "COMMIT");
+            ok = Run(db, "BEGIN IMMEDIATE") && SaveProgress(db, stage, last) && Run(db, "COMMIT");
         }
     }
     ok = ok && FinishCount(db, part);

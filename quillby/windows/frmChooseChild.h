@@ -8,8 +8,9 @@ class QLabel;
 class QPushButton;
 
 // "Who is practising?": one large button per child, the given child preselected (Enter takes
-// it, the arrow keys move between the children). Modal; Chosen() names the child picked, "" when the window was closed without a pick.
-// The list editor shows it, with another question, to pick the child a list is copied to.
+// it, the arrow keys move between the children). Modal; Chosen() names the child picked, "" when
+// the window was closed without a pick. The list editor shows it, with another question, to pick
+// the child a list is copied to.
 class frmChooseChild : public QDialog {
     Q_OBJECT
 public:

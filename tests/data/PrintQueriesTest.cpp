@@ -35,18 +35,18 @@ TEST(ResultsExport, EveryAnswerOfTheListInTheOrderGivenAsCsv)
     ASSERT_EQ(rows.size(), 5u);
     EXPECT_EQ(rows[0].test, 1);
     EXPECT_EQ(rows[4].test, 2) << "tests numbered in the list's order";
-    EXPECT_EQ(rows[0].start, QDateTime(QDate(2004, 6, 3), QTime(16, 0, 0)));
+    EXPECT_EQ(rows[0].start, QDateTime(QDate(2026, 12, 8), QTime(17, 0, 0)));
 
     const QByteArray csv = AnswersCsv(rows);
     ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
     const QStringList lines = QString::fromUtf8(csv.mid(3)).split("\r\n", Qt::SkipEmptyParts);
     EXPECT_EQ(lines, (QStringList{
                          "test,date,word,attempt,typed,result",
-                         "1,2004-06-03 16:00:00,their,1,'=1+1,INCORRECT",
-                         "1,2004-06-03 16:00:00,their,2,their,CORRECT",
-                         "1,2004-06-03 16:00:00,because,1,\"becos, \"\"really\"\"\",INCORRECT",
-                         "1,2004-06-03 16:00:00,because,2,because,CORRECT",
-                         "2,2004-06-03 16:00:00,because,1,Äpfel-ß,INCORRECT",
+                         "1,2026-12-08 17:00:00,their,1,'=1+1,INCORRECT",
+                         "1,2026-12-08 17:00:00,their,2,their,CORRECT",
+                         "1,2026-12-08 17:00:00,because,1,\"becos, \"\"really\"\"\",INCORRECT",
+                         "1,2026-12-08 17:00:00,because,2,because,CORRECT",
+                         "2,2026-12-08 17:00:00,because,1,Äpfel-ß,INCORRECT",
                      }));
     EXPECT_EQ(AnswersCsv({}), QByteArray("\xEF\xBB\xBFtest,date,word,attempt,typed,result\r\n"));
 }
@@ -70,5 +70,5 @@ TEST(ResultsExport, TheWrongSpellingsOfATestAndTheListSheet)
     EXPECT_EQ(sheet.weekStart, QDate(2026, 12, 7));
     ASSERT_EQ(sheet.words.size(), 2u);
     EXPECT_EQ(sheet.words[0].word, "because") << "in creation order";
-    EXPECT_EQ(ReadTestTimes(1).at(7).end, QDateTime(QDate(2004, 6, 3), QTime(16, 5, 0)));
+    EXPECT_EQ(ReadTestTimes(1).at(7).end, QDateTime(QDate(2026, 12, 8), QTime(17, 5, 0)));
 }

@@ -218,8 +218,7 @@ TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
             Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 64",
         QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID_BELOW + "836 " +
             Sql::ORDER_BY_LIST_ID_DESC + " LIMIT 64",
-        QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID + "7 ",
-        QString(Sql::MAX_LIST_ID),
+        QString(Sql::SELECT_LIST_GRID_ROWS) + Sql::WHERE_LIST_ID + "7 ", QString(Sql::MAX_LIST_ID),
         // The long grid: its row count, the key at an offset from either end, a block from a
         // key, the search by date.
         QString(Sql::COUNT_GRID_LISTS) + Sql::WHERE_GRID_KEY_UP_TO + "900 ",
@@ -241,22 +240,18 @@ TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
         QString(Sql::SELECT_WORDS_WITH_MISSES) + "16" + Sql::CLOSE_MISSES + Sql::WHERE_LIST_ID +
             "1 " + Sql::AND_ASKED_IN_TEST + "16" + Sql::CLOSE_SUBQUERY + Sql::ORDER_BY_WORD,
         QString(Sql::SELECT_WORDS_ASKED) + "16 ",
-        attempts + " WHERE WORD_ID = 5  AND TEST_ID = 7  AND RESULT = 'INCORRECT'  ORDER BY ATTEMPT_NUMBER ",
+        attempts +
+            " WHERE WORD_ID = 5  AND TEST_ID = 7  AND RESULT = 'INCORRECT'  ORDER BY ATTEMPT_NUMBER ",
         attempts + " WHERE WORD_ID = 5  AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ",
         attempts + " WHERE WORD_ID = 5  AND RESULT = 'INCORRECT' ",
         attempts + " WHERE TEST_ID = 7  AND ATTEMPT_NUMBER = 1  AND RESULT = 'CORRECT' ",
         attempts + " WHERE TEST_ID = 7  AND ATTEMPT_NUMBER = 3  AND RESULT = 'INCORRECT' ",
         " SELECT * FROM WORDS  WHERE LIST_ID = 1  ORDER BY WORD ",
-        " SELECT * FROM WORDS  WHERE WORD_ID = 5 ",
-        " SELECT * FROM TESTS  WHERE LIST_ID = 1 ",
-        " SELECT * FROM TESTS  WHERE TEST_ID = 1 ",
-        " DELETE FROM WORDS  WHERE WORD_ID = 5 ",
-        " DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 5 ",
-        " DELETE FROM WORDS  WHERE LIST_ID = 1 ",
-        " DELETE FROM LISTS  WHERE LIST_ID = 1 ",
-        " DELETE FROM TESTS  WHERE LIST_ID = 1 ",
-        " DELETE FROM WORD_ATTEMPTS  WHERE LIST_ID = 1 ",
-        " DELETE FROM TESTS  WHERE TEST_ID = 7 ",
+        " SELECT * FROM WORDS  WHERE WORD_ID = 5 ", " SELECT * FROM TESTS  WHERE LIST_ID = 1 ",
+        " SELECT * FROM TESTS  WHERE TEST_ID = 1 ", " DELETE FROM WORDS  WHERE WORD_ID = 5 ",
+        " DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 5 ", " DELETE FROM WORDS  WHERE LIST_ID = 1 ",
+        " DELETE FROM LISTS  WHERE LIST_ID = 1 ", " DELETE FROM TESTS  WHERE LIST_ID = 1 ",
+        " DELETE FROM WORD_ATTEMPTS  WHERE LIST_ID = 1 ", " DELETE FROM TESTS  WHERE TEST_ID = 7 ",
         " DELETE FROM WORD_ATTEMPTS  WHERE TEST_ID = 7 "};
     static const QRegularExpression wholeTable(QStringLiteral(R"(^SCAN )"));
     for (const QString& sql : statements) {

@@ -63,8 +63,8 @@ TEST(TestQueries, ReadWhatTheResultsShow)
     EXPECT_EQ(round->practiceOf, 10);
     EXPECT_FALSE(round->unfinished);
     EXPECT_EQ(round->moveOnAfter, 3);
-    EXPECT_EQ(round->start, QDateTime(QDate(2004, 6, 3), QTime(16, 0, 0)));
-    EXPECT_EQ(round->end, QDateTime(QDate(2004, 6, 3), QTime(16, 5, 0)));
+    EXPECT_EQ(round->start, QDateTime(QDate(2026, 12, 8), QTime(17, 0, 0)));
+    EXPECT_EQ(round->end, QDateTime(QDate(2026, 12, 8), QTime(17, 5, 0)));
     EXPECT_EQ(ReadTestRow(10)->practiceOf, std::nullopt);
     EXPECT_FALSE(ReadTestRow(12));
 }

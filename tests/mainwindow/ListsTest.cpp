@@ -441,17 +441,18 @@ TEST_F(MainWindow, TheEndOfAHundredThousandListsIsReachedAtOnceByEveryWay)
         const char* name;
         std::function<void(QTableView*)> go;
     };
-    const Way ways[] = {
-        {"End", [](QTableView* g) { QTest::keyClick(g, Qt::Key_End); }},
-        {"Ctrl+End", [](QTableView* g) { QTest::keyClick(g, Qt::Key_End, Qt::ControlModifier); }},
-        {"scroll bar to the bottom, click the last row",
-         [](QTableView* g) {
-             g->verticalScrollBar()->setValue(g->verticalScrollBar()->maximum());
-             QApplication::processEvents();
-             const QModelIndex last = g->model()->index(g->model()->rowCount() - 1, 0);
-             QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
-                               g->visualRect(last).center());
-         }},
+    const Way ways[] =
+        {
+            {"End", [](QTableView* g) { QTest::keyClick(g, Qt::Key_End); }},
+            {"Ctrl+End",
+             [](QTableView* g) { QTest::keyClick(g, Qt::Key_End, Qt::ControlModifier); }},
+            {"scroll bar to the bottom, click the last row",
+             [](QTableView* g) {
+        g->verticalScrollBar()->setValue(g->verticalScrollBar()->maximum());
+        QApplication::processEvents();
+        const QModelIndex last = g->model()->index(g->model()->rowCount() - 1, 0);
+        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(last).center());
+             }},
     };
     Start();
     auto* rows = dynamic_cast<ListGridModel*>(grid->model());
@@ -501,13 +502,12 @@ TEST_F(MainWindow, RowsReadInAnyOrderMatchAPlainWalkOfTheLists)
     std::vector<Expected> walk;
     for (int id = 400; id >= 1; --id)
         if (id % 7 != 0)
-            walk.push_back({QString::number(id * 3), QString::number(id % 4),
-                            QString::number(id % 3)});
+            walk.push_back(
+                {QString::number(id * 3), QString::number(id % 4), QString::number(id % 3)});
     const int n = static_cast<int>(walk.size());
-    const std::vector<std::vector<int>> orders = {
-        {n - 1, n - 65, n - 64, 0, 63, 64, 200},
-        {200, 127, 128, n - 1, 0},
-        {0, 1, 64, 128, 192, 256, n - 1}};
+    const std::vector<std::vector<int>> orders = {{n - 1, n - 65, n - 64, 0, 63, 64, 200},
+                                                  {200, 127, 128, n - 1, 0},
+                                                  {0, 1, 64, 128, 192, 256, n - 1}};
     MessageBoxes boxes(MsgResult::OK);
     Start();
     for (const auto& order : orders) {

@@ -100,9 +100,9 @@ void ShowEveryWindow(const std::function<void(QWidget*, const QString&)>& look)
     ChildRegistry family(folder.path(), QString());
     for (const char* name : {"Ben", "Cleo-Marie Lee"})
         ASSERT_EQ(family.Add(QString::fromLatin1(name), QStringLiteral("Ann")), QString());
-    frmChooseChild chooser({QStringLiteral("Ann"), QStringLiteral("Ben"),
-                            QStringLiteral("Cleo-Marie Lee")},
-                           QStringLiteral("Ben"));
+    frmChooseChild chooser(
+        {QStringLiteral("Ann"), QStringLiteral("Ben"), QStringLiteral("Cleo-Marie Lee")},
+        QStringLiteral("Ben"));
     chooser.show();
     look(&chooser, "choose-child");
     frmChildren children(family);

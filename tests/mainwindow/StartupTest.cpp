@@ -327,9 +327,9 @@ TEST_F(StartSequence, ATestDateThatIsNoDateIsNeverOffered)
 // and the tallies are there when the main window is ready.
 TEST_F(StartSequence, AnOldFilesFirstCountShowsWhatQuillbyIsDoingAtOnce)
 {
-    for (const char* trigger : {"TESTS_TALLY_ADD", "TESTS_TALLY_REMOVE", "TESTS_TALLY_CHANGE",
-                                "WORD_ATTEMPTS_TALLY_ADD", "WORD_ATTEMPTS_TALLY_REMOVE",
-                                "WORD_ATTEMPTS_TALLY_CHANGE"})
+    for (const char* trigger :
+         {"TESTS_TALLY_ADD", "TESTS_TALLY_REMOVE", "TESTS_TALLY_CHANGE", "WORD_ATTEMPTS_TALLY_ADD",
+          "WORD_ATTEMPTS_TALLY_REMOVE", "WORD_ATTEMPTS_TALLY_CHANGE"})
         Exec(QStringLiteral("DROP TRIGGER %1").arg(QLatin1String(trigger)));
     for (const char* table : {"TEST_TALLIES", "WORD_TALLIES", "GUESS_TALLIES"})
         Exec(QStringLiteral("DROP TABLE %1").arg(QLatin1String(table)));
@@ -338,12 +338,14 @@ TEST_F(StartSequence, AnOldFilesFirstCountShowsWhatQuillbyIsDoingAtOnce)
     Exec(QStringLiteral("WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE "
                         "I < %1) INSERT INTO TESTS (TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, "
                         "END_TIME) SELECT I, 1, 3, '2020-01-01 10:00:00', '2020-01-01 10:05:00' "
-                        "FROM N").arg(kTests));
+                        "FROM N")
+             .arg(kTests));
     Exec(QStringLiteral("WITH RECURSIVE K(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM K WHERE "
                         "I < %1) INSERT INTO WORD_ATTEMPTS (TEST_ID, LIST_ID, WORD_ID, GUESS, "
                         "RESULT, ATTEMPT_NUMBER) SELECT T.TEST_ID, 1, K.I, 'w', CASE WHEN "
                         "(T.TEST_ID + K.I) % 4 = 0 THEN 'INCORRECT' ELSE 'CORRECT' END, 1 "
-                        "FROM TESTS T CROSS JOIN K").arg(kWords));
+                        "FROM TESTS T CROSS JOIN K")
+             .arg(kWords));
 
     struct Seen {
         qint64 firstShownMs = -1;
@@ -387,7 +389,6 @@ TEST_F(StartSequence, AnOldFilesFirstCountShowsWhatQuillbyIsDoingAtOnce)
         EXPECT_NE(w->objectName(), "frmBusy");
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Rows("SELECT * FROM TEST_TALLIES"), kTests);
-    EXPECT_EQ(Rows("SELECT * FROM TEST_TALLIES WHERE WORDS_ASKED = 20 AND FIRST_TRY = 15"),
-              kTests);
+    EXPECT_EQ(Rows("SELECT * FROM TEST_TALLIES WHERE WORDS_ASKED = 20 AND FIRST_TRY = 15"), kTests);
     EXPECT_EQ(Rows("SELECT * FROM sqlite_master WHERE name = 'TALLY_COUNT_PROGRESS'"), 0);
 }
