@@ -165,6 +165,9 @@ with Journey("keys") as journey:
     answer_word(app, "apple", None)
     expect_equal(clue(app, "Definition"), "a small red fruit", "the round's second word")
     answer_word(app, "cherry", None)
+    # The round is stored as its results open, a moment after the last answer.
+    app.wait_until(lambda: len(journey.query("SELECT * FROM TESTS")) == 3, 15,
+                   "the second round to be stored")
     tests = journey.query("SELECT TEST_ID, PRACTICE_OF FROM TESTS ORDER BY TEST_ID")
     expect_equal([t["PRACTICE_OF"] for t in tests],
                  [None, tests[0]["TEST_ID"], tests[0]["TEST_ID"]],
