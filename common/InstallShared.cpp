@@ -61,7 +61,8 @@ QString SharedMenuFolder()
 
 QString DesktopFolder()
 {
-    return WithoutTrailingSeparator(QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    return WithoutTrailingSeparator(
+        QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
 }
 
 QString MenuEntriesFolder(const QString& menuFolder)
@@ -150,7 +151,8 @@ QString ShortcutFolder(const QString& linkPath)
     const QFileInfo info(linkPath);
     QFile file(linkPath);
     // A shortcut is a small regular file; anything else names no folder.
-    if (!info.isFile() || info.isSymLink() || info.size() > 64 * 1024 || !file.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.isSymLink() || info.size() > 64 * 1024 ||
+        !file.open(QIODevice::ReadOnly))
         return {};
     const QString key = QStringLiteral("Path=");
     for (QString line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
@@ -165,8 +167,9 @@ QString ShortcutFolder(const QString& linkPath)
 bool ShortcutBelongsTo(const QString& linkPath, const QString& folder)
 {
     const QString named = ShortcutFolder(linkPath);
-    return !named.isEmpty() && !folder.isEmpty()
-           && WithoutTrailingSeparator(QDir::cleanPath(named)) == WithoutTrailingSeparator(QDir::cleanPath(folder));
+    return !named.isEmpty() && !folder.isEmpty() &&
+           WithoutTrailingSeparator(QDir::cleanPath(named)) ==
+               WithoutTrailingSeparator(QDir::cleanPath(folder));
 }
 
 void DoEvents()

@@ -44,7 +44,8 @@ frmLicense::frmLicense(QWidget* parent) : QWidget(parent)
     txtLicense->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtLicense->setLineWrapMode(QPlainTextEdit::WidgetWidth);
 
-    chkAccept = new QCheckBox(tr("I have read and accept all parts of the license agreement."), this);
+    chkAccept = new QCheckBox(tr("I have read and accept all parts of the license "
+                                 "agreement."), this);
     chkAccept->setObjectName(QStringLiteral("chkAccept"));
     FillBackground(chkAccept);
     lblCheckLeft = new QLabel(this);
@@ -84,34 +85,50 @@ QString frmLicense::AgreementText()
     const QString heading = QStringLiteral("     ");
     const QStringList lines{
         tr("LICENSE ACCEPTANCE."), QString(),
-        tr("BY CLICKING THE 'CONTINUE' BUTTON OR BY USING THE SOFTWARE, YOU AGREE TO BECOME BOUND BY THE TERMS OF THIS LICENSE. "),
+        tr("BY CLICKING THE 'CONTINUE' BUTTON OR BY USING THE SOFTWARE, YOU AGREE TO BECOME BOUND "
+           "BY THE TERMS OF THIS LICENSE. "),
         QString(),
-        tr("This license entitles the user to install one (1) copy of the Software on one (1) computer. The Software contains trade secrets and, to protect them, you may not:"),
-        tr("REVERSE ENGINEER, DECOMPILE, DISASSEMBLE OR OTHERWISE REDUCE THE SOFTWARE TO ANY HUMAN PERCEIVABLE FORM. "),
-        tr("YOU MAY NOT MODIFY, ADAPT, TRANSLATE, RENT, LEASE, LOAN OR CREATE DERIVATIVE WORKS BASED UPON THE SOFTWARE OR ANY PART THEREOF. "),
+        tr("This license entitles the user to install one (1) copy of the Software on one (1) "
+           "computer. The Software contains trade secrets and, to protect them, you may not:"),
+        tr("REVERSE ENGINEER, DECOMPILE, DISASSEMBLE OR OTHERWISE REDUCE THE SOFTWARE TO ANY HUMAN "
+           "PERCEIVABLE FORM. "),
+        tr("YOU MAY NOT MODIFY, ADAPT, TRANSLATE, RENT, LEASE, LOAN OR CREATE DERIVATIVE WORKS "
+           "BASED UPON THE SOFTWARE OR ANY PART THEREOF. "),
         QString(),
         tr("LICENSE TERMS"), QString(),
         tr("These License Terms govern your Use of %1").arg(AppName), QString(),
         heading + tr("2. License Grant."),
-        tr("Corvale Software grants you a licence to install and use one copy of the Software on one computer, for your own use at home, as long as you keep to these terms."),
+        tr("Corvale Software grants you a licence to install and use one copy of the Software on "
+           "one computer, for your own use at home, as long as you keep to these terms."),
         QString(),
         heading + tr("3. Ownership."),
-        tr("The Software, its pictures and sounds and every copy of them remain the property of Corvale Software and its suppliers. You own the computer and the word lists you type in, not the Software itself."),
+        tr("The Software, its pictures and sounds and every copy of them remain the property of "
+           "Corvale Software and its suppliers. You own the computer and the word lists you type "
+           "in, not the Software itself."),
         QString(),
         heading + tr("4. Copies and Adaptations."),
-        tr("You may make copies of the Software only to keep as a backup or for archiving. You may not place the Software or any copy of it on a public network, a shared server or a web site."),
+        tr("You may make copies of the Software only to keep as a backup or for archiving. You may "
+           "not place the Software or any copy of it on a public network, a shared server or a web "
+           "site."),
         QString(),
         heading + tr("5. No Disassembly."),
-        tr("You may not take the Software apart, decompile or disassemble it, or otherwise study or analyse how it works inside, except where the law allows this in spite of this term."),
+        tr("You may not take the Software apart, decompile or disassemble it, or otherwise study "
+           "or analyse how it works inside, except where the law allows this in spite of this "
+           "term."),
         QString(),
         heading + tr("6. Transfer."),
-        tr("Your licence ends when you give the Software to someone else. Before that, you must hand over the Software with all its copies and these terms, and the new user must accept these terms before using it."),
+        tr("Your licence ends when you give the Software to someone else. Before that, you must "
+           "hand over the Software with all its copies and these terms, and the new user must "
+           "accept these terms before using it."),
         QString(),
         heading + tr("7. Termination."),
-        tr("Corvale Software may end this licence if you break any of its terms. When the licence ends, you must stop using the Software and destroy or delete every copy of it that you have."),
+        tr("Corvale Software may end this licence if you break any of its terms. When the licence "
+           "ends, you must stop using the Software and destroy or delete every copy of it that you "
+           "have."),
         QString(),
         heading + tr("8. Export Requirements."),
-        tr("You may not export or re-export the Software or any copy of it except as the export laws and regulations that apply to you allow."),
+        tr("You may not export or re-export the Software or any copy of it except as the export "
+           "laws and regulations that apply to you allow."),
         QString(),
     };
     QString text;

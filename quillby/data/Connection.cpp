@@ -36,14 +36,17 @@ QString Describe(sqlite3* db, const QString& path)
         code = SQLITE_FULL;
     switch (code) {
     case SQLITE_FULL:
-        return QCoreApplication::translate("Connection", "The disk is full, so nothing more could be stored in the "
-                              "database %1. Make some room on the disk and try again.")
+        return QCoreApplication::translate(
+                   "Connection", "The disk is full, so nothing more could be stored in the "
+                                 "database %1. Make some room on the disk and try again.")
             .arg(path);
     case SQLITE_IOERR:
-        return QCoreApplication::translate("Connection", "The disk could not read or write the database %1 (%2).")
+        return QCoreApplication::translate("Connection",
+                                           "The disk could not read or write the database %1 (%2).")
             .arg(path, reported);
     default:
-        return QCoreApplication::translate("Connection", "The database %1 reported: %2").arg(path, reported);
+        return QCoreApplication::translate("Connection", "The database %1 reported: %2")
+            .arg(path, reported);
     }
 }
 
@@ -299,13 +302,19 @@ void Connection::Open(const QString& connectionString)
     Close();
     const QString path = DataSource(connectionString);
     if (path.isEmpty())
-        throw DbError(QString(), QCoreApplication::translate("Connection", "The connection string names no database file: %1")
-                                     .arg(connectionString));
+        throw DbError(QString(),
+                      QCoreApplication::translate(
+                          "Connection", "The connection string names no database file: %1")
+                          .arg(connectionString));
     const QFileInfo info(path);
     if (!info.exists())
-        throw DbError(QString(), QCoreApplication::translate("Connection", "The database file %1 does not exist.").arg(path));
+        throw DbError(QString(), QCoreApplication::translate("Connection",
+                                                             "The database file %1 does not exist.")
+                                     .arg(path));
     if (info.isDir())
-        throw DbError(QString(), QCoreApplication::translate("Connection", "%1 is a folder, not a database file.").arg(path));
+        throw DbError(QString(), QCoreApplication::translate("Connection",
+                                                             "%1 is a folder, not a database file.")
+                                     .arg(path));
 
     sqlite3* db = nullptr;
     // A connection is only ever used by the thread that opened it, so SQLite need not lock it
@@ -314,7 +323,9 @@ void Connection::Open(const QString& connectionString)
                                    SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? Describe(db, path)
-                                   : QCoreApplication::translate("Connection", "The database %1 cannot be opened.").arg(path);
+                                   : QCoreApplication::translate(
+                                         "Connection", "The database %1 cannot be opened.")
+                                         .arg(path);
         sqlite3_close(db);
         throw DbError(QString(), message);
     }
@@ -323,8 +334,9 @@ void Connection::Open(const QString& connectionString)
     try {
         RegisterLocaleCollation();
         if (sqlite3_db_readonly(db_, "main") == 1)
-            throw DbError(QString(), QCoreApplication::translate("Connection", "The database file %1 is read-only: nothing "
-                                                    "could be stored in it.")
+            throw DbError(QString(), QCoreApplication::translate(
+                                         "Connection", "The database file %1 is read-only: nothing "
+                                                       "could be stored in it.")
                                          .arg(path));
         sqlite3_busy_timeout(db_, kBusyTimeoutMs);
         VerifyQuillbyDatabase();
@@ -366,14 +378,17 @@ void Connection::VerifyQuillbyDatabase()
                 reinterpret_cast<const char*>(sqlite3_column_text(guard.stmt, 0)));
     }
     if (rc != SQLITE_DONE) {
-        throw DbError(QString(), QCoreApplication::translate("Connection", "The file %1 cannot be read as a Quillby database "
-                                                "(%2).")
-                                     .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        throw DbError(QString(),
+                      QCoreApplication::translate(
+                          "Connection", "The file %1 cannot be read as a Quillby database "
+                                        "(%2).")
+                          .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
     }
     for (const QString& table : QuillbyTables()) {
         if (!found.contains(table, Qt::CaseInsensitive))
-            throw DbError(QString(), QCoreApplication::translate("Connection", "The file %1 is not a Quillby database: it "
-                                                    "has no table %2.")
+            throw DbError(QString(), QCoreApplication::translate(
+                                         "Connection", "The file %1 is not a Quillby database: it "
+                                                       "has no table %2.")
                                          .arg(path_, table));
     }
 }
@@ -390,9 +405,11 @@ void Connection::Configure()
     const QByteArray pragmas = "PRAGMA journal_mode = WAL; PRAGMA synchronous = FULL; "
                                "PRAGMA cache_size = -16384; PRAGMA temp_store = MEMORY;";
     if (RunAll(db_, pragmas) != SQLITE_OK)
-        throw DbError(QString(), QCoreApplication::translate("Connection", "The database %1 cannot be made ready for writing; "
-                                                "its folder may be read-only, full or in use (%2).")
-                                     .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
+        throw DbError(QString(),
+                      QCoreApplication::translate(
+                          "Connection", "The database %1 cannot be made ready for writing; "
+                                        "its folder may be read-only, full or in use (%2).")
+                          .arg(path_, QString::fromUtf8(sqlite3_errmsg(db_))));
 }
 
 void Connection::RegisterLocaleCollation()
@@ -415,7 +432,8 @@ QStringList Connection::IndexNames() const
                            &guard.stmt, nullptr) != SQLITE_OK)
         return names;
     while (sqlite3_step(guard.stmt) == SQLITE_ROW)
-        names << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(guard.stmt, 0)))
+        names << QString::fromUtf8(
+                     reinterpret_cast<const char*>(sqlite3_column_text(guard.stmt, 0)))
                      .toUpper();
     return names;
 }
@@ -519,7 +537,8 @@ long long Connection::CountRows(const QString& sql, const QString& filter)
 {
     RequireOpen(sql);
     NotifyStatement(sql);
-    QString count = QStringLiteral("SELECT COUNT(*) FROM (") + RewriteDateLiterals(sql) + QStringLiteral(")");
+    QString count = QStringLiteral("SELECT COUNT(*) FROM (") + RewriteDateLiterals(sql) +
+                    QStringLiteral(")");
     if (!filter.isEmpty())
         count += QStringLiteral(" WHERE ") + filter;
     const Query query = Prepare(count, sql);

@@ -71,7 +71,8 @@ int BindValue(sqlite3_stmt* stmt, int index, const Variant& value, Recordset::Co
     case Variant::Type::Date:
     case Variant::Type::DateTime:
     case Variant::Type::Text: {
-        const QDateTime dt = value.type() != Variant::Type::Text || kind != Recordset::ColumnKind::Plain
+        const QDateTime dt = value.type() != Variant::Type::Text ||
+                                     kind != Recordset::ColumnKind::Plain
                                  ? value.toDateTime()
                                  : QDateTime();
         if (!dt.isValid())
@@ -184,7 +185,8 @@ bool Recordset::Eof() const
 void Recordset::MoveNext()
 {
     if (!IsOpen() || Eof())
-        throw DbError(sql_, QCoreApplication::translate("Recordset", "There is no current record to move from."));
+        throw DbError(sql_, QCoreApplication::translate(
+                                "Recordset", "There is no current record to move from."));
     Update(); // like the old record sets: leaving a changed row stores it
     ++current_;
 }
@@ -192,7 +194,8 @@ void Recordset::MoveNext()
 void Recordset::MoveFirst()
 {
     if (!IsOpen())
-        throw DbError(sql_, QCoreApplication::translate("Recordset", "The record set is not open."));
+        throw DbError(sql_,
+                      QCoreApplication::translate("Recordset", "The record set is not open."));
     Update();
     current_ = 0;
 }
@@ -212,20 +215,26 @@ int Recordset::ColumnIndex(const QString& column) const
         if (columns_[i].compare(column, Qt::CaseInsensitive) == 0)
             return i;
     }
-    throw DbError(sql_, QCoreApplication::translate("Recordset", "The record set has no column %1.").arg(column));
+    throw DbError(
+        sql_,
+        QCoreApplication::translate("Recordset", "The record set has no column %1.").arg(column));
 }
 
 Variant Recordset::Field(const QString& column) const
 {
     if (!IsOpen() || Eof())
-        throw DbError(sql_, QCoreApplication::translate("Recordset", "There is no current record to read %1 from.").arg(column));
+        throw DbError(sql_, QCoreApplication::translate(
+                                "Recordset", "There is no current record to read %1 from.")
+                                .arg(column));
     return rows_[current_].values[ColumnIndex(column)];
 }
 
 void Recordset::SetField(const QString& column, const Variant& value)
 {
     if (!IsOpen() || Eof())
-        throw DbError(sql_, QCoreApplication::translate("Recordset", "There is no current record to write %1 to.").arg(column));
+        throw DbError(sql_, QCoreApplication::translate(
+                                "Recordset", "There is no current record to write %1 to.")
+                                .arg(column));
     const int index = ColumnIndex(column);
     Row& row = rows_[current_];
     row.values[index] = value;
@@ -235,9 +244,11 @@ void Recordset::SetField(const QString& column, const Variant& value)
 void Recordset::AddNew()
 {
     if (!IsOpen())
-        throw DbError(sql_, QCoreApplication::translate("Recordset", "The record set is not open."));
+        throw DbError(sql_,
+                      QCoreApplication::translate("Recordset", "The record set is not open."));
     if (table_.isEmpty())
-        throw DbError(sql_, QCoreApplication::translate("Recordset", "Rows cannot be added through this statement."));
+        throw DbError(sql_, QCoreApplication::translate(
+                                "Recordset", "Rows cannot be added through this statement."));
     Update();
     Row row;
     row.values.resize(columns_.size());
@@ -256,7 +267,8 @@ void Recordset::Update()
     if (!adding_ && !changed)
         return;
     if (table_.isEmpty())
-        throw DbError(sql_, QCoreApplication::translate("Recordset", "Rows cannot be changed through this statement."));
+        throw DbError(sql_, QCoreApplication::translate(
+                                "Recordset", "Rows cannot be changed through this statement."));
 
     QStringList names;
     std::vector<int> indexes;
@@ -291,7 +303,8 @@ void Recordset::Update()
     if (adding_) {
         row.rowid = sqlite3_last_insert_rowid(db);
     } else if (sqlite3_changes(db) == 0) {
-        throw DbError(statement, QCoreApplication::translate("Recordset", "The row to change no longer exists in %1.")
+        throw DbError(statement, QCoreApplication::translate(
+                                     "Recordset", "The row to change no longer exists in %1.")
                                      .arg(connection_->FilePath()));
     }
     row.dirty.assign(columns_.size(), false);

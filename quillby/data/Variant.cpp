@@ -102,10 +102,10 @@ QString DateTimeText(const QDate& d, const QTime& t)
         return DateText(d);
     const int hour12 = t.hour() % 12 == 0 ? 12 : t.hour() % 12;
     return DateText(d) + QStringLiteral(" %1:%2:%3 %4")
-                                     .arg(hour12)
-                                     .arg(t.minute(), 2, 10, QLatin1Char('0'))
-                                     .arg(t.second(), 2, 10, QLatin1Char('0'))
-                                     .arg(t.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+                             .arg(hour12)
+                             .arg(t.minute(), 2, 10, QLatin1Char('0'))
+                             .arg(t.second(), 2, 10, QLatin1Char('0'))
+                             .arg(t.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
 }
 
 // The stored form, ISO "yyyy-mm-dd[ hh:mm:ss]", read without trying each pattern.

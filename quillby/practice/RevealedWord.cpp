@@ -57,7 +57,8 @@ RetypeVerdict RevealedWord::Judge(const QString& typed) const
         return Message(CaseSensitiveMessage());
     if (!caseSensitive_ && text.isEmpty())
         return Message(MustRetypeMessage());
-    RetypeVerdict miss = Feedback(false, QCoreApplication::translate("PracticeSession", "Incorrect"),
+    RetypeVerdict miss = Feedback(false,
+                                  QCoreApplication::translate("PracticeSession", "Incorrect"),
                                   QCoreApplication::translate("PracticeSession", "Try Again"));
     miss.clearTyping = clearWrongRetyping_;
     return miss;
