@@ -1,5 +1,5 @@
-// The past-tests window of a 20-word list with 30, 2,000 and 10,000 stored tests (every tenth
-// a practice round), as seeded and never analysed:
+// The past-tests window of a 20-word list with 30, 2,000 and 10,000 stored tests, as seeded
+// and never analysed:
 //  - the statements it runs when it opens (the list's words, its tests with their tallies,
 //    its hardest words) and the history made from them;
 //  - the window made, filled (with the oldest test's results beside it) and shown.
@@ -43,11 +43,8 @@ void UseFresh(int tests)
     size.wordsPerList = 20;
     size.testsPerList = tests;
     size.extraAttemptsPerTest = 2;
-    const QString path = CopyLargeDatabase(folders[tests]->path(), size);
+    CopyLargeDatabase(folders[tests]->path(), size);
     InitApplication(folders[tests]->path());
-    // Every tenth test a practice round of the one before: the window names them.
-    Globals::DbConnection().Execute(
-        QStringLiteral("UPDATE TESTS SET PRACTICE_OF = TEST_ID - 1 WHERE TEST_ID % 10 = 0"));
 }
 
 template <class F>
