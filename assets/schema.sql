@@ -48,6 +48,9 @@ CREATE TABLE TESTS (
 );
 CREATE UNIQUE INDEX TESTS_TEST_ID ON TESTS (TEST_ID);
 CREATE INDEX TESTS_LIST_ID ON TESTS (LIST_ID);
+-- A list's tests in time order, ties as they were stored: its past tests are read without a
+-- sort, however many there are.
+CREATE INDEX TESTS_LIST_TIME ON TESTS (LIST_ID, START_TIME);
 
 CREATE TABLE WORD_ATTEMPTS (
     TEST_ID        INTEGER,

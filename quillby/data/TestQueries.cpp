@@ -8,6 +8,10 @@
 #include "Recordset.h"
 #include "Scores.h"
 #include "Statements.h"
+#include "DbError.h"
+
+#include <limits>
+#include <sqlite3.h>
 
 namespace {
 QString Id(int32_t id) { return QString::number(id); }
@@ -25,8 +29,83 @@ int32_t CountRows(const QString& sql)
 }
 } // namespace
 
+namespace {
+// A list's tests oldest first through the index of a list's tests by start time (no sort, the
+// tallies found by key), ties in the order they were stored, as the record set reads them.
+// Only the columns a list's history needs, read straight from SQLite.
+QString ListTestsInOrder(int32_t listId)
+{
+    return QStringLiteral(
+               "SELECT T.TEST_ID, T.START_TIME, T.PRACTICE_OF, T.UNFINISHED,"
+               " IFNULL(A.FIRST_TRY, 0), IFNULL(A.WORDS_ASKED, 0)"
+               " FROM TESTS T LEFT JOIN TEST_TALLIES A ON A.TEST_ID = T.TEST_ID"
+               " WHERE T.LIST_ID = %1 ORDER BY T.START_TIME, T._rowid_")
+        .arg(listId);
+}
+
+// A whole number that can be a row's key, as RowKey takes it; nothing for any other value.
+std::optional<int32_t> PlainKey(sqlite3_stmt* stmt, int column)
+{
+    if (sqlite3_column_type(stmt, column) != SQLITE_INTEGER)
+        return std::nullopt;
+    const sqlite3_int64 value = sqlite3_column_int64(stmt, column);
+    if (value < 1 || value > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+// One row of a list's tests read plainly; false when a value is not in the form the program
+// stores (a damaged key, a date in another form), which only the record set reads as it must.
+bool ReadPlainTest(sqlite3_stmt* stmt, StoredTest& test)
+{
+    const auto key = PlainKey(stmt, 0);
+    if (!key || sqlite3_column_type(stmt, 1) != SQLITE_TEXT)
+        return false;
+    QTime time;
+    bool hasTime = false;
+    if (!ParseIsoDate(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)),
+                      sqlite3_column_bytes(stmt, 1), test.date, time, hasTime))
+        return false;
+    test.testId = *key;
+    if (sqlite3_column_type(stmt, 2) != SQLITE_NULL) {
+        test.practiceOf = PlainKey(stmt, 2);
+        if (!test.practiceOf)
+            return false;
+    }
+    test.unfinished = sqlite3_column_type(stmt, 3) != SQLITE_NULL;
+    for (const int column : {4, 5})
+        if (sqlite3_column_type(stmt, column) != SQLITE_INTEGER)
+            return false;
+    test.firstTry = sqlite3_column_int(stmt, 4);
+    test.wordsAsked = sqlite3_column_int(stmt, 5);
+    return true;
+}
+
+// The tests of a list when every row is in the stored form; nothing when one is not.
+std::optional<std::vector<StoredTest>> ReadPlainListTests(int32_t listId)
+{
+    Connection& db = Globals::DbConnection();
+    const QString sql = ListTestsInOrder(listId);
+    db.NotifyStatement(sql);
+    const Connection::Query query = db.Prepare(sql, sql);
+    std::vector<StoredTest> tests;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(query.get())) == SQLITE_ROW) {
+        tests.emplace_back();
+        if (!ReadPlainTest(query.get(), tests.back()))
+            return std::nullopt;
+    }
+    if (rc != SQLITE_DONE)
+        throw DbError(sql, db.LastError());
+    return tests;
+}
+} // namespace
+
 std::vector<StoredTest> ReadListTests(int32_t listId, SkippedRows& skipped)
 {
+    if (auto plain = ReadPlainListTests(listId))
+        return std::move(*plain);
+
     Recordset rs(QLatin1String(Sql::SELECT_TESTS_WITH_FIRST_TRY) + Sql::WHERE_LIST_ID + Id(listId) +
                      Sql::VALUE_END + Sql::ORDER_BY_START_TIME,
                  Globals::DbConnection());

@@ -88,6 +88,8 @@ ListHistory HistoryOfList(const std::vector<StoredTest>& tests, int32_t listWord
     ListHistory history;
     history.tests.reserve(tests.size());
     std::vector<ListTest> order;
+    order.reserve(tests.size());
+    history.scores.reserve(static_cast<qsizetype>(tests.size()));
     long long sum = 0;
     for (const StoredTest& test : tests) {
         // An unfinished test is numbered as none of the others.

@@ -7,6 +7,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -53,6 +54,31 @@ QList<QPointF> ChartPoints(const QList<int>& scores)
             add(std::max(low, high));
     }
     return points;
+}
+
+// "test 1: 57 %, test 2: 64 %, ...": the pattern's place markers are found once and each
+// test's words appended to one text, so that years of tests cost no text of their own each.
+QString SpokenScores(const QList<int>& scores)
+{
+    const QChar number(1);
+    const QChar score(2);
+    const QString marked =
+        QCoreApplication::translate("ListProgressPanel", "test %1: %2").arg(number, score);
+    QString spoken;
+    spoken.reserve(scores.size() * (marked.size() + 10));
+    for (qsizetype i = 0; i < scores.size(); ++i) {
+        if (i > 0)
+            spoken += QLatin1String(", ");
+        for (const QChar c : marked) {
+            if (c == number)
+                spoken += QString::number(i + 1);
+            else if (c == score)
+                spoken += PercentText(scores[i]);
+            else
+                spoken += c;
+        }
+    }
+    return spoken;
 }
 
 // A dot of the chart, drawn once at the screen's pixel density: each point then costs an
@@ -161,11 +187,6 @@ void ListProgressPanel::ShowProgress(const QList<int>& scores, const std::vector
 
 void ListProgressPanel::ShowScores(const QList<int>& scores)
 {
-    const QString pattern = tr("test %1: %2");
-    QStringList spoken;
-    spoken.reserve(scores.size());
-    for (qsizetype i = 0; i < scores.size(); ++i)
-        spoken << pattern.arg(QString::number(i + 1), PercentText(scores[i]));
     const qsizetype count = scores.size();
     if ((count <= kMostPoints) != dots_)
         ShowDots(!dots_);
@@ -176,8 +197,7 @@ void ListProgressPanel::ShowScores(const QList<int>& scores)
     axisTests_->setTickInterval(std::max<qsizetype>(1, (count + 9) / 10));
     chart_->setTitle(scores.isEmpty() ? tr(kNoTests) : tr("Scores of the tests"));
     // What the chart shows, for a screen reader.
-    chartScores->setAccessibleDescription(scores.isEmpty() ? tr(kNoTests)
-                                                           : spoken.join(QStringLiteral(", ")));
+    chartScores->setAccessibleDescription(scores.isEmpty() ? tr(kNoTests) : SpokenScores(scores));
 }
 
 void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)

@@ -3,11 +3,15 @@
 #include "FormHelpers.h"
 #include "Twips.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QPainter>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace {
 // Paints a selected cell in its own colour with a frame round it, instead of the highlight.
@@ -53,6 +57,37 @@ void ConfigureGrid(QTableView* grid, const QString& accessibleName)
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
+}
+
+void FitColumnToContents(QTableView* grid, int column)
+{
+    const int precision = grid->verticalHeader()->resizeContentsPrecision();
+    const QAbstractItemModel* model = grid->model();
+    // A grid on screen weighs the rows around those shown first: Qt's own way then.
+    if (!model || grid->isVisible() || precision <= 0) {
+        grid->resizeColumnToContents(column);
+        return;
+    }
+    grid->ensurePolished();
+    std::vector<std::pair<int, QModelIndex>> weighed; // text advance, cell
+    const QFontMetrics metrics = grid->fontMetrics();
+    int widest = 0;
+    for (int row = 0; row < model->rowCount() && int(weighed.size()) < precision; ++row) {
+        if (grid->isRowHidden(row))
+            continue;
+        const QModelIndex index = model->index(row, column);
+        weighed.emplace_back(metrics.horizontalAdvance(index.data().toString()), index);
+        widest = std::max(widest, weighed.back().first);
+    }
+    constexpr int kSlack = 4; // advances and laid-out widths differ by rounding alone
+    int content = 0;
+    for (const auto& [advance, index] : weighed)
+        if (advance >= widest - kSlack)
+            content = std::max(content, grid->sizeHintForIndex(index).width());
+    if (grid->showGrid())
+        ++content;
+    QHeaderView* header = grid->horizontalHeader();
+    header->resizeSection(column, std::max(content, header->sectionSizeHint(column)));
 }
 
 void KeepColoursWhenSelected(QTableWidget* grid)

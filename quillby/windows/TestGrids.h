@@ -16,6 +16,10 @@ class QWidget;
 QTableWidget* MakeGrid(QWidget* parent, const QString& accessibleName, int stretchingColumn);
 // The same settings for a view over a model of its own, whose columns its window sets.
 void ConfigureGrid(QTableView* grid, const QString& accessibleName);
+// What resizeColumnToContents does, at the same width, for a grid of thousands of rows: the
+// cells whose text is the widest (by the font's advances, a pixel or two either way) are the
+// only ones laid out, of the rows Qt weighs (the first thousand of a grid not shown).
+void FitColumnToContents(QTableView* grid, int column);
 
 // Empties a grid and sets its headings, column widths (twips) and alignments. A column of
 // width 1 holds a key and is hidden.

@@ -154,7 +154,7 @@ void frmPastTests::ShowRows(std::vector<PastTestsModel::Row> rows, bool practise
     tests_->SetRows(std::move(rows));
     MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
     if (practised)
-        MSFlexGrid1->resizeColumnToContents(PastTestsModel::TestColumn);
+        FitColumnToContents(MSFlexGrid1, PastTestsModel::TestColumn);
 }
 
 void frmPastTests::RowSelected()
