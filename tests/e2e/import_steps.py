@@ -14,19 +14,18 @@ from harness import Node, expect_equal  # noqa: E402
 READING_TIMEOUT = 120
 
 
-def make_sheet(path, words, photo=True, size="2480x3508"):
-    """A printed sheet at 300 dpi: a title, a name line and the numbered words; as a photo it
-    is tilted on a desk, blurred and saved as a JPEG."""
-    command = ["/usr/bin/convert", "-size", size, "xc:white", "-fill", "#141414",
+def make_sheet(path, words):
+    """A printed A4 sheet at 300 dpi: a title, a name line and the numbered words; then
+    tilted on a desk, blurred and saved as a JPEG."""
+    command = ["/usr/bin/convert", "-size", "2480x3508", "xc:white", "-fill", "#141414",
                "-font", "DejaVu-Sans-Bold", "-pointsize", "64",
                "-annotate", "+220+330", "Spelling List - Week 12",
                "-font", "DejaVu-Sans", "-pointsize", "40",
                "-annotate", "+220+480", "Name: ______________________", "-pointsize", "54"]
     for number, word in enumerate(words, 1):
         command += ["-annotate", f"+220+{520 + 140 * number}", f"{number}. {word}"]
-    if photo:
-        command += ["-background", "#786a5a", "-rotate", "4", "-blur", "0x2.5", "-quality", "80"]
-    command.append(path)
+    command += ["-background", "#786a5a", "-rotate", "4", "-blur", "0x2.5", "-quality", "80",
+                path]
     subprocess.run(command, check=True, timeout=120)
 
 

@@ -23,14 +23,14 @@ from install_steps import (InstallJourney, expect_quillby_on_installed_database,
                            theme_folder, theme_icons, uninstall, wait_for)
 from quillby_steps import main_window, seed_list
 
-SHEET_WORDS = ["garden", "window", "yellow"]
+SHEET_WORDS = ["because", "friend", "people"]
 
 
 def installed_quillby_reads_a_photo(journey):
     """The installed Quillby, given a photo of a word sheet, loads the OCR module from its
     own plugins folder and shows the sheet's words; Cancel stores nothing."""
     sheet = os.path.join(journey.out_dir, "sheet.jpg")
-    make_sheet(sheet, SHEET_WORDS, size="1240x1000")
+    make_sheet(sheet, SHEET_WORDS)
     journey.message_title = "Quillby"
     app = journey.start("Quillby", "--import", sheet, env=journey.environment(),
                         folder=journey.install)
