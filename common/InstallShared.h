@@ -17,6 +17,10 @@ inline const QString UninstallLinkName = QStringLiteral("Uninstall Quillby.deskt
 // Quillby's database in its folder, and the folder of its recordings beside it.
 inline const QString DatabaseName = QStringLiteral("Quillby.mdb");
 inline const QString RecordingsFolderName = QStringLiteral("Wavs");
+// The folder of Quillby's modules inside the installation (Quillby loads its OCR module from
+// there when a picture is imported), and the module's path in it.
+inline const QString PluginsFolderName = QStringLiteral("plugins");
+inline const QString OcrModuleName = PluginsFolderName + QStringLiteral("/libquillby_ocr.so");
 
 // --- The end of a run -------------------------------------------------------------------
 

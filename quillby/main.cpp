@@ -14,6 +14,7 @@
 #include "frmLists.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QWidget>
 #include <QLockFile>
 #include <QTimer>
@@ -25,6 +26,24 @@ QString ImportFileArgument(const QStringList& arguments)
 {
     const qsizetype at = arguments.indexOf(QStringLiteral("--import"));
     return at > 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
+// Hands the file to the Quillby that holds the lock; false when it did not take it.
+bool HandOverImport(const QString& lockPath, const QString& file)
+{
+    return AskToImport(lockPath, QFileInfo(file).absoluteFilePath()) == ImportAnswer::Imported;
+}
+
+// Added to the message of a second start that came with a file the running Quillby did not
+// take, so that the parent knows it was not imported.
+QString NotImportedNote(const QString& file)
+{
+    if (file.isEmpty())
+        return {};
+    return QStringLiteral("\r\r") +
+           QCoreApplication::translate("main", "%1 was not imported. Close the other windows "
+                                               "of Quillby, then import the file again.")
+               .arg(QFileInfo(file).fileName());
 }
 
 bool AnyWindowVisible()
@@ -52,10 +71,15 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     // Opens the task windows the main window and they themselves ask for.
     Tasks tasks(&mainWindow);
     if (!locking.Taken()) {
+        // A file to import goes to the running Quillby, which opens it: nothing to say here.
+        const QString importFile = ImportFileArgument(app.arguments());
+        if (!importFile.isEmpty() && HandOverImport(lockPath, importFile))
+            return 0;
         // The running Quillby comes to the front, with this message over it. Asked again once
         // the message is closed: the desktop then gives the focus to a window of its choice.
         AskToRaise(lockPath);
-        MsgBox(QCoreApplication::translate("main", "Quillby is already running."));
+        MsgBox(QCoreApplication::translate("main", "Quillby is already running.") +
+               NotImportedNote(importFile));
         AskToRaise(lockPath);
         return 0;
     }
@@ -81,6 +105,13 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
         !importFile.isEmpty() && !std::exchange(importOffered, true))
         mainWindow.OpenImport(importFile);
     RaiseChannel raiseChannel(lockPath);
+    // A second start's file: opened once the second start has its answer.
+    raiseChannel.SetImportHandler([&mainWindow](const QString& file) {
+        if (!mainWindow.CanImportNow())
+            return false;
+        QTimer::singleShot(0, &mainWindow, [&mainWindow, file] { mainWindow.OpenImport(file); });
+        return true;
+    });
     const int status = app.exec();
     // Before the file lock goes: closing its handle would drop SQLite's locks on the file.
     Globals::DbConnection().Close();

@@ -43,6 +43,8 @@ PACKAGES=(
     # end-to-end tests: the programs driven through the accessibility bus from Python, with
     # keys and mouse clicks from xdotool and the close box's message sent through libX11
     python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi at-spi2-core xdotool libx11-6
+    # the clipboard of another program for the journey that pastes words
+    xclip
     # on-screen benchmarks: keys sent through XTest, paints seen through XDamage
     libxtst6 libxdamage1
 )

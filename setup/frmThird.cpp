@@ -36,9 +36,13 @@ QString ShortcutIcon(bool shortcutsWanted, const QString& dataFolder)
 
 QStringList InstalledFileNames()
 {
-    return {QStringLiteral("Quillby"), QStringLiteral("Robot.ico"),
-            QStringLiteral("QuillbyUninstaller"), QStringLiteral("Skull.ico"),
-            QStringLiteral("Sound_Correct.wav"), QStringLiteral("Sound_Incorrect.wav"),
+    return {QStringLiteral("Quillby"),
+            QStringLiteral("Robot.ico"),
+            QStringLiteral("QuillbyUninstaller"),
+            QStringLiteral("Skull.ico"),
+            QStringLiteral("Sound_Correct.wav"),
+            QStringLiteral("Sound_Incorrect.wav"),
+            install::OcrModuleName,
             DatabaseName};
 }
 
@@ -200,7 +204,10 @@ void frmThird::CopyFiles()
                 AddInstalledItem(target, ItemKind::File, false);
             continue;
         }
-        // Only what Setup wrote is logged: the uninstaller removes what the log names.
+        // Only what Setup wrote is logged: the uninstaller removes what the log names. A
+        // file in a folder of its own (the OCR module) gets that folder first.
+        if (!CreateFolderPath(QFileInfo(target).absolutePath()))
+            continue; // VerifyFiles names the file that is missing
         if (install::CopyReplacing(Globals::SupportPath + QLatin1Char('/') + name, target))
             AddInstalledItem(target, ItemKind::File, !existed);
     }

@@ -56,7 +56,8 @@ private:
     QString m_Advice;
 };
 
-// The files installed from the Support folder, in the order they are copied.
+// The files installed from the Support folder (paths inside it, the same inside the
+// installation), in the order they are copied.
 QStringList InstalledFileNames();
 
 } // namespace setup

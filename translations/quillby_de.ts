@@ -1640,6 +1640,10 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <source>Quillby is already running.</source>
         <translation>Quillby läuft bereits.</translation>
     </message>
+    <message>
+        <source>%1 was not imported. Close the other windows of Quillby, then import the file again.</source>
+        <translation>%1 wurde nicht importiert. Schließen Sie die anderen Fenster von Quillby und importieren Sie die Datei dann noch einmal.</translation>
+    </message>
 </context>
 <context>
     <name>Children</name>

@@ -501,11 +501,15 @@ bool MayRemoveListedFolder(const QString& folder)
     if (!QDir::isAbsolutePath(folder) || !info.isDir() || info.isSymLink() || IsProtectedFolder(folder))
         return false;
     // Setup makes folders only on the way to the installation folder, to the folders it puts
-    // shortcuts into and to those of the theme icon files.
+    // shortcuts into and to those of the theme icon files, and the plugins folder inside the
+    // installation.
     QStringList madeFor = install::ShortcutFolders() + ThemeIconFolders();
-    if (!Globals::AcceptedInstallPath.isEmpty())
-        madeFor << Globals::AcceptedInstallPath;
     const QString real = RealPath(folder);
+    if (!Globals::AcceptedInstallPath.isEmpty()) {
+        if (real == JoinPath(Globals::AcceptedInstallPath, install::PluginsFolderName))
+            return true;
+        madeFor << Globals::AcceptedInstallPath;
+    }
     return std::any_of(madeFor.cbegin(), madeFor.cend(),
                        [&](const QString& end) { return IsSameOrInside(RealPath(end), real); });
 }

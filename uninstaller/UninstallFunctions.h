@@ -76,7 +76,8 @@ bool IsInstallationFolder(const QString& folder);
 bool MayDeleteListedFile(const QString& path);
 // A listed folder is considered for removal (when empty) when it is or holds the accepted
 // installation folder, a folder the installer puts shortcuts into or one of the theme icon
-// files' folders; never when it is protected or a link.
+// files' folders, or is the installation's plugins folder; never when it is protected or a
+// link.
 bool MayRemoveListedFolder(const QString& folder);
 
 // --- Ending and starting ----------------------------------------------------------------

@@ -9,7 +9,11 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("ImportText", text); }
+// The texts shown to the parent, in the catalogue's "ImportText" context (lupdate reads the
+// Texts::tr calls).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ImportText)
+};
 
 enum Column { WordColumn, DefinitionColumn, SentenceColumn, CaseColumn, OtherColumn };
 
@@ -231,8 +235,8 @@ std::vector<ImportRow> SeparatedRows(const QString& text, QChar sep)
 
 QString LineCountError(qsizetype lines)
 {
-    return Tr("This text has %1 lines. Quillby imports at most %2 lines at a time: please "
-              "split it into smaller parts.")
+    return Texts::tr("This text has %1 lines. Quillby imports at most %2 lines at a time: please "
+                     "split it into smaller parts.")
         .arg(QLocale().toString(lines), QLocale().toString(kMaxImportLines));
 }
 
@@ -286,14 +290,14 @@ QString DecodeImportBytes(const QByteArray& bytes, QString* error)
         return QString();
     };
     if (bytes.trimmed().isEmpty())
-        return fail(Tr("The file is empty: there are no words in it."));
+        return fail(Texts::tr("The file is empty: there are no words in it."));
     if (bytes.startsWith("\xFF\xFE"))
         return DecodeWith(QStringConverter::Utf16LE, bytes, nullptr);
     if (bytes.startsWith("\xFE\xFF"))
         return DecodeWith(QStringConverter::Utf16BE, bytes, nullptr);
     if (LooksBinary(bytes))
-        return fail(Tr("This file holds no text that Quillby can read. Open a text file, a "
-                       "CSV file or a picture of the word sheet."));
+        return fail(Texts::tr("This file holds no text that Quillby can read. Open a text file, a "
+                              "CSV file or a picture of the word sheet."));
     bool failed = false;
     const QString utf8 = DecodeWith(QStringConverter::Utf8, bytes, &failed);
     return failed ? DecodeWith(QStringConverter::Latin1, bytes, nullptr) : utf8;
@@ -328,7 +332,7 @@ ImportResult ParseImportText(const QString& rawText)
                 result.rows.push_back({CleanWord(line), {}, {}, false, true, false, {}});
     }
     if (result.rows.empty())
-        result.error = Tr("There are no words in this text.");
+        result.error = Texts::tr("There are no words in this text.");
     return result;
 }
 
@@ -353,7 +357,7 @@ ImportResult ParseImportLines(const QStringList& lines, const QList<int>& confid
                 result.rows.push_back({CleanWord(part), {}, {}, false, true, unclear, {}});
     }
     if (result.rows.empty())
-        result.error = Tr("No words could be read in this picture.");
+        result.error = Texts::tr("No words could be read in this picture.");
     return result;
 }
 
@@ -362,27 +366,27 @@ QString RowProblem(const ImportRow& row, const QStringList& listWords,
 {
     const QString& word = row.word;
     if (word.isEmpty())
-        return Tr("There is no word in this row.");
+        return Texts::tr("There is no word in this row.");
     if (word.contains(u'\n') || word.contains(u'\t'))
-        return Tr("A word cannot hold a line break or a tab.");
+        return Texts::tr("A word cannot hold a line break or a tab.");
     if (IsDate(word))
-        return Tr("A date, not a word.");
+        return Texts::tr("A date, not a word.");
     if (IsNumber(word))
-        return Tr("A number, not a word.");
+        return Texts::tr("A number, not a word.");
     if (!HasLetter(word))
-        return Tr("No letters: not a word.");
+        return Texts::tr("No letters: not a word.");
     if (IsFormLine(word))
-        return Tr("A line to fill in (such as \"Name: ____\"), not a word.");
+        return Texts::tr("A line to fill in (such as \"Name: ____\"), not a word.");
     if (word.size() > kMaxWordLength)
-        return Tr("Too long for a word.");
+        return Texts::tr("Too long for a word.");
     if (IsHeading(word))
-        return Tr("A heading or a sentence, not a word.");
+        return Texts::tr("A heading or a sentence, not a word.");
     if (earlierWords.contains(word.toUpper()))
-        return Tr("The same word is above.");
+        return Texts::tr("The same word is above.");
     if (listWords.contains(word, Qt::CaseInsensitive))
-        return Tr("Already in the list.");
+        return Texts::tr("Already in the list.");
     if (row.unclear)
-        return Tr("Hard to read in the picture: check the spelling.");
+        return Texts::tr("Hard to read in the picture: check the spelling.");
     return {};
 }
 
@@ -393,7 +397,7 @@ void ClassifyRows(std::vector<ImportRow>& rows, const QStringList& listWords)
         ImportRow& row = rows[i];
         row.reason = RowProblem(row, listWords, earlier);
         if (row.reason.isEmpty() && i == 0 && rows.size() > 2 && IsTitle(row))
-            row.reason = Tr("A heading or a sentence, not a word.");
+            row.reason = Texts::tr("A heading or a sentence, not a word.");
         row.ticked = row.reason.isEmpty();
         if (!row.word.isEmpty())
             earlier << row.word.toUpper();

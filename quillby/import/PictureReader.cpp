@@ -15,7 +15,11 @@
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("PictureReader", text); }
+// The texts shown to the parent, in the catalogue's "PictureReader" context (lupdate reads the
+// Texts::tr calls).
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PictureReader)
+};
 
 QString modulePath;
 
@@ -47,8 +51,8 @@ const OcrModule& Module()
         module.read = reinterpret_cast<QuillbyOcrReadFunction>(library.resolve("QuillbyOcrRead"));
         module.free = reinterpret_cast<QuillbyOcrFreeFunction>(library.resolve("QuillbyOcrFree"));
         if (!module.read || !module.free)
-            module.error =
-                Tr("Quillby's text reader could not be loaded: %1").arg(library.errorString());
+            module.error = Texts::tr("Quillby's text reader could not be loaded: %1")
+                               .arg(library.errorString());
     });
     return module;
 }
@@ -64,8 +68,8 @@ bool QtReadsFile(const QString& path)
 
 QString TooLarge(qint64 pixels)
 {
-    return Tr("This picture has %1 megapixels; Quillby reads pictures of up to %2 "
-              "megapixels. Please make it smaller, or photograph the sheet again.")
+    return Texts::tr("This picture has %1 megapixels; Quillby reads pictures of up to %2 "
+                     "megapixels. Please make it smaller, or photograph the sheet again.")
         .arg(pixels / 1'000'000)
         .arg(kMaxPicturePixels / 1'000'000);
 }
@@ -81,7 +85,7 @@ QImage LoadImage(const QString& path, QString* error)
     }
     const QImage image = reader.read();
     if (image.isNull())
-        *error = Tr("Quillby cannot read this picture: %1").arg(reader.errorString());
+        *error = Texts::tr("Quillby cannot read this picture: %1").arg(reader.errorString());
     return image;
 }
 
@@ -90,13 +94,13 @@ QImage LoadImage(const QString& path, QString* error)
 QString PictureFileProblem(const QString& path)
 {
     if (!QFileInfo(path).isFile())
-        return Tr("Quillby cannot read this picture: %1 is not there.").arg(path);
+        return Texts::tr("Quillby cannot read this picture: %1 is not there.").arg(path);
     if (!QtReadsFile(path))
         return {}; // TIFF and others: the module reads and checks them
     QImageReader reader(path);
     const QSize size = reader.size();
     if (!reader.canRead() || !size.isValid())
-        return Tr("Quillby cannot read this picture: %1").arg(reader.errorString());
+        return Texts::tr("Quillby cannot read this picture: %1").arg(reader.errorString());
     if (qint64(size.width()) * size.height() > kMaxPicturePixels)
         return TooLarge(qint64(size.width()) * size.height());
     return {};
@@ -150,7 +154,7 @@ PictureText ReadPictureText(const QImage& given, const QString& path, const QStr
     if (!text) {
         result.cancelled = cancel && cancel->load();
         if (!result.cancelled)
-            result.error = Tr("Quillby could not read the words of this picture: %1")
+            result.error = Texts::tr("Quillby could not read the words of this picture: %1")
                                .arg(QString::fromUtf8(error.data()));
         return result;
     }

@@ -10,6 +10,10 @@
 
 namespace {
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
+// "import <the file's absolute path, percent-encoded>\n", answered by one of the two below.
+const QByteArray kImport = QByteArrayLiteral("import ");
+const QByteArray kImported = QByteArrayLiteral("imported\n");
+const QByteArray kBusy = QByteArrayLiteral("busy\n");
 constexpr int kSecondRequestMs = 100;
 
 // In the user's own runtime folder: other users cannot reach it, and it is gone after logout.
@@ -73,13 +77,28 @@ void RaiseChannel::TrackActiveWindow(QWidget* now)
         lastActive_ = now->window();
 }
 
+void RaiseChannel::SetImportHandler(ImportHandler handler) { importHandler_ = std::move(handler); }
+
+void RaiseChannel::AnswerLine(QLocalSocket* socket, const QByteArray& line)
+{
+    if (line == kRaise) {
+        RaiseProgramWindow(lastActive_);
+    } else if (line.startsWith(kImport) && line.endsWith('\n')) {
+        const QString file = QString::fromUtf8(
+            QByteArray::fromPercentEncoding(line.mid(kImport.size()).chopped(1)));
+        const bool taken = importHandler_ && !file.isEmpty() && importHandler_(file);
+        socket->write(taken ? kImported : kBusy);
+        if (!taken)
+            RaiseProgramWindow(lastActive_);
+    }
+}
+
 void RaiseChannel::Answer()
 {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         const auto readRequests = [this, socket] {
             while (socket->canReadLine())
-                if (socket->readLine() == kRaise)
-                    RaiseProgramWindow(lastActive_);
+                AnswerLine(socket, socket->readLine());
         };
         connect(socket, &QLocalSocket::readyRead, this, readRequests);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -97,6 +116,26 @@ bool AskToRaise(const QString& lockPath, int timeoutMs)
     const bool sent = socket.waitForBytesWritten(timeoutMs);
     socket.disconnectFromServer();
     return sent;
+}
+
+ImportAnswer AskToImport(const QString& lockPath, const QString& file, int timeoutMs)
+{
+    QLocalSocket socket;
+    socket.connectToServer(ChannelPath(lockPath));
+    if (!socket.waitForConnected(timeoutMs))
+        return ImportAnswer::NoAnswer;
+    socket.write(kImport + file.toUtf8().toPercentEncoding() + '\n');
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return ImportAnswer::NoAnswer;
+    // The answer comes at once: the running Quillby opens the file after answering.
+    while (!socket.canReadLine())
+        if (!socket.waitForReadyRead(timeoutMs))
+            return ImportAnswer::NoAnswer;
+    const QByteArray answer = socket.readLine();
+    socket.disconnectFromServer();
+    return answer == kImported ? ImportAnswer::Imported
+           : answer == kBusy   ? ImportAnswer::Busy
+                               : ImportAnswer::NoAnswer;
 }
 
 QWidget* RaiseProgramWindow(QWidget* lastActive)

@@ -2,8 +2,10 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <functional>
 
 class QLocalServer;
+class QLocalSocket;
 class QWidget;
 
 // The line between a running Quillby and a second start on the same database: the second
@@ -14,23 +16,36 @@ class QWidget;
 QString RaiseChannelName(const QString& lockPath);
 
 // The running side: listens while it lives (only the holder of the lock makes one). Each
-// "raise" brings the program's window to the front (RaiseProgramWindow).
+// "raise" brings the program's window to the front (RaiseProgramWindow); a file to import is
+// handed to the import handler, and the answer says whether it took it.
 class RaiseChannel : public QObject {
 public:
+    // Takes a file to import; false when the program cannot import now (a task is open).
+    using ImportHandler = std::function<bool(const QString& file)>;
+
     explicit RaiseChannel(const QString& lockPath, QObject* parent = nullptr);
     bool IsListening() const;
+    void SetImportHandler(ImportHandler handler);
 
 private:
     void Answer();
+    void AnswerLine(QLocalSocket* socket, const QByteArray& line);
     void TrackActiveWindow(QWidget* now);
 
     QLocalServer* server_;
     QPointer<QWidget> lastActive_;
+    ImportHandler importHandler_;
 };
 
 // The second start: asks the Quillby that holds lockPath to come to the front. False when none
 // answered within timeoutMs (an older Quillby, or one that is ending).
 bool AskToRaise(const QString& lockPath, int timeoutMs = 1000);
+
+// The second start with a file to import (`--import FILE`): hands the file to the Quillby that
+// holds lockPath. NoAnswer also when none answered within timeoutMs (an older Quillby, or one
+// that is ending or still starting).
+enum class ImportAnswer { Imported, Busy, NoAnswer };
+ImportAnswer AskToImport(const QString& lockPath, const QString& file, int timeoutMs = 5000);
 
 // The window a user of the running program expects in front: its modal window when one is
 // open, else the window used last while it is still shown, else the main window, else any

@@ -4,6 +4,7 @@
 #include "FormHelpers.h"
 #include "ImportQueries.h"
 #include "ImportWordsModel.h"
+#include "TickBoxDelegate.h"
 #include "ListQueries.h"
 #include "MsgBox.h"
 #include "PictureReader.h"
@@ -89,6 +90,7 @@ void frmImportWords::BuildControls()
     grdWords->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
     grdWords->setWordWrap(false);
+    grdWords->setItemDelegateForColumn(ImportWordsModel::TickColumn, new TickBoxDelegate(grdWords));
     for (int column = 0; column < ImportWordsModel::ColumnCount; ++column)
         SetColumnWidth(grdWords, column, kColumnWidths[column]);
 

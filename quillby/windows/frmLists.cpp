@@ -353,6 +353,12 @@ void frmLists::OpenImport(const QString& file)
         import->ReadFile(file);
 }
 
+bool frmLists::CanImportNow() const
+{
+    const auto* import = findChild<frmImportWords*>(QString(), Qt::FindDirectChildrenOnly);
+    return isVisible() && !QApplication::activeModalWidget() && !(import && import->Reading());
+}
+
 // The imported words are stored: the list shows its new count, and its editor opens so that
 // the parent can record the words.
 void frmLists::ImportStored(int32_t listId, bool /*created*/)

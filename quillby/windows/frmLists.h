@@ -38,6 +38,9 @@ public:
     void LaunchNewList();
     // Opens the "Import Words" window, reading file when one is given.
     void OpenImport(const QString& file = {});
+    // Whether a file from outside (a second start) can be imported now: the main window shows,
+    // no question or other modal window is open and no picture is being read.
+    bool CanImportNow() const;
 
     // The grid's data rows (heading not counted; all of them, read to the end), the text of
     // one cell, the key column's text of one row, and the current row (-1 for none).

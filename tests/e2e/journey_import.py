@@ -4,61 +4,42 @@ words ticked and the title and name lines unticked; Create List stores exactly t
 the list editor shows them. A CSV file with definitions and sentences, imported into that
 list with Add to List (through Open File..., after a text of 100,000 lines was refused),
 stores all three fields. Export List writes the list as CSV, and
-another family importing the exported file gets the same rows."""
+another family importing the exported file gets the same rows.
+While Quillby runs, a second `Quillby --import FILE` hands the file over and ends: the running
+Quillby shows its words (while its list editor is open, the second start says the file was not
+imported). Paste reads words that another program put on the clipboard."""
 
 import os
 import subprocess
 
-import gi
-
-gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi  # noqa: E402
-
-from harness import Journey, Node, expect, expect_equal  # noqa: E402
-from quillby_steps import main_window  # noqa: E402
+from harness import ENGLISH, Journey, expect, expect_equal
+from import_steps import make_sheet, wait_for_candidates
+from quillby_steps import main_window
 
 WORDS = ["because", "friend", "after", "again", "could", "every",
          "great", "house", "laugh", "people", "school", "thought"]
 CSV_ROWS = [("enough", "as much as is needed", "We have enough chairs, I think."),
             ("quiet", "making little noise", 'She said "shh" to be quiet.')]
 FILES = Journey.PROGRAM_FILES + ("plugins",)  # the OCR module
-# Reading a photo takes a few seconds; a busy 2-core machine needs slack.
-READING_TIMEOUT = 120
+PASTED = "Spelling Words\n1. bridge\n2. candle\n3. pencil\n"
 
 
-def make_sheet(path):
-    """A printed A4 sheet at 300 dpi: title, name line, 12 numbered words; then tilted on a
-    desk, blurred and saved as a JPEG."""
-    command = ["/usr/bin/convert", "-size", "2480x3508", "xc:white", "-fill", "#141414",
-               "-font", "DejaVu-Sans-Bold", "-pointsize", "64",
-               "-annotate", "+220+330", "Spelling List - Week 12",
-               "-font", "DejaVu-Sans", "-pointsize", "40",
-               "-annotate", "+220+480", "Name: ______________________", "-pointsize", "54"]
-    for number, word in enumerate(WORDS, 1):
-        command += ["-annotate", f"+220+{520 + 140 * number}", f"{number}. {word}"]
-    command += ["-background", "#786a5a", "-rotate", "4", "-blur", "0x2.5",
-                "-quality", "80", path]
-    subprocess.run(command, check=True, timeout=120)
+def write_csv(path, rows):
+    with open(path, "w", encoding="utf-8") as out:
+        out.write("Word,Definition,Sentence\n")
+        for word, definition, sentence in rows:
+            quoted = '"' + sentence.replace('"', '""') + '"'
+            out.write(f"{word},{definition},{quoted}\n")
 
 
-def candidates(app, window):
-    """The import window's rows as (ticked, word, definition, sentence, note)."""
-    table = window.find("table", "Words to import")
-    texts = table.cells()
-    iface = table.acc.get_table_iface()
-    rows = []
-    for number, row in enumerate(texts):
-        tick = Node(app, Atspi.Table.get_accessible_at(iface, number, 0))
-        expect_equal(tick.name, row[1] or "(no word)", "the tick box's name, the row's word")
-        rows.append((tick.checked, *row[1:5]))
-    return rows
-
-
-def wait_for_candidates(app, window):
-    found = []
-    app.wait_until(lambda: found.extend(candidates(app, window)) or found,
-                   READING_TIMEOUT, "the words read from the picture")
-    return found
+def second_import(journey, path):
+    """`Quillby --import path` while Quillby runs: it shows no window and ends."""
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", **ENGLISH)
+    with open(os.path.join(journey.out_dir, "Quillby-second-import.log"), "w") as log:
+        second = subprocess.Popen([os.path.join(journey.folder, "Quillby"), "--import", path],
+                                  cwd=journey.folder, env=env, stdout=log,
+                                  stderr=subprocess.STDOUT)
+    expect_equal(second.wait(60), 0, "the second start's exit status")
 
 
 def list_editor_words(app):
@@ -74,7 +55,7 @@ def words_of_list(journey, list_id):
 
 with Journey("import", files=FILES) as journey:
     sheet = os.path.join(journey.out_dir, "sheet.jpg")
-    make_sheet(sheet)
+    make_sheet(sheet, WORDS)
 
     app = journey.start("Quillby", "--import", sheet)
     app.step("the photo's words are ticked, its title and name lines are not")
@@ -97,16 +78,55 @@ with Journey("import", files=FILES) as journey:
                  "the stored words")
     ids = [row["WORD_ID"] for row in journey.query("SELECT WORD_ID FROM WORDS ORDER BY 1")]
     expect_equal(ids, list(range(1, 13)), "the WORD_IDs from the counter")
+    csv_path = os.path.join(journey.out_dir, "words.csv")
+    write_csv(csv_path, CSV_ROWS)
+
+    app.step("a second --import while the list editor is open says the file was not imported")
+    second = journey.start("Quillby", "--import", csv_path)
+    second.answer_message("OK", expect="words.csv was not imported.", ends_program=True)
+    expect_equal(second.wait_for_exit(), 0, "the second start's exit status")
+    expect(not app.has_window("Import Words"), "no import window in the running Quillby")
     app.close_window(app.window("Edit Word List"))
     main = main_window(app)
 
+    app.step("a second --import hands its file to the running Quillby, which shows its words")
+    # A name that the hand-over must carry as it is: blanks, umlauts, a percent sign.
+    odd_name = os.path.join(journey.out_dir, "Week 50 – Wörter %41.csv")
+    write_csv(odd_name, CSV_ROWS)
+    second_import(journey, odd_name)
+    window = app.window("Import Words")
+    rows = wait_for_candidates(app, window)
+    expect_equal(rows, [(True, w, d, s, "") for w, d, s in CSV_ROWS], "the handed-over rows")
+    source = "Words from " + os.path.basename(odd_name)
+    expect(window.has("label", source), f"the window says {source!r}")
+    app.click(window.find("push button", "Cancel"))
+    app.wait_closed("Import Words")
+
+    app.step("Paste reads the words another program put on the clipboard")
+    clipboard = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"],
+                                 stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                 stderr=subprocess.DEVNULL)
+    clipboard.stdin.write(PASTED.encode())
+    clipboard.stdin.close()
+    try:
+        app.click(main.find("push button", "Import Words..."))
+        window = app.window("Import Words")
+        app.wait_until(lambda: subprocess.run(["xclip", "-o", "-selection", "clipboard"],
+                                              capture_output=True).stdout == PASTED.encode(),
+                       what="the other program's clipboard")
+        app.click(window.find("push button", "Paste"))
+        rows = wait_for_candidates(app, window)
+    finally:
+        clipboard.kill()
+        clipboard.wait(10)
+    expect_equal([row[1] for row in rows if row[0]], ["bridge", "candle", "pencil"],
+                 "the ticked pasted words")
+    expect(not rows[0][0] and rows[0][1] == "Spelling Words", f"the heading unticked: {rows}")
+    app.click(window.find("push button", "Cancel"))
+    app.wait_closed("Import Words")
+    expect_equal(len(journey.query("SELECT * FROM WORDS")), 12, "the words after Cancel")
+
     app.step("a CSV with definitions and sentences is added to the chosen list")
-    csv_path = os.path.join(journey.out_dir, "words.csv")
-    with open(csv_path, "w", encoding="utf-8") as out:
-        out.write("Word,Definition,Sentence\n")
-        for word, definition, sentence in CSV_ROWS:
-            quoted = '"' + sentence.replace('"', '""') + '"'
-            out.write(f"{word},{definition},{quoted}\n")
     huge = os.path.join(journey.out_dir, "huge.txt")
     with open(huge, "w", encoding="utf-8") as out:
         out.writelines(f"word{number}\n" for number in range(100000))

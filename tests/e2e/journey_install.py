@@ -10,16 +10,40 @@ the installation with every shortcut either installation made, leaves a file bes
 installation folder alone and leaves nothing in the temporary folder. Quillby's icon goes into
 the user's hicolor icon theme and its shortcuts name it by its theme name; the uninstaller
 removes those files and the folders Setup made for them, but not a file of the user's beside
-them. Every process, also those the programs start for themselves, ends with exit status 0.
+them. The installed Quillby reads the words of a photographed sheet with the OCR module Setup
+installed beside it, and the uninstaller removes the module with its folder. Every process, also those the programs start for themselves, ends with exit status 0.
 """
 
 import os
 
 from harness import expect, expect_equal
+from import_steps import make_sheet, wait_for_candidates
 from install_steps import (InstallJourney, expect_quillby_on_installed_database,
                            expect_themed_shortcuts, refused_logs, run_setup, shortcuts,
                            theme_folder, theme_icons, uninstall, wait_for)
-from quillby_steps import seed_list
+from quillby_steps import main_window, seed_list
+
+SHEET_WORDS = ["because", "friend", "people"]
+
+
+def installed_quillby_reads_a_photo(journey):
+    """The installed Quillby, given a photo of a word sheet, loads the OCR module from its
+    own plugins folder and shows the sheet's words; Cancel stores nothing."""
+    sheet = os.path.join(journey.out_dir, "sheet.jpg")
+    make_sheet(sheet, SHEET_WORDS)
+    journey.message_title = "Quillby"
+    app = journey.start("Quillby", "--import", sheet, env=journey.environment(),
+                        folder=journey.install)
+    app.step("the installed Quillby reads the words of a photo")
+    window = app.window("Import Words")
+    rows = wait_for_candidates(app, window)
+    expect_equal([row[1] for row in rows if row[0]], SHEET_WORDS, "the ticked words")
+    module = os.path.join(journey.install, "plugins", "libquillby_ocr.so")
+    with open(f"/proc/{app.process.pid}/maps") as maps:
+        expect(module in maps.read(), f"Quillby loaded {module}")
+    app.click(window.find("push button", "Cancel"))
+    app.wait_closed("Import Words")
+    app.exit_through(main_window(app).find("push button", "Exit"))
 
 
 with InstallJourney() as journey:
@@ -31,6 +55,7 @@ with InstallJourney() as journey:
         expect(os.path.isfile(shortcut), f"{shortcut} was made")
     expect_themed_shortcuts(journey)
     journey.reap_the_rest()
+    installed_quillby_reads_a_photo(journey)
 
     # A list stored between the installations; the second one makes no shortcuts.
     seed_list(journey, 1, "2099-06-11", [(1, "apple", "a round fruit")])

@@ -14,6 +14,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QProcess>
 #include <QRadioButton>
 #include <QTest>
@@ -37,9 +38,15 @@ QString ThemeDir() { return IconsDir() + QStringLiteral("/hicolor"); }
 QStringList FoldersMade()
 {
     // The fresh account's data, menu and desktop folders first, made before the folder page.
-    QStringList folders{Home() + QStringLiteral("/.local"), DataHome(),
-                        DataHome() + QStringLiteral("/applications"), Home() + QStringLiteral("/Desktop"),
-                        Home() + QStringLiteral("/Apps"), InstallDir(), IconsDir(), ThemeDir()};
+    QStringList folders{Home() + QStringLiteral("/.local"),
+                        DataHome(),
+                        DataHome() + QStringLiteral("/applications"),
+                        Home() + QStringLiteral("/Desktop"),
+                        Home() + QStringLiteral("/Apps"),
+                        InstallDir(),
+                        InstallDir() + QStringLiteral("/plugins"),
+                        IconsDir(),
+                        ThemeDir()};
     for (const QString& file : install::ThemeIconFiles()) {
         const QString size = ThemeDir() + QLatin1Char('/') + file.section(QLatin1Char('/'), 0, 0);
         folders << size << size + QStringLiteral("/apps");
@@ -260,6 +267,9 @@ void ExpectInstallation(const QString& support, const QStringList& folders)
     }
     for (const QString& program : {QStringLiteral("Quillby"), QStringLiteral("QuillbyUninstaller")})
         EXPECT_TRUE(QFileInfo(InstallDir() + QLatin1Char('/') + program).isExecutable());
+    // The OCR module where the installed Quillby loads it from, with its reading function.
+    QLibrary module(InstallDir() + QStringLiteral("/plugins/libquillby_ocr.so"));
+    EXPECT_TRUE(module.resolve("QuillbyOcrRead")) << module.errorString().toStdString();
     for (const QString& file : install::ThemeIconFiles())
         EXPECT_EQ(ReadFile(ThemeDir() + QLatin1Char('/') + file), ReadFile(support + QStringLiteral("/icons/hicolor/") + file))
             << file.toStdString();

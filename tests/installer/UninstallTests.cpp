@@ -296,18 +296,30 @@ TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
          true,
          true,
          {QStringLiteral("Backups/week 50.qbk")}},
+        {"a file of the user's in the plugins folder",
+         {QStringLiteral("plugins/mine.so")},
+         true,
+         true,
+         {QStringLiteral("plugins/mine.so")}},
     };
+    // Setup's files, and the plugins folder it makes for the OCR module.
+    const QStringList setups{QStringLiteral("Quillby"), QStringLiteral("QuillbyUninstaller"),
+                             QStringLiteral("plugins/libquillby_ocr.so")};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         QDir(Home() + QStringLiteral("/Apps")).removeRecursively();
-        for (const QString& file : QStringList{QStringLiteral("Quillby"), QStringLiteral("QuillbyUninstaller")} + quillbys + c.extra)
+        for (const QString& file : setups + quillbys + c.extra)
             WriteFile(install + QLatin1Char('/') + file);
-        QStringList log{QStringLiteral("INSTALLPATH=") + install, install + QStringLiteral("/Quillby"),
-                        install + QStringLiteral("/QuillbyUninstaller")};
+        QStringList log{QStringLiteral("INSTALLPATH=") + install};
+        for (const QString& file : setups)
+            log << install + QLatin1Char('/') + file;
         if (c.databaseLogged)
             log << install + QStringLiteral("/Quillby.mdb");
         if (c.folderLogged)
             log << Home() + QStringLiteral("/Apps") << install;
+        // Only the installation's plugins folder is Setup's, not another one a log names.
+        log << install + QStringLiteral("/plugins") << Home() + QStringLiteral("/plugins");
+        QDir().mkpath(Home() + QStringLiteral("/plugins"));
         WriteLog(install + QStringLiteral("/QUILLBY-InstallLog.txt"), log);
         WriteLog(Temp() + QStringLiteral("/QUILLBY-InstallLog.txt"), log);
         ResetProgramEnded();
@@ -321,6 +333,7 @@ TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
         EXPECT_EQ(QFileInfo::exists(install), !left.isEmpty());
         EXPECT_EQ(QFileInfo::exists(Home() + QStringLiteral("/Apps")), !left.isEmpty() || !c.folderLogged);
         EXPECT_EQ(answers.texts.size(), 1);
+        EXPECT_TRUE(QFileInfo(Home() + QStringLiteral("/plugins")).isDir());
     }
 }
 

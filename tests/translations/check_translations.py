@@ -7,6 +7,9 @@
    every source text must be there, translated (none "unfinished"), and keep the
    placeholders (%1, %2) and the number of access keys (&) of its English text. A catalogue
    speaks to the user in one form of address: the German ones say "Sie", never "du" (FAMILIAR).
+   Every text the shipped catalogue holds must still be found by lupdate: one it no longer
+   finds is shown through a helper lupdate cannot read (and would lose its translation the
+   next time the catalogue is updated), or is no longer used.
 2. A scan of the sources for texts that reach the screen without tr(): a string literal
    (QStringLiteral, QLatin1String, QString::fromLatin1, QString("..."), or a bare "...") among
    the arguments of a call that shows text (setText, setWindowTitle, MsgBox, a button or label
@@ -65,6 +68,13 @@ def text_of(element):
     return "".join(parts)
 
 
+def messages_of(path):
+    """The (context, source text) pairs of a catalogue."""
+    return {(context.find("name").text, text_of(message.find("source")))
+            for context in ET.parse(path).getroot().iter("context")
+            for message in context.iter("message")}
+
+
 def check_catalogues(lupdate, source_dir, catalogue, folders, least):
     problems = []
     catalogues = sorted(glob.glob(os.path.join(source_dir, "translations", f"{catalogue}_*.ts")))
@@ -100,6 +110,8 @@ def check_catalogues(lupdate, source_dir, catalogue, folders, least):
                     if familiar and familiar.search(text):
                         problems.append(f"{name}: {where}: familiar address "
                                         f"{familiar.search(text).group(0)!r} in: {text!r}")
+            for where, source in sorted(messages_of(shipped) - messages_of(fresh)):
+                problems.append(f"{name}: {where}: lupdate does not find {source!r} in the sources")
             if messages < least:
                 problems.append(f"{name}: only {messages} texts found: did lupdate read the sources?")
             print(f"{name}: {messages} texts checked")

@@ -8,6 +8,7 @@
 #include "PictureReader.h"
 #include "TestDb.h"
 #include "frmImportWords.h"
+#include "frmLists.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -144,6 +145,58 @@ TEST_F(ImportWindow, AFileDroppedOnTheWindowIsRead)
     QApplication::sendEvent(&window, &drop);
     EXPECT_EQ(Words(window), QStringList{"+bee"});
     EXPECT_EQ(SpokenName(window.lblSource), "Words from week.tsv");
+}
+
+TEST_F(ImportWindow, AFileDroppedOnTheMainWindowOpensImportWordsWithIt)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("week.txt");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("1. bee\n2. wasp\n");
+    file.close();
+    frmLists main;
+    ASSERT_TRUE(main.LoadForm(app.path()));
+    main.show();
+    EXPECT_TRUE(main.acceptDrops());
+    struct Case {
+        const char* what;
+        QList<QUrl> urls; // none: a text is dragged
+        bool accepted;
+    };
+    const std::vector<Case> cases{
+        {"a text, not a file", {}, false},
+        {"a web address", {QUrl("https://example.org/week.txt")}, false},
+        {"a file", {QUrl::fromLocalFile(path)}, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QMimeData data;
+        if (c.urls.isEmpty())
+            data.setText("bee");
+        else
+            data.setUrls(c.urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(&main, &enter);
+        EXPECT_EQ(enter.isAccepted(), c.accepted);
+        if (enter.isAccepted()) {
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&main, &drop);
+        }
+        const auto* import = main.findChild<frmImportWords*>();
+        ASSERT_EQ(import != nullptr, c.accepted);
+        if (import) {
+            EXPECT_TRUE(import->isVisible());
+            EXPECT_EQ(Words(*import), (QStringList{"+bee", "+wasp"}));
+            EXPECT_EQ(SpokenName(import->lblSource), "Words from week.txt");
+        }
+    }
+    // A second start's file is taken only while nothing else is open.
+    EXPECT_TRUE(main.CanImportNow());
+    main.hide();
+    EXPECT_FALSE(main.CanImportNow());
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(" | ").toStdString();
 }
 
 int main(int argc, char** argv) { return RunGuiTests(argc, argv); }
