@@ -358,6 +358,11 @@ def practice_database(name, lists, tests):
     db.execute(f"UPDATE WORDS SET WORD = {spelled}")
     db.execute("UPDATE WORDS SET DEFINITION = 'what the word ' || WORD || ' means', "
                "SENTENCE = 'A sentence that uses ' || WORD || ' once.'")
+    # The counters past the rows made, as the program's own counters would be: a new test
+    # must not take the number of a stored one.
+    for code, table in (("LIST_ID", "LISTS"), ("WORD_ID", "WORDS"), ("TEST_ID", "TESTS")):
+        db.execute("DELETE FROM IDS WHERE CODE = ?", (code,))
+        db.execute(f"INSERT INTO IDS (CODE, VALUE) SELECT ?, MAX({code}) FROM {table}", (code,))
     db.execute("DELETE FROM OPTIONS")
     db.execute("INSERT INTO OPTIONS VALUES ('FALSE', 'TRUE', 'TRUE', 'TRUE', 'Alphabetical', "
                "3, 'TRUE', 'TRUE', 'FALSE', 'TRUE', 'TRUE', 0, 'Fridays', 'TRUE', 'TRUE')")
@@ -442,7 +447,7 @@ def one_test(database):
         maps = len(XS.maps)
         press(setup, "Return")
         test = new_window(maps)
-        list_id = read_one(sample, "SELECT LIST_ID FROM RUNNING_TESTS")[0][0]
+        test_id, list_id = read_one(sample, "SELECT TEST_ID, LIST_ID FROM RUNNING_TESTS")[0]
         words = [r[0] for r in read_one(sample, "SELECT WORD FROM WORDS WHERE LIST_ID = ? "
                                         "ORDER BY WORD", list_id)]
         enters = []
@@ -456,7 +461,8 @@ def one_test(database):
             else:
                 results = painted(began, 30, QUIET) or float("nan")
         stored = read_one(sample, "SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE RESULT = 'CORRECT' "
-                          "AND TEST_ID = (SELECT MAX(TEST_ID) FROM TESTS)")[0][0]
+                          "AND TEST_ID = ? AND EXISTS (SELECT * FROM TESTS WHERE TEST_ID = ?)",
+                          test_id, test_id)[0][0]
         if stored != len(words):
             raise SystemExit(f"bench_screen: the test stored {stored} right answers, "
                              f"not {len(words)}")
