@@ -9,6 +9,7 @@ Quillby is killed after each sample, so that no run of it analyses them either."
 
 import ctypes
 import os
+import select
 import shutil
 import signal
 import sqlite3
@@ -464,6 +465,217 @@ def past_tests_flat():
     report("Past Tests within 1.2x from 30 to 10,000 tests", f"{ratio:.2f}x", ratio <= 1.2)
 
 
+# ---- a test's keys and deleting a word or a list
+# A child's test of a 50-word list and a parent's deletions, on a file of years of use (500
+# weekly lists of 50 words, 20 tests each) beside a small one (12 lists, 2 tests each). The
+# settings are a parent's defaults (each word pronounced with the voice, the sounds of a right
+# and a wrong answer) except the temporary messages, set to "None": otherwise each answer
+# waits on its notice (3 seconds), by design.
+PRACTICE_WORDS = 50
+TYPED_QUIET = 0.1   # seconds without damage after typing an answer, before Enter
+ENTER_QUIET = 0.3   # after Enter: the next word's paint is one frame, a pause ends it
+THIN = 12           # damage this narrow is the answer box's blinking cursor, not a paint
+
+
+def practice_database(name, lists, tests):
+    """make_database's file of 50-word lists with a definition and a sentence for each word
+    (so that each word repaints its clues) and the settings row described above."""
+    path = os.path.join(CACHE, name + "-practice.mdb")
+    if os.path.exists(path):
+        return path
+    source = make_database(name, lists, PRACTICE_WORDS, tests, False)
+    work = path + ".part"
+    shutil.copy2(source, work)
+    db = sqlite3.connect(work)
+    # Words a voice says as one word, as a spelling word is: a syllable for each digit of
+    # the word's number (24951 "kimutunade"), not "word24951".
+    spelled = "CAST(WORD_ID AS TEXT)"
+    for digit, syllable in enumerate(("ba", "de", "ki", "lo", "mu", "na", "pe", "ri", "so",
+                                      "tu")):
+        spelled = f"replace({spelled}, '{digit}', '{syllable}')"
+    db.execute(f"UPDATE WORDS SET WORD = {spelled}")
+    db.execute("UPDATE WORDS SET DEFINITION = 'what the word ' || WORD || ' means', "
+               "SENTENCE = 'A sentence that uses ' || WORD || ' once.'")
+    # The counters past the rows made, as the program's own counters would be: a new test
+    # must not take the number of a stored one.
+    for code, table in (("LIST_ID", "LISTS"), ("WORD_ID", "WORDS"), ("TEST_ID", "TESTS")):
+        db.execute("DELETE FROM IDS WHERE CODE = ?", (code,))
+        db.execute(f"INSERT INTO IDS (CODE, VALUE) SELECT ?, MAX({code}) FROM {table}", (code,))
+    db.execute("DELETE FROM OPTIONS")
+    db.execute("INSERT INTO OPTIONS VALUES ('FALSE', 'TRUE', 'TRUE', 'TRUE', 'Alphabetical', "
+               "3, 'TRUE', 'TRUE', 'FALSE', 'TRUE', 'TRUE', 0, 'Fridays', 'TRUE', 'TRUE')")
+    db.commit()
+    db.close()
+    os.rename(work, path)
+    return path
+
+
+def press(window, *names):
+    """Presses the keys named together (Alt_L and t: Alt+T) in a window; returns the time
+    they went down."""
+    lib, dpy = XS.lib, ctypes.c_void_p(XS.dpy)
+    lib.XSetInputFocus(dpy, ctypes.c_ulong(window), 1, ctypes.c_ulong(0))
+    lib.XSync(dpy, 0)
+    codes = [lib.XKeysymToKeycode(dpy, ctypes.c_ulong(lib.XStringToKeysym(n.encode())))
+             for n in names]
+    XS.pump()
+    began = time.monotonic()
+    for code in codes:
+        XS.xtest.XTestFakeKeyEvent(dpy, code, 1, ctypes.c_ulong(0))
+    for code in reversed(codes):
+        XS.xtest.XTestFakeKeyEvent(dpy, code, 0, ctypes.c_ulong(0))
+    lib.XFlush(dpy)
+    return began
+
+
+def painted(since, limit, quiet):
+    """Like X.wait_quiet, with a blinking cursor's damage left out: the time from `since` to
+    the last damage wider than THIN after a quiet spell (None when none came)."""
+    last = 0.0
+    while True:
+        while XS.lib.XPending(ctypes.c_void_p(XS.dpy)):
+            XS.lib.XNextEvent(ctypes.c_void_p(XS.dpy), XS.event)
+            kind = ctypes.c_int.from_buffer(XS.event).value
+            now = time.monotonic()
+            if kind == 19:
+                window = XS.event[5]
+                XS.damage.XDamageCreate(ctypes.c_void_p(XS.dpy), window, 0)
+                XS.watched.append(window)
+                XS.maps.append((now, window))
+            elif kind == XS.damage_notify:
+                # XDamageNotifyEvent: the damaged area's x, y, width, height at byte 64.
+                width = ctypes.c_ushort.from_buffer(XS.event, 68).value
+                if width > THIN:
+                    last = now
+        now = time.monotonic()
+        if (last and now - last >= quiet) or now - since > limit:
+            return last - since if last else None
+        # Woken by the next event at once: a damage is timed to within a fraction of a ms.
+        select.select([XS.lib.XConnectionNumber(ctypes.c_void_p(XS.dpy))], [], [], 0.01)
+
+
+def new_window(maps_before, limit=30):
+    """The next window mapped after `maps_before` maps, once its paint has settled."""
+    started = time.monotonic()
+    while len(XS.maps) <= maps_before:
+        XS.pump()
+        if time.monotonic() - started > limit:
+            raise SystemExit("bench_screen: a window expected did not open")
+        time.sleep(0.005)
+    XS.wait_quiet(started, limit)
+    return XS.maps[-1][1]
+
+
+def read_one(sample, sql, *arguments):
+    connection = sqlite3.connect(f"file:{sample.db()}?mode=ro", uri=True, timeout=5)
+    try:
+        return connection.execute(sql, arguments).fetchall()
+    finally:
+        connection.close()
+
+
+def one_test(database):
+    """A whole test of the newest list, every answer right: Enter to the next word's last
+    paint for each word but the last, and the last Enter to the results' last paint."""
+    with Sample(database) as sample:
+        sample.wait_for_main_window()
+        maps = len(XS.maps)
+        press(sample.main_window(), "Alt_L", "t")
+        setup = new_window(maps)
+        maps = len(XS.maps)
+        press(setup, "Return")
+        test = new_window(maps)
+        test_id, list_id = read_one(sample, "SELECT TEST_ID, LIST_ID FROM RUNNING_TESTS")[0]
+        words = [r[0] for r in read_one(sample, "SELECT WORD FROM WORDS WHERE LIST_ID = ? "
+                                        "ORDER BY WORD", list_id)]
+        enters = []
+        for number, word in enumerate(words):
+            for letter in word:
+                press(test, letter)
+            painted(time.monotonic(), 5, TYPED_QUIET)
+            began = press(test, "Return")
+            if number < len(words) - 1:
+                enters.append(painted(began, 10, ENTER_QUIET) or float("nan"))
+            else:
+                results = painted(began, 30, QUIET) or float("nan")
+        stored = read_one(sample, "SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE RESULT = 'CORRECT' "
+                          "AND TEST_ID = ? AND EXISTS (SELECT * FROM TESTS WHERE TEST_ID = ?)",
+                          test_id, test_id)[0][0]
+        if stored != len(words):
+            raise SystemExit(f"bench_screen: the test stored {stored} right answers, "
+                             f"not {len(words)}")
+    return enters, results
+
+
+def test_waits(big, small):
+    enters = {big: [], small: []}
+    results = {big: [], small: []}
+    for _ in range(max(2, ROUNDS // 2)):
+        for database in (big, small):
+            e, r = one_test(database)
+            enters[database] += e
+            results[database].append(r)
+    eb, es = median(enters[big]), median(enters[small])
+    rb, rs = median(results[big]), median(results[small])
+    # Without a sound server (scripts/with-audio.sh gives one) each word is still rendered
+    # by the voice inside the Enter, but no stream is opened to play it.
+    sound = "played" if os.environ.get("PULSE_SERVER") else "rendered, no sound server"
+    print(f"a 50-word test (each word said by the voice, {sound}): Enter to the next word's "
+          f"last paint {ms(eb)} on years of tests, {ms(es)} on a small file; the last Enter to the "
+          f"results' last paint {ms(rb)}, {ms(rs)} on the small file")
+    report("Enter to the next word under 10 ms", f"{ms(eb)} (small file {ms(es)})", eb < 0.010)
+    report("the results window under 40 ms", f"{ms(rb)} (small file {ms(rs)})", rb < 0.040)
+
+
+def confirmed(opener, keys):
+    """Opens a question with keys in `opener` and answers Yes: Shift+Tab to the Yes button
+    (No is the default), then Space, as a click does; the time from Space to the last paint.
+    (Alt+Y would add the 100 ms for which Qt shows a button pressed by its access key.)"""
+    maps = len(XS.maps)
+    press(opener, *keys)
+    question = new_window(maps)
+    press(question, "Shift_L", "Tab")
+    painted(time.monotonic(), 5, TYPED_QUIET)
+    took = painted(press(question, "space"), 30, QUIET)
+    return took if took is not None else float("nan")
+
+
+def deletions(database):
+    """Deleting the list editor's first word, then the newest list, ROUNDS times each."""
+    words, lists = [], []
+    with Sample(database) as sample:
+        sample.wait_for_main_window()
+        main = sample.main_window()
+        maps = len(XS.maps)
+        press(main, "Alt_L", "e")
+        editor = new_window(maps)
+        for _ in range(ROUNDS):
+            words.append(confirmed(editor, ("Alt_L", "d")))
+        press(editor, "Control_L", "w")
+        XS.wait_quiet(time.monotonic(), 10)
+        for _ in range(ROUNDS):
+            lists.append(confirmed(main, ("Alt_L", "d")))
+    return median(words), median(lists)
+
+
+def delete_waits(big, small):
+    word_big, list_big = deletions(big)
+    word_small, list_small = deletions(small)
+    print(f"deleting a word (list editor): {ms(word_big)} on years of tests, {ms(word_small)} "
+          f"on a small file; deleting a list: {ms(list_big)}, {ms(list_small)}")
+    report("deleting a word under 100 ms", f"{ms(word_big)} (small file {ms(word_small)})",
+           word_big < 0.1)
+    report("deleting a list under 100 ms", f"{ms(list_big)} (small file {ms(list_small)})",
+           list_big < 0.1)
+
+
+def practice_and_deleting():
+    big = practice_database("years-500x50x20", 500, 20)
+    small = practice_database("small-12x50x2", 12, 2)
+    test_waits(big, small)
+    delete_waits(big, small)
+
+
 def main():
     global XS, ENV
     display_pipe = os.pipe()
@@ -491,6 +703,7 @@ def main():
         first_opening("a 2-million-answer file (old shape)", two_million, 2.0, 0.2,
                       60 * 1048576)
         past_tests_flat()
+        practice_and_deleting()
     finally:
         server.terminate()
         server.wait()

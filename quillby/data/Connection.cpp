@@ -501,6 +501,12 @@ int Connection::AfterCommit(void* self, sqlite3* db, const char* schema, int fra
         sqlite3_wal_checkpoint_v2(db, schema, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
         return SQLITE_OK;
     }
+    if (connection->relaxed_) {
+        // The next ordinary commit syncs the log and arms the checkpoint again.
+        if (connection->idleCheckpoint_)
+            connection->idleCheckpoint_->stop();
+        return SQLITE_OK;
+    }
     if (!QCoreApplication::instance())
         return SQLITE_OK; // no event loop to be idle in: the next open or close does it
     if (!connection->idleCheckpoint_) {
@@ -512,6 +518,23 @@ int Connection::AfterCommit(void* self, sqlite3* db, const char* schema, int fra
     }
     connection->idleCheckpoint_->start(); // again from the start after each change
     return SQLITE_OK;
+}
+
+Connection::RelaxedSync::RelaxedSync(Connection& connection)
+    : connection_(connection), was_(connection.relaxed_)
+{
+    if (!was_ && connection_.db_ &&
+        RunAll(connection_.db_, "PRAGMA synchronous = NORMAL") == SQLITE_OK)
+        connection_.relaxed_ = true;
+}
+
+Connection::RelaxedSync::~RelaxedSync()
+{
+    if (was_ || !connection_.relaxed_)
+        return;
+    connection_.relaxed_ = false;
+    if (connection_.db_)
+        RunAll(connection_.db_, "PRAGMA synchronous = FULL");
 }
 
 void Connection::RequireOpen(const QString& sql) const

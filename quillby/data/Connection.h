@@ -105,6 +105,23 @@ public:
     // waitForReaders it never waits for one.
     bool Checkpoint(bool waitForReaders = true);
 
+    // Commits made while one lives return as soon as the write-ahead log holds them, unsynced,
+    // and arm no idle checkpoint, so that the log is neither synced nor restarted (a restart
+    // syncs its header). A killed program keeps every such commit all the same; a power cut
+    // may lose the last ones until the next ordinary commit, whose sync of the log takes in
+    // everything before it.
+    class RelaxedSync {
+    public:
+        explicit RelaxedSync(Connection& connection);
+        ~RelaxedSync();
+        RelaxedSync(const RelaxedSync&) = delete;
+        RelaxedSync& operator=(const RelaxedSync&) = delete;
+
+    private:
+        Connection& connection_;
+        bool was_;
+    };
+
 private:
     static int AfterCommit(void* self, sqlite3* db, const char* schema, int frames);
     void Configure();
@@ -118,6 +135,7 @@ private:
 
     sqlite3* db_ = nullptr;
     bool ready_ = false; // opened, checked and configured
+    bool relaxed_ = false; // a RelaxedSync lives
     QString path_;
     StatementListener listener_;
     std::unordered_map<std::string, sqlite3_stmt*> cache_;

@@ -57,6 +57,9 @@ void SqlitePracticeStore::StoreAttempt(int32_t testId, int32_t listId, int32_t w
                                        const QString& guess, const QString& result,
                                        int32_t attemptNumber)
 {
+    // An answer is stored at each Enter: the child must not wait on the disk for it. It is
+    // safe from a killed program at once, and on the disk with the test's row at the end.
+    const Connection::RelaxedSync relaxed(db_);
     RecordAttempt(db_, testId, listId, wordId, guess, result, attemptNumber);
 }
 

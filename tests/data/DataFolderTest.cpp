@@ -255,3 +255,65 @@ TEST(Checkpoint, TheFileAloneHoldsEveryStoredChange)
     EXPECT_EQ(RowsInCopyOfFileAlone(database, "TESTS"), 2) << "moved into the file when idle";
     c.Close();
 }
+
+namespace {
+int SyncLevel(Connection& c)
+{
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(c.Handle(), "PRAGMA synchronous", -1, &stmt, nullptr);
+    const int level = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    return level;
+}
+} // namespace
+
+// Answers are stored without waiting on the disk: a program killed right after keeps them;
+// the log is left alone while they come in (no checkpoint restarts it) and the next ordinary
+// change brings the checkpoint back; the connection is back to full syncs afterwards.
+TEST(Checkpoint, RelaxedCommitsSurviveAKillAndWaitForTheNextOrdinaryOne)
+{
+    QTemporaryDir dir;
+    const QString database = MakeTestDatabase(dir.path());
+    const pid_t child = fork();
+    if (child == 0) {
+        Connection c;
+        c.Open(ConnectionStringFor(dir.path()));
+        const Connection::RelaxedSync relaxed(c);
+        c.Execute("INSERT INTO LISTS (LIST_ID) VALUES (1)");
+        c.Execute("INSERT INTO LISTS (LIST_ID) VALUES (2)");
+        kill(getpid(), SIGKILL);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    int argc = 1;
+    char name[] = "test_data";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    Connection c;
+    c.Open(ConnectionStringFor(dir.path()));
+    EXPECT_EQ(c.CountRows("SELECT * FROM LISTS"), 2) << "the killed program's relaxed commits";
+    EXPECT_EQ(SyncLevel(c), 2) << "full syncs when opened";
+    {
+        const Connection::RelaxedSync relaxed(c);
+        EXPECT_EQ(SyncLevel(c), 1);
+        c.Execute("INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES (1, 1)");
+    }
+    EXPECT_EQ(SyncLevel(c), 2) << "full syncs again";
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 1000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(20);
+    }
+    EXPECT_EQ(RowsInCopyOfFileAlone(database, "TESTS"), 0) << "a relaxed commit stays in the log";
+    c.Execute("INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES (2, 1)");
+    waited.restart();
+    while (RowsInCopyOfFileAlone(database, "TESTS") != 2 && waited.elapsed() < 30000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(20);
+    }
+    EXPECT_EQ(RowsInCopyOfFileAlone(database, "TESTS"), 2) << "moved into the file when idle";
+    c.Close();
+}
