@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "DatabaseFileLock.h"
 #include "Globals.h"
+#include "InitApplication.h"
 #include "MsgBox.h"
 #include "ProgramIdentity.h"
 #include "RaiseChannel.h"
@@ -11,6 +12,7 @@
 #include "Startup.h"
 #include "Tasks.h"
 #include "Translation.h"
+#include "frmBusy.h"
 #include "frmLists.h"
 
 #include <QApplication>
@@ -47,11 +49,17 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     QLockFile lock(lockPath);
     DatabaseFileLock fileLock;
     DatabaseLockAttempt locking(lock, lockPath, &fileLock);
+    Globals::ChildDataPath = child.name.isEmpty() ? QString() : child.folder;
+    // An old file's count of its tallies says so at once, before the main window is built
+    // (read only: the lock's first attempt runs meanwhile).
+    if (TallyCountAhead(appFolder))
+        frmBusy::ShowTallyCountAhead();
 
     frmLists mainWindow;
     // Opens the task windows the main window and they themselves ask for.
     Tasks tasks(&mainWindow);
     if (!locking.Taken()) {
+        frmBusy::EndTallyCount(); // the program that holds the file counts
         // The running Quillby comes to the front, with this message over it. Asked again once
         // the message is closed: the desktop then gives the focus to a window of its choice.
         AskToRaise(lockPath);
@@ -60,7 +68,6 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
         return 0;
     }
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
-    Globals::ChildDataPath = child.name.isEmpty() ? QString() : child.folder;
     if (!mainWindow.LoadForm(appFolder)) {
         end = SessionEnd::Failed;
         return 1;

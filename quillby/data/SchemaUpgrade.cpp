@@ -107,9 +107,12 @@ constexpr const char* kProgressTable = "TALLY_COUNT_PROGRESS";
 
 // Stage 1 walks the tests by TEST_ID, stage 2 the answers by WORD_ID.
 enum Stage { kTestsStage = 1, kWordsStage = 2 };
-// A step counts this many tests (stage 1) or about this many answers (stage 2): each step
-// is one transaction of a few hundred milliseconds at most, and its sorts stay small.
-constexpr int kTestsPerStep = 4000;
+// The way of counting, kept with the progress: earlier versions counted the first tries in
+// stage 1 and left no COUNT_WAY, so a count of theirs left under way is made again whole.
+constexpr int kCountWay = 2;
+// A step counts this many tests (tests stage) or about this many answers (answers stage):
+// each step is one transaction of a few hundred milliseconds at most, and its sorts stay small.
+constexpr int kTestsPerStep = 50000;
 constexpr int kAnswersPerStep = 60000;
 
 // A value read from one statement and bound into the next, of its own type.
@@ -178,23 +181,30 @@ const StageText& TextOf(int stage)
     static const StageText tests{
         "SELECT TEST_ID FROM TESTS WHERE TEST_ID > ?1 ORDER BY TEST_ID LIMIT 1 OFFSET ?2",
         "SELECT TEST_ID FROM TESTS WHERE TEST_ID IS NOT NULL ORDER BY TEST_ID DESC LIMIT 1",
-        {// First tries from the index of answers by test, without reading the answers' rows.
+        {// A row per stored test, counted from nothing; the answers stage adds to it.
+         "INSERT OR IGNORE INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
+         " SELECT TEST_ID, 0, 0 FROM TESTS WHERE TEST_ID > ?1 AND TEST_ID <= ?2",
+         // The first tries of answers without a word, which the answers stage never walks.
          "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
-         " SELECT T.TEST_ID, (SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID"
-         " AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT'), 0"
-         " FROM (SELECT DISTINCT TEST_ID FROM TESTS WHERE TEST_ID > ?1 AND TEST_ID <= ?2) T"},
+         " SELECT TEST_ID, COUNT(*), 0 FROM WORD_ATTEMPTS WHERE WORD_ID IS NULL"
+         " AND TEST_ID > ?1 AND TEST_ID <= ?2 AND ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'"
+         " GROUP BY TEST_ID HAVING TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES)"
+         " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY"},
         kTestsPerStep};
     static const StageText words{
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 ORDER BY WORD_ID LIMIT 1 OFFSET ?2",
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID IS NOT NULL ORDER BY WORD_ID DESC LIMIT 1",
-        {// The words each test asked: the index of answers by word holds each (word, test)
-         // pair once in a row, so they are counted without a sort the size of the answers;
-         // each test's row is found by its key (an UPDATE ... FROM scanned the tallies).
+        {// Each test's first tries and the words it asked, in one walk of the index of answers
+         // by word: it holds each (word, test) pair's answers in a row, so they are grouped
+         // without a sort the size of the answers; a stored test's row is looked for once
+         // per test of the step, after the grouping, never once per answer.
          "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
-         " SELECT TEST_ID, 0, COUNT(*) FROM (SELECT DISTINCT WORD_ID, TEST_ID"
-         " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2)"
-         " WHERE TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES) GROUP BY TEST_ID"
-         " ON CONFLICT (TEST_ID) DO UPDATE SET WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED",
+         " SELECT TEST_ID, SUM(FIRST), COUNT(*) FROM (SELECT TEST_ID,"
+         " COUNT(CASE WHEN ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT' THEN 1 END) AS FIRST"
+         " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2 GROUP BY WORD_ID, TEST_ID)"
+         " GROUP BY TEST_ID HAVING TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES)"
+         " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY,"
+         " WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED",
          // The wrong answers, from their own index, in word order ("+TEST_ID": the list of
          // whole-list tests is looked into, never walked to find the answers).
          "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
@@ -212,7 +222,8 @@ const StageText& TextOf(int stage)
 bool ReadProgress(sqlite3* db, int& stage, Key& last)
 {
     bool ok = true;
-    Statement read(db, "SELECT STAGE FROM TALLY_COUNT_PROGRESS");
+    Statement read(db, "SELECT STAGE FROM TALLY_COUNT_PROGRESS WHERE COUNT_WAY = ?1");
+    read.Bind(1, kCountWay);
     const Key stageValue = read.First(ok);
     Statement key(db, "SELECT LAST_KEY FROM TALLY_COUNT_PROGRESS");
     last = key.First(ok);
@@ -256,7 +267,7 @@ long long Number(sqlite3* db, const char* sql, const Key* key = nullptr)
     return ok && !value.empty() ? sqlite3_value_int64(value.value) : 0;
 }
 
-// How far the count has come: the tests stage is the first fifth, the answers the rest. The
+// How far the count has come: the tests stage is the first twentieth, the answers the rest. The
 // totals are the tables' highest rowids, read at once; an interrupted count starts from the
 // rows counted before.
 class CountProgress {
@@ -283,7 +294,7 @@ private:
     void Tell() const
     {
         const auto share = static_cast<int>(std::min(1000LL, done_ * 1000 / total_));
-        TellProgress(stage_ == kTestsStage ? share / 5 : 200 + share * 4 / 5);
+        TellProgress(stage_ == kTestsStage ? share / 20 : 50 + share * 19 / 20);
     }
     int stage_ = kTestsStage;
     long long total_ = 1;
@@ -333,8 +344,10 @@ bool StartCount(sqlite3* db, const TallyPart& part)
         if (part.kinds[i] == "TABLE" || part.kinds[i] == "INDEX")
             ok = Run(db, part.statements[i]);
     ok = ok && Run(db, std::string("DROP TABLE IF EXISTS ") + kProgressTable) &&
-         Run(db, std::string("CREATE TABLE ") + kProgressTable + " (STAGE INTEGER, LAST_KEY)") &&
-         Run(db, std::string("INSERT INTO ") + kProgressTable + " VALUES (1, -1e999)");
+         Run(db, std::string("CREATE TABLE ") + kProgressTable +
+             " (STAGE INTEGER, LAST_KEY, COUNT_WAY INTEGER)") &&
+         Run(db, std::string("INSERT INTO ") + kProgressTable + " VALUES (" +
+                 std::to_string(kTestsStage) + ", -1e999, " + std::to_string(kCountWay) + ")");
     if (ok && Run(db, "COMMIT"))
         return true;
     Run(db, "ROLLBACK");
@@ -364,16 +377,42 @@ void SetTallyCountListener(TallyCountListener listener)
     tallyCountListener = std::move(listener);
 }
 
-bool AddMissingTallies(sqlite3* db, std::string& error)
+namespace {
+// Whether the tallies are all there, and whether their tables and indexes are (a count under
+// way fills them; its triggers come last).
+void FindTallies(sqlite3* db, bool& complete, bool& tablesMade)
 {
-    const TallyPart& part = Tallies();
-    bool complete = true;
-    bool tablesMade = true; // the tables and indexes a count under way fills
-    for (const auto& object : part.objects) {
+    complete = tablesMade = true;
+    for (const auto& object : Tallies().objects) {
         const bool exists = Exists(db, object.second);
         complete = complete && exists;
         tablesMade = tablesMade && (exists || object.first == "TRIGGER");
     }
+}
+} // namespace
+
+bool TalliesToCount(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    bool toCount = false;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK &&
+        Exists(db, "WORD_ATTEMPTS")) {
+        bool complete = true;
+        bool tablesMade = true;
+        FindTallies(db, complete, tablesMade);
+        toCount = !complete || Exists(db, kProgressTable);
+    }
+    sqlite3_close(db);
+    return toCount;
+}
+
+bool AddMissingTallies(sqlite3* db, std::string& error)
+{
+    const TallyPart& part = Tallies();
+    bool complete = true;
+    bool tablesMade = true;
+    FindTallies(db, complete, tablesMade);
     const bool resuming = Exists(db, kProgressTable) && tablesMade;
     if (complete && !Exists(db, kProgressTable))
         return true;
