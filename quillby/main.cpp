@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QWidget>
 #include <QLockFile>
-#include <QTimer>
 #include <utility>
 
 namespace {
@@ -81,7 +80,7 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     }, Qt::QueuedConnection);
     mainWindow.show();
     // The day's backup runs once the window is up, on a thread of its own.
-    QTimer::singleShot(0, &mainWindow, [&mainWindow] { StartDailyBackup(&mainWindow); });
+    StartDailyBackupAfterFirstPaint(&mainWindow);
     // A file named on the command line is imported once, into the first child chosen.
     static bool importOffered = false;
     if (const QString importFile = ImportFileArgument(app.arguments());

@@ -326,6 +326,19 @@ def first_opening(name, old, limit, show_limit=None, memory_limit=None):
                mib(m), m < memory_limit)
 
 
+# ---- an old file's first opening: the baseline of its progress window
+def bare_first_map():
+    """From the start of the bare Qt window's program to its window's first map, in this run:
+    the least any program's first window takes here, beside the progress window's figure."""
+    shown = []
+    for _ in range(ROUNDS):
+        with Sample(bare=True) as sample:
+            sample.wait_for_main_window()
+            if XS.maps:
+                shown.append(XS.maps[0][0] - sample.started)
+    print(f"a bare Qt window's first map (baseline of the progress window): {ms(median(shown))}")
+
+
 def main():
     global XS, ENV
     display_pipe = os.pipe()
@@ -350,6 +363,7 @@ def main():
         startup(many)
         end_of_grid(many, few)
         first_opening("the ten-years file (500 x 20 x 20, old shape)", ten_years, 0.4)
+        bare_first_map()
         first_opening("a 2-million-answer file (old shape)", two_million, 2.0, 0.2,
                       60 * 1048576)
     finally:
