@@ -93,9 +93,17 @@ def make_database(name, lists, words, tests, old_shape):
 
 
 def run_once(database):
-    """Opens a database with Quillby once (to bring it to today's shape), then kills it."""
+    """Opens a database with Quillby once (to bring it to today's shape), then kills it and
+    keeps what it wrote: Quillby works on a copy in a folder of its own, and leaves part of
+    it in the write-ahead log beside the file, so the log is checkpointed and copied back."""
     with Sample(database) as sample:
         sample.wait_for_main_window(600)
+        sample.process.send_signal(signal.SIGKILL)
+        sample.process.wait()
+        connection = sqlite3.connect(sample.db())
+        connection.execute("PRAGMA wal_checkpoint(TRUNCATE)")
+        connection.close()
+        shutil.copy2(sample.db(), database)
 
 
 # ---------------------------------------------------------------- the X server
