@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "DatabaseFileLock.h"
 #include "Globals.h"
+#include "InitApplication.h"
 #include "MsgBox.h"
 #include "ProgramIdentity.h"
 #include "RaiseChannel.h"
@@ -11,6 +12,7 @@
 #include "Startup.h"
 #include "Tasks.h"
 #include "Translation.h"
+#include "frmBusy.h"
 #include "frmLists.h"
 
 #include <QApplication>
@@ -66,11 +68,17 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     QLockFile lock(lockPath);
     DatabaseFileLock fileLock;
     DatabaseLockAttempt locking(lock, lockPath, &fileLock);
+    Globals::ChildDataPath = child.name.isEmpty() ? QString() : child.folder;
+    // An old file's count of its tallies says so at once, before the main window is built
+    // (read only: the lock's first attempt runs meanwhile).
+    if (TallyCountAhead(appFolder))
+        frmBusy::ShowTallyCountAhead();
 
     frmLists mainWindow;
     // Opens the task windows the main window and they themselves ask for.
     Tasks tasks(&mainWindow);
     if (!locking.Taken()) {
+        frmBusy::EndTallyCount(); // the program that holds the file counts
         // A file to import goes to the running Quillby, which opens it: nothing to say here.
         const QString importFile = ImportFileArgument(app.arguments());
         if (!importFile.isEmpty() && HandOverImport(lockPath, importFile))
@@ -84,7 +92,6 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
         return 0;
     }
     QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
-    Globals::ChildDataPath = child.name.isEmpty() ? QString() : child.folder;
     if (!mainWindow.LoadForm(appFolder)) {
         end = SessionEnd::Failed;
         return 1;
@@ -98,7 +105,7 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     }, Qt::QueuedConnection);
     mainWindow.show();
     // The day's backup runs once the window is up, on a thread of its own.
-    QTimer::singleShot(0, &mainWindow, [&mainWindow] { StartDailyBackup(&mainWindow); });
+    StartDailyBackupAfterFirstPaint(&mainWindow);
     // A file named on the command line is imported once, into the first child chosen.
     static bool importOffered = false;
     if (const QString importFile = ImportFileArgument(app.arguments());

@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
 #include <sqlite3.h>
 
@@ -77,8 +78,32 @@ int RunAll(sqlite3* db, const QByteArray& utf8)
     return SQLITE_OK;
 }
 
-// Indexes of earlier versions that the schema no longer has: a wider one took their place.
+// Indexes of earlier versions that a wider one replaced (under another name, or the same).
 const char* const kRetiredIndexes[] = {"LISTS_TEST_DATE", "WORD_ATTEMPTS_WORD_ID"};
+
+// An index's definition stripped of what does not change it (blanks, letter case).
+QString IndexShape(const QString& create)
+{
+    QString shape = create.toUpper();
+    shape.remove(QRegularExpression(QStringLiteral(R"([\s;])")));
+    return shape;
+}
+
+// The definition stored for the index name, "" when there is none.
+QString StoredIndexSql(sqlite3* db, const QString& name)
+{
+    sqlite3_stmt* stmt = nullptr;
+    QString sql;
+    if (sqlite3_prepare_v2(db, "SELECT sql FROM sqlite_master WHERE type = 'index' AND name = ?"
+                               " COLLATE NOCASE", -1, &stmt, nullptr) == SQLITE_OK) {
+        const QByteArray utf8 = name.toUtf8();
+        sqlite3_bind_text(stmt, 1, utf8.constData(), -1, SQLITE_TRANSIENT);
+        if (sqlite3_step(stmt) == SQLITE_ROW && sqlite3_column_text(stmt, 0))
+            sql = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+    }
+    sqlite3_finalize(stmt);
+    return sql;
+}
 
 // Name -> CREATE statement of every index in the built-in schema.
 std::vector<std::pair<QString, QString>> SchemaIndexes()
@@ -440,14 +465,25 @@ QStringList Connection::IndexNames() const
 
 void Connection::UpgradeSchema(bool withTallies)
 {
-    const QStringList present = IndexNames();
+    QStringList present = IndexNames();
     QStringList changes;
-    for (const auto& [name, create] : SchemaIndexes())
+    const auto schema = SchemaIndexes();
+    // A retired name the schema uses again for a wider index is dropped only while it still
+    // holds the earlier definition (and then made anew below), not at every opening.
+    for (const char* retired : kRetiredIndexes) {
+        const QString name = QString::fromLatin1(retired);
+        const auto again = std::find_if(schema.begin(), schema.end(),
+                                        [&name](const auto& index) { return index.first == name; });
+        if (!present.contains(name) ||
+            (again != schema.end() &&
+             IndexShape(StoredIndexSql(db_, name)) == IndexShape(again->second)))
+            continue;
+        changes << QStringLiteral("DROP INDEX %1").arg(name);
+        present.removeAll(name);
+    }
+    for (const auto& [name, create] : schema)
         if (!present.contains(name) && (withTallies || !create.contains(QLatin1String("_TALL"))))
             changes << create;
-    for (const char* retired : kRetiredIndexes)
-        if (present.contains(QString::fromLatin1(retired)))
-            changes << QStringLiteral("DROP INDEX %1").arg(QString::fromLatin1(retired));
     if (changes.isEmpty())
         return;
     // Indexes only make lookups faster: a file where one cannot be made (an old file with

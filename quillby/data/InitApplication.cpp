@@ -4,15 +4,22 @@
 #include "DataFolder.h"
 #include "Globals.h"
 #include "RunningTests.h"
+#include "SchemaUpgrade.h"
 
 #include <QDir>
+
+namespace {
+QString DataFolderOf(const QString& appFolder)
+{
+    return Globals::ChildDataPath.isEmpty() ? DataFolderFor(appFolder) : Globals::ChildDataPath;
+}
+} // namespace
 
 void InitApplication(const QString& appFolder)
 {
     // The paths come first so that they are set even when the database fails to open.
     Globals::AppPath = appFolder;
-    Globals::DataPath = Globals::ChildDataPath.isEmpty() ? DataFolderFor(appFolder)
-                                                         : Globals::ChildDataPath;
+    Globals::DataPath = DataFolderOf(appFolder);
     Globals::WavPath = Globals::DataPath + QStringLiteral("/Wavs");
     if (!QDir(Globals::WavPath).exists())
         QDir().mkpath(Globals::WavPath); // failing leaves recording unavailable, nothing more
@@ -25,4 +32,10 @@ void InitApplication(const QString& appFolder)
 void ReopenProgramDatabase()
 {
     Globals::DbConnection().Open(ConnectionStringFor(Globals::DataPath));
+}
+
+bool TallyCountAhead(const QString& appFolder)
+{
+    const QString path = Connection::DataSource(ConnectionStringFor(DataFolderOf(appFolder)));
+    return !path.isEmpty() && TalliesToCount(path.toUtf8().toStdString());
 }

@@ -6,6 +6,7 @@
 #include <regex>
 #include <sqlite3.h>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace {
@@ -107,9 +108,12 @@ constexpr const char* kProgressTable = "TALLY_COUNT_PROGRESS";
 
 // Stage 1 walks the tests by TEST_ID, stage 2 the answers by WORD_ID.
 enum Stage { kTestsStage = 1, kWordsStage = 2 };
-// A step counts this many tests (stage 1) or about this many answers (stage 2): each step
-// is one transaction of a few hundred milliseconds at most, and its sorts stay small.
-constexpr int kTestsPerStep = 4000;
+// The way of counting, kept with the progress: earlier versions counted the first tries in
+// stage 1 and left no COUNT_WAY, so a count of theirs left under way is made again whole.
+constexpr int kCountWay = 2;
+// A step counts this many tests (tests stage) or about this many answers (answers stage):
+// each step is one transaction of a few hundred milliseconds at most, and its sorts stay small.
+constexpr int kTestsPerStep = 50000;
 constexpr int kAnswersPerStep = 60000;
 
 // A value read from one statement and bound into the next, of its own type.
@@ -158,7 +162,16 @@ public:
             ok = false;
         return key;
     }
+    Statement& Bind(int index, const std::string& text)
+    {
+        if (ok_)
+            sqlite3_bind_text(stmt_, index, text.c_str(), int(text.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
     bool Run() { return ok_ && sqlite3_step(stmt_) == SQLITE_DONE; }
+    // The next row: SQLITE_ROW, SQLITE_DONE or an error.
+    int Step() { return ok_ ? sqlite3_step(stmt_) : SQLITE_ERROR; }
+    sqlite3_stmt* Raw() const { return stmt_; }
 
 private:
     sqlite3_stmt* stmt_ = nullptr;
@@ -178,23 +191,31 @@ const StageText& TextOf(int stage)
     static const StageText tests{
         "SELECT TEST_ID FROM TESTS WHERE TEST_ID > ?1 ORDER BY TEST_ID LIMIT 1 OFFSET ?2",
         "SELECT TEST_ID FROM TESTS WHERE TEST_ID IS NOT NULL ORDER BY TEST_ID DESC LIMIT 1",
-        {// First tries from the index of answers by test, without reading the answers' rows.
+        {// A row per stored test, counted from nothing; the answers stage adds to it.
+         "INSERT OR IGNORE INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
+         " SELECT TEST_ID, 0, 0 FROM TESTS WHERE TEST_ID > ?1 AND TEST_ID <= ?2",
+         // The first tries of answers without a word, which the answers stage never walks.
          "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
-         " SELECT T.TEST_ID, (SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID"
-         " AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT'), 0"
-         " FROM (SELECT DISTINCT TEST_ID FROM TESTS WHERE TEST_ID > ?1 AND TEST_ID <= ?2) T"},
+         " SELECT TEST_ID, COUNT(*), 0 FROM WORD_ATTEMPTS WHERE WORD_ID IS NULL"
+         " AND TEST_ID > ?1 AND TEST_ID <= ?2 AND ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'"
+         " GROUP BY TEST_ID HAVING TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES)"
+         " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY"},
         kTestsPerStep};
     static const StageText words{
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 ORDER BY WORD_ID LIMIT 1 OFFSET ?2",
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID IS NOT NULL ORDER BY WORD_ID DESC LIMIT 1",
-        {// The words each test asked: the index of answers by word holds each (word, test)
-         // pair once in a row, so they are counted without a sort the size of the answers;
-         // each test's row is found by its key (an UPDATE ... FROM scanned the tallies).
+        {// Each test's first tries and the words it asked, in one walk of the index of answers
+         // by word: it holds each (word, test) pair's answers in a row, so they are grouped
+         // without a sort the size of the answers; a stored test's row is looked for once
+         // per test of the step, after the grouping, never once per answer. (CountTestsByWalk
+         // counts the same, quicker, where every key is a whole number.)
          "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
-         " SELECT TEST_ID, 0, COUNT(*) FROM (SELECT DISTINCT WORD_ID, TEST_ID"
-         " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2)"
-         " WHERE TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES) GROUP BY TEST_ID"
-         " ON CONFLICT (TEST_ID) DO UPDATE SET WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED",
+         " SELECT TEST_ID, SUM(FIRST), COUNT(*) FROM (SELECT TEST_ID,"
+         " COUNT(CASE WHEN ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT' THEN 1 END) AS FIRST"
+         " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2 GROUP BY WORD_ID, TEST_ID)"
+         " GROUP BY TEST_ID HAVING TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES)"
+         " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY,"
+         " WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED",
          // The wrong answers, from their own index, in word order ("+TEST_ID": the list of
          // whole-list tests is looked into, never walked to find the answers).
          "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
@@ -209,10 +230,67 @@ const StageText& TextOf(int stage)
     return stage == kTestsStage ? tests : words;
 }
 
+// The first tries and the words asked of each test in a step of the answers stage, as its
+// first statement counts them, from one walk of the index of answers by word in its order
+// (each (word, test) pair's answers in a row), summed here per test and written with one
+// statement: a third of the work of grouping and sorting them in SQL. False, with nothing
+// written, when a key is not a whole number: the statement then counts the step.
+bool CountTestsByWalk(sqlite3* db, const Key& last, const Key& end, bool& ok)
+{
+    Statement walk(db, "SELECT WORD_ID, TEST_ID, ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'"
+                       " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2"
+                       " ORDER BY WORD_ID, TEST_ID");
+    walk.Bind(1, last).Bind(2, end);
+    struct Counts {
+        long long firstTries = 0;
+        long long words = 0;
+    };
+    std::unordered_map<long long, Counts> tests;
+    long long word = 0;
+    long long test = 0;
+    bool any = false;
+    int rc;
+    while ((rc = walk.Step()) == SQLITE_ROW) {
+        sqlite3_stmt* row = walk.Raw();
+        if (sqlite3_column_type(row, 1) == SQLITE_NULL)
+            continue; // an answer of no test belongs to no tally
+        if (sqlite3_column_type(row, 0) != SQLITE_INTEGER ||
+            sqlite3_column_type(row, 1) != SQLITE_INTEGER)
+            return false;
+        const long long rowWord = sqlite3_column_int64(row, 0);
+        const long long rowTest = sqlite3_column_int64(row, 1);
+        Counts& counts = tests[rowTest];
+        if (!any || rowWord != word || rowTest != test)
+            ++counts.words;
+        counts.firstTries += sqlite3_column_int(row, 2);
+        word = rowWord;
+        test = rowTest;
+        any = true;
+    }
+    if (rc != SQLITE_DONE) {
+        ok = false;
+        return true;
+    }
+    std::string list = "[";
+    for (const auto& [id, counts] : tests)
+        list += (list.size() > 1 ? ",[" : "[") + std::to_string(id) + ',' +
+                std::to_string(counts.firstTries) + ',' + std::to_string(counts.words) + ']';
+    list += ']';
+    Statement add(db,
+                  "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
+                  " SELECT value ->> 0, value ->> 1, value ->> 2 FROM json_each(?1)"
+                  " WHERE value ->> 0 IN (SELECT TEST_ID FROM TEST_TALLIES)"
+                  " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY,"
+                  " WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED");
+    ok = add.Bind(1, list).Run();
+    return true;
+}
+
 bool ReadProgress(sqlite3* db, int& stage, Key& last)
 {
     bool ok = true;
-    Statement read(db, "SELECT STAGE FROM TALLY_COUNT_PROGRESS");
+    Statement read(db, "SELECT STAGE FROM TALLY_COUNT_PROGRESS WHERE COUNT_WAY = ?1");
+    read.Bind(1, kCountWay);
     const Key stageValue = read.First(ok);
     Statement key(db, "SELECT LAST_KEY FROM TALLY_COUNT_PROGRESS");
     last = key.First(ok);
@@ -256,7 +334,7 @@ long long Number(sqlite3* db, const char* sql, const Key* key = nullptr)
     return ok && !value.empty() ? sqlite3_value_int64(value.value) : 0;
 }
 
-// How far the count has come: the tests stage is the first fifth, the answers the rest. The
+// How far the count has come: the tests stage is the first twentieth, the answers the rest. The
 // totals are the tables' highest rowids, read at once; an interrupted count starts from the
 // rows counted before.
 class CountProgress {
@@ -283,7 +361,7 @@ private:
     void Tell() const
     {
         const auto share = static_cast<int>(std::min(1000LL, done_ * 1000 / total_));
-        TellProgress(stage_ == kTestsStage ? share / 5 : 200 + share * 4 / 5);
+        TellProgress(stage_ == kTestsStage ? share / 20 : 50 + share * 19 / 20);
     }
     int stage_ = kTestsStage;
     long long total_ = 1;
@@ -307,6 +385,8 @@ bool CountStep(sqlite3* db, int stage, Key& last, bool& ok)
         return false;
     ok = Run(db, "BEGIN IMMEDIATE");
     for (size_t i = 0; ok && i < text.step.size(); ++i) {
+        if (i == 0 && stage == kWordsStage && CountTestsByWalk(db, last, end, ok))
+            continue;
         Statement step(db, text.step[i]);
         ok = step.Bind(1, last).Bind(2, end).Run();
     }
@@ -333,8 +413,10 @@ bool StartCount(sqlite3* db, const TallyPart& part)
         if (part.kinds[i] == "TABLE" || part.kinds[i] == "INDEX")
             ok = Run(db, part.statements[i]);
     ok = ok && Run(db, std::string("DROP TABLE IF EXISTS ") + kProgressTable) &&
-         Run(db, std::string("CREATE TABLE ") + kProgressTable + " (STAGE INTEGER, LAST_KEY)") &&
-         Run(db, std::string("INSERT INTO ") + kProgressTable + " VALUES (1, -1e999)");
+         Run(db, std::string("CREATE TABLE ") + kProgressTable +
+             " (STAGE INTEGER, LAST_KEY, COUNT_WAY INTEGER)") &&
+         Run(db, std::string("INSERT INTO ") + kProgressTable + " VALUES (" +
+                 std::to_string(kTestsStage) + ", -1e999, " + std::to_string(kCountWay) + ")");
     if (ok && Run(db, "COMMIT"))
         return true;
     Run(db, "ROLLBACK");
@@ -364,16 +446,42 @@ void SetTallyCountListener(TallyCountListener listener)
     tallyCountListener = std::move(listener);
 }
 
-bool AddMissingTallies(sqlite3* db, std::string& error)
+namespace {
+// Whether the tallies are all there, and whether their tables and indexes are (a count under
+// way fills them; its triggers come last).
+void FindTallies(sqlite3* db, bool& complete, bool& tablesMade)
 {
-    const TallyPart& part = Tallies();
-    bool complete = true;
-    bool tablesMade = true; // the tables and indexes a count under way fills
-    for (const auto& object : part.objects) {
+    complete = tablesMade = true;
+    for (const auto& object : Tallies().objects) {
         const bool exists = Exists(db, object.second);
         complete = complete && exists;
         tablesMade = tablesMade && (exists || object.first == "TRIGGER");
     }
+}
+} // namespace
+
+bool TalliesToCount(const std::string& path)
+{
+    sqlite3* db = nullptr;
+    bool toCount = false;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
+                        nullptr) == SQLITE_OK &&
+        Exists(db, "WORD_ATTEMPTS")) {
+        bool complete = true;
+        bool tablesMade = true;
+        FindTallies(db, complete, tablesMade);
+        toCount = !complete || Exists(db, kProgressTable);
+    }
+    sqlite3_close(db);
+    return toCount;
+}
+
+bool AddMissingTallies(sqlite3* db, std::string& error)
+{
+    const TallyPart& part = Tallies();
+    bool complete = true;
+    bool tablesMade = true;
+    FindTallies(db, complete, tablesMade);
     const bool resuming = Exists(db, kProgressTable) && tablesMade;
     if (complete && !Exists(db, kProgressTable))
         return true;
@@ -383,6 +491,10 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
     // progress row is written with the counts it stands for). The file's setting is back
     // once the count is done.
     Run(db, "PRAGMA synchronous = NORMAL");
+    // The count walks each index once: a small page cache serves it as well as the program's
+    // own and keeps the memory it takes low (the program's is back once it is done).
+    const long long cacheSize = Number(db, "PRAGMA cache_size");
+    Run(db, "PRAGMA cache_size = -2048");
     int stage = kTestsStage;
     Key last;
     // Counts that were partly kept (an object dropped by hand) are never trusted: made whole
@@ -410,6 +522,7 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
     ok = ok && FinishCount(db, part);
     Run(db, "DROP TABLE IF EXISTS temp.WHOLE_LIST_TESTS");
     Run(db, "PRAGMA synchronous = FULL");
+    Run(db, "PRAGMA cache_size = " + std::to_string(cacheSize));
     TellProgress(1000);
     if (ok)
         return true;

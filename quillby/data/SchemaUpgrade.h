@@ -23,6 +23,11 @@ bool AddMissingColumns(sqlite3* db);
 // hardest words are read from them.
 bool AddMissingTallies(sqlite3* db, std::string& error);
 
+// True when the database file at path (UTF-8) has its tallies still to count, as
+// AddMissingTallies will at its opening; read only, without changing the file. False when it
+// cannot be read: its opening then says why.
+bool TalliesToCount(const std::string& path);
+
 // Told how far the count of the tallies has come, in thousandths: 0 before the first step,
 // 1000 when it is done; never called when a file already has its tallies. One listener.
 using TallyCountListener = std::function<void(int perMille)>;

@@ -16,3 +16,7 @@ bool RestoreFromBackup(QWidget* parent);
 // Starts the day's automatic backup on a thread of its own, once the main window shows; a
 // failure is the only thing ever said. The thread belongs to owner, which waits for it.
 void StartDailyBackup(QObject* owner);
+// StartDailyBackup for window once it has first painted itself (or a few seconds after the
+// call, should it not paint): the copy reads and writes the whole database, and on a busy
+// machine it would hold up the first paint of the window the user waits for.
+void StartDailyBackupAfterFirstPaint(QWidget* window);

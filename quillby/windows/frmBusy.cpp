@@ -48,22 +48,32 @@ void frmBusy::keyPressEvent(QKeyEvent* event)
         QDialog::keyPressEvent(event);
 }
 
-void frmBusy::WatchTallyCount()
+namespace {
+void ShowTallyCount(int perMille)
 {
-    SetTallyCountListener([](int perMille) {
-        static std::unique_ptr<frmBusy> window;
-        if (perMille >= 1000) {
-            if (window)
-                QApplication::restoreOverrideCursor();
-            window.reset();
-            return;
-        }
-        if (!window) {
-            window = std::make_unique<frmBusy>(
-                tr("Quillby is counting the answers of your past tests, once, so that they "
-                   "open quickly from now on."));
-            QApplication::setOverrideCursor(Qt::WaitCursor);
-        }
-        window->ShowProgress(perMille);
-    });
+    static std::unique_ptr<frmBusy> window;
+    if (perMille >= 1000) {
+        if (window)
+            QApplication::restoreOverrideCursor();
+        window.reset();
+        return;
+    }
+    if (!window) {
+        window = std::make_unique<frmBusy>(frmBusy::tr(
+            "Quillby is counting the answers of your past tests, once, so that they "
+            "open quickly from now on."));
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    window->ShowProgress(perMille);
 }
+} // namespace
+
+void frmBusy::WatchTallyCount() { SetTallyCountListener(ShowTallyCount); }
+
+void frmBusy::ShowTallyCountAhead()
+{
+    WatchTallyCount();
+    ShowTallyCount(0);
+}
+
+void frmBusy::EndTallyCount() { ShowTallyCount(1000); }

@@ -18,6 +18,10 @@ public:
     // From now on, an old file's count of its tallies shows this window while it runs, with a
     // wait cursor over the program.
     static void WatchTallyCount();
+    // Shows the window of the count at once, before the rest of the start-up, when the file
+    // about to open has its tallies to count; EndTallyCount takes it away whatever happened.
+    static void ShowTallyCountAhead();
+    static void EndTallyCount();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -235,12 +235,14 @@ bool frmLists::LoadForm(const QString& appFolder)
     try {
         InitApplication(appFolder);
     } catch (const DbError& e) {
+        frmBusy::EndTallyCount();
         MsgBox(tr("Quillby cannot open its database %1.\r%2")
                    .arg(Connection::DataSource(ConnectionStringFor(Globals::DataPath)),
                         e.message()),
                MsgButtons::OK, MsgIcon::Critical);
         return false;
     }
+    frmBusy::EndTallyCount();
     Guarded([] { CleanUpSoundFolder(); });
     Guarded([] { KeepUnfinishedTests(); });
     Guarded([] { LoadGeneralOptions(); });

@@ -181,3 +181,53 @@ TEST(Tallies, ACountUnderWayWhoseTablesWereDamagedIsMadeAgainWhole)
         history.Step();
     Db().Close();
 }
+
+// A file made before the tallies, holding answers of every odd shape years of use and hand
+// edits leave: its first opening counts them as a recount does (keys that are not whole
+// numbers take the count's statements, the others its walk of the answers).
+TEST(Tallies, AnOldFileOfOddAnswersIsCountedAsARecount)
+{
+    const struct {
+        const char* name;
+        const char* rows;
+    } cases[] = {
+        {"answers without a word",
+         "INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, NULL, 'x', 'CORRECT', 1"
+         " FROM TESTS"},
+        {"a test keyed by a text",
+         "INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES ('t9', 1);"
+         " INSERT INTO WORD_ATTEMPTS VALUES ('t9', 1, 2, 'wrod', 'INCORRECT', 1),"
+         " ('t9', 1, 2, 'word', 'CORRECT', 2), ('t9', 1, 3, 'word', 'CORRECT', 1)"},
+        {"a word keyed by a fraction",
+         "INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 2.5, 'Wrod', 'INCORRECT', 1"
+         " FROM TESTS"},
+        {"answers of a test never stored",
+         "INSERT INTO WORD_ATTEMPTS VALUES (999, 1, 1, 'wrod', 'INCORRECT', 1),"
+         " (999, 1, 1, 'word', 'CORRECT', 1), (NULL, 1, 1, 'word', 'CORRECT', 1)"},
+        {"a word right twice at the first try of one test",
+         "INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 1, 'word', 'CORRECT', 1"
+         " FROM TESTS; INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 1, 'word',"
+         " 'CORRECT', 1 FROM TESTS"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TestAppFolder app;
+        TallyHistory history(5);
+        for (int step = 0; step < 40; ++step)
+            history.Step();
+        Db().Execute(" DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE;"
+                     " DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD;"
+                     " DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE;"
+                     " DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE; DROP TABLE TEST_TALLIES;"
+                     " DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES; ");
+        Db().Execute(c.rows);
+        Db().Close();
+
+        EXPECT_TRUE(TallyCountAhead(app.path())) << "the count seen ahead";
+        InitApplication(app.path());
+        EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
+        ExpectTalliesMatchTheRows("opening");
+        Db().Close();
+        EXPECT_FALSE(TallyCountAhead(app.path())) << "nothing left to count";
+    }
+}
