@@ -36,8 +36,9 @@ source_dir=...). To add a journey to CTest, add its name to tests/e2e/CMakeLists
 Controls are found by role and accessible name (a label's text or a caption), never by
 objectName. Every App operation checks that the program is still running before and after it
 acts, so a program that ends by itself fails the step it ended in. When the body of the `with`
-raises, the journey leaves screenshot.png, tree.txt (the AT-SPI tree of the program's windows)
-and a copy of the database in its output folder and prints where they are. Wait for a
+raises, the journey leaves screenshot.png, the stacks of the programs' threads (through gdb),
+tree.txt (the AT-SPI tree of the program's windows) and a copy of the database in its output
+folder and prints where they are. Wait for a
 condition with App.wait_until (short polls), never with a fixed sleep.
 """
 
@@ -667,6 +668,8 @@ class Journey:
 
     def _leave_evidence(self, kind, error, trace):
         print("".join(traceback.format_exception(kind, error, trace)), file=sys.stderr)
+        # The stacks first: they show the moment of the failure, before anything else runs.
+        stacks = [self._dump_stacks(app) for app in self.apps if app.process.poll() is None]
         shot = self.screenshot("screenshot")
         tree_path = os.path.join(self.out_dir, "tree.txt")
         with open(tree_path, "w", encoding="utf-8") as out:
@@ -690,8 +693,30 @@ class Journey:
         print(f"  window tree: {tree_path}", file=sys.stderr)
         for app in self.apps:
             print(f"  {app.program} output: {app.log_path}", file=sys.stderr)
+        for path in stacks:
+            print(f"  threads' stacks: {path}", file=sys.stderr)
         if database_copy:
             print(f"  database: {database_copy}", file=sys.stderr)
+
+    def _dump_stacks(self, app):
+        """Writes where every thread of a running program is, taken at once: a window tree that
+        reads empty or a control that does not answer shows here whether the program's GUI
+        thread is busy or blocked, or waits idle for events (then the accessibility bus is
+        the slow one)."""
+        path = os.path.join(self.out_dir, f"{app.program}-{app.process.pid}-stacks.txt")
+        if shutil.which("gdb") is None:
+            return f"(no stacks of {app.program}: gdb is not installed)"
+        try:
+            result = subprocess.run(["gdb", "-p", str(app.process.pid), "-batch", "-nx",
+                                     "-ex", "set pagination off",
+                                     "-ex", "thread apply all bt"],
+                                    capture_output=True, text=True, timeout=120)
+            output = result.stdout + result.stderr
+        except subprocess.TimeoutExpired:
+            output = "gdb did not finish within 120 s\n"
+        with open(path, "w", encoding="utf-8") as out:
+            out.write(output)
+        return path
 
     # Programs.
     def start(self, program, *args, env=None, folder=None):
