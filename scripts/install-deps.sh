@@ -45,6 +45,9 @@ PACKAGES=(
     python3 python3-gi gir1.2-atspi-2.0 python3-pyatspi at-spi2-core xdotool libx11-6
     # on-screen benchmarks: keys sent through XTest, paints seen through XDamage
     libxtst6 libxdamage1
+    # a failed journey leaves its programs' stacks (gdb); stress loads the CPUs for the
+    # runs that look for tests that break on a busy machine
+    gdb stress
 )
 
 missing=()
