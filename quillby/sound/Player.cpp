@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <atomic>
 #include <cmath>
+#include <memory>
 #include <numbers>
 #include <utility>
 
@@ -23,11 +24,11 @@ namespace {
 // After the last sample has been handed over, the server still holds some audio; the stream
 // is closed only after this much longer, so the end of a word is not cut off.
 constexpr int kDrainMs = 250;
-// How long the exit waits for the playback thread to close its stream. A stream step that
-// takes longer is held up in Qt: the sounds after it are silent until Qt lets it go.
+// How long the exit waits for the playback thread to close its stream; a stream step that
+// takes longer is held up in Qt.
 constexpr int kStepWaitMs = 2000;
 
-// The stream of the playback thread, touched there only.
+// The stream of one playback thread, touched there only.
 struct Output {
     QAudioSink* sink = nullptr;
     QBuffer* data = nullptr;
@@ -35,7 +36,7 @@ struct Output {
 
 struct Player {
     AudioThread* thread = nullptr; // made with the first sound
-    Output output;
+    std::shared_ptr<Output> output; // the thread's
     std::atomic<int> sound{0}; // the number of the sound playing, 0 for none
     int lastSound = 0;         // the number given to the newest sound
 };
@@ -46,11 +47,17 @@ Player& ThePlayer()
     return player;
 }
 
+// A thread held up in Qt is left behind (see AudioThread::Finish) and a new one plays on:
+// the stream it waits for is gone with the old server, the next sounds go to the new one.
 AudioThread& PlaybackThread()
 {
     Player& p = ThePlayer();
-    if (!p.thread)
+    if (p.thread && p.thread->HeldUp(kStepWaitMs))
+        AudioThread::Finish(std::exchange(p.thread, nullptr), [] {}, 0);
+    if (!p.thread) {
         p.thread = new AudioThread(QStringLiteral("Playback"));
+        p.output = std::make_shared<Output>();
+    }
     return *p.thread;
 }
 
@@ -78,55 +85,59 @@ WavSound SoundOfFile(const QString& path)
     return sound ? *sound : AlertTone();
 }
 
-// On the playback thread.
-void CloseOutput()
+// On the playback thread. Qt's sink runs pending events while it is destroyed, and one of
+// them may open the next sound's stream into `out`: so both are taken out of it first, and
+// only this sound's stream and samples go.
+void CloseOutput(Output& out)
 {
-    Output& out = ThePlayer().output;
     QAudioSink* sink = std::exchange(out.sink, nullptr);
+    QBuffer* data = std::exchange(out.data, nullptr);
     if (sink) {
         sink->disconnect();
         sink->stop();
         delete sink;
         NoteStreamClosed();
     }
-    delete std::exchange(out.data, nullptr);
+    delete data;
 }
 
 // The sound has played out, or its stream stopped with an error (the sound server went away,
 // or the device did): it ends now, and its stream is closed a moment later like one that
 // played out; the next sound opens a new one. On the playback thread.
-void OnStateChanged(QAudioSink* sink, int sound, QAudio::State state)
+void OnStateChanged(const std::shared_ptr<Output>& out, QAudioSink* sink, int sound,
+                    QAudio::State state)
 {
     if (state != QAudio::IdleState && state != QAudio::StoppedState)
         return;
-    Player& p = ThePlayer();
     int playing = sound;
-    if (p.output.sink != sink || !p.sound.compare_exchange_strong(playing, 0))
+    if (out->sink != sink || !ThePlayer().sound.compare_exchange_strong(playing, 0))
         return;
     // The sink is the timer's context: a newer sound that deletes it cancels this call.
-    QTimer::singleShot(kDrainMs, sink, [] { CloseOutput(); });
+    QTimer::singleShot(kDrainMs, sink, [out] { CloseOutput(*out); });
 }
 
 // On the playback thread; a sound stopped or replaced before its turn is not opened.
-void OpenOutput(int sound, const QAudioDevice& device, const QAudioFormat& format,
-                const QByteArray& samples)
+void OpenOutput(const std::shared_ptr<Output>& output, int sound, const QAudioDevice& device,
+                const QAudioFormat& format, const QByteArray& samples)
 {
-    CloseOutput();
+    Output& out = *output;
+    CloseOutput(out);
     Player& p = ThePlayer();
     if (p.sound.load() != sound)
         return;
-    Output& out = p.output;
     out.data = new QBuffer;
     out.data->setData(samples);
     out.data->open(QIODevice::ReadOnly);
     out.sink = new QAudioSink(device, format);
     QAudioSink* sink = out.sink;
     QObject::connect(sink, &QAudioSink::stateChanged, sink,
-                     [sink, sound](QAudio::State state) { OnStateChanged(sink, sound, state); });
+                     [output, sink, sound](QAudio::State state) {
+                         OnStateChanged(output, sink, sound, state);
+                     });
     sink->start(out.data);
     if (sink->error() == QAudio::NoError)
         return;
-    CloseOutput();
+    CloseOutput(out);
     int playing = sound;
     p.sound.compare_exchange_strong(playing, 0);
 }
@@ -137,7 +148,9 @@ void ReleasePlayer()
 {
     Player& p = ThePlayer();
     p.sound = 0;
-    AudioThread::Finish(std::exchange(p.thread, nullptr), [] { CloseOutput(); }, kStepWaitMs);
+    AudioThread::Finish(std::exchange(p.thread, nullptr),
+                        [out = std::exchange(p.output, nullptr)] { CloseOutput(*out); },
+                        kStepWaitMs);
 }
 
 void PlayWave(const QString& path)
@@ -153,13 +166,13 @@ int PlaySamples(const WavSound& sound)
     const QAudioDevice device = DefaultAudioDevice(QAudioDevice::Output);
     const QAudioFormat format = FormatForDevice(device, sound.format);
     Player& p = ThePlayer();
-    if (!format.isValid() || sound.samples.isEmpty() || (p.thread && p.thread->HeldUp(kStepWaitMs)))
+    if (!format.isValid() || sound.samples.isEmpty())
         return 0;
     const int number = ++p.lastSound;
     p.sound = number;
-    PlaybackThread().Post([number, device, format,
+    PlaybackThread().Post([out = p.output, number, device, format,
                            samples = ConvertPcm(sound.samples, sound.format, format)] {
-        OpenOutput(number, device, format, samples);
+        OpenOutput(out, number, device, format, samples);
     });
     return number;
 }
@@ -174,7 +187,7 @@ void StopPlaying()
     Player& p = ThePlayer();
     p.sound = 0;
     if (p.thread)
-        p.thread->Post([] { CloseOutput(); });
+        p.thread->Post([out = p.output] { CloseOutput(*out); });
 }
 
 bool IsPlaying()
