@@ -502,9 +502,17 @@ class App:
         """Closes a temporary notice (Quillby's "Message..." window) with Enter, as a person
         who does not wait for it would; returns the lines it showed."""
         notice = self.window(caption, timeout=timeout)
+        if expect_top is not None:
+            # The window can show on the bus a moment before its text does.
+            try:
+                self.wait_until(lambda: notice.description.split("\n")[0] == expect_top,
+                                timeout, f"the notice to say {expect_top!r}")
+            except ProgramEnded:
+                raise
+            except JourneyFailure:
+                raise JourneyFailure(f"the notice says {notice.description.split(chr(10))!r}, "
+                                     f"not {expect_top!r} first") from None
         lines = notice.description.split("\n")
-        if expect_top is not None and lines[0] != expect_top:
-            raise JourneyFailure(f"the notice says {lines!r}, not {expect_top!r} first")
         self.focus_window(notice)
         self.key("Return")
         self.wait_until(lambda: not notice.showing, 10, "the notice to close")
