@@ -30,12 +30,15 @@ AudioThread::~AudioThread()
 void AudioThread::Post(std::function<void()> step)
 {
     ++pending_;
-    QMetaObject::invokeMethod(&context_, [this, step = std::move(step)] {
+    QMetaObject::invokeMethod(
+        &context_,
+        [this, step = std::move(step)] {
         stepStartedMs_ = QDeadlineTimer::current().deadline();
         step();
         stepStartedMs_ = -1;
         --pending_;
-    }, Qt::QueuedConnection);
+        },
+        Qt::QueuedConnection);
 }
 
 bool AudioThread::HeldUp(int ms) const

@@ -35,10 +35,10 @@ struct Output {
 };
 
 struct Player {
-    AudioThread* thread = nullptr; // made with the first sound
+    AudioThread* thread = nullptr;  // made with the first sound
     std::shared_ptr<Output> output; // the thread's
-    std::atomic<int> sound{0}; // the number of the sound playing, 0 for none
-    int lastSound = 0;         // the number given to the newest sound
+    std::atomic<int> sound{0};      // the number of the sound playing, 0 for none
+    int lastSound = 0;              // the number given to the newest sound
 };
 
 Player& ThePlayer()
@@ -53,7 +53,8 @@ AudioThread& PlaybackThread()
 {
     Player& p = ThePlayer();
     if (p.thread && p.thread->HeldUp(kStepWaitMs))
-        AudioThread::Finish(std::exchange(p.thread, nullptr), [] {}, 0);
+        AudioThread::Finish(
+            std::exchange(p.thread, nullptr), [] {}, 0);
     if (!p.thread) {
         p.thread = new AudioThread(QStringLiteral("Playback"));
         p.output = std::make_shared<Output>();
@@ -132,8 +133,8 @@ void OpenOutput(const std::shared_ptr<Output>& output, int sound, const QAudioDe
     QAudioSink* sink = out.sink;
     QObject::connect(sink, &QAudioSink::stateChanged, sink,
                      [output, sink, sound](QAudio::State state) {
-                         OnStateChanged(output, sink, sound, state);
-                     });
+        OnStateChanged(output, sink, sound, state);
+    });
     sink->start(out.data);
     if (sink->error() == QAudio::NoError)
         return;
@@ -148,9 +149,9 @@ void ReleasePlayer()
 {
     Player& p = ThePlayer();
     p.sound = 0;
-    AudioThread::Finish(std::exchange(p.thread, nullptr),
-                        [out = std::exchange(p.output, nullptr)] { CloseOutput(*out); },
-                        kStepWaitMs);
+    AudioThread::Finish(
+        std::exchange(p.thread, nullptr),
+        [out = std::exchange(p.output, nullptr)] { CloseOutput(*out); }, kStepWaitMs);
 }
 
 void PlayWave(const QString& path)
@@ -177,10 +178,7 @@ int PlaySamples(const WavSound& sound)
     return number;
 }
 
-bool IsPlayingSound(int sound)
-{
-    return sound != 0 && ThePlayer().sound.load() == sound;
-}
+bool IsPlayingSound(int sound) { return sound != 0 && ThePlayer().sound.load() == sound; }
 
 void StopPlaying()
 {
@@ -190,7 +188,4 @@ void StopPlaying()
         p.thread->Post([out = p.output] { CloseOutput(*out); });
 }
 
-bool IsPlaying()
-{
-    return ThePlayer().sound.load() != 0;
-}
+bool IsPlaying() { return ThePlayer().sound.load() != 0; }

@@ -21,8 +21,8 @@ TEST(ServerDiesWhileStreamsOpen, SoundsStartedMeanwhileReturnAtOnce)
     qint64 slowest = 0;
     for (int round = 0; round < 4; ++round) {
         QProcess killer;
-        killer.start(QStringLiteral("bash"), {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT),
-                                              QStringLiteral("kill")});
+        killer.start(QStringLiteral("bash"),
+                     {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT), QStringLiteral("kill")});
         QElapsedTimer clock;
         clock.start();
         while (killer.state() != QProcess::NotRunning && clock.elapsed() < 15000) {
@@ -33,9 +33,10 @@ TEST(ServerDiesWhileStreamsOpen, SoundsStartedMeanwhileReturnAtOnce)
             slowest = std::max(slowest, call.elapsed());
         }
         killer.waitForFinished(15000);
-        ASSERT_EQ(QProcess::execute(QStringLiteral("bash"),
-                                    {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT),
-                                     QStringLiteral("start")}), 0);
+        ASSERT_EQ(
+            QProcess::execute(QStringLiteral("bash"), {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT),
+                                                       QStringLiteral("start")}),
+            0);
         RunEventsFor(200);
     }
     EXPECT_LT(slowest, kAtOnceMs) << "a sound started while the server died held up the caller";
