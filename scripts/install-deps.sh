@@ -47,6 +47,9 @@ PACKAGES=(
     xclip
     # on-screen benchmarks: keys sent through XTest, paints seen through XDamage
     libxtst6 libxdamage1
+    # a failed journey leaves its programs' stacks (gdb); stress loads the CPUs for the
+    # runs that look for tests that break on a busy machine
+    gdb stress
 )
 
 missing=()

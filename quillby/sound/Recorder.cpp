@@ -25,6 +25,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -71,16 +72,18 @@ public:
         return bytes;
     }
 
+    // Qt's audio streams may run pending events while they are destroyed, a step that opens
+    // the next stream among them: both are taken out first, and only these two go.
     void Release()
     {
-        if (source_) {
-            source_->stop();
-            delete source_;
-            source_ = nullptr;
+        QAudioSource* source = std::exchange(source_, nullptr);
+        QBuffer* captured = std::exchange(captured_, nullptr);
+        if (source) {
+            source->stop();
+            delete source;
             NoteStreamClosed();
         }
-        delete captured_;
-        captured_ = nullptr;
+        delete captured;
     }
 
 private:

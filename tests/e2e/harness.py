@@ -36,8 +36,9 @@ source_dir=...). To add a journey to CTest, add its name to tests/e2e/CMakeLists
 Controls are found by role and accessible name (a label's text or a caption), never by
 objectName. Every App operation checks that the program is still running before and after it
 acts, so a program that ends by itself fails the step it ended in. When the body of the `with`
-raises, the journey leaves screenshot.png, tree.txt (the AT-SPI tree of the program's windows)
-and a copy of the database in its output folder and prints where they are. Wait for a
+raises, the journey leaves screenshot.png, the stacks of the programs' threads (through gdb),
+tree.txt (the AT-SPI tree of the program's windows) and a copy of the database in its output
+folder and prints where they are. Wait for a
 condition with App.wait_until (short polls), never with a fixed sleep.
 """
 
@@ -46,6 +47,7 @@ import ctypes
 import glob
 import os
 import re
+import resource
 import shutil
 import sqlite3
 import subprocess
@@ -500,9 +502,17 @@ class App:
         """Closes a temporary notice (Quillby's "Message..." window) with Enter, as a person
         who does not wait for it would; returns the lines it showed."""
         notice = self.window(caption, timeout=timeout)
+        if expect_top is not None:
+            # The window can show on the bus a moment before its text does.
+            try:
+                self.wait_until(lambda: notice.description.split("\n")[0] == expect_top,
+                                timeout, f"the notice to say {expect_top!r}")
+            except ProgramEnded:
+                raise
+            except JourneyFailure:
+                raise JourneyFailure(f"the notice says {notice.description.split(chr(10))!r}, "
+                                     f"not {expect_top!r} first") from None
         lines = notice.description.split("\n")
-        if expect_top is not None and lines[0] != expect_top:
-            raise JourneyFailure(f"the notice says {lines!r}, not {expect_top!r} first")
         self.focus_window(notice)
         self.key("Return")
         self.wait_until(lambda: not notice.showing, 10, "the notice to close")
@@ -519,6 +529,12 @@ class App:
         if code != 0:
             raise JourneyFailure(f"{self.program} ended with exit status {code}, not 0")
         return code
+
+
+def _allow_core_file():
+    """Runs in a started program's process: a crash leaves a core file for its stacks."""
+    _, hard = resource.getrlimit(resource.RLIMIT_CORE)
+    resource.setrlimit(resource.RLIMIT_CORE, (hard, hard))
 
 
 def _xdotool(*args, check=True):
@@ -667,6 +683,9 @@ class Journey:
 
     def _leave_evidence(self, kind, error, trace):
         print("".join(traceback.format_exception(kind, error, trace)), file=sys.stderr)
+        # The stacks first: they show the moment of the failure, before anything else runs.
+        stacks = [self._dump_stacks(app) if app.process.poll() is None else self._crash_stacks(app)
+                  for app in self.apps]
         shot = self.screenshot("screenshot")
         tree_path = os.path.join(self.out_dir, "tree.txt")
         with open(tree_path, "w", encoding="utf-8") as out:
@@ -690,8 +709,44 @@ class Journey:
         print(f"  window tree: {tree_path}", file=sys.stderr)
         for app in self.apps:
             print(f"  {app.program} output: {app.log_path}", file=sys.stderr)
+        for path in filter(None, stacks):
+            print(f"  threads' stacks: {path}", file=sys.stderr)
         if database_copy:
             print(f"  database: {database_copy}", file=sys.stderr)
+
+    def _crash_stacks(self, app):
+        """The stacks of a program that ended by a signal and left a core file in its folder
+        (the kernel's default pattern "core" names a file in the program's working folder,
+        which is its own folder here); None when it ended otherwise or left none."""
+        code = app.process.poll()
+        cores = glob.glob(os.path.join(app.folder, "core*")) if code is not None and code < 0 \
+            else []
+        if not cores:
+            return None
+        core = max(cores, key=os.path.getmtime)
+        return self._gdb(app, [os.path.join(app.folder, app.program), core], "crash")
+
+    def _dump_stacks(self, app):
+        """Writes where every thread of a running program is, taken at once: a window tree that
+        reads empty or a control that does not answer shows here whether the program's GUI
+        thread is busy or blocked, or waits idle for events (then the accessibility bus is
+        the slow one)."""
+        return self._gdb(app, ["-p", str(app.process.pid)], "stacks")
+
+    def _gdb(self, app, target, kind):
+        path = os.path.join(self.out_dir, f"{app.program}-{app.process.pid}-{kind}.txt")
+        if shutil.which("gdb") is None:
+            return f"(no stacks of {app.program}: gdb is not installed)"
+        try:
+            result = subprocess.run(["gdb", "-batch", "-nx", "-ex", "set pagination off",
+                                     "-ex", "thread apply all bt", *target],
+                                    capture_output=True, text=True, timeout=120)
+            output = result.stdout + result.stderr
+        except subprocess.TimeoutExpired:
+            output = "gdb did not finish within 120 s\n"
+        with open(path, "w", encoding="utf-8") as out:
+            out.write(output)
+        return path
 
     # Programs.
     def start(self, program, *args, env=None, folder=None):
@@ -706,8 +761,9 @@ class Journey:
         with open(log_path, "w") as log:
             process = subprocess.Popen([os.path.join(folder, program), *args],
                                        cwd=folder, env=environment, stdout=log,
-                                       stderr=subprocess.STDOUT)
+                                       stderr=subprocess.STDOUT, preexec_fn=_allow_core_file)
         app = App(self, program, process, log_path)
+        app.folder = folder
         self.apps.append(app)
         app.step(f"start {program}")
         app.wait_until(lambda: app.windows(), DEFAULT_TIMEOUT * 2,

@@ -1,0 +1,76 @@
+#include "AudioThread.h"
+
+#include <QDeadlineTimer>
+#include <QMutex>
+#include <QWaitCondition>
+#include <memory>
+
+namespace {
+// Outlives a caller that stops waiting for the step.
+struct StepDone {
+    QMutex mutex;
+    QWaitCondition condition;
+    bool finished = false;
+};
+} // namespace
+
+AudioThread::AudioThread(const QString& name)
+{
+    thread_.setObjectName(name);
+    context_.moveToThread(&thread_);
+    thread_.start();
+}
+
+AudioThread::~AudioThread()
+{
+    thread_.quit();
+    thread_.wait();
+}
+
+void AudioThread::Post(std::function<void()> step)
+{
+    ++pending_;
+    QMetaObject::invokeMethod(
+        &context_,
+        [this, step = std::move(step)] {
+        stepStartedMs_ = QDeadlineTimer::current().deadline();
+        step();
+        stepStartedMs_ = -1;
+        --pending_;
+        },
+        Qt::QueuedConnection);
+}
+
+bool AudioThread::HeldUp(int ms) const
+{
+    const qint64 started = stepStartedMs_.load();
+    return started >= 0 && QDeadlineTimer::current().deadline() - started > ms;
+}
+
+bool AudioThread::PostAndWait(std::function<void()> step, int waitMs)
+{
+    auto done = std::make_shared<StepDone>();
+    Post([done, step = std::move(step)] {
+        step();
+        const QMutexLocker lock(&done->mutex);
+        done->finished = true;
+        done->condition.wakeAll();
+    });
+    const QMutexLocker lock(&done->mutex);
+    const QDeadlineTimer deadline(waitMs);
+    while (!done->finished && done->condition.wait(&done->mutex, deadline)) {
+    }
+    return done->finished;
+}
+
+void AudioThread::Finish(AudioThread* thread, std::function<void()> last, int waitMs)
+{
+    if (!thread)
+        return;
+    const bool free = !thread->Busy();
+    if (!thread->PostAndWait(std::move(last), free ? waitMs : 0))
+        return;
+    thread->thread_.quit();
+    if (thread->thread_.wait(QDeadlineTimer(waitMs)))
+        delete thread;
+}
