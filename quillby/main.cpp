@@ -91,7 +91,8 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
         AskToRaise(lockPath);
         return 0;
     }
-    QApplication::setWindowIcon(ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
+    QApplication::setWindowIcon(
+        ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
     if (!mainWindow.LoadForm(appFolder)) {
         end = SessionEnd::Failed;
         return 1;

@@ -16,9 +16,9 @@ bool DatabaseEngineWorks()
               && sqlite3_exec(db, "CREATE TABLE T (X TEXT); INSERT INTO T VALUES ('Quillby');",
                               nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_stmt* statement = nullptr;
-    ok = ok && sqlite3_prepare_v2(db, "SELECT X FROM T", -1, &statement, nullptr) == SQLITE_OK
-         && sqlite3_step(statement) == SQLITE_ROW
-         && QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))) == "Quillby";
+    ok = ok && sqlite3_prepare_v2(db, "SELECT X FROM T", -1, &statement, nullptr) == SQLITE_OK &&
+         sqlite3_step(statement) == SQLITE_ROW &&
+         QByteArray(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0))) == "Quillby";
     sqlite3_finalize(statement);
     sqlite3_close(db);
     return ok;

@@ -113,7 +113,8 @@ void CreateUserFolder(const QString& path)
     QString prefix;
     for (const QString& piece : pieces) {
         prefix += QLatin1Char('/') + piece;
-        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+        const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                               QFileDevice::ExeOwner;
         if (!QFileInfo(prefix).isDir() && QDir().mkdir(prefix, ownerOnly))
             AddInstalledItem(prefix, ItemKind::Folder, true);
     }
@@ -163,15 +164,20 @@ bool CheckWriteRights()
         return true;
 
     const QString cr = QStringLiteral("\r");
-    MsgBox(QCoreApplication::translate("SetupFunctions", "Invalid Installation Scenerio.") + cr + cr
-               + QCoreApplication::translate("SetupFunctions",
-                     "If you are attempting to perform this installation from a CD or other "
-                     "write-protected drive, please move the installation package to the root folder "
-                     "of the computer.  This is usually the C:\\") + cr + cr
-               + QCoreApplication::translate("SetupFunctions",
-                     "If the package is already on the local drive, make sure your computer administrator "
-                     "has given you rights to create, edit, and delete files, as well as install programs "
-                     "and register .dll and .ocx files"),
+    MsgBox(QCoreApplication::translate("SetupFunctions", "Invalid Installation Scenerio.") + cr +
+               cr +
+               QCoreApplication::translate(
+                   "SetupFunctions",
+                   "If you are attempting to perform this installation from a CD or other "
+                   "write-protected drive, please move the installation package to the root folder "
+                   "of the computer.  This is usually the C:\\") +
+               cr + cr +
+               QCoreApplication::translate("SetupFunctions",
+                                           "If the package is already on the local drive, make "
+                                           "sure your computer administrator "
+                                           "has given you rights to create, edit, and delete "
+                                           "files, as well as install programs "
+                                           "and register .dll and .ocx files"),
            MsgButtons::OK);
     EndInstaller();
     return false;
@@ -192,7 +198,8 @@ void AddInstalledItem(const QString& item, ItemKind kind, bool made)
 bool CanWriteInto(const QString& folder)
 {
     QTemporaryFile probe(folder + QStringLiteral("/.Setup-XXXXXX"));
-    return QFileInfo(folder).isDir() && probe.open() && probe.write("TESTING\n") == 8 && probe.flush();
+    return QFileInfo(folder).isDir() && probe.open() && probe.write("TESTING\n") == 8 &&
+           probe.flush();
 }
 
 QString NearestExistingPath(const QString& path)
@@ -371,7 +378,8 @@ std::optional<ItemKind> EarlierItemKind(const QString& line)
         return std::nullopt;
     if (entry.isDir())
         return ItemKind::Folder;
-    if (install::IsShortcutName(entry.fileName()) && install::ShortcutBelongsTo(line, Globals::InstallPath))
+    if (install::IsShortcutName(entry.fileName()) &&
+        install::ShortcutBelongsTo(line, Globals::InstallPath))
         return ItemKind::Shortcut;
     if (entry.isFile() && install::ThemeIconPaths().contains(QDir::cleanPath(line)))
         return ItemKind::File;

@@ -89,14 +89,19 @@ frmBrowseFolders::frmBrowseFolders(frmSecond* owner) : QDialog(owner), m_Owner(o
 
     // The folder tree fills in and sorts itself while its folders are read, which moves the
     // selected folder down: the view keeps it in sight until the user moves around himself.
-    connect(m_Folders, &QFileSystemModel::rowsInserted, this, &frmBrowseFolders::KeepSelectionInSight);
-    connect(m_Folders, &QFileSystemModel::layoutChanged, this, &frmBrowseFolders::KeepSelectionInSight);
-    connect(m_Folders, &QFileSystemModel::directoryLoaded, this, &frmBrowseFolders::KeepSelectionInSight);
+    connect(m_Folders, &QFileSystemModel::rowsInserted, this,
+            &frmBrowseFolders::KeepSelectionInSight);
+    connect(m_Folders, &QFileSystemModel::layoutChanged, this,
+            &frmBrowseFolders::KeepSelectionInSight);
+    connect(m_Folders, &QFileSystemModel::directoryLoaded, this,
+            &frmBrowseFolders::KeepSelectionInSight);
     Dir1->installEventFilter(this);
     Dir1->viewport()->installEventFilter(this);
-    connect(Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this, [this] { m_FollowSelection = false; });
+    connect(Dir1->verticalScrollBar(), &QScrollBar::actionTriggered, this,
+            [this] { m_FollowSelection = false; });
     connect(Drive1, &QComboBox::currentIndexChanged, this, &frmBrowseFolders::Drive1_Change);
-    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this, &frmBrowseFolders::Dir1_Change);
+    connect(Dir1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmBrowseFolders::Dir1_Change);
     connect(Dir1, &QWidget::customContextMenuRequested, this, &frmBrowseFolders::Dir1_ContextMenu);
     connect(mnuAccept, &QAction::triggered, this, &frmBrowseFolders::cmdAccept_Click);
     connect(cmdAccept, &QPushButton::clicked, this, &frmBrowseFolders::cmdAccept_Click);

@@ -19,12 +19,17 @@ frmPromptADO::frmPromptADO(QWidget* parent) : QDialog(parent)
     NameWindow(this, "frmPromptADO", tr("Installation"));
     Label1 = MakeLabel(this, "Label1", tr("Required Component Missing"));
     MakeHeading(Label1);
-    Label2 = MakeLabel(this, "Label2",
-                       tr("In order for this program to function correctly, your computer must have Microsoft MDAC 2.5 or higher installed.  This is a free component available from Microsoft.  Broadband users can usually download the required file in under 2 minutes. Dial-Up connections may take as long as 20 minutes."));
+    Label2 = MakeLabel(
+        this, "Label2",
+        tr("In order for this program to function correctly, your computer must have Microsoft "
+           "MDAC 2.5 or higher installed.  This is a free component available from Microsoft.  "
+           "Broadband users can usually download the required file in under 2 minutes. Dial-Up "
+           "connections may take as long as 20 minutes."));
     Frame1 = MakeFrame(this, "Frame1", tr("Please Make A Selection"));
     optInstall = MakeOption(Frame1, "optInstall", tr("Install MDAC 2.5   (Recommended)"));
-    optSkip = MakeOption(Frame1, "optSkip",
-                         tr("Continue the installation without MDAC, and install MDAC manually later"));
+    optSkip = MakeOption(
+        Frame1, "optSkip",
+        tr("Continue the installation without MDAC, and install MDAC manually later"));
     optAbort = MakeOption(Frame1, "optAbort", tr("Abort the installation"));
     cmdContinue = MakeButton(this, "cmdContinue", tr("OK"));
     cmdContinue->setDefault(true);
@@ -59,8 +64,9 @@ void frmPromptADO::cmdContinue_Click()
         LaunchInstallLink();
     } else if (optSkip->isChecked()) {
         const MsgResult answer = MsgBox(
-            tr("Skipping the MDAC installation is not recommended.  This program may not function correctly. ")
-                + QStringLiteral("\r\r") + tr("Are you sure you want to skip the MDAC installation?"),
+            tr("Skipping the MDAC installation is not recommended.  This program may not function "
+               "correctly. ") +
+                QStringLiteral("\r\r") + tr("Are you sure you want to skip the MDAC installation?"),
             MsgButtons::YesNo, MsgIcon::None, this);
         if (answer == MsgResult::Yes) {
             m_Skipped = true;
@@ -80,8 +86,9 @@ QString frmPromptADO::InstallLinkAddress()
 
 void frmPromptADO::LaunchInstallLink()
 {
-    MsgBox(tr("PLEASE NOTE:") + QStringLiteral("\r")
-               + tr("You will need to restart the %1 installation after MDAC has been installed.").arg(AppName),
+    MsgBox(tr("PLEASE NOTE:") + QStringLiteral("\r") +
+               tr("You will need to restart the %1 installation after MDAC has been installed.")
+                   .arg(AppName),
            MsgButtons::OK, MsgIcon::Information, this);
     OpenInternet(InstallLinkAddress(), 1);
     EndInstaller();

@@ -69,8 +69,9 @@ frmSecond::frmSecond(QWidget* parent) : QWidget(parent)
     optIconAllUsers = MakeOption(frameDesktop, "optIconAllUsers", tr("All Users"));
     optIconThisUser = MakeOption(frameDesktop, "optIconThisUser", tr("This User Only"));
     optIconNone = MakeOption(frameDesktop, "optIconNone", tr("Do not add a Desktop Icon"));
-    for (auto [frame, options] : {std::pair{frameStartMenu, std::array{optStartAllUsers, optStartThisUser, optStartNone}},
-                                  std::pair{frameDesktop, std::array{optIconAllUsers, optIconThisUser, optIconNone}}}) {
+    for (auto [frame, options] :
+         {std::pair{frameStartMenu, std::array{optStartAllUsers, optStartThisUser, optStartNone}},
+          std::pair{frameDesktop, std::array{optIconAllUsers, optIconThisUser, optIconNone}}}) {
         auto* column = new QVBoxLayout(frame);
         for (QRadioButton* option : options)
             column->addWidget(option);
@@ -184,7 +185,8 @@ bool frmSecond::MakeWritableFolder(const QString& folder)
     // it where it would start to make folders.
     const QString existing = NearestExistingPath(folder);
     if (!existing.isEmpty() && QFileInfo(existing).isDir() && !CanWriteInto(existing)) {
-        MsgBox(FolderExists(folder) ? cannotWrite : cannotCreate, MsgButtons::OK, MsgIcon::None, this);
+        MsgBox(FolderExists(folder) ? cannotWrite : cannotCreate, MsgButtons::OK, MsgIcon::None,
+               this);
         return false;
     }
     const int firstMade = Globals::InstalledItems.size();

@@ -62,8 +62,8 @@ frmThird::frmThird(QWidget* parent) : QWidget(parent)
     Picture1->setFixedHeight(22);
     Picture1->setFrameShape(QFrame::Panel);
     Picture1->setFrameShadow(QFrame::Sunken);
-    Picture1->setStyleSheet(QStringLiteral(
-        "#Picture1 { background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b4c7e, stop:1 #4f8fd6); }"));
+    Picture1->setStyleSheet(QStringLiteral("#Picture1 { background: qlineargradient(x1:0, y1:0, "
+                                           "x2:1, y2:0, stop:0 #2b4c7e, stop:1 #4f8fd6); }"));
     // The cover hides the part of the track not yet done; it is wider than the track.
     Picture2 = new QFrame(Picture1);
     Picture2->setObjectName(QStringLiteral("Picture2"));
@@ -172,8 +172,8 @@ void frmThird::FailInstall()
     RemoveItemsMadeSince(0);
     hide();
     DoEvents();
-    MsgBox(m_Failure + QStringLiteral("\r\r") + tr("Setup removed the files, folders and shortcuts it had made. ")
-               + m_Advice,
+    MsgBox(m_Failure + QStringLiteral("\r\r") +
+               tr("Setup removed the files, folders and shortcuts it had made. ") + m_Advice,
            MsgButtons::OK, MsgIcon::Exclamation);
     m_Running = false;
     EndInstaller();
@@ -224,7 +224,8 @@ bool frmThird::VerifyFiles()
     // A package without all its files must not end with "Installation Complete".
     if (!missing.isEmpty())
         SetFailure(tr("These files could not be installed:"), missing,
-                   tr("Please copy the whole installation package, with its Support folder, and run Setup again."));
+                   tr("Please copy the whole installation package, with its Support folder, and "
+                      "run Setup again."));
     return missing.isEmpty();
 }
 
@@ -236,8 +237,8 @@ bool frmThird::CreateIcons()
     const QString sharedIcon = ShortcutIcon(Globals::StartMenuAllUsers || Globals::DesktopAllUsers,
                                             install::SharedDataFolder());
     auto menuShortcuts = [this](const QString& folder, const QString& icon) {
-        FormatAndCreateIcon(folder, MainLinkName, QStringLiteral("Quillby"), QStringLiteral("Quillby"),
-                            icon);
+        FormatAndCreateIcon(folder, MainLinkName, QStringLiteral("Quillby"),
+                            QStringLiteral("Quillby"), icon);
         FormatAndCreateIcon(folder, UninstallLinkName, QStringLiteral("QuillbyUninstaller"),
                             QStringLiteral("Uninstaller"), QStringLiteral("Skull.ico"));
     };
@@ -275,9 +276,11 @@ void frmThird::FormatAndCreateIcon(const QString& m_TargetFolder, const QString&
     const QString folder = Globals::InstallPath;
     const bool existed = QFileInfo::exists(link);
     // A theme icon name stays a name; an icon file of the installation is named by its path.
-    const QString icon = m_IconName == install::ThemeIconName ? m_IconName : folder + QLatin1Char('/') + m_IconName;
-    const bool written = MakeShortcut(link, m_Description, folder + QLatin1Char('/') + m_SourceFileName,
-                                      icon, folder);
+    const QString icon = m_IconName == install::ThemeIconName
+                             ? m_IconName
+                             : folder + QLatin1Char('/') + m_IconName;
+    const bool written = MakeShortcut(link, m_Description,
+                                      folder + QLatin1Char('/') + m_SourceFileName, icon, folder);
     AddInstalledItem(link, ItemKind::Shortcut, written && !existed);
     if (!written)
         m_FailedShortcuts << link;

@@ -71,7 +71,8 @@ QString RealPath(const QString& path)
 
 bool IsSameOrInside(const QString& path, const QString& folder)
 {
-    return path == folder || path.startsWith(folder == QStringLiteral("/") ? folder : folder + QLatin1Char('/'));
+    return path == folder ||
+           path.startsWith(folder == QStringLiteral("/") ? folder : folder + QLatin1Char('/'));
 }
 
 // Removes a folder with everything in it. Links are removed, never followed.
@@ -79,7 +80,8 @@ void RemoveTree(const QString& folder)
 {
     QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ReadOwner
                                       | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QDirIterator entries(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    QDirIterator entries(folder,
+                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     while (entries.hasNext()) {
         entries.next();
         const QFileInfo entry = entries.fileInfo();
@@ -222,19 +224,23 @@ void RelaunchFromTemp()
     const bool logCopied = install::CopyReplacing(Globals::LogPath, logCopy);
     Pause(300);
     if (!logCopied) {
-        MsgBox(QCoreApplication::translate("UninstallFunctions", "Unable to copy log to temp folder.")
-               + CR + logCopy);
+        MsgBox(QCoreApplication::translate("UninstallFunctions",
+                                           "Unable to copy log to temp folder.") +
+               CR + logCopy);
         EndProgram();
         return;
     }
     // The copy shows the same picture; without it, it falls back to a stock one.
-    install::CopyReplacing(JoinPath(Globals::OwnFolder, PictureName), JoinPath(Globals::TempPath, PictureCopyName));
+    install::CopyReplacing(JoinPath(Globals::OwnFolder, PictureName),
+                           JoinPath(Globals::TempPath, PictureCopyName));
     const QString programCopy = JoinPath(Globals::TempPath, ProgramTitle);
-    const bool programCopied = install::CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle), programCopy);
+    const bool programCopied = install::CopyReplacing(JoinPath(Globals::OwnFolder, ProgramTitle),
+                                                      programCopy);
     Pause(1000);
     if (!programCopied) {
-        MsgBox(QCoreApplication::translate("UninstallFunctions", "Unable to copy uninstaller to temp folder.")
-               + CR + programCopy);
+        MsgBox(QCoreApplication::translate("UninstallFunctions",
+                                           "Unable to copy uninstaller to temp folder.") +
+               CR + programCopy);
         EndProgram();
         return;
     }
@@ -302,9 +308,12 @@ void RemoveInstallation()
         window->hide();
     DoEvents();
     install::RestoreNormalPointer();
-    MsgBox(QCoreApplication::translate("UninstallFunctions", "%1 was successfully uninstalled.").arg(AppName) + CR + CR
-           + QCoreApplication::translate("UninstallFunctions", "You may need to restart your computer before all "
-                                                "changes take effect."));
+    MsgBox(QCoreApplication::translate("UninstallFunctions", "%1 was successfully uninstalled.")
+               .arg(AppName) +
+           CR + CR +
+           QCoreApplication::translate("UninstallFunctions",
+                                       "You may need to restart your computer before all "
+                                       "changes take effect."));
     DoEvents();
     // A last look, for what a closing Quillby left: still only listed folders, when empty.
     for (const QString& folder : folders)
@@ -339,7 +348,8 @@ bool IsFolderEmpty(const QString& folder)
     // when it is all the folder holds: a folder that stays keeps every file it has.
     if (entries == QStringList{QStringLiteral("Thumbs.db")}) {
         DeleteFileForced(JoinPath(folder, entries.first()));
-        return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                    QDir::System);
     }
     return entries.isEmpty();
 }
@@ -405,7 +415,8 @@ void RemoveSelf()
         file.write(SelfRemovalScript(Globals::OwnFolder, ProgramTitle, Globals::TempPath).toUtf8());
         file.commit();
     }
-    QFile::setPermissions(script, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(script,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     Pause(200);
     StartProgram(QStringLiteral("/bin/sh"), {script});
     EndProgram();
@@ -447,19 +458,24 @@ bool CheckInstallLog()
     const QString named = LoggedInstallPath(Globals::LogPath);
     QString problem;
     if (named.isEmpty())
-        problem = QCoreApplication::translate("UninstallFunctions", "The install log %1 is damaged: it does not name "
-                                                                  "the installation folder.")
+        problem = QCoreApplication::translate("UninstallFunctions",
+                                              "The install log %1 is damaged: it does not name "
+                                              "the installation folder.")
                       .arg(StartedLogPath());
     else if (RealPath(named) != RealPath(Globals::StartFolder))
-        problem = QCoreApplication::translate("UninstallFunctions", "The install log %1 names the folder %2, not the folder the "
-                                                                  "uninstaller was started from.")
+        problem = QCoreApplication::translate(
+                      "UninstallFunctions",
+                      "The install log %1 names the folder %2, not the folder the "
+                      "uninstaller was started from.")
                       .arg(StartedLogPath(), named);
     else if (!IsStartedInstallation(named))
-        problem = QCoreApplication::translate("UninstallFunctions", "The folder %1 is not a Quillby installation folder.")
+        problem = QCoreApplication::translate("UninstallFunctions",
+                                              "The folder %1 is not a Quillby installation folder.")
                       .arg(named);
     if (problem.isEmpty())
         return true;
-    MsgBox(problem + CR + QCoreApplication::translate("UninstallFunctions", "Nothing was removed."));
+    MsgBox(problem + CR +
+           QCoreApplication::translate("UninstallFunctions", "Nothing was removed."));
     return false;
 }
 
@@ -473,7 +489,8 @@ bool IsInstallationFolder(const QString& folder)
     const QString real = RealPath(folder);
     if (!QFileInfo(real).fileName().endsWith(AppName))
         return false;
-    return QFileInfo::exists(JoinPath(real, LogFileName)) || QFileInfo::exists(JoinPath(real, ProgramTitle));
+    return QFileInfo::exists(JoinPath(real, LogFileName)) ||
+           QFileInfo::exists(JoinPath(real, ProgramTitle));
 }
 
 bool MayDeleteListedFile(const QString& path)
@@ -498,7 +515,8 @@ bool MayDeleteListedFile(const QString& path)
 bool MayRemoveListedFolder(const QString& folder)
 {
     const QFileInfo info(folder);
-    if (!QDir::isAbsolutePath(folder) || !info.isDir() || info.isSymLink() || IsProtectedFolder(folder))
+    if (!QDir::isAbsolutePath(folder) || !info.isDir() || info.isSymLink() ||
+        IsProtectedFolder(folder))
         return false;
     // Setup makes folders only on the way to the installation folder, to the folders it puts
     // shortcuts into and to those of the theme icon files, and the plugins folder inside the

@@ -94,8 +94,9 @@ void frmMain::Load()
     Globals::WaitTimer();
     Globals::LogPath = QDir(Globals::OwnFolder).filePath(LogFileName);
     if (!QFileInfo::exists(Globals::LogPath)) {
-        MsgBox(tr("No Install Log Found.") + QStringLiteral("\r") + tr("Expected location: %1").arg(Globals::LogPath)
-                   + QStringLiteral("\r") + tr("The uninstallation can not continue."),
+        MsgBox(tr("No Install Log Found.") + QStringLiteral("\r") +
+                   tr("Expected location: %1").arg(Globals::LogPath) + QStringLiteral("\r") +
+                   tr("The uninstallation can not continue."),
                MsgButtons::OK, MsgIcon::None, this);
         EndProgram();
         return;

@@ -49,7 +49,8 @@ void AddChimeNote(Signal& signal, double start, double frequency, double decay, 
         for (int h = 0; h < 3; ++h) {
             const double f = frequency * (h + 1);
             if (f < kHighestPartial)
-                value += kHarmonicLevels[h] * std::exp(-t * (h + 1) / decay) * std::sin(2 * kPi * f * t);
+                value += kHarmonicLevels[h] * std::exp(-t * (h + 1) / decay) *
+                         std::sin(2 * kPi * f * t);
         }
         signal[i] += level * value * Edges(t, length, 0.004, 0.03);
     }

@@ -61,8 +61,12 @@ void Fill(sqlite3* db, const SeedSize& size)
     const QDate firstFriday(2004, 6, 4);
     for (int l = 1; l <= size.lists; ++l) {
         const QDate testDate = firstFriday.addDays(7 * (l - 1) - 7 * size.lists);
-        list.Int(1, l).Text(2, Iso(testDate.addDays(-4))).Text(3, Iso(testDate)).Text(4, Iso(testDate))
-            .Text(5, Iso(testDate.addDays(-5)) + QStringLiteral(" 19:30:00")).Run();
+        list.Int(1, l)
+            .Text(2, Iso(testDate.addDays(-4)))
+            .Text(3, Iso(testDate))
+            .Text(4, Iso(testDate))
+            .Text(5, Iso(testDate.addDays(-5)) + QStringLiteral(" 19:30:00"))
+            .Run();
         const long long firstWord = (long long)(l - 1) * size.wordsPerList + 1;
         for (int w = 0; w < size.wordsPerList; ++w) {
             const QString text = QStringLiteral("word%1x%2").arg(l).arg(w + 1);
@@ -83,8 +87,13 @@ void Fill(sqlite3* db, const SeedSize& size)
                     .Int(6, 1).Run();
             }
             for (int e = 0; size.attempts && e < size.extraAttemptsPerTest; ++e) {
-                attempt.Int(1, testId).Int(2, l).Int(3, firstWord + e % size.wordsPerList)
-                    .Text(4, QStringLiteral("word")).Text(5, QStringLiteral("CORRECT")).Int(6, 2).Run();
+                attempt.Int(1, testId)
+                    .Int(2, l)
+                    .Int(3, firstWord + e % size.wordsPerList)
+                    .Text(4, QStringLiteral("word"))
+                    .Text(5, QStringLiteral("CORRECT"))
+                    .Int(6, 2)
+                    .Run();
             }
         }
     }
@@ -126,7 +135,8 @@ QString SeedLargeDatabase(const QString& folder, const SeedSize& size)
     if (MakeDatabaseFile(QUILLBY_SCHEMA_PATH, path.toStdString(), error) != MakeResult::Created)
         throw std::runtime_error("cannot make " + path.toStdString() + ": " + error);
     sqlite3* db = nullptr;
-    Check(db, sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr), "open");
+    Check(db, sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr),
+          "open");
     try {
         Check(db, sqlite3_exec(db, "PRAGMA journal_mode = OFF; PRAGMA synchronous = OFF; BEGIN",
                                nullptr, nullptr, nullptr),

@@ -132,8 +132,9 @@ void Report()
     const Samples& small = samples[kSmall];
     const Samples& large = samples[kLarge];
     ReportHeading("Deleting on 10,000 lists (20 words, 10 tests each) and on 100 lists");
-    std::printf("  one durable 4 KiB write on this disk: %s (beside 100 lists), %s (beside 10,000)\n",
-                Ms(Median(small.sync)).c_str(), Ms(Median(large.sync)).c_str());
+    std::printf(
+        "  one durable 4 KiB write on this disk: %s (beside 100 lists), %s (beside 10,000)\n",
+        Ms(Median(small.sync)).c_str(), Ms(Median(large.sync)).c_str());
     ReportSizeTargets("delete a word", "10,000 lists", "100 lists", large.deleteWord,
                       small.deleteWord, kLimitSeconds, kGrowthLimit);
     ReportSizeTargets("delete a list", "10,000 lists", "100 lists", large.deleteList,

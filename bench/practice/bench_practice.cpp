@@ -81,7 +81,8 @@ std::pair<double, double> Timed(F&& action)
     const double cpu = ThreadCpuSeconds();
     const auto start = std::chrono::steady_clock::now();
     action();
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    const double wall =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     return {wall, ThreadCpuSeconds() - cpu};
 }
 
@@ -204,8 +205,8 @@ void Report()
     const double enterFew = Median(few.enterWall);
     std::printf("  Enter -> next word: %s with 2,000 tests, %s with 30\n", Ms(enterMany).c_str(),
                 Ms(enterFew).c_str());
-    ReportTarget("Enter -> next word, 2,000 tests within 1.2x of 30 tests", Ratio(enterMany / enterFew),
-                 enterMany <= 1.2 * enterFew);
+    ReportTarget("Enter -> next word, 2,000 tests within 1.2x of 30 tests",
+                 Ratio(enterMany / enterFew), enterMany <= 1.2 * enterFew);
     const double ownCpu = Median(many.enterCpu) - Median(many.syncCpu);
     ReportTarget("Enter -> next word, 2,000 tests: processor time beyond one disk sync, under 1 ms",
                  Ms(ownCpu), ownCpu < 0.001);

@@ -49,7 +49,8 @@ bool SpeakWordsSetting()
 {
     try {
         Recordset rs(QString::fromLatin1(Sql::SELECT_OPTIONS), Globals::DbConnection());
-        if (rs.Eof() || !rs.Columns().contains(QLatin1String(Opt::SPEAK_WORDS), Qt::CaseInsensitive))
+        if (rs.Eof() ||
+            !rs.Columns().contains(QLatin1String(Opt::SPEAK_WORDS), Qt::CaseInsensitive))
             return true;
         const Variant value = rs.Field(QString::fromLatin1(Opt::SPEAK_WORDS));
         return value.isNull() || TextToBoolean(value.toText());

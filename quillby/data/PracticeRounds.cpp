@@ -36,10 +36,11 @@ std::map<int32_t, TestPlace> TestPlaces(const std::vector<ListTest>& tests)
 
 TestPlace PlaceOfTest(int32_t testId)
 {
-    Recordset rs(QStringLiteral("SELECT TEST_ID, PRACTICE_OF FROM TESTS WHERE LIST_ID = "
-                                "(SELECT LIST_ID FROM TESTS WHERE TEST_ID = %1) ORDER BY START_TIME")
-                     .arg(testId),
-                 Globals::DbConnection());
+    Recordset rs(
+        QStringLiteral("SELECT TEST_ID, PRACTICE_OF FROM TESTS WHERE LIST_ID = "
+                       "(SELECT LIST_ID FROM TESTS WHERE TEST_ID = %1) ORDER BY START_TIME")
+            .arg(testId),
+        Globals::DbConnection());
     std::vector<ListTest> tests;
     for (; !rs.Eof(); rs.MoveNext()) {
         const auto key = RowKey(rs, QStringLiteral("TEST_ID"));

@@ -36,8 +36,8 @@ QString SkippedRows::Message() const
 {
     if (rows_.isEmpty())
         return {};
-    return QCoreApplication::translate("RowKeys",
-                                       "Some rows of the database are damaged and were left out: %1.")
+    return QCoreApplication::translate(
+               "RowKeys", "Some rows of the database are damaged and were left out: %1.")
         .arg(rows_.join(QStringLiteral(", ")));
 }
 

@@ -534,9 +534,9 @@ bool AddMissingColumns(sqlite3* db)
 {
     // Adding a column with a constant default fills every existing row with it at once.
     if (!HasColumn(db, "OPTIONS", "SPEAK_WORDS"))
-        sqlite3_exec(db,
-                     "ALTER TABLE OPTIONS ADD COLUMN SPEAK_WORDS TEXT COLLATE NOCASE DEFAULT 'TRUE'",
-                     nullptr, nullptr, nullptr);
+        sqlite3_exec(
+            db, "ALTER TABLE OPTIONS ADD COLUMN SPEAK_WORDS TEXT COLLATE NOCASE DEFAULT 'TRUE'",
+            nullptr, nullptr, nullptr);
     // Every statement that counts a list's tests names this column: the file must have it.
     if (!HasColumn(db, "TESTS", "PRACTICE_OF") &&
         sqlite3_exec(db, "ALTER TABLE TESTS ADD COLUMN PRACTICE_OF INTEGER", nullptr, nullptr,

@@ -16,7 +16,8 @@ QAudioFormat FormatForDevice(const QAudioDevice& device, const QAudioFormat& wan
 // Sound.cpp).
 void NoteStreamClosed();
 
-// Releases the recorder, the player and the speech engine; run before the application object goes away.
+// Releases the recorder, the player and the speech engine; run before the application object goes
+// away.
 void ReleaseRecorder();
 void ReleasePlayer();
 void ReleaseSpeech();

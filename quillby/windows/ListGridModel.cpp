@@ -238,9 +238,9 @@ QVariant ListGridModel::headerData(int section, Qt::Orientation orientation, int
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     if (role != Qt::DisplayRole)
         return QVariant();
-    static const char* const kHeadings[ColumnCount] = {QT_TRANSLATE_NOOP("frmLists", "School Test Date"),
-                                                       QT_TRANSLATE_NOOP("frmLists", "Words"),
-                                                       QT_TRANSLATE_NOOP("frmLists", "Tests"), ""};
+    static const char* const kHeadings[ColumnCount] = {
+        QT_TRANSLATE_NOOP("frmLists", "School Test Date"), QT_TRANSLATE_NOOP("frmLists", "Words"),
+        QT_TRANSLATE_NOOP("frmLists", "Tests"), ""};
     if (section < 0 || section >= ColumnCount || !*kHeadings[section])
         return QString();
     return QCoreApplication::translate("frmLists", kHeadings[section]);

@@ -21,9 +21,11 @@
 #include <algorithm>
 
 namespace {
-const char* const kNoTests = QT_TRANSLATE_NOOP("ListProgressPanel", "No tests yet: the scores appear here after the first "
-                                        "test.");
-const char* const kNoMisses = QT_TRANSLATE_NOOP("ListProgressPanel", "No word has been missed on a test yet.");
+const char* const kNoTests = QT_TRANSLATE_NOOP(
+    "ListProgressPanel", "No tests yet: the scores appear here after the first "
+                         "test.");
+const char* const kNoMisses = QT_TRANSLATE_NOOP("ListProgressPanel",
+                                                "No word has been missed on a test yet.");
 
 constexpr int kDotPixels = 8;
 // The most tests the chart draws one by one; beyond them points would overlap anyway.
@@ -36,7 +38,9 @@ constexpr qsizetype kMostPoints = 400;
 QList<QPointF> ChartPoints(const QList<int>& scores)
 {
     const qsizetype count = scores.size();
-    const qsizetype group = count <= kMostPoints ? 1 : (count + kMostPoints / 2 - 1) / (kMostPoints / 2);
+    const qsizetype group = count <= kMostPoints
+                                ? 1
+                                : (count + kMostPoints / 2 - 1) / (kMostPoints / 2);
     QList<QPointF> points;
     points.reserve(count <= kMostPoints ? count : kMostPoints);
     const auto add = [&](qsizetype i) { points << QPointF(double(i + 1), double(scores[i])); };

@@ -78,7 +78,8 @@ bool ClearStaleLock(QLockFile& lock, const QString& path)
         if (host.isEmpty() || host == QSysInfo::machineHostName())
             return false; // a live program here: Qt takes over the lock of one that ended
         const QString question =
-            QCoreApplication::translate("Startup", "The database is marked as in use by Quillby on the computer \"%1\".\r"
+            QCoreApplication::translate(
+                "Startup", "The database is marked as in use by Quillby on the computer \"%1\".\r"
                            "Is that computer still using it?")
                 .arg(host);
         if (MsgBox(question, MsgButtons::YesNo) == MsgResult::Yes)
