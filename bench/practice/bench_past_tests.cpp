@@ -5,6 +5,7 @@
 //  - the window made, filled (with the oldest test's results beside it) and shown.
 // The samples are taken in rounds, the three sizes in turns, each on a fresh copy.
 #include "BenchReport.h"
+#include "BenchWindows.h"
 #include "Connection.h"
 #include "Globals.h"
 #include "InitApplication.h"
@@ -55,21 +56,8 @@ double Seconds(F&& action)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void Flush()
-{
-    for (int i = 0; i < 3; ++i) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
-}
-
-void CloseAll()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName().startsWith(QLatin1String("frm")))
-            w->deleteLater();
-    Flush();
-}
+using bench::CloseAll;
+using bench::Flush;
 
 void Sample(Samples& mine)
 {

@@ -6,6 +6,7 @@
 // The samples are taken in rounds; each round works on fresh copies of the two databases, as
 // seeded and never analysed, one after the other in turns.
 #include "BenchReport.h"
+#include "BenchWindows.h"
 #include "Connection.h"
 #include "Globals.h"
 #include "InitApplication.h"
@@ -100,19 +101,8 @@ double SyncCpu()
     return cpu;
 }
 
-void Flush()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QCoreApplication::processEvents();
-}
-
-void CloseAll()
-{
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName().startsWith(QLatin1String("frm")))
-            w->deleteLater();
-    Flush();
-}
+using bench::CloseAll;
+using bench::Flush;
 
 // A test with the stored defaults (sounds and pronunciation on), as the Test command starts it.
 frmTest* NewTest()

@@ -37,19 +37,43 @@ def source_dir():
 
 
 # ---------------------------------------------------------------- databases
-def make_database(name, lists, words, tests, old_shape):
-    """A file of `lists` lists of `words` words with `tests` tests each, one answer per word
-    and test plus a second try after each miss (one in five). old_shape: as a Quillby older
-    than the answer tallies left it. Made once per shape, in the build's cache."""
+def new_cache_file(name):
+    """The cached file `name` and, when it is not made yet, its work file (`.part`, renamed
+    when done) open with the schema in it, and the schema's text."""
     path = os.path.join(CACHE, name + ".mdb")
     if os.path.exists(path):
-        return path
+        return path, None, None, None
     os.makedirs(CACHE, exist_ok=True)
     work = path + ".part"
     if os.path.exists(work):
         os.remove(work)
     db = sqlite3.connect(work)
-    db.executescript(open(os.path.join(source_dir(), "assets", "schema.sql")).read())
+    schema = open(os.path.join(source_dir(), "assets", "schema.sql")).read()
+    db.executescript(schema)
+    return path, work, db, schema
+
+
+def lists_and_words(n, lists, words):
+    """SQL for a temporary table N of the numbers 1 to n, then `lists` weekly lists of `words`
+    words each (numbered from 1)."""
+    return f"""CREATE TEMP TABLE N (I INTEGER PRIMARY KEY);
+        WITH RECURSIVE C(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM C WHERE I < {n})
+            INSERT INTO N SELECT I FROM C;
+        INSERT INTO LISTS SELECT I, date('2001-01-01', '+' || (7 * I) || ' days'),
+            date('2001-01-05', '+' || (7 * I) || ' days'),
+            date('2001-01-05', '+' || (7 * I) || ' days'), '2001-01-01 10:00:00', 'IGNORED'
+            FROM N WHERE I <= {lists};
+        INSERT INTO WORDS SELECT I, (I - 1) / {words} + 1, 'word' || I, '', '', 'FALSE'
+            FROM N WHERE I <= {lists * words};"""
+
+
+def make_database(name, lists, words, tests, old_shape):
+    """A file of `lists` lists of `words` words with `tests` tests each, one answer per word
+    and test plus a second try after each miss (one in five). old_shape: as a Quillby older
+    than the answer tallies left it. Made once per shape, in the build's cache."""
+    path, work, db, schema = new_cache_file(name)
+    if not db:
+        return path
     for (kind, object_name) in db.execute("SELECT type, name FROM sqlite_master WHERE "
                                           "type = 'trigger'").fetchall():
         db.execute(f"DROP TRIGGER {object_name}")
@@ -59,15 +83,7 @@ def make_database(name, lists, words, tests, old_shape):
         db.execute(f"DROP INDEX {index_name}")
     n = max(lists * tests, lists * words, lists)
     db.executescript(f"""
-        CREATE TEMP TABLE N (I INTEGER PRIMARY KEY);
-        WITH RECURSIVE C(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM C WHERE I < {n})
-            INSERT INTO N SELECT I FROM C;
-        INSERT INTO LISTS SELECT I, date('2001-01-01', '+' || (7 * I) || ' days'),
-            date('2001-01-05', '+' || (7 * I) || ' days'),
-            date('2001-01-05', '+' || (7 * I) || ' days'), '2001-01-01 10:00:00', 'IGNORED'
-            FROM N WHERE I <= {lists};
-        INSERT INTO WORDS SELECT I, (I - 1) / {words} + 1, 'word' || I, '', '', 'FALSE'
-            FROM N WHERE I <= {lists * words};
+        {lists_and_words(n, lists, words)}
         INSERT INTO TESTS (TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, END_TIME)
             SELECT I, (I - 1) / {tests} + 1, 3, '2002-01-01 10:00:00', '2002-01-01 10:04:00'
             FROM N WHERE I <= {lists * tests};
@@ -342,31 +358,16 @@ def make_past_tests_database(tests):
     before it: one answer per word and test, a second try after each miss. In today's shape
     (tallies counted, triggers made), never analysed."""
     name = f"past-tests-{tests}"
-    path = os.path.join(CACHE, name + ".mdb")
-    if os.path.exists(path):
+    path, work, db, schema = new_cache_file(name)
+    if not db:
         return path
-    os.makedirs(CACHE, exist_ok=True)
-    work = path + ".part"
-    if os.path.exists(work):
-        os.remove(work)
-    db = sqlite3.connect(work)
-    schema = open(os.path.join(source_dir(), "assets", "schema.sql")).read()
-    db.executescript(schema)
     for (object_name,) in db.execute("SELECT name FROM sqlite_master WHERE type = 'trigger'"
                                      ).fetchall():
         db.execute(f"DROP TRIGGER {object_name}")
     lists, words, few = 21, 20, 30
     total = (lists - 1) * few + tests
     db.executescript(f"""
-        CREATE TEMP TABLE N (I INTEGER PRIMARY KEY);
-        WITH RECURSIVE C(I) AS (SELECT 1 UNION ALL SELECT I + 1 FROM C WHERE I < {total})
-            INSERT INTO N SELECT I FROM C;
-        INSERT INTO LISTS SELECT I, date('2001-01-01', '+' || (7 * I) || ' days'),
-            date('2001-01-05', '+' || (7 * I) || ' days'),
-            date('2001-01-05', '+' || (7 * I) || ' days'), '2001-01-01 10:00:00', 'IGNORED'
-            FROM N WHERE I <= {lists};
-        INSERT INTO WORDS SELECT I, (I - 1) / {words} + 1, 'word' || I, '', '', 'FALSE'
-            FROM N WHERE I <= {lists * words};
+        {lists_and_words(total, lists, words)}
         CREATE TEMP TABLE T AS SELECT I AS TEST_ID,
             MIN((I - 1) / {few} + 1, {lists}) AS LIST_ID,
             datetime('2002-01-01 16:00:00', '+' || (8 * I) || ' hours') AS START_TIME
