@@ -15,7 +15,7 @@ from gi.repository import Atspi  # noqa: E402
 from harness import Journey, expect, expect_equal  # noqa: E402
 from quillby_steps import main_window  # noqa: E402
 
-LISTS, WORDS, TESTS = 500, 20, 60
+LISTS, WORDS, TESTS = 500, 20, 200
 FIRST_DATE = datetime.date(2015, 1, 9)  # list L is tested on FIRST_DATE + 7 * (L - 1) days
 
 # What each tally should hold, counted from the rows (as the tallies' own definition says).
