@@ -26,6 +26,7 @@ CACHE = os.path.join(BUILD, "bench-cache", "screen")
 QUIET = 0.4        # seconds without damage that end a wait
 ROUNDS = 5
 MISSED = []
+ONLY = []
 
 
 def source_dir():
@@ -699,7 +700,9 @@ def bare_first_map():
 
 
 def main():
-    global XS, ENV
+    global XS, ENV, ONLY
+    # Section names on the command line run only those sections, in that order.
+    ONLY = sys.argv[1:]
     display_pipe = os.pipe()
     server = subprocess.Popen(["Xvfb", "-displayfd", str(display_pipe[1]), "-screen", "0",
                                "1280x1024x24", "-nolisten", "tcp"], pass_fds=[display_pipe[1]],
@@ -719,14 +722,23 @@ def main():
         ten_years = make_database("ten-years-old", 500, 20, 20, True)
         two_million = make_database("two-million-old", 1000, 20, 84, True)
         print("== targets", flush=True)
-        startup(many)
-        end_of_grid(many, few)
-        first_opening("the ten-years file (500 x 20 x 20, old shape)", ten_years, 0.4)
-        bare_first_map()
-        first_opening("a 2-million-answer file (old shape)", two_million, 2.0, 0.2,
-                      60 * 1048576)
-        past_tests_flat()
-        practice_and_deleting()
+        sections = {
+            "startup": lambda: startup(many),
+            "end_of_grid": lambda: end_of_grid(many, few),
+            "first_opening": lambda: first_opening(
+                "the ten-years file (500 x 20 x 20, old shape)", ten_years, 0.4),
+            "bare_first_map": bare_first_map,
+            "two_million": lambda: first_opening("a 2-million-answer file (old shape)",
+                                                 two_million, 2.0, 0.2, 60 * 1048576),
+            "past_tests_flat": past_tests_flat,
+            "practice_and_deleting": practice_and_deleting,
+        }
+        unknown = [name for name in ONLY if name not in sections]
+        if unknown:
+            raise SystemExit("bench_screen: no section " + ", ".join(unknown) +
+                             "; the sections: " + " ".join(sections))
+        for name in ONLY or sections:
+            sections[name]()
     finally:
         server.terminate()
         server.wait()
