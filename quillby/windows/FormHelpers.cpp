@@ -1,5 +1,6 @@
 #include "FormHelpers.h"
 
+#include "AccessKeyButton.h"
 #include "Twips.h"
 
 #include <algorithm>
@@ -72,7 +73,7 @@ Control* MakeCaptioned(QWidget* parent, const char* name, const QString& caption
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& toolTip)
 {
-    return MakeCaptioned<QPushButton>(parent, name, caption, toolTip);
+    return MakeCaptioned<AccessKeyButton>(parent, name, caption, toolTip);
 }
 
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,

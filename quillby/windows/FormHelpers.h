@@ -22,6 +22,7 @@ class QTableView;
 void NameControl(QWidget* control, const char* name, const QString& accessibleName = {});
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text);
+// A button that acts at once on its access key, as on a click (AccessKeyButton).
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption,
                         const QString& toolTip = {});
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption,

@@ -28,6 +28,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -144,7 +145,8 @@ void frmPastTests::LoadPastTests()
     MSFlexGrid1->setCurrentIndex(tests_->index(0, PastTestsModel::DateColumn));
     filling_ = false;
     RowSelected();
-    ProcessEvents(3);
+    if (isVisible())
+        ProcessEvents(3);
     MSFlexGrid1->setFocus();
 }
 
@@ -179,9 +181,24 @@ void frmPastTests::RowSelected()
         results->SetFocusToWord(word);
     });
     PlaceCompanion();
-    results->show();
-    ProcessEvents(6);
+    // Filled before the window shows, the results show with it (showEvent): the windows
+    // appear together, without a pass of the event loop between them.
+    if (isVisible()) {
+        results->show();
+        ProcessEvents(6);
+    }
     MSFlexGrid1->setFocus();
+}
+
+void frmPastTests::showEvent(QShowEvent* event)
+{
+    CompanionWindow::showEvent(event);
+    auto* results = frmTestResults::instance();
+    if (results && results->parentWidget() == this && !event->spontaneous() &&
+        !results->isVisible()) {
+        PlaceCompanion();
+        results->show();
+    }
 }
 
 void frmPastTests::ShowWordInResults(const QString& word)

@@ -46,6 +46,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Shows the results filled while the window was hidden.
+    void showEvent(QShowEvent* event) override;
     void PlaceCompanion() override;
 
 private:

@@ -29,6 +29,7 @@
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -283,9 +284,22 @@ void frmTestResults::RowSelected()
     }
     details_->LoadWordDetails(testId_, MSFlexGrid1->item(row, 0)->text(),
                               MSFlexGrid1->item(row, 2)->text(), moveOnAfter_);
-    details_->show();
-    ProcessEvents(3);
+    // Results being filled before they show take their word attempts along when they show:
+    // both appear together, without a pass of the event loop between them.
+    if (isVisible()) {
+        details_->show();
+        ProcessEvents(3);
+    }
     MSFlexGrid1->setFocus();
+}
+
+void frmTestResults::showEvent(QShowEvent* event)
+{
+    CompanionWindow::showEvent(event);
+    if (details_ && !event->spontaneous() && !details_->isVisible()) {
+        PlaceCompanion();
+        details_->show();
+    }
 }
 
 void frmTestResults::PlaceCompanion()

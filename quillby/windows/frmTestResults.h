@@ -74,6 +74,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Shows the word attempts loaded while the results were hidden.
+    void showEvent(QShowEvent* event) override;
     void PlaceCompanion() override;
 
 private:

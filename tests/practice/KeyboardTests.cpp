@@ -2,6 +2,8 @@
 // clashes, in English and in German; F1 and Ctrl+W; Enter on a question whose Yes deletes.
 #include "PracticeFixture.h"
 
+#include "AccessKeyButton.h"
+#include "FormHelpers.h"
 #include "GuiTestSupport.h"
 #include "frmAbout.h"
 #include "frmDeleteOldList.h"
@@ -22,14 +24,17 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
+#include <QVBoxLayout>
 
 #include <functional>
 #include <map>
@@ -268,4 +273,51 @@ TEST_F(Keys, EnterOnAQuestionThatDeletesAnswersNo)
     ASSERT_NE(test, nullptr);
     EXPECT_TRUE(EnterGivesNo(boxes, [&] { test->close(); })) << "quitting a test";
     EXPECT_TRUE(test->isVisible()) << "the test goes on";
+}
+
+// A button pressed by its access key acts before the program waits for anything, as on a
+// click: every button of every window, and a key shared by two buttons or a disabled
+// button only moves the focus or does nothing, as on any button.
+TEST_F(Keys, ButtonsActAtOnceOnTheirAccessKeys)
+{
+    for (const WindowCase& window : AllWindows()) {
+        std::unique_ptr<QWidget> shown(window.make());
+        for (QPushButton* button : shown->findChildren<QPushButton*>())
+            if (!QKeySequence::mnemonic(button->text()).isEmpty() && OwnedBy(button, shown.get()))
+                EXPECT_NE(dynamic_cast<AccessKeyButton*>(button), nullptr)
+                    << window.name << ": " << button->text().toStdString();
+    }
+
+    struct Case {
+        const char* what;
+        QStringList captions;
+        QList<bool> enabled;
+        int clicks;       // on the first button, right after the key
+        bool focusOnButton; // a button has taken the focus from the text box
+    };
+    const Case cases[] = {
+        {"its own key", {"&Open", "&Close"}, {true, true}, 1, false},
+        {"a key shared by two", {"&Open", "&Other"}, {true, true}, 0, true},
+        {"a disabled button", {"&Open", "&Close"}, {false, true}, 0, false},
+    };
+    for (const Case& c : cases) {
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        std::vector<QPushButton*> buttons;
+        for (qsizetype i = 0; i < c.captions.size(); ++i) {
+            buttons.push_back(MakeButton(&window, "cmd", c.captions[i]));
+            buttons.back()->setEnabled(c.enabled[i]);
+            layout->addWidget(buttons.back());
+        }
+        auto* other = new QLineEdit(&window);
+        layout->addWidget(other);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        other->setFocus();
+        QSignalSpy clicked(buttons[0], &QPushButton::clicked);
+        QTest::keyClick(other, Qt::Key_O, Qt::AltModifier);
+        EXPECT_EQ(clicked.count(), c.clicks) << c.what;
+        EXPECT_EQ(!other->hasFocus(), c.focusOnButton) << c.what;
+        EXPECT_FALSE(buttons[0]->isDown()) << c.what;
+    }
 }
