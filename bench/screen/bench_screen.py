@@ -301,8 +301,9 @@ def startup(many):
             (quillby if kind == "quillby" else bare).append(took)
             (quillby_mem if kind == "quillby" else bare_mem).append(memory)
     q, b = median(quillby), median(bare)
+    load = ", ".join(f"{figure:.2f}" for figure in os.getloadavg())
     print(f"start-up to the last paint: Quillby on 100,000 lists {ms(q)}, bare Qt window "
-          f"(its own program) {ms(b)}")
+          f"(its own program) {ms(b)} (load average {load})")
     report("start-up within 1.3x of a bare Qt window", f"{q / b:.2f}x", q <= 1.3 * b)
     qm, bm = median(quillby_mem), median(bare_mem)
     report("start-up peak memory within 10 MiB of the bare window's",
