@@ -16,6 +16,10 @@ public:
 
 protected:
     explicit OneOpenWindow(Window* self) : self_(self) { open_ = self; }
+    // A window made ahead of its use stays out of the way of the open one until it claims.
+    struct Unclaimed {};
+    OneOpenWindow(Window* self, Unclaimed) : self_(self) {}
+    void Claim() { open_ = self_; }
     ~OneOpenWindow() { Forget(); }
     void Forget()
     {

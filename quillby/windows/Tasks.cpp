@@ -27,6 +27,8 @@ Tasks::Tasks(frmLists* main) : main_(main)
         ServeMainWindow();
 }
 
+Tasks::~Tasks() { delete ahead_.data(); }
+
 void Tasks::ServeMainWindow()
 {
     connect(main_, &frmLists::EditListRequested, this,
@@ -80,6 +82,10 @@ frmTest* Tasks::BeginTest(int32_t listId, int32_t practisedTestId, const TestSet
     auto* test = new frmTest;
     connect(test, &frmTest::Finished, this,
             [this, listId, settings](int32_t testId) { ShowResults(listId, testId, settings); });
+    connect(test, &frmTest::LastWordAsked, this, [this] {
+        if (!ahead_)
+            ahead_ = frmTestResults::MakeAhead();
+    });
     const bool running = practisedTestId != 0
                              ? test->StartPractice(listId, practisedTestId, settings)
                              : test->Start(listId, settings);
@@ -91,7 +97,10 @@ frmTest* Tasks::BeginTest(int32_t listId, int32_t practisedTestId, const TestSet
 
 void Tasks::ShowResults(int32_t listId, int32_t testId, const TestSettings& settings)
 {
-    auto* results = new frmTestResults;
+    frmTestResults* results = ahead_ ? ahead_.data() : new frmTestResults;
+    if (ahead_)
+        results->TakeAhead();
+    ahead_ = nullptr;
     Guarded([&] { results->SetTestID(testId); });
     results->SetOpener(ResultsOpener::Test);
     connect(results, &frmTestResults::TestAgainRequested, this,

@@ -2,6 +2,7 @@
 #include "TestOptions.h"
 
 #include <QObject>
+#include <QPointer>
 #include <cstdint>
 
 class frmEditList;
@@ -9,6 +10,7 @@ class frmLists;
 class frmPastTests;
 class frmTest;
 class frmTestSetup;
+class frmTestResults;
 
 // The one place that makes the list-level task windows and connects them. The main window
 // and the task windows say what the user asked for as signals (edit this list, a test with
@@ -22,6 +24,7 @@ public:
     // Serves the requests of the main window; with none, the task windows are opened through
     // the functions below alone.
     explicit Tasks(frmLists* main = nullptr);
+    ~Tasks() override;
 
     // Loads the list editor (or takes the open one) for a list and shows it.
     frmEditList* OpenListEditor(int32_t listId);
@@ -45,4 +48,6 @@ private:
     void ShowResults(int32_t listId, int32_t testId, const TestSettings& settings);
 
     frmLists* main_;
+    // Results made ready while a test's last word is asked, for the next results shown.
+    QPointer<frmTestResults> ahead_;
 };

@@ -33,6 +33,10 @@ constexpr int kFrameWidth = 10000;
 constexpr int kInnerLeft = 200;
 constexpr int kClueHeight = 2000;
 constexpr int kBottomHeight = 1000;
+// After the last word shows, its results are made ready once its paint and voice are under way.
+constexpr int kLastWordDelayMs = 100;
+// A finished test's window is deleted once its results are on screen, not before their paint.
+constexpr int kDeleteAfterResultsMs = 500;
 
 QPlainTextEdit* MakeClueBox(QGroupBox* frame, const char* name)
 {
@@ -154,8 +158,23 @@ frmTest::Busy::~Busy()
 
 void frmTest::DeleteWhenIdle()
 {
-    if (closed_ && busy_ == 0)
+    if (!closed_ || busy_ != 0)
+        return;
+    if (closingByProgram_ && session_.TestComplete())
+        QTimer::singleShot(kDeleteAfterResultsMs, this, &QObject::deleteLater);
+    else
         deleteLater();
+}
+
+void frmTest::TellWhenLastWord()
+{
+    if (lastWordTold_ || session_.CurrentIndex() + 1 < session_.TestWords().size())
+        return;
+    lastWordTold_ = true;
+    QTimer::singleShot(kLastWordDelayMs, this, [this] {
+        if (!session_.TestComplete())
+            emit LastWordAsked();
+    });
 }
 
 bool frmTest::Start(int32_t listId, const TestSettings& settings)
@@ -243,6 +262,7 @@ void frmTest::ShowWord(const WordClues& clues)
     CentreFrame();
     txtWord->clear();
     FocusAnswer();
+    TellWhenLastWord();
 }
 
 void frmTest::ShowAnswer(const QString& answer) { txtWord->setText(answer); }

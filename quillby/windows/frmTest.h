@@ -56,6 +56,8 @@ public:
 signals:
     // The test has been stored and its window closed: its results are to show.
     void Finished(int32_t testId);
+    // The last word is being asked (a moment after it showed): its results can be made ready.
+    void LastWordAsked();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -88,6 +90,7 @@ private:
     void cmdNext_Click();
     void CloseByProgram();
     void DeleteWhenIdle();
+    void TellWhenLastWord();
 
     // The window may close while one of its own handlers runs (the last answer ends the
     // test); it is deleted only once no handler of it is on the stack.
@@ -99,6 +102,7 @@ private:
     int busy_ = 0;
     bool closed_ = false;
     bool closingByProgram_ = false;
+    bool lastWordTold_ = false;
     std::unique_ptr<PracticeStore> store_; // the program's database
     PracticeSession session_;
 };

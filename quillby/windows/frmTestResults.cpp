@@ -24,6 +24,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -50,11 +51,52 @@ QColor RowColour(WordColour colour)
 frmTestResults::frmTestResults(QWidget* parent)
     : CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
 {
+    Load();
+}
+
+frmTestResults::frmTestResults(Unclaimed unclaimed)
+    : CompanionWindow(nullptr, Qt::Window), OneOpenWindow(this, unclaimed)
+{
+    Load();
+}
+
+void frmTestResults::Load()
+{
     setObjectName(QStringLiteral("frmTestResults"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Test Results"));
     BuildControls();
     move(Twips(300), Twips(500));
+}
+
+namespace {
+// What the first show of a window does before it maps it: style every control and lay them
+// out. One paint off screen also readies the glyphs of its captions and the style's frames
+// for the first paint.
+void ReadyToMap(QWidget* window)
+{
+    for (QWidget* child : window->findChildren<QWidget*>())
+        child->ensurePolished();
+    window->ensurePolished();
+    if (window->layout())
+        window->layout()->activate();
+    QImage image(window->size() * window->devicePixelRatio(),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(window->devicePixelRatio());
+    window->render(&image);
+}
+} // namespace
+
+frmTestResults* frmTestResults::MakeAhead()
+{
+    auto* results = new frmTestResults(Unclaimed{});
+    results->details_ = new frmTestWordDetails(results);
+    ReadyToMap(results);
+    ReadyToMap(results->details_);
+    // The results' native window is made now; the word attempts' is not: a window with a
+    // parent asking for one would make every control of its parent native.
+    results->winId();
+    return results;
 }
 
 void frmTestResults::BuildControls()
@@ -278,8 +320,10 @@ void frmTestResults::RowSelected()
     const int row = MSFlexGrid1->currentRow();
     if (!gridReady_ || row < 0)
         return;
-    if (!details_) {
+    if (!details_)
         details_ = new frmTestWordDetails(this);
+    if (placed_ != details_) {
+        placed_ = details_;
         PlaceCompanion();
     }
     details_->LoadWordDetails(testId_, MSFlexGrid1->item(row, 0)->text(),
@@ -293,13 +337,14 @@ void frmTestResults::RowSelected()
     MSFlexGrid1->setFocus();
 }
 
+// Shown, the window is laid out and framed: the word attempts go beside it as it is now,
+// whether it was made just now or ahead of time, and those loaded while it was hidden show too.
 void frmTestResults::showEvent(QShowEvent* event)
 {
     CompanionWindow::showEvent(event);
-    if (details_ && !event->spontaneous() && !details_->isVisible()) {
-        PlaceCompanion();
+    PlaceCompanion();
+    if (details_ && !event->spontaneous() && !details_->isVisible())
         details_->show();
-    }
 }
 
 void frmTestResults::PlaceCompanion()

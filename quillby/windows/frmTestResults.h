@@ -26,6 +26,11 @@ class frmTestResults : public CompanionWindow, public OneOpenWindow<frmTestResul
     Q_OBJECT
 public:
     explicit frmTestResults(QWidget* parent = nullptr);
+    // A hidden window built while the last word of a test is asked, polished and with its
+    // native windows made (its word attempts' too), so that the results of the test only
+    // fill and map it. It becomes the open results window when TakeAhead hands it out.
+    static frmTestResults* MakeAhead();
+    void TakeAhead() { Claim(); }
 
     // Fills the window for a test and opens the word attempts of its first word.
     void SetTestID(int32_t testId);
@@ -74,11 +79,14 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // Shows the word attempts loaded while the results were hidden.
+    // Places the word attempts beside it and shows those loaded while the results were hidden.
+    void showEvent(QShowEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void PlaceCompanion() override;
 
 private:
+    explicit frmTestResults(Unclaimed);
+    void Load();
     void BuildControls();
     void ClearSummary();
     void LoadResults();
@@ -99,4 +107,5 @@ private:
     bool gridReady_ = false;
     ResultsOpener opener_ = ResultsOpener::None;
     QPointer<frmTestWordDetails> details_;
+    QPointer<frmTestWordDetails> placed_; // the word attempts placed beside these results
 };

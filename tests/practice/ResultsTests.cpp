@@ -355,3 +355,64 @@ TEST_F(Results, PractiseMissedWordsIsOfferedAfterATestThatMissedAWord)
         delete results;
     }
 }
+
+// Results made ready while the last word was asked show exactly what results made at the end
+// show, and until they are handed out they leave the open results window the open one.
+TEST_F(Results, ResultsMadeAheadShowWhatResultsMadeAtTheEndShow)
+{
+    list = AddList();
+    const int32_t test = AddTest(list, 2, kStart, kEnd);
+    const int32_t clean = AddWord(list, QStringLiteral("ant"));
+    const int32_t once = AddWord(list, QStringLiteral("bee"));
+    const int32_t never = AddWord(list, QStringLiteral("cow"));
+    AddAttempt(test, list, clean, "ant", true, 1);
+    AddAttempt(test, list, once, "be", false, 1);
+    AddAttempt(test, list, once, "bee", true, 2);
+    AddAttempt(test, list, never, "co", false, 1);
+    AddAttempt(test, list, never, "kow", false, 2);
+
+    frmTestResults* atTheEnd = Open(test);
+    QPointer<frmTestResults> ahead = frmTestResults::MakeAhead();
+    EXPECT_FALSE(ahead->isVisible());
+    EXPECT_EQ(frmTestResults::instance(), atTheEnd) << "the open results stay the open ones";
+    delete atTheEnd;
+    ahead->TakeAhead();
+    EXPECT_EQ(frmTestResults::instance(), ahead.data());
+    ahead->SetTestID(test);
+    ahead->show();
+    QApplication::processEvents();
+    frmTestResults* made = Open(test);
+
+    const auto shown = [](frmTestResults* results) {
+        QStringList texts;
+        for (QLineEdit* box : results->findChildren<QLineEdit*>())
+            texts << box->objectName() + "=" + box->text() + "/" + box->accessibleName();
+        QTableWidget* grid = results->MSFlexGrid1;
+        for (int row = 0; row < RowCount(grid); ++row)
+            for (int column = 0; column < 3; ++column)
+                texts << CellText(grid, row, column) + "/" +
+                             grid->item(row, column)->background().color().name();
+        frmTestWordDetails* details = results->WordDetails();
+        texts << (details && details->isVisible() ? details->lblWord->text() : "no attempts");
+        texts << details->lblResult->text() << QString::number(details->List1->count());
+        const QRect place = results->geometry();
+        texts << QStringLiteral("%1,%2 %3x%4")
+                     .arg(place.x())
+                     .arg(place.y())
+                     .arg(place.width())
+                     .arg(place.height());
+        return texts;
+    };
+    ASSERT_FALSE(ahead.isNull());
+    EXPECT_EQ(shown(ahead), shown(made));
+    // The word attempts beside the results, at the grid's top: within the frame a window gets
+    // once it is made, which the test platform counts in a pixel or two.
+    const auto beside = [](frmTestResults* results) {
+        return results->WordDetails()->pos() - results->pos();
+    };
+    EXPECT_NEAR(beside(ahead).x(), beside(made).x(), 2);
+    EXPECT_NEAR(beside(ahead).y(), beside(made).y(), 2);
+    EXPECT_EQ(ahead->txtScore->text(), QStringLiteral("33 %"));
+    EXPECT_EQ(ahead->WordDetails()->lblWord->text(), QStringLiteral("ant"));
+    delete ahead.data();
+}
