@@ -81,7 +81,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     // Places the word attempts beside it and shows those loaded while the results were hidden.
     void showEvent(QShowEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void PlaceCompanion() override;
 
 private:
