@@ -197,9 +197,13 @@ void Report()
                 Ms(enterFew).c_str());
     ReportTarget("Enter -> next word, 2,000 tests within 1.2x of 30 tests",
                  Ratio(enterMany / enterFew), enterMany <= 1.2 * enterFew);
-    const double ownCpu = Median(many.enterCpu) - Median(many.syncCpu);
-    ReportTarget("Enter -> next word, 2,000 tests: processor time beyond one disk sync, under 1 ms",
-                 Ms(ownCpu), ownCpu < 0.001);
+    // An answer is committed without waiting for the disk, so Enter's processor time is
+    // measured whole; a sync's own cost is printed beside it for comparison.
+    const double ownCpu = Median(many.enterCpu);
+    std::printf("  processor time of one disk sync here: %s (Enter does none)\n",
+                Ms(Median(many.syncCpu)).c_str());
+    ReportTarget("Enter -> next word, 2,000 tests: processor time, under 1 ms", Ms(ownCpu),
+                 ownCpu < 0.001);
     ReportSizeTargets("results of a 50-word test", "2,000 tests", "30 tests", many.results,
                       few.results, 0.010, 1.3);
     ReportSizeTargets("Past Tests", "2,000 tests", "30 tests", many.pastTests, few.pastTests,

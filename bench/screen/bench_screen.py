@@ -229,7 +229,7 @@ class Sample:
             for name in ("Quillby", "Sound_Correct.wav", "Sound_Incorrect.wav"):
                 if os.path.exists(os.path.join(BIN, name)):
                     shutil.copy2(os.path.join(BIN, name), self.folder)
-            shutil.copy2(self.database, os.path.join(self.folder, "Quillby.mdb"))
+            copy_with_log(self.database, os.path.join(self.folder, "Quillby.mdb"))
         XS.maps.clear()
         XS.pump()
         program = BARE if self.bare else os.path.join(self.folder, "Quillby")
@@ -337,7 +337,7 @@ def first_opening(name, old, limit, show_limit=None, memory_limit=None):
                 shown.append(XS.maps[0][0] - sample.started)
             memory.append(peak_memory(sample.process.pid))
             counted = os.path.join(CACHE, name + "-counted.mdb")
-            shutil.copy2(sample.db(), counted)
+            copy_with_log(sample.db(), counted)
         with Sample(counted) as sample:
             seconds.append(sample.wait_for_main_window())
     first, second = median(firsts), median(seconds)
@@ -688,6 +688,17 @@ def practice_and_deleting():
 
 
 # ---- an old file's first opening: the baseline of its progress window
+def copy_with_log(database, copy):
+    """A copy of a database that Quillby left open, with its write-ahead log beside it (the
+    file alone may lack what was committed last), and no stale log beside the copy."""
+    shutil.copy2(database, copy)
+    for suffix in ("-wal", "-shm"):
+        if os.path.exists(copy + suffix):
+            os.remove(copy + suffix)
+    if os.path.exists(database + "-wal"):
+        shutil.copy2(database + "-wal", copy + "-wal")
+
+
 def bare_first_map():
     """From the start of the bare Qt window's program to its window's first map, in this run:
     the least any program's first window takes here, beside the progress window's figure."""

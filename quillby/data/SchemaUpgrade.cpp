@@ -115,6 +115,8 @@ constexpr int kCountWay = 2;
 // each step is one transaction of a few hundred milliseconds at most, and its sorts stay small.
 constexpr int kTestsPerStep = 50000;
 constexpr int kAnswersPerStep = 60000;
+int answersPerStep = kAnswersPerStep;
+int testsPerStep = kTestsPerStep;
 
 // A value read from one statement and bound into the next, of its own type.
 struct Key {
@@ -183,8 +185,9 @@ struct StageText {
     const char* nextEnd; // ?1 last key, ?2 rows per step - 1: the last key of the next step
     const char* lastKey; // the last key of all
     std::vector<const char*> step; // ?1 last key counted, ?2 last key of this step
-    int rowsPerStep;
 };
+
+int RowsPerStep(int stage) { return stage == kTestsStage ? testsPerStep : answersPerStep; }
 
 const StageText& TextOf(int stage)
 {
@@ -199,15 +202,14 @@ const StageText& TextOf(int stage)
          " SELECT TEST_ID, COUNT(*), 0 FROM WORD_ATTEMPTS WHERE WORD_ID IS NULL"
          " AND TEST_ID > ?1 AND TEST_ID <= ?2 AND ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'"
          " GROUP BY TEST_ID HAVING TEST_ID IN (SELECT TEST_ID FROM TEST_TALLIES)"
-         " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY"},
-        kTestsPerStep};
+         " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY"}};
     static const StageText words{
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 ORDER BY WORD_ID LIMIT 1 OFFSET ?2",
         "SELECT WORD_ID FROM WORD_ATTEMPTS WHERE WORD_ID IS NOT NULL ORDER BY WORD_ID DESC LIMIT 1",
         {// Each test's first tries and the words it asked, in one walk of the index of answers
          // by word: it holds each (word, test) pair's answers in a row, so they are grouped
          // without a sort the size of the answers; a stored test's row is looked for once
-         // per test of the step, after the grouping, never once per answer. (CountTestsByWalk
+         // per test of the step, after the grouping, never once per answer. (CountStepByWalk
          // counts the same, quicker, where every key is a whole number.)
          "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
          " SELECT TEST_ID, SUM(FIRST), COUNT(*) FROM (SELECT TEST_ID,"
@@ -225,29 +227,52 @@ const StageText& TextOf(int stage)
          "INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES)"
          " SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY, COUNT(*) FROM WORD_ATTEMPTS"
          " WHERE RESULT = 'INCORRECT' AND WORD_ID > ?1 AND WORD_ID <= ?2"
-         " AND +TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY 1, 2"},
-        kAnswersPerStep};
+         " AND +TEST_ID IN (SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS) GROUP BY 1, 2"}};
     return stage == kTestsStage ? tests : words;
 }
 
-// The first tries and the words asked of each test in a step of the answers stage, as its
-// first statement counts them, from one walk of the index of answers by word in its order
-// (each (word, test) pair's answers in a row), summed here per test and written with one
-// statement: a third of the work of grouping and sorting them in SQL. False, with nothing
-// written, when a key is not a whole number: the statement then counts the step.
-bool CountTestsByWalk(sqlite3* db, const Key& last, const Key& end, bool& ok)
+// The whole-list tests whose keys are whole numbers, in order: the walk of the answers looks
+// a wrong answer's test up here instead of in the temporary table.
+using WholeListKeys = std::vector<long long>;
+
+WholeListKeys ReadWholeListKeys(sqlite3* db)
 {
-    Statement walk(db, "SELECT WORD_ID, TEST_ID, ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'"
-                       " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 AND WORD_ID <= ?2"
-                       " ORDER BY WORD_ID, TEST_ID");
-    walk.Bind(1, last).Bind(2, end);
-    struct Counts {
+    WholeListKeys keys;
+    Statement read(db, "SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS");
+    while (read.Step() == SQLITE_ROW)
+        if (sqlite3_column_type(read.Raw(), 0) == SQLITE_INTEGER)
+            keys.push_back(sqlite3_column_int64(read.Raw(), 0));
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+// What one walk of the answers of a step counts: each test's first tries and words asked,
+// each word's wrong answers in whole-list tests (and in how many such tests).
+struct WalkCounts {
+    struct Test {
         long long firstTries = 0;
         long long words = 0;
     };
-    std::unordered_map<long long, Counts> tests;
+    struct Word {
+        long long testsMissed = 0;
+        long long misses = 0;
+    };
+    std::unordered_map<long long, Test> tests;
+    std::vector<std::pair<long long, Word>> words; // in word order
+};
+
+// Reads the step's answers from the index of answers by word, in its order (each (word, test)
+// pair's answers in a row); false when a key is not a whole number.
+bool WalkAnswers(sqlite3* db, const Key& last, const Key& end, const WholeListKeys& wholeList,
+                 WalkCounts& counts, bool& ok)
+{
+    Statement walk(db, "SELECT WORD_ID, TEST_ID, ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT',"
+                       " RESULT = 'INCORRECT' FROM WORD_ATTEMPTS"
+                       " WHERE WORD_ID > ?1 AND WORD_ID <= ?2 ORDER BY WORD_ID, TEST_ID");
+    walk.Bind(1, last).Bind(2, end);
     long long word = 0;
     long long test = 0;
+    long long missedTest = 0;
     bool any = false;
     int rc;
     while ((rc = walk.Step()) == SQLITE_ROW) {
@@ -259,30 +284,76 @@ bool CountTestsByWalk(sqlite3* db, const Key& last, const Key& end, bool& ok)
             return false;
         const long long rowWord = sqlite3_column_int64(row, 0);
         const long long rowTest = sqlite3_column_int64(row, 1);
-        Counts& counts = tests[rowTest];
-        if (!any || rowWord != word || rowTest != test)
-            ++counts.words;
-        counts.firstTries += sqlite3_column_int(row, 2);
+        const bool newWord = !any || rowWord != word;
+        WalkCounts::Test& testCounts = counts.tests[rowTest];
+        if (newWord || rowTest != test)
+            ++testCounts.words;
+        testCounts.firstTries += sqlite3_column_int(row, 2);
+        if (sqlite3_column_int(row, 3) &&
+            std::binary_search(wholeList.begin(), wholeList.end(), rowTest)) {
+            const bool firstMiss = counts.words.empty() || counts.words.back().first != rowWord;
+            if (firstMiss)
+                counts.words.emplace_back(rowWord, WalkCounts::Word());
+            WalkCounts::Word& wordCounts = counts.words.back().second;
+            ++wordCounts.misses;
+            wordCounts.testsMissed += firstMiss || rowTest != missedTest;
+            missedTest = rowTest;
+        }
         word = rowWord;
         test = rowTest;
         any = true;
     }
-    if (rc != SQLITE_DONE) {
-        ok = false;
-        return true;
+    ok = rc == SQLITE_DONE;
+    return true;
+}
+
+// Adds a step's counts to the stored tests' tallies (in key order, each page of them visited
+// once; a test never stored has no row and gets none) and writes its words' tallies.
+bool WriteWalkCounts(sqlite3* db, const WalkCounts& counts)
+{
+    std::vector<std::pair<long long, WalkCounts::Test>> tests(counts.tests.begin(),
+                                                               counts.tests.end());
+    std::sort(tests.begin(), tests.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    sqlite3_stmt* add = nullptr;
+    bool ok = sqlite3_prepare_v2(db, "UPDATE TEST_TALLIES SET FIRST_TRY = FIRST_TRY + ?2,"
+                                     " WORDS_ASKED = WORDS_ASKED + ?3 WHERE TEST_ID = ?1",
+                                 -1, &add, nullptr) == SQLITE_OK;
+    for (size_t i = 0; ok && i < tests.size(); ++i) {
+        sqlite3_bind_int64(add, 1, tests[i].first);
+        sqlite3_bind_int64(add, 2, tests[i].second.firstTries);
+        sqlite3_bind_int64(add, 3, tests[i].second.words);
+        ok = sqlite3_step(add) == SQLITE_DONE;
+        sqlite3_reset(add);
     }
-    std::string list = "[";
-    for (const auto& [id, counts] : tests)
-        list += (list.size() > 1 ? ",[" : "[") + std::to_string(id) + ',' +
-                std::to_string(counts.firstTries) + ',' + std::to_string(counts.words) + ']';
-    list += ']';
-    Statement add(db,
-                  "INSERT INTO TEST_TALLIES (TEST_ID, FIRST_TRY, WORDS_ASKED)"
-                  " SELECT value ->> 0, value ->> 1, value ->> 2 FROM json_each(?1)"
-                  " WHERE value ->> 0 IN (SELECT TEST_ID FROM TEST_TALLIES)"
-                  " ON CONFLICT (TEST_ID) DO UPDATE SET FIRST_TRY = FIRST_TRY + excluded.FIRST_TRY,"
-                  " WORDS_ASKED = WORDS_ASKED + excluded.WORDS_ASKED");
-    ok = add.Bind(1, list).Run();
+    sqlite3_finalize(add);
+    sqlite3_stmt* put = nullptr;
+    ok = ok && sqlite3_prepare_v2(db, "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
+                                      " VALUES (?1, ?2, ?3)",
+                                  -1, &put, nullptr) == SQLITE_OK;
+    for (size_t i = 0; ok && i < counts.words.size(); ++i) {
+        sqlite3_bind_int64(put, 1, counts.words[i].first);
+        sqlite3_bind_int64(put, 2, counts.words[i].second.testsMissed);
+        sqlite3_bind_int64(put, 3, counts.words[i].second.misses);
+        ok = sqlite3_step(put) == SQLITE_DONE;
+        sqlite3_reset(put);
+    }
+    sqlite3_finalize(put);
+    return ok;
+}
+
+// The first two statements of a step of the answers stage (each test's first tries and words
+// asked, each word's wrong answers), counted from one walk of the index of answers by word
+// and written with a statement prepared once: a third of the work of grouping and sorting
+// them in SQL. False, with nothing written, when a key is not a whole number: the statements
+// then count the step.
+bool CountStepByWalk(sqlite3* db, const Key& last, const Key& end, const WholeListKeys& wholeList,
+                     bool& ok)
+{
+    WalkCounts counts;
+    if (!WalkAnswers(db, last, end, wholeList, counts, ok))
+        return false;
+    ok = ok && WriteWalkCounts(db, counts);
     return true;
 }
 
@@ -353,7 +424,7 @@ public:
     }
     void Step()
     {
-        done_ += TextOf(stage_).rowsPerStep;
+        done_ += RowsPerStep(stage_);
         Tell();
     }
 
@@ -369,14 +440,14 @@ private:
 };
 
 // One step of a stage in its own transaction; false at the end of the stage or on failure.
-bool CountStep(sqlite3* db, int stage, Key& last, bool& ok)
+bool CountStep(sqlite3* db, int stage, Key& last, const WholeListKeys& wholeList, bool& ok)
 {
     const StageText& text = TextOf(stage);
     const auto keyAfter = [&](int rows) {
         Statement next(db, text.nextEnd);
         return next.Bind(1, last).Bind(2, rows).First(ok);
     };
-    Key end = keyAfter(text.rowsPerStep - 1);
+    Key end = keyAfter(RowsPerStep(stage) - 1);
     if (ok && end.empty() && !keyAfter(0).empty()) { // the last, shorter step
         Statement lastOfAll(db, text.lastKey);
         end = lastOfAll.First(ok);
@@ -384,9 +455,8 @@ bool CountStep(sqlite3* db, int stage, Key& last, bool& ok)
     if (!ok || end.empty())
         return false;
     ok = Run(db, "BEGIN IMMEDIATE");
-    for (size_t i = 0; ok && i < text.step.size(); ++i) {
-        if (i == 0 && stage == kWordsStage && CountTestsByWalk(db, last, end, ok))
-            continue;
+    const bool walked = stage == kWordsStage && CountStepByWalk(db, last, end, wholeList, ok);
+    for (size_t i = walked ? 2 : 0; ok && i < text.step.size(); ++i) {
         Statement step(db, text.step[i]);
         ok = step.Bind(1, last).Bind(2, end).Run();
     }
@@ -444,6 +514,12 @@ bool FinishCount(sqlite3* db, const TallyPart& part)
 void SetTallyCountListener(TallyCountListener listener)
 {
     tallyCountListener = std::move(listener);
+}
+
+void SetTallyCountStep(int rows)
+{
+    testsPerStep = rows > 0 ? rows : kTestsPerStep;
+    answersPerStep = rows > 0 ? rows : kAnswersPerStep;
 }
 
 namespace {
@@ -506,11 +582,14 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
         last = LowestKey(db);
     }
     CountProgress progress;
+    WholeListKeys wholeList;
     while (ok && stage <= kWordsStage) {
-        if (stage == kWordsStage)
+        if (stage == kWordsStage) {
             ok = ListWholeListTests(db);
+            wholeList = ReadWholeListKeys(db);
+        }
         progress.Start(db, stage, last);
-        while (ok && CountStep(db, stage, last, ok))
+        while (ok && CountStep(db, stage, last, wholeList, ok))
             progress.Step();
         if (!ok)
             break;

@@ -33,6 +33,10 @@ bool TalliesToCount(const std::string& path);
 using TallyCountListener = std::function<void(int perMille)>;
 void SetTallyCountListener(TallyCountListener listener);
 
+// The tests or answers one step of the count takes and commits; 0 for the usual (many
+// thousands). Small steps let a small file be counted in several.
+void SetTallyCountStep(int rows);
+
 // Makes the tables of the schema that stand on their own (the windows' places) where a file
 // lacks them, empty. A file where they cannot be made still opens: they only hold comforts.
 void AddMissingTables(sqlite3* db);

@@ -7,8 +7,11 @@
 #include "DataFixtures.h"
 #include "InitApplication.h"
 #include "RunningTests.h"
+#include "SchemaUpgrade.h"
 
 #include <QRandomGenerator>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 // What each tally table should hold, counted from the rows.
@@ -182,6 +185,88 @@ TEST(Tallies, ACountUnderWayWhoseTablesWereDamagedIsMadeAgainWhole)
     Db().Close();
 }
 
+namespace {
+// The tallies and their triggers taken away, as a file made before them has it.
+void MakeOldShape()
+{
+    Db().Execute(" DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE;"
+                 " DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD;"
+                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE;"
+                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE; DROP TABLE TEST_TALLIES;"
+                 " DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES; ");
+}
+
+// The stage the progress row of a count under way names (0 when there is none), read as
+// another program would, without opening the file for Quillby.
+int ProgressStage(const QString& path)
+{
+    sqlite3* db = nullptr;
+    sqlite3_stmt* read = nullptr;
+    int stage = 0;
+    if (sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_prepare_v2(db, "SELECT STAGE FROM TALLY_COUNT_PROGRESS", -1, &read, nullptr) ==
+            SQLITE_OK &&
+        sqlite3_step(read) == SQLITE_ROW)
+        stage = sqlite3_column_int(read, 0);
+    sqlite3_finalize(read);
+    sqlite3_close(db);
+    return stage;
+}
+
+// Opens the file in a process of its own that dies at once (no rollback, nothing closed)
+// when the count tells of its progress for the given time; true when it died there.
+bool KilledAtReport(const QString& folder, int report)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        int reports = 0;
+        SetTallyCountListener([&](int) {
+            if (++reports == report)
+                _exit(7);
+        });
+        InitApplication(folder);
+        _exit(0);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 7;
+}
+} // namespace
+
+// An old file's count killed between two of its steps: the next opening goes on from the step
+// reached (the progress row says which) and the tallies equal a recount, wherever it died.
+TEST(Tallies, ACountKilledBetweenStepsGoesOnAndEqualsARecount)
+{
+    // Reports: 1 the start, 2 the tests stage begun, then one after each step (of six tests
+    // or six answers), and one as the answers stage begins.
+    const struct {
+        const char* when;
+        int report;
+        int stage; // the stage the progress row then names
+    } cases[] = {{"after the first step of the tests", 3, 1},
+                 {"after a step of the answers", 10, 2},
+                 {"after the last step, before the triggers", 11, 2}};
+    SetTallyCountStep(6);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.when);
+        TestAppFolder app;
+        TallyHistory history(13);
+        for (int step = 0; step < 60; ++step)
+            history.Step();
+        MakeOldShape();
+        Db().Close();
+
+        ASSERT_TRUE(KilledAtReport(app.path(), c.report));
+        EXPECT_EQ(ProgressStage(app.dbPath()), c.stage) << "the progress row kept";
+        InitApplication(app.path());
+        EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
+        ExpectTalliesMatchTheRows("the next opening");
+        Db().Close();
+    }
+    SetTallyCountStep(0);
+}
+
 // A file made before the tallies, holding answers of every odd shape years of use and hand
 // edits leave: its first opening counts them as a recount does (keys that are not whole
 // numbers take the count's statements, the others its walk of the answers).
@@ -215,11 +300,7 @@ TEST(Tallies, AnOldFileOfOddAnswersIsCountedAsARecount)
         TallyHistory history(5);
         for (int step = 0; step < 40; ++step)
             history.Step();
-        Db().Execute(" DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE;"
-                     " DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD;"
-                     " DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE;"
-                     " DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE; DROP TABLE TEST_TALLIES;"
-                     " DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES; ");
+        MakeOldShape();
         Db().Execute(c.rows);
         Db().Close();
 
