@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <QWaitCondition>
 #include <memory>
+#include <utility>
 
 namespace {
 // Outlives a caller that stops waiting for the step.
@@ -47,6 +48,12 @@ bool AudioThread::HeldUp(int ms) const
     return started >= 0 && QDeadlineTimer::current().deadline() - started > ms;
 }
 
+void AudioThread::StillGoing()
+{
+    if (stepStartedMs_.load() >= 0)
+        stepStartedMs_ = QDeadlineTimer::current().deadline();
+}
+
 bool AudioThread::PostAndWait(std::function<void()> step, int waitMs)
 {
     auto done = std::make_shared<StepDone>();
@@ -63,14 +70,27 @@ bool AudioThread::PostAndWait(std::function<void()> step, int waitMs)
     return done->finished;
 }
 
+bool AudioThread::PostAndWaitIfFree(std::function<void()> step, int waitMs)
+{
+    const bool free = !Busy();
+    return PostAndWait(std::move(step), free ? waitMs : 0);
+}
+
 void AudioThread::Finish(AudioThread* thread, std::function<void()> last, int waitMs)
 {
-    if (!thread)
-        return;
-    const bool free = !thread->Busy();
-    if (!thread->PostAndWait(std::move(last), free ? waitMs : 0))
+    if (!thread || !thread->PostAndWaitIfFree(std::move(last), waitMs))
         return;
     thread->thread_.quit();
     if (thread->thread_.wait(QDeadlineTimer(waitMs)))
         delete thread;
+}
+
+bool AudioThread::Renew(AudioThread*& slot, const QString& name, int heldUpMs)
+{
+    if (slot && slot->HeldUp(heldUpMs))
+        Finish(std::exchange(slot, nullptr), [] {}, 0);
+    if (slot)
+        return false;
+    slot = new AudioThread(name);
+    return true;
 }
