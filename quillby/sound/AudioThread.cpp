@@ -88,7 +88,8 @@ void AudioThread::Finish(AudioThread* thread, std::function<void()> last, int wa
 bool AudioThread::Renew(AudioThread*& slot, const QString& name, int heldUpMs)
 {
     if (slot && slot->HeldUp(heldUpMs))
-        Finish(std::exchange(slot, nullptr), [] {}, 0);
+        Finish(
+            std::exchange(slot, nullptr), [] {}, 0);
     if (slot)
         return false;
     slot = new AudioThread(name);

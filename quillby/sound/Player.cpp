@@ -81,10 +81,7 @@ bool ThroughOwnStream(const QAudioFormat& format)
 }
 
 // The sound has ended (played out, stopped, or its stream failed), unless a newer one plays.
-void EndSound(int sound)
-{
-    ThePlayer().sound.compare_exchange_strong(sound, 0);
-}
+void EndSound(int sound) { ThePlayer().sound.compare_exchange_strong(sound, 0); }
 
 // A short soft tone for a sound file that is missing or unreadable.
 WavSound AlertTone()

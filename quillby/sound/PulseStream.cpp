@@ -44,10 +44,7 @@ PulseStream::~PulseStream()
         pa_simple_free(stream_);
 }
 
-bool PulseStream::Takes(const QAudioFormat& format)
-{
-    return SpecOf(format).has_value();
-}
+bool PulseStream::Takes(const QAudioFormat& format) { return SpecOf(format).has_value(); }
 
 bool PulseStream::Open(const QAudioFormat& format, const QString& name)
 {
@@ -62,8 +59,8 @@ bool PulseStream::Open(const QAudioFormat& format, const QString& name)
     buffer.fragsize = uint32_t(-1);
     const QByteArray client = QCoreApplication::applicationName().toUtf8();
     stream_ = pa_simple_new(nullptr, client.isEmpty() ? "Quillby" : client.constData(),
-                            PA_STREAM_PLAYBACK, nullptr, name.toUtf8().constData(), &*spec,
-                            nullptr, &buffer, nullptr);
+                            PA_STREAM_PLAYBACK, nullptr, name.toUtf8().constData(), &*spec, nullptr,
+                            &buffer, nullptr);
     return stream_ != nullptr;
 }
 
@@ -72,10 +69,7 @@ bool PulseStream::Write(const char* data, qsizetype size)
     return stream_ && pa_simple_write(stream_, data, size_t(size), nullptr) == 0;
 }
 
-bool PulseStream::Drain()
-{
-    return stream_ && pa_simple_drain(stream_, nullptr) == 0;
-}
+bool PulseStream::Drain() { return stream_ && pa_simple_drain(stream_, nullptr) == 0; }
 
 void PulseStream::Discard()
 {

@@ -123,8 +123,7 @@ void ReleaseCapture()
 {
     Recorder& r = TheRecorder();
     if (r.thread)
-        r.thread->PostAndWaitIfFree([capture = r.capture] { capture->Release(); },
-                                    kStepTimeoutMs);
+        r.thread->PostAndWaitIfFree([capture = r.capture] { capture->Release(); }, kStepTimeoutMs);
 }
 
 } // namespace
@@ -152,9 +151,9 @@ void StartRecording()
         return; // an earlier stream is still held up in the audio server
     auto opened = std::make_shared<bool>(false);
     const std::shared_ptr<Capture> capture = r.capture;
-    if (thread.PostAndWait([capture, opened, device, format] {
-        *opened = capture->Open(device, format);
-    }, kStepTimeoutMs))
+    if (thread.PostAndWait(
+            [capture, opened, device, format] { *opened = capture->Open(device, format); },
+            kStepTimeoutMs))
         r.capturing = *opened;
     else
         thread.Post([capture] { capture->Release(); }); // once Qt lets the opening go
@@ -167,9 +166,9 @@ bool StopRecording(const QString& path)
     QByteArray samples;
     if (std::exchange(r.capturing, false) && r.thread) {
         auto out = std::make_shared<Captured>();
-        if (r.thread->PostAndWait([capture = r.capture, out] {
-            out->bytes = capture->Stop(out->format);
-        }, kStepTimeoutMs))
+        if (r.thread->PostAndWait(
+                [capture = r.capture, out] { out->bytes = capture->Stop(out->format); },
+                kStepTimeoutMs))
             samples = ConvertPcm(out->bytes, out->format, WordRecordingFormat());
     }
     ProcessEvents(6);
