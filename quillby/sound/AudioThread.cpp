@@ -30,14 +30,21 @@ AudioThread::~AudioThread()
 
 void AudioThread::Post(std::function<void()> step)
 {
+    PostThen(std::move(step), {});
+}
+
+void AudioThread::PostThen(std::function<void()> step, std::function<void()> then)
+{
     ++pending_;
     QMetaObject::invokeMethod(
         &context_,
-        [this, step = std::move(step)] {
+        [this, step = std::move(step), then = std::move(then)] {
         stepStartedMs_ = QDeadlineTimer::current().deadline();
         step();
         stepStartedMs_ = -1;
         --pending_;
+        if (then)
+            then();
         },
         Qt::QueuedConnection);
 }
@@ -57,8 +64,8 @@ void AudioThread::StillGoing()
 bool AudioThread::PostAndWait(std::function<void()> step, int waitMs)
 {
     auto done = std::make_shared<StepDone>();
-    Post([done, step = std::move(step)] {
-        step();
+    // Told once the step no longer counts as pending, so that the caller sees the thread free.
+    PostThen(std::move(step), [done] {
         const QMutexLocker lock(&done->mutex);
         done->finished = true;
         done->condition.wakeAll();

@@ -44,6 +44,8 @@ public:
 
 private:
     ~AudioThread();
+    // Runs step, then then once the step no longer counts as pending.
+    void PostThen(std::function<void()> step, std::function<void()> then);
 
     QThread thread_;
     QObject context_;
