@@ -12,6 +12,8 @@ PACKAGES=(
     clang-format
     qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libgl-dev qt6-svg-dev
     libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
+    # playback through a PulseAudio stream of the program's own (the simple client API)
+    libpulse-dev
     # speaking words without a recording (the Flite synthesiser, its headers and voices)
     # and the chart of a list's scores
     flite1-dev qt6-charts-dev

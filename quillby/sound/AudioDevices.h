@@ -27,3 +27,7 @@ void ReleaseSpeech();
 int PlaySamples(const WavSound& sound);
 // True while the sound of that number plays.
 bool IsPlayingSound(int sound);
+
+// Plays through Qt's audio sink even where the player's own PulseAudio stream is built in;
+// for tests of the way other builds play.
+void UseQtPlaybackForTesting(bool qt);

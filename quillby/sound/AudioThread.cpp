@@ -4,6 +4,7 @@
 #include <QMutex>
 #include <QWaitCondition>
 #include <memory>
+#include <utility>
 
 namespace {
 // Outlives a caller that stops waiting for the step.
@@ -29,14 +30,21 @@ AudioThread::~AudioThread()
 
 void AudioThread::Post(std::function<void()> step)
 {
+    PostThen(std::move(step), {});
+}
+
+void AudioThread::PostThen(std::function<void()> step, std::function<void()> then)
+{
     ++pending_;
     QMetaObject::invokeMethod(
         &context_,
-        [this, step = std::move(step)] {
+        [this, step = std::move(step), then = std::move(then)] {
         stepStartedMs_ = QDeadlineTimer::current().deadline();
         step();
         stepStartedMs_ = -1;
         --pending_;
+        if (then)
+            then();
         },
         Qt::QueuedConnection);
 }
@@ -47,11 +55,17 @@ bool AudioThread::HeldUp(int ms) const
     return started >= 0 && QDeadlineTimer::current().deadline() - started > ms;
 }
 
+void AudioThread::StillGoing()
+{
+    if (stepStartedMs_.load() >= 0)
+        stepStartedMs_ = QDeadlineTimer::current().deadline();
+}
+
 bool AudioThread::PostAndWait(std::function<void()> step, int waitMs)
 {
     auto done = std::make_shared<StepDone>();
-    Post([done, step = std::move(step)] {
-        step();
+    // Told once the step no longer counts as pending, so that the caller sees the thread free.
+    PostThen(std::move(step), [done] {
         const QMutexLocker lock(&done->mutex);
         done->finished = true;
         done->condition.wakeAll();
@@ -63,14 +77,28 @@ bool AudioThread::PostAndWait(std::function<void()> step, int waitMs)
     return done->finished;
 }
 
+bool AudioThread::PostAndWaitIfFree(std::function<void()> step, int waitMs)
+{
+    const bool free = !Busy();
+    return PostAndWait(std::move(step), free ? waitMs : 0);
+}
+
 void AudioThread::Finish(AudioThread* thread, std::function<void()> last, int waitMs)
 {
-    if (!thread)
-        return;
-    const bool free = !thread->Busy();
-    if (!thread->PostAndWait(std::move(last), free ? waitMs : 0))
+    if (!thread || !thread->PostAndWaitIfFree(std::move(last), waitMs))
         return;
     thread->thread_.quit();
     if (thread->thread_.wait(QDeadlineTimer(waitMs)))
         delete thread;
+}
+
+bool AudioThread::Renew(AudioThread*& slot, const QString& name, int heldUpMs)
+{
+    if (slot && slot->HeldUp(heldUpMs))
+        Finish(
+            std::exchange(slot, nullptr), [] {}, 0);
+    if (slot)
+        return false;
+    slot = new AudioThread(name);
+    return true;
 }

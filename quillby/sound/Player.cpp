@@ -1,12 +1,20 @@
 // Playback: one sound at a time through the default output. Each PlayWave makes a fresh
 // output stream, so a stalled or silent device can never hold up the next sound. The streams
-// are opened, fed and closed on a playback thread: Qt waits without end for a stream that a
-// dying sound server never makes ready, and that wait must not freeze the windows.
+// are opened, fed and closed on a playback thread: opening one waits for the sound server,
+// and a server that dies meanwhile must not freeze the windows.
+//
+// Where PulseAudio is built in, the sounds go through a stream of our own (PulseStream) and
+// Qt's audio engine plays no part in them: that engine frees its server connection on its
+// own thread when the server dies, while a stream opening or closing on another thread still
+// reads it, and the process aborts. Elsewhere they go through Qt's audio sink.
 #include "Sound.h"
 
 #include "AudioDevices.h"
 #include "AudioThread.h"
 #include "PcmConvert.h"
+#ifdef QUILLBY_HAVE_PULSE
+#include "PulseStream.h"
+#endif
 #include "WavReader.h"
 
 #include <QAudioSink>
@@ -25,8 +33,11 @@ namespace {
 // is closed only after this much longer, so the end of a word is not cut off.
 constexpr int kDrainMs = 250;
 // How long the exit waits for the playback thread to close its stream; a stream step that
-// takes longer is held up in Qt.
+// takes longer is held up in a call to the sound server.
 constexpr int kStepWaitMs = 2000;
+// A sound is handed to our own stream in pieces this long; between them the playback thread
+// sees that the sound was stopped or replaced.
+constexpr qint64 kPieceUs = 50 * 1000;
 
 // The stream of one playback thread, touched there only.
 struct Output {
@@ -39,6 +50,7 @@ struct Player {
     std::shared_ptr<Output> output; // the thread's
     std::atomic<int> sound{0};      // the number of the sound playing, 0 for none
     int lastSound = 0;              // the number given to the newest sound
+    bool throughQt = false;         // Qt's sink even where our own stream is built in
 };
 
 Player& ThePlayer()
@@ -47,20 +59,29 @@ Player& ThePlayer()
     return player;
 }
 
-// A thread held up in Qt is left behind (see AudioThread::Finish) and a new one plays on:
-// the stream it waits for is gone with the old server, the next sounds go to the new one.
+// A thread held up in a call to the server is left behind and a new one plays on: the stream
+// it waits for is gone with the old server, the next sounds go to the new one.
 AudioThread& PlaybackThread()
 {
     Player& p = ThePlayer();
-    if (p.thread && p.thread->HeldUp(kStepWaitMs))
-        AudioThread::Finish(
-            std::exchange(p.thread, nullptr), [] {}, 0);
-    if (!p.thread) {
-        p.thread = new AudioThread(QStringLiteral("Playback"));
+    if (AudioThread::Renew(p.thread, QStringLiteral("Playback"), kStepWaitMs))
         p.output = std::make_shared<Output>();
-    }
     return *p.thread;
 }
+
+// Whether the sound goes through our own stream rather than Qt's sink.
+bool ThroughOwnStream(const QAudioFormat& format)
+{
+#ifdef QUILLBY_HAVE_PULSE
+    return !ThePlayer().throughQt && PulseStream::Takes(format);
+#else
+    Q_UNUSED(format);
+    return false;
+#endif
+}
+
+// The sound has ended (played out, stopped, or its stream failed), unless a newer one plays.
+void EndSound(int sound) { ThePlayer().sound.compare_exchange_strong(sound, 0); }
 
 // A short soft tone for a sound file that is missing or unreadable.
 WavSound AlertTone()
@@ -139,9 +160,35 @@ void OpenOutput(const std::shared_ptr<Output>& output, int sound, const QAudioDe
     if (sink->error() == QAudio::NoError)
         return;
     CloseOutput(out);
-    int playing = sound;
-    p.sound.compare_exchange_strong(playing, 0);
+    EndSound(sound);
 }
+
+#ifdef QUILLBY_HAVE_PULSE
+// On the playback thread: opens our own stream, hands it the samples piece by piece while the
+// sound is still the one to play, and waits until the server has played them. A server that
+// is gone, or goes away meanwhile, ends the sound at once, silently.
+void PlayThroughOwnStream(AudioThread& thread, int sound, const QAudioFormat& format,
+                          const QByteArray& samples)
+{
+    const auto current = [sound] { return ThePlayer().sound.load() == sound; };
+    PulseStream stream;
+    if (current() && stream.Open(format, QStringLiteral("Word"))) {
+        const qsizetype frame = qMax(1, format.bytesPerFrame());
+        const qsizetype piece = qMax(frame, format.bytesForDuration(kPieceUs) / frame * frame);
+        bool ok = true;
+        for (qsizetype at = 0; ok && current() && at < samples.size(); at += piece) {
+            thread.StillGoing();
+            ok = stream.Write(samples.constData() + at, qMin(piece, samples.size() - at));
+        }
+        thread.StillGoing();
+        if (ok && current())
+            stream.Drain();
+        else if (ok)
+            stream.Discard();
+    }
+    EndSound(sound);
+}
+#endif
 
 } // namespace
 
@@ -165,17 +212,33 @@ int PlaySamples(const WavSound& sound)
     // The device is looked up for every sound: after the sound server restarts, the old
     // device is gone and the new default takes over; with no server there is none.
     const QAudioDevice device = DefaultAudioDevice(QAudioDevice::Output);
-    const QAudioFormat format = FormatForDevice(device, sound.format);
+    const bool own = !device.isNull() && ThroughOwnStream(sound.format);
+    const QAudioFormat format = own ? sound.format : FormatForDevice(device, sound.format);
     Player& p = ThePlayer();
     if (!format.isValid() || sound.samples.isEmpty())
         return 0;
     const int number = ++p.lastSound;
     p.sound = number;
-    PlaybackThread().Post([out = p.output, number, device, format,
-                           samples = ConvertPcm(sound.samples, sound.format, format)] {
+    AudioThread& thread = PlaybackThread();
+#ifdef QUILLBY_HAVE_PULSE
+    if (own) {
+        thread.Post([&thread, number, format, samples = sound.samples] {
+            PlayThroughOwnStream(thread, number, format, samples);
+        });
+        return number;
+    }
+#endif
+    thread.Post([out = p.output, number, device, format,
+                 samples = ConvertPcm(sound.samples, sound.format, format)] {
         OpenOutput(out, number, device, format, samples);
     });
     return number;
+}
+
+void UseQtPlaybackForTesting(bool qt)
+{
+    StopPlaying();
+    ThePlayer().throughQt = qt;
 }
 
 bool IsPlayingSound(int sound) { return sound != 0 && ThePlayer().sound.load() == sound; }

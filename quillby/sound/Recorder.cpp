@@ -12,18 +12,13 @@
 #include "ProcessEvents.h"
 #include "WavFiles.h"
 #include "AudioDevices.h"
+#include "AudioThread.h"
 #include "PcmConvert.h"
 #include "WavReader.h"
 #include "WavWriter.h"
 
 #include <QAudioSource>
 #include <QBuffer>
-#include <QDeadlineTimer>
-#include <QMutex>
-#include <QThread>
-#include <QWaitCondition>
-#include <atomic>
-#include <functional>
 #include <memory>
 #include <utility>
 
@@ -91,27 +86,13 @@ private:
     QBuffer* captured_ = nullptr;
 };
 
-// What one step on the capture thread hands back to the user's thread.
-struct Reply {
-    QMutex mutex;
-    QWaitCondition done;
-    bool finished = false;
-    bool opened = false;
-    QByteArray bytes;
-    QAudioFormat format;
-};
-
-// The capture thread, running its own event loop (which also feeds the stream's buffer).
-struct CaptureThread {
-    QThread thread;
-    QObject context; // moved to the thread: the steps run there, in the order posted
-    Capture capture;
-    std::atomic<int> pending{0}; // steps posted and not yet finished
-};
-
+// The recorder's thread and what it captures. The capture lives on the thread and is touched
+// there only; the steps that use it hold it, so that one left behind on a thread held up in
+// Qt outlives the recorder.
 struct Recorder {
-    CaptureThread* worker = nullptr; // made at the first recording with a device present
-    bool capturing = false;          // the current recording's stream is open
+    AudioThread* thread = nullptr;    // made at the first recording with a device present
+    std::shared_ptr<Capture> capture; // the thread's
+    bool capturing = false;           // the current recording's stream is open
     bool recording = false;
 };
 
@@ -121,51 +102,28 @@ Recorder& TheRecorder()
     return recorder;
 }
 
-CaptureThread& Worker()
+AudioThread& CaptureThread()
 {
     Recorder& r = TheRecorder();
-    if (!r.worker) {
-        r.worker = new CaptureThread;
-        r.worker->thread.setObjectName(QStringLiteral("Word recording"));
-        r.worker->context.moveToThread(&r.worker->thread);
-        r.worker->thread.start();
+    if (!r.thread) {
+        r.thread = new AudioThread(QStringLiteral("Word recording"));
+        r.capture = std::make_shared<Capture>();
     }
-    return *r.worker;
+    return *r.thread;
 }
 
-// Runs step on the capture thread; the reply outlives a user's thread that stops waiting.
-std::shared_ptr<Reply> Post(CaptureThread& worker,
-                            std::function<void(Capture&, Reply&)> step)
-{
-    auto reply = std::make_shared<Reply>();
-    ++worker.pending;
-    QMetaObject::invokeMethod(&worker.context, [&worker, reply, step = std::move(step)] {
-        step(worker.capture, *reply);
-        --worker.pending;
-        const QMutexLocker lock(&reply->mutex);
-        reply->finished = true;
-        reply->done.wakeAll();
-    }, Qt::QueuedConnection);
-    return reply;
-}
-
-// Waits a short while for the step; true when it finished.
-bool Await(Reply& reply)
-{
-    const QMutexLocker lock(&reply.mutex);
-    const QDeadlineTimer deadline(kStepTimeoutMs);
-    while (!reply.finished && reply.done.wait(&reply.mutex, deadline)) {
-    }
-    return reply.finished;
-}
+// What the capture thread hands over when a recording stops.
+struct Captured {
+    QByteArray bytes;
+    QAudioFormat format;
+};
 
 // Closes the stream, waiting for it a short while only when the capture thread is free.
-// True when the thread is free afterwards.
-bool ReleaseCapture(CaptureThread& worker)
+void ReleaseCapture()
 {
-    const bool free = worker.pending == 0;
-    auto reply = Post(worker, [](Capture& capture, Reply&) { capture.Release(); });
-    return free && Await(*reply);
+    Recorder& r = TheRecorder();
+    if (r.thread)
+        r.thread->PostAndWaitIfFree([capture = r.capture] { capture->Release(); }, kStepTimeoutMs);
 }
 
 } // namespace
@@ -174,15 +132,9 @@ void ReleaseRecorder()
 {
     Recorder& r = TheRecorder();
     r.capturing = false;
-    CaptureThread* worker = std::exchange(r.worker, nullptr);
-    // A capture thread stuck inside Qt is left behind on purpose: nothing can free it, a
-    // thread object must not be destroyed while its thread runs, and waiting for it would
-    // freeze the exit. Its stream is closed by the step posted here if Qt ever lets go.
-    if (!worker || !ReleaseCapture(*worker))
-        return;
-    worker->thread.quit();
-    if (worker->thread.wait(QDeadlineTimer(kStepTimeoutMs)))
-        delete worker;
+    AudioThread::Finish(
+        std::exchange(r.thread, nullptr),
+        [capture = std::exchange(r.capture, nullptr)] { capture->Release(); }, kStepTimeoutMs);
 }
 
 void StartRecording()
@@ -194,16 +146,17 @@ void StartRecording()
     const QAudioFormat format = FormatForDevice(device, WordRecordingFormat());
     if (!format.isValid())
         return;
-    CaptureThread& worker = Worker();
-    if (worker.pending != 0)
+    AudioThread& thread = CaptureThread();
+    if (thread.Busy())
         return; // an earlier stream is still held up in the audio server
-    auto reply = Post(worker, [device, format](Capture& capture, Reply& out) {
-        out.opened = capture.Open(device, format);
-    });
-    if (Await(*reply))
-        r.capturing = reply->opened;
+    auto opened = std::make_shared<bool>(false);
+    const std::shared_ptr<Capture> capture = r.capture;
+    if (thread.PostAndWait(
+            [capture, opened, device, format] { *opened = capture->Open(device, format); },
+            kStepTimeoutMs))
+        r.capturing = *opened;
     else
-        ReleaseCapture(worker); // runs once Qt lets the opening go
+        thread.Post([capture] { capture->Release(); }); // once Qt lets the opening go
 }
 
 bool StopRecording(const QString& path)
@@ -211,12 +164,12 @@ bool StopRecording(const QString& path)
     Recorder& r = TheRecorder();
     r.recording = false;
     QByteArray samples;
-    if (std::exchange(r.capturing, false) && r.worker) {
-        auto reply = Post(*r.worker, [](Capture& capture, Reply& out) {
-            out.bytes = capture.Stop(out.format);
-        });
-        if (Await(*reply))
-            samples = ConvertPcm(reply->bytes, reply->format, WordRecordingFormat());
+    if (std::exchange(r.capturing, false) && r.thread) {
+        auto out = std::make_shared<Captured>();
+        if (r.thread->PostAndWait(
+                [capture = r.capture, out] { out->bytes = capture->Stop(out->format); },
+                kStepTimeoutMs))
+            samples = ConvertPcm(out->bytes, out->format, WordRecordingFormat());
     }
     ProcessEvents(6);
     DeleteFileQuietly(path);
@@ -235,8 +188,7 @@ void CloseRecorder()
     Recorder& r = TheRecorder();
     r.recording = false;
     r.capturing = false;
-    if (r.worker)
-        ReleaseCapture(*r.worker);
+    ReleaseCapture();
 }
 
 bool IsRecording()

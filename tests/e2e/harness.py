@@ -419,10 +419,12 @@ class App:
                 return Node(self, acc)
             acc = parent
 
-    def focus_window(self, window):
-        """Focuses a top-level window on the X server (there is no window manager to do it)."""
+    def focus_window(self, window, *then):
+        """Focuses a top-level window on the X server (there is no window manager to do it),
+        then runs the xdotool commands then, in the same xdotool process: on a busy machine
+        each start of xdotool costs a good part of a second."""
         x_window = self._x_window(window)
-        _xdotool("windowfocus", "--sync", x_window)
+        _xdotool("windowfocus", "--sync", x_window, *then)
 
     def _x_window(self, window):
         pattern = "^" + re.escape(window.name) + "$"
@@ -448,9 +450,8 @@ class App:
     def type_into(self, node, text, replace=True):
         """Types text into a text box as a person would: focus, select all, type."""
         self.focus(node)
-        if replace:
-            _xdotool("key", "--clearmodifiers", "ctrl+a")
-        _xdotool("type", "--delay", "15", "--clearmodifiers", text)
+        select_all = ("key", "--clearmodifiers", "ctrl+a") if replace else ()
+        _xdotool(*select_all, "type", "--delay", "15", "--clearmodifiers", text)
         expected = text if replace else None
         if expected is not None:
             self.wait_until(lambda: node.text == expected, 5,
@@ -513,8 +514,8 @@ class App:
                 raise JourneyFailure(f"the notice says {notice.description.split(chr(10))!r}, "
                                      f"not {expect_top!r} first") from None
         lines = notice.description.split("\n")
-        self.focus_window(notice)
-        self.key("Return")
+        self.check_alive("about to press Return in the notice")
+        self.focus_window(notice, "key", "--clearmodifiers", "Return")
         self.wait_until(lambda: not notice.showing, 10, "the notice to close")
         return lines
 

@@ -1,5 +1,6 @@
 // Recording and playback through the private audio server of scripts/with-audio.sh: a word
 // spoken by espeak-ng into the microphone pipe, and what reaches the null speaker.
+#include "AudioDevices.h"
 #include "AudioHarness.h"
 #include "Sound.h"
 #include "WavWriter.h"
@@ -158,6 +159,33 @@ TEST_F(AudioServer, RecordedWordReachesTheSpeaker)
     EXPECT_GT(speaker.StopAndPeak(), 2000) << "nothing was heard on the speaker";
     // Once played out, the stream is closed: nothing goes on "playing" for ever.
     EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 0; }, 10000));
+}
+
+// Both ways a sound can take, the player's own stream and Qt's sink (where the build has no
+// PulseAudio): heard, closed once played out, and stopped at once.
+TEST_F(AudioServer, EachOutputPlaysClosesAndStops)
+{
+    const QString word = Path("WORD.wav");
+    const QString longTone = Path("LONG.wav");
+    WriteTone(word, 0.8);
+    WriteTone(longTone, 20.0);
+    for (const bool qt : {false, true}) {
+        SCOPED_TRACE(qt ? "Qt's sink" : "the player's own stream");
+        UseQtPlaybackForTesting(qt);
+        SinkListener speaker;
+        ASSERT_TRUE(speaker.Start());
+        PlayWave(word);
+        ASSERT_TRUE(WaitUntilSilent(15000));
+        RunEventsFor(300);
+        EXPECT_GT(speaker.StopAndPeak(), 2000) << "nothing was heard on the speaker";
+        EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 0; }, 10000));
+        PlayWave(longTone);
+        ASSERT_TRUE(RunEventsUntil([] { return SinkInputCount() == 1; }, 10000));
+        StopPlaying();
+        EXPECT_FALSE(IsPlaying());
+        EXPECT_TRUE(RunEventsUntil([] { return SinkInputCount() == 0; }, 10000));
+    }
+    UseQtPlaybackForTesting(false);
 }
 
 TEST_F(AudioServer, NewSoundStopsTheOneStillPlaying)
