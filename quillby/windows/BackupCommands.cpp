@@ -24,11 +24,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#ifdef Q_OS_LINUX
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <unistd.h>
-#endif
 
 namespace {
 QString DatabasePath() { return Connection::DataSource(ConnectionStringFor(Globals::DataPath)); }
@@ -41,20 +36,6 @@ QString BackupFilter()
 
 // The one daily backup thread of the run, waited for before a restore replaces the files.
 QPointer<QThread> dailyBackup;
-
-// Gives the calling thread the least processor and disk share, so that the day's backup,
-// which starts beside the program's first paints, never delays what the user sees. Qt's
-// LowPriority changes nothing under Linux's default scheduling.
-void YieldToTheWindows()
-{
-#ifdef Q_OS_LINUX
-    const auto thread = static_cast<id_t>(syscall(SYS_gettid));
-    setpriority(PRIO_PROCESS, thread, 19);
-    constexpr int kWhoThread = 1;                    // IOPRIO_WHO_PROCESS: one thread
-    constexpr int kBestEffortLowest = (2 << 13) | 7; // IOPRIO_CLASS_BE, level 7
-    syscall(SYS_ioprio_set, kWhoThread, thread, kBestEffortLowest);
-#endif
-}
 
 void WaitForDailyBackup()
 {
@@ -159,10 +140,8 @@ void StartDailyBackup(QObject* owner)
     const QDate today = QDate::currentDate();
     auto error = std::make_shared<QString>();
     auto ok = std::make_shared<bool>(true);
-    QThread* thread = QThread::create([=] {
-        YieldToTheWindows();
-        *ok = MakeAutomaticBackup(database, wavs, folder, today, *error);
-    });
+    QThread* thread = QThread::create(
+        [=] { *ok = MakeAutomaticBackup(database, wavs, folder, today, *error); });
     thread->setParent(owner);
     QObject::connect(thread, &QThread::finished, owner, [=] {
         if (!*ok)
