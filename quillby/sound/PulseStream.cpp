@@ -10,30 +10,35 @@ namespace {
 // quiet at once, long enough for a busy machine to keep it filled.
 constexpr qint64 kBufferUs = 150 * 1000;
 
-std::optional<pa_sample_spec> SpecOf(const QAudioFormat& format)
+// PulseAudio's description of a sound's samples: their format, rate and channels.
+using SampleLayout = pa_sample_spec;
+
+pa_sample_format_t PulseFormatOf(QAudioFormat::SampleFormat format)
 {
-    pa_sample_spec spec{};
-    switch (format.sampleFormat()) {
+    switch (format) {
     case QAudioFormat::UInt8:
-        spec.format = PA_SAMPLE_U8;
-        break;
+        return PA_SAMPLE_U8;
     case QAudioFormat::Int16:
-        spec.format = PA_SAMPLE_S16NE;
-        break;
+        return PA_SAMPLE_S16NE;
     case QAudioFormat::Int32:
-        spec.format = PA_SAMPLE_S32NE;
-        break;
+        return PA_SAMPLE_S32NE;
     case QAudioFormat::Float:
-        spec.format = PA_SAMPLE_FLOAT32NE;
-        break;
+        return PA_SAMPLE_FLOAT32NE;
     default:
-        return std::nullopt;
+        return PA_SAMPLE_INVALID;
     }
-    spec.rate = uint32_t(format.sampleRate());
-    spec.channels = uint8_t(format.channelCount());
-    if (format.channelCount() < 1 || !pa_sample_spec_valid(&spec))
+}
+
+// The layout of `format`, or none where PulseAudio cannot play it as it is.
+std::optional<SampleLayout> LayoutOf(const QAudioFormat& format)
+{
+    SampleLayout layout{};
+    layout.format = PulseFormatOf(format.sampleFormat());
+    layout.rate = uint32_t(format.sampleRate());
+    layout.channels = uint8_t(format.channelCount());
+    if (format.channelCount() < 1 || !pa_sample_spec_valid(&layout))
         return std::nullopt;
-    return spec;
+    return layout;
 }
 
 } // namespace
@@ -44,12 +49,12 @@ PulseStream::~PulseStream()
         pa_simple_free(stream_);
 }
 
-bool PulseStream::Takes(const QAudioFormat& format) { return SpecOf(format).has_value(); }
+bool PulseStream::Takes(const QAudioFormat& format) { return LayoutOf(format).has_value(); }
 
 bool PulseStream::Open(const QAudioFormat& format, const QString& name)
 {
-    const std::optional<pa_sample_spec> spec = SpecOf(format);
-    if (stream_ || !spec)
+    const std::optional<SampleLayout> layout = LayoutOf(format);
+    if (stream_ || !layout)
         return false;
     pa_buffer_attr buffer;
     buffer.maxlength = uint32_t(-1);
@@ -59,8 +64,8 @@ bool PulseStream::Open(const QAudioFormat& format, const QString& name)
     buffer.fragsize = uint32_t(-1);
     const QByteArray client = QCoreApplication::applicationName().toUtf8();
     stream_ = pa_simple_new(nullptr, client.isEmpty() ? "Quillby" : client.constData(),
-                            PA_STREAM_PLAYBACK, nullptr, name.toUtf8().constData(), &*spec, nullptr,
-                            &buffer, nullptr);
+                            PA_STREAM_PLAYBACK, nullptr, name.toUtf8().constData(), &*layout,
+                            nullptr, &buffer, nullptr);
     return stream_ != nullptr;
 }
 
