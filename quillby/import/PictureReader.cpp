@@ -1,12 +1,11 @@
 #include "PictureReader.h"
 
+#include "Modules.h"
 #include "OcrJob.h"
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QLibrary>
 #include <QLocale>
 #include <QMetaObject>
 #include <QThread>
@@ -21,14 +20,7 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(PictureReader)
 };
 
-QString modulePath;
-
-QString ModulePath()
-{
-    return modulePath.isEmpty() ? QCoreApplication::applicationDirPath() +
-                                      QStringLiteral("/plugins/libquillby_ocr.so")
-                                : modulePath;
-}
+const QString kModule = QStringLiteral("quillby_ocr");
 
 struct OcrModule {
     QuillbyOcrReadFunction read = nullptr;
@@ -47,12 +39,13 @@ const OcrModule& Module()
         // Read by the OpenMP library when the module brings it in.
         if (!qEnvironmentVariableIsSet("OMP_THREAD_LIMIT"))
             qputenv("OMP_THREAD_LIMIT", "1");
-        QLibrary library(ModulePath());
-        module.read = reinterpret_cast<QuillbyOcrReadFunction>(library.resolve("QuillbyOcrRead"));
-        module.free = reinterpret_cast<QuillbyOcrFreeFunction>(library.resolve("QuillbyOcrFree"));
+        QString error;
+        module.read = reinterpret_cast<QuillbyOcrReadFunction>(
+            ModuleFunction(kModule, "QuillbyOcrRead", &error));
+        module.free = reinterpret_cast<QuillbyOcrFreeFunction>(
+            ModuleFunction(kModule, "QuillbyOcrFree", &error));
         if (!module.read || !module.free)
-            module.error = Texts::tr("Quillby's text reader could not be loaded: %1")
-                               .arg(library.errorString());
+            module.error = Texts::tr("Quillby's text reader could not be loaded: %1").arg(error);
     });
     return module;
 }
@@ -118,7 +111,7 @@ QString OcrLanguage()
     return QLocale().language() == QLocale::German ? QStringLiteral("deu") : QStringLiteral("eng");
 }
 
-void SetOcrModulePath(const QString& path) { modulePath = path; }
+void SetOcrModulePath(const QString& path) { SetModulePathForTesting(kModule, path); }
 
 PictureText ReadPictureText(const QImage& given, const QString& path, const QString& language,
                             std::atomic<int>* progress, std::atomic<bool>* cancel, bool prepare)
