@@ -19,6 +19,10 @@ CREATE UNIQUE INDEX LISTS_LIST_ID ON LISTS (LIST_ID);
 CREATE INDEX LISTS_PAST_DUE ON LISTS (TEST_DATE) WHERE STATUS <> 'IGNORED';
 -- The main window's search by test date: the newest list of a date, found at once.
 CREATE INDEX LISTS_TEST_DATE ON LISTS (TEST_DATE, LIST_ID);
+-- The lists whose key the main window cannot show, usually none: found, and left out of its
+-- count of lists, without walking every list at each start.
+CREATE INDEX LISTS_DAMAGED_KEYS ON LISTS (LIST_ID) WHERE LIST_ID IS NULL OR LIST_ID < 1
+    OR LIST_ID > 2147483647 OR LIST_ID <> CAST(LIST_ID AS INTEGER);
 
 CREATE TABLE WORDS (
     WORD_ID        INTEGER,

@@ -8,6 +8,7 @@ one is not met. Databases are generated the way years of use leave them and neve
 Quillby is killed after each sample, so that no run of it analyses them either."""
 
 import ctypes
+import hashlib
 import os
 import select
 import shutil
@@ -41,7 +42,11 @@ def source_dir():
 def new_cache_file(name):
     """The cached file `name` and, when it is not made yet, its work file (`.part`, renamed
     when done) open with the schema in it, and the schema's text."""
-    path = os.path.join(CACHE, name + ".mdb")
+    schema = open(os.path.join(source_dir(), "assets", "schema.sql")).read()
+    # Named after the schema too: a file made before a change of the schema would have its new
+    # indexes made by Quillby in every sample, which is no user's start but the first.
+    version = hashlib.sha1(schema.encode()).hexdigest()[:8]
+    path = os.path.join(CACHE, f"{name}-{version}.mdb")
     if os.path.exists(path):
         return path, None, None, None
     os.makedirs(CACHE, exist_ok=True)
@@ -49,7 +54,6 @@ def new_cache_file(name):
     if os.path.exists(work):
         os.remove(work)
     db = sqlite3.connect(work)
-    schema = open(os.path.join(source_dir(), "assets", "schema.sql")).read()
     db.executescript(schema)
     return path, work, db, schema
 
@@ -491,10 +495,10 @@ THIN = 12           # damage this narrow is the answer box's blinking cursor, no
 def practice_database(name, lists, tests):
     """make_database's file of 50-word lists with a definition and a sentence for each word
     (so that each word repaints its clues) and the settings row described above."""
-    path = os.path.join(CACHE, name + "-practice.mdb")
+    source = make_database(name, lists, PRACTICE_WORDS, tests, False)
+    path = source[:-len(".mdb")] + "-practice.mdb"
     if os.path.exists(path):
         return path
-    source = make_database(name, lists, PRACTICE_WORDS, tests, False)
     work = path + ".part"
     shutil.copy2(source, work)
     db = sqlite3.connect(work)

@@ -87,8 +87,10 @@ int CountListGridRows(int32_t newestListId)
 {
     if (newestListId < 1)
         return 0;
-    return static_cast<int>(
-        FirstNumber(Sql::COUNT_GRID_LISTS + GridKeys(newestListId), QStringLiteral("LIST_COUNT")));
+    return static_cast<int>(FirstNumber(Sql::COUNT_GRID_LISTS_QUICKLY +
+                                            QString::number(newestListId) +
+                                            QStringLiteral(" ) AS LIST_COUNT "),
+                                        QStringLiteral("LIST_COUNT")));
 }
 
 int32_t ListGridKeyAt(int32_t newestListId, int offset, int rowCount)

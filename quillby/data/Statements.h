@@ -76,11 +76,20 @@ inline constexpr const char* WHERE_GRID_KEY_UP_TO =
     " WHERE LIST_ID = CAST(LIST_ID AS INTEGER) AND LIST_ID BETWEEN 1 AND ";
 // How many rows the grid has, counted in the key index. Followed by WHERE_GRID_KEY_UP_TO.
 inline constexpr const char* COUNT_GRID_LISTS = " SELECT COUNT(*) AS LIST_COUNT FROM LISTS ";
+// The same count without walking the lists: all of them (SQLite counts a table by its pages),
+// less those of LISTS_DAMAGED_KEYS (an index of the few damaged keys) and the whole keys above
+// the newest. Followed by the newest list's LIST_ID + " ) AS LIST_COUNT ".
+inline constexpr const char* COUNT_GRID_LISTS_QUICKLY =
+    " SELECT (SELECT COUNT(*) FROM LISTS) - (SELECT COUNT(*) FROM LISTS "
+    " WHERE LIST_ID IS NULL OR LIST_ID < 1 OR LIST_ID > 2147483647 "
+    " OR LIST_ID <> CAST(LIST_ID AS INTEGER)) - (SELECT COUNT(*) FROM LISTS "
+    " WHERE LIST_ID <= 2147483647 AND LIST_ID = CAST(LIST_ID AS INTEGER) AND LIST_ID > ";
 // The key of the row at an offset from the top (DESC) or the bottom (ASC) of the grid, read
 // from the key index. Followed by WHERE_GRID_KEY_UP_TO + newest + the order + LIMIT/OFFSET.
 inline constexpr const char* SELECT_GRID_KEY = " SELECT LIST_ID FROM LISTS ";
 inline constexpr const char* ORDER_BY_LIST_ID_ASC = " ORDER BY LIST_ID ";
-// Lists whose key the grid cannot show (empty, text, a fraction, below 1, too large).
+// Lists whose key the grid cannot show (empty, text, a fraction, below 1, too large), read
+// from the index LISTS_DAMAGED_KEYS, whose condition this one must stay word for word.
 inline constexpr const char* SELECT_LISTS_WITH_DAMAGED_KEYS =
     " SELECT _rowid_ AS ROW_NUMBER, LIST_ID FROM LISTS "
     " WHERE LIST_ID IS NULL OR LIST_ID < 1 OR LIST_ID > 2147483647 "

@@ -279,4 +279,19 @@ TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
             EXPECT_FALSE(wholeTable.match(step).hasMatch())
                 << sql.toStdString() << "\n  " << plan.join("\n  ").toStdString();
     }
+    // What every start asks of the grid: the damaged keys and the number of rows. They read the
+    // index of damaged keys (empty in a sound file) and count the whole table by its pages
+    // (SQLite's count of a table with no condition), never a walk of every list.
+    const QString damaged = QString(Sql::SELECT_LISTS_WITH_DAMAGED_KEYS);
+    const QString count = QString(Sql::COUNT_GRID_LISTS_QUICKLY) + "900 ) AS LIST_COUNT ";
+    for (const QString& sql : {damaged, count}) {
+        const QStringList plan = Plan(sql);
+        ASSERT_FALSE(plan.isEmpty()) << sql.toStdString();
+        int tableCounts = 0;
+        for (const QString& step : plan)
+            if (step.startsWith("SCAN LISTS") && !step.contains("LISTS_DAMAGED_KEYS"))
+                ++tableCounts;
+        EXPECT_EQ(tableCounts, sql == count ? 1 : 0) << plan.join("\n  ").toStdString();
+    }
+    EXPECT_TRUE(Raw("EXPLAIN SELECT COUNT(*) FROM LISTS").join('\n').contains("|Count|"));
 }
