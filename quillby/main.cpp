@@ -1,3 +1,4 @@
+#include "AfterFirstPaint.h"
 #include "BackupCommands.h"
 #include "ChildCommands.h"
 #include "ChildStart.h"
@@ -91,8 +92,6 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
         AskToRaise(lockPath);
         return 0;
     }
-    QApplication::setWindowIcon(
-        ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
     if (!mainWindow.LoadForm(appFolder)) {
         end = SessionEnd::Failed;
         return 1;
@@ -105,6 +104,12 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
     mainWindow.show();
+    // Looking the icon up in the desktop's icon themes reads their folders: the window shows
+    // first, and gains its icon a moment later.
+    RunAfterFirstPaint(&mainWindow, [appFolder] {
+        QApplication::setWindowIcon(
+            ProgramIcon(QStringLiteral("quillby"), appFolder + QStringLiteral("/Robot.ico")));
+    });
     // The day's backup runs once the window is up, on a thread of its own.
     StartDailyBackupAfterFirstPaint(&mainWindow);
     // A file named on the command line is imported once, into the first child chosen.

@@ -1,5 +1,6 @@
 #include "BackupCommands.h"
 
+#include "AfterFirstPaint.h"
 #include "AutomaticBackups.h"
 #include "BackupFile.h"
 #include "Connection.h"
@@ -20,9 +21,7 @@
 #include <QPointer>
 #include <QStandardPaths>
 #include <QThread>
-#include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -156,40 +155,7 @@ void StartDailyBackup(QObject* owner)
     thread->start(QThread::LowPriority);
 }
 
-namespace {
-// Runs a task once, on the event loop's turn after the watched window's first paint.
-class AfterFirstPaint final : public QObject {
-public:
-    AfterFirstPaint(QWidget* window, std::function<void()> task)
-        : QObject(window), task_(std::move(task))
-    {
-        window->installEventFilter(this);
-        QTimer::singleShot(kLatestMs, this, [this] { Run(); });
-    }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) // the paint reaches the screen before the next turn
-            QTimer::singleShot(0, this, [this] { Run(); });
-        return false;
-    }
-
-private:
-    void Run()
-    {
-        if (done_)
-            return;
-        done_ = true;
-        parent()->removeEventFilter(this);
-        task_();
-        deleteLater();
-    }
-    static constexpr int kLatestMs = 3000;
-    std::function<void()> task_;
-    bool done_ = false;
-};
-} // namespace
-
 void StartDailyBackupAfterFirstPaint(QWidget* window)
 {
-    new AfterFirstPaint(window, [window] { StartDailyBackup(window); });
+    RunAfterFirstPaint(window, [window] { StartDailyBackup(window); });
 }
