@@ -51,7 +51,8 @@ void PruneBackups(const QString& folder)
 }
 
 bool MakeAutomaticBackup(const QString& databasePath, const QString& wavFolder,
-                         const QString& folder, const QDate& today, QString& error)
+                         const QString& folder, const QDate& today, QString& error,
+                         const BackupStop& stop)
 {
     if (!AutomaticBackupDue(folder, today))
         return true;
@@ -62,7 +63,7 @@ bool MakeAutomaticBackup(const QString& databasePath, const QString& wavFolder,
         return false;
     }
     if (!WriteBackup(databasePath, wavFolder, QDir(folder).filePath(AutomaticBackupName(today)),
-                     error))
+                     error, stop))
         return false;
     PruneBackups(folder);
     return true;

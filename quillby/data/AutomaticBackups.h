@@ -1,4 +1,6 @@
 #pragma once
+#include "BackupFile.h"
+
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -24,9 +26,11 @@ bool AutomaticBackupDue(const QString& folder, const QDate& today);
 
 // Makes the day's automatic backup of the database and recordings (when due) and removes the
 // oldest of each kind beyond kMaxAutomaticBackups. False with a message when the backup
-// could not be made; runs on any thread.
+// could not be made; runs on any thread. A stop that answers true ends it early with nothing
+// written (WriteBackup): the backup is then still due.
 bool MakeAutomaticBackup(const QString& databasePath, const QString& wavFolder,
-                         const QString& folder, const QDate& today, QString& error);
+                         const QString& folder, const QDate& today, QString& error,
+                         const BackupStop& stop = {});
 
 // Removes the oldest automatic backups and the oldest copies kept before a restore, each kind
 // beyond kMaxAutomaticBackups. Only names Quillby gives are touched.

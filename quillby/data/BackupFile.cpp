@@ -155,23 +155,41 @@ bool RenameReplacing(const QString& from, const QString& to)
     return !error;
 }
 
-// Copies the whole database into `dest` in one step: one consistent snapshot, taken with a
-// read transaction of its own, so the program may go on writing meanwhile.
-bool CopyDatabase(sqlite3* from, sqlite3* dest)
+// Pages copied between two looks at a backup's stop (4 MiB of 4 KiB pages).
+constexpr int kCopyStepPages = 1024;
+// Virtual machine steps of SQLite between two looks at the stop while a backup is checked.
+constexpr int kCheckSteps = 100000;
+
+bool Stopped(const BackupStop& stop) { return stop && stop(); }
+
+// Copies the whole database into `dest`: one consistent snapshot, so the program may go on
+// writing meanwhile. Without a stop, in one step with a read transaction of its own. With one,
+// in steps between which it is asked; the source's read transaction is then held across
+// them, for a write of the program between two steps would otherwise restart the copy (and
+// go on restarting it while someone works).
+bool CopyDatabase(sqlite3* from, sqlite3* dest, const BackupStop& stop = {})
 {
+    const bool held = stop && sqlite3_exec(from, "BEGIN; SELECT COUNT(*) FROM sqlite_master;",
+                                           nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_backup* backup = sqlite3_backup_init(dest, "main", from, "main");
-    if (!backup)
-        return false;
-    int rc;
-    do {
-        rc = sqlite3_backup_step(backup, -1);
+    int rc = backup ? SQLITE_OK : SQLITE_ERROR;
+    while (backup && (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED)) {
+        if (Stopped(stop)) {
+            rc = SQLITE_INTERRUPT;
+            break;
+        }
+        rc = sqlite3_backup_step(backup, held ? kCopyStepPages : -1);
         if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
             sqlite3_sleep(20);
-    } while (rc == SQLITE_OK || rc == SQLITE_BUSY || rc == SQLITE_LOCKED);
-    return sqlite3_backup_finish(backup) == SQLITE_OK && rc == SQLITE_DONE;
+    }
+    const bool finished = backup && sqlite3_backup_finish(backup) == SQLITE_OK;
+    if (held)
+        sqlite3_exec(from, "COMMIT", nullptr, nullptr, nullptr);
+    return finished && rc == SQLITE_DONE;
 }
 
-bool AddRecordings(Db& dest, const QString& wavFolder, QHash<QString, QString>& hashes)
+bool AddRecordings(Db& dest, const QString& wavFolder, QHash<QString, QString>& hashes,
+                   const BackupStop& stop)
 {
     if (!dest.Run("BEGIN"))
         return false;
@@ -180,6 +198,8 @@ bool AddRecordings(Db& dest, const QString& wavFolder, QHash<QString, QString>& 
     if (!insert.Ok())
         return false;
     for (const QString& name : RecordingNames(wavFolder)) {
+        if (Stopped(stop))
+            return false;
         QByteArray bytes;
         if (!ReadWhole(QDir(wavFolder).filePath(name), bytes))
             continue; // removed meanwhile: it belongs to no word any more
@@ -218,6 +238,7 @@ struct BackupCheck {
     BackupSummary summary;
     QHash<QString, QString> hashes;
     QString error;
+    BackupStop stop; // asked while the file is read; none for a backup about to be restored
     bool Run(const QString& path);
 
 private:
@@ -346,6 +367,10 @@ bool BackupCheck::Run(const QString& path)
         error = Damaged(path, db.Message());
         return false;
     }
+    if (stop) // SQLite interrupts the statement running when this answers non-zero
+        sqlite3_progress_handler(
+            db.get(), kCheckSteps,
+            [](void* stop) { return Stopped(*static_cast<BackupStop*>(stop)) ? 1 : 0; }, &stop);
     Statement integrity(db.get(), "PRAGMA integrity_check(1)");
     if (!integrity.Row() || integrity.Text(0) != QLatin1String("ok")) {
         const QString detail = integrity.Ok() ? integrity.Text(0) : db.Message();
@@ -437,8 +462,12 @@ bool CopyInto(const QString& copy, const QString& databasePath, QString& detail)
 } // namespace
 
 bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QString& target,
-                 QString& error)
+                 QString& error, const BackupStop& askStop)
 {
+    // Once it answered true, the stop is not asked again.
+    bool stopped = false;
+    const BackupStop stop =
+        askStop ? BackupStop([&] { return stopped = stopped || askStop(); }) : BackupStop();
     const QString part = target + QStringLiteral(".part");
     const auto removePart = [&part] {
         QFile::remove(part);
@@ -456,12 +485,14 @@ bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QS
     {
         Db dest;
         ok = dest.Open(part, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) &&
-             CopyDatabase(source.get(), dest.get()) && dest.Run("PRAGMA journal_mode = DELETE") &&
-             AddBackupTables(dest) && AddRecordings(dest, wavFolder, written);
+             CopyDatabase(source.get(), dest.get(), stop) &&
+             dest.Run("PRAGMA journal_mode = DELETE") && AddBackupTables(dest) &&
+             AddRecordings(dest, wavFolder, written, stop);
         if (!ok)
             error = WriteFailure(dest.Code(), target, dest.Message());
     }
     BackupCheck check;
+    check.stop = stop;
     if (ok && (!check.Run(part) || check.hashes != written)) {
         error = QCoreApplication::translate(
                     "BackupFile", "The backup %1 did not read back as it was written (%2).")
@@ -474,6 +505,8 @@ bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QS
     }
     if (!ok)
         removePart();
+    if (!ok && stopped)
+        error = QCoreApplication::translate("BackupFile", "The backup was stopped before its end.");
     return ok;
 }
 

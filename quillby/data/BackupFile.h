@@ -1,6 +1,7 @@
 #pragma once
 #include <QDateTime>
 #include <QString>
+#include <functional>
 
 // A backup is one SQLite file: a copy of the database made with SQLite's online backup (so it
 // can be taken while Quillby uses the database), plus two tables of its own: BACKUP_INFO (the
@@ -16,6 +17,9 @@ struct BackupSummary {
     int recordings = 0;
 };
 
+// Asked while a backup is written: true ends it early.
+using BackupStop = std::function<bool()>;
+
 // The backup format this program writes and the newest it reads.
 constexpr int kBackupFormat = 1;
 
@@ -24,8 +28,10 @@ constexpr int kBackupFormat = 1;
 // and checked (integrity, every recording present and equal). False with a message for the
 // person (a read-only or full folder, an unreadable database), leaving any earlier file at
 // target as it was. Safe to call from a thread other than the one using the database.
+// With a stop, which is asked now and then (from the writing thread) and may end the writing
+// early by answering true: false, with the file at target as it was and nothing left beside it.
 bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QString& target,
-                 QString& error);
+                 QString& error, const BackupStop& stop = {});
 
 // Checks a backup whole (an SQLite file of this program, not damaged or cut short, not from a
 // later version, every recording intact) and says what it holds. False with a message.

@@ -22,6 +22,7 @@
 #include <QStandardPaths>
 #include <QThread>
 #include <QWidget>
+#include <atomic>
 #include <memory>
 
 namespace {
@@ -139,18 +140,26 @@ void StartDailyBackup(QObject* owner)
     const QDate today = QDate::currentDate();
     auto error = std::make_shared<QString>();
     auto ok = std::make_shared<bool>(true);
-    QThread* thread = QThread::create(
-        [=] { *ok = MakeAutomaticBackup(database, wavs, folder, today, *error); });
+    auto stop = std::make_shared<std::atomic<bool>>(false);
+    QThread* thread = QThread::create([=] {
+        *ok = MakeAutomaticBackup(database, wavs, folder, today, *error,
+                                  [stop] { return stop->load(); });
+    });
     thread->setParent(owner);
     QObject::connect(thread, &QThread::finished, owner, [=] {
-        if (!*ok)
+        if (!*ok && !stop->load())
             MsgBox(QCoreApplication::translate(
                        "BackupCommands", "Quillby could not make today's backup of your data.\r%1")
                        .arg(*error),
                    MsgButtons::OK, MsgIcon::Exclamation);
     });
-    // The owner's children are deleted after its destructor's body: the thread ends first.
-    QObject::connect(owner, &QObject::destroyed, thread, [thread] { thread->wait(); });
+    // The owner's children are deleted after its destructor's body: the thread ends first. A
+    // backup of a large file takes seconds, which nobody should wait for when leaving: it is
+    // stopped, leaves nothing, and is made at the next start.
+    QObject::connect(owner, &QObject::destroyed, thread, [thread, stop] {
+        stop->store(true);
+        thread->wait();
+    });
     dailyBackup = thread;
     thread->start(QThread::LowPriority);
 }

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
+#include <sqlite3.h>
 
 namespace {
 QByteArray ReadAll(const QString& path)
@@ -294,4 +295,64 @@ TEST_F(BackupFolder, ABackupOfAnOlderFileIsBroughtUpToDateWhenRestored)
     EXPECT_EQ(RawCount("SELECT * FROM TESTS WHERE UNFINISHED IS NULL AND PRACTICE_OF IS NULL"), 1);
     EXPECT_EQ(Raw("SELECT LIST_ID FROM LISTS"), QStringList{"1"});
     EXPECT_EQ(RawCount("SELECT * FROM TEST_TALLIES"), 1) << "the tallies counted again";
+}
+
+// Leaving Quillby stops the day's backup wherever it is: in the copy of the database, among
+// the recordings, while the written file is checked. Each stop leaves no file and no side file,
+// and the backup is still due, so the next start makes it whole. The program's own writes
+// meanwhile neither restart the copy (which would never end while someone works) nor enter it.
+TEST(AutomaticBackups, StoppedAnywhereLeavesNothingAndIsMadeAtTheNextStart)
+{
+    TestAppFolder app;
+    AddList(1, QDate(2026, 12, 11));
+    // More than one step of the copy (4 MiB), and three recordings.
+    Exec("INSERT INTO WORDS (WORD_ID, LIST_ID, WORD, DEFINITION) WITH RECURSIVE N(I) AS "
+         "(SELECT 1 UNION ALL SELECT I + 1 FROM N WHERE I < 12000) "
+         "SELECT I, 1, 'w' || I, printf('%.500c', 'd') FROM N");
+    for (const char* name : {"A.wav", "B.wav", "C.wav"})
+        WriteAll(Globals::WavPath + "/" + name, QByteArray("RIFF") + QByteArray(3000, 'r'));
+    const QString folder = BackupsFolder();
+    const QDate today(2026, 12, 11);
+    const int words = StoredRowCount("SELECT * FROM WORDS");
+    bool made = false;
+    int looksToEnd = 0;
+    int written = 0; // lists written at the looks, numbered from 1001
+    int writtenBefore = 0;
+    for (int stopAt = 1; !made && stopAt < 100000; stopAt = stopAt * 3 / 2 + 1) {
+        SCOPED_TRACE(stopAt);
+        int looks = 0;
+        writtenBefore = written;
+        QString error;
+        made = MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, today, error, [&] {
+            Exec(QString("INSERT INTO LISTS (LIST_ID) VALUES (%1)").arg(1000 + ++written));
+            return ++looks == stopAt;
+        });
+        looksToEnd = looks;
+        if (!made) {
+            EXPECT_EQ(looks, stopAt);
+            EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList());
+            EXPECT_TRUE(AutomaticBackupDue(folder, today));
+        }
+    }
+    ASSERT_TRUE(made);
+    EXPECT_GT(looksToEnd, 5) << "the copy in steps, each recording, the check";
+    BackupSummary summary;
+    QString error;
+    const QString file = folder + "/" + AutomaticBackupName(today);
+    ASSERT_TRUE(ReadBackupSummary(file, summary, error)) << error.toStdString();
+    EXPECT_EQ(summary.recordings, 3);
+    EXPECT_FALSE(AutomaticBackupDue(folder, today));
+    // The copy is the file as it was when the backup began: no list written at its looks (the
+    // first came before the first page was copied) is in it; every word is.
+    sqlite3* copy = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(file.toUtf8().constData(), &copy, SQLITE_OPEN_READONLY, nullptr),
+              SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(copy, "SELECT (SELECT COUNT(*) FROM WORDS), (SELECT MAX(LIST_ID) FROM "
+                             "LISTS WHERE LIST_ID >= 1000)", -1, &stmt, nullptr);
+    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+    EXPECT_EQ(sqlite3_column_int(stmt, 0), words);
+    EXPECT_EQ(sqlite3_column_int(stmt, 1), 1000 + writtenBefore);
+    sqlite3_finalize(stmt);
+    sqlite3_close(copy);
 }
