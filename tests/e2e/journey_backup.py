@@ -1,7 +1,8 @@
 """A parent backs up the week's list with its recording while Quillby runs, adds a list, and
 restores the backup: the new list is gone, the backup's list and recording are back, and what
 was there before is kept as a backup of its own. A cut-short backup and another program's
-SQLite file are refused and change nothing. Quillby made its daily backup by itself."""
+SQLite file are refused and change nothing. Quillby made its daily backup by itself, at the
+second start: closed while it wrote the backup of years of answers, it stopped at once."""
 
 import datetime
 import os
@@ -51,12 +52,26 @@ with Journey("backup") as journey:
         f.write(RECORDING)
     saved = os.path.join(journey.folder, "saved")
     os.makedirs(saved)
+    daily = os.path.join(journey.folder, "Backups",
+                         f"Quillby-auto-{datetime.date.today():%Y-%m-%d}.qbk")
+
+    # Years of answers (about 200 MB), whose daily backup takes seconds to write and check.
+    journey.execute("CREATE TABLE YEARS_OF_ANSWERS (TEXT)")
+    journey.execute("INSERT INTO YEARS_OF_ANSWERS WITH RECURSIVE N(I) AS (SELECT 1 UNION ALL "
+                    "SELECT I + 1 FROM N WHERE I < 200000) SELECT randomblob(1000) FROM N")
+    app = journey.start("Quillby")
+    app.step("closing Quillby while its daily backup is written stops the backup at once")
+    app.wait_until(lambda: os.path.exists(daily + ".part"), what="the daily backup to begin")
+    app.exit_through(main_window(app).find("push button", "Exit"))
+    expect(not os.path.exists(daily) and not os.path.exists(daily + ".part"),
+           "a stopped backup leaves no file behind (Quillby did not wait for it)")
+    journey.execute("DROP TABLE YEARS_OF_ANSWERS")
+    journey.execute("VACUUM")
+
     app = journey.start("Quillby")
     main = main_window(app)
 
-    app.step("the daily backup is made by itself, without a word")
-    daily = os.path.join(journey.folder, "Backups",
-                         f"Quillby-auto-{datetime.date.today():%Y-%m-%d}.qbk")
+    app.step("the daily backup stopped is made at the next start by itself, without a word")
     app.wait_until(lambda: os.path.exists(daily), what="the daily backup")
     expect_equal(backup_tables(daily), (1, ["KITE.wav"]), "the daily backup's lists, recordings")
     expect(not app.has_window("Quillby", role="alert"), "no message about the daily backup")
