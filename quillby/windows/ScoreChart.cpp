@@ -27,10 +27,9 @@ constexpr int kScoreInterval = 25;
 // A colour between the palette's base and its text: the grid's and the axes' lines.
 QColor Between(const QColor& base, const QColor& text, double share)
 {
-    return QColor::fromRgbF(
-        float(base.redF() + (text.redF() - base.redF()) * share),
-        float(base.greenF() + (text.greenF() - base.greenF()) * share),
-        float(base.blueF() + (text.blueF() - base.blueF()) * share));
+    return QColor::fromRgbF(float(base.redF() + (text.redF() - base.redF()) * share),
+                            float(base.greenF() + (text.greenF() - base.greenF()) * share),
+                            float(base.blueF() + (text.blueF() - base.blueF()) * share));
 }
 
 // Whether the palette is a dark one: its window colour is darker than its text.
@@ -122,17 +121,17 @@ ScoreChart::Parts ScoreChart::LayOut() const
     for (const double tick : ScoreTicks())
         parts.labelsWidth = std::max(parts.labelsWidth, labels.horizontalAdvance(Label(tick)));
     const QList<double> testTicks = TestTicks();
-    const int lastLabel =
-        testTicks.isEmpty() ? 0 : labels.horizontalAdvance(Label(testTicks.last()));
+    const int lastLabel = testTicks.isEmpty() ? 0
+                                              : labels.horizontalAdvance(Label(testTicks.last()));
     const double left = kMargin + axisTitle.height() + kGap + parts.labelsWidth + kGap + kTick;
     // Half a label's height above the top tick keeps its label inside the card.
     const double top = (title_.isEmpty() ? kMargin : parts.title.bottom() + 1 + kGap) +
                        labels.height() / 2.0;
     const double right = width() - kMargin - lastLabel / 2.0;
-    const double bottom =
-        height() - kMargin - axisTitle.height() - kGap - labels.height() - kGap - kTick;
-    parts.plot = QRectF(QPointF(left, top), QPointF(std::max(left + 1, right),
-                                                    std::max(top + 1, bottom)));
+    const double bottom = height() - kMargin - axisTitle.height() - kGap - labels.height() - kGap -
+                          kTick;
+    parts.plot = QRectF(QPointF(left, top),
+                        QPointF(std::max(left + 1, right), std::max(top + 1, bottom)));
     parts.testsTitle = QRect(qRound(parts.plot.left()), height() - kMargin - axisTitle.height(),
                              qRound(parts.plot.width()), axisTitle.height());
     parts.scoresTitle = QRect(kMargin, qRound(parts.plot.top()), axisTitle.height(),
@@ -158,8 +157,8 @@ int ScoreChart::LeastHeight() const
     const QFontMetrics title(TitleFont());
     const QFontMetrics labels(LabelsFont());
     const QFontMetrics axisTitles(AxisTitleFont());
-    return axisTitles.horizontalAdvance(scoresTitle_) + 3 * title.height() +
-           3 * labels.height() + 3 * axisTitles.height();
+    return axisTitles.horizontalAdvance(scoresTitle_) + 3 * title.height() + 3 * labels.height() +
+           3 * axisTitles.height();
 }
 
 QSize ScoreChart::sizeHint() const
@@ -193,10 +192,10 @@ QList<ScoreChart::Text> ScoreChart::TickLabels(const Parts& parts) const
     for (const double tick : ScoreTicks()) {
         const QString text = Label(tick);
         const int width = labels.horizontalAdvance(text);
-        texts.append({text, QRect(qRound(labelsRight - width),
-                                  qRound(PlaceIn(parts.plot, {0, tick}).y() -
-                                         labels.height() / 2.0),
-                                  width, labels.height())});
+        texts.append(
+            {text, QRect(qRound(labelsRight - width),
+                         qRound(PlaceIn(parts.plot, {0, tick}).y() - labels.height() / 2.0), width,
+                         labels.height())});
     }
     return texts;
 }
@@ -206,8 +205,8 @@ QVariantList ScoreChart::DrawnTexts() const
     const Parts parts = LayOut();
     const QFontMetrics axisTitle(AxisTitleFont());
     const auto centred = [](const QRect& room, int width, int height) {
-        return QRect(room.center().x() - width / 2 + 1, room.center().y() - height / 2 + 1,
-                     width, height);
+        return QRect(room.center().x() - width / 2 + 1, room.center().y() - height / 2 + 1, width,
+                     height);
     };
     QList<Text> texts;
     if (!title_.isEmpty())
@@ -258,9 +257,9 @@ void ScoreChart::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(palette().brush(QPalette::Base));
-    painter.drawRoundedRect(QRectF(rect()).adjusted(kCardInset, kCardInset, -kCardInset,
-                                                    -kCardInset),
-                            kCardRounding, kCardRounding);
+    painter.drawRoundedRect(
+        QRectF(rect()).adjusted(kCardInset, kCardInset, -kCardInset, -kCardInset), kCardRounding,
+        kCardRounding);
     painter.restore();
     const Parts parts = LayOut();
     PaintGrid(painter, parts);

@@ -30,7 +30,8 @@ QImage Painted(ScoreChart& chart)
 bool Near(QColor a, QColor b)
 {
     return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
-               std::abs(a.blue() - b.blue()) < 60;
+               std::abs(a.blue() - b.blue()) <
+           60;
 }
 
 QPalette DarkPalette()
@@ -59,7 +60,9 @@ TEST(ScoreChartDrawing, PointsTicksLabelsAndDotsLieWhereTheyBelong)
         {{{1, 100}}, 1, true, {0, 1, 2}},
         {{{1, 0}, {2, 100}, {3, 55}}, 3, true, {1, 2, 3}},
         {Flat(37, 0), 37, true, {1, 5, 9, 13, 17, 21, 25, 29, 33, 37}},
-        {{{1, 40}, {700, 0}, {1400, 100}, {2000, 100}}, 2000, false,
+        {{{1, 40}, {700, 0}, {1400, 100}, {2000, 100}},
+         2000,
+         false,
          {1, 201, 401, 601, 801, 1001, 1201, 1401, 1601, 1801}},
     };
     for (const QSize size : {QSize(420, 300), QSize(260, 180)}) {
@@ -70,7 +73,9 @@ TEST(ScoreChartDrawing, PointsTicksLabelsAndDotsLieWhereTheyBelong)
             chart.SetAxisTitles(QStringLiteral("Test"), QStringLiteral("Score (%)"));
             chart.ShowPoints(c.points, c.tests, c.dots);
             const QString where = QStringLiteral("%1 tests at %2x%3")
-                                      .arg(c.tests).arg(size.width()).arg(size.height());
+                                      .arg(c.tests)
+                                      .arg(size.width())
+                                      .arg(size.height());
             SCOPED_TRACE(where.toStdString());
             EXPECT_EQ(chart.TestTicks(), c.testTicks);
             EXPECT_EQ(ScoreChart::ScoreTicks(), (QList<double>{0, 25, 50, 75, 100}));
@@ -107,8 +112,7 @@ TEST(ScoreChartDrawing, PointsTicksLabelsAndDotsLieWhereTheyBelong)
                 const QVariantMap text = drawn.toMap();
                 texts << text["text"].toString();
                 places << text["place"].toRect();
-                EXPECT_TRUE(chart.rect().contains(places.last()))
-                    << texts.last().toStdString();
+                EXPECT_TRUE(chart.rect().contains(places.last())) << texts.last().toStdString();
                 for (qsizetype other = 0; other + 1 < places.size(); ++other)
                     EXPECT_FALSE(places[other].intersects(places.last()))
                         << texts[other].toStdString() << " and " << texts.last().toStdString();

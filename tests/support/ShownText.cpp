@@ -167,10 +167,14 @@ QStringList ClippedDrawnTexts(const QWidget* window, QWidget* widget)
         const QRect place = text.value(QStringLiteral("place")).toRect();
         if (!widget->rect().contains(place))
             clipped << QStringLiteral("%1 draws \"%2\" at %3,%4 %5x%6 in %7x%8")
-                           .arg(Where(window, widget), text.value(QStringLiteral("text"))
-                                                           .toString())
-                           .arg(place.x()).arg(place.y()).arg(place.width()).arg(place.height())
-                           .arg(widget->width()).arg(widget->height());
+                           .arg(Where(window, widget),
+                                text.value(QStringLiteral("text")).toString())
+                           .arg(place.x())
+                           .arg(place.y())
+                           .arg(place.width())
+                           .arg(place.height())
+                           .arg(widget->width())
+                           .arg(widget->height());
     }
     return clipped;
 }
