@@ -19,6 +19,7 @@ const char* const kNoTests = QT_TRANSLATE_NOOP(
                          "test.");
 const char* const kNoMisses = QT_TRANSLATE_NOOP("ListProgressPanel",
                                                 "No word has been missed on a test yet.");
+
 // The most tests the chart draws one by one; beyond them points would overlap anyway.
 constexpr qsizetype kMostPoints = 400;
 
