@@ -15,8 +15,7 @@ PACKAGES=(
     # playback through a PulseAudio stream of the program's own (the simple client API)
     libpulse-dev
     # speaking words without a recording (the Flite synthesiser, its headers and voices)
-    # and the chart of a list's scores
-    flite1-dev qt6-charts-dev
+    flite1-dev
     # importing words from a photo or a scan: Tesseract's library with its English and
     # German data, Leptonica beneath it, Poppler for a PDF's pages; the tesseract tool for
     # the benchmark, poppler's tools for looking at PDF files

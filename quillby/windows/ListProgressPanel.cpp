@@ -1,22 +1,15 @@
 #include "ListProgressPanel.h"
 
 #include "FormHelpers.h"
+#include "ScoreChart.h"
 #include "TestGrids.h"
 #include "TestReport.h"
 #include "Twips.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QCoreApplication>
-#include <QEvent>
-#include <QFontMetrics>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
-#include <QLineSeries>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -27,7 +20,6 @@ const char* const kNoTests = QT_TRANSLATE_NOOP(
 const char* const kNoMisses = QT_TRANSLATE_NOOP("ListProgressPanel",
                                                 "No word has been missed on a test yet.");
 
-constexpr int kDotPixels = 8;
 // The most tests the chart draws one by one; beyond them points would overlap anyway.
 constexpr qsizetype kMostPoints = 400;
 
@@ -85,27 +77,6 @@ QString SpokenScores(const QList<int>& scores)
     return spoken;
 }
 
-// A dot of the chart, drawn once at the screen's pixel density: each point then costs an
-// image copy, not a round shape.
-QImage Dot(const QColor& colour, qreal pixelRatio)
-{
-    const int side = qRound(kDotPixels * pixelRatio);
-    QImage dot(side, side, QImage::Format_ARGB32_Premultiplied);
-    dot.fill(Qt::transparent);
-    QPainter painter(&dot);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(colour);
-    painter.drawEllipse(QRectF(0, 0, side, side));
-    return dot;
-}
-
-// Whether the palette is a dark one: its window colour is darker than its text.
-bool IsDark(const QPalette& palette)
-{
-    return palette.color(QPalette::Window).lightness() <
-           palette.color(QPalette::WindowText).lightness();
-}
 } // namespace
 
 ListProgressPanel::ListProgressPanel(QWidget* parent) : QWidget(parent)
@@ -137,48 +108,11 @@ ListProgressPanel::ListProgressPanel(QWidget* parent) : QWidget(parent)
 
 void ListProgressPanel::BuildChart()
 {
-    chart_ = new QChart;
-    chart_->legend()->hide();
-    chart_->setMargins(QMargins(4, 4, 4, 4));
-    // The line draws its own points: one series, with no item per point to lay out and
-    // paint, so hundreds of tests cost little more than a few.
-    line_ = new QLineSeries;
-    line_->setMarkerSize(kDotPixels);
-    chart_->addSeries(line_);
-    axisTests_ = new QValueAxis;
-    axisTests_->setTitleText(tr("Test"));
-    axisTests_->setLabelFormat(QStringLiteral("%d"));
-    axisTests_->setTickType(QValueAxis::TicksDynamic);
-    axisTests_->setTickAnchor(1);
-    axisScores_ = new QValueAxis;
-    axisScores_->setTitleText(tr("Score (%)"));
-    // A little room beyond 0 and 100 keeps the points of those scores whole.
-    axisScores_->setRange(-4, 104);
-    axisScores_->setLabelFormat(QStringLiteral("%d"));
-    axisScores_->setTickType(QValueAxis::TicksDynamic);
-    axisScores_->setTickAnchor(0);
-    axisScores_->setTickInterval(25);
-    chart_->addAxis(axisTests_, Qt::AlignBottom);
-    chart_->addAxis(axisScores_, Qt::AlignLeft);
-    line_->attachAxis(axisTests_);
-    line_->attachAxis(axisScores_);
-    chartScores = new QChartView(chart_, this);
+    chartScores = new ScoreChart(this);
     chartScores->setObjectName(QStringLiteral("chartScores"));
     chartScores->setAccessibleName(tr("Scores"));
-    chartScores->setRenderHint(QPainter::Antialiasing);
-    FollowPalette();
-    chartScores->setMinimumHeight(std::max(Twips(2700), LeastChartHeight()));
-}
-
-// The height at which the chart shows the scores' axis title whole beside its plot: the
-// title's length, and the chart's title, the tests' labels and their title, each a line.
-int ListProgressPanel::LeastChartHeight() const
-{
-    const QFontMetrics title(chart_->titleFont());
-    const QFontMetrics labels(axisTests_->labelsFont());
-    const QFontMetrics axisTitles(axisScores_->titleFont());
-    return axisTitles.horizontalAdvance(axisScores_->titleText()) + 3 * title.height() +
-           3 * labels.height() + 3 * axisTitles.height();
+    chartScores->SetAxisTitles(tr("Test"), tr("Score (%)"));
+    chartScores->setMinimumHeight(std::max(Twips(2700), chartScores->LeastHeight()));
 }
 
 void ListProgressPanel::ShowProgress(const QList<int>& scores, const std::vector<HardWord>& words)
@@ -191,15 +125,8 @@ void ListProgressPanel::ShowProgress(const QList<int>& scores, const std::vector
 
 void ListProgressPanel::ShowScores(const QList<int>& scores)
 {
-    const qsizetype count = scores.size();
-    if ((count <= kMostPoints) != dots_)
-        ShowDots(!dots_);
-    line_->replace(ChartPoints(scores));
-    // A quarter of a test's room at each end keeps the first and last points whole; one
-    // test still gets an axis of some width, with its point in the middle.
-    axisTests_->setRange(count > 1 ? 0.75 : 0.0, count > 1 ? double(count) + 0.25 : 2.0);
-    axisTests_->setTickInterval(std::max<qsizetype>(1, (count + 9) / 10));
-    chart_->setTitle(scores.isEmpty() ? tr(kNoTests) : tr("Scores of the tests"));
+    chartScores->ShowPoints(ChartPoints(scores), scores.size(), scores.size() <= kMostPoints);
+    chartScores->SetTitle(scores.isEmpty() ? tr(kNoTests) : tr("Scores of the tests"));
     // What the chart shows, for a screen reader.
     chartScores->setAccessibleDescription(scores.isEmpty() ? tr(kNoTests) : SpokenScores(scores));
 }
@@ -226,38 +153,6 @@ void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)
     filling_ = false;
 }
 
-QList<QPointF> ListProgressPanel::ScorePoints() const { return line_->points(); }
+QList<QPointF> ListProgressPanel::ScorePoints() const { return chartScores->Points(); }
 
-bool ListProgressPanel::DotsShown() const
-{
-    return line_->pointsVisible() && !line_->lightMarker().isNull();
-}
-
-void ListProgressPanel::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        FollowPalette();
-}
-
-// The chart draws with a theme of its own; it follows the desktop's light or dark palette.
-void ListProgressPanel::FollowPalette()
-{
-    const QString title = chart_->title();
-    chart_->setTheme(IsDark(palette()) ? QChart::ChartThemeDark : QChart::ChartThemeLight);
-    chart_->setBackgroundBrush(palette().brush(QPalette::Base));
-    chart_->setTitleBrush(palette().brush(QPalette::WindowText));
-    for (QValueAxis* axis : {axisTests_, axisScores_}) {
-        axis->setLabelsBrush(palette().brush(QPalette::Text));
-        axis->setTitleBrush(palette().brush(QPalette::Text));
-    }
-    ShowDots(dots_);
-    chart_->setTitle(title);
-}
-
-void ListProgressPanel::ShowDots(bool dots)
-{
-    dots_ = dots;
-    line_->setPointsVisible(dots);
-    line_->setLightMarker(dots ? Dot(line_->color(), devicePixelRatioF()) : QImage());
-}
+bool ListProgressPanel::DotsShown() const { return chartScores->DotsShown(); }

@@ -6,12 +6,9 @@
 #include <QWidget>
 #include <vector>
 
-class QChart;
-class QChartView;
 class QLabel;
-class QLineSeries;
 class QTableWidget;
-class QValueAxis;
+class ScoreChart;
 
 // The progress of one list, shown in the past-tests window: a chart of the scores of its
 // tests in order, and its hardest words with how often and how they were misspelled.
@@ -28,7 +25,7 @@ public:
     // Whether each point has its dot (a thinned line of years of tests has none).
     bool DotsShown() const;
 
-    QChartView* chartScores = nullptr;
+    ScoreChart* chartScores = nullptr;
     QLabel* lblHardestWords = nullptr;
     QTableWidget* gridHardestWords = nullptr;
     QLabel* lblNoMisses = nullptr;
@@ -37,22 +34,10 @@ signals:
     // A word of the hardest-words table was selected.
     void WordChosen(const QString& word);
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     void BuildChart();
     void ShowScores(const QList<int>& scores);
     void ShowHardestWords(const std::vector<HardWord>& words);
-    void FollowPalette();
-    int LeastChartHeight() const;
-    // Draws a dot on each point where each point is a test, none on a thinned line.
-    void ShowDots(bool dots);
 
-    QChart* chart_ = nullptr;
-    QLineSeries* line_ = nullptr;
-    QValueAxis* axisTests_ = nullptr;
-    QValueAxis* axisScores_ = nullptr;
     bool filling_ = false;
-    bool dots_ = true;
 };

@@ -10,6 +10,7 @@
 #include "ListProgress.h"
 #include "ListProgressPanel.h"
 #include "RowKeys.h"
+#include "ScoreChart.h"
 #include "TestQueries.h"
 #include "TestGrids.h"
 #include "TestReport.h"
@@ -17,7 +18,6 @@
 #include "TaskNotices.h"
 #include "frmTestResults.h"
 
-#include <QChartView>
 #include <QAction>
 #include <QCloseEvent>
 #include <QFormLayout>

@@ -6,6 +6,7 @@ with a message."""
 
 import csv
 import os
+import re
 import subprocess
 
 from harness import Journey, expect, expect_equal, read_only
@@ -41,6 +42,25 @@ def type_path(app, dialog, path):
     app.key("BackSpace")
     subprocess.run(["xdotool", "type", "--delay", "15", "--clearmodifiers", path], check=True)
     app.key("Return")
+
+
+def line_pixels_of_pictures(pdf, folder):
+    """The pixels of the chart's blue line in the pictures a PDF holds (pdfimages, as PPM)."""
+    prefix = os.path.join(folder, "picture")
+    subprocess.run(["pdfimages", pdf, prefix], check=True)
+    count = 0
+    for name in sorted(os.listdir(folder)):
+        if not (name.startswith("picture") and name.endswith(".ppm")):
+            continue
+        with open(os.path.join(folder, name), "rb") as picture:
+            data = picture.read()
+        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+\d+\s", data)
+        if not header:
+            continue
+        rgb = data[header.end():header.end() + int(header[1]) * int(header[2]) * 3]
+        count += sum(1 for i in range(0, len(rgb), 3)
+                     if abs(rgb[i] - 0x20) + abs(rgb[i + 1] - 0x9f) + abs(rgb[i + 2] - 0xdf) < 40)
+    return count
 
 
 def picture_of_first_page(journey, pdf, name):
@@ -135,6 +155,10 @@ with Journey("print") as journey:
     page = "\n".join(pdf_pages(path))
     for fact in ("Total Tests: 1", "Average Score: 33%", "Minutes"):
         expect(fact in page, f"{fact!r} in the history's PDF:\n{page}")
+    pictures = os.path.join(papers, "history-pictures")
+    os.makedirs(pictures)
+    expect(line_pixels_of_pictures(path, pictures) > 20,
+           "the picture of the chart, with its line, in the history's PDF")
     picture_of_first_page(journey, path, "history_page")
 
     app.step("Export Results... writes every answer as CSV")

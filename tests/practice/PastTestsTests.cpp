@@ -16,7 +16,7 @@
 #include "frmTestWordDetails.h"
 
 #include <QApplication>
-#include <QChartView>
+#include "ScoreChart.h"
 #include <QFrame>
 #include <QGroupBox>
 #include <QPlainTextEdit>

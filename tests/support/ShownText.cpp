@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTranslator>
+#include <QVariantMap>
 
 ShownLanguage::ShownLanguage(const char* locale, const char* program)
 {
@@ -152,6 +153,32 @@ QStringList ClippedChartTexts(const QWidget* window, const QGraphicsView* view)
     return clipped;
 }
 
+// The texts a widget paints itself (a chart offering DrawnTexts(): each a map of "text" and
+// "place") that lie outside it.
+QStringList ClippedDrawnTexts(const QWidget* window, QWidget* widget)
+{
+    QStringList clipped;
+    if (widget->metaObject()->indexOfMethod("DrawnTexts()") < 0)
+        return clipped;
+    QVariantList texts;
+    QMetaObject::invokeMethod(widget, "DrawnTexts", Q_RETURN_ARG(QVariantList, texts));
+    for (const QVariant& drawn : texts) {
+        const QVariantMap text = drawn.toMap();
+        const QRect place = text.value(QStringLiteral("place")).toRect();
+        if (!widget->rect().contains(place))
+            clipped << QStringLiteral("%1 draws \"%2\" at %3,%4 %5x%6 in %7x%8")
+                           .arg(Where(window, widget),
+                                text.value(QStringLiteral("text")).toString())
+                           .arg(place.x())
+                           .arg(place.y())
+                           .arg(place.width())
+                           .arg(place.height())
+                           .arg(widget->width())
+                           .arg(widget->height());
+    }
+    return clipped;
+}
+
 // A window or container smaller than its layout's least size, which cuts what it holds.
 QStringList SmallerThanItsLayout(const QWidget* window, const QWidget* widget)
 {
@@ -196,6 +223,7 @@ QStringList ClippedTexts(QWidget* window)
             clipped << ClippedHeadings(window, header);
         if (auto* view = qobject_cast<QGraphicsView*>(widget))
             clipped << ClippedChartTexts(window, view);
+        clipped << ClippedDrawnTexts(window, widget);
         clipped << SmallerThanItsLayout(window, widget);
         clipped << OutsideItsParent(window, widget);
         const QSize needed = NeededForText(widget);
