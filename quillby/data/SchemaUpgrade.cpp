@@ -751,7 +751,7 @@ bool TalliesToCount(const std::string& path)
     return toCount;
 }
 
-bool AddMissingTallies(sqlite3* db, std::string& error)
+bool AddMissingTallies(sqlite3* db, std::string& error, bool* counted)
 {
     const TallyPart& part = Tallies();
     bool complete = true;
@@ -760,6 +760,8 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
     const bool resuming = Exists(db, kProgressTable) && tablesMade;
     if (complete && !Exists(db, kProgressTable))
         return true;
+    if (counted)
+        *counted = true;
     TellProgress(0);
     // A step's commit need not wait for the disk: a program killed keeps what it committed
     // all the same, and after a power cut the count goes on from an earlier step (the
