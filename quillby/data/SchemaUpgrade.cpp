@@ -75,7 +75,9 @@ std::vector<std::string> SchemaStatements()
 bool CreatedObject(const std::string& statement, std::string& kind, std::string& name)
 {
     const auto isBlank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
-    const auto isWord = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; };
+    const auto isWord = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    };
     for (size_t at = statement.find("CREATE"); at != std::string::npos;
          at = statement.find("CREATE", at + 1)) {
         size_t p = at + 6;
@@ -332,8 +334,8 @@ struct WalkCounts {
 // order (each (word, test) pair's answers in a row), and ends the step at the first word that
 // starts once it holds a step's answers, so that a step is found and counted in one walk.
 // False when a key is not a whole number.
-bool WalkAnswers(sqlite3* db, const Key& last, const WholeListTests& wholeList,
-                 WalkCounts& counts, bool& ok)
+bool WalkAnswers(sqlite3* db, const Key& last, const WholeListTests& wholeList, WalkCounts& counts,
+                 bool& ok)
 {
     // What the answer counts for: 1 right at the first try, 2 wrong, 0 neither (a right
     // answer, the most common, is told by one comparison of its result).
@@ -426,8 +428,8 @@ bool WalkGuesses(sqlite3* db, const Key& last, long long end, const WholeListTes
     std::sort(guesses.begin(), guesses.end());
     size_t kept = 0;
     for (size_t i = 0; i < guesses.size(); ++i) {
-        if (kept > 0 && guesses[kept - 1].SameAs(guesses[i].word, guesses[i].blob,
-                                                 guesses[i].bytes))
+        if (kept > 0 &&
+            guesses[kept - 1].SameAs(guesses[i].word, guesses[i].blob, guesses[i].bytes))
             guesses[kept - 1].times += guesses[i].times;
         else if (kept++ != i)
             guesses[kept - 1] = std::move(guesses[i]);
@@ -460,35 +462,35 @@ bool WriteWalkCounts(sqlite3* db, const WalkCounts& counts)
                                                                counts.tests.end());
     std::sort(tests.begin(), tests.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
+    const auto bindTest = [](sqlite3_stmt* add, const auto& test) {
+        sqlite3_bind_int64(add, 1, test.first);
+        sqlite3_bind_int64(add, 2, test.second.firstTries);
+        sqlite3_bind_int64(add, 3, test.second.words);
+    };
+    const auto bindWord = [](sqlite3_stmt* put, const auto& word) {
+        sqlite3_bind_int64(put, 1, word.first);
+        sqlite3_bind_int64(put, 2, word.second.testsMissed);
+        sqlite3_bind_int64(put, 3, word.second.misses);
+    };
+    const auto bindGuess = [](sqlite3_stmt* put, const WalkCounts::Guess& guess) {
+        sqlite3_bind_int64(put, 1, guess.word);
+        const int size = int(guess.bytes.size());
+        if (guess.blob)
+            sqlite3_bind_blob(put, 2, guess.bytes.data(), size, SQLITE_STATIC);
+        else
+            sqlite3_bind_text(put, 2, guess.bytes.data(), size, SQLITE_STATIC);
+        sqlite3_bind_int64(put, 3, guess.times);
+    };
     return RunForEach(db,
                       "UPDATE TEST_TALLIES SET FIRST_TRY = FIRST_TRY + ?2,"
                       " WORDS_ASKED = WORDS_ASKED + ?3 WHERE TEST_ID = ?1",
-                      tests,
-                      [](sqlite3_stmt* add, const auto& test) {
-                          sqlite3_bind_int64(add, 1, test.first);
-                          sqlite3_bind_int64(add, 2, test.second.firstTries);
-                          sqlite3_bind_int64(add, 3, test.second.words);
-                      }) &&
+                      tests, bindTest) &&
            RunForEach(db,
                       "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
                       " VALUES (?1, ?2, ?3)",
-                      counts.words,
-                      [](sqlite3_stmt* put, const auto& word) {
-                          sqlite3_bind_int64(put, 1, word.first);
-                          sqlite3_bind_int64(put, 2, word.second.testsMissed);
-                          sqlite3_bind_int64(put, 3, word.second.misses);
-                      }) &&
-           RunForEach(db,
-                      "INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES) VALUES (?1, ?2, ?3)",
-                      counts.guesses, [](sqlite3_stmt* put, const WalkCounts::Guess& guess) {
-                          sqlite3_bind_int64(put, 1, guess.word);
-                          const int size = int(guess.bytes.size());
-                          if (guess.blob)
-                              sqlite3_bind_blob(put, 2, guess.bytes.data(), size, SQLITE_STATIC);
-                          else
-                              sqlite3_bind_text(put, 2, guess.bytes.data(), size, SQLITE_STATIC);
-                          sqlite3_bind_int64(put, 3, guess.times);
-                      });
+                      counts.words, bindWord) &&
+           RunForEach(db, "INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES) VALUES (?1, ?2, ?3)",
+                      counts.guesses, bindGuess);
 }
 
 // A key of a whole number, to bind and keep as the step reached.
@@ -644,8 +646,7 @@ bool CountStep(sqlite3* db, int stage, Key& last, WholeListTests& wholeList, boo
 {
     ok = Run(db, "BEGIN IMMEDIATE");
     Key end;
-    const bool walked = ok && stage == kWordsStage &&
-                        CountStepByWalk(db, last, wholeList, end, ok);
+    const bool walked = ok && stage == kWordsStage && CountStepByWalk(db, last, wholeList, end, ok);
     if (ok && !walked)
         ok = CountStepByStatements(db, stage, last, end, wholeList);
     const bool stageDone = ok && end.empty(); // nothing was left to count, nothing written

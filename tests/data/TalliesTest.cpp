@@ -324,7 +324,9 @@ TEST(Tallies, AnOldFileOfOddAnswersIsCountedAsARecount)
             InitApplication(app.path());
             EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
             EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'index'"
-                               " AND name LIKE '%TALLIES_%'"), 3) << "the indexes made last";
+                               " AND name LIKE '%TALLIES_%'"),
+                      3)
+                << "the indexes made last";
             ExpectTalliesMatchTheRows("opening");
             Db().Close();
             EXPECT_FALSE(TallyCountAhead(app.path())) << "nothing left to count";
