@@ -369,16 +369,20 @@ void Connection::Open(const QString& connectionString)
         // The answers' indexes first: counting the tallies of an old file reads through them.
         UpgradeSchema(false);
         std::string error;
+        bool counted = false;
         if (!AddMissingColumns(db_))
             error = sqlite3_errmsg(db_);
         else
-            AddMissingTallies(db_, error); // sets the error when it fails
+            AddMissingTallies(db_, error, &counted); // sets the error when it fails
         if (!error.empty())
             throw DbError(QString(), QStringLiteral("The database %1 could not be brought up "
                                                     "to date (%2).")
                                          .arg(path_, QString::fromStdString(error)));
         UpgradeSchema();
-        Checkpoint();
+        // The log an old file's count of its tallies left is moved into the file once the
+        // program is idle, after the main window is painted, not while the user waits.
+        if (!counted || !ArmIdleCheckpoint())
+            Checkpoint();
         sqlite3_wal_hook(db_, &Connection::AfterCommit, this);
         AddMissingTables(db_);
         // Newer SQLite versions also check every table's statistics when the connection
@@ -543,17 +547,22 @@ int Connection::AfterCommit(void* self, sqlite3* db, const char* schema, int fra
             connection->idleCheckpoint_->stop();
         return SQLITE_OK;
     }
-    if (!QCoreApplication::instance())
-        return SQLITE_OK; // no event loop to be idle in: the next open or close does it
-    if (!connection->idleCheckpoint_) {
-        connection->idleCheckpoint_ = std::make_unique<QTimer>();
-        connection->idleCheckpoint_->setSingleShot(true);
-        connection->idleCheckpoint_->setInterval(kIdleCheckpointMs);
-        QObject::connect(connection->idleCheckpoint_.get(), &QTimer::timeout,
-                         [connection] { connection->Checkpoint(false); });
-    }
-    connection->idleCheckpoint_->start(); // again from the start after each change
+    connection->ArmIdleCheckpoint(); // with no event loop, the next open or close does it
     return SQLITE_OK;
+}
+
+bool Connection::ArmIdleCheckpoint()
+{
+    if (!QCoreApplication::instance())
+        return false;
+    if (!idleCheckpoint_) {
+        idleCheckpoint_ = std::make_unique<QTimer>();
+        idleCheckpoint_->setSingleShot(true);
+        idleCheckpoint_->setInterval(kIdleCheckpointMs);
+        QObject::connect(idleCheckpoint_.get(), &QTimer::timeout, [this] { Checkpoint(false); });
+    }
+    idleCheckpoint_->start(); // again from the start after each change
+    return true;
 }
 
 Connection::RelaxedSync::RelaxedSync(Connection& connection)

@@ -124,6 +124,9 @@ public:
 
 private:
     static int AfterCommit(void* self, sqlite3* db, const char* schema, int frames);
+    // Moves the log into the file once the program has been idle a moment; false when there
+    // is no event loop to wait in.
+    bool ArmIdleCheckpoint();
     void Configure();
     void RegisterLocaleCollation();
     void VerifyQuillbyDatabase();

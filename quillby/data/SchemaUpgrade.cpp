@@ -3,7 +3,7 @@
 #include "SchemaText.h"
 
 #include <algorithm>
-#include <regex>
+#include <cctype>
 #include <sqlite3.h>
 #include <string>
 #include <unordered_map>
@@ -39,11 +39,25 @@ bool Exists(sqlite3* db, const std::string& name)
     return found;
 }
 
+// The schema's text without its comments (from "--" to the end of the line).
+std::string SchemaWithoutComments()
+{
+    const std::string text(kQuillbySchemaText);
+    std::string kept;
+    kept.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        const size_t comment = text.find("--", at);
+        kept.append(text, at, comment == std::string::npos ? std::string::npos : comment - at);
+        at = comment == std::string::npos ? text.size() : text.find('\n', comment);
+    }
+    return kept;
+}
+
 // The statements of the schema, comments left out, each whole (a trigger with its body).
+// Read by hand: a regular expression over the whole schema cost more than a step of the count.
 std::vector<std::string> SchemaStatements()
 {
-    const std::string text =
-        std::regex_replace(std::string(kQuillbySchemaText), std::regex("--[^\n]*"), "");
+    const std::string text = SchemaWithoutComments();
     std::vector<std::string> statements;
     std::string current;
     for (const char c : text) {
@@ -56,6 +70,38 @@ std::vector<std::string> SchemaStatements()
     return statements;
 }
 
+// The kind and name of what a CREATE statement makes ("TABLE", "INDEX" or "TRIGGER"; a unique
+// index is left out); false for any other statement.
+bool CreatedObject(const std::string& statement, std::string& kind, std::string& name)
+{
+    const auto isBlank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    const auto isWord = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    };
+    for (size_t at = statement.find("CREATE"); at != std::string::npos;
+         at = statement.find("CREATE", at + 1)) {
+        size_t p = at + 6;
+        const size_t kindStart = p;
+        while (p < statement.size() && isBlank(statement[p]))
+            ++p;
+        const size_t kindAt = p;
+        while (p < statement.size() && isWord(statement[p]))
+            ++p;
+        kind = statement.substr(kindAt, p - kindAt);
+        const size_t nameStart = p;
+        while (p < statement.size() && isBlank(statement[p]))
+            ++p;
+        const size_t nameAt = p;
+        while (p < statement.size() && isWord(statement[p]))
+            ++p;
+        name = statement.substr(nameAt, p - nameAt);
+        if (kindAt > kindStart && nameAt > nameStart && !name.empty() &&
+            (kind == "TABLE" || kind == "INDEX" || kind == "TRIGGER"))
+            return true;
+    }
+    return false;
+}
+
 struct TallyPart {
     std::vector<std::string> statements;        // everything that names a tally, in order
     std::vector<std::string> kinds;             // TABLE, INDEX, TRIGGER or "" (a count)
@@ -66,16 +112,16 @@ const TallyPart& Tallies()
 {
     static const TallyPart part = [] {
         TallyPart p;
-        const std::regex create(R"(CREATE\s+(TABLE|INDEX|TRIGGER)\s+(\w+))");
         for (const std::string& statement : SchemaStatements()) {
             if (statement.find("_TALL") == std::string::npos)
                 continue;
             p.statements.push_back(statement);
-            std::smatch m;
-            const bool makes = std::regex_search(statement, m, create);
-            p.kinds.push_back(makes ? m[1].str() : std::string());
+            std::string kind;
+            std::string name;
+            const bool makes = CreatedObject(statement, kind, name);
+            p.kinds.push_back(makes ? kind : std::string());
             if (makes)
-                p.objects.emplace_back(m[1].str(), m[2].str());
+                p.objects.emplace_back(kind, name);
         }
         return p;
     }();
@@ -231,23 +277,29 @@ const StageText& TextOf(int stage)
     return stage == kTestsStage ? tests : words;
 }
 
-// The whole-list tests whose keys are whole numbers, in order: the walk of the answers looks
-// a wrong answer's test up here instead of in the temporary table.
-using WholeListKeys = std::vector<long long>;
+// The whole-list tests whose keys are whole numbers, in order: the walks of the answers look a
+// wrong answer's test up here. The statements that count a step whose keys are not whole
+// numbers read them from a temporary table instead, made the first time one is needed.
+struct WholeListTests {
+    std::vector<long long> keys;
+    bool tableMade = false;
+    bool Has(long long test) const { return std::binary_search(keys.begin(), keys.end(), test); }
+};
 
-WholeListKeys ReadWholeListKeys(sqlite3* db)
+WholeListTests ReadWholeListTests(sqlite3* db)
 {
-    WholeListKeys keys;
-    Statement read(db, "SELECT TEST_ID FROM temp.WHOLE_LIST_TESTS");
+    WholeListTests tests;
+    Statement read(db, "SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL");
     while (read.Step() == SQLITE_ROW)
         if (sqlite3_column_type(read.Raw(), 0) == SQLITE_INTEGER)
-            keys.push_back(sqlite3_column_int64(read.Raw(), 0));
-    std::sort(keys.begin(), keys.end());
-    return keys;
+            tests.keys.push_back(sqlite3_column_int64(read.Raw(), 0));
+    std::sort(tests.keys.begin(), tests.keys.end());
+    return tests;
 }
 
-// What one walk of the answers of a step counts: each test's first tries and words asked,
-// each word's wrong answers in whole-list tests (and in how many such tests).
+// What the walks of the answers of a step count: each test's first tries and words asked,
+// each word's wrong answers in whole-list tests (and in how many such tests), and each word's
+// wrong spellings in them.
 struct WalkCounts {
     struct Test {
         long long firstTries = 0;
@@ -257,40 +309,72 @@ struct WalkCounts {
         long long testsMissed = 0;
         long long misses = 0;
     };
+    struct Guess {
+        long long word = 0;
+        bool blob = false; // a spelling stored as a blob: never equal to a text
+        std::string bytes;
+        long long times = 0;
+        bool operator<(const Guess& other) const
+        {
+            return std::tie(word, blob, bytes) < std::tie(other.word, other.blob, other.bytes);
+        }
+        bool SameAs(long long w, bool b, std::string_view text) const
+        {
+            return word == w && blob == b && bytes == text;
+        }
+    };
     std::unordered_map<long long, Test> tests;
     std::vector<std::pair<long long, Word>> words; // in word order
+    std::vector<Guess> guesses;                    // in word and spelling order once read
+    long long lastWord = 0;                        // the step's last word; none when no rows
+    bool any = false;
 };
 
-// Reads the step's answers from the index of answers by word, in its order (each (word, test)
-// pair's answers in a row); false when a key is not a whole number.
-bool WalkAnswers(sqlite3* db, const Key& last, const Key& end, const WholeListKeys& wholeList,
-                 WalkCounts& counts, bool& ok)
+// Reads the answers after the last word counted from the index of answers by word, in its
+// order (each (word, test) pair's answers in a row), and ends the step at the first word that
+// starts once it holds a step's answers, so that a step is found and counted in one walk.
+// False when a key is not a whole number.
+bool WalkAnswers(sqlite3* db, const Key& last, const WholeListTests& wholeList, WalkCounts& counts,
+                 bool& ok)
 {
-    Statement walk(db, "SELECT WORD_ID, TEST_ID, ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT',"
-                       " RESULT = 'INCORRECT' FROM WORD_ATTEMPTS"
-                       " WHERE WORD_ID > ?1 AND WORD_ID <= ?2 ORDER BY WORD_ID, TEST_ID");
-    walk.Bind(1, last).Bind(2, end);
-    long long word = 0;
+    // What the answer counts for: 1 right at the first try, 2 wrong, 0 neither (a right
+    // answer, the most common, is told by one comparison of its result).
+    Statement walk(db, "SELECT WORD_ID, TEST_ID, CASE WHEN RESULT = 'CORRECT' THEN"
+                       " ATTEMPT_NUMBER = 1 WHEN RESULT = 'INCORRECT' THEN 2 ELSE 0 END"
+                       " FROM WORD_ATTEMPTS WHERE WORD_ID > ?1 ORDER BY WORD_ID, TEST_ID");
+    walk.Bind(1, last);
+    long long rows = 0;
+    long long word = 0; // of the last answer counted with a test
     long long test = 0;
     long long missedTest = 0;
-    bool any = false;
+    bool counted = false;
     int rc;
     while ((rc = walk.Step()) == SQLITE_ROW) {
-        sqlite3_stmt* row = walk.Raw();
-        if (sqlite3_column_type(row, 1) == SQLITE_NULL)
-            continue; // an answer of no test belongs to no tally
-        if (sqlite3_column_type(row, 0) != SQLITE_INTEGER ||
-            sqlite3_column_type(row, 1) != SQLITE_INTEGER)
+        // Each column read once as a value, whose own calls take no lock: the connection is
+        // used by one thread, opened without its mutex, so its values need none.
+        sqlite3_value* wordValue = sqlite3_column_value(walk.Raw(), 0);
+        if (sqlite3_value_type(wordValue) != SQLITE_INTEGER)
             return false;
-        const long long rowWord = sqlite3_column_int64(row, 0);
-        const long long rowTest = sqlite3_column_int64(row, 1);
-        const bool newWord = !any || rowWord != word;
+        const long long rowWord = sqlite3_value_int64(wordValue);
+        if (counts.any && rowWord != counts.lastWord && rows >= answersPerStep)
+            break; // the step ends with its last whole word
+        counts.any = true;
+        counts.lastWord = rowWord;
+        ++rows;
+        sqlite3_value* testValue = sqlite3_column_value(walk.Raw(), 1);
+        const int testType = sqlite3_value_type(testValue);
+        if (testType == SQLITE_NULL)
+            continue; // an answer of no test belongs to no tally
+        if (testType != SQLITE_INTEGER)
+            return false;
+        const long long rowTest = sqlite3_value_int64(testValue);
+        const int kind = sqlite3_value_int(sqlite3_column_value(walk.Raw(), 2));
+        const bool newWord = !counted || rowWord != word;
         WalkCounts::Test& testCounts = counts.tests[rowTest];
         if (newWord || rowTest != test)
             ++testCounts.words;
-        testCounts.firstTries += sqlite3_column_int(row, 2);
-        if (sqlite3_column_int(row, 3) &&
-            std::binary_search(wholeList.begin(), wholeList.end(), rowTest)) {
+        testCounts.firstTries += kind == 1;
+        if (kind == 2 && wholeList.Has(rowTest)) {
             const bool firstMiss = counts.words.empty() || counts.words.back().first != rowWord;
             if (firstMiss)
                 counts.words.emplace_back(rowWord, WalkCounts::Word());
@@ -301,59 +385,140 @@ bool WalkAnswers(sqlite3* db, const Key& last, const Key& end, const WholeListKe
         }
         word = rowWord;
         test = rowTest;
-        any = true;
+        counted = true;
     }
-    ok = rc == SQLITE_DONE;
+    ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
     return true;
 }
 
+// Reads the step's wrong answers from their own index (the one that holds the spellings) and
+// counts each word's spellings in whole-list tests, no spelling (NULL) as the empty one. The
+// index gives a word's answers by spelling, so alike ones mostly come in a row and are added
+// up at once; they are sorted and merged at the end, whatever order they came in, within the
+// step's memory. False when a key or a spelling is of a kind the walk does not compare.
+bool WalkGuesses(sqlite3* db, const Key& last, long long end, const WholeListTests& wholeList,
+                 WalkCounts& counts, bool& ok)
+{
+    Statement walk(db, "SELECT WORD_ID, GUESS, TEST_ID FROM WORD_ATTEMPTS"
+                       " WHERE RESULT = 'INCORRECT' AND WORD_ID > ?1 AND WORD_ID <= ?2");
+    walk.Bind(1, last).Bind(2, end);
+    std::vector<WalkCounts::Guess>& guesses = counts.guesses;
+    int rc;
+    while ((rc = walk.Step()) == SQLITE_ROW) {
+        sqlite3_stmt* row = walk.Raw();
+        const int testType = sqlite3_column_type(row, 2);
+        if (testType == SQLITE_NULL)
+            continue;
+        const int guessType = sqlite3_column_type(row, 1);
+        if (testType != SQLITE_INTEGER || sqlite3_column_type(row, 0) != SQLITE_INTEGER ||
+            (guessType != SQLITE_NULL && guessType != SQLITE_TEXT && guessType != SQLITE_BLOB))
+            return false;
+        if (!wholeList.Has(sqlite3_column_int64(row, 2)))
+            continue;
+        const long long rowWord = sqlite3_column_int64(row, 0);
+        const bool blob = guessType == SQLITE_BLOB;
+        const auto* data = static_cast<const char*>(blob ? sqlite3_column_blob(row, 1)
+                                                         : sqlite3_column_text(row, 1));
+        const std::string_view guess(data ? data : "", size_t(sqlite3_column_bytes(row, 1)));
+        if (guesses.empty() || !guesses.back().SameAs(rowWord, blob, guess))
+            guesses.push_back({rowWord, blob, std::string(guess), 0});
+        ++guesses.back().times;
+    }
+    ok = rc == SQLITE_DONE;
+    std::sort(guesses.begin(), guesses.end());
+    size_t kept = 0;
+    for (size_t i = 0; i < guesses.size(); ++i) {
+        if (kept > 0 &&
+            guesses[kept - 1].SameAs(guesses[i].word, guesses[i].blob, guesses[i].bytes))
+            guesses[kept - 1].times += guesses[i].times;
+        else if (kept++ != i)
+            guesses[kept - 1] = std::move(guesses[i]);
+    }
+    guesses.resize(kept);
+    return true;
+}
+
+// Runs a statement prepared once for each of the items, bound by the given function.
+template <typename Items, typename BindItem>
+bool RunForEach(sqlite3* db, const char* sql, const Items& items, BindItem bind)
+{
+    sqlite3_stmt* stmt = nullptr;
+    bool ok = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK;
+    for (auto it = items.begin(); ok && it != items.end(); ++it) {
+        bind(stmt, *it);
+        ok = sqlite3_step(stmt) == SQLITE_DONE;
+        sqlite3_reset(stmt);
+    }
+    sqlite3_finalize(stmt);
+    return ok;
+}
+
 // Adds a step's counts to the stored tests' tallies (in key order, each page of them visited
-// once; a test never stored has no row and gets none) and writes its words' tallies.
+// once; a test never stored has no row and gets none) and writes its words' and spellings'
+// tallies, in key order.
 bool WriteWalkCounts(sqlite3* db, const WalkCounts& counts)
 {
     std::vector<std::pair<long long, WalkCounts::Test>> tests(counts.tests.begin(),
                                                                counts.tests.end());
     std::sort(tests.begin(), tests.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
-    sqlite3_stmt* add = nullptr;
-    bool ok = sqlite3_prepare_v2(db, "UPDATE TEST_TALLIES SET FIRST_TRY = FIRST_TRY + ?2,"
-                                     " WORDS_ASKED = WORDS_ASKED + ?3 WHERE TEST_ID = ?1",
-                                 -1, &add, nullptr) == SQLITE_OK;
-    for (size_t i = 0; ok && i < tests.size(); ++i) {
-        sqlite3_bind_int64(add, 1, tests[i].first);
-        sqlite3_bind_int64(add, 2, tests[i].second.firstTries);
-        sqlite3_bind_int64(add, 3, tests[i].second.words);
-        ok = sqlite3_step(add) == SQLITE_DONE;
-        sqlite3_reset(add);
-    }
-    sqlite3_finalize(add);
-    sqlite3_stmt* put = nullptr;
-    ok = ok && sqlite3_prepare_v2(db, "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
-                                      " VALUES (?1, ?2, ?3)",
-                                  -1, &put, nullptr) == SQLITE_OK;
-    for (size_t i = 0; ok && i < counts.words.size(); ++i) {
-        sqlite3_bind_int64(put, 1, counts.words[i].first);
-        sqlite3_bind_int64(put, 2, counts.words[i].second.testsMissed);
-        sqlite3_bind_int64(put, 3, counts.words[i].second.misses);
-        ok = sqlite3_step(put) == SQLITE_DONE;
-        sqlite3_reset(put);
-    }
-    sqlite3_finalize(put);
-    return ok;
+    const auto bindTest = [](sqlite3_stmt* add, const auto& test) {
+        sqlite3_bind_int64(add, 1, test.first);
+        sqlite3_bind_int64(add, 2, test.second.firstTries);
+        sqlite3_bind_int64(add, 3, test.second.words);
+    };
+    const auto bindWord = [](sqlite3_stmt* put, const auto& word) {
+        sqlite3_bind_int64(put, 1, word.first);
+        sqlite3_bind_int64(put, 2, word.second.testsMissed);
+        sqlite3_bind_int64(put, 3, word.second.misses);
+    };
+    const auto bindGuess = [](sqlite3_stmt* put, const WalkCounts::Guess& guess) {
+        sqlite3_bind_int64(put, 1, guess.word);
+        const int size = int(guess.bytes.size());
+        if (guess.blob)
+            sqlite3_bind_blob(put, 2, guess.bytes.data(), size, SQLITE_STATIC);
+        else
+            sqlite3_bind_text(put, 2, guess.bytes.data(), size, SQLITE_STATIC);
+        sqlite3_bind_int64(put, 3, guess.times);
+    };
+    return RunForEach(db,
+                      "UPDATE TEST_TALLIES SET FIRST_TRY = FIRST_TRY + ?2,"
+                      " WORDS_ASKED = WORDS_ASKED + ?3 WHERE TEST_ID = ?1",
+                      tests, bindTest) &&
+           RunForEach(db,
+                      "INSERT INTO WORD_TALLIES (WORD_ID, TESTS_MISSED, MISSES)"
+                      " VALUES (?1, ?2, ?3)",
+                      counts.words, bindWord) &&
+           RunForEach(db, "INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES) VALUES (?1, ?2, ?3)",
+                      counts.guesses, bindGuess);
 }
 
-// The first two statements of a step of the answers stage (each test's first tries and words
-// asked, each word's wrong answers), counted from one walk of the index of answers by word
-// and written with a statement prepared once: a third of the work of grouping and sorting
-// them in SQL. False, with nothing written, when a key is not a whole number: the statements
-// then count the step.
-bool CountStepByWalk(sqlite3* db, const Key& last, const Key& end, const WholeListKeys& wholeList,
+// A key of a whole number, to bind and keep as the step reached.
+Key WholeNumberKey(sqlite3* db, long long number)
+{
+    Statement value(db, "SELECT ?1");
+    sqlite3_bind_int64(value.Raw(), 1, number);
+    bool ok = true;
+    return value.First(ok);
+}
+
+// A step of the answers stage counted from two walks of the answers' indexes (one by word for
+// the tests' and words' tallies, one of the wrong answers for the spellings'), found by the
+// first as it goes and written with statements prepared once: no sort in SQL, no look-up of a
+// test per answer in a table. False, with nothing written, when a key is not a whole number:
+// the statements then count the step. end is left empty when no answer is left.
+bool CountStepByWalk(sqlite3* db, const Key& last, const WholeListTests& wholeList, Key& end,
                      bool& ok)
 {
     WalkCounts counts;
-    if (!WalkAnswers(db, last, end, wholeList, counts, ok))
+    if (!WalkAnswers(db, last, wholeList, counts, ok))
         return false;
-    ok = ok && WriteWalkCounts(db, counts);
+    if (!ok || !counts.any)
+        return true;
+    if (!WalkGuesses(db, last, counts.lastWord, wholeList, counts, ok))
+        return false;
+    end = WholeNumberKey(db, counts.lastWord);
+    ok = ok && !end.empty() && WriteWalkCounts(db, counts);
     return true;
 }
 
@@ -377,13 +542,18 @@ bool SaveProgress(sqlite3* db, int stage, const Key& last)
     return save.Bind(1, stage).Bind(2, last).Run();
 }
 
-// The whole-list tests, for the word stage: read once per opening, not once per step.
-bool ListWholeListTests(sqlite3* db)
+// The whole-list tests as a temporary table, for the statements that count a step of the
+// answers stage; made once per opening, at the first such step.
+bool ListWholeListTests(sqlite3* db, WholeListTests& wholeList)
 {
-    return Run(db, "DROP TABLE IF EXISTS temp.WHOLE_LIST_TESTS") &&
-           Run(db, "CREATE TEMP TABLE WHOLE_LIST_TESTS (TEST_ID PRIMARY KEY) WITHOUT ROWID") &&
-           Run(db, "INSERT OR IGNORE INTO temp.WHOLE_LIST_TESTS SELECT TEST_ID FROM TESTS"
-                   " WHERE PRACTICE_OF IS NULL AND TEST_ID IS NOT NULL");
+    if (wholeList.tableMade)
+        return true;
+    wholeList.tableMade =
+        Run(db, "DROP TABLE IF EXISTS temp.WHOLE_LIST_TESTS") &&
+        Run(db, "CREATE TEMP TABLE WHOLE_LIST_TESTS (TEST_ID PRIMARY KEY) WITHOUT ROWID") &&
+        Run(db, "INSERT OR IGNORE INTO temp.WHOLE_LIST_TESTS SELECT TEST_ID FROM TESTS"
+                " WHERE PRACTICE_OF IS NULL AND TEST_ID IS NOT NULL");
+    return wholeList.tableMade;
 }
 
 // Below every key: keys are numbers, texts or blobs, and every one is above minus infinity.
@@ -439,8 +609,8 @@ private:
     long long done_ = 0;
 };
 
-// One step of a stage in its own transaction; false at the end of the stage or on failure.
-bool CountStep(sqlite3* db, int stage, Key& last, const WholeListKeys& wholeList, bool& ok)
+// The last key of the next step of a stage, by its index (empty at the end of the stage).
+Key NextStepEnd(sqlite3* db, int stage, const Key& last, bool& ok)
 {
     const StageText& text = TextOf(stage);
     const auto keyAfter = [&](int rows) {
@@ -452,25 +622,46 @@ bool CountStep(sqlite3* db, int stage, Key& last, const WholeListKeys& wholeList
         Statement lastOfAll(db, text.lastKey);
         end = lastOfAll.First(ok);
     }
-    if (!ok || end.empty())
-        return false;
-    ok = Run(db, "BEGIN IMMEDIATE");
-    const bool walked = stage == kWordsStage && CountStepByWalk(db, last, end, wholeList, ok);
-    for (size_t i = walked ? 2 : 0; ok && i < text.step.size(); ++i) {
-        Statement step(db, text.step[i]);
+    return end;
+}
+
+// A step counted by the stage's statements, up to the key that ends it.
+bool CountStepByStatements(sqlite3* db, int stage, const Key& last, Key& end,
+                           WholeListTests& wholeList)
+{
+    bool ok = true;
+    end = NextStepEnd(db, stage, last, ok);
+    if (stage == kWordsStage && ok && !end.empty())
+        ok = ListWholeListTests(db, wholeList);
+    const std::vector<const char*>& statements = TextOf(stage).step;
+    for (size_t i = 0; ok && !end.empty() && i < statements.size(); ++i) {
+        Statement step(db, statements[i]);
         ok = step.Bind(1, last).Bind(2, end).Run();
     }
-    ok = ok && SaveProgress(db, stage, end) && Run(db, "COMMIT");
+    return ok;
+}
+
+// One step of a stage in its own transaction; false at the end of the stage or on failure.
+bool CountStep(sqlite3* db, int stage, Key& last, WholeListTests& wholeList, bool& ok)
+{
+    ok = Run(db, "BEGIN IMMEDIATE");
+    Key end;
+    const bool walked = ok && stage == kWordsStage && CountStepByWalk(db, last, wholeList, end, ok);
+    if (ok && !walked)
+        ok = CountStepByStatements(db, stage, last, end, wholeList);
+    const bool stageDone = ok && end.empty(); // nothing was left to count, nothing written
+    ok = ok && !stageDone && SaveProgress(db, stage, end) && Run(db, "COMMIT");
     if (!ok) {
         Run(db, "ROLLBACK");
+        ok = ok || stageDone;
         return false;
     }
     last = std::move(end);
     return true;
 }
 
-// Makes the tally tables and indexes afresh (dropping whatever was partly there) and the
-// progress row at the start, in one transaction.
+// Makes the tally tables afresh (dropping whatever was partly there, their indexes with
+// them) and the progress row at the start, in one transaction.
 bool StartCount(sqlite3* db, const TallyPart& part)
 {
     if (!Run(db, "BEGIN IMMEDIATE"))
@@ -480,7 +671,7 @@ bool StartCount(sqlite3* db, const TallyPart& part)
         if (it->first != "INDEX")
             ok = Run(db, "DROP " + it->first + " IF EXISTS " + it->second);
     for (size_t i = 0; ok && i < part.statements.size(); ++i)
-        if (part.kinds[i] == "TABLE" || part.kinds[i] == "INDEX")
+        if (part.kinds[i] == "TABLE")
             ok = Run(db, part.statements[i]);
     ok = ok && Run(db, std::string("DROP TABLE IF EXISTS ") + kProgressTable) &&
          Run(db, std::string("CREATE TABLE ") + kProgressTable +
@@ -493,15 +684,24 @@ bool StartCount(sqlite3* db, const TallyPart& part)
     return false;
 }
 
-// The triggers, made once every tally is counted, and the progress row dropped with them.
+// The indexes of the tallies (made once from the counted rows, not kept up row by row while
+// they are written; a count of an earlier version may have made them already) and their
+// triggers, once every tally is counted, and the progress row dropped with them.
 bool FinishCount(sqlite3* db, const TallyPart& part)
 {
     if (!Run(db, "BEGIN IMMEDIATE"))
         return false;
     bool ok = true;
-    for (size_t i = 0; ok && i < part.statements.size(); ++i)
-        if (part.kinds[i] == "TRIGGER")
-            ok = Run(db, part.statements[i]);
+    for (const char* kind : {"INDEX", "TRIGGER"}) {
+        size_t object = 0;
+        for (size_t i = 0; ok && i < part.statements.size(); ++i) {
+            if (part.kinds[i].empty())
+                continue;
+            const std::string& name = part.objects[object++].second;
+            if (part.kinds[i] == kind && !Exists(db, name))
+                ok = Run(db, part.statements[i]);
+        }
+    }
     ok = ok && Run(db, std::string("DROP TABLE ") + kProgressTable);
     if (ok && Run(db, "COMMIT"))
         return true;
@@ -523,15 +723,15 @@ void SetTallyCountStep(int rows)
 }
 
 namespace {
-// Whether the tallies are all there, and whether their tables and indexes are (a count under
-// way fills them; its triggers come last).
+// Whether the tallies are all there, and whether their tables are (a count under way fills
+// them; their indexes and triggers come last).
 void FindTallies(sqlite3* db, bool& complete, bool& tablesMade)
 {
     complete = tablesMade = true;
     for (const auto& object : Tallies().objects) {
         const bool exists = Exists(db, object.second);
         complete = complete && exists;
-        tablesMade = tablesMade && (exists || object.first == "TRIGGER");
+        tablesMade = tablesMade && (exists || object.first != "TABLE");
     }
 }
 } // namespace
@@ -552,7 +752,7 @@ bool TalliesToCount(const std::string& path)
     return toCount;
 }
 
-bool AddMissingTallies(sqlite3* db, std::string& error)
+bool AddMissingTallies(sqlite3* db, std::string& error, bool* counted)
 {
     const TallyPart& part = Tallies();
     bool complete = true;
@@ -561,6 +761,8 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
     const bool resuming = Exists(db, kProgressTable) && tablesMade;
     if (complete && !Exists(db, kProgressTable))
         return true;
+    if (counted)
+        *counted = true;
     TellProgress(0);
     // A step's commit need not wait for the disk: a program killed keeps what it committed
     // all the same, and after a power cut the count goes on from an earlier step (the
@@ -582,12 +784,10 @@ bool AddMissingTallies(sqlite3* db, std::string& error)
         last = LowestKey(db);
     }
     CountProgress progress;
-    WholeListKeys wholeList;
+    WholeListTests wholeList;
     while (ok && stage <= kWordsStage) {
-        if (stage == kWordsStage) {
-            ok = ListWholeListTests(db);
-            wholeList = ReadWholeListKeys(db);
-        }
+        if (stage == kWordsStage)
+            wholeList = ReadWholeListTests(db);
         progress.Start(db, stage, last);
         while (ok && CountStep(db, stage, last, wholeList, ok))
             progress.Step();
@@ -631,13 +831,13 @@ bool AddMissingColumns(sqlite3* db)
 
 void AddMissingTables(sqlite3* db)
 {
-    const std::regex create(R"(CREATE\s+TABLE\s+(\w+))");
     for (const char* table : kStandAloneTables) {
         if (Exists(db, table))
             continue;
         for (const std::string& statement : SchemaStatements()) {
-            std::smatch m;
-            if (std::regex_search(statement, m, create) && m[1].str() == table)
+            std::string kind;
+            std::string name;
+            if (CreatedObject(statement, kind, name) && kind == "TABLE" && name == table)
                 Run(db, statement);
         }
     }

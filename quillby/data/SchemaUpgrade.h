@@ -20,8 +20,10 @@ bool AddMissingColumns(sqlite3* db);
 // memory and a program killed meanwhile loses one step at most: the next opening goes on
 // from there (the step reached is kept in TALLY_COUNT_PROGRESS until the count is done; the
 // triggers are made last). False when they cannot be made; the past tests and a list's
-// hardest words are read from them.
-bool AddMissingTallies(sqlite3* db, std::string& error);
+// hardest words are read from them. counted, when given, tells whether a count ran: its
+// steps are committed without waiting for the disk, and the log they left is the caller's to
+// move into the file.
+bool AddMissingTallies(sqlite3* db, std::string& error, bool* counted = nullptr);
 
 // True when the database file at path (UTF-8) has its tallies still to count, as
 // AddMissingTallies will at its opening; read only, without changing the file. False when it

@@ -293,22 +293,44 @@ TEST(Tallies, AnOldFileOfOddAnswersIsCountedAsARecount)
          "INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 1, 'word', 'CORRECT', 1"
          " FROM TESTS; INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 1, 'word',"
          " 'CORRECT', 1 FROM TESTS"},
+        // No spelling counts as the empty one; letter case and trailing blanks tell them apart.
+        {"spellings missing, empty, in other letter cases",
+         "INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 2, NULL, 'Incorrect', 1 FROM TESTS;"
+         " INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 2, '', 'INCORRECT', 2 FROM TESTS;"
+         " INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 2, 'WROD', 'incorrect', 3"
+         " FROM TESTS; INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 2, 'wrod ',"
+         " 'INCORRECT', 1 FROM TESTS WHERE TEST_ID % 2 = 0"},
+        {"a spelling stored as a blob beside the same letters as text",
+         "INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 3, X'77726F64', 'INCORRECT', 1"
+         " FROM TESTS; INSERT INTO WORD_ATTEMPTS SELECT TEST_ID, LIST_ID, 3, 'wrod',"
+         " 'INCORRECT', 2 FROM TESTS"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        TestAppFolder app;
-        TallyHistory history(5);
-        for (int step = 0; step < 40; ++step)
-            history.Step();
-        MakeOldShape();
-        Db().Execute(c.rows);
-        Db().Close();
+    // Counted in the usual steps and in steps of five answers: a test's answers and the
+    // words' spellings then fall in several steps.
+    for (const int answersPerStep : {0, 5}) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.name);
+            SCOPED_TRACE(answersPerStep);
+            SetTallyCountStep(answersPerStep);
+            TestAppFolder app;
+            TallyHistory history(5);
+            for (int step = 0; step < 40; ++step)
+                history.Step();
+            MakeOldShape();
+            Db().Execute(c.rows);
+            Db().Close();
 
-        EXPECT_TRUE(TallyCountAhead(app.path())) << "the count seen ahead";
-        InitApplication(app.path());
-        EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
-        ExpectTalliesMatchTheRows("opening");
-        Db().Close();
-        EXPECT_FALSE(TallyCountAhead(app.path())) << "nothing left to count";
+            EXPECT_TRUE(TallyCountAhead(app.path())) << "the count seen ahead";
+            InitApplication(app.path());
+            EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
+            EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'index'"
+                               " AND name LIKE '%TALLIES_%'"),
+                      3)
+                << "the indexes made last";
+            ExpectTalliesMatchTheRows("opening");
+            Db().Close();
+            EXPECT_FALSE(TallyCountAhead(app.path())) << "nothing left to count";
+        }
     }
+    SetTallyCountStep(0);
 }
