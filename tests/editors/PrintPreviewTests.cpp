@@ -102,7 +102,8 @@ TEST_F(PrintPreview, AModuleThatCannotBeLoadedIsSaidWhenPrinting)
         SetModulePathForTesting(kModule, c.path);
         EXPECT_EQ(PrintThrough(editor->cmdPrint).shown, 0);
         ASSERT_EQ(messages.size(), 1);
-        EXPECT_TRUE(messages[0].startsWith("Quillby's printing could not be loaded")) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].startsWith("Quillby's printing could not be loaded"))
+            << messages[0].toStdString();
         EXPECT_TRUE(editor->isVisible());
     }
     messages.clear();
