@@ -36,14 +36,16 @@ QString ShortcutIcon(bool shortcutsWanted, const QString& dataFolder)
 
 QStringList InstalledFileNames()
 {
-    return {QStringLiteral("Quillby"),
-            QStringLiteral("Robot.ico"),
-            QStringLiteral("QuillbyUninstaller"),
-            QStringLiteral("Skull.ico"),
-            QStringLiteral("Sound_Correct.wav"),
-            QStringLiteral("Sound_Incorrect.wav"),
-            install::OcrModuleName,
-            DatabaseName};
+    QStringList names{QStringLiteral("Quillby"),
+                      QStringLiteral("Robot.ico"),
+                      QStringLiteral("QuillbyUninstaller"),
+                      QStringLiteral("Skull.ico"),
+                      QStringLiteral("Sound_Correct.wav"),
+                      QStringLiteral("Sound_Incorrect.wav")};
+    // The modules the build makes (the OCR module, printing, ...), in plugins/.
+    names << QStringLiteral(QUILLBY_MODULE_FILES).split(QLatin1Char(','), Qt::SkipEmptyParts);
+    names << DatabaseName;
+    return names;
 }
 
 frmThird::frmThird(QWidget* parent) : QWidget(parent)

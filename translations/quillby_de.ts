@@ -1997,6 +1997,10 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
         <translation>Als PDF speichern...</translation>
     </message>
     <message>
+        <source>Quillby&apos;s printing could not be loaded, so nothing can be printed or saved as PDF now. Installing Quillby again puts it back.</source>
+        <translation>Der Druckteil von Quillby konnte nicht geladen werden, daher kann jetzt nichts gedruckt oder als PDF gespeichert werden. Eine erneute Installation von Quillby stellt ihn wieder her.</translation>
+    </message>
+    <message>
         <source>Print Preview</source>
         <translation>Druckvorschau</translation>
     </message>

@@ -1,9 +1,13 @@
 #include "ListGridQueries.h"
 
 #include "StoredText.h"
+#include "Connection.h"
 #include "Globals.h"
 #include "Recordset.h"
 #include "Statements.h"
+
+#include <malloc.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -91,6 +95,14 @@ int CountListGridRows(int32_t newestListId)
                                             QString::number(newestListId) +
                                             QStringLiteral(" ) AS LIST_COUNT "),
                                         QStringLiteral("LIST_COUNT")));
+}
+
+void ReleaseReadPages()
+{
+    if (sqlite3* db = Globals::DbConnection().Handle())
+        sqlite3_db_release_memory(db);
+    // Freed pages amid the heap stay with the program until they are handed back.
+    malloc_trim(0);
 }
 
 int32_t ListGridKeyAt(int32_t newestListId, int offset, int rowCount)

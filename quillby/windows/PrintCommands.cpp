@@ -1,26 +1,25 @@
 #include "PrintCommands.h"
 
 #include "ErrorReport.h"
+#include "Modules.h"
 #include "MsgBox.h"
 #include "PdfFile.h"
+#include "PrintModule.h"
 #include "PrintQueries.h"
 #include "TestReport.h"
 
 #include <QAbstractItemModel>
-#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
-#include <QPrintPreviewDialog>
-#include <QPrinter>
 #include <QSaveFile>
-#include <QScreen>
 #include <QStandardPaths>
-#include <QToolBar>
 #include <QWidget>
 
 namespace {
+// The print preview, the print dialog and the printer: a module loaded at the first print.
+const QString kPrintModule = QStringLiteral("quillby_print");
+
 void SaveAsPdf(QWidget* parent, const PrintDocument& document, const QPageSize& pageSize,
                const QString& pdfName)
 {
@@ -36,41 +35,55 @@ void SaveAsPdf(QWidget* parent, const PrintDocument& document, const QPageSize& 
         MsgBox(error, MsgButtons::OK, MsgIcon::Exclamation, parent);
 }
 
-// The preview's own tool bar also offers the PDF file.
-void AddSaveAsPdf(QPrintPreviewDialog& dialog, QPrinter& printer, const PrintDocument& document,
-                  const QString& pdfName)
+// What the module's preview calls back for: the pages, and the PDF file of them.
+struct PreviewPages {
+    const PrintDocument& document;
+    QString pdfName;
+
+    static bool Paint(void* pages, QPagedPaintDevice* device)
+    {
+        return static_cast<const PreviewPages*>(pages)->document.Paint(*device);
+    }
+    static void SavePdfOver(void* pages, QWidget* preview, const QPageSize* pageSize)
+    {
+        const auto* self = static_cast<const PreviewPages*>(pages);
+        SaveAsPdf(preview, self->document, *pageSize, self->pdfName);
+    }
+};
+
+QuillbyShowPrintPreviewFunction PrintModule(QWidget* parent)
 {
-    auto* toolBar = dialog.findChild<QToolBar*>();
-    if (!toolBar)
-        return;
-    toolBar->addSeparator();
-    QAction* save = toolBar->addAction(
-        QCoreApplication::translate("PrintCommands", "Save as PDF..."));
-    save->setObjectName(QStringLiteral("mnuSaveAsPdf"));
-    QObject::connect(save, &QAction::triggered, &dialog, [&dialog, &printer, &document, pdfName] {
-        SaveAsPdf(&dialog, document, printer.pageLayout().pageSize(), pdfName);
-    });
+    QString error;
+    const auto show = reinterpret_cast<QuillbyShowPrintPreviewFunction>(
+        ModuleFunction(kPrintModule, "QuillbyShowPrintPreview", &error));
+    if (!show)
+        MsgBox(QCoreApplication::translate(
+                   "PrintCommands",
+                   "Quillby's printing could not be loaded, so nothing can be printed or saved "
+                   "as PDF now. Installing Quillby again puts it back.") +
+                   QStringLiteral("\r\r") + error,
+               MsgButtons::OK, MsgIcon::Exclamation, parent);
+    return show;
 }
 } // namespace
 
 void ShowPrintPreview(QWidget* parent, const PrintDocument& document, const QString& pdfName)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    printer.setDocName(pdfName);
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setObjectName(QStringLiteral("frmPrintPreview"));
-    dialog.setWindowTitle(QCoreApplication::translate("PrintCommands", "Print Preview"));
-    dialog.setAccessibleName(dialog.windowTitle());
-    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
-        dialog.resize(screen->availableGeometry().size() * 0.8);
-    bool painted = true;
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&document, &painted](QPrinter* target) {
-        painted = document.Paint(*target) && target->printerState() != QPrinter::Error;
-    });
-    AddSaveAsPdf(dialog, printer, document, pdfName);
-    if (dialog.exec() == QDialog::Accepted && !painted)
+    const QuillbyShowPrintPreviewFunction show = PrintModule(parent);
+    if (!show)
+        return;
+    PreviewPages pages{document, pdfName};
+    const QString title = QCoreApplication::translate("PrintCommands", "Print Preview");
+    const QString saveAsPdf = QCoreApplication::translate("PrintCommands", "Save as PDF...");
+    QuillbyPrintJob job;
+    job.parent = parent;
+    job.title = &title;
+    job.documentName = &pdfName;
+    job.saveAsPdfText = &saveAsPdf;
+    job.context = &pages;
+    job.paint = &PreviewPages::Paint;
+    job.saveAsPdf = &PreviewPages::SavePdfOver;
+    if (show(&job) == QuillbyPrintFailed)
         MsgBox(QCoreApplication::translate(
                    "PrintCommands",
                    "The pages could not be printed: the printer reported a failure. Check the "

@@ -1,19 +1,19 @@
 #include "RaiseChannel.h"
 
+#include "LineSocket.h"
+
 #include <QApplication>
 #include <QCryptographicHash>
-#include <QLocalServer>
-#include <QLocalSocket>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
 namespace {
-const QByteArray kRaise = QByteArrayLiteral("raise\n");
-// "import <the file's absolute path, percent-encoded>\n", answered by one of the two below.
+const QByteArray kRaise = QByteArrayLiteral("raise");
+// "import <the file's absolute path, percent-encoded>", answered by one of the two below.
 const QByteArray kImport = QByteArrayLiteral("import ");
-const QByteArray kImported = QByteArrayLiteral("imported\n");
-const QByteArray kBusy = QByteArrayLiteral("busy\n");
+const QByteArray kImported = QByteArrayLiteral("imported");
+const QByteArray kBusy = QByteArrayLiteral("busy");
 constexpr int kSecondRequestMs = 100;
 
 // In the user's own runtime folder: other users cannot reach it, and it is gone after logout.
@@ -49,26 +49,23 @@ QString RaiseChannelName(const QString& lockPath)
     return QStringLiteral("quillby-") + QString::fromLatin1(hash) + QStringLiteral(".raise");
 }
 
+QString RaiseChannel::PathFor(const QString& lockPath) { return ChannelPath(lockPath); }
+
 RaiseChannel::RaiseChannel(const QString& lockPath, QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this))
+    : QObject(parent),
+      server_(new LineServer([this](const QByteArray& line) { return AnswerLine(line); }, this))
 {
     // Listening waits until the event loop runs: a second start cannot come sooner, and the
-    // start-up goes on to the first window meanwhile.
-    QTimer::singleShot(0, this, [this, path = ChannelPath(lockPath)] {
-        // Only the holder of the lock listens: a channel left behind by a Quillby that was
-        // killed is no one's.
-        QLocalServer::removeServer(path);
-        server_->setSocketOptions(QLocalServer::UserAccessOption);
-        server_->listen(path);
-    });
-    connect(server_, &QLocalServer::newConnection, this, &RaiseChannel::Answer);
+    // start-up goes on to the first window meanwhile. Only the holder of the lock listens: a
+    // channel left behind by a Quillby that was killed is no one's, and is replaced.
+    QTimer::singleShot(0, this, [this, path = ChannelPath(lockPath)] { server_->Listen(path); });
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { TrackActiveWindow(now); });
 }
 
 bool RaiseChannel::IsListening() const
 {
-    return server_->isListening();
+    return server_->IsListening();
 }
 
 void RaiseChannel::TrackActiveWindow(QWidget* now)
@@ -79,60 +76,33 @@ void RaiseChannel::TrackActiveWindow(QWidget* now)
 
 void RaiseChannel::SetImportHandler(ImportHandler handler) { importHandler_ = std::move(handler); }
 
-void RaiseChannel::AnswerLine(QLocalSocket* socket, const QByteArray& line)
+QByteArray RaiseChannel::AnswerLine(const QByteArray& line)
 {
     if (line == kRaise) {
         RaiseProgramWindow(lastActive_);
-    } else if (line.startsWith(kImport) && line.endsWith('\n')) {
-        const QString file = QString::fromUtf8(
-            QByteArray::fromPercentEncoding(line.mid(kImport.size()).chopped(1)));
-        const bool taken = importHandler_ && !file.isEmpty() && importHandler_(file);
-        socket->write(taken ? kImported : kBusy);
-        if (!taken)
-            RaiseProgramWindow(lastActive_);
+        return {};
     }
-}
-
-void RaiseChannel::Answer()
-{
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        const auto readRequests = [this, socket] {
-            while (socket->canReadLine())
-                AnswerLine(socket, socket->readLine());
-        };
-        connect(socket, &QLocalSocket::readyRead, this, readRequests);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        readRequests(); // what came with the connection
-    }
+    if (!line.startsWith(kImport))
+        return {};
+    const QString file =
+        QString::fromUtf8(QByteArray::fromPercentEncoding(line.mid(kImport.size())));
+    const bool taken = importHandler_ && !file.isEmpty() && importHandler_(file);
+    if (!taken)
+        RaiseProgramWindow(lastActive_);
+    return (taken ? kImported : kBusy) + '\n';
 }
 
 bool AskToRaise(const QString& lockPath, int timeoutMs)
 {
-    QLocalSocket socket;
-    socket.connectToServer(ChannelPath(lockPath));
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    socket.write(kRaise);
-    const bool sent = socket.waitForBytesWritten(timeoutMs);
-    socket.disconnectFromServer();
-    return sent;
+    return AskLine(ChannelPath(lockPath), kRaise + '\n', false, timeoutMs).has_value();
 }
 
 ImportAnswer AskToImport(const QString& lockPath, const QString& file, int timeoutMs)
 {
-    QLocalSocket socket;
-    socket.connectToServer(ChannelPath(lockPath));
-    if (!socket.waitForConnected(timeoutMs))
-        return ImportAnswer::NoAnswer;
-    socket.write(kImport + file.toUtf8().toPercentEncoding() + '\n');
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return ImportAnswer::NoAnswer;
     // The answer comes at once: the running Quillby opens the file after answering.
-    while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(timeoutMs))
-            return ImportAnswer::NoAnswer;
-    const QByteArray answer = socket.readLine();
-    socket.disconnectFromServer();
+    const std::optional<QByteArray> answer = AskLine(
+        ChannelPath(lockPath), kImport + file.toUtf8().toPercentEncoding() + '\n', true,
+        timeoutMs);
     return answer == kImported ? ImportAnswer::Imported
            : answer == kBusy   ? ImportAnswer::Busy
                                : ImportAnswer::NoAnswer;

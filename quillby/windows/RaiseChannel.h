@@ -4,12 +4,13 @@
 #include <QString>
 #include <functional>
 
-class QLocalServer;
-class QLocalSocket;
+class LineServer;
 class QWidget;
 
 // The line between a running Quillby and a second start on the same database: the second
-// start asks the running one to bring its window to the front before it ends.
+// start asks the running one to bring its window to the front before it ends. A Unix socket
+// in the user's runtime folder, at the path older versions of Quillby use too, spoken in
+// lines: "raise", or "import <file>" answered by "imported" or "busy".
 
 // The channel's name for a database, made from the name of its lock (DatabaseLockPath), so
 // that every path that meets one lock meets one channel.
@@ -27,12 +28,14 @@ public:
     bool IsListening() const;
     void SetImportHandler(ImportHandler handler);
 
+    // The socket file it listens at (or will, once the event loop runs).
+    static QString PathFor(const QString& lockPath);
+
 private:
-    void Answer();
-    void AnswerLine(QLocalSocket* socket, const QByteArray& line);
+    QByteArray AnswerLine(const QByteArray& line);
     void TrackActiveWindow(QWidget* now);
 
-    QLocalServer* server_;
+    LineServer* server_;
     QPointer<QWidget> lastActive_;
     ImportHandler importHandler_;
 };

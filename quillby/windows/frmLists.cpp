@@ -248,6 +248,7 @@ bool frmLists::LoadForm(const QString& appFolder)
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });
+    ReleaseReadPages(); // what the start read is not read again soon
     RememberWindowPlace(this);
     return true;
 }

@@ -41,6 +41,8 @@ def installed_quillby_reads_a_photo(journey):
     module = os.path.join(journey.install, "plugins", "libquillby_ocr.so")
     with open(f"/proc/{app.process.pid}/maps") as maps:
         expect(module in maps.read(), f"Quillby loaded {module}")
+    printing = os.path.join(journey.install, "plugins", "libquillby_print.so")
+    expect(os.path.isfile(printing), f"the printing module installed as {printing}")
     app.click(window.find("push button", "Cancel"))
     app.wait_closed("Import Words")
     app.exit_through(main_window(app).find("push button", "Exit"))

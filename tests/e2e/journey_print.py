@@ -2,7 +2,7 @@
 test's results and the list's history from Past Tests, and exports every answer as CSV for a
 spreadsheet. The PDF files are read with pdftotext and their first pages saved as pictures
 (pdftoppm) beside the print previews' screenshots. A PDF into a read-only folder is refused
-with a message."""
+with a message. Printing is a module loaded at the first print; without it, printing says so."""
 
 import csv
 import os
@@ -15,6 +15,15 @@ from quillby_steps import main_window, seed_list
 WORDS = [(1, "because", "for the reason that"), (2, "friend", "a person you like"),
          (3, "said", "spoke")]
 SENTENCES = {1: "I stayed home because I was ill.", 2: "My friend came to play.", 3: ""}
+
+
+FILES = Journey.PROGRAM_FILES + ("plugins",)  # the printing module
+
+
+def mapped(app, name):
+    """Whether the running program has a file of that name loaded."""
+    with open(f"/proc/{app.process.pid}/maps") as maps:
+        return name in maps.read()
 
 
 def pdf_pages(path):
@@ -68,7 +77,7 @@ def picture_of_first_page(journey, pdf, name):
                     os.path.join(journey.out_dir, name)], check=True)
 
 
-with Journey("print") as journey:
+with Journey("print", files=FILES) as journey:
     seed_list(journey, 1, "2099-06-11", WORDS)
     for word_id, sentence in SENTENCES.items():
         journey.execute("UPDATE WORDS SET SENTENCE = ? WHERE WORD_ID = ?", sentence, word_id)
@@ -91,9 +100,11 @@ with Journey("print") as journey:
     app.click(main.find("push button", "Edit List"))
     editor = app.window("Edit Word List")
     journey.screenshot("list_editor")
+    expect(not mapped(app, "libQt6PrintSupport"), "no printing library before the first print")
     app.click(editor.find("push button", "Print..."))
     preview, path = save_pdf(app, journey, "Print Preview", "list.pdf", papers)
     app.wait_until(lambda: os.path.exists(path), what="the list's PDF")
+    expect(mapped(app, "plugins/libquillby_print.so"), "the printing module loaded")
     app.close_window(preview)
     app.wait_closed("Print Preview")
     page = "\n".join(pdf_pages(path))
@@ -179,4 +190,17 @@ with Journey("print") as journey:
     app.close_window(app.window("Test Results"))
     app.close_window(past)
     app.wait_closed("Past Tests")
+    app.exit_through(main_window(app).find("push button", "Exit"))
+
+    # Restarted with its printing module gone, as a damaged installation would be.
+    os.remove(os.path.join(journey.folder, "plugins", "libquillby_print.so"))
+    app = journey.start("Quillby")
+    app.step("without its printing module, Print... says so and the editor stays")
+    app.click(main_window(app).find("push button", "Edit List"))
+    editor = app.window("Edit Word List")
+    app.click(editor.find("push button", "Print..."))
+    app.answer_message("OK", expect="Quillby's printing could not be loaded")
+    expect(not app.has_window("Print Preview"), "no preview without the module")
+    app.close_window(editor)
+    app.wait_closed("Edit Word List")
     app.exit_through(main_window(app).find("push button", "Exit"))

@@ -1,6 +1,10 @@
 """Quillby runs behind another program. Starting it again says that it is already running,
 and brings the running Quillby to the front with the keyboard focus: its main window, or the
-window it has open, a modal one (Options) or the list editor while the main window is hidden."""
+window it has open, a modal one (Options) or the list editor while the main window is hidden.
+A Quillby that was killed leaves its channel behind: the next one takes it over."""
+
+import glob
+import os
 
 from harness import Atspi, Journey, expect, expect_equal
 from quillby_steps import main_window, seed_list
@@ -45,3 +49,15 @@ with Journey("second_start") as journey:
     first.close_window(editor)
     first.wait_closed("Edit Word List")
     first.exit_through(main_window(first).find("push button", "Exit"))
+
+    killed = journey.start("Quillby")
+    killed.step("a killed Quillby's channel is taken over by the next start")
+    main_window(killed)
+    pattern = os.path.join(os.environ["XDG_RUNTIME_DIR"], "quillby-*.raise")
+    killed.wait_until(lambda: glob.glob(pattern), what="the running Quillby's channel")
+    channel = glob.glob(pattern)
+    killed.kill()
+    expect_equal(glob.glob(pattern), channel, "the killed Quillby's channel left behind")
+    running = journey.start("Quillby")
+    second_start_raises(journey, running, main_window(running), "the main window")
+    running.exit_through(main_window(running).find("push button", "Exit"))
