@@ -43,6 +43,7 @@ QStringList InstalledFileNames()
             QStringLiteral("Sound_Correct.wav"),
             QStringLiteral("Sound_Incorrect.wav"),
             install::OcrModuleName,
+            install::AudioModuleName,
             DatabaseName};
 }
 

@@ -256,7 +256,8 @@ TEST_F(DebPackage, InstallsTheProgramWithItsFilesUnderUsrAndALinkOnThePath)
                          DocDir + QStringLiteral("/changelog.gz")};
     for (const char* name : {"Quillby", "Quillby.mdb", "Robot.ico", "Sound_Correct.wav", "Sound_Incorrect.wav"})
         expected << ProgramDir + QLatin1Char('/') + QString::fromLatin1(name);
-    expected << ProgramDir + QStringLiteral("/plugins/libquillby_ocr.so");
+    expected << ProgramDir + QStringLiteral("/plugins/libquillby_ocr.so")
+             << ProgramDir + QStringLiteral("/plugins/libquillby_audio.so");
     for (int size : ThemeSizes)
         expected << ThemePng(size);
     expected.sort();
