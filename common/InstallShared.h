@@ -18,9 +18,11 @@ inline const QString UninstallLinkName = QStringLiteral("Uninstall Quillby.deskt
 inline const QString DatabaseName = QStringLiteral("Quillby.mdb");
 inline const QString RecordingsFolderName = QStringLiteral("Wavs");
 // The folder of Quillby's modules inside the installation (Quillby loads its OCR module from
-// there when a picture is imported), and the module's path in it.
+// there when a picture is imported, its sound module at the first sound), and the modules'
+// paths in it.
 inline const QString PluginsFolderName = QStringLiteral("plugins");
 inline const QString OcrModuleName = PluginsFolderName + QStringLiteral("/libquillby_ocr.so");
+inline const QString AudioModuleName = PluginsFolderName + QStringLiteral("/libquillby_audio.so");
 
 // --- The end of a run -------------------------------------------------------------------
 

@@ -42,7 +42,7 @@ QStringList InstalledFileNames()
                       QStringLiteral("Skull.ico"),
                       QStringLiteral("Sound_Correct.wav"),
                       QStringLiteral("Sound_Incorrect.wav")};
-    // The modules the build makes (the OCR module, printing, ...), in plugins/.
+    // The modules the build makes (the OCR module, printing, sound), in plugins/.
     names << QStringLiteral(QUILLBY_MODULE_FILES).split(QLatin1Char(','), Qt::SkipEmptyParts);
     names << DatabaseName;
     return names;

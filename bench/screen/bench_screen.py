@@ -233,6 +233,9 @@ class Sample:
             for name in ("Quillby", "Sound_Correct.wav", "Sound_Incorrect.wav"):
                 if os.path.exists(os.path.join(BIN, name)):
                     shutil.copy2(os.path.join(BIN, name), self.folder)
+            # The modules loaded on first use (sound among them), as beside the program.
+            if os.path.isdir(os.path.join(BIN, "plugins")):
+                os.symlink(os.path.join(BIN, "plugins"), os.path.join(self.folder, "plugins"))
             copy_with_log(self.database, os.path.join(self.folder, "Quillby.mdb"))
         XS.maps.clear()
         XS.pump()

@@ -1,37 +1,26 @@
+// Recording and playback, forwarded to the sound module (SoundModule.h), which is loaded at
+// the first sound. Until then nothing can play or record, so the calls that only stop or ask
+// answer without loading it; a module that cannot be loaded is silent, as no device is.
 #include "Sound.h"
 
-#include "AudioDevices.h"
+#include "AudioModule.h"
+#include "ProcessEvents.h"
+#include "SoundModule.h"
+#include "WavFiles.h"
+#include "WavReader.h"
+#include "WavWriter.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
-#include <QMediaDevices>
-#include <QThread>
-#include <atomic>
 
 namespace {
 
-// The audio server answers a closed stream with a few events. Qt's audio engine goes away at
-// exit without stopping its event thread first, and aborts when such an event arrives while
-// it is being torn down; so exit waits until the last stream has been closed for this long.
-constexpr qint64 kServerSettleMs = 300;
+// Between StartRecording and StopRecording/CloseRecorder, with or without a device, so the
+// caller's indicator runs as on any machine.
+bool recording = false;
 
-// Monotonic milliseconds of the last close, -1 before any; the recorder's capture thread
-// closes streams too.
-std::atomic<qint64>& LastStreamClosedMs()
+void ReleaseAtExit()
 {
-    static std::atomic<qint64> ms{-1};
-    return ms;
-}
-
-void ReleaseAudio()
-{
-    ReleaseRecorder();
-    ReleasePlayer();
-    ReleaseSpeech();
-    const qint64 closed = LastStreamClosedMs().load();
-    const qint64 elapsed = QDeadlineTimer::current().deadline() - closed;
-    if (closed >= 0 && elapsed < kServerSettleMs)
-        QThread::msleep(quint64(kServerSettleMs - elapsed));
+    ReleaseSound();
 }
 
 } // namespace
@@ -48,38 +37,73 @@ void InitSound()
     static bool cleanupRegistered = false;
     if (!cleanupRegistered && QCoreApplication::instance()) {
         cleanupRegistered = true;
-        qAddPostRoutine(ReleaseAudio);
+        qAddPostRoutine(ReleaseAtExit);
     }
 }
 
-void NoteStreamClosed()
+void PrepareSound()
 {
-    LastStreamClosedMs().store(QDeadlineTimer::current().deadline());
+    LoadAudioModuleAhead(false);
 }
 
-QAudioDevice DefaultAudioDevice(QAudioDevice::Mode mode)
+void ReleaseSound()
 {
-    InitSound();
-    const bool input = mode == QAudioDevice::Input;
-    const QAudioDevice preferred =
-        input ? QMediaDevices::defaultAudioInput() : QMediaDevices::defaultAudioOutput();
-    if (preferred.isNull())
-        return {};
-    const QList<QAudioDevice> present =
-        input ? QMediaDevices::audioInputs() : QMediaDevices::audioOutputs();
-    for (const QAudioDevice& device : present) {
-        if (device.id() == preferred.id())
-            return device;
+    // A load still under way ends first, so that no module arrives after the release.
+    if (const QuillbyAudioTable* module = FinishedAudioModule())
+        module->release();
+}
+
+void StartRecording()
+{
+    CloseRecorder();
+    recording = true;
+    if (const QuillbyAudioTable* module = AudioModule())
+        module->startRecording();
+}
+
+bool StopRecording(const QString& path)
+{
+    recording = false;
+    const QuillbyAudioTable* module = LoadedAudioModule();
+    const QByteArray samples = module ? module->stopRecording() : QByteArray();
+    ProcessEvents(6);
+    DeleteFileQuietly(path);
+    bool written = true;
+    if (!samples.isEmpty()) {
+        written = WriteWavFile(path, samples) && WavFileHasSound(path);
+        if (!written)
+            DeleteFileQuietly(path);
     }
-    return preferred;
+    ProcessEvents(6);
+    return written;
 }
 
-QAudioFormat FormatForDevice(const QAudioDevice& device, const QAudioFormat& wanted)
+void CloseRecorder()
 {
-    if (device.isNull())
-        return {};
-    if (device.isFormatSupported(wanted))
-        return wanted;
-    const QAudioFormat own = device.preferredFormat();
-    return own.isValid() && own.sampleFormat() != QAudioFormat::Unknown ? own : QAudioFormat{};
+    recording = false;
+    if (const QuillbyAudioTable* module = LoadedAudioModule())
+        module->closeRecorder();
+}
+
+bool IsRecording()
+{
+    return recording;
+}
+
+void PlayWave(const QString& path)
+{
+    if (const QuillbyAudioTable* module = AudioModule())
+        module->playWave(path);
+}
+
+void StopPlaying()
+{
+    if (const QuillbyAudioTable* module = LoadedAudioModule())
+        module->stopPlaying();
+}
+
+bool IsPlaying()
+{
+    const QuillbyAudioTable* module = LoadedAudioModule();
+    return module && module->isPlaying();
 }

@@ -2,12 +2,21 @@
 #include <QString>
 
 // Recording and playback of the main program. None of these shows a message or reports a
-// failure: with no audio device every call is silent and returns at once.
+// failure: with no audio device every call is silent and returns at once. The libraries that
+// play and record are in a module loaded at the first sound (or by PrepareSound), never at
+// start-up; a module that cannot be loaded is silent as no device is.
 
 // Prepares the audio services; call once at start-up, before any other multimedia object is
 // made. Selects Qt's GStreamer media backend (the FFmpeg one crashes when no audio server
-// runs) unless QT_MEDIA_BACKEND already names one. The operations below call it themselves.
+// runs) unless QT_MEDIA_BACKEND already names one, and, with an application object, has the
+// exit release what sound used. Cheap: it loads nothing.
 void InitSound();
+// Makes sound ready ahead, on a worker thread, where a sound is about to be needed (a window
+// that plays or records opens), so that the first sound does not wait; returns at once.
+void PrepareSound();
+// Closes the recorder, the player and the voice, when sound was used at all; run before the
+// application object goes away (InitSound arranges it at exit).
+void ReleaseSound();
 
 // Closes any earlier recording and starts a new one (8-bit unsigned PCM, 11025 Hz, mono; other
 // device formats are converted). A microphone that does not answer within a moment (another

@@ -12,7 +12,8 @@
 void SpeakWord(const QString& text);
 // False once the engine is known to be missing.
 bool SpeechAvailable();
-// Makes the voice ready a moment later, from the event loop, so that the first word is quick.
+// Makes the voice ready a moment later (its module loaded on a worker thread, then the voice
+// from the event loop), so that the first word is quick.
 void WarmUpSpeech();
 // Stops the word being said, if it still plays.
 void StopSpeaking();

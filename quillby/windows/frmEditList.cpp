@@ -424,7 +424,9 @@ void frmEditList::showEvent(QShowEvent* event)
     if (!firstActivation_)
         return;
     firstActivation_ = false;
-    // The voice gets ready while the parent looks at the list, so Pronounce answers at once.
+    // Sound and the voice get ready while the parent looks at the list, so Pronounce answers
+    // at once.
+    PrepareSound();
     if (SpeakWordsSetting())
         WarmUpSpeech();
     // Once the window is up: a list without words goes straight to the word editor.

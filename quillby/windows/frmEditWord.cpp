@@ -63,6 +63,8 @@ frmEditWord::frmEditWord(QWidget* owner) : QMainWindow(owner), OneOpenWindow(thi
     DeleteFileQuietly(TempWavPath());
     newRecording_ = false;
     UpdateSpeakButton();
+    // Recording and Pronounce answer at once: sound gets ready while the word is typed.
+    PrepareSound();
     if (speechOn_)
         WarmUpSpeech();
 }

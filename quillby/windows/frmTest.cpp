@@ -58,6 +58,7 @@ frmTest::frmTest(QWidget* parent)
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(tr("Test"));
     BuildControls();
+    PrepareSound(); // the first word is said as soon as the window shows
     AddCloseKeys(this, false); // Ctrl+W asks to quit, as the close box does; Escape below
 
     // The whole screen, less a strip at the bottom; the frame is centred in it. The position

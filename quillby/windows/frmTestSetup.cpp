@@ -8,6 +8,7 @@
 #include "MsgBox.h"
 #include "Options.h"
 #include "OptionQueries.h"
+#include "Sound.h"
 #include "TaskNotices.h"
 #include "frmMessage.h"
 
@@ -32,6 +33,8 @@ frmTestSetup::frmTestSetup(QWidget* parent) : QWidget(parent, Qt::Window), OneOp
     setWindowTitle(tr("Test Setup"));
     setAccessibleName(windowTitle());
     BuildControls();
+    // The test that follows says its words: sound gets ready while the options are chosen.
+    PrepareSound();
 
     connect(cmdContinue, &QPushButton::clicked, this, [this] { cmdContinue_Click(); });
     connect(cmdSetAsDefault, &QPushButton::clicked, this, [this] { cmdSetAsDefault_Click(); });

@@ -619,8 +619,9 @@ class Journey:
     """One story: a fresh copy of the programs' folder, the programs it starts, and what a
     failure leaves behind."""
 
-    # The files of the built programs' folder that a journey's copy holds.
-    PROGRAM_FILES = ("Quillby", "Sound_*.wav", "*.ico")
+    # The files of the built programs' folder that a journey's copy holds; plugins/ holds the
+    # modules loaded on first use (sound, the text reader).
+    PROGRAM_FILES = ("Quillby", "Sound_*.wav", "*.ico", "plugins")
 
     def __init__(self, name, files=PROGRAM_FILES, fresh_database=True, message_title="Quillby",
                  source_dir=None):

@@ -20,7 +20,6 @@ WORDS = ["because", "friend", "after", "again", "could", "every",
          "great", "house", "laugh", "people", "school", "thought"]
 CSV_ROWS = [("enough", "as much as is needed", "We have enough chairs, I think."),
             ("quiet", "making little noise", 'She said "shh" to be quiet.')]
-FILES = Journey.PROGRAM_FILES + ("plugins",)  # the OCR module
 PASTED = "Spelling Words\n1. bridge\n2. candle\n3. pencil\n"
 
 
@@ -53,7 +52,7 @@ def words_of_list(journey, list_id):
                                      list_id)]
 
 
-with Journey("import", files=FILES) as journey:
+with Journey("import") as journey:
     sheet = os.path.join(journey.out_dir, "sheet.jpg")
     make_sheet(sheet, WORDS)
 

@@ -40,9 +40,15 @@ def installed_quillby_reads_a_photo(journey):
     expect_equal([row[1] for row in rows if row[0]], SHEET_WORDS, "the ticked words")
     module = os.path.join(journey.install, "plugins", "libquillby_ocr.so")
     with open(f"/proc/{app.process.pid}/maps") as maps:
-        expect(module in maps.read(), f"Quillby loaded {module}")
+        libraries = maps.read()
+    expect(module in libraries, f"Quillby loaded {module}")
     printing = os.path.join(journey.install, "plugins", "libquillby_print.so")
     expect(os.path.isfile(printing), f"the printing module installed as {printing}")
+    # Sound is installed beside it and loaded only when a window needs it.
+    sound = os.path.join(journey.install, "plugins", "libquillby_audio.so")
+    expect(os.path.isfile(sound), f"{sound} is installed")
+    expect(sound not in libraries and "libQt6Multimedia" not in libraries,
+           "no sound library is loaded for reading a photo")
     app.click(window.find("push button", "Cancel"))
     app.wait_closed("Import Words")
     app.exit_through(main_window(app).find("push button", "Exit"))

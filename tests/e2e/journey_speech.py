@@ -55,6 +55,15 @@ def audio_server(action):
     subprocess.run(["bash", AUDIO_SERVER, action], check=True, timeout=60)
 
 
+def mapped(app):
+    """The files of libraries the process has mapped."""
+    with open(f"/proc/{app.process.pid}/maps") as maps:
+        return maps.read()
+
+
+SOUND_LIBRARIES = ("libquillby_audio.so", "libQt6Multimedia", "libflite", "libpulse-simple")
+
+
 def peak(raw):
     samples = struct.unpack(f"<{len(raw) // 2}h", raw[: len(raw) // 2 * 2])
     return max((abs(s) for s in samples), default=0)
@@ -130,6 +139,10 @@ with Journey("speech") as journey:
     app.exit_through(main_window(app).find("push button", "Exit"))
 
     app = journey.start("Quillby")
+    app.step("Quillby starts without its sound libraries; they load when a window needs them")
+    main_window(app)
+    for library in SOUND_LIBRARIES:
+        expect(library not in mapped(app), f"{library} is not loaded at start")
     app.step("after a restart the setting is off and the word has no Pronounce")
     app.click(main_window(app).find("push button", "Options"))
     options = app.window("Options", role="dialog")
@@ -140,6 +153,8 @@ with Journey("speech") as journey:
     editor = open_list_editor(app)
     expect(not editor.find("push button", "Pronounce").enabled,
            "Pronounce for a word without a recording while speech is off")
+    module = os.path.join(journey.folder, "plugins", "libquillby_audio.so")
+    app.wait_until(lambda: module in mapped(app), 10, "the list editor to load the sound module")
     app.close_window(editor)
     app.wait_closed("Edit Word List")
 

@@ -270,6 +270,9 @@ void ExpectInstallation(const QString& support, const QStringList& folders)
     // The OCR module where the installed Quillby loads it from, with its reading function.
     QLibrary module(InstallDir() + QStringLiteral("/plugins/libquillby_ocr.so"));
     EXPECT_TRUE(module.resolve("QuillbyOcrRead")) << module.errorString().toStdString();
+    // The sound module likewise, with the function that hands out its table.
+    QLibrary sound(InstallDir() + QStringLiteral("/plugins/libquillby_audio.so"));
+    EXPECT_TRUE(sound.resolve("QuillbyAudioFunctions")) << sound.errorString().toStdString();
     for (const QString& file : install::ThemeIconFiles())
         EXPECT_EQ(ReadFile(ThemeDir() + QLatin1Char('/') + file), ReadFile(support + QStringLiteral("/icons/hicolor/") + file))
             << file.toStdString();

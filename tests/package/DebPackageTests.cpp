@@ -260,7 +260,7 @@ TEST_F(DebPackage, InstallsTheProgramWithItsFilesUnderUsrAndALinkOnThePath)
                          DocDir + QStringLiteral("/changelog.gz")};
     for (const char* name : {"Quillby", "Quillby.mdb", "Robot.ico", "Sound_Correct.wav", "Sound_Incorrect.wav"})
         expected << ProgramDir + QLatin1Char('/') + QString::fromLatin1(name);
-    for (const char* module : {"libquillby_ocr.so", "libquillby_print.so"})
+    for (const char* module : {"libquillby_ocr.so", "libquillby_print.so", "libquillby_audio.so"})
         expected << ProgramDir + QStringLiteral("/plugins/") + QString::fromLatin1(module);
     for (int size : ThemeSizes)
         expected << ThemePng(size);

@@ -1,5 +1,6 @@
 #include "AudioHarness.h"
 #include "Sound.h"
+#include "SoundModule.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -17,6 +18,7 @@ int main(int argc, char** argv)
     testing::InitGoogleTest(&argc, argv);
     QCoreApplication app(argc, argv);
     InitSound();
+    SetSoundModulePath(QStringLiteral(QUILLBY_AUDIO_MODULE));
     const int result = RUN_ALL_TESTS();
     StopPlaying();
     CloseRecorder();

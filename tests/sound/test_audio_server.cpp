@@ -1,8 +1,8 @@
 // Recording and playback through the private audio server of scripts/with-audio.sh: a word
 // spoken by espeak-ng into the microphone pipe, and what reaches the null speaker.
-#include "AudioDevices.h"
 #include "AudioHarness.h"
 #include "Sound.h"
+#include "SoundModule.h"
 #include "WavWriter.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "AudioDevices.h"
 #include "Sound.h"
+#include "SoundModule.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -12,15 +12,22 @@
 
 int RunGuiTests(int argc, char** argv)
 {
+    // The test programs are not beside plugins/: they load the build's sound module.
+    return RunGuiTestsWithSoundModule(argc, argv, QStringLiteral(QUILLBY_AUDIO_MODULE));
+}
+
+int RunGuiTestsWithSoundModule(int argc, char** argv, const QString& soundModule)
+{
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     InitSound();
+    SetSoundModulePath(soundModule);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     CloseRecorder();
     StopPlaying();
-    ReleasePlayer();
+    ReleaseSound();
     return result;
 }
 

@@ -1,5 +1,6 @@
-// Word recording: captures the default input into memory and writes our own WAV file on
-// StopRecording, converting whatever format the device delivers to 8-bit 11025 Hz mono.
+// Word recording: captures the default input into memory and hands it over on StopRecording,
+// converted from whatever format the device delivers to 8-bit 11025 Hz mono (the program
+// writes the file).
 //
 // Qt's audio input can wait without end inside QAudioSource::start for the audio server to
 // make the stream ready (another program already recording from the same microphone does
@@ -7,20 +8,17 @@
 // the user's thread waits for each of those steps only a short while. A step that does not
 // finish in time gives up that recording (nothing is saved, as with no device); the capture
 // thread closes the stream whenever Qt lets it go, and until then recording is unavailable.
-#include "Sound.h"
+#include "Audio.h"
 
-#include "ProcessEvents.h"
-#include "WavFiles.h"
-#include "AudioDevices.h"
 #include "AudioThread.h"
 #include "PcmConvert.h"
-#include "WavReader.h"
-#include "WavWriter.h"
 
 #include <QAudioSource>
 #include <QBuffer>
 #include <memory>
 #include <utility>
+
+namespace audio {
 
 namespace {
 
@@ -93,7 +91,6 @@ struct Recorder {
     AudioThread* thread = nullptr;    // made at the first recording with a device present
     std::shared_ptr<Capture> capture; // the thread's
     bool capturing = false;           // the current recording's stream is open
-    bool recording = false;
 };
 
 Recorder& TheRecorder()
@@ -141,7 +138,6 @@ void StartRecording()
 {
     CloseRecorder();
     Recorder& r = TheRecorder();
-    r.recording = true; // even without a device, so the caller's indicator runs as usual
     const QAudioDevice device = DefaultAudioDevice(QAudioDevice::Input);
     const QAudioFormat format = FormatForDevice(device, WordRecordingFormat());
     if (!format.isValid())
@@ -159,10 +155,9 @@ void StartRecording()
         thread.Post([capture] { capture->Release(); }); // once Qt lets the opening go
 }
 
-bool StopRecording(const QString& path)
+QByteArray StopRecording()
 {
     Recorder& r = TheRecorder();
-    r.recording = false;
     QByteArray samples;
     if (std::exchange(r.capturing, false) && r.thread) {
         auto out = std::make_shared<Captured>();
@@ -171,27 +166,14 @@ bool StopRecording(const QString& path)
                 kStepTimeoutMs))
             samples = ConvertPcm(out->bytes, out->format, WordRecordingFormat());
     }
-    ProcessEvents(6);
-    DeleteFileQuietly(path);
-    bool written = true;
-    if (!samples.isEmpty()) {
-        written = WriteWavFile(path, samples) && WavFileHasSound(path);
-        if (!written)
-            DeleteFileQuietly(path);
-    }
-    ProcessEvents(6);
-    return written;
+    return samples;
 }
 
 void CloseRecorder()
 {
     Recorder& r = TheRecorder();
-    r.recording = false;
     r.capturing = false;
     ReleaseCapture();
 }
 
-bool IsRecording()
-{
-    return TheRecorder().recording;
-}
+} // namespace audio

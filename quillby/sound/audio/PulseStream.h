@@ -4,6 +4,8 @@
 
 struct pa_simple;
 
+namespace audio {
+
 // A playback stream of our own to the PulseAudio server, through its blocking simple API, for
 // one sound. It shares nothing with Qt's audio engine: a server that dies while the stream
 // opens or plays fails this stream's calls, and the next stream connects to whatever server
@@ -30,3 +32,5 @@ public:
 private:
     pa_simple* stream_ = nullptr;
 };
+
+} // namespace audio

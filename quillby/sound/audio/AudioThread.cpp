@@ -6,6 +6,8 @@
 #include <memory>
 #include <utility>
 
+namespace audio {
+
 namespace {
 // Outlives a caller that stops waiting for the step.
 struct StepDone {
@@ -102,3 +104,5 @@ bool AudioThread::Renew(AudioThread*& slot, const QString& name, int heldUpMs)
     slot = new AudioThread(name);
     return true;
 }
+
+} // namespace audio

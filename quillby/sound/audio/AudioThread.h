@@ -4,6 +4,8 @@
 #include <atomic>
 #include <functional>
 
+namespace audio {
+
 // A thread with its own event loop for the calls into Qt's audio streams. Opening a stream
 // waits inside Qt until the sound server has made it ready, and a server that dies meanwhile
 // never does; on this thread such a wait holds up sound only, never the windows. Steps run in
@@ -52,3 +54,5 @@ private:
     std::atomic<int> pending_{0};
     std::atomic<qint64> stepStartedMs_{-1}; // monotonic; -1 while no step runs
 };
+
+} // namespace audio

@@ -7,9 +7,8 @@
 // Qt's audio engine plays no part in them: that engine frees its server connection on its
 // own thread when the server dies, while a stream opening or closing on another thread still
 // reads it, and the process aborts. Elsewhere they go through Qt's audio sink.
-#include "Sound.h"
+#include "Audio.h"
 
-#include "AudioDevices.h"
 #include "AudioThread.h"
 #include "PcmConvert.h"
 #ifdef QUILLBY_HAVE_PULSE
@@ -26,6 +25,8 @@
 #include <memory>
 #include <numbers>
 #include <utility>
+
+namespace audio {
 
 namespace {
 
@@ -252,3 +253,5 @@ void StopPlaying()
 }
 
 bool IsPlaying() { return ThePlayer().sound.load() != 0; }
+
+} // namespace audio

@@ -4,6 +4,8 @@
 #include <optional>
 #include <pulse/simple.h>
 
+namespace audio {
+
 namespace {
 
 // The server's buffer ahead of the speaker: short, so that a sound stopped or replaced goes
@@ -81,3 +83,5 @@ void PulseStream::Discard()
     if (stream_)
         pa_simple_flush(stream_, nullptr);
 }
+
+} // namespace audio
