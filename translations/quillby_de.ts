@@ -1834,6 +1834,10 @@ Unter dem Diagramm steht die Liste &apos;Schwierigste Wörter&apos;: zuerst die 
 <context>
     <name>BackupFile</name>
     <message>
+        <source>The backup was stopped before its end.</source>
+        <translation>Die Sicherung wurde vor ihrem Ende angehalten.</translation>
+    </message>
+    <message>
         <source>The disk is full: the backup %1 could not be written. Make some room on the disk or choose another place, and try again.</source>
         <translation>Der Datenträger ist voll: Die Sicherung %1 konnte nicht geschrieben werden. Schaffen Sie Platz auf dem Datenträger oder wählen Sie einen anderen Ort und versuchen Sie es erneut.</translation>
     </message>

@@ -17,9 +17,6 @@ WORDS = [(1, "because", "for the reason that"), (2, "friend", "a person you like
 SENTENCES = {1: "I stayed home because I was ill.", 2: "My friend came to play.", 3: ""}
 
 
-FILES = Journey.PROGRAM_FILES + ("plugins",)  # the printing module
-
-
 def mapped(app, name):
     """Whether the running program has a file of that name loaded."""
     with open(f"/proc/{app.process.pid}/maps") as maps:
@@ -77,7 +74,7 @@ def picture_of_first_page(journey, pdf, name):
                     os.path.join(journey.out_dir, name)], check=True)
 
 
-with Journey("print", files=FILES) as journey:
+with Journey("print") as journey:
     seed_list(journey, 1, "2099-06-11", WORDS)
     for word_id, sentence in SENTENCES.items():
         journey.execute("UPDATE WORDS SET SENTENCE = ? WHERE WORD_ID = ?", sentence, word_id)
