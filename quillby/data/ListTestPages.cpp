@@ -117,18 +117,18 @@ TestPlace PlaceOf(int32_t listId, const PagedTest& row, KnownPlaces& known);
 TestPlace RoundPlace(int32_t listId, const PagedTest& row, KnownPlaces& known)
 {
     const int32_t practised = *row.test.practiceOf;
-    auto found = known.find(practised);
+    auto found = known.tests.find(practised);
     std::optional<PagedTest> read;
-    if (found == known.end()) {
+    if (found == known.tests.end()) {
         read = ReadListTest(listId, practised);
         if (read)
             read->place = PlaceOf(listId, *read, known);
     }
-    const PagedTest* parent = found != known.end() ? &found->second : read ? &*read : nullptr;
+    const PagedTest* parent = found != known.tests.end() ? &found->second : read ? &*read : nullptr;
     if (!parent || !Before(*parent, row))
         return {0, 1};
     if (read)
-        known.emplace(practised, *read);
+        known.tests.emplace(practised, *read);
     return {parent->place.number, parent->place.round + 1};
 }
 
@@ -194,8 +194,10 @@ std::vector<PagedTest> ReadListTestPage(int32_t listId, int first, int count, Kn
             page.push_back(std::move(row));
         }
     }
-    // Whole-list tests are numbered on from those before the page.
-    int32_t whole = -1;
+    // Whole-list tests are numbered on from those before the page, known from the page before
+    // it or counted at the page's first one.
+    const auto before = known.wholeBefore.find(first);
+    int32_t whole = first == 0 ? 0 : before != known.wholeBefore.end() ? before->second : -1;
     for (PagedTest& row : page) {
         if (IsWholeList(row.test)) {
             whole = whole < 0 ? WholeTestsUpTo(listId, row.rowid) : whole + 1;
@@ -203,7 +205,9 @@ std::vector<PagedTest> ReadListTestPage(int32_t listId, int first, int count, Kn
         } else {
             row.place = PlaceOf(listId, row, known);
         }
-        known[row.test.testId] = row;
+        known.tests[row.test.testId] = row;
     }
+    if (whole >= 0)
+        known.wholeBefore[first + static_cast<int>(page.size())] = whole;
     return page;
 }

@@ -32,9 +32,14 @@ struct PagedTest {
     int64_t rowid = 0;
 };
 
-// The places of tests read so far, by TEST_ID, with their order keys: a practice round whose
-// test was read before finds its place there without a statement.
-using KnownPlaces = std::map<int32_t, PagedTest>;
+// What pages read so far tell the next ones: the places of their tests, by TEST_ID, with their
+// order keys (a practice round whose test was read before finds its place there without a
+// statement), and the whole-list tests before the row that follows each page (the next page
+// numbers its tests on from there without counting the rows before it).
+struct KnownPlaces {
+    std::map<int32_t, PagedTest> tests;
+    std::map<int, int32_t> wholeBefore; // row -> whole-list tests in the rows before it
+};
 
 // The `count` tests of a list from the `first` (0 the oldest) with their places, as
 // HistoryOfList places them; adds them to known. Only for a list without odd tests. Throws

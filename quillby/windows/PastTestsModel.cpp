@@ -36,7 +36,7 @@ void PastTestsModel::SetRows(std::vector<Row> rows)
     rows_ = std::move(rows);
     pagedRows_ = 0;
     pages_.clear();
-    known_.clear();
+    known_ = {};
     endResetModel();
 }
 
@@ -45,7 +45,7 @@ void PastTestsModel::SetPagedList(int32_t listId, int32_t listWords, int rowCoun
     beginResetModel();
     rows_.clear();
     pages_.clear();
-    known_.clear();
+    known_ = {};
     listId_ = listId;
     listWords_ = listWords;
     pagedRows_ = rowCount;
