@@ -55,6 +55,13 @@ CREATE INDEX TESTS_LIST_ID ON TESTS (LIST_ID);
 -- A list's tests in time order, ties as they were stored: its past tests are read without a
 -- sort, however many there are.
 CREATE INDEX TESTS_LIST_TIME ON TESTS (LIST_ID, START_TIME);
+-- Tests whose key or start time is not in the form the program stores: a list's past tests
+-- are read a page at a time unless it has one, which this index finds at once.
+CREATE INDEX TESTS_ODD ON TESTS (LIST_ID)
+    WHERE (typeof(TEST_ID) <> 'integer' OR TEST_ID < 1 OR TEST_ID > 2147483647
+    OR typeof(START_TIME) <> 'text'
+    OR typeof(PRACTICE_OF) NOT IN ('null', 'integer')
+    OR PRACTICE_OF < 1 OR PRACTICE_OF > 2147483647);
 
 CREATE TABLE WORD_ATTEMPTS (
     TEST_ID        INTEGER,

@@ -81,6 +81,11 @@ void PlaceRounds(const std::vector<ListTest>& tests, ListHistory& history)
     for (size_t i = 0; i < tests.size(); ++i)
         history.tests[i].place = places.at(tests[i].first);
 }
+
+int AverageOf(long long sum, qsizetype total)
+{
+    return sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, static_cast<int64_t>(total)));
+}
 } // namespace
 
 ListHistory HistoryOfList(const std::vector<StoredTest>& tests, int32_t listWords)
@@ -109,7 +114,19 @@ ListHistory HistoryOfList(const std::vector<StoredTest>& tests, int32_t listWord
                                     [](const ListTest& test) { return test.second.has_value(); });
     if (history.practised)
         PlaceRounds(order, history);
-    const auto total = static_cast<int64_t>(history.scores.size());
-    history.average = sum == 0 ? 0 : static_cast<int>(DivideHalfEven(sum, total));
+    history.average = AverageOf(sum, history.scores.size());
+    return history;
+}
+
+ListHistory ScoresOfList(const std::vector<int32_t>& firstTries, int32_t listWords)
+{
+    ListHistory history;
+    history.scores.reserve(static_cast<qsizetype>(firstTries.size()));
+    long long sum = 0;
+    for (const int32_t firstTry : firstTries) {
+        history.scores << TestScore(firstTry, listWords);
+        sum += history.scores.back();
+    }
+    history.average = AverageOf(sum, history.scores.size());
     return history;
 }

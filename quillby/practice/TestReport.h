@@ -67,3 +67,6 @@ struct ListHistory {
     bool practised = false; // some test is a practice round or unfinished
 };
 ListHistory HistoryOfList(const std::vector<StoredTest>& tests, int32_t listWords);
+// The scores and average of a list's whole-list tests from their first-try hits, oldest
+// first (the history without its rows).
+ListHistory ScoresOfList(const std::vector<int32_t>& firstTries, int32_t listWords);

@@ -1,6 +1,7 @@
 #include "frmPastTests.h"
 
 #include "ListQueries.h"
+#include "ListTestPages.h"
 #include "ProcessEvents.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
@@ -124,20 +125,15 @@ void frmPastTests::SetListID(int32_t listId)
 void frmPastTests::LoadPastTests()
 {
     filling_ = true;
-    // Every test's score by GetTestScore's rule, from a tally row per test.
     const int32_t words = CountListWords(listId_);
-    SkippedRows skipped;
-    ListHistory history = HistoryOfList(ReadListTests(listId_, skipped), words);
-    const QList<int> scores = history.scores;
-    ShowRows(std::move(history.tests), history.practised);
+    const ListHistory history = ListHasOddTests(listId_) ? LoadAllTests(words) : LoadPages(words);
     filling_ = false;
-    if (!skipped.empty())
-        MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
 
-    const int total = static_cast<int>(scores.size());
+    const int total = static_cast<int>(history.scores.size());
     txtTotalTests->setText(QString::number(total));
     txtAverageScore->setText(PercentText(history.average));
-    progress->ShowProgress(scores, total == 0 ? std::vector<HardWord>{} : HardestWords(listId_));
+    progress->ShowProgress(history.scores,
+                           total == 0 ? std::vector<HardWord>{} : HardestWords(listId_));
     if (tests_->rowCount() == 0)
         return;
     // The oldest test's results open at once.
@@ -150,10 +146,37 @@ void frmPastTests::LoadPastTests()
     MSFlexGrid1->setFocus();
 }
 
+ListHistory frmPastTests::LoadAllTests(int32_t words)
+{
+    // Every test's score by GetTestScore's rule, from a tally row per test.
+    SkippedRows skipped;
+    ListHistory history = HistoryOfList(ReadListTests(listId_, skipped), words);
+    ShowRows(std::move(history.tests), history.practised);
+    if (!skipped.empty())
+        MsgBox(skipped.Message(), MsgButtons::OK, MsgIcon::Exclamation, this);
+    return history;
+}
+
+ListHistory frmPastTests::LoadPages(int32_t words)
+{
+    // The grid reads its rows as it shows them; the chart and the totals need only the
+    // first-try hits of the whole-list tests.
+    ListHistory history = ScoresOfList(ReadWholeListFirstTries(listId_), words);
+    const int32_t tests = CountAllListTests(listId_);
+    tests_->SetPagedList(listId_, words, tests);
+    ShowTestColumn(tests > history.scores.size());
+    return history;
+}
+
 // The rows in the grid, with the Test column shown only when there is a practice round.
 void frmPastTests::ShowRows(std::vector<PastTestsModel::Row> rows, bool practised)
 {
     tests_->SetRows(std::move(rows));
+    ShowTestColumn(practised);
+}
+
+void frmPastTests::ShowTestColumn(bool practised)
+{
     MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
     if (practised)
         FitColumnToContents(MSFlexGrid1, PastTestsModel::TestColumn);

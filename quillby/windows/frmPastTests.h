@@ -54,7 +54,12 @@ private:
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
+    // The tests read all at once (some row not in the stored form) or a page at a time; both
+    // return the scores and average of the whole-list tests.
+    ListHistory LoadAllTests(int32_t words);
+    ListHistory LoadPages(int32_t words);
     void ShowRows(std::vector<PastTestsModel::Row> rows, bool practised);
+    void ShowTestColumn(bool practised);
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);
     // Closes with the results and asks for a practice round of a test's missed words.

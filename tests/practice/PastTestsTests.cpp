@@ -2,6 +2,8 @@
 #include "PracticeFixture.h"
 
 #include "ListQueries.h"
+#include "ListTestPages.h"
+#include "TestReport.h"
 #include "TestQueries.h"
 #include "Connection.h"
 #include "Globals.h"
@@ -27,7 +29,10 @@
 #include <QTableWidget>
 #include <QTest>
 
+#include <algorithm>
 #include <functional>
+#include <numeric>
+#include <random>
 
 class PastTests : public PracticeTest {
 protected:
@@ -416,4 +421,120 @@ TEST_F(PastTests, PractisingAPastTestsMissedWordsRunsARoundWithTheDefaults)
     EXPECT_EQ(round->Session().Settings().MoveOnAfter, 2);
     EXPECT_TRUE(round->Session().Settings().RevealAnswers);
     EXPECT_EQ(round->ListID(), list);
+}
+
+// A list's tests read a page at a time, pages of any size in any order, equal a plain read of
+// them all: ties in start time, chains of practice rounds, rounds of another list's test or of
+// a later one, tests never finished; the grid shows what the plain read's history says, and
+// Ctrl+End reaches the last test at once.
+TEST_F(PastTests, PagesReadInAnyOrderMatchAPlainReadOfTheTests)
+{
+    Connection& db = Globals::DbConnection();
+    const auto set = [&db](const char* column, const QString& value, int32_t test) {
+        db.Execute(QStringLiteral("UPDATE TESTS SET %1 = %2 WHERE TEST_ID = %3")
+                       .arg(QLatin1String(column), value)
+                       .arg(test));
+    };
+    const int32_t elsewhere = AddTest(AddList(), 3, Day(1, 8), Day(1, 9));
+    std::vector<int32_t> tests;
+    const QDateTime first(QDate(2026, 1, 1), QTime(8, 0));
+    for (int i = 0; i < 150; ++i) {
+        const QDateTime start = first.addSecs(600 * (i / 2)); // two tests a start time
+        tests.push_back(AddTest(list, 3, start, start.addSecs(60)));
+        if (i % 10 == 0) {
+            AddAttempt(tests.back(), list, words[0], QStringLiteral("word01"), true, 1);
+            AddAttempt(tests.back(), list, words[1], QStringLiteral("wrd"), false, 1);
+        }
+        if (i % 7 == 4 || i % 7 == 5) // a round of the test before: rounds 1 and 2
+            set("PRACTICE_OF", QString::number(tests[tests.size() - 2]), tests.back());
+        if (i % 14 == 6)
+            set("UNFINISHED", QStringLiteral("1"), tests.back());
+        if (i % 14 == 13)
+            set("PRACTICE_OF", QString::number(elsewhere), tests.back());
+        if (i % 14 == 12 && i > 0) // a round of the test never finished before it
+            set("PRACTICE_OF", QString::number(tests[tests.size() - 7]), tests.back());
+    }
+    set("PRACTICE_OF", QString::number(tests.back()), tests[20]); // of a later test
+    ASSERT_FALSE(ListHasOddTests(list));
+    EXPECT_EQ(CountAllListTests(list), 150);
+
+    SkippedRows skipped;
+    const std::vector<::StoredTest> plain = ReadListTests(list, skipped);
+    const ListHistory history = HistoryOfList(plain, 20);
+    ASSERT_EQ(plain.size(), 150u);
+    std::vector<int> forward(150), backward, shuffled;
+    std::iota(forward.begin(), forward.end(), 0);
+    backward.assign(forward.rbegin(), forward.rend());
+    shuffled = forward;
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(25));
+    for (const int size : {64, 7, 1}) {
+        for (const auto* order : {&forward, &backward, &shuffled}) {
+            KnownPlaces known;
+            std::vector<PagedTest> read(150);
+            for (const int page : *order) {
+                if (page * size >= 150)
+                    continue;
+                const auto rows = ReadListTestPage(list, page * size, size, known);
+                ASSERT_EQ(int(rows.size()), std::min(size, 150 - page * size));
+                std::copy(rows.begin(), rows.end(), read.begin() + page * size);
+            }
+            for (size_t i = 0; i < 150; ++i) {
+                const ::StoredTest& a = read[i].test;
+                const ::StoredTest& b = plain[i];
+                const std::string where = "row " + std::to_string(i) + " page size " +
+                                          std::to_string(size);
+                EXPECT_EQ(a.testId, b.testId) << where;
+                EXPECT_EQ(a.date, b.date) << where;
+                EXPECT_EQ(a.practiceOf, b.practiceOf) << where;
+                EXPECT_EQ(a.unfinished, b.unfinished) << where;
+                EXPECT_EQ(a.firstTry, b.firstTry) << where;
+                EXPECT_EQ(a.wordsAsked, b.wordsAsked) << where;
+                EXPECT_EQ(read[i].place.number, history.tests[i].place.number) << where;
+                EXPECT_EQ(read[i].place.round, history.tests[i].place.round) << where;
+            }
+        }
+    }
+
+    frmPastTests* past = Open();
+    QTableView* grid = past->MSFlexGrid1;
+    ASSERT_EQ(RowCount(grid), 150);
+    EXPECT_EQ(past->txtTotalTests->text(), QString::number(history.scores.size()));
+    EXPECT_EQ(past->txtAverageScore->text(), PercentText(history.average));
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    EXPECT_EQ(grid->currentIndex().row(), 149);
+    for (int row = 149; row >= 0; --row) {
+        const PastTest& test = history.tests[size_t(row)];
+        EXPECT_EQ(CellText(grid, row, 1), PercentText(test.score)) << row;
+        EXPECT_EQ(CellText(grid, row, 2), QString::number(test.testId)) << row;
+        EXPECT_EQ(CellText(grid, row, 3), TestNameText(test.place, test.unfinished)) << row;
+    }
+}
+
+// A test whose key or start time is not in the stored form sends the whole list through the
+// plain read, which names the rows it leaves out.
+TEST_F(PastTests, AnOddTestIsFoundThroughItsIndex)
+{
+    const struct {
+        const char* what;
+        const char* change;
+    } cases[] = {
+        {"a key in text", "TEST_ID = 'x'"},
+        {"a key of 0", "TEST_ID = 0"},
+        {"a key beyond 32 bits", "TEST_ID = 4294967296"},
+        {"no start time", "START_TIME = NULL"},
+        {"a start time as a number", "START_TIME = 20260101"},
+        {"a practised test in text", "PRACTICE_OF = 'y'"},
+        {"a practised test of -1", "PRACTICE_OF = -1"},
+    };
+    for (const auto& c : cases) {
+        const int32_t odd = AddList();
+        const int32_t test = AddTest(odd);
+        AddTest(odd);
+        EXPECT_FALSE(ListHasOddTests(odd)) << c.what;
+        Globals::DbConnection().Execute(QStringLiteral("UPDATE TESTS SET %1 WHERE TEST_ID = %2")
+                                            .arg(QLatin1String(c.change))
+                                            .arg(test));
+        EXPECT_TRUE(ListHasOddTests(odd)) << c.what;
+        EXPECT_FALSE(ListHasOddTests(list)) << c.what;
+    }
 }
