@@ -343,7 +343,13 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     RunUninstaller(InstallDir(), &uninstallMessages);
     EXPECT_EQ(uninstallMessages.size(), 2);
 
-    EXPECT_FALSE(QFileInfo::exists(InstallDir()));
+    QStringList left;
+    for (QDirIterator it(InstallDir(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                           QDir::System,
+                         QDirIterator::Subdirectories);
+         it.hasNext();)
+        left << it.next();
+    EXPECT_FALSE(QFileInfo::exists(InstallDir())) << left.join(", ").toStdString();
     EXPECT_FALSE(QFileInfo::exists(MenuDir()));
     EXPECT_FALSE(QFileInfo::exists(IconsDir()));
     EXPECT_FALSE(QFileInfo::exists(Home() + QStringLiteral("/Desktop/Quillby.desktop")));
