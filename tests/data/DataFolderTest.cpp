@@ -35,6 +35,19 @@ int RowsInCopyOfFileAlone(const QString& database, const char* table)
     return rows;
 }
 
+// Waits, handling events, until a copy of the file alone holds `rows` rows of the table (the
+// idle checkpoint has run), for up to 30 s; returns the rows it holds then.
+int WaitForRowsInCopyOfFileAlone(const QString& database, const char* table, int rows)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (RowsInCopyOfFileAlone(database, table) != rows && waited.elapsed() < 30000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(20);
+    }
+    return RowsInCopyOfFileAlone(database, table);
+}
+
 // Stores two lists from another process that then ends without closing its connection, as a
 // program killed or a machine switched off would: the lists stay in the write-ahead log.
 void StoreListsAndDie(const QString& database)
@@ -246,13 +259,8 @@ TEST(Checkpoint, TheFileAloneHoldsEveryStoredChange)
 
     c.Execute("INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES (1, 1)");
     c.Execute("INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES (2, 1)");
-    QElapsedTimer waited;
-    waited.start();
-    while (RowsInCopyOfFileAlone(database, "TESTS") != 2 && waited.elapsed() < 30000) {
-        QCoreApplication::processEvents();
-        QThread::msleep(20);
-    }
-    EXPECT_EQ(RowsInCopyOfFileAlone(database, "TESTS"), 2) << "moved into the file when idle";
+    EXPECT_EQ(WaitForRowsInCopyOfFileAlone(database, "TESTS", 2), 2)
+        << "moved into the file when idle";
     c.Close();
 }
 
@@ -283,13 +291,8 @@ TEST(Checkpoint, AnOldFilesCountIsInTheFileOnceTheProgramIsIdle)
     Connection c;
     c.Open(ConnectionStringFor(dir.path()));
     EXPECT_EQ(c.CountRows("SELECT * FROM GUESS_TALLIES"), 1) << "counted at the opening";
-    QElapsedTimer waited;
-    waited.start();
-    while (RowsInCopyOfFileAlone(database, "GUESS_TALLIES") != 1 && waited.elapsed() < 30000) {
-        QCoreApplication::processEvents();
-        QThread::msleep(20);
-    }
-    EXPECT_EQ(RowsInCopyOfFileAlone(database, "GUESS_TALLIES"), 1) << "moved into the file";
+    EXPECT_EQ(WaitForRowsInCopyOfFileAlone(database, "GUESS_TALLIES", 1), 1)
+        << "moved into the file";
     c.Close();
 }
 
@@ -346,11 +349,7 @@ TEST(Checkpoint, RelaxedCommitsSurviveAKillAndWaitForTheNextOrdinaryOne)
     }
     EXPECT_EQ(RowsInCopyOfFileAlone(database, "TESTS"), 0) << "a relaxed commit stays in the log";
     c.Execute("INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES (2, 1)");
-    waited.restart();
-    while (RowsInCopyOfFileAlone(database, "TESTS") != 2 && waited.elapsed() < 30000) {
-        QCoreApplication::processEvents();
-        QThread::msleep(20);
-    }
-    EXPECT_EQ(RowsInCopyOfFileAlone(database, "TESTS"), 2) << "moved into the file when idle";
+    EXPECT_EQ(WaitForRowsInCopyOfFileAlone(database, "TESTS", 2), 2)
+        << "moved into the file when idle";
     c.Close();
 }

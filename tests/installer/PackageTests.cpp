@@ -344,8 +344,8 @@ TEST(Package, InstallsRunsReinstallsKeepingTheListsAndUninstallsCleanly)
     EXPECT_EQ(uninstallMessages.size(), 2);
 
     QStringList left;
-    for (QDirIterator it(InstallDir(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
-                                           QDir::System,
+    for (QDirIterator it(InstallDir(),
+                         QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
                          QDirIterator::Subdirectories);
          it.hasNext();)
         left << it.next();

@@ -11,6 +11,17 @@
 // The microphone pipe of the test server; "" when the tests run without one.
 QString TestMicFifo();
 
+// Whether this suite plays to the test server: not in the suites built to run without one
+// (QUILLBY_TEST_NO_AUDIO_SERVER), nor when the tests run without a server.
+inline bool HaveServer()
+{
+#ifdef QUILLBY_TEST_NO_AUDIO_SERVER
+    return false;
+#else
+    return !TestMicFifo().isEmpty();
+#endif
+}
+
 // Makes this process behave as on a machine without any audio server: the socket named does
 // not exist, and naming one also keeps the audio library from starting a server of its own.
 // Call first thing in main().

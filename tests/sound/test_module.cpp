@@ -22,15 +22,6 @@ namespace {
 
 constexpr const char* kSoundOff = "sound is off, its module could not be loaded";
 
-bool HaveServer()
-{
-#ifdef QUILLBY_TEST_NO_AUDIO_SERVER
-    return false;
-#else
-    return !TestMicFifo().isEmpty();
-#endif
-}
-
 // A short 8-bit tone file, as the program's recordings are.
 QString ToneFile(const QTemporaryDir& dir)
 {

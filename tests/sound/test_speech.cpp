@@ -24,15 +24,6 @@ qint64 Timed(const std::function<void()>& operation)
     return clock.elapsed();
 }
 
-bool HaveServer()
-{
-#ifdef QUILLBY_TEST_NO_AUDIO_SERVER
-    return false;
-#else
-    return !TestMicFifo().isEmpty();
-#endif
-}
-
 struct EngineCase {
     const char* name;
     QString engine; // "" chooses the preferred engine
