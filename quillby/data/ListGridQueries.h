@@ -40,8 +40,9 @@ std::vector<ListGridRow> ReadListGridRow(int32_t listId, SkippedRows& skipped);
 int CountListGridRows(int32_t newestListId);
 
 // Gives the pages read so far back to the system's file cache, for the start: counting the
-// grid's rows walks the whole key index once (more than a megabyte for 100,000 lists), which
-// the grid does not read again; it reads only the few pages around the rows it shows.
+// grid's rows reads every page of a key index once (SQLite counts a table page by page; more
+// than a megabyte for 100,000 lists), which the grid does not read again; it reads only the
+// few pages around the rows it shows.
 void ReleaseReadPages();
 
 // The key of the grid row at that offset from the top (0 is the newest list), read from the
