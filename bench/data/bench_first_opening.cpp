@@ -5,6 +5,7 @@
 // this one shows what the count itself costs, with less of the machine's load in it.
 #include "BenchReport.h"
 #include "Connection.h"
+#include "DbMaker.h"
 #include "Globals.h"
 #include "InitApplication.h"
 #include "SeedDb.h"
@@ -38,14 +39,8 @@ void MakeOldShape(const QString& database)
 {
     sqlite3* db = nullptr;
     sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
-    sqlite3_exec(db,
-                 "DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE;"
-                 " DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD;"
-                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE;"
-                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE;"
-                 " DROP TABLE TEST_TALLIES; DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES;"
-                 " PRAGMA wal_checkpoint(TRUNCATE);",
-                 nullptr, nullptr, nullptr);
+    sqlite3_exec(db, kShapeBeforeTalliesSql, nullptr, nullptr, nullptr);
+    sqlite3_exec(db, "PRAGMA wal_checkpoint(TRUNCATE)", nullptr, nullptr, nullptr);
     sqlite3_close(db);
 }
 

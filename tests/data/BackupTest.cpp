@@ -4,6 +4,7 @@
 #include "BackupFile.h"
 #include "DataFolder.h"
 #include "DataFixtures.h"
+#include "DbMaker.h"
 #include "ReadOnlyPath.h"
 
 #include <QDir>
@@ -279,15 +280,13 @@ TEST_F(BackupFolder, ABackupOfAnOlderFileIsBroughtUpToDateWhenRestored)
     QString error;
     ASSERT_TRUE(Write(error));
     // As an earlier version wrote it: no tallies, no practice rounds, no unfinished tests.
-    Tamper(backup, "DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE; "
-                   "DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD; "
-                   "DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE; "
-                   "DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE; DROP TABLE TEST_TALLIES; "
-                   "DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES; "
-                   "CREATE TABLE OLD_TESTS (TEST_ID INTEGER, LIST_ID INTEGER, "
-                   "MOVE_ON_AFTER INTEGER, START_TIME DATETIME, END_TIME DATETIME); "
-                   "INSERT INTO OLD_TESTS SELECT TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, "
-                   "END_TIME FROM TESTS; DROP TABLE TESTS; ALTER TABLE OLD_TESTS RENAME TO TESTS;");
+    const std::string older =
+        std::string(kShapeBeforeTalliesSql) +
+        " CREATE TABLE OLD_TESTS (TEST_ID INTEGER, LIST_ID INTEGER, "
+        "MOVE_ON_AFTER INTEGER, START_TIME DATETIME, END_TIME DATETIME); "
+        "INSERT INTO OLD_TESTS SELECT TEST_ID, LIST_ID, MOVE_ON_AFTER, START_TIME, "
+        "END_TIME FROM TESTS; DROP TABLE TESTS; ALTER TABLE OLD_TESTS RENAME TO TESTS;";
+    Tamper(backup, older.c_str());
     BackupSummary summary;
     ASSERT_TRUE(ReadBackupSummary(backup, summary, error)) << error.toStdString();
     EXPECT_EQ(summary.tests, 1) << "every test of an older file counts";

@@ -4,6 +4,7 @@
 #include "DataFixtures.h"
 #include "DataFolder.h"
 #include "DatabaseFileLock.h"
+#include "DbMaker.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -277,13 +278,9 @@ TEST(Checkpoint, AnOldFilesCountIsInTheFileOnceTheProgramIsIdle)
     const QString database = MakeTestDatabase(dir.path());
     sqlite3* db = nullptr;
     sqlite3_open_v2(database.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_exec(db, kShapeBeforeTalliesSql, nullptr, nullptr, nullptr);
     sqlite3_exec(db,
-                 "DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE;"
-                 " DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD;"
-                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE;"
-                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE; DROP TABLE TEST_TALLIES;"
-                 " DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES;"
-                 " INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES (1, 1);"
+                 "INSERT INTO TESTS (TEST_ID, LIST_ID) VALUES (1, 1);"
                  " INSERT INTO WORD_ATTEMPTS VALUES (1, 1, 1, 'wrod', 'INCORRECT', 1);",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);

@@ -5,6 +5,7 @@
 #include "TestQueries.h"
 #include "WordQueries.h"
 #include "DataFixtures.h"
+#include "DbMaker.h"
 #include "InitApplication.h"
 #include "RunningTests.h"
 #include "SchemaUpgrade.h"
@@ -187,14 +188,7 @@ TEST(Tallies, ACountUnderWayWhoseTablesWereDamagedIsMadeAgainWhole)
 
 namespace {
 // The tallies and their triggers taken away, as a file made before them has it.
-void MakeOldShape()
-{
-    Db().Execute(" DROP TRIGGER TESTS_TALLY_ADD; DROP TRIGGER TESTS_TALLY_REMOVE;"
-                 " DROP TRIGGER TESTS_TALLY_CHANGE; DROP TRIGGER WORD_ATTEMPTS_TALLY_ADD;"
-                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE;"
-                 " DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE; DROP TABLE TEST_TALLIES;"
-                 " DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES; ");
-}
+void MakeOldShape() { Db().Execute(kShapeBeforeTalliesSql); }
 
 // The stage the progress row of a count under way names (0 when there is none), read as
 // another program would, without opening the file for Quillby.
