@@ -159,6 +159,17 @@ void RemoveQuillbyFolder(const QString& path, IsQuillbyName isQuillbyName)
     QDir().rmdir(path);
 }
 
+// A backup, or the side file of one being written with what SQLite keeps beside that (its
+// journal, or the write-ahead log and its index while the copy still has the database's).
+bool IsBackupFileName(const QString& name)
+{
+    const QStringList ends{QStringLiteral(".qbk"), QStringLiteral(".qbk.part"),
+                           QStringLiteral(".qbk.part-journal"), QStringLiteral(".qbk.part-wal"),
+                           QStringLiteral(".qbk.part-shm")};
+    return std::any_of(ends.cbegin(), ends.cend(),
+                       [&](const QString& end) { return name.endsWith(end); });
+}
+
 // Quillby keeps beside its database the files named after it (its lock, the side files of
 // the database), the word editor's working copy, the recordings folder and the backups
 // folder. They go with a
@@ -184,10 +195,7 @@ void RemoveDatabaseCompanions(const QString& folder)
     // restore left; a backup the parent saved there under another name keeps the folder.
     RemoveQuillbyFolder(dir.filePath(QStringLiteral("Backups")), [](const QString& name) {
         return name.startsWith(QStringLiteral("restoring.part")) ||
-               (name.startsWith(QStringLiteral("Quillby-")) &&
-                (name.endsWith(QStringLiteral(".qbk")) ||
-                 name.endsWith(QStringLiteral(".qbk.part")) ||
-                 name.endsWith(QStringLiteral(".qbk.part-journal"))));
+               (name.startsWith(QStringLiteral("Quillby-")) && IsBackupFileName(name));
     });
 }
 

@@ -147,6 +147,16 @@ bool WriteWhole(const QString& path, const QByteArray& bytes)
     return true;
 }
 
+// Removes a side file SQLite wrote and what SQLite keeps beside it. A program killed while it
+// wrote one leaves them: the journal, or the write-ahead log and its index that a copy of the
+// database (which uses one) has until it is switched back to a journal.
+void RemoveWithSqliteSides(const QString& path)
+{
+    for (const QString& side :
+         {QString(), QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
+        QFile::remove(path + side);
+}
+
 bool RenameReplacing(const QString& from, const QString& to)
 {
     std::error_code error;
@@ -469,10 +479,7 @@ bool WriteBackup(const QString& databasePath, const QString& wavFolder, const QS
     const BackupStop stop =
         askStop ? BackupStop([&] { return stopped = stopped || askStop(); }) : BackupStop();
     const QString part = target + QStringLiteral(".part");
-    const auto removePart = [&part] {
-        QFile::remove(part);
-        QFile::remove(part + QStringLiteral("-journal")); // left by a program killed midway
-    };
+    const auto removePart = [&part] { RemoveWithSqliteSides(part); };
     removePart();
     Db source;
     if (!source.Open(databasePath, SQLITE_OPEN_READONLY)) {
@@ -534,11 +541,11 @@ bool RestoreBackup(const QString& databasePath, const QString& wavFolder, const 
     const QString copy = QFileInfo(safetyBackup).absolutePath() + QLatin1Char('/') + kRestoringName;
     const QString staging = wavFolder + QStringLiteral(".restoring");
     const auto cleanUp = [&] {
-        QFile::remove(copy);
+        RemoveWithSqliteSides(copy);
         QDir(staging).removeRecursively();
     };
     QString detail;
-    QFile::remove(copy);
+    RemoveWithSqliteSides(copy);
     int pageSize = 4096;
     {
         Db live;

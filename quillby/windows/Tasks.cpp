@@ -82,9 +82,16 @@ frmTest* Tasks::BeginTest(int32_t listId, int32_t practisedTestId, const TestSet
     auto* test = new frmTest;
     connect(test, &frmTest::Finished, this,
             [this, listId, settings](int32_t testId) { ShowResults(listId, testId, settings); });
-    connect(test, &frmTest::LastWordAsked, this, [this] {
-        if (!ahead_)
+    connect(test, &frmTest::LastWordAsked, this, [this, test] {
+        if (!ahead_) {
             ahead_ = frmTestResults::MakeAhead();
+            aheadFor_ = test;
+        }
+    });
+    // A test left after its last word was asked shows no results: what it made goes with it.
+    connect(test, &QObject::destroyed, this, [this, test] {
+        if (ahead_ && aheadFor_ == test)
+            delete ahead_.data();
     });
     const bool running = practisedTestId != 0
                              ? test->StartPractice(listId, practisedTestId, settings)

@@ -50,4 +50,6 @@ private:
     frmLists* main_;
     // Results made ready while a test's last word is asked, for the next results shown.
     QPointer<frmTestResults> ahead_;
+    // The test whose last word made them (compared only: it may be gone).
+    const QObject* aheadFor_ = nullptr;
 };

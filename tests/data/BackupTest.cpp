@@ -355,3 +355,27 @@ TEST(AutomaticBackups, StoppedAnywhereLeavesNothingAndIsMadeAtTheNextStart)
     sqlite3_finalize(stmt);
     sqlite3_close(copy);
 }
+
+// A Quillby killed while its day's backup switched the copy back to a journal leaves the
+// copy's write-ahead log and index beside it (the copy has the database's until then). The
+// next start's backup clears them first, even when it is stopped before its copy is made.
+TEST(AutomaticBackups, SideFilesOfAKilledBackupGoAtTheNextStartEvenWhenItIsStopped)
+{
+    TestAppFolder app;
+    AddList(1, QDate(2026, 12, 11));
+    const QString folder = BackupsFolder();
+    const QDate today(2026, 12, 11);
+    const QString part = folder + "/" + AutomaticBackupName(today) + ".part";
+    ASSERT_TRUE(QDir().mkpath(folder));
+    WriteAll(part, QByteArray(4096, 'p'));
+    for (const char* side : {"-journal", "-wal"})
+        WriteAll(part + side, QByteArray());
+    WriteAll(part + "-shm", QByteArray(32768, '\0'));
+    QString error;
+    EXPECT_FALSE(MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, today, error,
+                                     [] { return true; }));
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList());
+    ASSERT_TRUE(MakeAutomaticBackup(app.dbPath(), Globals::WavPath, folder, today, error))
+        << error.toStdString();
+    EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{AutomaticBackupName(today)});
+}

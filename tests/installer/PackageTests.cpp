@@ -177,15 +177,21 @@ QString ProcessState(qint64 pid)
     return close < 0 ? QString() : QString::fromLatin1(stat.mid(close + 2, 1));
 }
 
-// Ends the Quillby that the installer started.
+// Ends the Quillby that the installer started, and waits until it is gone: what it leaves is
+// then all there is for the uninstaller to find.
 void StopStartedProgram()
 {
     const qint64 pid = setup::Globals::StartedProgramPid;
     if (pid <= 0)
         return;
+    const auto gone = [pid] {
+        const QString state = ProcessState(pid);
+        return state.isEmpty() || state == QStringLiteral("Z");
+    };
     ::kill(static_cast<pid_t>(pid), SIGTERM);
-    (void)QTest::qWaitFor([&] { const QString s = ProcessState(pid); return s.isEmpty() || s == QStringLiteral("Z"); }, 3000);
-    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    if (!QTest::qWaitFor(gone, 3000))
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+    EXPECT_TRUE(QTest::qWaitFor(gone, 10000)) << "Quillby " << pid << " did not end";
 }
 
 // Counts the installed Quillby as started when it runs from the installation folder, opens

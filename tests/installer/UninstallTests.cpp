@@ -266,6 +266,12 @@ TEST_F(UninstallTest, OnlyWhatTheLogNamesGoesAndTheFolderOnlyWhenItIsThenEmpty)
         QStringLiteral("Wavs/.changing"),
         QStringLiteral("Backups/Quillby-auto-2026-12-09.qbk"),
         QStringLiteral("Backups/Quillby-before-restore-2026-12-09-101500.qbk"),
+        // A Quillby killed while writing the day's backup: in its copy, or while the copy,
+        // which has the database's write-ahead log, is switched back to a journal.
+        QStringLiteral("Backups/Quillby-auto-2026-12-10.qbk.part"),
+        QStringLiteral("Backups/Quillby-auto-2026-12-10.qbk.part-journal"),
+        QStringLiteral("Backups/Quillby-auto-2026-12-10.qbk.part-wal"),
+        QStringLiteral("Backups/Quillby-auto-2026-12-10.qbk.part-shm"),
         QStringLiteral("Wavs.restoring/CAT.wav")};
     const QStringList users{QStringLiteral("mywork.txt"), QStringLiteral("photos/beach.jpg")};
     // A second child's folder, which Quillby made inside the data folder: never Setup's.

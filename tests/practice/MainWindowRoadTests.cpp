@@ -132,3 +132,47 @@ TEST_F(MainWindowRoad, PastTestsOpenBesideAndCloseBackToTheMainWindow)
     QApplication::processEvents();
     EXPECT_TRUE(main->isVisible());
 }
+
+// The results are made, hidden, while a test's last word is asked. A finished test shows that
+// window; a test left there shows none, and the window goes with the test.
+TEST_F(MainWindowRoad, ResultsMadeAtTheLastWordShowOrGoWithALeftTest)
+{
+    const auto resultsWindows = [] {
+        QList<frmTestResults*> found;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* results = qobject_cast<frmTestResults*>(window))
+                found << results;
+        return found;
+    };
+    SetSetting(Opt::SKIP_TEST_SETUP, "TRUE");
+    Globals::SkipTestSetup = true;
+    OpenMainWindow();
+    for (const bool finish : {false, true, false}) {
+        SCOPED_TRACE(finish ? "finished" : "left");
+        Click("cmdTest");
+        frmTest* test = frmTest::instance();
+        ASSERT_NE(test, nullptr);
+        Answer(test, test->CurrentWord()); // the last of the two words is asked
+        ASSERT_TRUE(QTest::qWaitFor([&] { return resultsWindows().size() == 1; }, 5000));
+        const QPointer<frmTestResults> ahead = resultsWindows().first();
+        EXPECT_FALSE(ahead->isVisible());
+        if (finish) {
+            Answer(test, test->CurrentWord());
+        } else {
+            answers = {MsgResult::Yes};
+            test->close();
+        }
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(resultsWindows().size(), finish ? 1 : 0);
+        if (finish) {
+            EXPECT_EQ(frmTestResults::instance(), ahead.data()) << "the one made ahead shows";
+            EXPECT_TRUE(ahead->isVisible());
+            answers = {MsgResult::No};
+            ahead->close();
+            QApplication::processEvents();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        EXPECT_TRUE(main->isVisible());
+    }
+}
