@@ -2,6 +2,7 @@
 #include "BackupCommands.h"
 #include "ChildCommands.h"
 #include "ChildStart.h"
+#include "DeferredIconStyle.h"
 #include "Connection.h"
 #include "DatabaseFileLock.h"
 #include "Globals.h"
@@ -137,6 +138,7 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    InstallDeferredIconStyle(app);
     SetProgramIdentity(QStringLiteral("Quillby"), QStringLiteral("quillby"));
     InstallTranslations(app, "quillby");
     // The main window hides while a task runs, so the last visible window often closes before
