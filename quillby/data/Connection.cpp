@@ -13,7 +13,10 @@
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
+#include <cctype>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <sqlite3.h>
 
 namespace {
@@ -84,8 +87,11 @@ const char* const kRetiredIndexes[] = {"LISTS_TEST_DATE", "WORD_ATTEMPTS_WORD_ID
 // An index's definition stripped of what does not change it (blanks, letter case).
 QString IndexShape(const QString& create)
 {
-    QString shape = create.toUpper();
-    shape.remove(QRegularExpression(QStringLiteral(R"([\s;])")));
+    QString shape;
+    shape.reserve(create.size());
+    for (const QChar c : create)
+        if (!c.isSpace() && c != QLatin1Char(';'))
+            shape += c.toUpper();
     return shape;
 }
 
@@ -105,19 +111,59 @@ QString StoredIndexSql(sqlite3* db, const QString& name)
     return sql;
 }
 
-// Name -> CREATE statement of every index in the built-in schema.
-std::vector<std::pair<QString, QString>> SchemaIndexes()
+// The name (in capitals) and the CREATE statement of an index; empty for any other statement.
+// Read by hand: over the schema's long triggers, regular expressions and QString splits cost
+// more than all the rest of the opening's checks.
+std::pair<QString, QString> IndexStatement(std::string_view statement)
 {
-    QString text = QString::fromUtf8(kQuillbySchemaText);
-    text.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
-    static const QRegularExpression create(
-        QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX\s+(\w+)\s+ON\s[^;]*)"),
-        QRegularExpression::CaseInsensitiveOption);
-    std::vector<std::pair<QString, QString>> indexes;
-    for (auto it = create.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        indexes.emplace_back(m.captured(1).toUpper(), m.captured(0).simplified());
+    constexpr std::string_view blanks = " \t\r\n";
+    std::vector<std::string_view> words; // the first five are enough
+    for (size_t at = statement.find_first_not_of(blanks);
+         at != std::string_view::npos && words.size() < 5;
+         at = statement.find_first_not_of(blanks, at)) {
+        const size_t end = std::min(statement.find_first_of(blanks, at), statement.size());
+        words.push_back(statement.substr(at, end - at));
+        at = end;
     }
+    const auto is = [&words](size_t at, std::string_view word) {
+        return at < words.size() && words[at].size() == word.size() &&
+               std::equal(word.begin(), word.end(), words[at].begin(), [](char a, char b) {
+                   return a == std::toupper(static_cast<unsigned char>(b));
+               });
+    };
+    const size_t at = is(1, "UNIQUE") ? 2 : 1;
+    if (!is(0, "CREATE") || !is(at, "INDEX") || !is(at + 2, "ON"))
+        return {};
+    const std::string_view name = words[at + 1];
+    if (!std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+        }))
+        return {};
+    return {QString::fromLatin1(name.data(), qsizetype(name.size())).toUpper(),
+            QString::fromUtf8(statement.data(), qsizetype(statement.size())).simplified()};
+}
+
+// Name -> CREATE statement of every index in the built-in schema, read once: the schema is
+// part of the program.
+const std::vector<std::pair<QString, QString>>& SchemaIndexes()
+{
+    static const std::vector<std::pair<QString, QString>> indexes = [] {
+        std::vector<std::pair<QString, QString>> found;
+        const std::string_view text(kQuillbySchemaText);
+        std::string statement; // the text since the last ';', comments left out
+        for (size_t at = 0; at < text.size(); ++at) {
+            if (text.compare(at, 2, "--") == 0) {
+                at = std::min(text.find('\n', at), text.size()) - 1; // the line's end stays
+            } else if (text[at] != ';') {
+                statement += text[at];
+            } else {
+                if (auto index = IndexStatement(statement); !index.first.isEmpty())
+                    found.push_back(std::move(index));
+                statement.clear();
+            }
+        }
+        return found;
+    }();
     return indexes;
 }
 
@@ -471,7 +517,7 @@ void Connection::UpgradeSchema(bool withTallies)
 {
     QStringList present = IndexNames();
     QStringList changes;
-    const auto schema = SchemaIndexes();
+    const auto& schema = SchemaIndexes();
     // A retired name the schema uses again for a wider index is dropped only while it still
     // holds the earlier definition (and then made anew below), not at every opening.
     for (const char* retired : kRetiredIndexes) {

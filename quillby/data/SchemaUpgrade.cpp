@@ -7,6 +7,7 @@
 #include <sqlite3.h>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -37,6 +38,36 @@ bool Exists(sqlite3* db, const std::string& name)
     }
     sqlite3_finalize(stmt);
     return found;
+}
+
+// The names of every table, index and trigger of the file, in capitals (SQLite's names ignore
+// the case of ASCII letters); empty when the file cannot be read. One statement in place of
+// one per name: each statement prepared costs more than the lookup.
+using SchemaNameSet = std::unordered_set<std::string>;
+
+std::string Capitals(std::string name)
+{
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+SchemaNameSet SchemaNames(sqlite3* db)
+{
+    SchemaNameSet names;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master", -1, &stmt, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            if (const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)))
+                names.insert(Capitals(name));
+    }
+    sqlite3_finalize(stmt);
+    return names;
+}
+
+bool Named(const SchemaNameSet& names, const std::string& name)
+{
+    return names.count(Capitals(name)) > 0;
 }
 
 // The schema's text without its comments (from "--" to the end of the line).
@@ -725,11 +756,11 @@ void SetTallyCountStep(int rows)
 namespace {
 // Whether the tallies are all there, and whether their tables are (a count under way fills
 // them; their indexes and triggers come last).
-void FindTallies(sqlite3* db, bool& complete, bool& tablesMade)
+void FindTallies(const SchemaNameSet& names, bool& complete, bool& tablesMade)
 {
     complete = tablesMade = true;
     for (const auto& object : Tallies().objects) {
-        const bool exists = Exists(db, object.second);
+        const bool exists = Named(names, object.second);
         complete = complete && exists;
         tablesMade = tablesMade && (exists || object.first != "TABLE");
     }
@@ -740,13 +771,13 @@ bool TalliesToCount(const std::string& path)
 {
     sqlite3* db = nullptr;
     bool toCount = false;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
-                        nullptr) == SQLITE_OK &&
-        Exists(db, "WORD_ATTEMPTS")) {
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) ==
+        SQLITE_OK) {
+        const SchemaNameSet names = SchemaNames(db);
         bool complete = true;
         bool tablesMade = true;
-        FindTallies(db, complete, tablesMade);
-        toCount = !complete || Exists(db, kProgressTable);
+        FindTallies(names, complete, tablesMade);
+        toCount = Named(names, "WORD_ATTEMPTS") && (!complete || Named(names, kProgressTable));
     }
     sqlite3_close(db);
     return toCount;
@@ -755,11 +786,13 @@ bool TalliesToCount(const std::string& path)
 bool AddMissingTallies(sqlite3* db, std::string& error, bool* counted)
 {
     const TallyPart& part = Tallies();
+    const SchemaNameSet names = SchemaNames(db);
     bool complete = true;
     bool tablesMade = true;
-    FindTallies(db, complete, tablesMade);
-    const bool resuming = Exists(db, kProgressTable) && tablesMade;
-    if (complete && !Exists(db, kProgressTable))
+    FindTallies(names, complete, tablesMade);
+    const bool underWay = Named(names, kProgressTable);
+    const bool resuming = underWay && tablesMade;
+    if (complete && !underWay)
         return true;
     if (counted)
         *counted = true;
