@@ -11,6 +11,7 @@
 #include "ProgramIdentity.h"
 #include "RaiseChannel.h"
 #include "Sound.h"
+#include "StartLooks.h"
 #include "Startup.h"
 #include "Tasks.h"
 #include "Translation.h"
@@ -75,6 +76,7 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     // (read only: the lock's first attempt runs meanwhile).
     if (TallyCountAhead(appFolder))
         frmBusy::ShowTallyCountAhead();
+    EndStartLooks();
 
     frmLists mainWindow;
     // Opens the task windows the main window and they themselves ask for.
@@ -150,6 +152,9 @@ int main(int argc, char* argv[])
 
     const QString appFolder = QCoreApplication::applicationDirPath();
     // A family with one child opens the data folder at once; with more, a child is chosen.
+    // The look at the children and the look at the tallies before the main window is built
+    // read the file's schema once.
+    BeginStartLooks();
     ChildChoice child = ChooseChildAtStart(appFolder, app.arguments());
     for (;;) {
         if (!child.chosen)

@@ -1,6 +1,7 @@
 #include "SchemaUpgrade.h"
 
 #include "SchemaText.h"
+#include "StartLooks.h"
 
 #include <algorithm>
 #include <cctype>
@@ -769,17 +770,15 @@ void FindTallies(const SchemaNameSet& names, bool& complete, bool& tablesMade)
 
 bool TalliesToCount(const std::string& path)
 {
-    sqlite3* db = nullptr;
+    const ReadOnlyLook look(path, 0);
     bool toCount = false;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) ==
-        SQLITE_OK) {
+    if (sqlite3* db = look.get()) {
         const SchemaNameSet names = SchemaNames(db);
         bool complete = true;
         bool tablesMade = true;
         FindTallies(names, complete, tablesMade);
         toCount = Named(names, "WORD_ATTEMPTS") && (!complete || Named(names, kProgressTable));
     }
-    sqlite3_close(db);
     return toCount;
 }
 
