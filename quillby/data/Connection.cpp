@@ -3,6 +3,7 @@
 #include "DbError.h"
 #include "SchemaText.h"
 #include "SchemaUpgrade.h"
+#include "TextCursor.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -250,29 +251,71 @@ std::string Parameterize(const QString& sql, std::vector<long long>& numbers)
     return out.toStdString();
 }
 
+// The time of '#m/d/yyyy h:mm[:ss] [AM|PM]#', from its blanks before the hour on; false (the
+// literal is left as it is) when it is none.
+bool ReadLiteralTime(TextCursor& at, QTime& time)
+{
+    if (!at.Blanks())
+        return false;
+    int hour = at.Number(1, 2);
+    const int minute = hour >= 0 && at.Take(QLatin1StringView(":")) ? at.Number(2, 2) : -1;
+    int second = 0;
+    if (minute >= 0 && at.Take(QLatin1StringView(":")))
+        second = at.Number(2, 2);
+    if (minute < 0 || second < 0)
+        return false;
+    at.Blanks();
+    if (at.Take(QLatin1StringView("PM"))) {
+        hour += hour < 12 ? 12 : 0;
+    } else if (at.Take(QLatin1StringView("AM"))) {
+        hour = hour == 12 ? 0 : hour;
+    }
+    time = QTime(hour, minute, second);
+    return true;
+}
+
 // '#m/d/yyyy#' or '#m/d/yyyy h:mm:ss [AM|PM]#' inside the two '#' signs.
 QString IsoFromLiteral(const QString& inner)
 {
-    static const QRegularExpression re(QStringLiteral(
-        R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*([AaPp][Mm])?)?\s*$)"));
-    const QRegularExpressionMatch m = re.match(inner);
-    if (!m.hasMatch())
+    TextCursor at(inner);
+    at.Blanks();
+    const int month = at.Number(1, 2);
+    const int day = month >= 0 && at.Take(QLatin1StringView("/")) ? at.Number(1, 2) : -1;
+    const int year = day >= 0 && at.Take(QLatin1StringView("/")) ? at.Number(4, 4) : -1;
+    if (year < 0)
         return {};
-    const QDate date(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
-    if (!date.isValid())
+    TextCursor afterDate = at;
+    QTime time;
+    const bool timed = ReadLiteralTime(at, time);
+    if (!timed)
+        at = afterDate;
+    at.Blanks();
+    const QDate date(year, month, day);
+    if (!at.AtEnd() || !date.isValid() || (timed && !time.isValid()))
         return {};
-    if (m.captured(4).isEmpty())
+    if (!timed)
         return date.toString(QStringLiteral("yyyy-MM-dd"));
-    int hour = m.captured(4).toInt();
-    const QString ampm = m.captured(7).toUpper();
-    if (ampm == QLatin1String("PM") && hour < 12)
-        hour += 12;
-    if (ampm == QLatin1String("AM") && hour == 12)
-        hour = 0;
-    const QTime time(hour, m.captured(5).toInt(), m.captured(6).toInt());
-    if (!time.isValid())
-        return {};
     return date.toString(QStringLiteral("yyyy-MM-dd ")) + time.toString(QStringLiteral("HH:mm:ss"));
+}
+// Where the value of "Data Source =" begins (at the start or after a ';', blanks around its
+// words aside); -1 without one.
+qsizetype DataSourceValueAt(const QString& text)
+{
+    for (qsizetype key = 0; key >= 0;) {
+        TextCursor at(text, key);
+        at.Blanks();
+        if (at.Take(QLatin1StringView("Data Source"))) {
+            at.Blanks();
+            if (at.Take(QLatin1StringView("="))) {
+                at.Blanks();
+                return at.At();
+            }
+        }
+        key = text.indexOf(QLatin1Char(';'), key);
+        if (key >= 0)
+            ++key;
+    }
+    return -1;
 }
 } // namespace
 
@@ -285,12 +328,9 @@ Connection::~Connection()
 
 QString Connection::DataSource(const QString& connectionString)
 {
-    static const QRegularExpression key(QStringLiteral(R"((?:^|;)\s*Data Source\s*=\s*)"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = key.match(connectionString);
-    if (!m.hasMatch())
+    const qsizetype start = DataSourceValueAt(connectionString);
+    if (start < 0)
         return QString();
-    const qsizetype start = m.capturedEnd();
     const QChar quote = start < connectionString.size() ? connectionString[start] : QChar();
     if (quote != QLatin1Char('"') && quote != QLatin1Char('\''))
         return connectionString.mid(start).section(QLatin1Char(';'), 0, 0).trimmed();
