@@ -152,8 +152,8 @@ int main(int argc, char* argv[])
 
     const QString appFolder = QCoreApplication::applicationDirPath();
     // A family with one child opens the data folder at once; with more, a child is chosen.
-    // The look at the children and the look at the tallies before the main window is built
-    // read the file's schema once.
+    // The look at the children, the look at the tallies before the main window is built and
+    // the program's connection read the file's schema once.
     BeginStartLooks();
     ChildChoice child = ChooseChildAtStart(appFolder, app.arguments());
     for (;;) {

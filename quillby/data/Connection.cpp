@@ -3,6 +3,7 @@
 #include "DbError.h"
 #include "SchemaText.h"
 #include "SchemaUpgrade.h"
+#include "StartLooks.h"
 #include "TextCursor.h"
 
 #include <QCollator>
@@ -427,11 +428,14 @@ void Connection::Open(const QString& connectionString)
                                                              "%1 is a folder, not a database file.")
                                      .arg(path));
 
-    sqlite3* db = nullptr;
+    // The handle the start's looks read the file through, when there is one: it has read the
+    // schema already.
+    sqlite3* db = TakeStartLook(path.toUtf8().toStdString());
     // A connection is only ever used by the thread that opened it, so SQLite need not lock it
     // for every value read.
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = db ? SQLITE_OK
+                      : sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? Describe(db, path)
                                    : QCoreApplication::translate(

@@ -27,8 +27,13 @@ long long Count(sqlite3* db, const char* sql)
     return value;
 }
 
+// Ends the looks and closes a shared handle nobody took, whatever the test's outcome.
 struct EndLooks {
-    ~EndLooks() { EndStartLooks(); }
+    ~EndLooks()
+    {
+        EndStartLooks();
+        TakeStartLook({});
+    }
 };
 } // namespace
 
@@ -61,12 +66,44 @@ TEST(StartLooks, LooksAtOneFileShareAHandleOnlyDuringTheStart)
         EXPECT_EQ(Count(again.get(), "SELECT COUNT(*) FROM V"), 0) << "a table added meanwhile";
         EXPECT_EQ(Count(other.get(), "SELECT COUNT(*) FROM U"), 0);
     }
+    EXPECT_EQ(TakeStartLook(first), nullptr) << "not while the looks go on";
     EndStartLooks();
     const ReadOnlyLook after(first, 0);
     const ReadOnlyLook alongside(first, 0);
     ASSERT_NE(after.get(), nullptr);
     EXPECT_NE(after.get(), alongside.get());
+    EXPECT_NE(after.get(), shared);
     EXPECT_EQ(Count(after.get(), "SELECT COUNT(*) FROM T"), 2);
+}
+
+// The program's connection keeps the shared handle of its own file, which can write; a
+// handle on another file is closed, and taken once only.
+TEST(StartLooks, TheProgramsConnectionKeepsTheHandleOfItsFile)
+{
+    QTemporaryDir dir;
+    const std::string first = dir.filePath(QStringLiteral("first.mdb")).toStdString();
+    const std::string second = dir.filePath(QStringLiteral("second.mdb")).toStdString();
+    Change(first, "PRAGMA journal_mode = WAL; CREATE TABLE T (A)");
+    Change(second, "CREATE TABLE U (A)");
+    const EndLooks ending;
+    for (const bool sameFile : {true, false}) {
+        BeginStartLooks();
+        sqlite3* shared = ReadOnlyLook(first, 0).get();
+        ASSERT_NE(shared, nullptr);
+        EndStartLooks();
+        sqlite3* kept = TakeStartLook(sameFile ? first : second);
+        EXPECT_EQ(TakeStartLook(first), nullptr) << "taken or closed already";
+        if (!sameFile) {
+            EXPECT_EQ(kept, nullptr);
+            continue;
+        }
+        ASSERT_EQ(kept, shared);
+        EXPECT_EQ(sqlite3_db_readonly(kept, "main"), 0);
+        EXPECT_EQ(sqlite3_exec(kept, "INSERT INTO T VALUES (1)", nullptr, nullptr, nullptr),
+                  SQLITE_OK);
+        EXPECT_EQ(Count(kept, "SELECT COUNT(*) FROM T"), 1);
+        sqlite3_close(kept);
+    }
 }
 
 // A missing file or a folder gives no handle, shared or not, and leaves no file behind; a
