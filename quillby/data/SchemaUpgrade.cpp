@@ -7,6 +7,7 @@
 #include <cctype>
 #include <sqlite3.h>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -85,6 +86,32 @@ std::string SchemaWithoutComments()
     return kept;
 }
 
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// Whether the statement begins with CREATE [TEMP] TRIGGER.
+bool IsTrigger(const std::string& statement)
+{
+    std::string words;
+    for (size_t at = 0; at < statement.size() && words.size() < 40; ++at)
+        words += static_cast<char>(std::toupper(static_cast<unsigned char>(statement[at])));
+    const size_t trigger = words.find("TRIGGER");
+    return trigger != std::string::npos && trigger > 0 && !IsWordChar(words[trigger - 1]) &&
+           words.find("CREATE") < trigger &&
+           (trigger + 7 == words.size() || !IsWordChar(words[trigger + 7]));
+}
+
+// Whether the piece ends with the word END before its ';' (blanks aside).
+bool EndsWithEnd(std::string_view piece)
+{
+    size_t end = piece.size() - 1; // the ';'
+    while (end > 0 && std::isspace(static_cast<unsigned char>(piece[end - 1])))
+        --end;
+    return end >= 3 && (end == 3 || !IsWordChar(piece[end - 4])) &&
+           std::equal(piece.begin() + end - 3, piece.begin() + end, "END", [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == b;
+           });
+}
+
 // The statements of the schema, comments left out, each whole (a trigger with its body).
 // Read by hand: a regular expression over the whole schema cost more than a step of the count.
 std::vector<std::string> SchemaStatements()
@@ -92,9 +119,14 @@ std::vector<std::string> SchemaStatements()
     const std::string text = SchemaWithoutComments();
     std::vector<std::string> statements;
     std::string current;
-    for (const char c : text) {
-        current += c;
-        if (c == ';' && sqlite3_complete(current.c_str())) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t semicolon = std::min(text.find(';', at), text.size() - 1);
+        const std::string_view piece(text.data() + at, semicolon + 1 - at);
+        current += piece;
+        at = semicolon + 1;
+        // Asked of SQLite only where a statement can end: a trigger ends at its END.
+        if (current.back() == ';' && (!IsTrigger(current) || EndsWithEnd(piece)) &&
+            sqlite3_complete(current.c_str())) {
             statements.push_back(current);
             current.clear();
         }
