@@ -153,15 +153,23 @@ const std::vector<std::pair<QString, QString>>& SchemaIndexes()
         std::vector<std::pair<QString, QString>> found;
         const std::string_view text(kQuillbySchemaText);
         std::string statement; // the text since the last ';', comments left out
-        for (size_t at = 0; at < text.size(); ++at) {
-            if (text.compare(at, 2, "--") == 0) {
-                at = std::min(text.find('\n', at), text.size()) - 1; // the line's end stays
-            } else if (text[at] != ';') {
-                statement += text[at];
-            } else {
+        for (size_t at = 0; at < text.size();) {
+            size_t stop = at; // std::string_view::find_first_of asks each character apart
+            while (stop < text.size() && text[stop] != '-' && text[stop] != ';')
+                ++stop;
+            statement.append(text.substr(at, stop - at));
+            if (stop == text.size())
+                break;
+            if (text[stop] == ';') {
                 if (auto index = IndexStatement(statement); !index.first.isEmpty())
                     found.push_back(std::move(index));
                 statement.clear();
+                at = stop + 1;
+            } else if (text.compare(stop, 2, "--") == 0) {
+                at = std::min(text.find('\n', stop), text.size()); // the line's end stays
+            } else {
+                statement += '-';
+                at = stop + 1;
             }
         }
         return found;
