@@ -2,6 +2,7 @@
 #include "BackupCommands.h"
 #include "ChildCommands.h"
 #include "ChildStart.h"
+#include "DeferredIconStyle.h"
 #include "Connection.h"
 #include "DatabaseFileLock.h"
 #include "Globals.h"
@@ -10,6 +11,7 @@
 #include "ProgramIdentity.h"
 #include "RaiseChannel.h"
 #include "Sound.h"
+#include "StartLooks.h"
 #include "Startup.h"
 #include "Tasks.h"
 #include "Translation.h"
@@ -74,6 +76,7 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
     // (read only: the lock's first attempt runs meanwhile).
     if (TallyCountAhead(appFolder))
         frmBusy::ShowTallyCountAhead();
+    EndStartLooks();
 
     frmLists mainWindow;
     // Opens the task windows the main window and they themselves ask for.
@@ -137,6 +140,7 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    InstallDeferredIconStyle(app);
     SetProgramIdentity(QStringLiteral("Quillby"), QStringLiteral("quillby"));
     InstallTranslations(app, "quillby");
     // The main window hides while a task runs, so the last visible window often closes before
@@ -148,6 +152,9 @@ int main(int argc, char* argv[])
 
     const QString appFolder = QCoreApplication::applicationDirPath();
     // A family with one child opens the data folder at once; with more, a child is chosen.
+    // The look at the children, the look at the tallies before the main window is built and
+    // the program's connection read the file's schema once.
+    BeginStartLooks();
     ChildChoice child = ChooseChildAtStart(appFolder, app.arguments());
     for (;;) {
         if (!child.chosen)

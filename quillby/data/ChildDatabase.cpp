@@ -2,6 +2,7 @@
 
 #include "SchemaText.h"
 #include "SchemaUpgrade.h"
+#include "StartLooks.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -111,7 +112,7 @@ QString Text(sqlite3_stmt* stmt, int column)
 std::vector<FamilyChild> ReadChildRows(const QString& database)
 {
     std::vector<FamilyChild> rows;
-    Handle handle(database, false);
+    const ReadOnlyLook handle(QFile::encodeName(database).toStdString(), kBusyWaitMs);
     sqlite3_stmt* stmt = nullptr;
     if (!handle.get() ||
         sqlite3_prepare_v2(handle.get(), "SELECT CHILD_NAME, FOLDER, LAST_USED FROM CHILDREN", -1,

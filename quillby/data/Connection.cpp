@@ -3,6 +3,8 @@
 #include "DbError.h"
 #include "SchemaText.h"
 #include "SchemaUpgrade.h"
+#include "StartLooks.h"
+#include "TextCursor.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -13,7 +15,10 @@
 #include <QStringList>
 #include <QTimer>
 #include <algorithm>
+#include <cctype>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <sqlite3.h>
 
 namespace {
@@ -84,8 +89,11 @@ const char* const kRetiredIndexes[] = {"LISTS_TEST_DATE", "WORD_ATTEMPTS_WORD_ID
 // An index's definition stripped of what does not change it (blanks, letter case).
 QString IndexShape(const QString& create)
 {
-    QString shape = create.toUpper();
-    shape.remove(QRegularExpression(QStringLiteral(R"([\s;])")));
+    QString shape;
+    shape.reserve(create.size());
+    for (const QChar c : create)
+        if (!c.isSpace() && c != QLatin1Char(';'))
+            shape += c.toUpper();
     return shape;
 }
 
@@ -105,19 +113,67 @@ QString StoredIndexSql(sqlite3* db, const QString& name)
     return sql;
 }
 
-// Name -> CREATE statement of every index in the built-in schema.
-std::vector<std::pair<QString, QString>> SchemaIndexes()
+// The name (in capitals) and the CREATE statement of an index; empty for any other statement.
+// Read by hand: over the schema's long triggers, regular expressions and QString splits cost
+// more than all the rest of the opening's checks.
+std::pair<QString, QString> IndexStatement(std::string_view statement)
 {
-    QString text = QString::fromUtf8(kQuillbySchemaText);
-    text.remove(QRegularExpression(QStringLiteral("--[^\n]*")));
-    static const QRegularExpression create(
-        QStringLiteral(R"(CREATE\s+(?:UNIQUE\s+)?INDEX\s+(\w+)\s+ON\s[^;]*)"),
-        QRegularExpression::CaseInsensitiveOption);
-    std::vector<std::pair<QString, QString>> indexes;
-    for (auto it = create.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        indexes.emplace_back(m.captured(1).toUpper(), m.captured(0).simplified());
+    constexpr std::string_view blanks = " \t\r\n";
+    std::vector<std::string_view> words; // the first five are enough
+    for (size_t at = statement.find_first_not_of(blanks);
+         at != std::string_view::npos && words.size() < 5;
+         at = statement.find_first_not_of(blanks, at)) {
+        const size_t end = std::min(statement.find_first_of(blanks, at), statement.size());
+        words.push_back(statement.substr(at, end - at));
+        at = end;
     }
+    const auto is = [&words](size_t at, std::string_view word) {
+        return at < words.size() && words[at].size() == word.size() &&
+               std::equal(word.begin(), word.end(), words[at].begin(), [](char a, char b) {
+                   return a == std::toupper(static_cast<unsigned char>(b));
+               });
+    };
+    const size_t at = is(1, "UNIQUE") ? 2 : 1;
+    if (!is(0, "CREATE") || !is(at, "INDEX") || !is(at + 2, "ON"))
+        return {};
+    const std::string_view name = words[at + 1];
+    if (!std::all_of(name.begin(), name.end(), [](char c) {
+            return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+        }))
+        return {};
+    return {QString::fromLatin1(name.data(), qsizetype(name.size())).toUpper(),
+            QString::fromUtf8(statement.data(), qsizetype(statement.size())).simplified()};
+}
+
+// Name -> CREATE statement of every index in the built-in schema, read once: the schema is
+// part of the program.
+const std::vector<std::pair<QString, QString>>& SchemaIndexes()
+{
+    static const std::vector<std::pair<QString, QString>> indexes = [] {
+        std::vector<std::pair<QString, QString>> found;
+        const std::string_view text(kQuillbySchemaText);
+        std::string statement; // the text since the last ';', comments left out
+        for (size_t at = 0; at < text.size();) {
+            size_t stop = at; // std::string_view::find_first_of asks each character apart
+            while (stop < text.size() && text[stop] != '-' && text[stop] != ';')
+                ++stop;
+            statement.append(text.substr(at, stop - at));
+            if (stop == text.size())
+                break;
+            if (text[stop] == ';') {
+                if (auto index = IndexStatement(statement); !index.first.isEmpty())
+                    found.push_back(std::move(index));
+                statement.clear();
+                at = stop + 1;
+            } else if (text.compare(stop, 2, "--") == 0) {
+                at = std::min(text.find('\n', stop), text.size()); // the line's end stays
+            } else {
+                statement += '-';
+                at = stop + 1;
+            }
+        }
+        return found;
+    }();
     return indexes;
 }
 
@@ -204,29 +260,71 @@ std::string Parameterize(const QString& sql, std::vector<long long>& numbers)
     return out.toStdString();
 }
 
+// The time of '#m/d/yyyy h:mm[:ss] [AM|PM]#', from its blanks before the hour on; false (the
+// literal is left as it is) when it is none.
+bool ReadLiteralTime(TextCursor& at, QTime& time)
+{
+    if (!at.Blanks())
+        return false;
+    int hour = at.Number(1, 2);
+    const int minute = hour >= 0 && at.Take(QLatin1StringView(":")) ? at.Number(2, 2) : -1;
+    int second = 0;
+    if (minute >= 0 && at.Take(QLatin1StringView(":")))
+        second = at.Number(2, 2);
+    if (minute < 0 || second < 0)
+        return false;
+    at.Blanks();
+    if (at.Take(QLatin1StringView("PM"))) {
+        hour += hour < 12 ? 12 : 0;
+    } else if (at.Take(QLatin1StringView("AM"))) {
+        hour = hour == 12 ? 0 : hour;
+    }
+    time = QTime(hour, minute, second);
+    return true;
+}
+
 // '#m/d/yyyy#' or '#m/d/yyyy h:mm:ss [AM|PM]#' inside the two '#' signs.
 QString IsoFromLiteral(const QString& inner)
 {
-    static const QRegularExpression re(QStringLiteral(
-        R"(^\s*(\d{1,2})/(\d{1,2})/(\d{4})(?:\s+(\d{1,2}):(\d{2})(?::(\d{2}))?\s*([AaPp][Mm])?)?\s*$)"));
-    const QRegularExpressionMatch m = re.match(inner);
-    if (!m.hasMatch())
+    TextCursor at(inner);
+    at.Blanks();
+    const int month = at.Number(1, 2);
+    const int day = month >= 0 && at.Take(QLatin1StringView("/")) ? at.Number(1, 2) : -1;
+    const int year = day >= 0 && at.Take(QLatin1StringView("/")) ? at.Number(4, 4) : -1;
+    if (year < 0)
         return {};
-    const QDate date(m.captured(3).toInt(), m.captured(1).toInt(), m.captured(2).toInt());
-    if (!date.isValid())
+    TextCursor afterDate = at;
+    QTime time;
+    const bool timed = ReadLiteralTime(at, time);
+    if (!timed)
+        at = afterDate;
+    at.Blanks();
+    const QDate date(year, month, day);
+    if (!at.AtEnd() || !date.isValid() || (timed && !time.isValid()))
         return {};
-    if (m.captured(4).isEmpty())
+    if (!timed)
         return date.toString(QStringLiteral("yyyy-MM-dd"));
-    int hour = m.captured(4).toInt();
-    const QString ampm = m.captured(7).toUpper();
-    if (ampm == QLatin1String("PM") && hour < 12)
-        hour += 12;
-    if (ampm == QLatin1String("AM") && hour == 12)
-        hour = 0;
-    const QTime time(hour, m.captured(5).toInt(), m.captured(6).toInt());
-    if (!time.isValid())
-        return {};
     return date.toString(QStringLiteral("yyyy-MM-dd ")) + time.toString(QStringLiteral("HH:mm:ss"));
+}
+// Where the value of "Data Source =" begins (at the start or after a ';', blanks around its
+// words aside); -1 without one.
+qsizetype DataSourceValueAt(const QString& text)
+{
+    for (qsizetype key = 0; key >= 0;) {
+        TextCursor at(text, key);
+        at.Blanks();
+        if (at.Take(QLatin1StringView("Data Source"))) {
+            at.Blanks();
+            if (at.Take(QLatin1StringView("="))) {
+                at.Blanks();
+                return at.At();
+            }
+        }
+        key = text.indexOf(QLatin1Char(';'), key);
+        if (key >= 0)
+            ++key;
+    }
+    return -1;
 }
 } // namespace
 
@@ -239,12 +337,9 @@ Connection::~Connection()
 
 QString Connection::DataSource(const QString& connectionString)
 {
-    static const QRegularExpression key(QStringLiteral(R"((?:^|;)\s*Data Source\s*=\s*)"),
-                                        QRegularExpression::CaseInsensitiveOption);
-    const QRegularExpressionMatch m = key.match(connectionString);
-    if (!m.hasMatch())
+    const qsizetype start = DataSourceValueAt(connectionString);
+    if (start < 0)
         return QString();
-    const qsizetype start = m.capturedEnd();
     const QChar quote = start < connectionString.size() ? connectionString[start] : QChar();
     if (quote != QLatin1Char('"') && quote != QLatin1Char('\''))
         return connectionString.mid(start).section(QLatin1Char(';'), 0, 0).trimmed();
@@ -341,11 +436,14 @@ void Connection::Open(const QString& connectionString)
                                                              "%1 is a folder, not a database file.")
                                      .arg(path));
 
-    sqlite3* db = nullptr;
+    // The handle the start's looks read the file through, when there is one: it has read the
+    // schema already.
+    sqlite3* db = TakeStartLook(path.toUtf8().toStdString());
     // A connection is only ever used by the thread that opened it, so SQLite need not lock it
     // for every value read.
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = db ? SQLITE_OK
+                      : sqlite3_open_v2(path.toUtf8().constData(), &db,
+                                        SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString message = db ? Describe(db, path)
                                    : QCoreApplication::translate(
@@ -471,7 +569,7 @@ void Connection::UpgradeSchema(bool withTallies)
 {
     QStringList present = IndexNames();
     QStringList changes;
-    const auto schema = SchemaIndexes();
+    const auto& schema = SchemaIndexes();
     // A retired name the schema uses again for a wider index is dropped only while it still
     // holds the earlier definition (and then made anew below), not at every opening.
     for (const char* retired : kRetiredIndexes) {

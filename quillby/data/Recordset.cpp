@@ -2,9 +2,9 @@
 
 #include "Connection.h"
 #include "DbError.h"
+#include "TextCursor.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 #include <sqlite3.h>
@@ -94,6 +94,23 @@ QString Quoted(const QString& name)
     escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
+
+// The table of "SELECT * FROM <table>" at the start of sql (followed by a blank, ';' or the
+// end), with end set after its name; "" for any other statement.
+QString StarFromTable(const QString& sql, qsizetype& end)
+{
+    TextCursor at(sql);
+    at.Blanks();
+    if (!at.Take(QLatin1StringView("SELECT")) || !at.Blanks() || !at.Take(QLatin1StringView("*")) ||
+        !at.Blanks() || !at.Take(QLatin1StringView("FROM")) || !at.Blanks())
+        return {};
+    const QStringView table = at.Name();
+    const QChar next = at.Next();
+    if (table.isEmpty() || !(at.AtEnd() || TextCursor::IsBlank(next) || next == QLatin1Char(';')))
+        return {};
+    end = at.At();
+    return table.toString();
+}
 } // namespace
 
 void Recordset::Open(const QString& sql, Connection& connection)
@@ -113,17 +130,12 @@ void Recordset::Load(const QString& sql, Connection& connection, bool fetchRows)
     connection.NotifyStatement(sql);
 
     // "SELECT * FROM <table> ..." snapshots can be changed: they carry each row's rowid.
-    static const QRegularExpression starFrom(
-        QStringLiteral(R"(^\s*SELECT\s+\*\s+FROM\s+([A-Za-z_][A-Za-z0-9_]*)(?=\s|;|$))"),
-        QRegularExpression::CaseInsensitiveOption);
     QString text = Connection::RewriteDateLiterals(sql);
-    QString table;
-    const QRegularExpressionMatch m = starFrom.match(text);
-    if (m.hasMatch()) {
-        table = m.captured(1);
+    qsizetype end = 0;
+    const QString table = StarFromTable(text, end);
+    if (!table.isEmpty())
         text = QStringLiteral("SELECT ") + kRowidColumn + QStringLiteral(", * FROM ") + table +
-               text.mid(m.capturedEnd(0));
-    }
+               text.mid(end);
 
     const Connection::Query query = connection.Prepare(text, sql);
     sqlite3_stmt* stmt = query.get();

@@ -1,12 +1,15 @@
 #include "SchemaUpgrade.h"
 
 #include "SchemaText.h"
+#include "StartLooks.h"
 
 #include <algorithm>
 #include <cctype>
 #include <sqlite3.h>
 #include <string>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -39,6 +42,36 @@ bool Exists(sqlite3* db, const std::string& name)
     return found;
 }
 
+// The names of every table, index and trigger of the file, in capitals (SQLite's names ignore
+// the case of ASCII letters); empty when the file cannot be read. One statement in place of
+// one per name: each statement prepared costs more than the lookup.
+using SchemaNameSet = std::unordered_set<std::string>;
+
+std::string Capitals(std::string name)
+{
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+SchemaNameSet SchemaNames(sqlite3* db)
+{
+    SchemaNameSet names;
+    sqlite3_stmt* stmt = nullptr;
+    if (sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master", -1, &stmt, nullptr) == SQLITE_OK) {
+        while (sqlite3_step(stmt) == SQLITE_ROW)
+            if (const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)))
+                names.insert(Capitals(name));
+    }
+    sqlite3_finalize(stmt);
+    return names;
+}
+
+bool Named(const SchemaNameSet& names, const std::string& name)
+{
+    return names.count(Capitals(name)) > 0;
+}
+
 // The schema's text without its comments (from "--" to the end of the line).
 std::string SchemaWithoutComments()
 {
@@ -53,6 +86,32 @@ std::string SchemaWithoutComments()
     return kept;
 }
 
+bool IsWordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; }
+
+// Whether the statement begins with CREATE [TEMP] TRIGGER.
+bool IsTrigger(const std::string& statement)
+{
+    std::string words;
+    for (size_t at = 0; at < statement.size() && words.size() < 40; ++at)
+        words += static_cast<char>(std::toupper(static_cast<unsigned char>(statement[at])));
+    const size_t trigger = words.find("TRIGGER");
+    return trigger != std::string::npos && trigger > 0 && !IsWordChar(words[trigger - 1]) &&
+           words.find("CREATE") < trigger &&
+           (trigger + 7 == words.size() || !IsWordChar(words[trigger + 7]));
+}
+
+// Whether the piece ends with the word END before its ';' (blanks aside).
+bool EndsWithEnd(std::string_view piece)
+{
+    size_t end = piece.size() - 1; // the ';'
+    while (end > 0 && std::isspace(static_cast<unsigned char>(piece[end - 1])))
+        --end;
+    return end >= 3 && (end == 3 || !IsWordChar(piece[end - 4])) &&
+           std::equal(piece.begin() + end - 3, piece.begin() + end, "END", [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == b;
+           });
+}
+
 // The statements of the schema, comments left out, each whole (a trigger with its body).
 // Read by hand: a regular expression over the whole schema cost more than a step of the count.
 std::vector<std::string> SchemaStatements()
@@ -60,9 +119,14 @@ std::vector<std::string> SchemaStatements()
     const std::string text = SchemaWithoutComments();
     std::vector<std::string> statements;
     std::string current;
-    for (const char c : text) {
-        current += c;
-        if (c == ';' && sqlite3_complete(current.c_str())) {
+    for (size_t at = 0; at < text.size();) {
+        const size_t semicolon = std::min(text.find(';', at), text.size() - 1);
+        const std::string_view piece(text.data() + at, semicolon + 1 - at);
+        current += piece;
+        at = semicolon + 1;
+        // Asked of SQLite only where a statement can end: a trigger ends at its END.
+        if (current.back() == ';' && (!IsTrigger(current) || EndsWithEnd(piece)) &&
+            sqlite3_complete(current.c_str())) {
             statements.push_back(current);
             current.clear();
         }
@@ -725,11 +789,11 @@ void SetTallyCountStep(int rows)
 namespace {
 // Whether the tallies are all there, and whether their tables are (a count under way fills
 // them; their indexes and triggers come last).
-void FindTallies(sqlite3* db, bool& complete, bool& tablesMade)
+void FindTallies(const SchemaNameSet& names, bool& complete, bool& tablesMade)
 {
     complete = tablesMade = true;
     for (const auto& object : Tallies().objects) {
-        const bool exists = Exists(db, object.second);
+        const bool exists = Named(names, object.second);
         complete = complete && exists;
         tablesMade = tablesMade && (exists || object.first != "TABLE");
     }
@@ -738,28 +802,28 @@ void FindTallies(sqlite3* db, bool& complete, bool& tablesMade)
 
 bool TalliesToCount(const std::string& path)
 {
-    sqlite3* db = nullptr;
+    const ReadOnlyLook look(path, 0);
     bool toCount = false;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX,
-                        nullptr) == SQLITE_OK &&
-        Exists(db, "WORD_ATTEMPTS")) {
+    if (sqlite3* db = look.get()) {
+        const SchemaNameSet names = SchemaNames(db);
         bool complete = true;
         bool tablesMade = true;
-        FindTallies(db, complete, tablesMade);
-        toCount = !complete || Exists(db, kProgressTable);
+        FindTallies(names, complete, tablesMade);
+        toCount = Named(names, "WORD_ATTEMPTS") && (!complete || Named(names, kProgressTable));
     }
-    sqlite3_close(db);
     return toCount;
 }
 
 bool AddMissingTallies(sqlite3* db, std::string& error, bool* counted)
 {
     const TallyPart& part = Tallies();
+    const SchemaNameSet names = SchemaNames(db);
     bool complete = true;
     bool tablesMade = true;
-    FindTallies(db, complete, tablesMade);
-    const bool resuming = Exists(db, kProgressTable) && tablesMade;
-    if (complete && !Exists(db, kProgressTable))
+    FindTallies(names, complete, tablesMade);
+    const bool underWay = Named(names, kProgressTable);
+    const bool resuming = underWay && tablesMade;
+    if (complete && !underWay)
         return true;
     if (counted)
         *counted = true;

@@ -58,6 +58,56 @@ TEST(DateLiterals, BecomeIsoTextOutsideQuotesOnly)
     EXPECT_EQ(Connection::RewriteDateLiterals("D < #2/30/2004#"), "D < #2/30/2004#");
 }
 
+// The key at the start or after a ';' only, its words as written (letter case aside), blanks
+// around them; a quoted value may hold ';'.
+TEST(ConnectionString, DataSourceKeyAndValueForms)
+{
+    const struct {
+        const char* connection;
+        const char* path;
+    } cases[] = {
+        {"  DATA SOURCE  =  /a/b.mdb ; Provider=x", "/a/b.mdb"},
+        {"Provider=x;\tData Source=\n/c.mdb", "/c.mdb"},
+        {"Provider=x; Data Source = '/a;b.mdb'; X=1", "/a;b.mdb"},
+        {"Data Source=\"it\"\"s.mdb\"", "it\"s.mdb"},
+        {"Data  Source=/two-blanks.mdb", ""},
+        {"XData Source=/y.mdb", ""},
+        {"Provider=Data Source=/z.mdb", ""},
+        {"Data Source=", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Connection::DataSource(c.connection), c.path) << c.connection;
+}
+
+// Each form of a date literal, and the near misses that are left for SQLite to refuse.
+TEST(DateLiterals, EachFormAndTheNearMisses)
+{
+    const struct {
+        const char* literal;
+        const char* iso;
+    } cases[] = {
+        {"#1/2/2003 12:00:00 AM#", "'2003-01-02 00:00:00'"},
+        {"#1/2/2003 12:30 pm#", "'2003-01-02 12:30:00'"},
+        {"#1/2/2003 13:30PM#", "'2003-01-02 13:30:00'"},
+        {"#1/2/2003 9:07#", "'2003-01-02 09:07:00'"},
+        {"# 01/02/2003  #", "'2003-01-02'"},
+        {"#1/2/2003 1:5#", "#1/2/2003 1:5#"},
+        {"#1/2/2003 1:05:9#", "#1/2/2003 1:05:9#"},
+        {"#1/2/2003 25:00#", "#1/2/2003 25:00#"},
+        {"#1/2/2003 1:05:09 PMX#", "#1/2/2003 1:05:09 PMX#"},
+        {"#1/2/2003 AM#", "#1/2/2003 AM#"},
+        {"#1/2/03#", "#1/2/03#"},
+        {"#123/2/2003#", "#123/2/2003#"},
+        {"#1/2/20034#", "#1/2/20034#"},
+        {"#1/2/2003", "#1/2/2003"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Connection::RewriteDateLiterals(QStringLiteral("D = ") + c.literal),
+                  QStringLiteral("D = ") + c.iso)
+            << c.literal;
+}
+
 TEST(ConnectionOpen, FailsClearlyOnMissingFolderOrForeignFiles)
 {
     QTemporaryDir dir;
