@@ -104,7 +104,7 @@ def make_database(name, lists, words, tests, old_shape):
     for _, sql in indexes:
         db.execute(sql)
     if old_shape:
-        for table in ("TEST_TALLIES", "WORD_TALLIES", "GUESS_TALLIES"):
+        for table in ("TEST_TALLIES", "WORD_TALLIES", "GUESS_TALLIES", "LIST_FIRST_TRIES"):
             db.execute(f"DROP TABLE {table}")
     db.commit()
     db.close()
