@@ -56,6 +56,7 @@ void frmPastTests::BuildControls()
     ConfigureGrid(MSFlexGrid1, tr("Select a test..."));
     tests_ = new PastTestsModel(MSFlexGrid1);
     MSFlexGrid1->setModel(tests_);
+    tests_->SetPageListener([this](int first, int count) { WidenTestColumn(first, count); });
     SetColumnWidth(MSFlexGrid1, PastTestsModel::DateColumn, 1400);
     SetColumnWidth(MSFlexGrid1, PastTestsModel::ScoreColumn, 1400);
     // The Score column is at least its set width and takes what the others leave.
@@ -164,8 +165,21 @@ ListHistory frmPastTests::LoadPages(int32_t words)
     ListHistory history = ScoresOfList(ReadWholeListFirstTries(listId_), words);
     const int32_t tests = CountAllListTests(listId_);
     tests_->SetPagedList(listId_, words, tests);
-    ShowTestColumn(tests > history.scores.size());
+    // The Test column fits the first page's texts (the rows shown), and later pages' texts as
+    // they are read: what it shows never waits for the rows it does not show.
+    const bool practised = tests > history.scores.size();
+    MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
+    if (practised) {
+        MSFlexGrid1->horizontalHeader()->resizeSection(PastTestsModel::TestColumn, 0);
+        WidenTestColumn(0, PastTestsModel::kPageRows);
+    }
     return history;
+}
+
+void frmPastTests::WidenTestColumn(int first, int count)
+{
+    if (!MSFlexGrid1->isColumnHidden(PastTestsModel::TestColumn))
+        WidenColumnToRows(MSFlexGrid1, PastTestsModel::TestColumn, first, count);
 }
 
 // The rows in the grid, with the Test column shown only when there is a practice round.

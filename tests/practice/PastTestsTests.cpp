@@ -498,8 +498,15 @@ TEST_F(PastTests, PagesReadInAnyOrderMatchAPlainReadOfTheTests)
     frmPastTests* past = Open();
     QTableView* grid = past->MSFlexGrid1;
     ASSERT_EQ(RowCount(grid), 150);
+    // The figures and the chart come from the stored first tries, the grid's rows a page at a
+    // time: the Test column is fitted to the rows shown without reading the others.
+    EXPECT_EQ(static_cast<const PastTestsModel*>(grid->model())->PagesRead(), 1);
     EXPECT_EQ(past->txtTotalTests->text(), QString::number(history.scores.size()));
     EXPECT_EQ(past->txtAverageScore->text(), PercentText(history.average));
+    const QList<QPointF> points = past->progress->ScorePoints();
+    ASSERT_EQ(points.size(), history.scores.size());
+    for (qsizetype i = 0; i < points.size(); ++i)
+        EXPECT_EQ(points[i].y(), history.scores[i]) << "whole-list test " << i + 1;
     QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(grid->currentIndex().row(), 149);
     for (int row = 149; row >= 0; --row) {
@@ -508,6 +515,12 @@ TEST_F(PastTests, PagesReadInAnyOrderMatchAPlainReadOfTheTests)
         EXPECT_EQ(CellText(grid, row, 2), QString::number(test.testId)) << row;
         EXPECT_EQ(CellText(grid, row, 3), TestNameText(test.place, test.unfinished)) << row;
     }
+    // Once the pages read have been told, every text read shows whole.
+    QApplication::processEvents();
+    for (int row = 0; row < 150; ++row)
+        EXPECT_LE(grid->sizeHintForIndex(grid->model()->index(row, 3)).width(),
+                  grid->columnWidth(3))
+            << CellText(grid, row, 3).toStdString();
 }
 
 // A test whose key or start time is not in the stored form sends the whole list through the
