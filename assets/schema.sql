@@ -62,6 +62,11 @@ CREATE INDEX TESTS_ODD ON TESTS (LIST_ID)
     OR typeof(START_TIME) <> 'text'
     OR typeof(PRACTICE_OF) NOT IN ('null', 'integer')
     OR PRACTICE_OF < 1 OR PRACTICE_OF > 2147483647);
+-- A list's practice rounds and tests never finished: with its whole-list tests (one row each
+-- in LIST_FIRST_TRIES) they make the number of its past tests, counted without a walk of them
+-- all.
+CREATE INDEX TESTS_NOT_WHOLE ON TESTS (LIST_ID, PRACTICE_OF, UNFINISHED)
+    WHERE PRACTICE_OF IS NOT NULL OR UNFINISHED IS NOT NULL;
 
 CREATE TABLE WORD_ATTEMPTS (
     TEST_ID        INTEGER,

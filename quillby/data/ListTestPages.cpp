@@ -154,6 +154,14 @@ int32_t CountAllListTests(int32_t listId)
     return static_cast<int32_t>(Single("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?1", {listId}));
 }
 
+int32_t CountListRoundsAndUnfinished(int32_t listId)
+{
+    // The condition of the index TESTS_NOT_WHOLE, word for word.
+    return static_cast<int32_t>(Single("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?1"
+                                       " AND (PRACTICE_OF IS NOT NULL OR UNFINISHED IS NOT NULL)",
+                                       {listId}));
+}
+
 std::vector<int32_t> ReadWholeListFirstTries(int32_t listId)
 {
     // One walk of the list's part of an index, in order: no lookup per test.

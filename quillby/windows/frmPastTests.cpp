@@ -163,7 +163,8 @@ ListHistory frmPastTests::LoadPages(int32_t words)
     // The grid reads its rows as it shows them; the chart and the totals need only the
     // first-try hits of the whole-list tests.
     ListHistory history = ScoresOfList(ReadWholeListFirstTries(listId_), words);
-    const int32_t tests = CountAllListTests(listId_);
+    const int32_t tests = static_cast<int32_t>(history.scores.size()) +
+                          CountListRoundsAndUnfinished(listId_);
     tests_->SetPagedList(listId_, words, tests);
     // The Test column fits the first page's texts (the rows shown), and later pages' texts as
     // they are read: what it shows never waits for the rows it does not show.

@@ -17,6 +17,7 @@
 #include "frmTestResults.h"
 #include "frmTestWordDetails.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include "ScoreChart.h"
 #include <QFrame>
@@ -233,7 +234,7 @@ TEST_F(PastTests, WithoutTestsTheChartAndTheHardestWordsAreEmptyAndSaySo)
 {
     frmPastTests* past = Open();
     EXPECT_TRUE(past->progress->ScorePoints().isEmpty());
-    EXPECT_TRUE(past->progress->chartScores->accessibleDescription().startsWith("No tests yet"));
+    EXPECT_TRUE(past->progress->chartScores->SpokenText().startsWith("No tests yet"));
     EXPECT_EQ(past->progress->gridHardestWords->rowCount(), 0);
     EXPECT_TRUE(past->progress->lblNoMisses->isVisible());
     EXPECT_TRUE(past->progress->lblNoMisses->text().startsWith("No tests yet"));
@@ -255,8 +256,13 @@ TEST_F(PastTests, TheChartShowsExactlyTheGridsScoresInOrder)
             << "row " << row;
     }
     EXPECT_EQ(points[0].y(), 14) << "3 of 21 words";
-    EXPECT_EQ(past->progress->chartScores->accessibleDescription(),
+    // What a screen reader hears of the chart.
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(
+        past->progress->chartScores);
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->text(QAccessible::Description),
               QStringLiteral("test 1: 14 %, test 2: 52 %, test 3: 86 %"));
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Scores"));
 }
 
 // Years of tests: past 400 the chart draws each group of neighbouring tests by its lowest and
@@ -284,7 +290,7 @@ TEST_F(PastTests, AChartOfThousandsOfTestsKeepsEveryLowAndHigh)
             ASSERT_EQ(p.y(), scores[qsizetype(p.x()) - 1]) << count << " test " << p.x();
         EXPECT_TRUE(points.contains(QPointF(count / 3 + 1, 0))) << count;
         EXPECT_EQ(points.last(), QPointF(count, 100)) << count;
-        const QString spoken = panel.chartScores->accessibleDescription();
+        const QString spoken = panel.chartScores->SpokenText();
         EXPECT_EQ(spoken.count(QStringLiteral("test ")), count);
         EXPECT_TRUE(spoken.endsWith(QStringLiteral("test %1: 100 %").arg(count))) << count;
     }
