@@ -98,8 +98,10 @@ void ScoreChart::SetSpokenText(std::function<QString()> make)
 
 QString ScoreChart::SpokenText() const
 {
+    if (!makeSpoken_)
+        return accessibleDescription();
     if (!spoken_)
-        spoken_ = makeSpoken_ ? makeSpoken_() : accessibleDescription();
+        spoken_ = makeSpoken_();
     return *spoken_;
 }
 
