@@ -179,8 +179,17 @@ ListHistory frmPastTests::LoadPages(int32_t words)
 
 void frmPastTests::WidenTestColumn(int first, int count)
 {
-    if (!MSFlexGrid1->isColumnHidden(PastTestsModel::TestColumn))
-        WidenColumnToRows(MSFlexGrid1, PastTestsModel::TestColumn, first, count);
+    if (MSFlexGrid1->isColumnHidden(PastTestsModel::TestColumn))
+        return;
+    WidenColumnToRows(MSFlexGrid1, PastTestsModel::TestColumn, first, count);
+    KeepScoreColumnWidth();
+}
+
+// The grid is at least as wide as its columns: the Score column, which takes what the others
+// leave, keeps its set width beside a wide Test column (the window widens instead).
+void frmPastTests::KeepScoreColumnWidth()
+{
+    MSFlexGrid1->setMinimumWidth(GridWidthForColumns(MSFlexGrid1));
 }
 
 // The rows in the grid, with the Test column shown only when there is a practice round.
@@ -195,6 +204,7 @@ void frmPastTests::ShowTestColumn(bool practised)
     MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
     if (practised)
         FitColumnToContents(MSFlexGrid1, PastTestsModel::TestColumn);
+    KeepScoreColumnWidth();
 }
 
 void frmPastTests::RowSelected()
