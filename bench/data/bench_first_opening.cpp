@@ -33,7 +33,8 @@ SeedSize TenYears()
     return size;
 }
 
-// The file as a Quillby older than the tallies left it: no tally tables, no triggers.
+// The file as a Quillby older than the tallies left it: no tally tables, no first tries of the
+// whole-list tests, no triggers.
 void MakeOldShape(const QString& database)
 {
     sqlite3* db = nullptr;
@@ -44,6 +45,11 @@ void MakeOldShape(const QString& database)
                  " DROP TRIGGER WORD_ATTEMPTS_TALLY_REMOVE;"
                  " DROP TRIGGER WORD_ATTEMPTS_TALLY_CHANGE;"
                  " DROP TABLE TEST_TALLIES; DROP TABLE WORD_TALLIES; DROP TABLE GUESS_TALLIES;"
+                 " DROP TRIGGER TESTS_FIRST_TRIES_ADD; DROP TRIGGER TESTS_FIRST_TRIES_REMOVE;"
+                 " DROP TRIGGER TESTS_FIRST_TRIES_CHANGE;"
+                 " DROP TRIGGER WORD_ATTEMPTS_FIRST_TRIES_ADD;"
+                 " DROP TRIGGER WORD_ATTEMPTS_FIRST_TRIES_REMOVE;"
+                 " DROP TRIGGER WORD_ATTEMPTS_FIRST_TRIES_CHANGE; DROP TABLE LIST_FIRST_TRIES;"
                  " PRAGMA wal_checkpoint(TRUNCATE);",
                  nullptr, nullptr, nullptr);
     sqlite3_close(db);
