@@ -62,6 +62,11 @@ CREATE INDEX TESTS_ODD ON TESTS (LIST_ID)
     OR typeof(START_TIME) <> 'text'
     OR typeof(PRACTICE_OF) NOT IN ('null', 'integer')
     OR PRACTICE_OF < 1 OR PRACTICE_OF > 2147483647);
+-- A list's practice rounds and tests never finished: with its whole-list tests (one row each
+-- in LIST_FIRST_TRIES) they make the number of its past tests, counted without a walk of them
+-- all.
+CREATE INDEX TESTS_NOT_WHOLE ON TESTS (LIST_ID, PRACTICE_OF, UNFINISHED)
+    WHERE PRACTICE_OF IS NOT NULL OR UNFINISHED IS NOT NULL;
 
 CREATE TABLE WORD_ATTEMPTS (
     TEST_ID        INTEGER,
@@ -307,6 +312,93 @@ INSERT INTO GUESS_TALLIES (WORD_ID, GUESS, TIMES)
     WHERE RESULT = 'INCORRECT' AND WORD_ID IS NOT NULL
       AND TEST_ID IN (SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL)
     GROUP BY 1, 2;
+
+-- Each whole-list test of a list (practice rounds and unfinished tests stay out) with its
+-- answers right at the first attempt, in the order of the list's past tests (start time, then
+-- the test's row): a list's scores and their average are read from one index in order,
+-- without a lookup per test. TEST_ROWID is the TESTS row's _rowid_ when it was stored, only
+-- to order tests that started in the same second. The triggers below keep it as tests and
+-- answers come, go and change, in the statement that changes them; a file without it gains it
+-- when the program opens it, filled from the tests' tallies by the last statement here.
+CREATE TABLE LIST_FIRST_TRIES (
+    TEST_ID    INTEGER,
+    LIST_ID    INTEGER,
+    START_TIME DATETIME,
+    TEST_ROWID INTEGER,
+    FIRST_TRY  INTEGER NOT NULL
+);
+CREATE INDEX LIST_FIRST_TRIES_ORDER ON LIST_FIRST_TRIES (LIST_ID, START_TIME, TEST_ROWID,
+    FIRST_TRY);
+CREATE INDEX LIST_FIRST_TRIES_TEST ON LIST_FIRST_TRIES (TEST_ID);
+
+-- A whole-list test stored: its row, with the first tries of the answers it already has.
+CREATE TRIGGER TESTS_FIRST_TRIES_ADD AFTER INSERT ON TESTS
+WHEN NEW.PRACTICE_OF IS NULL AND NEW.UNFINISHED IS NULL
+BEGIN
+    INSERT INTO LIST_FIRST_TRIES (TEST_ID, LIST_ID, START_TIME, TEST_ROWID, FIRST_TRY)
+        VALUES (NEW.TEST_ID, NEW.LIST_ID, NEW.START_TIME, NEW._rowid_,
+            (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE TEST_ID = NEW.TEST_ID
+               AND ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT'));
+END;
+
+-- A test deleted: one row of its key and place goes (the one of its row when there are
+-- several, which only a file with duplicate keys has).
+CREATE TRIGGER TESTS_FIRST_TRIES_REMOVE AFTER DELETE ON TESTS
+WHEN OLD.PRACTICE_OF IS NULL AND OLD.UNFINISHED IS NULL
+BEGIN
+    DELETE FROM LIST_FIRST_TRIES WHERE _rowid_ = (SELECT _rowid_ FROM LIST_FIRST_TRIES
+        WHERE TEST_ID IS OLD.TEST_ID AND LIST_ID IS OLD.LIST_ID
+          AND START_TIME IS OLD.START_TIME
+        ORDER BY TEST_ROWID IS OLD._rowid_ DESC LIMIT 1);
+END;
+
+-- A test changed in place (another key, list, time or kind): its row goes and comes again as
+-- the test now is.
+CREATE TRIGGER TESTS_FIRST_TRIES_CHANGE AFTER UPDATE ON TESTS
+WHEN OLD.TEST_ID IS NOT NEW.TEST_ID OR OLD.LIST_ID IS NOT NEW.LIST_ID
+  OR OLD.START_TIME IS NOT NEW.START_TIME OR OLD.PRACTICE_OF IS NOT NEW.PRACTICE_OF
+  OR OLD.UNFINISHED IS NOT NEW.UNFINISHED OR OLD._rowid_ IS NOT NEW._rowid_
+BEGIN
+    DELETE FROM LIST_FIRST_TRIES WHERE _rowid_ = (SELECT _rowid_ FROM LIST_FIRST_TRIES
+        WHERE OLD.PRACTICE_OF IS NULL AND OLD.UNFINISHED IS NULL
+          AND TEST_ID IS OLD.TEST_ID AND LIST_ID IS OLD.LIST_ID
+          AND START_TIME IS OLD.START_TIME
+        ORDER BY TEST_ROWID IS OLD._rowid_ DESC LIMIT 1);
+    INSERT INTO LIST_FIRST_TRIES (TEST_ID, LIST_ID, START_TIME, TEST_ROWID, FIRST_TRY)
+        SELECT NEW.TEST_ID, NEW.LIST_ID, NEW.START_TIME, NEW._rowid_,
+            (SELECT COUNT(*) FROM WORD_ATTEMPTS WHERE TEST_ID = NEW.TEST_ID
+               AND ATTEMPT_NUMBER = 1 AND RESULT = 'CORRECT')
+        WHERE NEW.PRACTICE_OF IS NULL AND NEW.UNFINISHED IS NULL;
+END;
+
+-- An answer right at the first attempt stored or deleted (an answer before its test is
+-- stored finds no row: the test's row counts it when it comes).
+CREATE TRIGGER WORD_ATTEMPTS_FIRST_TRIES_ADD AFTER INSERT ON WORD_ATTEMPTS
+WHEN NEW.ATTEMPT_NUMBER = 1 AND NEW.RESULT = 'CORRECT'
+BEGIN
+    UPDATE LIST_FIRST_TRIES SET FIRST_TRY = FIRST_TRY + 1 WHERE TEST_ID = NEW.TEST_ID;
+END;
+CREATE TRIGGER WORD_ATTEMPTS_FIRST_TRIES_REMOVE AFTER DELETE ON WORD_ATTEMPTS
+WHEN OLD.ATTEMPT_NUMBER = 1 AND OLD.RESULT = 'CORRECT'
+BEGIN
+    UPDATE LIST_FIRST_TRIES SET FIRST_TRY = FIRST_TRY - 1 WHERE TEST_ID = OLD.TEST_ID;
+END;
+
+-- An answer changed in place: the first tries of the tests it left and joined are counted
+-- again.
+CREATE TRIGGER WORD_ATTEMPTS_FIRST_TRIES_CHANGE AFTER UPDATE OF TEST_ID, RESULT,
+    ATTEMPT_NUMBER ON WORD_ATTEMPTS
+BEGIN
+    UPDATE LIST_FIRST_TRIES SET FIRST_TRY = (SELECT COUNT(*) FROM WORD_ATTEMPTS A
+            WHERE A.TEST_ID = LIST_FIRST_TRIES.TEST_ID AND A.ATTEMPT_NUMBER = 1
+              AND A.RESULT = 'CORRECT')
+        WHERE TEST_ID IN (OLD.TEST_ID, NEW.TEST_ID);
+END;
+
+INSERT INTO LIST_FIRST_TRIES (TEST_ID, LIST_ID, START_TIME, TEST_ROWID, FIRST_TRY)
+    SELECT T.TEST_ID, T.LIST_ID, T.START_TIME, T._rowid_, IFNULL(A.FIRST_TRY, 0)
+    FROM TESTS T LEFT JOIN TEST_TALLIES A ON A.TEST_ID = T.TEST_ID
+    WHERE T.PRACTICE_OF IS NULL AND T.UNFINISHED IS NULL;
 
 -- Where the main window and the editors were when they were last closed, by window name: the
 -- position and size of the window's inside on the desktop, and "TRUE" when it filled the

@@ -34,7 +34,8 @@ SeedSize TenYears()
     return size;
 }
 
-// The file as a Quillby older than the tallies left it: no tally tables, no triggers.
+// The file as a Quillby older than the tallies left it: no tally tables, no first tries of the
+// whole-list tests, no triggers.
 void MakeOldShape(const QString& database)
 {
     sqlite3* db = nullptr;

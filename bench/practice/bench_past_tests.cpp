@@ -1,7 +1,7 @@
 // The past-tests window of a 20-word list with 30, 2,000 and 10,000 stored tests, as seeded
 // and never analysed:
-//  - the statements it runs when it opens (the list's words, its tests with their tallies,
-//    its hardest words) and the history made from them;
+//  - the statements it runs when it opens (the list's words, its stored first tries and its
+//    number of tests, the grid's first page, its hardest words) and the scores made from them;
 //  - the window made, filled (with the oldest test's results beside it) and shown.
 // The samples are taken in rounds, the three sizes in turns, each on a fresh copy.
 #include "BenchReport.h"
@@ -11,6 +11,7 @@
 #include "InitApplication.h"
 #include "ListProgress.h"
 #include "ListQueries.h"
+#include "ListTestPages.h"
 #include "MsgBox.h"
 #include "SeedDb.h"
 #include "TestReport.h"
@@ -62,9 +63,15 @@ using bench::Flush;
 void Sample(Samples& mine)
 {
     mine.statements.push_back(Seconds([] {
-        SkippedRows skipped;
-        const ListHistory history = HistoryOfList(ReadListTests(1, skipped), CountListWords(1));
+        // As the window reads a list whose tests are all in the stored form: the scores, the
+        // number of tests, the first page of the grid and the hardest words.
+        const int32_t words = CountListWords(1);
+        benchmark::DoNotOptimize(ListHasOddTests(1));
+        const ListHistory history = ScoresOfList(ReadWholeListFirstTries(1), words);
         benchmark::DoNotOptimize(history.average);
+        benchmark::DoNotOptimize(CountListRoundsAndUnfinished(1));
+        KnownPlaces known;
+        benchmark::DoNotOptimize(ReadListTestPage(1, 0, PastTestsModel::kPageRows, known));
         benchmark::DoNotOptimize(HardestWords(1).size());
     }));
     mine.window.push_back(Seconds([] {

@@ -470,8 +470,8 @@ void Connection::Open(const QString& connectionString)
         bool counted = false;
         if (!AddMissingColumns(db_))
             error = sqlite3_errmsg(db_);
-        else
-            AddMissingTallies(db_, error, &counted); // sets the error when it fails
+        else if (AddMissingTallies(db_, error, &counted)) // sets the error when it fails
+            AddMissingFirstTries(db_, error);
         if (!error.empty())
             throw DbError(QString(), QStringLiteral("The database %1 could not be brought up "
                                                     "to date (%2).")
@@ -584,7 +584,9 @@ void Connection::UpgradeSchema(bool withTallies)
         present.removeAll(name);
     }
     for (const auto& [name, create] : schema)
-        if (!present.contains(name) && (withTallies || !create.contains(QLatin1String("_TALL"))))
+        // The first tries' indexes come with their table (AddMissingFirstTries).
+        if (!present.contains(name) && (withTallies || !create.contains(QLatin1String("_TALL"))) &&
+            !create.contains(QLatin1String(kFirstTriesTable)))
             changes << create;
     if (changes.isEmpty())
         return;

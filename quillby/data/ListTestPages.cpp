@@ -154,12 +154,19 @@ int32_t CountAllListTests(int32_t listId)
     return static_cast<int32_t>(Single("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?1", {listId}));
 }
 
+int32_t CountListRoundsAndUnfinished(int32_t listId)
+{
+    // The condition of the index TESTS_NOT_WHOLE, word for word.
+    return static_cast<int32_t>(Single("SELECT COUNT(*) FROM TESTS WHERE LIST_ID = ?1"
+                                       " AND (PRACTICE_OF IS NOT NULL OR UNFINISHED IS NOT NULL)",
+                                       {listId}));
+}
+
 std::vector<int32_t> ReadWholeListFirstTries(int32_t listId)
 {
-    Statement query("SELECT IFNULL(A.FIRST_TRY, 0) FROM TESTS T"
-                    " LEFT JOIN TEST_TALLIES A ON A.TEST_ID = T.TEST_ID"
-                    " WHERE T.LIST_ID = ?1 AND T.PRACTICE_OF IS NULL AND T.UNFINISHED IS NULL"
-                    " ORDER BY T.START_TIME, T._rowid_",
+    // One walk of the list's part of an index, in order: no lookup per test.
+    Statement query("SELECT FIRST_TRY FROM LIST_FIRST_TRIES WHERE LIST_ID = ?1"
+                    " ORDER BY START_TIME, TEST_ROWID",
                     {listId});
     std::vector<int32_t> firstTries;
     while (query.Step())

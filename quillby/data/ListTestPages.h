@@ -20,6 +20,11 @@ bool ListHasOddTests(int32_t listId);
 // of a list's tests. Throws DbError.
 int32_t CountAllListTests(int32_t listId);
 
+// The list's practice rounds and tests never finished, counted in an index of such tests alone
+// (with the whole-list tests, one first-try count each, they make all its tests). Throws
+// DbError.
+int32_t CountListRoundsAndUnfinished(int32_t listId);
+
 // The first-try hits of the list's whole-list tests, oldest first (a score per test for the
 // chart and the average). Throws DbError.
 std::vector<int32_t> ReadWholeListFirstTries(int32_t listId);

@@ -25,6 +25,15 @@ bool AddMissingColumns(sqlite3* db);
 // move into the file.
 bool AddMissingTallies(sqlite3* db, std::string& error, bool* counted = nullptr);
 
+// The table of each whole-list test's first tries, in the order of its list's tests (the
+// scores of a list's past tests are read from its index alone).
+inline constexpr const char* kFirstTriesTable = "LIST_FIRST_TRIES";
+
+// Gives a file that lacks it (or any of its indexes and triggers) that table, filled from the
+// tests' tallies (AddMissingTallies first), in one transaction: one row per whole-list test,
+// never a row of the tests or answers changed. False, with the error, when it cannot be made.
+bool AddMissingFirstTries(sqlite3* db, std::string& error);
+
 // True when the database file at path (UTF-8) has its tallies still to count, as
 // AddMissingTallies will at its opening; read only, without changing the file. False when it
 // cannot be read: its opening then says why.

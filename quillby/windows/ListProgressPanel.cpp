@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <charconv>
+#include <vector>
 
 namespace {
 const char* const kNoTests = QT_TRANSLATE_NOOP(
@@ -52,26 +54,48 @@ QList<QPointF> ChartPoints(const QList<int>& scores)
     return points;
 }
 
-// "test 1: 57 %, test 2: 64 %, ...": the pattern's place markers are found once and each
-// test's words appended to one text, so that years of tests cost no text of their own each.
+// "test 1: 57 %, test 2: 64 %, ...": the pattern is cut at its place markers once, and each
+// test's numbers are written straight into one text, so that years of tests cost no text of
+// their own each.
 QString SpokenScores(const QList<int>& scores)
 {
     const QChar number(1);
     const QChar score(2);
     const QString marked =
         QCoreApplication::translate("ListProgressPanel", "test %1: %2").arg(number, score);
+    struct Piece {
+        QString text; // empty for a marker
+        QChar marker;
+    };
+    std::vector<Piece> pieces;
+    for (const QChar c : marked) {
+        if (c == number || c == score)
+            pieces.push_back({QString(), c});
+        else if (pieces.empty() || !pieces.back().marker.isNull())
+            pieces.push_back({QString(c), QChar()});
+        else
+            pieces.back().text += c;
+    }
+    const QString percent = PercentText(0).mid(1); // what follows a score's digits
     QString spoken;
     spoken.reserve(scores.size() * (marked.size() + 10));
+    const auto append = [&spoken](long long value) {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        spoken += QLatin1String(digits, static_cast<qsizetype>(end - digits));
+    };
     for (qsizetype i = 0; i < scores.size(); ++i) {
         if (i > 0)
             spoken += QLatin1String(", ");
-        for (const QChar c : marked) {
-            if (c == number)
-                spoken += QString::number(i + 1);
-            else if (c == score)
-                spoken += PercentText(scores[i]);
-            else
-                spoken += c;
+        for (const Piece& piece : pieces) {
+            if (piece.marker == number) {
+                append(i + 1);
+            } else if (piece.marker == score) {
+                append(scores[i]);
+                spoken += percent;
+            } else {
+                spoken += piece.text;
+            }
         }
     }
     return spoken;
@@ -127,8 +151,11 @@ void ListProgressPanel::ShowScores(const QList<int>& scores)
 {
     chartScores->ShowPoints(ChartPoints(scores), scores.size(), scores.size() <= kMostPoints);
     chartScores->SetTitle(scores.isEmpty() ? tr(kNoTests) : tr("Scores of the tests"));
-    // What the chart shows, for a screen reader.
-    chartScores->setAccessibleDescription(scores.isEmpty() ? tr(kNoTests) : SpokenScores(scores));
+    // What the chart shows, for a screen reader, made when one asks.
+    if (scores.isEmpty())
+        chartScores->SetSpokenText([] { return tr(kNoTests); });
+    else
+        chartScores->SetSpokenText([scores] { return SpokenScores(scores); });
 }
 
 void ListProgressPanel::ShowHardestWords(const std::vector<HardWord>& words)

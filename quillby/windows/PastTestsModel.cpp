@@ -14,9 +14,6 @@
 #include <algorithm>
 
 namespace {
-// Rows read at a time: a screenful and more.
-constexpr int kPageRows = 64;
-
 void ReportLater(const QString& what)
 {
     static bool pending = false;
@@ -76,14 +73,28 @@ const PastTestsModel::Row& PastTestsModel::At(int row) const
         return rows_[static_cast<size_t>(row)];
     const int page = row / kPageRows;
     auto found = pages_.find(page);
-    if (found == pages_.end())
+    if (found == pages_.end()) {
         found = pages_.emplace(page, ReadPage(page)).first;
+        if (pageListener_) {
+            auto* self = const_cast<PastTestsModel*>(this);
+            const int count = static_cast<int>(found->second.size());
+            QTimer::singleShot(0, self, [self, page, count] {
+                if (self->pageListener_)
+                    self->pageListener_(page * kPageRows, count);
+            });
+        }
+    }
     return found->second[static_cast<size_t>(row % kPageRows)];
 }
 
 int32_t PastTestsModel::TestID(int row) const
 {
     return row >= 0 && row < rowCount() ? At(row).testId : 0;
+}
+
+void PastTestsModel::SetPageListener(std::function<void(int first, int count)> listener)
+{
+    pageListener_ = std::move(listener);
 }
 
 int PastTestsModel::rowCount(const QModelIndex& parent) const

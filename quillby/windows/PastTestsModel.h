@@ -4,6 +4,7 @@
 #include <QAbstractTableModel>
 #include <QDate>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -19,6 +20,9 @@ public:
 
     using Row = PastTest;
 
+    // Rows read at a time: a screenful and more.
+    static constexpr int kPageRows = 64;
+
     using QAbstractTableModel::QAbstractTableModel;
 
     // Shows these rows instead of the ones shown so far.
@@ -29,6 +33,9 @@ public:
     int PagesRead() const { return static_cast<int>(pages_.size()); }
     // 0 outside the rows.
     int32_t TestID(int row) const;
+    // Told of each page read (its first row and its number of rows), once the view has
+    // painted: the window fits the columns to texts it had not read.
+    void SetPageListener(std::function<void(int first, int count)> listener);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -49,4 +56,5 @@ private:
     int pagedRows_ = 0;
     mutable std::map<int, std::vector<Row>> pages_;
     mutable KnownPlaces known_;
+    std::function<void(int, int)> pageListener_;
 };

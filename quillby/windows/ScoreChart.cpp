@@ -1,5 +1,7 @@
 #include "ScoreChart.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QPainter>
@@ -41,10 +43,31 @@ bool IsDark(const QPalette& palette)
 
 QString Label(double value) { return QString::number(qRound(value)); }
 
+// The chart as a screen reader sees it: its description is its spoken text, made when asked.
+class ScoreChartAccessible : public QAccessibleWidget {
+public:
+    explicit ScoreChartAccessible(ScoreChart* chart) : QAccessibleWidget(chart) {}
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Description)
+            return static_cast<const ScoreChart*>(widget())->SpokenText();
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* MakeChartAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("ScoreChart") && object && object->isWidgetType())
+        return new ScoreChartAccessible(static_cast<ScoreChart*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 ScoreChart::ScoreChart(QWidget* parent) : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(MakeChartAccessible), true);
+    Q_UNUSED(accessible);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Reached by Tab like the other controls, so that a screen reader reads the scores.
     setFocusPolicy(Qt::StrongFocus);
@@ -61,6 +84,25 @@ void ScoreChart::ShowPoints(const QList<QPointF>& points, qsizetype tests, bool 
     lastTest_ = tests > 1 ? double(tests) + 0.25 : 2.0;
     testInterval_ = double(std::max<qsizetype>(1, (tests + 9) / 10));
     update();
+}
+
+void ScoreChart::SetSpokenText(std::function<QString()> make)
+{
+    makeSpoken_ = std::move(make);
+    spoken_.reset();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+QString ScoreChart::SpokenText() const
+{
+    if (!makeSpoken_)
+        return accessibleDescription();
+    if (!spoken_)
+        spoken_ = makeSpoken_();
+    return *spoken_;
 }
 
 void ScoreChart::SetAxisTitles(const QString& tests, const QString& scores)

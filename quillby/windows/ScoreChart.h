@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QVariantList>
 #include <QWidget>
+#include <functional>
+#include <optional>
 
 // A line chart of the scores of a list's tests, painted with QPainter: the tests in order
 // along the bottom ("Test"), the scores from 0 to 100 up the side ("Score (%)"), a title above,
@@ -19,6 +21,11 @@ public:
     void SetTitle(const QString& title);
     // The titles of the tests' axis (along the bottom) and of the scores' (up the side).
     void SetAxisTitles(const QString& tests, const QString& scores);
+
+    // What a screen reader hears of the chart (its description), made by `make` only when it
+    // is asked for: the scores of years of tests make a long text.
+    void SetSpokenText(std::function<QString()> make);
+    QString SpokenText() const;
 
     QString Title() const { return title_; }
     QList<QPointF> Points() const { return points_; }
@@ -71,6 +78,8 @@ private:
     void PaintLabels(QPainter& painter, const Parts& parts) const;
     void PaintLine(QPainter& painter, const Parts& parts);
 
+    std::function<QString()> makeSpoken_;
+    mutable std::optional<QString> spoken_;
     QString title_;
     QString testsTitle_;
     QString scoresTitle_;

@@ -59,20 +59,18 @@ void ConfigureGrid(QTableView* grid, const QString& accessibleName)
     grid->verticalHeader()->hide();
 }
 
-void FitColumnToContents(QTableView* grid, int column)
+namespace {
+// The width the cells of a column need in the rows from first (up to limit rows shown) and the
+// heading: the cells whose text is the widest (by the font's advances, a pixel or two either
+// way) are the only ones laid out.
+int ContentWidth(QTableView* grid, int column, int first, int end, int limit)
 {
-    const int precision = grid->verticalHeader()->resizeContentsPrecision();
-    const QAbstractItemModel* model = grid->model();
-    // A grid on screen weighs the rows around those shown first: Qt's own way then.
-    if (!model || grid->isVisible() || precision <= 0) {
-        grid->resizeColumnToContents(column);
-        return;
-    }
     grid->ensurePolished();
+    const QAbstractItemModel* model = grid->model();
     std::vector<std::pair<int, QModelIndex>> weighed; // text advance, cell
     const QFontMetrics metrics = grid->fontMetrics();
     int widest = 0;
-    for (int row = 0; row < model->rowCount() && int(weighed.size()) < precision; ++row) {
+    for (int row = first; row < end && int(weighed.size()) < limit; ++row) {
         if (grid->isRowHidden(row))
             continue;
         const QModelIndex index = model->index(row, column);
@@ -86,8 +84,33 @@ void FitColumnToContents(QTableView* grid, int column)
             content = std::max(content, grid->sizeHintForIndex(index).width());
     if (grid->showGrid())
         ++content;
+    return std::max(content, grid->horizontalHeader()->sectionSizeHint(column));
+}
+} // namespace
+
+void FitColumnToContents(QTableView* grid, int column)
+{
+    const int precision = grid->verticalHeader()->resizeContentsPrecision();
+    const QAbstractItemModel* model = grid->model();
+    // A grid on screen weighs the rows around those shown first: Qt's own way then.
+    if (!model || grid->isVisible() || precision <= 0) {
+        grid->resizeColumnToContents(column);
+        return;
+    }
+    grid->horizontalHeader()->resizeSection(
+        column, ContentWidth(grid, column, 0, model->rowCount(), precision));
+}
+
+void WidenColumnToRows(QTableView* grid, int column, int first, int count)
+{
+    const QAbstractItemModel* model = grid->model();
+    if (!model)
+        return;
+    const int end = std::min(model->rowCount(), first + count);
+    const int width = ContentWidth(grid, column, first, end, end - first);
     QHeaderView* header = grid->horizontalHeader();
-    header->resizeSection(column, std::max(content, header->sectionSizeHint(column)));
+    if (width > header->sectionSize(column))
+        header->resizeSection(column, width);
 }
 
 void KeepColoursWhenSelected(QTableWidget* grid)

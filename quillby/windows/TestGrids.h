@@ -20,6 +20,10 @@ void ConfigureGrid(QTableView* grid, const QString& accessibleName);
 // cells whose text is the widest (by the font's advances, a pixel or two either way) are the
 // only ones laid out, of the rows Qt weighs (the first thousand of a grid not shown).
 void FitColumnToContents(QTableView* grid, int column);
+// Widens the column, never narrows it, so that the cells of those rows show whole: a grid that
+// reads its rows as it shows them fits each block of rows as it comes, without reading the
+// others.
+void WidenColumnToRows(QTableView* grid, int column, int first, int count);
 
 // Empties a grid and sets its headings, column widths (twips) and alignments. A column of
 // width 1 holds a key and is hidden.

@@ -56,6 +56,7 @@ void frmPastTests::BuildControls()
     ConfigureGrid(MSFlexGrid1, tr("Select a test..."));
     tests_ = new PastTestsModel(MSFlexGrid1);
     MSFlexGrid1->setModel(tests_);
+    tests_->SetPageListener([this](int first, int count) { WidenTestColumn(first, count); });
     SetColumnWidth(MSFlexGrid1, PastTestsModel::DateColumn, 1400);
     SetColumnWidth(MSFlexGrid1, PastTestsModel::ScoreColumn, 1400);
     // The Score column is at least its set width and takes what the others leave.
@@ -162,10 +163,33 @@ ListHistory frmPastTests::LoadPages(int32_t words)
     // The grid reads its rows as it shows them; the chart and the totals need only the
     // first-try hits of the whole-list tests.
     ListHistory history = ScoresOfList(ReadWholeListFirstTries(listId_), words);
-    const int32_t tests = CountAllListTests(listId_);
+    const int32_t tests = static_cast<int32_t>(history.scores.size()) +
+                          CountListRoundsAndUnfinished(listId_);
     tests_->SetPagedList(listId_, words, tests);
-    ShowTestColumn(tests > history.scores.size());
+    // The Test column fits the first page's texts (the rows shown), and later pages' texts as
+    // they are read: what it shows never waits for the rows it does not show.
+    const bool practised = tests > history.scores.size();
+    MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
+    if (practised) {
+        MSFlexGrid1->horizontalHeader()->resizeSection(PastTestsModel::TestColumn, 0);
+        WidenTestColumn(0, PastTestsModel::kPageRows);
+    }
     return history;
+}
+
+void frmPastTests::WidenTestColumn(int first, int count)
+{
+    if (MSFlexGrid1->isColumnHidden(PastTestsModel::TestColumn))
+        return;
+    WidenColumnToRows(MSFlexGrid1, PastTestsModel::TestColumn, first, count);
+    KeepScoreColumnWidth();
+}
+
+// The grid is at least as wide as its columns: the Score column, which takes what the others
+// leave, keeps its set width beside a wide Test column (the window widens instead).
+void frmPastTests::KeepScoreColumnWidth()
+{
+    MSFlexGrid1->setMinimumWidth(GridWidthForColumns(MSFlexGrid1));
 }
 
 // The rows in the grid, with the Test column shown only when there is a practice round.
@@ -180,6 +204,7 @@ void frmPastTests::ShowTestColumn(bool practised)
     MSFlexGrid1->setColumnHidden(PastTestsModel::TestColumn, !practised);
     if (practised)
         FitColumnToContents(MSFlexGrid1, PastTestsModel::TestColumn);
+    KeepScoreColumnWidth();
 }
 
 void frmPastTests::RowSelected()

@@ -60,6 +60,9 @@ private:
     ListHistory LoadPages(int32_t words);
     void ShowRows(std::vector<PastTestsModel::Row> rows, bool practised);
     void ShowTestColumn(bool practised);
+    // Widens the Test column to those rows' texts when it is shown.
+    void WidenTestColumn(int first, int count);
+    void KeepScoreColumnWidth();
     // Selects a word in the results, opening the results of the selected test when closed.
     void ShowWordInResults(const QString& word);
     // Closes with the results and asks for a practice round of a test's missed words.

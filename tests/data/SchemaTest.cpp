@@ -137,8 +137,12 @@ TEST(SchemaUpgrade, AFileOfThePreviousVersionGetsTheNewIndexesWithoutLosingARow)
         // The tallies are counted from the rows already there, and kept from then on.
         EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|1|2"});
         EXPECT_EQ(Raw("SELECT * FROM GUESS_TALLIES"), QStringList{"11|thier|1"});
+        // Its whole-list test's first tries, in the list's order, likewise.
+        EXPECT_EQ(Raw("SELECT TEST_ID, LIST_ID, FIRST_TRY FROM LIST_FIRST_TRIES"),
+                  QStringList{"100|1|1"});
         Db().Execute(" DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 12 ");
         EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|0|1"});
+        EXPECT_EQ(Raw("SELECT TEST_ID, FIRST_TRY FROM LIST_FIRST_TRIES"), QStringList{"100|0"});
         // The windows' places gain their table, empty.
         EXPECT_EQ(RawCount("SELECT * FROM WINDOW_PLACES"), 0);
         Db().Close();

@@ -15,6 +15,9 @@
 #include <unistd.h>
 
 namespace {
+const char* const kTallyTriggers =
+    "SELECT * FROM sqlite_master WHERE type = 'trigger' AND name LIKE '%TALLY%'";
+
 // What each tally table should hold, counted from the rows.
 const char* const kRecount[] = {
     "SELECT T.TEST_ID, (SELECT COUNT(*) FROM WORD_ATTEMPTS A WHERE A.TEST_ID = T.TEST_ID"
@@ -26,22 +29,31 @@ const char* const kRecount[] = {
     " GROUP BY WORD_ID ORDER BY 1",
     "SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY, COUNT(*) FROM WORD_ATTEMPTS WHERE RESULT ="
     " 'INCORRECT' AND TEST_ID IN (SELECT TEST_ID FROM TESTS WHERE PRACTICE_OF IS NULL)"
-    " GROUP BY 1, 2 ORDER BY 1, 2"};
+    " GROUP BY 1, 2 ORDER BY 1, 2",
+    // Each whole-list test's first tries, with its list and place among the list's tests.
+    "SELECT T.TEST_ID, T.LIST_ID, T.START_TIME, T._rowid_, (SELECT COUNT(*) FROM WORD_ATTEMPTS A"
+    " WHERE A.TEST_ID = T.TEST_ID AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT')"
+    " FROM TESTS T WHERE T.PRACTICE_OF IS NULL AND T.UNFINISHED IS NULL ORDER BY 1, 4"};
 const char* const kKept[] = {
     "SELECT TEST_ID, FIRST_TRY, WORDS_ASKED FROM TEST_TALLIES ORDER BY 1",
     "SELECT WORD_ID, TESTS_MISSED, MISSES FROM WORD_TALLIES ORDER BY 1",
-    "SELECT WORD_ID, GUESS, TIMES FROM GUESS_TALLIES ORDER BY 1, 2"};
+    "SELECT WORD_ID, GUESS, TIMES FROM GUESS_TALLIES ORDER BY 1, 2",
+    "SELECT TEST_ID, LIST_ID, START_TIME, TEST_ROWID, FIRST_TRY FROM LIST_FIRST_TRIES"
+    " ORDER BY 1, 4"};
 
 void ExpectTalliesMatchTheRows(const std::string& after)
 {
-    for (int i = 0; i < 3; ++i)
+    static_assert(std::size(kKept) == std::size(kRecount));
+    for (size_t i = 0; i < std::size(kKept); ++i)
         ASSERT_EQ(Raw(kKept[i]), Raw(kRecount[i])) << "after " << after;
 }
 
 // A random mix of what happens to a database over the years, checked after every step.
 class TallyHistory {
 public:
-    explicit TallyHistory(quint32 seed) : random_(seed)
+    // movesTests: tests are also moved in time and between lists, and marked unfinished.
+    explicit TallyHistory(quint32 seed, bool movesTests = false)
+        : random_(seed), movesTests_(movesTests)
     {
         for (int list = 1; list <= 2; ++list) {
             AddList(list, QDate(2026, 11, 6 + 7 * list));
@@ -54,7 +66,7 @@ public:
 
     void Step()
     {
-        const int action = Pick(10);
+        const int action = Pick(movesTests_ ? 12 : 10);
         if (action < 4)
             TakeTest();
         else if (action == 4)
@@ -73,6 +85,19 @@ public:
         else if (action == 8)
             Db().Execute(QStringLiteral("UPDATE TESTS SET PRACTICE_OF = CASE WHEN PRACTICE_OF IS"
                                         " NULL THEN 1 END WHERE TEST_ID = %1")
+                             .arg(Pick(nextTest_ + 1)));
+        else if (action == 10)
+            Db().Execute(QStringLiteral("UPDATE TESTS SET %1 WHERE TEST_ID = %2")
+                             .arg(Pick(2) ? QStringLiteral("LIST_ID = 3 - LIST_ID")
+                                          : QStringLiteral("START_TIME = datetime(START_TIME,"
+                                                           " '-%1 days')")
+                                                .arg(1 + Pick(3)))
+                             .arg(Pick(nextTest_ + 1)));
+        else if (action == 11)
+            Db().Execute(QStringLiteral("UPDATE TESTS SET UNFINISHED = CASE WHEN UNFINISHED IS"
+                                        " NULL THEN 1 END, TEST_ID = TEST_ID + %1"
+                                        " WHERE TEST_ID = %2")
+                             .arg(Pick(2) * 1000)
                              .arg(Pick(nextTest_ + 1)));
         else if (Pick(4) == 0)
             DeleteList(1 + Pick(2));
@@ -122,6 +147,7 @@ private:
     }
 
     QRandomGenerator random_;
+    bool movesTests_ = false;
     int words_ = 0;
     int nextTest_ = 0;
 };
@@ -129,13 +155,16 @@ private:
 
 TEST(Tallies, AlwaysEqualACountOfTheRowsWhateverChangesThem)
 {
-    for (const quint32 seed : {1u, 2u, 3u}) {
+    for (const quint32 seed : {1u, 2u, 3u, 4u, 5u, 6u}) {
         SCOPED_TRACE(seed);
         TestAppFolder app;
-        TallyHistory history(seed);
+        TallyHistory history(seed, seed > 3);
         for (int step = 0; step < 150 && !::testing::Test::HasFatalFailure(); ++step)
             history.Step();
-        EXPECT_GT(RawCount("SELECT * FROM WORD_TALLIES"), 0) << "the history missed words";
+        if (seed <= 3) // the histories that keep their tests where they were
+            EXPECT_GT(RawCount("SELECT * FROM WORD_TALLIES"), 0) << "the history missed words";
+        else
+            EXPECT_GT(RawCount("SELECT * FROM LIST_FIRST_TRIES"), 0) << "it kept tests";
         Db().Close();
     }
 }
@@ -179,7 +208,7 @@ TEST(Tallies, ACountUnderWayWhoseTablesWereDamagedIsMadeAgainWhole)
 
     InitApplication(app.path());
     EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE name = 'TALLY_COUNT_PROGRESS'"), 0);
-    EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
+    EXPECT_EQ(RawCount(kTallyTriggers), 6);
     ExpectTalliesMatchTheRows("opening");
     for (int step = 0; step < 40 && !::testing::Test::HasFatalFailure(); ++step)
         history.Step();
@@ -187,7 +216,8 @@ TEST(Tallies, ACountUnderWayWhoseTablesWereDamagedIsMadeAgainWhole)
 }
 
 namespace {
-// The tallies and their triggers taken away, as a file made before them has it.
+// The tallies, the first tries and their triggers taken away, as a file made before them
+// has it.
 void MakeOldShape() { Db().Execute(kShapeBeforeTalliesSql); }
 
 // The stage the progress row of a count under way names (0 when there is none), read as
@@ -254,7 +284,7 @@ TEST(Tallies, ACountKilledBetweenStepsGoesOnAndEqualsARecount)
         ASSERT_TRUE(KilledAtReport(app.path(), c.report));
         EXPECT_EQ(ProgressStage(app.dbPath()), c.stage) << "the progress row kept";
         InitApplication(app.path());
-        EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
+        EXPECT_EQ(RawCount(kTallyTriggers), 6);
         ExpectTalliesMatchTheRows("the next opening");
         Db().Close();
     }
@@ -316,7 +346,7 @@ TEST(Tallies, AnOldFileOfOddAnswersIsCountedAsARecount)
 
             EXPECT_TRUE(TallyCountAhead(app.path())) << "the count seen ahead";
             InitApplication(app.path());
-            EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'trigger'"), 6);
+            EXPECT_EQ(RawCount(kTallyTriggers), 6);
             EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE type = 'index'"
                                " AND name LIKE '%TALLIES_%'"),
                       3)

@@ -33,6 +33,13 @@ RECOUNT = [
      "SELECT WORD_ID, IFNULL(GUESS, '') COLLATE BINARY, COUNT(*) FROM WORD_ATTEMPTS WHERE"
      " RESULT = 'INCORRECT' AND WORD_ID IS NOT NULL AND TEST_ID IN (SELECT TEST_ID FROM TESTS"
      " WHERE PRACTICE_OF IS NULL) GROUP BY 1, 2 ORDER BY 1, 2"),
+    # Each whole-list test's first tries, with its list and its place among the list's tests,
+    # from which Past Tests reads a list's scores.
+    ("SELECT TEST_ID, LIST_ID, START_TIME, TEST_ROWID, FIRST_TRY FROM LIST_FIRST_TRIES"
+     " ORDER BY 1, 4",
+     "SELECT T.TEST_ID, T.LIST_ID, T.START_TIME, T._rowid_, (SELECT COUNT(*) FROM WORD_ATTEMPTS"
+     " A WHERE A.TEST_ID = T.TEST_ID AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT')"
+     " FROM TESTS T WHERE T.PRACTICE_OF IS NULL AND T.UNFINISHED IS NULL ORDER BY 1, 4"),
 ]
 
 
@@ -41,7 +48,7 @@ def seed_old_file(journey):
     indexes are made again after the rows are in, which is quicker than keeping them."""
     for row in journey.query("SELECT name FROM sqlite_master WHERE type = 'trigger'"):
         journey.execute(f"DROP TRIGGER {row['name']}")
-    for table in ("TEST_TALLIES", "WORD_TALLIES", "GUESS_TALLIES"):
+    for table in ("TEST_TALLIES", "WORD_TALLIES", "GUESS_TALLIES", "LIST_FIRST_TRIES"):
         journey.execute(f"DROP TABLE {table}")
     indexes = journey.query("SELECT name, sql FROM sqlite_master WHERE type = 'index' AND"
                             " tbl_name = 'WORD_ATTEMPTS' AND sql IS NOT NULL")

@@ -17,6 +17,7 @@
 #include "frmTestResults.h"
 #include "frmTestWordDetails.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include "ScoreChart.h"
 #include <QFrame>
@@ -233,7 +234,7 @@ TEST_F(PastTests, WithoutTestsTheChartAndTheHardestWordsAreEmptyAndSaySo)
 {
     frmPastTests* past = Open();
     EXPECT_TRUE(past->progress->ScorePoints().isEmpty());
-    EXPECT_TRUE(past->progress->chartScores->accessibleDescription().startsWith("No tests yet"));
+    EXPECT_TRUE(past->progress->chartScores->SpokenText().startsWith("No tests yet"));
     EXPECT_EQ(past->progress->gridHardestWords->rowCount(), 0);
     EXPECT_TRUE(past->progress->lblNoMisses->isVisible());
     EXPECT_TRUE(past->progress->lblNoMisses->text().startsWith("No tests yet"));
@@ -255,8 +256,13 @@ TEST_F(PastTests, TheChartShowsExactlyTheGridsScoresInOrder)
             << "row " << row;
     }
     EXPECT_EQ(points[0].y(), 14) << "3 of 21 words";
-    EXPECT_EQ(past->progress->chartScores->accessibleDescription(),
+    // What a screen reader hears of the chart.
+    QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(
+        past->progress->chartScores);
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->text(QAccessible::Description),
               QStringLiteral("test 1: 14 %, test 2: 52 %, test 3: 86 %"));
+    EXPECT_EQ(chart->text(QAccessible::Name), QStringLiteral("Scores"));
 }
 
 // Years of tests: past 400 the chart draws each group of neighbouring tests by its lowest and
@@ -284,7 +290,7 @@ TEST_F(PastTests, AChartOfThousandsOfTestsKeepsEveryLowAndHigh)
             ASSERT_EQ(p.y(), scores[qsizetype(p.x()) - 1]) << count << " test " << p.x();
         EXPECT_TRUE(points.contains(QPointF(count / 3 + 1, 0))) << count;
         EXPECT_EQ(points.last(), QPointF(count, 100)) << count;
-        const QString spoken = panel.chartScores->accessibleDescription();
+        const QString spoken = panel.chartScores->SpokenText();
         EXPECT_EQ(spoken.count(QStringLiteral("test ")), count);
         EXPECT_TRUE(spoken.endsWith(QStringLiteral("test %1: 100 %").arg(count))) << count;
     }
@@ -498,8 +504,15 @@ TEST_F(PastTests, PagesReadInAnyOrderMatchAPlainReadOfTheTests)
     frmPastTests* past = Open();
     QTableView* grid = past->MSFlexGrid1;
     ASSERT_EQ(RowCount(grid), 150);
+    // The figures and the chart come from the stored first tries, the grid's rows a page at a
+    // time: the Test column is fitted to the rows shown without reading the others.
+    EXPECT_EQ(static_cast<const PastTestsModel*>(grid->model())->PagesRead(), 1);
     EXPECT_EQ(past->txtTotalTests->text(), QString::number(history.scores.size()));
     EXPECT_EQ(past->txtAverageScore->text(), PercentText(history.average));
+    const QList<QPointF> points = past->progress->ScorePoints();
+    ASSERT_EQ(points.size(), history.scores.size());
+    for (qsizetype i = 0; i < points.size(); ++i)
+        EXPECT_EQ(points[i].y(), history.scores[i]) << "whole-list test " << i + 1;
     QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
     EXPECT_EQ(grid->currentIndex().row(), 149);
     for (int row = 149; row >= 0; --row) {
@@ -508,6 +521,15 @@ TEST_F(PastTests, PagesReadInAnyOrderMatchAPlainReadOfTheTests)
         EXPECT_EQ(CellText(grid, row, 2), QString::number(test.testId)) << row;
         EXPECT_EQ(CellText(grid, row, 3), TestNameText(test.place, test.unfinished)) << row;
     }
+    // Once the pages read have been told, every text read shows whole.
+    QApplication::processEvents();
+    for (int row = 0; row < 150; ++row)
+        EXPECT_LE(grid->sizeHintForIndex(grid->model()->index(row, 3)).width(),
+                  grid->columnWidth(3))
+            << CellText(grid, row, 3).toStdString();
+    // ... and the Score column keeps its width beside them: the window widens instead.
+    QApplication::processEvents();
+    EXPECT_GE(grid->columnWidth(1), Twips(1400));
 }
 
 // A test whose key or start time is not in the stored form sends the whole list through the

@@ -175,15 +175,23 @@ TEST_F(Shots, ProgressAndOptions)
     SaveWindow(&options, QStringLiteral("progress-options") + g_suffix);
 }
 
-// Past Tests of a list tested twice a week for years: the chart thins its points, the grid
-// scrolls.
+// Past Tests of a list tested twice a week for years, with a practice round now and then: the
+// chart thins its points, the grid scrolls, and its Test column fits the rounds' names of the
+// last tests too once they are shown.
 TEST_F(Shots, YearsOfPastTests)
 {
     const int32_t list = FillList();
     Transaction batch(Globals::DbConnection());
+    int32_t previous = 0;
     for (int day = 0; day < 1000; ++day) {
         const QDateTime start = QDateTime(QDate(2020, 1, 1), QTime(16, 0)).addDays(day * 3);
         const int32_t test = AddTest(list, 3, start, start.addSecs(300));
+        if (day % 40 == 39 || day == 998) // a round, of a round near the end
+            Globals::DbConnection().Execute(
+                QStringLiteral("UPDATE TESTS SET PRACTICE_OF = %1 WHERE TEST_ID = %2")
+                    .arg(previous)
+                    .arg(test));
+        previous = test;
         for (int32_t word = 1; word <= 3; ++word) {
             const bool missed = (day * 7 + word * 5) % (3 + day / 150) == 0;
             if (missed)
@@ -194,6 +202,10 @@ TEST_F(Shots, YearsOfPastTests)
     batch.Commit();
     tasks.OpenPastTests(list);
     SaveScreen(QStringLiteral("progress-past-tests-years") + g_suffix);
+    QTableView* grid = frmPastTests::instance()->MSFlexGrid1;
+    grid->setFocus();
+    QTest::keyClick(grid, Qt::Key_End, Qt::ControlModifier);
+    SaveScreen(QStringLiteral("progress-past-tests-years-end") + g_suffix);
     CloseTestWindows();
 }
 
