@@ -22,6 +22,7 @@ struct QuillbyAudioTable {
     void (*release)(); // at exit: the recorder, the player and the voice
     void (*setSpeechEngineForTesting)(const QString& engine);
     void (*useQtPlaybackForTesting)(bool qt);
+    bool (*recordingCutShort)(); // after stopRecording: the take did not come out whole
 };
 
 // The module's one exported function.

@@ -78,6 +78,12 @@ bool StopRecording(const QString& path)
     return written;
 }
 
+bool RecordingCutShort()
+{
+    const QuillbyAudioTable* module = LoadedAudioModule();
+    return module && module->recordingCutShort();
+}
+
 void CloseRecorder()
 {
     recording = false;

@@ -28,6 +28,12 @@ void StartRecording();
 // when sound was recorded but could not be written (a full or read-only disk): then no file
 // is left at path, never an empty or partial one.
 bool StopRecording(const QString& path);
+// True after StartRecording when a microphone is there but could not be opened, and after
+// StopRecording when the take did not come out whole: it could not be opened, or it broke
+// off before Stop (the sound server went away).
+// Nothing of such a take is written. False for a whole take, for one with nothing in it, and
+// with no audio device at all (recording then stays silent, as above).
+bool RecordingCutShort();
 // Closes the recorder, discarding anything not saved.
 void CloseRecorder();
 // True between StartRecording and StopRecording/CloseRecorder.

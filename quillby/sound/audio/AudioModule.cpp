@@ -20,6 +20,7 @@ const QuillbyAudioTable kTable{
     audio::ReleaseAudio,
     audio::SetSpeechEngineForTesting,
     audio::UseQtPlaybackForTesting,
+    audio::RecordingCutShort,
 };
 } // namespace
 
