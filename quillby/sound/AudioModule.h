@@ -23,6 +23,7 @@ struct QuillbyAudioTable {
     void (*setSpeechEngineForTesting)(const QString& engine);
     void (*useQtPlaybackForTesting)(bool qt);
     bool (*recordingCutShort)(); // after stopRecording: the take did not come out whole
+    bool (*recordingBroke)();    // while recording: the stream has broken off
 };
 
 // The module's one exported function.

@@ -84,6 +84,12 @@ bool RecordingCutShort()
     return module && module->recordingCutShort();
 }
 
+bool RecordingBroke()
+{
+    const QuillbyAudioTable* module = LoadedAudioModule();
+    return recording && module && module->recordingBroke();
+}
+
 void CloseRecorder()
 {
     recording = false;

@@ -36,6 +36,9 @@ bool StopRecording(const QString& path);
 // Nothing of such a take is written. False for a whole take, for one with nothing in it, and
 // with no audio device at all (recording then stays silent, as above).
 bool RecordingCutShort();
+// True while recording once the recording has broken off (the sound server went away), so
+// the caller can stop at once; StopRecording then reports it cut short.
+bool RecordingBroke();
 // Closes the recorder, discarding anything not saved.
 void CloseRecorder();
 // True between StartRecording and StopRecording/CloseRecorder.

@@ -386,6 +386,11 @@ void frmEditWord::LoseTake(const QString& message)
 
 void frmEditWord::Timer1_Timer()
 {
+    // A recording that broke off is stopped at once, so the lamp does not blink over nothing.
+    if (RecordingBroke()) {
+        cmdStop_Click();
+        return;
+    }
     SetIndicatorColor(indicatorColor_ == kWhite ? kRed : kWhite);
 }
 

@@ -21,6 +21,7 @@ const QuillbyAudioTable kTable{
     audio::SetSpeechEngineForTesting,
     audio::UseQtPlaybackForTesting,
     audio::RecordingCutShort,
+    audio::RecordingBroke,
 };
 } // namespace
 

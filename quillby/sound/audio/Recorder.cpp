@@ -19,6 +19,7 @@
 
 #include <QAudioSource>
 #include <QBuffer>
+#include <atomic>
 #include <memory>
 #include <utility>
 
@@ -79,6 +80,9 @@ public:
         return bytes;
     }
 
+    // Read from the user's thread while the capture thread records.
+    bool Broken() const { return broken_.load(); }
+
     // Qt's audio streams may run pending events while they are destroyed, a step that opens
     // the next stream among them: both are taken out first, and only these two go.
     void Release()
@@ -96,7 +100,7 @@ public:
 private:
     QAudioSource* source_ = nullptr;
     QBuffer* captured_ = nullptr;
-    bool broken_ = false; // the stream stopped with an error before Stop
+    std::atomic<bool> broken_{false}; // the stream stopped with an error before Stop
 };
 
 // The recorder's thread and what it captures. The capture lives on the thread and is touched
@@ -193,6 +197,12 @@ QByteArray StopRecording()
 }
 
 bool RecordingCutShort() { return TheRecorder().cutShort; }
+
+bool RecordingBroke()
+{
+    const Recorder& r = TheRecorder();
+    return r.capturing && r.capture && r.capture->Broken();
+}
 
 void CloseRecorder()
 {
