@@ -689,6 +689,10 @@
         <translation>Die Aufnahme konnte nicht gespeichert werden nach<byte value="xd"/>%1<byte value="xd"/>(der Datenträger ist vielleicht voll oder schreibgeschützt). Bitte schaffen Sie Platz und nehmen Sie noch einmal auf.</translation>
     </message>
     <message>
+        <source>The recording could not be made, or it was cut short: the microphone or the sound system stopped answering.<byte value="xd"/>The word keeps the recording it had before, if any. Please record again.</source>
+        <translation>Die Aufnahme konnte nicht gemacht werden oder wurde abgebrochen: das Mikrofon oder das Tonsystem hat nicht mehr geantwortet.<byte value="xd"/>Das Wort behält seine bisherige Aufnahme, falls es eine hatte. Bitte nehmen Sie noch einmal auf.</translation>
+    </message>
+    <message>
         <source>This word has not been saved.<byte value="xd"/>Do you want to save it before closing?</source>
         <translation>Dieses Wort wurde noch nicht gespeichert.<byte value="xd"/>Möchten Sie es vor dem Schließen speichern?</translation>
     </message>

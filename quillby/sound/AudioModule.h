@@ -22,6 +22,8 @@ struct QuillbyAudioTable {
     void (*release)(); // at exit: the recorder, the player and the voice
     void (*setSpeechEngineForTesting)(const QString& engine);
     void (*useQtPlaybackForTesting)(bool qt);
+    bool (*recordingCutShort)(); // after stopRecording: the take did not come out whole
+    bool (*recordingBroke)();    // while recording: the stream has broken off
 };
 
 // The module's one exported function.

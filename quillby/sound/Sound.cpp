@@ -78,6 +78,18 @@ bool StopRecording(const QString& path)
     return written;
 }
 
+bool RecordingCutShort()
+{
+    const QuillbyAudioTable* module = LoadedAudioModule();
+    return module && module->recordingCutShort();
+}
+
+bool RecordingBroke()
+{
+    const QuillbyAudioTable* module = LoadedAudioModule();
+    return recording && module && module->recordingBroke();
+}
+
 void CloseRecorder()
 {
     recording = false;

@@ -95,6 +95,13 @@ QString frmEditWord::RecordingFailedMessage(const QString& path)
         .arg(QDir::toNativeSeparators(path));
 }
 
+QString frmEditWord::RecordingCutShortMessage()
+{
+    return tr("The recording could not be made, or it was cut short: the microphone or the "
+              "sound system stopped answering.\r"
+              "The word keeps the recording it had before, if any. Please record again.");
+}
+
 QString frmEditWord::RecordingNotStoredMessage(const QString& path)
 {
     return tr("The word was saved, but its recording could not be written to\r%1\r"
@@ -346,24 +353,44 @@ void frmEditWord::cmdRecord_Click()
     Shape1->show();
     Timer1->start();
     StartRecording();
+    // A microphone that is listed but does not open (the sound system went away) is said at
+    // once rather than after the parent has spoken into nothing.
+    if (!RecordingCutShort())
+        return;
+    CloseRecorder();
+    ShowIdle();
+    cmdRecord->setFocus();
+    LoseTake(RecordingCutShortMessage());
 }
 
 void frmEditWord::cmdStop_Click()
 {
     const bool written = StopRecording(TempWavPath());
+    const bool cutShort = RecordingCutShort();
     ShowIdle();
     SetWavButtonsEnabled(true);
     cmdRecord->setFocus();
-    if (written)
-        return;
-    // The take is lost: saving must not take that for "no recording" and remove the stored one.
+    if (cutShort)
+        LoseTake(RecordingCutShortMessage());
+    else if (!written)
+        LoseTake(RecordingFailedMessage(TempWavPath()));
+}
+
+// The take is lost: saving must not take that for "no recording" and remove the stored one.
+void frmEditWord::LoseTake(const QString& message)
+{
     newRecording_ = false;
     Guarded([&] { RestoreStoredRecording(GetWordText(wordId_)); });
-    MsgBox(RecordingFailedMessage(TempWavPath()), MsgButtons::OK, MsgIcon::Exclamation, this);
+    MsgBox(message, MsgButtons::OK, MsgIcon::Exclamation, this);
 }
 
 void frmEditWord::Timer1_Timer()
 {
+    // A recording that broke off is stopped at once, so the lamp does not blink over nothing.
+    if (RecordingBroke()) {
+        cmdStop_Click();
+        return;
+    }
     SetIndicatorColor(indicatorColor_ == kWhite ? kRed : kWhite);
 }
 

@@ -55,6 +55,8 @@ public:
     static QString NoRecordingMessage();
     // Shown when Stop could not write what was recorded to the working file.
     static QString RecordingFailedMessage(const QString& path);
+    // Shown when the microphone could not be opened or the recording broke off before Stop.
+    static QString RecordingCutShortMessage();
     // Shown when a recording could not be written to its file.
     static QString RecordingNotStoredMessage(const QString& path);
 
@@ -122,6 +124,8 @@ private:
 
     void SetWavButtonsEnabled(bool enabled);
     void RestoreStoredRecording(const QString& storedText);
+    // Gives up the take, brings back the stored recording as the working copy and says why.
+    void LoseTake(const QString& message);
     void ShowIdle();
     void DiscardRecording();
     void SetIndicatorColor(const QColor& color);

@@ -3,7 +3,9 @@ that have no recording" off: after a restart the options window shows it off and
 editor offers no Pronounce for the word. Turned on again, Pronounce speaks the word at once,
 and the voice reaches the sound server's speaker. Then the sound server is killed while the
 voice says a word of a test: Quillby lives on, the rest of the test is said (silently) and
-answered, the test is stored whole, and Quillby ends cleanly after the server came back.
+answered, the test is stored whole. Record in the word editor with the server still gone
+says that the recording could not be made, and the word keeps its recording. Quillby ends
+cleanly after the server came back.
 Runs under scripts/with-audio.sh."""
 
 import os
@@ -195,6 +197,27 @@ with Journey("speech") as journey:
                  "the answers of the stored test")
     app.click(app.window("Test Results").find("push button", "Close"))
     app.answer_message("No", expect="Test Again?")
+
+    app.step("Record without a server: the parent is told and zebra keeps its recording")
+    zebra_wav = os.path.join(journey.folder, "Wavs", "ZEBRA.wav")
+    with open(zebra_wav, "rb") as stored:
+        zebra_voice = stored.read()
+    editor = open_list_editor(app)
+    app.mouse_click(editor.find("table", "Words").find_all("table cell", "zebra")[0])
+    app.click(editor.find("push button", "Edit a word"))
+    word_editor = app.window("Edit Word zebra")
+    app.click(word_editor.find("push button", "Record"))
+    app.answer_message("OK", expect="The recording could not be made, or it was cut short")
+    app.check_alive("Record without a sound server")
+    expect(word_editor.find("push button", "Record").showing, "the editor is not recording")
+    app.click(word_editor.find("push button", "Save"))
+    app.dismiss_notice("Word Saved")
+    app.wait_closed("Edit Word zebra")
+    with open(zebra_wav, "rb") as stored:
+        expect(stored.read() == zebra_voice, "ZEBRA.wav is as it was")
+    expect(not os.path.exists(os.path.join(journey.folder, "Temp.wav")), "no working file left")
+    app.close_window(editor)
+    app.wait_closed("Edit Word List")
 
     app.step("the server is back; Quillby still ends cleanly")
     audio_server("start")

@@ -15,10 +15,14 @@ namespace audio {
 
 // Recording (Recorder.cpp). StartRecording closes any earlier recording and opens the default
 // input; StopRecording hands over what was captured, converted to WordRecordingFormat (empty
-// when nothing was); CloseRecorder drops it.
+// when nothing was); CloseRecorder drops it. RecordingCutShort tells, after StopRecording,
+// that the take did not come out whole (see Sound.h); StopRecording then hands over nothing.
+// RecordingBroke tells it while the take still runs.
 void StartRecording();
 QByteArray StopRecording();
 void CloseRecorder();
+bool RecordingCutShort();
+bool RecordingBroke();
 
 // Playback (Player.cpp), as Sound.h describes PlayWave, StopPlaying and IsPlaying.
 void PlayWave(const QString& path);

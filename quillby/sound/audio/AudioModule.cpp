@@ -20,6 +20,8 @@ const QuillbyAudioTable kTable{
     audio::ReleaseAudio,
     audio::SetSpeechEngineForTesting,
     audio::UseQtPlaybackForTesting,
+    audio::RecordingCutShort,
+    audio::RecordingBroke,
 };
 } // namespace
 

@@ -8,6 +8,10 @@
 // the user's thread waits for each of those steps only a short while. A step that does not
 // finish in time gives up that recording (nothing is saved, as with no device); the capture
 // thread closes the stream whenever Qt lets it go, and until then recording is unavailable.
+//
+// A take that does not come out whole is told apart from one with nothing in it: the device
+// was there but its stream could not be opened, or the stream broke before Stop (the sound
+// server went away). Such a take hands over nothing and is reported as cut short.
 #include "Audio.h"
 
 #include "AudioThread.h"
@@ -15,6 +19,7 @@
 
 #include <QAudioSource>
 #include <QBuffer>
+#include <atomic>
 #include <memory>
 #include <utility>
 
@@ -45,6 +50,13 @@ public:
             if (captured->size() >= limit)
                 source->stop();
         });
+        // A stream that the server ends (it died) stops with an error; the length limit and
+        // Stop end it without one.
+        QObject::connect(source, &QAudioSource::stateChanged, source, [this, source] {
+            if (source->error() != QAudio::NoError)
+                broken_ = true;
+        });
+        broken_ = false;
         source_->start(captured_);
         if (source_->error() == QAudio::NoError)
             return true;
@@ -53,10 +65,13 @@ public:
     }
 
     // Stops capturing and hands over what was captured, once; the stream stays until Release.
-    QByteArray Stop(QAudioFormat& format)
+    // whole is false when the stream broke before Stop: the bytes are then only a part.
+    QByteArray Stop(QAudioFormat& format, bool& whole)
     {
+        whole = false;
         if (!source_)
             return {};
+        whole = !broken_ && source_->error() == QAudio::NoError;
         source_->stop();
         NoteStreamClosed();
         format = source_->format();
@@ -64,6 +79,9 @@ public:
         captured_->buffer().clear();
         return bytes;
     }
+
+    // Read from the user's thread while the capture thread records.
+    bool Broken() const { return broken_.load(); }
 
     // Qt's audio streams may run pending events while they are destroyed, a step that opens
     // the next stream among them: both are taken out first, and only these two go.
@@ -82,6 +100,7 @@ public:
 private:
     QAudioSource* source_ = nullptr;
     QBuffer* captured_ = nullptr;
+    std::atomic<bool> broken_{false}; // the stream stopped with an error before Stop
 };
 
 // The recorder's thread and what it captures. The capture lives on the thread and is touched
@@ -91,6 +110,7 @@ struct Recorder {
     AudioThread* thread = nullptr;    // made at the first recording with a device present
     std::shared_ptr<Capture> capture; // the thread's
     bool capturing = false;           // the current recording's stream is open
+    bool cutShort = false;            // the current or last take did not come out whole
 };
 
 Recorder& TheRecorder()
@@ -113,6 +133,7 @@ AudioThread& CaptureThread()
 struct Captured {
     QByteArray bytes;
     QAudioFormat format;
+    bool whole = false;
 };
 
 // Closes the stream, waiting for it a short while only when the capture thread is free.
@@ -141,7 +162,9 @@ void StartRecording()
     const QAudioDevice device = DefaultAudioDevice(QAudioDevice::Input);
     const QAudioFormat format = FormatForDevice(device, WordRecordingFormat());
     if (!format.isValid())
-        return;
+        return; // no device: nothing to record, as on a machine without sound
+    // From here on a device is there, so a take that does not open was cut short.
+    r.cutShort = true;
     AudioThread& thread = CaptureThread();
     if (thread.Busy())
         return; // an earlier stream is still held up in the audio server
@@ -149,9 +172,10 @@ void StartRecording()
     const std::shared_ptr<Capture> capture = r.capture;
     if (thread.PostAndWait(
             [capture, opened, device, format] { *opened = capture->Open(device, format); },
-            kStepTimeoutMs))
+            kStepTimeoutMs)) {
         r.capturing = *opened;
-    else
+        r.cutShort = !*opened;
+    } else
         thread.Post([capture] { capture->Release(); }); // once Qt lets the opening go
 }
 
@@ -161,18 +185,30 @@ QByteArray StopRecording()
     QByteArray samples;
     if (std::exchange(r.capturing, false) && r.thread) {
         auto out = std::make_shared<Captured>();
-        if (r.thread->PostAndWait(
-                [capture = r.capture, out] { out->bytes = capture->Stop(out->format); },
-                kStepTimeoutMs))
+        const bool stopped = r.thread->PostAndWait(
+            [capture = r.capture, out] { out->bytes = capture->Stop(out->format, out->whole); },
+            kStepTimeoutMs);
+        // A part of a take is no recording of the word: nothing of it is handed over.
+        r.cutShort = !stopped || !out->whole;
+        if (!r.cutShort)
             samples = ConvertPcm(out->bytes, out->format, WordRecordingFormat());
     }
     return samples;
+}
+
+bool RecordingCutShort() { return TheRecorder().cutShort; }
+
+bool RecordingBroke()
+{
+    const Recorder& r = TheRecorder();
+    return r.capturing && r.capture && r.capture->Broken();
 }
 
 void CloseRecorder()
 {
     Recorder& r = TheRecorder();
     r.capturing = false;
+    r.cutShort = false;
     ReleaseCapture();
 }
 
