@@ -345,6 +345,7 @@ void frmEditWord::cmdRecord_Click()
         return;
     }
     newRecording_ = true;
+    takeDeleted_ = false;
     DeleteFileQuietly(TempWavPath());
     SetWavButtonsEnabled(false);
     cmdRecord->hide();
@@ -396,7 +397,16 @@ void frmEditWord::Timer1_Timer()
 
 void frmEditWord::cmdPlay_Click() { PlayWave(TempWavPath()); }
 
-void frmEditWord::cmdDeleteWav_Click() { DeleteFileQuietly(TempWavPath()); }
+void frmEditWord::cmdDeleteWav_Click()
+{
+    takeDeleted_ = true;
+    DeleteFileQuietly(TempWavPath());
+}
+
+bool frmEditWord::HasNewTake() const
+{
+    return newRecording_ && (takeDeleted_ || QFile::exists(TempWavPath()));
+}
 
 // The working copy is what the word will keep when it is saved, so it is what a test plays.
 void frmEditWord::cmdSpeak_Click() { PlayOrSpeakWord(WordText(), TempWavPath()); }
@@ -473,7 +483,7 @@ bool frmEditWord::StoreWordRow(RecordingReplacement& files)
     // A renamed word's recording is copied to its new name before the row changes and the old
     // file removed after, so neither a failed write nor a crash detaches the recording.
     const QString oldText = created ? QString() : GetWordText(id);
-    const bool renameRecording = !created && !newRecording_;
+    const bool renameRecording = !created && !HasNewTake();
     const bool moved = renameRecording && CopyRecording(oldText, txtWord->text(), files);
     CrashPoint("word-recording-copied");
 
@@ -494,11 +504,11 @@ void frmEditWord::WriteWordRow(int32_t id)
                CheckValueToText(chkCaseSensitive->isChecked() ? 1 : 0)});
 }
 
-// A new recording replaces the stored one; after Record, Stop and Delete it removes it.
+// A new take replaces the stored recording; after Record, Stop and Delete it removes it.
 // False when the new recording could not be written (it then stays in Temp.wav).
 bool frmEditWord::StoreRecording(RecordingReplacement& files)
 {
-    if (!newRecording_)
+    if (!HasNewTake())
         return true;
     const QString target = WordWavFile(txtWord->text());
     if (target.isEmpty())

@@ -111,6 +111,9 @@ private:
     void cmdSaveWord_Click();
     // Save: true when the word and its recording are stored.
     bool SaveFromWindow();
+    // Record was pressed and the take came out or was deleted: Save then replaces the stored
+    // recording. A take that captured nothing (no device) leaves it as it was.
+    bool HasNewTake() const;
     // What the window shows now counts as stored.
     void RememberStored();
     void Timer1_Timer();
@@ -142,6 +145,7 @@ private:
     int32_t listId_ = 0;
     int32_t wordId_ = 0;
     bool newRecording_ = false;
+    bool takeDeleted_ = false; // Delete was pressed after the last Record
     // The stored word as the window last showed it, to tell unsaved typing.
     QString storedWord_, storedDefinition_, storedSentence_;
     bool storedCaseSensitive_ = false;

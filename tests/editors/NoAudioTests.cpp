@@ -60,3 +60,41 @@ TEST_F(WithoutAudioServer, PlayingAndClosingWhileRecordingReturnAtOnce)
     EXPECT_EQ(FileBytes(Wav("BEE")), voice);
     EXPECT_EQ(StoredText(bee), "bee");
 }
+
+// A take that captured nothing is no take: the word keeps its recording, under its new text
+// when it was renamed; only Delete after Record removes it.
+TEST_F(WithoutAudioServer, AnEmptyTakeKeepsTheStoredRecording)
+{
+    const struct {
+        const char* what;
+        const char* oldText;
+        const char* newText;
+        bool deleteTake;
+        const char* kept; // the file holding the old voice after Save, or "" for none
+    } cases[] = {
+        {"Record, Stop, Save", "bee", "bee", false, "BEE"},
+        {"renamed, Record, Stop, Save", "cat", "cats", false, "CATS"},
+        {"Record, Stop, Delete, Save", "owl", "owl", true, ""},
+    };
+    const int32_t list = AddList();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const int32_t word = AddWord(list, c.oldText);
+        const QString oldFile = QString(c.oldText).toUpper();
+        const QByteArray voice = WriteRecording(Wav(oldFile), Samples(2000, 40));
+        CallerSpy spy;
+        auto* editor = OpenWordEditor(list, word, &spy);
+        editor->txtWord->setText(c.newText);
+        Click(editor->cmdRecord);
+        Click(editor->cmdStop);
+        if (c.deleteTake)
+            Click(editor->cmdDeleteWav);
+        Save(editor);
+        EXPECT_TRUE(messages.isEmpty());
+        EXPECT_EQ(StoredText(word), c.newText);
+        if (*c.kept)
+            EXPECT_EQ(FileBytes(Wav(c.kept)), voice);
+        if (oldFile != c.kept)
+            EXPECT_FALSE(QFile::exists(Wav(oldFile))) << "moved or removed";
+    }
+}
