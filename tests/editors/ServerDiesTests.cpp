@@ -15,12 +15,6 @@
 
 namespace {
 
-bool AudioServer(const char* action)
-{
-    return QProcess::execute(QStringLiteral("bash"), {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT),
-                                                      QString::fromLatin1(action)}) == 0;
-}
-
 // Room for a busy machine; the recorder gives up a step the server does not answer in 2 s.
 constexpr qint64 kPromptMs = 3500;
 

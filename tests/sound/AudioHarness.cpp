@@ -222,3 +222,9 @@ int PeakOf8BitWav(const QString& path)
         peak = std::max(peak, std::abs(int(quint8(c)) - 128));
     return peak;
 }
+
+bool AudioServer(const char* action)
+{
+    return QProcess::execute(QStringLiteral("bash"), {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT),
+                                                      QString::fromLatin1(action)}) == 0;
+}

@@ -22,6 +22,9 @@ inline bool HaveServer()
 #endif
 }
 
+// Runs scripts/audio-server.sh with action ("kill", "start"); true when it succeeded.
+bool AudioServer(const char* action);
+
 // Makes this process behave as on a machine without any audio server: the socket named does
 // not exist, and naming one also keeps the audio library from starting a server of its own.
 // Call first thing in main().

@@ -13,13 +13,6 @@
 
 namespace {
 
-bool AudioServer(const char* action)
-{
-    return QProcess::execute(QStringLiteral("bash"),
-                             {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT),
-                              QString::fromLatin1(action)}) == 0;
-}
-
 // How the word is heard from the server that came back.
 int PeakOfWord(const QString& word)
 {

@@ -14,12 +14,6 @@
 
 namespace {
 
-bool AudioServer(const char* action)
-{
-    return QProcess::execute(QStringLiteral("bash"), {QStringLiteral(QUILLBY_AUDIO_SERVER_SCRIPT),
-                                                      QString::fromLatin1(action)}) == 0;
-}
-
 // "Promptly", with room for a busy machine: the recorder waits for a held-up step 2 s.
 constexpr qint64 kPromptMs = 3500;
 
