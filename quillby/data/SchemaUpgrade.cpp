@@ -911,8 +911,9 @@ const FirstTriesPart& FirstTries()
 bool AddMissingFirstTries(sqlite3* db, std::string& error)
 {
     const FirstTriesPart& part = FirstTries();
+    const SchemaNameSet names = SchemaNames(db);
     if (std::all_of(part.objects.begin(), part.objects.end(),
-                    [db](const auto& object) { return Exists(db, object.second); }))
+                    [&names](const auto& object) { return Named(names, object.second); }))
         return true;
     // Made whole again when a part is missing: a table whose triggers were not all there may
     // have missed a change. One transaction: a program killed meanwhile leaves the file as it
