@@ -10,7 +10,8 @@ enum class MakeResult { Created, KeptExisting, Failed };
 // The file appears complete or not at all (written beside it, then renamed).
 // On failure, error says why.
 // The statements that take a file back to the shape Quillby wrote before the answer tallies
-// (no tally or first-try tables, no triggers keeping them), for tests and benchmarks of old files.
+// (no tally, first-try or list-total tables, no triggers keeping them), for tests and benchmarks
+// of old files.
 extern const char* const kShapeBeforeTalliesSql;
 
 MakeResult MakeDatabaseFile(const std::string& schemaPath, const std::string& dbPath,

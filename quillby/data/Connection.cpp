@@ -470,7 +470,8 @@ void Connection::Open(const QString& connectionString)
         bool counted = false;
         if (!AddMissingColumns(db_))
             error = sqlite3_errmsg(db_);
-        else if (AddMissingTallies(db_, error, &counted)) // sets the error when it fails
+        else if (AddMissingListTotal(db_, error) && // each sets the error when it fails
+                 AddMissingTallies(db_, error, &counted))
             AddMissingFirstTries(db_, error);
         if (!error.empty())
             throw DbError(QString(), QStringLiteral("The database %1 could not be brought up "

@@ -36,13 +36,13 @@ std::vector<ListGridRow> ReadListGridBlock(const ListGridBlock& block, SkippedRo
 // The grid row of one list, with fresh counts; empty when the list is gone. Throws DbError.
 std::vector<ListGridRow> ReadListGridRow(int32_t listId, SkippedRows& skipped);
 
-// How many lists the grid shows, counted in the key index. Throws DbError.
+// How many lists the grid shows: the lists LIST_TOTAL keeps count of, less those the grid
+// cannot show, found in small indexes. Throws DbError.
 int CountListGridRows(int32_t newestListId);
 
-// Gives the pages read so far back to the system's file cache, for the start: counting the
-// grid's rows reads every page of a key index once (SQLite counts a table page by page; more
-// than a megabyte for 100,000 lists), which the grid does not read again; it reads only the
-// few pages around the rows it shows.
+// Gives the pages read so far back to the system's file cache, for the start: what it read to
+// open the file and fill the grid (a file's first opening reads much more) is not read again
+// soon; the grid reads only the few pages around the rows it shows.
 void ReleaseReadPages();
 
 // The key of the grid row at that offset from the top (0 is the newest list), read from the

@@ -874,43 +874,39 @@ bool AddMissingTallies(sqlite3* db, std::string& error, bool* counted)
 }
 
 namespace {
-// The statements of the schema that make and fill the whole-list tests' first tries, with what
-// they make (kind and name).
-struct FirstTriesPart {
+// The statements of the schema that make, fill and keep a table derived from other tables
+// (the whole-list tests' first tries, the number of lists), with what they make (kind and
+// name).
+struct DerivedPart {
     // The table, then its filling, then its indexes (made once from the rows, not kept up row
     // by row while they are written) and the triggers.
     std::vector<std::string> statements;
     std::vector<std::pair<std::string, std::string>> objects;
 };
 
-const FirstTriesPart& FirstTries()
+DerivedPart MakeDerivedPart(const std::string& table)
 {
-    static const FirstTriesPart part = [] {
-        FirstTriesPart p;
-        std::vector<std::pair<int, std::string>> ranked;
-        for (const std::string& statement : SchemaStatements()) {
-            if (statement.find(kFirstTriesTable) == std::string::npos)
-                continue;
-            std::string kind;
-            std::string name;
-            const bool makes = CreatedObject(statement, kind, name);
-            if (makes)
-                p.objects.emplace_back(kind, name);
-            ranked.emplace_back(!makes ? 1 : kind == "TABLE" ? 0 : 2, statement);
-        }
-        std::stable_sort(ranked.begin(), ranked.end(),
-                         [](const auto& a, const auto& b) { return a.first < b.first; });
-        for (auto& statement : ranked)
-            p.statements.push_back(std::move(statement.second));
-        return p;
-    }();
-    return part;
+    DerivedPart p;
+    std::vector<std::pair<int, std::string>> ranked;
+    for (const std::string& statement : SchemaStatements()) {
+        if (statement.find(table) == std::string::npos)
+            continue;
+        std::string kind;
+        std::string name;
+        const bool makes = CreatedObject(statement, kind, name);
+        if (makes)
+            p.objects.emplace_back(kind, name);
+        ranked.emplace_back(!makes ? 1 : kind == "TABLE" ? 0 : 2, statement);
+    }
+    std::stable_sort(ranked.begin(), ranked.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& statement : ranked)
+        p.statements.push_back(std::move(statement.second));
+    return p;
 }
-} // namespace
 
-bool AddMissingFirstTries(sqlite3* db, std::string& error)
+bool AddMissingDerived(sqlite3* db, const DerivedPart& part, std::string& error)
 {
-    const FirstTriesPart& part = FirstTries();
     const SchemaNameSet names = SchemaNames(db);
     if (std::all_of(part.objects.begin(), part.objects.end(),
                     [&names](const auto& object) { return Named(names, object.second); }))
@@ -929,6 +925,19 @@ bool AddMissingFirstTries(sqlite3* db, std::string& error)
     error = sqlite3_errmsg(db);
     Run(db, "ROLLBACK");
     return false;
+}
+} // namespace
+
+bool AddMissingFirstTries(sqlite3* db, std::string& error)
+{
+    static const DerivedPart part = MakeDerivedPart(kFirstTriesTable);
+    return AddMissingDerived(db, part, error);
+}
+
+bool AddMissingListTotal(sqlite3* db, std::string& error)
+{
+    static const DerivedPart part = MakeDerivedPart(kListTotalTable);
+    return AddMissingDerived(db, part, error);
 }
 
 bool AddMissingColumns(sqlite3* db)

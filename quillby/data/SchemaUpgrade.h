@@ -34,6 +34,13 @@ inline constexpr const char* kFirstTriesTable = "LIST_FIRST_TRIES";
 // never a row of the tests or answers changed. False, with the error, when it cannot be made.
 bool AddMissingFirstTries(sqlite3* db, std::string& error);
 
+// The table that holds how many rows LISTS has, kept by triggers on LISTS.
+inline constexpr const char* kListTotalTable = "LIST_TOTAL";
+
+// Gives a file that lacks it (or one of its triggers) that table, counted from LISTS, in one
+// transaction; never a list changed. False, with the error, when it cannot be made.
+bool AddMissingListTotal(sqlite3* db, std::string& error);
+
 // True when the database file at path (UTF-8) has its tallies still to count, as
 // AddMissingTallies will at its opening; read only, without changing the file. False when it
 // cannot be read: its opening then says why.

@@ -76,11 +76,13 @@ inline constexpr const char* WHERE_GRID_KEY_UP_TO =
     " WHERE LIST_ID = CAST(LIST_ID AS INTEGER) AND LIST_ID BETWEEN 1 AND ";
 // How many rows the grid has, counted in the key index. Followed by WHERE_GRID_KEY_UP_TO.
 inline constexpr const char* COUNT_GRID_LISTS = " SELECT COUNT(*) AS LIST_COUNT FROM LISTS ";
-// The same count without walking the lists: all of them (SQLite counts a table by its pages),
-// less those of LISTS_DAMAGED_KEYS (an index of the few damaged keys) and the whole keys above
-// the newest. Followed by the newest list's LIST_ID + " ) AS LIST_COUNT ".
+// The same count without walking the lists: all of them (as LIST_TOTAL keeps it; counted
+// when its row is missing), less those of LISTS_DAMAGED_KEYS (an index of the few damaged
+// keys) and the whole keys above the newest. Followed by the newest list's LIST_ID +
+// " ) AS LIST_COUNT ".
 inline constexpr const char* COUNT_GRID_LISTS_QUICKLY =
-    " SELECT (SELECT COUNT(*) FROM LISTS) - (SELECT COUNT(*) FROM LISTS "
+    " SELECT IFNULL((SELECT LISTS FROM LIST_TOTAL LIMIT 1), (SELECT COUNT(*) FROM LISTS)) "
+    " - (SELECT COUNT(*) FROM LISTS "
     " WHERE LIST_ID IS NULL OR LIST_ID < 1 OR LIST_ID > 2147483647 "
     " OR LIST_ID <> CAST(LIST_ID AS INTEGER)) - (SELECT COUNT(*) FROM LISTS "
     " WHERE LIST_ID <= 2147483647 AND LIST_ID = CAST(LIST_ID AS INTEGER) AND LIST_ID > ";

@@ -1,5 +1,6 @@
 // The shape of the database file over the versions, and how the statements that run while
 // the user works find their rows: through indexes, on files nobody ever analysed.
+#include "ListGridQueries.h"
 #include "ListQueries.h"
 #include "TestQueries.h"
 #include "DataFixtures.h"
@@ -143,6 +144,12 @@ TEST(SchemaUpgrade, AFileOfThePreviousVersionGetsTheNewIndexesWithoutLosingARow)
         Db().Execute(" DELETE FROM WORD_ATTEMPTS  WHERE WORD_ID = 12 ");
         EXPECT_EQ(Raw("SELECT * FROM TEST_TALLIES"), QStringList{"100|0|1"});
         EXPECT_EQ(Raw("SELECT TEST_ID, FIRST_TRY FROM LIST_FIRST_TRIES"), QStringList{"100|0"});
+        // The number of its lists is counted, and kept from then on.
+        EXPECT_EQ(Raw("SELECT LISTS FROM LIST_TOTAL"), QStringList{"2"});
+        AddList(3, QDate(2026, 12, 18));
+        EXPECT_EQ(CountListGridRows(NewestListId()), 3);
+        DeleteList(3);
+        EXPECT_EQ(Raw("SELECT LISTS FROM LIST_TOTAL"), QStringList{"2"});
         // The windows' places gain their table, empty.
         EXPECT_EQ(RawCount("SELECT * FROM WINDOW_PLACES"), 0);
         Db().Close();
@@ -298,4 +305,32 @@ TEST(QueryPlans, StatementsOfEveryUserActionUseIndexesOnAFileNeverAnalysed)
         EXPECT_EQ(tableCounts, sql == count ? 1 : 0) << plan.join("\n  ").toStdString();
     }
     EXPECT_TRUE(Raw("EXPLAIN SELECT COUNT(*) FROM LISTS").join('\n').contains("|Count|"));
+}
+
+// The number of lists the grid starts from: a file whose count lost a trigger (an older
+// Quillby's, or a damaged one) is counted again when it opens; without the count's row the
+// grid counts the lists itself. Either way it shows every list.
+TEST(SchemaUpgrade, TheListTotalIsMadeWholeAgainAndTheGridCountsWithoutIt)
+{
+    QTemporaryDir dir;
+    InitTestApp(dir.path());
+    for (int32_t list = 1; list <= 5; ++list)
+        AddList(list, QDate(2026, 1, 2).addDays(7 * list));
+    DeleteList(2);
+    EXPECT_EQ(Raw("SELECT LISTS FROM LIST_TOTAL"), QStringList{"4"});
+    EXPECT_EQ(CountListGridRows(NewestListId()), 4);
+
+    Db().Execute("DROP TRIGGER LISTS_TOTAL_ADD");
+    AddList(6, QDate(2026, 3, 6));
+    EXPECT_EQ(Raw("SELECT LISTS FROM LIST_TOTAL"), QStringList{"4"}) << "no trigger counted it";
+    Db().Close();
+    InitApplication(dir.path());
+    EXPECT_EQ(Raw("SELECT LISTS FROM LIST_TOTAL"), QStringList{"5"});
+    EXPECT_EQ(RawCount("SELECT * FROM sqlite_master WHERE name LIKE 'LISTS_TOTAL_%'"), 2);
+    AddList(7, QDate(2026, 3, 13));
+    EXPECT_EQ(CountListGridRows(NewestListId()), 6);
+
+    Db().Execute("DELETE FROM LIST_TOTAL");
+    EXPECT_EQ(CountListGridRows(NewestListId()), 6);
+    Db().Close();
 }

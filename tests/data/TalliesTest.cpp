@@ -33,13 +33,15 @@ const char* const kRecount[] = {
     // Each whole-list test's first tries, with its list and place among the list's tests.
     "SELECT T.TEST_ID, T.LIST_ID, T.START_TIME, T._rowid_, (SELECT COUNT(*) FROM WORD_ATTEMPTS A"
     " WHERE A.TEST_ID = T.TEST_ID AND A.ATTEMPT_NUMBER = 1 AND A.RESULT = 'CORRECT')"
-    " FROM TESTS T WHERE T.PRACTICE_OF IS NULL AND T.UNFINISHED IS NULL ORDER BY 1, 4"};
+    " FROM TESTS T WHERE T.PRACTICE_OF IS NULL AND T.UNFINISHED IS NULL ORDER BY 1, 4",
+    "SELECT COUNT(*) FROM LISTS"};
 const char* const kKept[] = {
     "SELECT TEST_ID, FIRST_TRY, WORDS_ASKED FROM TEST_TALLIES ORDER BY 1",
     "SELECT WORD_ID, TESTS_MISSED, MISSES FROM WORD_TALLIES ORDER BY 1",
     "SELECT WORD_ID, GUESS, TIMES FROM GUESS_TALLIES ORDER BY 1, 2",
     "SELECT TEST_ID, LIST_ID, START_TIME, TEST_ROWID, FIRST_TRY FROM LIST_FIRST_TRIES"
-    " ORDER BY 1, 4"};
+    " ORDER BY 1, 4",
+    "SELECT LISTS FROM LIST_TOTAL"};
 
 void ExpectTalliesMatchTheRows(const std::string& after)
 {
@@ -99,9 +101,12 @@ public:
                                         " WHERE TEST_ID = %2")
                              .arg(Pick(2) * 1000)
                              .arg(Pick(nextTest_ + 1)));
-        else if (Pick(4) == 0)
+        else if (Pick(4) == 0) {
             DeleteList(1 + Pick(2));
-        else
+            // A new list of a later week (its tests are not taken).
+            AddList(3 + addedLists_, QDate(2026, 11, 27 + 7 * addedLists_));
+            ++addedLists_;
+        } else
             AbandonTest();
         ExpectTalliesMatchTheRows(std::to_string(action));
     }
@@ -150,6 +155,7 @@ private:
     bool movesTests_ = false;
     int words_ = 0;
     int nextTest_ = 0;
+    int addedLists_ = 0;
 };
 } // namespace
 
