@@ -3,6 +3,7 @@
 #include "ListQueries.h"
 #include "ProcessEvents.h"
 #include "BackupCommands.h"
+#include "AfterFirstPaint.h"
 #include "Connection.h"
 #include "ErrorReport.h"
 #include "FormHelpers.h"
@@ -248,7 +249,9 @@ bool frmLists::LoadForm(const QString& appFolder)
     Guarded([] { LoadGeneralOptions(); });
     Guarded([] { CheckForOldLists(); });
     Guarded([this] { LoadWordLists(); });
-    ReleaseReadPages(); // what the start read is not read again soon
+    // What the start read is not read again soon; handing it back waits until the window has
+    // painted itself.
+    RunAfterFirstPaint(this, [] { ReleaseReadPages(); });
     RememberWindowPlace(this);
     return true;
 }
