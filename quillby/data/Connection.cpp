@@ -470,9 +470,10 @@ void Connection::Open(const QString& connectionString)
         bool counted = false;
         if (!AddMissingColumns(db_))
             error = sqlite3_errmsg(db_);
-        else if (AddMissingListTotal(db_, error) && // each sets the error when it fails
-                 AddMissingTallies(db_, error, &counted))
-            AddMissingFirstTries(db_, error);
+        else if (AddMissingTallies(db_, error, &counted) && // each sets the error when it fails
+                 AddMissingFirstTries(db_, error))
+            // After the tallies: an old file has no trigger at all until they are counted.
+            AddMissingListTotal(db_, error);
         if (!error.empty())
             throw DbError(QString(), QStringLiteral("The database %1 could not be brought up "
                                                     "to date (%2).")
