@@ -400,22 +400,24 @@ INSERT INTO LIST_FIRST_TRIES (TEST_ID, LIST_ID, START_TIME, TEST_ROWID, FIRST_TR
     FROM TESTS T LEFT JOIN TEST_TALLIES A ON A.TEST_ID = T.TEST_ID
     WHERE T.PRACTICE_OF IS NULL AND T.UNFINISHED IS NULL;
 
--- How many rows LISTS has, one row kept by the two triggers below inside the statement that
--- adds or deletes a list: the main window knows how many lists it shows without walking every
--- page of their key index (more than a megabyte for 100,000 lists) at each start. A file
--- without it gains it when the program opens it, counted by the last statement here.
+-- How many rows LISTS has, in one row (ONE = 1) kept by the two triggers below inside the
+-- statement that adds or deletes a list: the main window knows how many lists it shows
+-- without walking every page of their key index (more than a megabyte for 100,000 lists) at
+-- each start. A file without it gains it when the program opens it, counted by the last
+-- statement here (which, run again, counts again rather than adding a second row).
 CREATE TABLE LIST_TOTAL (
+    ONE   INTEGER PRIMARY KEY CHECK (ONE = 1),
     LISTS INTEGER NOT NULL
 );
 CREATE TRIGGER LISTS_TOTAL_ADD AFTER INSERT ON LISTS
 BEGIN
-    UPDATE LIST_TOTAL SET LISTS = LISTS + 1;
+    UPDATE LIST_TOTAL SET LISTS = LISTS + 1 WHERE ONE = 1;
 END;
 CREATE TRIGGER LISTS_TOTAL_REMOVE AFTER DELETE ON LISTS
 BEGIN
-    UPDATE LIST_TOTAL SET LISTS = LISTS - 1;
+    UPDATE LIST_TOTAL SET LISTS = LISTS - 1 WHERE ONE = 1;
 END;
-INSERT INTO LIST_TOTAL (LISTS) SELECT COUNT(*) FROM LISTS;
+INSERT OR REPLACE INTO LIST_TOTAL (ONE, LISTS) SELECT 1, COUNT(*) FROM LISTS;
 
 -- Where the main window and the editors were when they were last closed, by window name: the
 -- position and size of the window's inside on the desktop, and "TRUE" when it filled the

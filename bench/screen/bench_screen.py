@@ -414,7 +414,7 @@ def make_past_tests_database(tests):
     # The tallies counted from the rows and their triggers made, as Quillby's first opening
     # leaves a file (it opens a copy of it in each sample).
     for statement in schema_statements(schema):
-        if statement.startswith(("INSERT INTO", "CREATE TRIGGER")):
+        if statement.startswith(("INSERT", "CREATE TRIGGER")):
             db.execute(statement)
     db.commit()
     db.close()

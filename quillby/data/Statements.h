@@ -81,7 +81,7 @@ inline constexpr const char* COUNT_GRID_LISTS = " SELECT COUNT(*) AS LIST_COUNT 
 // keys) and the whole keys above the newest. Followed by the newest list's LIST_ID +
 // " ) AS LIST_COUNT ".
 inline constexpr const char* COUNT_GRID_LISTS_QUICKLY =
-    " SELECT IFNULL((SELECT LISTS FROM LIST_TOTAL LIMIT 1), (SELECT COUNT(*) FROM LISTS)) "
+    " SELECT IFNULL((SELECT LISTS FROM LIST_TOTAL WHERE ONE = 1), (SELECT COUNT(*) FROM LISTS)) "
     " - (SELECT COUNT(*) FROM LISTS "
     " WHERE LIST_ID IS NULL OR LIST_ID < 1 OR LIST_ID > 2147483647 "
     " OR LIST_ID <> CAST(LIST_ID AS INTEGER)) - (SELECT COUNT(*) FROM LISTS "

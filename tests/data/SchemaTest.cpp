@@ -330,6 +330,9 @@ TEST(SchemaUpgrade, TheListTotalIsMadeWholeAgainAndTheGridCountsWithoutIt)
     AddList(7, QDate(2026, 3, 13));
     EXPECT_EQ(CountListGridRows(NewestListId()), 6);
 
+    // Its fill run again counts again: still one row.
+    Db().Execute("INSERT OR REPLACE INTO LIST_TOTAL (ONE, LISTS) SELECT 1, COUNT(*) FROM LISTS");
+    EXPECT_EQ(Raw("SELECT * FROM LIST_TOTAL"), QStringList{"1|6"});
     Db().Execute("DELETE FROM LIST_TOTAL");
     EXPECT_EQ(CountListGridRows(NewestListId()), 6);
     Db().Close();
