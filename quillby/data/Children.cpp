@@ -14,7 +14,9 @@
 
 namespace {
 
-const QString kDateTimeForm = QStringLiteral("yyyy-MM-dd HH:mm:ss");
+// With milliseconds: two children chosen within one second (a quick Switch Child) are still
+// told apart, and the one chosen later is offered first.
+const QString kDateTimeForm = QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz");
 // Removed children's folders: "Quillby removed child <folder> <yyyy-MM-dd HH-mm-ss>".
 const QString kKeptPrefix = QStringLiteral("Quillby removed child ");
 const QString kKeptStamp = QStringLiteral("yyyy-MM-dd HH-mm-ss");

@@ -8,6 +8,8 @@
 #include "Globals.h"
 #include "TestDb.h"
 
+#include <chrono>
+#include <thread>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -241,9 +243,16 @@ TEST_F(Family, TheLastChildUsedIsRemembered)
     ASSERT_EQ(registry.Add("Ben", kFirst), QString());
     registry.MarkUsed("First child", kFirst);
     EXPECT_EQ(registry.LastUsed(), "First child");
-    Exec(registry.DatabasePath(), "UPDATE CHILDREN SET LAST_USED = '2001-01-01 10:00:00'");
-    registry.MarkUsed("Ben", kFirst);
-    EXPECT_EQ(registry.LastUsed(), "Ben");
+    // Chosen one after the other within a second: the later one is still remembered.
+    for (const char* name : {"Ben", "First child", "Ben"}) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2)); // a later millisecond
+        registry.MarkUsed(name, kFirst);
+        EXPECT_EQ(registry.LastUsed(), name);
+    }
+    // A time an earlier version stored, to the second, compares with today's.
+    Exec(registry.DatabasePath(), "UPDATE CHILDREN SET LAST_USED = '2001-01-01 10:00:00'"
+                                  " WHERE CHILD_NAME = 'Ben'");
+    EXPECT_EQ(registry.LastUsed(), "First child");
 }
 
 TEST_F(Family, KeptFoldersGoAfterAWeekAndNothingElseDoes)
