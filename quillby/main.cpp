@@ -106,6 +106,7 @@ int RunChild(QApplication& app, const QString& appFolder, const ChildChoice& chi
         if (!AnyWindowVisible())
             QCoreApplication::quit();
     }, Qt::QueuedConnection);
+    tasks.KeepPastTestsReady();
     mainWindow.show();
     // Looking the icon up in the desktop's icon themes reads their folders: the window shows
     // first, and gains its icon a moment later.

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QHeaderView>
+#include <QImage>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTableView>
@@ -243,4 +244,16 @@ QLineEdit* AddReadOnlyField(QFormLayout* form, QWidget* parent, const char* labe
         box->setToolTip(toolTip);
     form->addRow(label, box);
     return box;
+}
+
+void ReadyToMap(QWidget* window)
+{
+    for (QWidget* child : window->findChildren<QWidget*>())
+        child->ensurePolished();
+    window->ensurePolished();
+    if (window->layout())
+        window->layout()->activate();
+    QImage image(window->size() * window->devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(window->devicePixelRatio());
+    window->render(&image);
 }

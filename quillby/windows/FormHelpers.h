@@ -56,6 +56,11 @@ void AddCloseKeys(QWidget* window, bool escapeToo = true);
 // Enter (either key) or Space: the keys that press the control that has the focus.
 bool IsEnterOrSpaceKey(int key);
 
+// What the first show of a window does before it maps it, done ahead for a window made before
+// its use: style every control and lay them out. One paint off screen also readies the glyphs
+// of its captions and the style's frames for the first paint.
+void ReadyToMap(QWidget* window);
+
 // Sets objectName, title and accessible name of a dialog and makes it modal; Ctrl+W closes it
 // as Escape does.
 void InitModalDialog(QDialog* dialog, const char* name, const QString& title);

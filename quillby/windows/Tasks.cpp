@@ -4,12 +4,16 @@
 #include "Globals.h"
 #include "OneOpenWindow.h"
 #include "TaskNotices.h"
+#include "AfterFirstPaint.h"
 #include "frmEditList.h"
 #include "frmLists.h"
 #include "frmPastTests.h"
 #include "frmTest.h"
 #include "frmTestResults.h"
 #include "frmTestSetup.h"
+
+#include <QEvent>
+#include <QTimer>
 
 namespace {
 // Runs a task the main window handed over; when it fails the user is back at the lists.
@@ -27,7 +31,11 @@ Tasks::Tasks(frmLists* main) : main_(main)
         ServeMainWindow();
 }
 
-Tasks::~Tasks() { delete ahead_.data(); }
+Tasks::~Tasks()
+{
+    delete ahead_.data();
+    delete pastAhead_.data();
+}
 
 void Tasks::ServeMainWindow()
 {
@@ -127,7 +135,12 @@ frmPastTests* Tasks::OpenPastTests(int32_t listId)
         PractiseMissedWords(list, testId, ReadDefaultTestSettings());
     };
     const auto make = [this, practise] {
-        auto* window = new frmPastTests(main_);
+        frmPastTests* window = pastAhead_.data();
+        pastAhead_ = nullptr;
+        if (window)
+            window->TakeAhead();
+        else
+            window = new frmPastTests(main_);
         connect(window, &frmPastTests::PractiseRequested, this, practise);
         return window;
     };
@@ -136,4 +149,40 @@ frmPastTests* Tasks::OpenPastTests(int32_t listId)
     if (past)
         past->SetFocusHere();
     return past;
+}
+
+void Tasks::KeepPastTestsReady()
+{
+    if (!main_)
+        return;
+    main_->installEventFilter(this);
+    if (main_->isVisible()) // shown already, and painted
+        QTimer::singleShot(kAheadIdleMs, this, &Tasks::MakePastTestsAhead);
+}
+
+bool Tasks::eventFilter(QObject* watched, QEvent* event)
+{
+    // Queued: a filter installed on the window while its events are filtered would be
+    // handed the same event again.
+    if (watched == main_ && event->type() == QEvent::Show)
+        QMetaObject::invokeMethod(this, &Tasks::MakePastTestsAheadSoon, Qt::QueuedConnection);
+    return false;
+}
+
+// Made while the user looks at the main window, after what its showing starts (its paint,
+// the day's backup) has had its turn: about 10 ms that no paint waits for.
+void Tasks::MakePastTestsAheadSoon()
+{
+    RunAfterFirstPaint(main_, [tasks = QPointer<Tasks>(this)] {
+        if (tasks)
+            QTimer::singleShot(kAheadIdleMs, tasks, [tasks] { tasks->MakePastTestsAhead(); });
+    });
+}
+
+void Tasks::MakePastTestsAhead()
+{
+    // Not while the main window is hidden (a task runs), nor beside an open Past Tests.
+    if (pastAhead_ || !main_->isVisible() || frmPastTests::instance())
+        return;
+    pastAhead_ = frmPastTests::MakeAhead(main_);
 }

@@ -38,6 +38,14 @@ public:
     frmTest* PractiseMissedWords(int32_t listId, int32_t testId, const TestSettings& settings);
     // Loads the past tests of a list and shows them.
     frmPastTests* OpenPastTests(int32_t listId);
+    // From now on keeps a Past Tests window made ahead, hidden, whenever the main window has
+    // shown for a moment: opening Past Tests then only loads the list. The program's own
+    // choice; without it each opening makes its windows.
+    void KeepPastTestsReady();
+
+protected:
+    // The main window shown: time to make the next Past Tests ahead.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ServeMainWindow();
@@ -46,10 +54,17 @@ private:
     frmTest* BeginTest(int32_t listId, int32_t practisedTestId, const TestSettings& settings);
     // The results of a test just taken; Test Again and the missed words keep its settings.
     void ShowResults(int32_t listId, int32_t testId, const TestSettings& settings);
+    // Makes a Past Tests ahead once the main window has painted and has been idle a moment.
+    void MakePastTestsAheadSoon();
+    void MakePastTestsAhead();
 
     frmLists* main_;
     // Results made ready while a test's last word is asked, for the next results shown.
     QPointer<frmTestResults> ahead_;
     // The test whose last word made them (compared only: it may be gone).
     const QObject* aheadFor_ = nullptr;
+    // The Past Tests window made ahead, hidden, for the next one opened.
+    QPointer<frmPastTests> pastAhead_;
+    // How long the main window is left to itself after its paint before one is made.
+    static constexpr int kAheadIdleMs = 300;
 };

@@ -38,6 +38,30 @@
 frmPastTests::frmPastTests(QWidget* parent)
     : CompanionWindow(parent, Qt::Window), OneOpenWindow(this)
 {
+    Build();
+}
+
+frmPastTests::frmPastTests(Unclaimed unclaimed, QWidget* parent)
+    : CompanionWindow(parent, Qt::Window), OneOpenWindow(this, unclaimed)
+{
+    Build();
+}
+
+frmPastTests* frmPastTests::MakeAhead(QWidget* parent)
+{
+    auto* window = new frmPastTests(Unclaimed{}, parent);
+    ReadyToMap(window);
+    window->winId();
+    window->aheadResults_ = frmTestResults::MakeAhead(window);
+    // The wait cursor shown while a list's past tests load is looked up now: its first use
+    // reads the cursor theme's files.
+    window->setCursor(Qt::WaitCursor);
+    window->unsetCursor();
+    return window;
+}
+
+void frmPastTests::Build()
+{
     setObjectName(QStringLiteral("frmPastTests"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Past Tests"));
@@ -215,15 +239,10 @@ void frmPastTests::RowSelected()
     const int32_t testId = tests_->TestID(row);
     auto* results = frmTestResults::instance();
     QString word;
-    if (results) {
+    if (results)
         word = results->SelectedWord();
-    } else {
-        results = new frmTestResults(this);
-        results->SetOpener(ResultsOpener::PastTests);
-        connect(results, &frmTestResults::ClosedToPastTests, this, &frmPastTests::SetFocusHere);
-        connect(results, &frmTestResults::PractiseRequested, this,
-                &frmPastTests::HandOverToPractice);
-    }
+    else
+        results = NewResults();
     Guarded([&] {
         results->SetTestID(testId);
         results->SetFocusToWord(word);
@@ -236,6 +255,20 @@ void frmPastTests::RowSelected()
         ProcessEvents(6);
     }
     MSFlexGrid1->setFocus();
+}
+
+frmTestResults* frmPastTests::NewResults()
+{
+    frmTestResults* results = aheadResults_.data();
+    aheadResults_ = nullptr;
+    if (results)
+        results->TakeAhead();
+    else
+        results = new frmTestResults(this);
+    results->SetOpener(ResultsOpener::PastTests);
+    connect(results, &frmTestResults::ClosedToPastTests, this, &frmPastTests::SetFocusHere);
+    connect(results, &frmTestResults::PractiseRequested, this, &frmPastTests::HandOverToPractice);
+    return results;
 }
 
 void frmPastTests::showEvent(QShowEvent* event)

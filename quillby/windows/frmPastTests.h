@@ -3,6 +3,7 @@
 #include "PastTestsModel.h"
 #include "PracticeRounds.h"
 #include "CompanionWindow.h"
+#include <QPointer>
 #include <QStringList>
 #include <cstdint>
 #include <vector>
@@ -13,6 +14,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class frmTestResults;
 
 // Every stored test of one list, oldest first, with its score, the number of tests and their
 // average, a chart of the scores and the list's hardest words; the selected test's results
@@ -22,6 +24,11 @@ class frmPastTests : public CompanionWindow, public OneOpenWindow<frmPastTests> 
     Q_OBJECT
 public:
     explicit frmPastTests(QWidget* parent = nullptr);
+    // A hidden window built before it is asked for, with its results window, both polished
+    // and with their native windows made: opening it then only loads a list and maps it. It
+    // becomes the open Past Tests window when TakeAhead hands it out.
+    static frmPastTests* MakeAhead(QWidget* parent);
+    void TakeAhead() { Claim(); }
 
     // Shows the tests of a list and opens the results of the oldest.
     void SetListID(int32_t listId);
@@ -51,9 +58,13 @@ protected:
     void PlaceCompanion() override;
 
 private:
+    frmPastTests(Unclaimed, QWidget* parent);
+    void Build();
     void BuildControls();
     void LoadPastTests();
     void RowSelected();
+    // A results window of its own: the one made ahead, else a new one.
+    frmTestResults* NewResults();
     // The tests read all at once (some row not in the stored form) or a page at a time; both
     // return the scores and average of the whole-list tests.
     ListHistory LoadAllTests(int32_t words);
@@ -69,6 +80,7 @@ private:
     void HandOverToPractice(int32_t testId);
 
     PastTestsModel* tests_ = nullptr;
+    QPointer<frmTestResults> aheadResults_; // made with the window made ahead, until used
     int32_t listId_ = 0;
     bool filling_ = false;
     bool handingOver_ = false; // closing for a practice round: the main window stays hidden

@@ -24,7 +24,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -54,8 +53,8 @@ frmTestResults::frmTestResults(QWidget* parent)
     Load();
 }
 
-frmTestResults::frmTestResults(Unclaimed unclaimed)
-    : CompanionWindow(nullptr, Qt::Window), OneOpenWindow(this, unclaimed)
+frmTestResults::frmTestResults(Unclaimed unclaimed, QWidget* parent)
+    : CompanionWindow(parent, Qt::Window), OneOpenWindow(this, unclaimed)
 {
     Load();
 }
@@ -69,27 +68,9 @@ void frmTestResults::Load()
     move(Twips(300), Twips(500));
 }
 
-namespace {
-// What the first show of a window does before it maps it: style every control and lay them
-// out. One paint off screen also readies the glyphs of its captions and the style's frames
-// for the first paint.
-void ReadyToMap(QWidget* window)
+frmTestResults* frmTestResults::MakeAhead(QWidget* parent)
 {
-    for (QWidget* child : window->findChildren<QWidget*>())
-        child->ensurePolished();
-    window->ensurePolished();
-    if (window->layout())
-        window->layout()->activate();
-    QImage image(window->size() * window->devicePixelRatio(),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(window->devicePixelRatio());
-    window->render(&image);
-}
-} // namespace
-
-frmTestResults* frmTestResults::MakeAhead()
-{
-    auto* results = new frmTestResults(Unclaimed{});
+    auto* results = new frmTestResults(Unclaimed{}, parent);
     results->details_ = new frmTestWordDetails(results);
     ReadyToMap(results);
     ReadyToMap(results->details_);

@@ -26,10 +26,11 @@ class frmTestResults : public CompanionWindow, public OneOpenWindow<frmTestResul
     Q_OBJECT
 public:
     explicit frmTestResults(QWidget* parent = nullptr);
-    // A hidden window built while the last word of a test is asked, polished and with its
-    // native windows made (its word attempts' too), so that the results of the test only
-    // fill and map it. It becomes the open results window when TakeAhead hands it out.
-    static frmTestResults* MakeAhead();
+    // A hidden window built while the last word of a test is asked (or with Past Tests made
+    // ahead, its parent), polished and with its native window made, so that the results of
+    // the test only fill and map it. It becomes the open results window when TakeAhead hands
+    // it out.
+    static frmTestResults* MakeAhead(QWidget* parent = nullptr);
     void TakeAhead() { Claim(); }
 
     // Fills the window for a test and opens the word attempts of its first word.
@@ -84,7 +85,7 @@ protected:
     void PlaceCompanion() override;
 
 private:
-    explicit frmTestResults(Unclaimed);
+    frmTestResults(Unclaimed, QWidget* parent);
     void Load();
     void BuildControls();
     void ClearSummary();

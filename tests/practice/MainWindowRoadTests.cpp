@@ -176,3 +176,75 @@ TEST_F(MainWindowRoad, ResultsMadeAtTheLastWordShowOrGoWithALeftTest)
         EXPECT_TRUE(main->isVisible());
     }
 }
+
+// The program keeps a Past Tests window made ahead while the main window shows. Opening Past
+// Tests takes it (and its results window) and fills it as a new one would be; after it closes,
+// the next one is made, and none is made while a task hides the main window.
+TEST_F(MainWindowRoad, PastTestsMadeAheadOpenFilledAndAreMadeAgain)
+{
+    const auto pastWindows = [] {
+        QList<frmPastTests*> found;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* past = qobject_cast<frmPastTests*>(window))
+                found << past;
+        return found;
+    };
+    const auto madeAhead = [&] {
+        return QTest::qWaitFor([&] { return pastWindows().size() == 1; }, 5000);
+    };
+    SetSetting(Opt::SKIP_TEST_SETUP, "TRUE");
+    Globals::SkipTestSetup = true;
+    OpenMainWindow();
+    mainTasks->KeepPastTestsReady();
+    ASSERT_TRUE(madeAhead());
+    QPointer<frmPastTests> ahead = pastWindows().first();
+    EXPECT_FALSE(ahead->isVisible());
+    EXPECT_EQ(frmPastTests::instance(), nullptr) << "not the open one until taken";
+    EXPECT_EQ(frmTestResults::instance(), nullptr);
+    // Only the windows are native: a native control would be a window of its own on screen.
+    for (QWidget* control : ahead->findChildren<QWidget*>())
+        EXPECT_TRUE(control->isWindow() || !control->testAttribute(Qt::WA_NativeWindow))
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+
+    // A test hides the main window: nothing new is made meanwhile.
+    Click("cmdTest");
+    ASSERT_NE(frmTest::instance(), nullptr);
+    AnswerAll();
+    ASSERT_NE(frmTestResults::instance(), nullptr);
+    answers = {MsgResult::No};
+    frmTestResults::instance()->close();
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QTest::qWait(600); // past the moment a second one would be made
+    EXPECT_EQ(pastWindows(), QList<frmPastTests*>{ahead.data()});
+
+    for (const char* round : {"made at the start", "made after the first closed"}) {
+        SCOPED_TRACE(round);
+        Click("cmdPastTests");
+        frmPastTests* past = frmPastTests::instance();
+        ASSERT_EQ(past, ahead.data()) << "the one made ahead shows";
+        EXPECT_TRUE(past->isVisible());
+        EXPECT_EQ(past->txtTotalTests->text(), QStringLiteral("1"));
+        EXPECT_EQ(past->txtAverageScore->text(), QStringLiteral("100 %"));
+        frmTestResults* results = frmTestResults::instance();
+        ASSERT_NE(results, nullptr);
+        EXPECT_EQ(results->parentWidget(), past) << "its own results, made with it";
+        EXPECT_TRUE(results->isVisible());
+        EXPECT_EQ(results->txtTotalWords->text(), QStringLiteral("2"));
+
+        // The results close first, then Past Tests, back to the lists.
+        results->close();
+        QApplication::processEvents();
+        EXPECT_EQ(frmTestResults::instance(), nullptr);
+        past->close();
+        QApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_TRUE(main->isVisible());
+        EXPECT_TRUE(ahead.isNull()) << "a used window goes when it closes";
+        ASSERT_TRUE(madeAhead());
+        ahead = pastWindows().first();
+        EXPECT_FALSE(ahead->isVisible());
+    }
+    mainTasks.reset();
+    EXPECT_TRUE(ahead.isNull()) << "the window made ahead goes with the tasks";
+}
