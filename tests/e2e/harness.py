@@ -327,6 +327,15 @@ class App:
             return []
         return [w for w in Node(self, root).children if w.showing]
 
+    def hidden_window(self, caption):
+        """A top-level window with this caption that the program has made but not shown (made
+        ahead of its use), or None."""
+        root = self.root()
+        if root is None:
+            return None
+        return next((w for w in Node(self, root).children
+                     if not w.showing and _matches(w.name, caption)), None)
+
     def find_window(self, caption, role=None):
         for window in self.windows():
             if _matches(window.name, caption) and (role is None or window.role == role):
