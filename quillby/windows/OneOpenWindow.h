@@ -1,6 +1,8 @@
 #pragma once
 #include "ErrorReport.h"
 
+#include <QPointer>
+
 // Windows of which at most one is open at a time (the main window, the editors, the test
 // windows). A window class derives from OneOpenWindow<itself>, constructed with `this`: the
 // newest window of the kind is the open one until it calls Forget (closing; it may live on
@@ -31,6 +33,19 @@ private:
     Window* self_;
     static inline Window* open_ = nullptr;
 };
+
+// The window made ahead of its use, if any, taken (it becomes the open one; `ahead` is
+// cleared), else a new one from make().
+template <class Window, class Make>
+Window* TakeAheadOr(QPointer<Window>& ahead, Make&& make)
+{
+    Window* window = ahead.data();
+    ahead = nullptr;
+    if (!window)
+        return make();
+    window->TakeAhead();
+    return window;
+}
 
 // What OpenOne does with the window when loading it fails.
 enum class IfLoadFails { Close, Keep };

@@ -112,10 +112,7 @@ frmTest* Tasks::BeginTest(int32_t listId, int32_t practisedTestId, const TestSet
 
 void Tasks::ShowResults(int32_t listId, int32_t testId, const TestSettings& settings)
 {
-    frmTestResults* results = ahead_ ? ahead_.data() : new frmTestResults;
-    if (ahead_)
-        results->TakeAhead();
-    ahead_ = nullptr;
+    auto* results = TakeAheadOr(ahead_, [] { return new frmTestResults; });
     Guarded([&] { results->SetTestID(testId); });
     results->SetOpener(ResultsOpener::Test);
     connect(results, &frmTestResults::TestAgainRequested, this,
@@ -135,12 +132,7 @@ frmPastTests* Tasks::OpenPastTests(int32_t listId)
         PractiseMissedWords(list, testId, ReadDefaultTestSettings());
     };
     const auto make = [this, practise] {
-        frmPastTests* window = pastAhead_.data();
-        pastAhead_ = nullptr;
-        if (window)
-            window->TakeAhead();
-        else
-            window = new frmPastTests(main_);
+        auto* window = TakeAheadOr(pastAhead_, [this] { return new frmPastTests(main_); });
         connect(window, &frmPastTests::PractiseRequested, this, practise);
         return window;
     };

@@ -259,12 +259,7 @@ void frmPastTests::RowSelected()
 
 frmTestResults* frmPastTests::NewResults()
 {
-    frmTestResults* results = aheadResults_.data();
-    aheadResults_ = nullptr;
-    if (results)
-        results->TakeAhead();
-    else
-        results = new frmTestResults(this);
+    auto* results = TakeAheadOr(aheadResults_, [this] { return new frmTestResults(this); });
     results->SetOpener(ResultsOpener::PastTests);
     connect(results, &frmTestResults::ClosedToPastTests, this, &frmPastTests::SetFocusHere);
     connect(results, &frmTestResults::PractiseRequested, this, &frmPastTests::HandOverToPractice);

@@ -60,6 +60,16 @@ protected:
             Answer(test, test->CurrentWord());
         QApplication::processEvents();
     }
+    // Every window of a kind, shown or hidden (made ahead).
+    template <class Window>
+    static QList<Window*> WindowsOf()
+    {
+        QList<Window*> found;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* kind = qobject_cast<Window*>(window))
+                found << kind;
+        return found;
+    }
     std::unique_ptr<frmLists> main;
     std::unique_ptr<Tasks> mainTasks; // serves the main window, as in the program
     int32_t list = 0;
@@ -137,13 +147,7 @@ TEST_F(MainWindowRoad, PastTestsOpenBesideAndCloseBackToTheMainWindow)
 // window; a test left there shows none, and the window goes with the test.
 TEST_F(MainWindowRoad, ResultsMadeAtTheLastWordShowOrGoWithALeftTest)
 {
-    const auto resultsWindows = [] {
-        QList<frmTestResults*> found;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* results = qobject_cast<frmTestResults*>(window))
-                found << results;
-        return found;
-    };
+    const auto resultsWindows = [] { return WindowsOf<frmTestResults>(); };
     SetSetting(Opt::SKIP_TEST_SETUP, "TRUE");
     Globals::SkipTestSetup = true;
     OpenMainWindow();
@@ -182,13 +186,7 @@ TEST_F(MainWindowRoad, ResultsMadeAtTheLastWordShowOrGoWithALeftTest)
 // the next one is made, and none is made while a task hides the main window.
 TEST_F(MainWindowRoad, PastTestsMadeAheadOpenFilledAndAreMadeAgain)
 {
-    const auto pastWindows = [] {
-        QList<frmPastTests*> found;
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (auto* past = qobject_cast<frmPastTests*>(window))
-                found << past;
-        return found;
-    };
+    const auto pastWindows = [] { return WindowsOf<frmPastTests>(); };
     const auto madeAhead = [&] {
         return QTest::qWaitFor([&] { return pastWindows().size() == 1; }, 5000);
     };
